@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test of Quarn.
+set -euo pipefail
+QUARN_ROOT="$(cd "$(dirname "$0")" && pwd)"
+. "$QUARN_ROOT/scripts-common.sh"
+
+quarn_install_packages
+quarn_build "$QUARN_ROOT/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+quarn_firebird_lock
+export QT_QPA_PLATFORM=offscreen
+# Tests never read or write the user's own settings.
+export XDG_CONFIG_HOME="$(mktemp -d)"
+cd "$QUARN_ROOT/build-test"
+ctest --output-on-failure --parallel "$(nproc)"
