@@ -1,0 +1,186 @@
+#include "exchange/AdifReader.h"
+
+#include "platform/Cp1250.h"
+
+#include <cstring>
+
+namespace {
+
+qsizetype FindEndOfHeader(const QByteArray &bytes) {
+    static const QByteArrayView eoh("<EOH>");
+    const char *data = bytes.constData();
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i + eoh.size() <= n; ++i) {
+        if (data[i] != '<')
+            continue;
+        bool match = true;
+        for (qsizetype k = 1; k < eoh.size() && match; ++k) {
+            char c = data[i + k];
+            if (c >= 'a' && c <= 'z')
+                c = char(c - 'a' + 'A');
+            match = c == eoh[k];
+        }
+        if (match)
+            return i + eoh.size();
+    }
+    return -1;
+}
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+
+} // namespace
+
+bool IsMultiByteUtf8(const QByteArray &bytes) {
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    bool multiByte = false;
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        uint32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= n)
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char cc = p[i + k];
+            if ((cc & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += extra + 1;
+    }
+    return multiByte;
+}
+
+AdifReader::AdifReader(QByteArray bytes) : bytes_(std::move(bytes)) {
+    utf8_ = IsMultiByteUtf8(bytes_);
+    const qsizetype start = FindEndOfHeader(bytes_);
+    pos_ = start < 0 ? 0 : start;
+}
+
+QString AdifReader::decode(const char *data, qsizetype size) const {
+    return utf8_ ? QString::fromUtf8(data, size) : Cp1250::toUnicode(data, size);
+}
+
+void AdifReader::fail(AdifProblemKind kind, qsizetype offset, QString tag) {
+    problems_.append(AdifProblem{kind, offset, recordsRead_, tag.left(40)});
+    state_ = State::Finished;
+    pos_ = bytes_.size();
+}
+
+bool AdifReader::next(AdifRecord &record) {
+    record.fields.clear();
+    record.offset = -1;
+    if (state_ == State::Finished)
+        return false;
+
+    const char *data = bytes_.constData();
+    const qsizetype n = bytes_.size();
+    QByteArray tag;
+    while (true) {
+        // Seeking a tag: everything between fields is skipped.
+        const char *lt = pos_ < n ? static_cast<const char *>(std::memchr(data + pos_, '<', n - pos_)) : nullptr;
+        if (!lt) {
+            if (!record.fields.isEmpty())
+                fail(AdifProblemKind::Unterminated, record.offset, QString());
+            state_ = State::Finished;
+            pos_ = n;
+            return false;
+        }
+        const qsizetype tagStart = (lt - data) + 1;
+
+        // Reading the tag text up to '>'.
+        const char *gt = static_cast<const char *>(std::memchr(lt + 1, '>', n - tagStart));
+        if (!gt) {
+            fail(AdifProblemKind::Truncated, tagStart - 1, QString::fromLatin1(lt + 1, n - tagStart));
+            return false;
+        }
+        const qsizetype tagEnd = gt - data;
+        tag.resize(tagEnd - tagStart);
+        for (qsizetype i = tagStart; i < tagEnd; ++i)
+            tag[i - tagStart] = UpperAscii(data[i]);
+        if (record.offset < 0)
+            record.offset = tagStart - 1;
+
+        const qsizetype colon = tag.indexOf(':');
+        if (colon < 0) {
+            // End of record: any tag without a length.
+            pos_ = tagEnd + 1;
+            ++recordsRead_;
+            return true;
+        }
+
+        // Field length: the digits right after the first ':'; a type letter may follow.
+        qsizetype length = 0;
+        qsizetype d = colon + 1;
+        if (d < tag.size() && !(tag[d] >= '0' && tag[d] <= '9')) {
+            fail(AdifProblemKind::BadLength, tagStart - 1, QString::fromLatin1(tag));
+            return false;
+        }
+        const qsizetype valueStart = tagEnd + 1;
+        const qsizetype remaining = n - valueStart;
+        for (; d < tag.size() && tag[d] >= '0' && tag[d] <= '9'; ++d) {
+            length = length * 10 + (tag[d] - '0');
+            if (length > remaining)
+                break;
+        }
+        if (length > remaining) {
+            fail(AdifProblemKind::Truncated, tagStart - 1, QString::fromLatin1(tag));
+            return false;
+        }
+
+        // Reading the value: exactly `length` bytes, line breaks included.
+        record.fields.append(AdifField{QString::fromLatin1(tag.constData(), colon),
+                                       decode(data + valueStart, length)});
+        pos_ = valueStart + length;
+    }
+}
+
+AdifReadResult ReadAdif(const QByteArray &bytes) {
+    AdifReader reader(bytes);
+    AdifReadResult result;
+    result.utf8 = reader.isUtf8();
+    AdifRecord record;
+    while (reader.next(record))
+        result.records.append(record);
+    result.problems = reader.problems();
+    return result;
+}
+
+QString AdifProblemText(const AdifProblem &problem) {
+    const QString where = QStringLiteral("po %1 pozycjach, bajt %2 pliku").arg(problem.recordsRead).arg(problem.offset);
+    switch (problem.kind) {
+    case AdifProblemKind::BadLength:
+        return QStringLiteral("Błędna długość pola w znaczniku <%1> (%2). Dalsza część pliku nie została wczytana.")
+            .arg(problem.tag, where);
+    case AdifProblemKind::Truncated:
+        return QStringLiteral("Plik jest urwany: znacznik <%1> sięga poza koniec pliku (%2). "
+                              "Niepełna pozycja została pominięta.")
+            .arg(problem.tag, where);
+    case AdifProblemKind::Unterminated:
+        return QStringLiteral("Ostatnia pozycja pliku nie kończy się znacznikiem <EOR> (%1) i została pominięta.")
+            .arg(where);
+    }
+    return QString();
+}
