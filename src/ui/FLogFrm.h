@@ -1,0 +1,134 @@
+#pragma once
+
+#include "core/Log.h"
+#include "core/WspGeogr.h"
+#include "platform/DateTime.h"
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimeEdit;
+class QToolButton;
+class TAmountEdit;
+class TZapisCB;
+
+// The QSO editor: enters new QSOs one after another (NewQso) or corrects one
+// stored QSO (EditQso). One instance lives for the whole run; the main window
+// reads SavedAny or Changed after the dialog has closed.
+class TLogFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TLogFrm(QWidget *parent = nullptr);
+    ~TLogFrm() override;
+
+    // Both show the dialog modally and return its modal result (1 OK, 2 Cancel).
+    int NewQso();
+    int EditQso(int logId);
+
+    bool NewMode = false;
+    bool Changed = false;   // edit mode: the QSO differed and was saved
+    bool SavedAny = false;  // new mode: at least one QSO saved since opening
+    bool OwnLocatorValid = false;
+
+    // Controls, named as the program names them.
+    QDateEdit *EdData = nullptr;
+    QTimeEdit *EdGodz = nullptr;
+    QToolButton *DataLock = nullptr;
+    QComboBox *EdPasmo = nullptr;
+    QToolButton *PasmoLock = nullptr;
+    QLineEdit *EdStacja = nullptr;
+    QComboBox *EdEmisja = nullptr;
+    QToolButton *EmisjaLock = nullptr;
+    QLineEdit *EdRaportNad = nullptr;
+    QLineEdit *EdRaportOdb = nullptr;
+    QLineEdit *EdImie = nullptr;
+    QLineEdit *EdMiasto = nullptr;
+    QLineEdit *EdDomena = nullptr;
+    QToolButton *SppaBtn = nullptr;
+    QLineEdit *EdGmina = nullptr;
+    QToolButton *GminaBtn = nullptr;
+    QLineEdit *EdZamek = nullptr;
+    QToolButton *ZamekBtn = nullptr;
+    QLineEdit *EdLokator = nullptr;
+    QLineEdit *EdWyspa = nullptr;
+    QLineEdit *EdManager = nullptr;
+    QCheckBox *EdQSLWys = nullptr;
+    QCheckBox *EdQSLOdb = nullptr;
+    QComboBox *EdKont = nullptr;
+    TAmountEdit *EdITU = nullptr;
+    TAmountEdit *EdCQ = nullptr;
+    QPushButton *WyznaczBtn = nullptr;
+    QLineEdit *EdNotatki = nullptr;
+    QPushButton *PostBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QLabel *dxccLbl = nullptr;
+    QLabel *SppaLbl = nullptr;
+    QLabel *OdlegloscLbl = nullptr;
+    QLabel *IotaLbl = nullptr;
+    QLabel *QsoLbl = nullptr;
+
+    // Slots the controls are wired to; public so tests can run them directly.
+    void SaveQso();
+    void ComputeZones();
+    void EdStacjaExit();
+    void EdEmisjaExit();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Snapshot {
+        DateTime Data;
+        QString Pasmo, Stacja, Emisja, RaportNad, RaportOdb, Imie, Miasto, Domena, Gmina, Zamek, Lokator, Wyspa,
+            QslManager, Notatki;
+        bool QslWys = false, QslOdb = false;
+        QString Kontynent;
+        int ITU = 0, CQ = 0;
+    };
+    struct Lookup {
+        QString Imie, Miasto, Domena, Lokator, QslManager;
+    };
+
+    void BuildForm();
+    void ClearQsoFields();
+    void FillEmissionList();
+    void FocusFirstField();
+    void RecordToForm();
+    void FormToRecord();
+    Snapshot TakeSnapshot() const;
+    bool FindStationData(const QString &call);
+    void ShowDxccAndLastQso();
+    void ShowIotaName();
+    void ComputeOwnPosition();
+    void ShowDistance();
+    void ShowSppaName();
+    void PickCastle();
+    void PickDistrict();
+    void PickCommune();
+    void NextQso();
+    void AttachStacjaHandler(bool on);
+    void Warn(const QString &text, QWidget *field);
+
+    TLog log_;
+    std::unique_ptr<TZapisCB> callbook_;
+    TWspGeogr OwnPosition;
+    TWspGeogr QsoPosition;
+    Snapshot QsoSnapshot;
+    Lookup StationLookup;
+    bool stacjaHandlerOn_ = false;
+};
+
+// Whether the first three characters of a castle symbol name the QSO's district.
+bool SppaMatchesCastle(const QString &sppa, const QString &castle);
+
+// The one editor of the program, created at start-up.
+extern TLogFrm *LogFrm;
