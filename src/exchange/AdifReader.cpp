@@ -151,7 +151,7 @@ bool AdifReader::next(AdifRecord &record) {
         }
 
         // Reading the value: exactly `length` bytes, line breaks included.
-        record.fields.append(AdifField{QString::fromLatin1(tag.constData(), colon),
+        record.fields.append(AdifTagValue{QString::fromLatin1(tag.constData(), colon),
                                        decode(data + valueStart, length)});
         pos_ = valueStart + length;
     }

@@ -6,7 +6,7 @@
 #include <QStringView>
 
 // One field of an ADIF record: the tag name upper-cased, the value decoded.
-struct AdifField {
+struct AdifTagValue {
     QString name;
     QString value;
 };
@@ -14,7 +14,7 @@ struct AdifField {
 // The fields of one record in file order. A tag may occur twice; whoever maps
 // the record applies them in order, so the later one wins.
 struct AdifRecord {
-    QList<AdifField> fields;
+    QList<AdifTagValue> fields;
     qsizetype offset = 0; // byte offset of the record's first tag
 };
 

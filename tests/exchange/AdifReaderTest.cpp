@@ -6,7 +6,7 @@ namespace {
 
 QString Value(const AdifRecord &r, const QString &name) {
     QString v;
-    for (const AdifField &f : r.fields)
+    for (const AdifTagValue &f : r.fields)
         if (f.name == name)
             v = f.value;
     return v;

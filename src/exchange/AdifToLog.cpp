@@ -1,0 +1,181 @@
+#include "exchange/AdifToLog.h"
+
+#include "core/Adif.h"
+#include "core/Log.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+// Widths of the LOGI text columns: a longer value is cut here, so that what
+// the import compares (the call sign for duplicates) is what gets stored.
+struct ColumnWidth {
+    QString TLog::*field;
+    int width;
+};
+constexpr std::array<ColumnWidth, 13> ColumnWidths{{
+    {&TLog::Stacja, 14},
+    {&TLog::Emisja, 6},
+    {&TLog::RaportNad, 8},
+    {&TLog::RaportOdb, 8},
+    {&TLog::Lokator, 6},
+    {&TLog::Imie, 15},
+    {&TLog::Notatki, 50},
+    {&TLog::QslManager, 7},
+    {&TLog::Miasto, 25},
+    {&TLog::Wyspa, 6},
+    {&TLog::Domena, 6},
+    {&TLog::Zamek, 6},
+    {&TLog::Kontynent, 2},
+}};
+
+bool AllDigits(QStringView s) {
+    for (QChar c : s)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+int Number(QStringView s) {
+    int n = 0;
+    for (QChar c : s)
+        n = n * 10 + (c.unicode() - u'0');
+    return n;
+}
+
+// A zone as the file gives it; letters or a number out of any range read as 0.
+int ParseZone(const QString &value) {
+    bool ok = false;
+    const int zone = value.trimmed().toInt(&ok);
+    return ok ? zone : 0;
+}
+
+struct Frequency {
+    double low;
+    double high;
+    int band;
+};
+constexpr std::array<Frequency, 13> FrequencyBands{{
+    {1, 2, 1},
+    {3, 4, 2},
+    {7, 7.3, 3},
+    {10, 10.15, 4},
+    {14, 14.35, 5},
+    {18, 18.168, 6},
+    {21, 21.45, 7},
+    {24, 24.99, 8},
+    {28, 29.7, 9},
+    {50, 54, 10},
+    {140, 148, 12},
+    {400, 450, 13},
+    {1200, 1300, 14},
+}};
+
+} // namespace
+
+std::optional<QDate> ParseAdifDate(const QString &value) {
+    if (value.size() != 8 || !AllDigits(value))
+        return std::nullopt;
+    const QStringView v(value);
+    const QDate date(Number(v.mid(0, 4)), Number(v.mid(4, 2)), Number(v.mid(6, 2)));
+    if (!date.isValid() || date.year() < 1)
+        return std::nullopt;
+    return date;
+}
+
+int ParseAdifTime(const QString &value) {
+    if ((value.size() != 4 && value.size() != 6) || !AllDigits(value))
+        return 0;
+    const QStringView v(value);
+    const int h = Number(v.mid(0, 2));
+    const int m = Number(v.mid(2, 2));
+    const int s = value.size() == 6 ? Number(v.mid(4, 2)) : 0;
+    if (h > 23 || m > 59 || s > 59)
+        return 0;
+    return h * 3600 + m * 60 + s;
+}
+
+bool ParseAdifFlag(const QString &value) { return value.trimmed().compare(u"Y", Qt::CaseInsensitive) == 0; }
+
+std::optional<double> ParseAdifFrequency(const QString &value) {
+    QString text = value.trimmed();
+    text.replace(u',', u'.');
+    bool ok = false;
+    const double mhz = text.toDouble(&ok);
+    if (!ok || !std::isfinite(mhz))
+        return std::nullopt;
+    return mhz;
+}
+
+int BandIndexForFrequency(double mhz) {
+    for (const Frequency &f : FrequencyBands)
+        if (mhz >= f.low && mhz <= f.high)
+            return f.band;
+    return 0;
+}
+
+AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log) {
+    log.LogReset();
+    if (record.fields.isEmpty())
+        return AdifVerdict::Empty;
+
+    std::optional<QDate> date;
+    int time = 0;
+    for (const AdifTagValue &f : record.fields) {
+        const QString &v = f.value;
+        if (f.name == AdifTag::QsoDate) {
+            date = ParseAdifDate(v);
+        } else if (f.name == AdifTag::TimeOn) {
+            time = ParseAdifTime(v);
+        } else if (f.name == AdifTag::Band) {
+            log.Pasmo.ParseBand(v);
+        } else if (f.name == AdifTag::Freq) {
+            if (const auto mhz = ParseAdifFrequency(v))
+                log.Pasmo.SetIndex(BandIndexForFrequency(*mhz));
+        } else if (f.name == AdifTag::Call) {
+            log.LogSetStacja(v);
+        } else if (f.name == AdifTag::Mode) {
+            log.LogSetEmisja(v);
+        } else if (f.name == AdifTag::RstSent) {
+            log.RaportNad = v;
+        } else if (f.name == AdifTag::RstRcvd) {
+            log.RaportOdb = v;
+        } else if (f.name == AdifTag::Name) {
+            log.Imie = v;
+        } else if (f.name == AdifTag::Comment) {
+            log.Notatki = v;
+        } else if (f.name == AdifTag::GridSquare) {
+            // Eight- and ten-character locators keep their six-character square.
+            log.LogSetLokator(v.size() == 8 || v.size() == 10 ? v.left(6) : v);
+        } else if (f.name == AdifTag::QslVia) {
+            log.QslManager = v;
+        } else if (f.name == AdifTag::QslSent) {
+            log.QslWys = ParseAdifFlag(v);
+        } else if (f.name == AdifTag::QslRcvd) {
+            log.QslOdb = ParseAdifFlag(v);
+        } else if (f.name == AdifTag::Qth) {
+            log.Miasto = v;
+        } else if (f.name == AdifTag::Iota) {
+            log.LogSetWyspa(v);
+        } else if (f.name == AdifTag::Domain) {
+            log.Domena = v;
+        } else if (f.name == AdifTag::Castle) {
+            log.Zamek = v;
+        } else if (f.name == AdifTag::Cont) {
+            log.LogSetKontynent(v.toUpper());
+        } else if (f.name == AdifTag::Ituz) {
+            log.LogSetItu(ParseZone(v));
+        } else if (f.name == AdifTag::Cqz) {
+            log.LogSetCq(ParseZone(v));
+        }
+    }
+    for (const ColumnWidth &c : ColumnWidths)
+        if ((log.*c.field).size() > c.width)
+            (log.*c.field).truncate(c.width);
+
+    if (!date)
+        return AdifVerdict::NoDate;
+    log.Data = DateTime::fromQDate(*date).addSecs(time);
+    return AdifVerdict::Accepted;
+}
