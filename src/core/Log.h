@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/Pasmo.h"
+#include "platform/DateTime.h"
+
+#include <QString>
+#include <cstdint>
+
+// One QSO in memory. Loading and storing through the data module live in
+// LogStore.cpp; the fields stay public for it and for the editor.
+class TLog {
+public:
+    virtual ~TLog() = default;
+
+    int32_t LogId = 0; // 0: not stored yet
+    DateTime Data;     // UTC
+    TPasmo Pasmo;
+    QString Stacja;
+    QString Emisja;
+    QString RaportNad;
+    QString RaportOdb;
+    QString Lokator;
+    QString Imie;
+    QString Notatki;
+    QString QslManager;
+    bool QslWys = false;
+    bool QslOdb = false;
+    QString Miasto;
+    QString Wyspa;
+    QString Domena;
+    QString Gmina;
+    QString Zamek;
+    QString Kontynent;
+    uint8_t ITU = 0; // 0..75, 0 = not set
+    uint8_t CQ = 0;  // 0..40, 0 = not set
+
+    // The setters refuse a value outside their rule and keep the old one.
+    void LogSetStacja(const QString &value);
+    void LogSetEmisja(const QString &value);
+    void LogSetLokator(const QString &value);
+    QString LogGetLokator() const;
+    void LogSetWyspa(const QString &value);
+    void LogSetKontynent(const QString &value);
+    // Zones arrive as database integers: checked before they become a byte.
+    void LogSetItu(int value);
+    void LogSetCq(int value);
+    int LogContinentIndex() const;
+    void LogReset();
+
+    QString LogToAdif() const; // Adif.cpp
+};

@@ -1,0 +1,105 @@
+#include "core/Dxcc.h"
+#include "core/DxccEntities.h"
+
+#include <QStringList>
+#include <cstring>
+#include <gtest/gtest.h>
+
+TEST(Dxcc, EntityTableIsWholeAndWithinRange)
+{
+    int withContinent = 0;
+    for (int i = 1; i <= DxccEntityCount; ++i) {
+        const TKrajDx *e = DxccEntity(i);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->Entity, i);
+        EXPECT_LE(e->ITU, 90);
+        EXPECT_LE(e->CQ, 40);
+        const QString c = QString::fromLatin1(e->Kontynent);
+        EXPECT_TRUE(c.isEmpty() || QStringList({"AF", "AN", "AS", "EU", "NA", "OC", "SA"}).contains(c)) << i;
+        withContinent += !c.isEmpty();
+    }
+    EXPECT_GT(withContinent, 300);
+    EXPECT_EQ(DxccEntity(0), nullptr);
+    EXPECT_EQ(DxccEntity(515), nullptr);
+}
+
+TEST(Dxcc, TableValues)
+{
+    EXPECT_EQ(ContinentFor(269), "EU");
+    EXPECT_EQ(ItuZoneFor(269, "SP5ABC"), 28);
+    EXPECT_EQ(CqZoneFor(269, "SP5ABC"), 15);
+    EXPECT_EQ(ItuZoneFor(177, "JD1ABC"), 90);
+    EXPECT_EQ(ContinentFor(159), "");
+    EXPECT_EQ(ItuZoneFor(159, ""), 41);
+    EXPECT_EQ(ContinentFor(514), "EU");
+    EXPECT_EQ(ContinentFor(0), "");
+    EXPECT_EQ(ContinentFor(515), "");
+    EXPECT_EQ(ItuZoneFor(0, "W1AW"), 0);
+    EXPECT_EQ(CqZoneFor(515, "W1AW"), 0);
+    EXPECT_EQ(ContinentFor(-1), "");
+}
+
+TEST(Dxcc, RulesDecideZeroZones)
+{
+    EXPECT_EQ(ItuZoneFor(291, "W6XYZ"), 6);
+    EXPECT_EQ(ItuZoneFor(291, "W7XYZ"), 0);
+    EXPECT_EQ(ItuZoneFor(291, "w1aw"), 8);
+    EXPECT_EQ(CqZoneFor(291, "W1AW"), 5);
+    EXPECT_EQ(CqZoneFor(291, "W4ABC"), 0);
+    EXPECT_EQ(ItuZoneFor(150, "VK6ABC"), 58);
+    EXPECT_EQ(CqZoneFor(150, "VK6ABC"), 29);
+    EXPECT_EQ(ItuZoneFor(150, "VK4ABC"), 55);
+    EXPECT_EQ(CqZoneFor(150, "VK4ABC"), 30);
+    EXPECT_EQ(ItuZoneFor(112, "CE3ABC"), 14);
+    EXPECT_EQ(ItuZoneFor(112, "CE8ABC"), 16);
+    EXPECT_EQ(CqZoneFor(112, "CE3ABC"), 12); // table value
+    EXPECT_EQ(ItuZoneFor(1, "VE3ABC"), 4);
+    EXPECT_EQ(CqZoneFor(1, "VE3ABC"), 4);
+    EXPECT_EQ(CqZoneFor(1, "VE7ABC"), 3);
+    EXPECT_EQ(ItuZoneFor(1, "VE8ABC"), 1);
+    EXPECT_EQ(ItuZoneFor(15, "UA9ABC"), 30);
+    EXPECT_EQ(CqZoneFor(15, "UA9ABC"), 17);
+    EXPECT_EQ(ItuZoneFor(15, "UA0ZZ"), 35);
+    EXPECT_EQ(CqZoneFor(15, "UA0YA"), 23);
+    EXPECT_EQ(ItuZoneFor(54, "UA3ABC"), 29);
+    EXPECT_EQ(ItuZoneFor(54, "UA3KAB"), 0);  // UA3K is left out of the range
+    EXPECT_EQ(ItuZoneFor(54, "UA1PAB"), 20);
+    EXPECT_EQ(CqZoneFor(54, "UA3ABC"), 16);  // table value
+    EXPECT_EQ(CqZoneFor(318, "BY1AA"), 24);
+    EXPECT_EQ(CqZoneFor(318, "BY3GA"), 23);
+    EXPECT_EQ(CqZoneFor(318, "BY3ZA"), 24);
+    EXPECT_EQ(CqZoneFor(318, "BY9TA"), 23);
+    EXPECT_EQ(CqZoneFor(318, "BY0"), 23);
+    EXPECT_EQ(CqZoneFor(318, "B3H"), 23);
+    EXPECT_EQ(CqZoneFor(318, "BY9"), 0);
+    EXPECT_EQ(CqZoneFor(13, "CE9XX"), 13);
+    EXPECT_EQ(CqZoneFor(13, "DP0GVN"), 36);
+    EXPECT_EQ(ItuZoneFor(13, "DP0GVN"), 0);
+}
+
+TEST(Dxcc, ShortCallsNeverMatchLongerStages)
+{
+    EXPECT_EQ(ItuZoneFor(150, "VK"), 0);
+    EXPECT_EQ(ItuZoneFor(15, "UA9"), 0);
+    EXPECT_EQ(ItuZoneFor(291, "W"), 0);
+    EXPECT_EQ(ItuZoneFor(291, ""), 0);
+    EXPECT_EQ(CqZoneFor(6, "KL7ABC"), 1);
+    EXPECT_EQ(CqZoneFor(6, ""), 1);
+    EXPECT_EQ(ItuZoneFor(6, "KL7ABC"), 0);
+}
+
+TEST(Dxcc, RuleKeysAreWellFormed)
+{
+    for (auto rules : {ItuZoneRules(), CqZoneRules()})
+        for (const ZoneRule &rule : rules) {
+            ASSERT_NE(DxccEntity(rule.Entity), nullptr);
+            for (const ZoneStage &stage : rule.Stages)
+                for (const ZoneKey &key : stage.Keys) {
+                    EXPECT_EQ(int(std::strlen(key.From)), stage.Length) << key.From;
+                    if (key.To) {
+                        EXPECT_EQ(std::strncmp(key.From, key.To, stage.Length - 1), 0) << key.From;
+                        EXPECT_LT(key.From[stage.Length - 1], key.To[stage.Length - 1]) << key.From;
+                    }
+                }
+        }
+}

@@ -1,0 +1,123 @@
+#include "core/FWindow.h"
+#include "platform/Registry.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        oldConfig = qgetenv("XDG_CONFIG_HOME");
+        oldSettings = qgetenv("QUARN_SETTINGS");
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        qunsetenv("QUARN_SETTINGS");
+    }
+    void TearDown() override
+    {
+        restore("XDG_CONFIG_HOME", oldConfig);
+        restore("QUARN_SETTINGS", oldSettings);
+    }
+    static void restore(const char *name, const QByteArray &value)
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+
+    QTemporaryDir dir;
+    QByteArray oldConfig, oldSettings;
+};
+
+TWindow placement(const QString &section)
+{
+    TWindow w;
+    w.AppKey = "Quarn";
+    w.SetWindowSection(section);
+    return w;
+}
+
+} // namespace
+
+TEST_F(FWindowTest, FirstRunLoadsNothingThenRoundTrips)
+{
+    TWindow w = placement("LaczStacjaFrm");
+    w.SetWindowLeft(10);
+    w.SetWindowWidth(333);
+    EXPECT_FALSE(w.LoadWindowPlacement());
+    EXPECT_EQ(w.Left, 10);
+    EXPECT_EQ(w.Width, 333);
+
+    w.SetWindowTop(20);
+    w.SetWindowHeight(444);
+    w.SaveWindowPlacement();
+    EXPECT_TRUE(QFile::exists(Registry::FileName()));
+    EXPECT_TRUE(Registry::FileName().startsWith(dir.path()));
+
+    TWindow again = placement("LaczStacjaFrm");
+    EXPECT_TRUE(again.LoadWindowPlacement());
+    EXPECT_EQ(again.Left, 10);
+    EXPECT_EQ(again.Top, 20);
+    EXPECT_EQ(again.Width, 333);
+    EXPECT_EQ(again.Height, 444);
+
+    Registry reg;
+    ASSERT_TRUE(reg.OpenKey("\\Software\\Dovren\\Quarn\\LaczStacjaFrm", false));
+    EXPECT_EQ(reg.ReadInteger("Height"), 444);
+}
+
+TEST_F(FWindowTest, NegativeLeftAndTopComeBackAtTheEdge)
+{
+    {
+        Registry reg;
+        ASSERT_TRUE(reg.OpenKey("\\Software\\Dovren\\Quarn\\EtykietyFrm", true));
+        reg.WriteInteger("Left", -20);
+        reg.WriteInteger("Top", -1);
+        reg.WriteInteger("Width", -5);
+        reg.WriteInteger("Height", 100);
+    }
+    TWindow w = placement("EtykietyFrm");
+    ASSERT_TRUE(w.LoadWindowPlacement());
+    EXPECT_EQ(w.Left, 0);
+    EXPECT_EQ(w.Top, 0);
+    EXPECT_EQ(w.Width, -5); // width and height are kept as stored
+    w.SetWindowLeft(-300);
+    EXPECT_EQ(w.Left, 0);
+}
+
+TEST_F(FWindowTest, WindowsKeepSeparateKeys)
+{
+    TWindow a = placement("A");
+    a.SetWindowLeft(1);
+    a.SaveWindowPlacement();
+    TWindow b = placement("B");
+    b.SetWindowLeft(2);
+    b.SaveWindowPlacement();
+    a.SetWindowLeft(3);
+    a.SaveWindowPlacement();
+
+    TWindow r = placement("A");
+    ASSERT_TRUE(r.LoadWindowPlacement());
+    EXPECT_EQ(r.Left, 3);
+    r.SetWindowSection("B");
+    ASSERT_TRUE(r.LoadWindowPlacement());
+    EXPECT_EQ(r.Left, 2);
+}
+
+TEST_F(FWindowTest, MissingValueThrowsAndChangesNothing)
+{
+    {
+        Registry reg;
+        ASSERT_TRUE(reg.OpenKey("\\Software\\Dovren\\Quarn\\Half", true));
+        reg.WriteInteger("Left", 50);
+        reg.WriteString("Top", "abc");
+    }
+    TWindow w = placement("Half");
+    w.SetWindowLeft(7);
+    EXPECT_THROW(w.LoadWindowPlacement(), RegistryError);
+    EXPECT_EQ(w.Left, 7);
+}
