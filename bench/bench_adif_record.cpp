@@ -5,8 +5,7 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-int main()
-{
+int main() {
     TLog log;
     log.Data = DateTime::fromDate(2003, 7, 14, 9, 5, 0);
     log.Pasmo.SetIndex(5);
@@ -32,7 +31,7 @@ int main()
         bytes += log.LogToAdif().size();
     }
     const double secs = timer.nsecsElapsed() / 1e9;
-    std::printf("LogToAdif: %d records in %.3f s = %.0f records/s (%lld characters)\n", count, secs, count / secs,
-                (long long)bytes);
+    std::printf("LogToAdif: %d records in %.3f s = %.0f records/s (%lld characters)\n", count, secs,
+                count / secs, (long long)bytes);
     return 0;
 }

@@ -8,8 +8,7 @@
 #include <QStringList>
 #include <cstdio>
 
-int main()
-{
+int main() {
     const PrefixFileData data = LoadPrefixFile();
     QElapsedTimer timer;
     timer.start();

@@ -5,6 +5,6 @@
 
 // Continent and zones of a DXCC entity (KRAJID). The call sign decides the
 // zones of the large entities whose table zone is 0.
-QString ContinentFor(int entity);              // empty outside 1..514
+QString ContinentFor(int entity);                    // empty outside 1..514
 uint8_t ItuZoneFor(int entity, const QString &call); // 0 when nothing decides
 uint8_t CqZoneFor(int entity, const QString &call);  // 0 when nothing decides

@@ -2,13 +2,11 @@
 
 #include "platform/Registry.h"
 
-QString TWindow::keyPath() const
-{
+QString TWindow::keyPath() const {
     return QStringLiteral("\\Software\\Dovren\\") + AppKey + u'\\' + Section;
 }
 
-bool TWindow::LoadWindowPlacement()
-{
+bool TWindow::LoadWindowPlacement() {
     Registry reg;
     if (!reg.OpenKey(keyPath(), false))
         return false;
@@ -24,8 +22,7 @@ bool TWindow::LoadWindowPlacement()
     return true;
 }
 
-void TWindow::SaveWindowPlacement() const
-{
+void TWindow::SaveWindowPlacement() const {
     Registry reg;
     reg.OpenKey(keyPath(), true);
     reg.WriteInteger(QStringLiteral("Left"), Left);

@@ -9,8 +9,8 @@ class TWindow {
 public:
     QString Section;
     QString AppKey;
-    int32_t Left = 0;   // never negative
-    int32_t Top = 0;    // never negative
+    int32_t Left = 0; // never negative
+    int32_t Top = 0;  // never negative
     int32_t Width = 0;
     int32_t Height = 0;
 

@@ -4,13 +4,14 @@
 
 namespace {
 
-const Voivodeship VoivodeshipTable[] = {
-    {u'D', u"dolnośląskie"},   {u'P', u"kujawsko-pomorskie"}, {u'L', u"lubelskie"},
-    {u'B', u"lubuskie"},       {u'C', u"łódzkie"},            {u'M', u"małopolskie"},
-    {u'R', u"mazowieckie"},    {u'U', u"opolskie"},           {u'K', u"podkarpackie"},
-    {u'O', u"podlaskie"},      {u'F', u"pomorskie"},          {u'G', u"śląskie"},
-    {u'S', u"świętokrzyskie"}, {u'J', u"warmińsko-mazurskie"}, {u'W', u"wielkopolskie"},
-    {u'Z', u"zachodniopomorskie"}};
+const Voivodeship VoivodeshipTable[] = {{u'D', u"dolnośląskie"},   {u'P', u"kujawsko-pomorskie"},
+                                        {u'L', u"lubelskie"},      {u'B', u"lubuskie"},
+                                        {u'C', u"łódzkie"},        {u'M', u"małopolskie"},
+                                        {u'R', u"mazowieckie"},    {u'U', u"opolskie"},
+                                        {u'K', u"podkarpackie"},   {u'O', u"podlaskie"},
+                                        {u'F', u"pomorskie"},      {u'G', u"śląskie"},
+                                        {u'S', u"świętokrzyskie"}, {u'J', u"warmińsko-mazurskie"},
+                                        {u'W', u"wielkopolskie"},  {u'Z', u"zachodniopomorskie"}};
 
 const District DistrictTable[] = {
 #include "core/Districts.inc"
@@ -18,51 +19,42 @@ const District DistrictTable[] = {
 
 LocalClock localClock = nullptr;
 
-bool inRange(QChar c, char first, char last)
-{
+bool inRange(QChar c, char first, char last) {
     return c.unicode() >= char16_t(first) && c.unicode() <= char16_t(last);
 }
 
-bool isAsciiDigit(QChar c)
-{
+bool isAsciiDigit(QChar c) {
     return inRange(c, '0', '9');
 }
 
 } // namespace
 
-uint8_t SettingInRange(int value, int count, uint8_t startValue)
-{
+uint8_t SettingInRange(int value, int count, uint8_t startValue) {
     return value >= 0 && value < count ? uint8_t(value) : startValue;
 }
 
-std::span<const Voivodeship> Voivodeships()
-{
+std::span<const Voivodeship> Voivodeships() {
     return VoivodeshipTable;
 }
 
-std::span<const District> Districts()
-{
+std::span<const District> Districts() {
     return DistrictTable;
 }
 
-void SetLocalClock(LocalClock clock)
-{
+void SetLocalClock(LocalClock clock) {
     localClock = clock;
 }
 
-DateTime UtcNow()
-{
+DateTime UtcNow() {
     const DateTime local = localClock ? localClock() : DateTime::currentLocal();
     return local.addSecs(CzasLetni ? -2 * 3600 : -3600);
 }
 
-QString DateFormatText(uint8_t index)
-{
+QString DateFormatText(uint8_t index) {
     return index < DateFormats.size() ? QString(DateFormats[index]) : QString(DateFormats[0]);
 }
 
-QString FormatDateDdMonYyyy(const QDate &date)
-{
+QString FormatDateDdMonYyyy(const QDate &date) {
     if (!date.isValid())
         return QString();
     return QStringLiteral("%1-%2-%3")
@@ -71,8 +63,7 @@ QString FormatDateDdMonYyyy(const QDate &date)
         .arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 
-bool IsValidLocator(const QString &text)
-{
+bool IsValidLocator(const QString &text) {
     const QString s = text.trimmed().toUpper();
     if (s.isEmpty())
         return true;
@@ -83,13 +74,11 @@ bool IsValidLocator(const QString &text)
     return s.size() == 4 || (inRange(s[4], 'A', 'X') && inRange(s[5], 'A', 'X'));
 }
 
-bool IsValidReport(const QString &text)
-{
+bool IsValidReport(const QString &text) {
     return text.isEmpty() || text.size() >= 2;
 }
 
-bool IsValidIota(const QString &text)
-{
+bool IsValidIota(const QString &text) {
     const QString s = text.trimmed().toUpper();
     if (s.isEmpty() || s == QLatin1String("-"))
         return true;
@@ -97,47 +86,39 @@ bool IsValidIota(const QString &text)
            isAsciiDigit(s[3]) && isAsciiDigit(s[4]) && isAsciiDigit(s[5]);
 }
 
-QString FlagToTN(bool flag)
-{
+QString FlagToTN(bool flag) {
     return flag ? QStringLiteral("T") : QStringLiteral("N");
 }
 
-bool IsFlagT(const QString &text)
-{
+bool IsFlagT(const QString &text) {
     return text == QLatin1String("T");
 }
 
-QString ZoneNumberText(uint8_t zone)
-{
+QString ZoneNumberText(uint8_t zone) {
     return zone == 0 ? QString() : QString::number(zone);
 }
 
-QString QuoteSqlText(const QString &text)
-{
+QString QuoteSqlText(const QString &text) {
     return u'\'' + text + u'\'';
 }
 
-QString RemoveBlanks(const QString &text)
-{
+QString RemoveBlanks(const QString &text) {
     QString s = text;
     s.remove(u' ');
     return s;
 }
 
-QString StripApostrophes(const QString &text)
-{
+QString StripApostrophes(const QString &text) {
     QString s = text;
     s.remove(u'\'');
     return s;
 }
 
-QChar CheckMarkForFlag(const QString &text)
-{
+QChar CheckMarkForFlag(const QString &text) {
     return text.trimmed().toUpper() == QLatin1String("T") ? QChar(0x2713) : QChar(u' ');
 }
 
-QString DegreesToDmsText(long double degrees)
-{
+QString DegreesToDmsText(long double degrees) {
     const long double d = std::trunc(degrees);
     const long double m = std::trunc((degrees - d) * 60);
     const long double s = std::trunc((degrees - d - m / 60) * 3600);
@@ -145,8 +126,7 @@ QString DegreesToDmsText(long double degrees)
            QString::number(qint64(s)) + u'"';
 }
 
-QString VoivodeshipNameForCode(const QString &code)
-{
+QString VoivodeshipNameForCode(const QString &code) {
     if (code.size() != 1)
         return QString();
     for (const Voivodeship &v : VoivodeshipTable)
@@ -155,8 +135,7 @@ QString VoivodeshipNameForCode(const QString &code)
     return QString();
 }
 
-QString VoivodeshipCodeForName(const QString &name)
-{
+QString VoivodeshipCodeForName(const QString &name) {
     const QString s = name.toLower().trimmed();
     for (const Voivodeship &v : VoivodeshipTable)
         if (s == QStringView(v.Name))
@@ -164,8 +143,7 @@ QString VoivodeshipCodeForName(const QString &name)
     return QString();
 }
 
-QString DistrictNameForCode(const QString &code)
-{
+QString DistrictNameForCode(const QString &code) {
     if (code.size() != 2)
         return QString();
     for (const District &d : DistrictTable)
@@ -174,16 +152,14 @@ QString DistrictNameForCode(const QString &code)
     return QString();
 }
 
-int ContinentIndex(const QString &code)
-{
+int ContinentIndex(const QString &code) {
     for (int i = 1; i < int(ContinentTable.size()); ++i)
         if (code == ContinentTable[i])
             return i;
     return 0;
 }
 
-int ContinentTableIndex(const QString &code)
-{
+int ContinentTableIndex(const QString &code) {
     // The table's first entry is the empty text, so an absent code and an
     // empty one both give 0, exactly as the continent codes do.
     return ContinentIndex(code);

@@ -11,8 +11,8 @@
 #include <span>
 
 // Process-wide settings; the main window loads and stores the persistent ones.
-inline uint8_t SortOrder = 1;           // index into SortFieldNames
-inline bool CzasLetni = true;           // summer time: UTC = local - 2 h, else local - 1 h
+inline uint8_t SortOrder = 1; // index into SortFieldNames
+inline bool CzasLetni = true; // summer time: UTC = local - 2 h, else local - 1 h
 inline QString OwnCallSign;
 inline uint8_t DateFrm = 0;             // index into the date-format table
 inline uint8_t DateTimeFormatIndex = 1; // index into the date-format table
@@ -29,10 +29,10 @@ inline constexpr std::array<QLatin1String, DateFormatCount> DateFormats = {
     QLatin1String("dd-MM-yyyy HH:mm:ss"), QLatin1String("dd-MMM-yyyy")};
 
 inline constexpr std::array<QLatin1String, SortOrderCount> SortFieldNames = {
-    QLatin1String("LogId"),      QLatin1String("Data"),       QLatin1String("Pasmo_Ind"),
-    QLatin1String("Stacja"),     QLatin1String("Emisja"),     QLatin1String("Raport_Nad"),
-    QLatin1String("Raport_Odb"), QLatin1String("Imie"),       QLatin1String("Miasto"),
-    QLatin1String("Lokator"),    QLatin1String("QSL_WYS"),    QLatin1String("QSL_ODB")};
+    QLatin1String("LogId"),      QLatin1String("Data"),    QLatin1String("Pasmo_Ind"),
+    QLatin1String("Stacja"),     QLatin1String("Emisja"),  QLatin1String("Raport_Nad"),
+    QLatin1String("Raport_Odb"), QLatin1String("Imie"),    QLatin1String("Miasto"),
+    QLatin1String("Lokator"),    QLatin1String("QSL_WYS"), QLatin1String("QSL_ODB")};
 
 inline constexpr std::array<QLatin1String, 8> CallbookColumnNames = {
     QLatin1String("Stacja"), QLatin1String("Imie"),    QLatin1String("Nazwisko"), QLatin1String("Nazwa"),

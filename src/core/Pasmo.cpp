@@ -5,74 +5,47 @@
 
 namespace {
 
-constexpr std::array<const char *, TPasmo::BandCount> Names = {
-    " ", "160 m", "80 m", "40 m", "30 m", "20 m", "17 m", "15 m", "12 m", "10 m", "6 m", "4 m", "2 m", "70 cm", "23 cm"};
+constexpr std::array<const char *, TPasmo::BandCount> Names = {" ",    "160 m", "80 m", "40 m",  "30 m",
+                                                               "20 m", "17 m",  "15 m", "12 m",  "10 m",
+                                                               "6 m",  "4 m",   "2 m",  "70 cm", "23 cm"};
 constexpr std::array<int, TPasmo::BandCount> Wavelengths = {0,    16000, 8000, 4000, 3000, 2000, 1700, 1500,
                                                             1200, 1000,  600,  400,  200,  70,   23};
 constexpr std::array<int, TPasmo::BandCount> Positions = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 
-// Number and unit of each band, as typed: "160", "160M" or "160 M".
-struct BandText {
-    const char *Number;
-    const char *Unit;
-};
-constexpr std::array<BandText, TPasmo::BandCount> Texts = {{{"", ""},
-                                                             {"160", "M"},
-                                                             {"80", "M"},
-                                                             {"40", "M"},
-                                                             {"30", "M"},
-                                                             {"20", "M"},
-                                                             {"17", "M"},
-                                                             {"15", "M"},
-                                                             {"12", "M"},
-                                                             {"10", "M"},
-                                                             {"6", "M"},
-                                                             {"4", "M"},
-                                                             {"2", "M"},
-                                                             {"70", "CM"},
-                                                             {"23", "CM"}}};
-
-bool valid(int index)
-{
+bool valid(int index) {
     return index >= 0 && index < TPasmo::BandCount;
 }
 
 } // namespace
 
-void TPasmo::SetIndex(int index)
-{
+void TPasmo::SetIndex(int index) {
     if (valid(index))
         index_ = uint8_t(index);
 }
 
-int TPasmo::BandItemIndex() const
-{
+int TPasmo::BandItemIndex() const {
     return Positions[index_];
 }
 
-void TPasmo::ParseBand(const QString &text)
-{
+void TPasmo::ParseBand(const QString &text) {
+    // Each name is number, blank, unit: the number alone, the number and the
+    // unit, or the whole name are accepted, in upper case.
     const QString u = text.toUpper();
     index_ = 0;
     for (int i = 1; i < BandCount; ++i) {
-        const QLatin1String number(Texts[i].Number);
-        const QLatin1String unit(Texts[i].Unit);
-        if (!u.startsWith(number))
-            continue;
-        const QStringView rest = QStringView(u).mid(number.size());
-        if (rest.isEmpty() || rest == unit || (rest.size() == unit.size() + 1 && rest[0] == u' ' && rest.mid(1) == unit)) {
+        const QString name = QString::fromLatin1(Names[i]).toUpper();
+        const QStringView number = QStringView(name).left(name.indexOf(u' '));
+        if (u == number || u == name || u == QString(name).remove(u' ')) {
             index_ = uint8_t(i);
             return;
         }
     }
 }
 
-QString TPasmo::BandNameOf(int index)
-{
+QString TPasmo::BandNameOf(int index) {
     return valid(index) ? QString::fromLatin1(Names[index]) : QString();
 }
 
-int TPasmo::BandWavelengthOf(int index)
-{
+int TPasmo::BandWavelengthOf(int index) {
     return valid(index) ? Wavelengths[index] : 0;
 }

@@ -17,8 +17,8 @@ public:
     int BandItemIndex() const;
     void ParseBand(const QString &text);
 
-    static QString BandNameOf(int index);     // empty outside 0..14
-    static int BandWavelengthOf(int index);   // cm; 0 outside 0..14
+    static QString BandNameOf(int index);   // empty outside 0..14
+    static int BandWavelengthOf(int index); // cm; 0 outside 0..14
 
 private:
     uint8_t index_ = 0;

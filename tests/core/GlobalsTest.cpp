@@ -1,5 +1,5 @@
-#include "PrefixData.h"
 #include "core/Globals.h"
+#include "PrefixData.h"
 
 #include <QFile>
 #include <QStringList>
@@ -8,14 +8,12 @@
 namespace {
 
 DateTime fixedLocal;
-DateTime fixedClock()
-{
+DateTime fixedClock() {
     return fixedLocal;
 }
 
 struct ClockGuard {
-    ~ClockGuard()
-    {
+    ~ClockGuard() {
         SetLocalClock(nullptr);
         CzasLetni = true;
     }
@@ -23,8 +21,7 @@ struct ClockGuard {
 
 } // namespace
 
-TEST(Globals, UtcNowSubtractsOneOrTwoHours)
-{
+TEST(Globals, UtcNowSubtractsOneOrTwoHours) {
     ClockGuard guard;
     SetLocalClock(fixedClock);
 
@@ -41,8 +38,7 @@ TEST(Globals, UtcNowSubtractsOneOrTwoHours)
     EXPECT_EQ(UtcNow(), DateTime::fromDate(2004, 2, 29, 22, 30, 0));
 }
 
-TEST(Globals, SettingsOutOfRangeFallBack)
-{
+TEST(Globals, SettingsOutOfRangeFallBack) {
     EXPECT_EQ(SettingInRange(11, SortOrderCount, 1), 11);
     EXPECT_EQ(SettingInRange(12, SortOrderCount, 1), 1);
     EXPECT_EQ(SettingInRange(-1, SortOrderCount, 1), 1);
@@ -51,8 +47,7 @@ TEST(Globals, SettingsOutOfRangeFallBack)
     EXPECT_EQ(SettingInRange(256 + 2, DateFormatCount, 0), 0);
 }
 
-TEST(Globals, DateFormats)
-{
+TEST(Globals, DateFormats) {
     EXPECT_EQ(DateFormatText(0), "yyyy-MM-dd");
     EXPECT_EQ(DateFormatText(4), "dd-MMM-yyyy");
     EXPECT_EQ(FormatDateDdMonYyyy(QDate(2003, 7, 5)), "05-Jul-2003");
@@ -60,8 +55,7 @@ TEST(Globals, DateFormats)
     EXPECT_EQ(SortFieldNames[2], QLatin1String("Pasmo_Ind"));
 }
 
-TEST(Globals, LocatorValidation)
-{
+TEST(Globals, LocatorValidation) {
     EXPECT_TRUE(IsValidLocator(""));
     EXPECT_TRUE(IsValidLocator("JO91"));
     EXPECT_TRUE(IsValidLocator("jo91rg"));
@@ -78,8 +72,7 @@ TEST(Globals, LocatorValidation)
     EXPECT_FALSE(IsValidLocator("JO91RG1"));
 }
 
-TEST(Globals, ReportAndIotaValidation)
-{
+TEST(Globals, ReportAndIotaValidation) {
     EXPECT_TRUE(IsValidReport(""));
     EXPECT_FALSE(IsValidReport("5"));
     EXPECT_TRUE(IsValidReport("59"));
@@ -95,8 +88,7 @@ TEST(Globals, ReportAndIotaValidation)
     EXPECT_FALSE(IsValidIota("EU-0245"));
 }
 
-TEST(Globals, TextFunctions)
-{
+TEST(Globals, TextFunctions) {
     EXPECT_EQ(FlagToTN(true), "T");
     EXPECT_EQ(FlagToTN(false), "N");
     EXPECT_TRUE(IsFlagT("T"));
@@ -112,16 +104,14 @@ TEST(Globals, TextFunctions)
     EXPECT_EQ(CheckMarkForFlag(""), QChar(u' '));
 }
 
-TEST(Globals, DegreesToDmsText)
-{
+TEST(Globals, DegreesToDmsText) {
     EXPECT_EQ(DegreesToDmsText(12.5L), QString::fromUtf8("12° 30' 0\""));
     EXPECT_EQ(DegreesToDmsText(0), QString::fromUtf8("0° 0' 0\""));
     EXPECT_EQ(DegreesToDmsText(359.75L), QString::fromUtf8("359° 45' 0\""));
     EXPECT_EQ(DegreesToDmsText(45.2625L), QString::fromUtf8("45° 15' 45\""));
 }
 
-TEST(Globals, VoivodeshipsAndContinents)
-{
+TEST(Globals, VoivodeshipsAndContinents) {
     EXPECT_EQ(Voivodeships().size(), 16u);
     EXPECT_EQ(VoivodeshipNameForCode("C"), QString::fromUtf8("łódzkie"));
     EXPECT_EQ(VoivodeshipNameForCode("c"), "");
@@ -137,8 +127,7 @@ TEST(Globals, VoivodeshipsAndContinents)
     EXPECT_EQ(ContinentTableIndex("XX"), 0);
 }
 
-TEST(Globals, DistrictNames)
-{
+TEST(Globals, DistrictNames) {
     EXPECT_EQ(Districts().size(), 379u);
     EXPECT_EQ(DistrictNameForCode("ZY"), QString::fromUtf8("żarski - Żary"));
     EXPECT_EQ(DistrictNameForCode("AL"), "kaliski - Kalisz [grodzki]");
@@ -149,8 +138,7 @@ TEST(Globals, DistrictNames)
     EXPECT_EQ(DistrictNameForCode("AC"), ""); // a district whose text is not known
 }
 
-TEST(Globals, DistrictTableEqualsDataFile)
-{
+TEST(Globals, DistrictTableEqualsDataFile) {
     QFile f(RepoDataFile("districts.tsv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);

@@ -1,10 +1,9 @@
-#include "PrefixData.h"
 #include "core/PrefixIndex.h"
+#include "PrefixData.h"
 
 #include <gtest/gtest.h>
 
-TEST(PrefixIndex, LongestPrefixWins)
-{
+TEST(PrefixIndex, LongestPrefixWins) {
     const PrefixIndex index({{"SP", 269}, {"SP9", 999}, {"S5", 499}, {"K", 291}, {"KH6", 110}});
     EXPECT_EQ(index.KrajIdForCall(u"SP9XYZ"), 999);
     EXPECT_EQ(index.KrajIdForCall(u"SP5ABC"), 269);
@@ -19,8 +18,7 @@ TEST(PrefixIndex, LongestPrefixWins)
     EXPECT_EQ(index.Resolve(u"XX1").Prefix, "");
 }
 
-TEST(PrefixIndex, IgnoresLetterCase)
-{
+TEST(PrefixIndex, IgnoresLetterCase) {
     const PrefixIndex index({{"sp", 269}, {"DL", 230}});
     EXPECT_EQ(index.KrajIdForCall(u"sp5abc"), 269);
     EXPECT_EQ(index.KrajIdForCall(u"Dl1x"), 230);
@@ -28,16 +26,14 @@ TEST(PrefixIndex, IgnoresLetterCase)
     EXPECT_EQ(index.KrajIdForCall(QString::fromUtf8("sp5żółw")), 269);
 }
 
-TEST(PrefixIndex, FirstCountryOfADuplicatePrefixAndEmptyPrefixes)
-{
+TEST(PrefixIndex, FirstCountryOfADuplicatePrefixAndEmptyPrefixes) {
     const PrefixIndex index({{"", 1}, {"EA", 281}, {"ea", 21}});
     EXPECT_EQ(index.Size(), 1);
     EXPECT_EQ(index.KrajIdForCall(u"EA1ABC"), 281);
     EXPECT_EQ(index.KrajIdForCall(u"X"), 0);
 }
 
-TEST(PrefixIndex, RebuildReplacesContents)
-{
+TEST(PrefixIndex, RebuildReplacesContents) {
     PrefixIndex index({{"SP", 269}});
     index.Build({{"DL", 230}});
     EXPECT_EQ(index.KrajIdForCall(u"SP5ABC"), 0);
@@ -46,8 +42,7 @@ TEST(PrefixIndex, RebuildReplacesContents)
     EXPECT_EQ(index.KrajIdForCall(u"DL1ABC"), 0);
 }
 
-TEST(PrefixIndex, RealPrefixTable)
-{
+TEST(PrefixIndex, RealPrefixTable) {
     const PrefixFileData data = LoadPrefixFile();
     const PrefixIndex index(data.IndexEntries());
     EXPECT_EQ(index.Size(), 11543);
@@ -60,8 +55,7 @@ TEST(PrefixIndex, RealPrefixTable)
     EXPECT_EQ(index.KrajIdForCall(u"sp5abc"), 269);
 }
 
-TEST(PrefixIndex, AgreesWithRightShorteningSearch)
-{
+TEST(PrefixIndex, AgreesWithRightShorteningSearch) {
     // The rule as the database search states it: shorten the call from the
     // right until a whole prefix matches.
     const PrefixFileData data = LoadPrefixFile();
@@ -75,8 +69,9 @@ TEST(PrefixIndex, AgreesWithRightShorteningSearch)
                     return e.KrajId;
         return 0;
     };
-    const char *calls[] = {"3B6RF", "KH6XX", "KL7AB", "VP2EAB", "VE3ABC", "R1FJ", "ZS8Z", "4U1UN", "HB0X", "OH0Z",
-                           "CE0Y", "FT5ZM", "ZL9A", "3Y0J", "XX9A", "Q1A", "9A1A", "E51A", "1A0KM", "T32C"};
+    const char *calls[] = {"3B6RF", "KH6XX", "KL7AB", "VP2EAB", "VE3ABC", "R1FJ", "ZS8Z",
+                           "4U1UN", "HB0X",  "OH0Z",  "CE0Y",   "FT5ZM",  "ZL9A", "3Y0J",
+                           "XX9A",  "Q1A",   "9A1A",  "E51A",   "1A0KM",  "T32C"};
     for (const char *c : calls)
         EXPECT_EQ(index.KrajIdForCall(QString::fromLatin1(c)), slow(QString::fromLatin1(c))) << c;
 }
