@@ -102,8 +102,9 @@ public:
     bool CanFetchMore() const { return Active() && !fetchedAll_; }
     int FetchMore(int count);  // returns how many rows were added
     int CurrentIndex() const { return cur_; }  // 0-based row of the cursor, -1 when none
-    QString DisplayTextAt(int row, const Field *field);
-    FieldValue ValueAt(int row, const Field *field);
+    QString DisplayTextAt(int row, const Field *field);  // shows the edit buffer for the row being edited
+    FieldValue ValueAt(int row, const Field *field);     // the stored value (before any pending edit)
+    unsigned OpenSerial() const { return openSerial_; }  // changes on every Open
 
 signals:
     void dataSetChanged();        // opened, closed, refiltered, many rows changed
@@ -122,7 +123,8 @@ protected:
     virtual void InternalPost(bool inserting);      // apply the edit buffer to the backend (throws on failure)
     virtual void InternalDelete() {}                // remove the current row from the backend
     virtual void InternalCancel() {}                // an edit or insert was cancelled
-    virtual void InitNewRecord() {}                 // after OnNewRecord-free clearing of a new edit buffer
+    virtual void InitNewRecord() {}                 // a new, cleared edit buffer, before OnNewRecord
+    virtual bool CanModify() const { return true; } // false: Edit/Insert/Delete fail (read-only dataset)
     virtual QString NotEditingText() const;         // "Dataset not in edit or insert mode"
     virtual QString ReadOnlyText() const;           // "Field '%1' cannot be modified"
     virtual QString FieldNotFoundText() const;      // message of FieldByName for a missing field
@@ -150,6 +152,7 @@ protected:
 private:
     friend class Field;
     FieldValue ReadValue(const Field &f) const;
+    FieldValue ValueOfRow(int row, const Field *field);
     void WriteValue(Field &f, const FieldValue &v);
     bool FetchUpTo(int index);  // true when row `index` exists afterwards
     bool Accepts(int row);
@@ -179,8 +182,10 @@ private:
     bool eof_ = true;
     bool fetchedAll_ = true;
     bool modified_ = false;
+    bool editing_ = false;  // the edit buffer holds the active record (edit or insert)
     bool filtered_ = false;
     bool binding_ = false;
     int disableCount_ = 0;
+    unsigned openSerial_ = 0;
     bool pendingChange_ = false;
 };

@@ -1,0 +1,183 @@
+#include "platform/db/DataSetModel.h"
+
+#include "platform/db/DataSet.h"
+#include "platform/db/DataSource.h"
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+
+namespace {
+constexpr int FetchBatch = 200;
+}
+
+DataSetModel::DataSetModel(DataSource *source, QObject *parent) : QAbstractTableModel(parent), source_(source)
+{
+    connect(source, &DataSource::dataSetReplaced, this, [this](DataSet *ds) {
+        Connect(ds);
+        Reset();
+    });
+    Connect(source->dataSet());
+    Reset();
+}
+
+DataSet *DataSetModel::dataSet() const
+{
+    return source_ ? source_->dataSet() : nullptr;
+}
+
+void DataSetModel::Connect(DataSet *ds)
+{
+    if (connected_)
+        disconnect(connected_, nullptr, this, nullptr);
+    connected_ = ds;
+    if (!ds)
+        return;
+    connect(ds, &DataSet::dataSetChanged, this, &DataSetModel::Reset);
+    connect(ds, &DataSet::rowsFetched, this, &DataSetModel::OnFetched);
+    connect(ds, &DataSet::rowInserted, this, &DataSetModel::OnInserted);
+    connect(ds, &DataSet::rowRemoved, this, &DataSetModel::OnRemoved);
+    connect(ds, &DataSet::recordChanged, this, &DataSetModel::OnRecordChanged);
+    connect(ds, &DataSet::scrolled, this, &DataSetModel::OnScrolled);
+    connect(ds, &QObject::destroyed, this, [this] {
+        beginResetModel();
+        columns_.clear();
+        rows_ = 0;
+        endResetModel();
+    });
+}
+
+void DataSetModel::Reset()
+{
+    beginResetModel();
+    columns_.clear();
+    rows_ = 0;
+    if (DataSet *ds = dataSet()) {
+        for (Field *f : ds->Fields())
+            if (f->Visible())
+                columns_.push_back(f);
+        rows_ = ds->Active() ? ds->FetchedCount() : 0;
+    }
+    endResetModel();
+    if (DataSet *ds = dataSet(); ds && ds->Active())
+        OnScrolled(ds->CurrentIndex());
+}
+
+int DataSetModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : rows_;
+}
+
+int DataSetModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+Field *DataSetModel::FieldAt(int column) const
+{
+    return column >= 0 && column < int(columns_.size()) ? columns_[column] : nullptr;
+}
+
+QVariant DataSetModel::data(const QModelIndex &index, int role) const
+{
+    DataSet *ds = dataSet();
+    Field *f = FieldAt(index.column());
+    if (!ds || !f || index.row() >= rows_ || !ds->Active())
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return ds->DisplayTextAt(index.row(), f);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(f->Alignment() | Qt::AlignVCenter);
+    return QVariant();
+}
+
+QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        if (Field *f = FieldAt(section))
+            return f->DisplayLabel();
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool DataSetModel::canFetchMore(const QModelIndex &parent) const
+{
+    DataSet *ds = dataSet();
+    return !parent.isValid() && ds && ds->CanFetchMore();
+}
+
+void DataSetModel::fetchMore(const QModelIndex &parent)
+{
+    if (DataSet *ds = dataSet(); ds && !parent.isValid())
+        ds->FetchMore(FetchBatch);
+}
+
+void DataSetModel::OnFetched(int first, int last)
+{
+    if (first != rows_)
+        return Reset();
+    beginInsertRows(QModelIndex(), first, last);
+    rows_ = last + 1;
+    endInsertRows();
+}
+
+void DataSetModel::OnInserted(int row)
+{
+    beginInsertRows(QModelIndex(), row, row);
+    ++rows_;
+    endInsertRows();
+}
+
+void DataSetModel::OnRemoved(int row)
+{
+    beginRemoveRows(QModelIndex(), row, row);
+    --rows_;
+    endRemoveRows();
+}
+
+void DataSetModel::OnRecordChanged(int row)
+{
+    if (row >= 0 && row < rows_ && !columns_.empty())
+        emit dataChanged(index(row, 0), index(row, int(columns_.size()) - 1));
+}
+
+void DataSetModel::OnScrolled(int row)
+{
+    if (moving_)
+        return;
+    emit currentRowChanged(row >= 0 && row < rows_ ? index(row, 0) : QModelIndex());
+}
+
+void DataSetModel::SetCurrentRow(int row)
+{
+    DataSet *ds = dataSet();
+    if (!ds || !ds->Active() || row < 0 || row == ds->CurrentIndex())
+        return;
+    moving_ = true;
+    try {
+        ds->SetRecNo(row + 1);
+    } catch (const std::exception &e) {
+        moving_ = false;
+        OnScrolled(ds->CurrentIndex());
+        emit error(QString::fromUtf8(e.what()));
+        return;
+    }
+    moving_ = false;
+}
+
+void DataSetModel::Attach(QAbstractItemView *view)
+{
+    view->setModel(this);
+    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    SetCurrentRow(current.row());
+            });
+    connect(this, &DataSetModel::currentRowChanged, view, [view](const QModelIndex &index) {
+        if (!index.isValid() || view->currentIndex().row() == index.row())
+            return;
+        const int column = std::max(view->currentIndex().column(), 0);
+        view->setCurrentIndex(index.sibling(index.row(), column));
+    });
+    if (DataSet *ds = dataSet(); ds && ds->Active())
+        OnScrolled(ds->CurrentIndex());
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <vector>
+
+class DataSet;
+class DataSource;
+class Field;
+class QAbstractItemView;
+
+// Shows a dataset in a Qt view: one column per visible field, the field's
+// display text and alignment, rows fetched as the view scrolls. The view's
+// current row and the dataset's cursor follow each other.
+class DataSetModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit DataSetModel(DataSource *source, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
+
+    DataSet *dataSet() const;
+    Field *FieldAt(int column) const;
+    // Keeps the view's current row and the dataset's cursor together.
+    void Attach(QAbstractItemView *view);
+
+public slots:
+    void SetCurrentRow(int row);  // moves the dataset
+
+signals:
+    void currentRowChanged(const QModelIndex &index);  // the dataset moved
+    void error(const QString &message);                // moving the dataset failed (e.g. a post)
+
+private:
+    void Connect(DataSet *ds);
+    void Reset();
+    void OnFetched(int first, int last);
+    void OnInserted(int row);
+    void OnRemoved(int row);
+    void OnRecordChanged(int row);
+    void OnScrolled(int row);
+
+    QPointer<DataSource> source_;
+    QPointer<DataSet> connected_;
+    std::vector<Field *> columns_;
+    int rows_ = 0;
+    bool moving_ = false;
+};

@@ -1,0 +1,147 @@
+#include "platform/db/FbDatabase.h"
+
+#include "platform/db/FbStatement.h"
+#include "platform/db/FbTransaction.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <ibase.h>
+
+namespace {
+
+bool IsRemote(const QString &name)
+{
+    // "host:/path" or "host:C:\path"; a bare local path has no colon before its first slash.
+    const int colon = name.indexOf(u':');
+    const int slash = name.indexOf(u'/');
+    return colon > 1 && (slash < 0 || colon < slash);
+}
+
+void AddString(QByteArray &dpb, char tag, const QByteArray &value)
+{
+    dpb.append(tag);
+    dpb.append(char(value.size()));
+    dpb.append(value);
+}
+
+void AddInt(QByteArray &dpb, char tag, int value)
+{
+    dpb.append(tag);
+    dpb.append(char(4));
+    for (int i = 0; i < 4; ++i)
+        dpb.append(char((value >> (8 * i)) & 0xff));
+}
+
+} // namespace
+
+FbDatabase::~FbDatabase()
+{
+    try {
+        Close();
+    } catch (...) {
+    }
+}
+
+void FbDatabase::PrepareEnvironment()
+{
+    // The embedded engine keeps its lock files in FIREBIRD_LOCK; its default
+    // (/tmp/firebird) is often not writable for an ordinary user.
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    if (!qEnvironmentVariableIsEmpty("FIREBIRD_LOCK"))
+        return;
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (base.isEmpty() || !QFileInfo(base).isWritable())
+        base = QDir::homePath() + QStringLiteral("/.cache");
+    const QString dir = base + QStringLiteral("/quarn-firebird");
+    QDir().mkpath(dir);
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(dir));
+}
+
+QByteArray FbDatabase::ParamBlock(bool creating) const
+{
+    QByteArray dpb;
+    dpb.append(char(isc_dpb_version1));
+    AddString(dpb, isc_dpb_user_name, user_.toUtf8());
+    AddString(dpb, isc_dpb_password, password_.toUtf8());
+    AddString(dpb, isc_dpb_lc_ctype, "WIN1250");
+    AddInt(dpb, isc_dpb_sql_dialect, 3);
+    if (creating) {
+        AddString(dpb, isc_dpb_set_db_charset, "WIN1250");
+        AddInt(dpb, isc_dpb_page_size, 8192);
+    }
+    if (!IsRemote(name_))
+        AddString(dpb, isc_dpb_config, "Providers=Engine12");
+    return dpb;
+}
+
+void FbDatabase::Open()
+{
+    if (Connected())
+        return;
+    PrepareEnvironment();
+    const QByteArray path = QFile::encodeName(name_);
+    const QByteArray dpb = ParamBlock(false);
+    ISC_STATUS_ARRAY status;
+    isc_attach_database(status, short(path.size()), path.constData(), &handle_, short(dpb.size()),
+                        dpb.constData());
+    if (status[0] == 1 && status[1]) {
+        handle_ = 0;
+        FbError::Check(status);
+    }
+    ++generation_;
+}
+
+void FbDatabase::Create(const QString &path)
+{
+    Close();
+    PrepareEnvironment();
+    name_ = path;
+    const QByteArray file = QFile::encodeName(path);
+    const QByteArray dpb = ParamBlock(true);
+    ISC_STATUS_ARRAY status;
+    isc_create_database(status, short(file.size()), file.constData(), &handle_, short(dpb.size()),
+                        dpb.constData(), 0);
+    if (status[0] == 1 && status[1]) {
+        handle_ = 0;
+        FbError::Check(status);
+    }
+    ++generation_;
+}
+
+void FbDatabase::Close()
+{
+    if (!Connected())
+        return;
+    // Copy: ending a transaction may not change the list, but be safe against it.
+    const std::vector<FbTransaction *> transactions = transactions_;
+    for (FbTransaction *t : transactions) {
+        if (!t->Active())
+            continue;
+        try {
+            t->Commit();
+        } catch (const FbError &) {
+            t->Rollback();
+        }
+    }
+    ISC_STATUS_ARRAY status;
+    isc_detach_database(status, &handle_);
+    handle_ = 0;
+    FbError::Check(status);
+}
+
+bool FbDatabase::TableExists(const QString &name)
+{
+    FbTransaction tr(this);
+    tr.StartTransaction();
+    FbStatement st(this, &tr);
+    st.SetSQL(QStringLiteral("select 1 from RDB$RELATIONS where RDB$RELATION_NAME = :NAME"));
+    st.ParamByName(QStringLiteral("NAME"))->SetAsString(name.trimmed().toUpper());
+    st.ExecQuery();
+    const bool found = !st.Eof();
+    st.Close();
+    tr.Commit();
+    return found;
+}

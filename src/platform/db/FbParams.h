@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/db/Field.h"
+
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+// A named statement parameter. Its value keeps the type it was given; the
+// conversion to the column's type happens when the statement runs.
+class Param {
+public:
+    explicit Param(const QString &name) : name_(name) {}
+    const QString &Name() const { return name_; }
+
+    void SetAsString(const QString &v);
+    void SetAsInteger(qint64 v);
+    void SetAsFloat(double v);
+    void SetAsDateTime(const DateTime &v);
+    void SetAsBoolean(bool v);
+    void SetAsVariant(const QVariant &v);
+    void SetValue(const FieldValue &v, FieldType type) { value_ = v, type_ = type; }
+    void Clear() { value_ = FieldValue(); }
+
+    bool IsNull() const { return value_.null; }
+    const FieldValue &Value() const { return value_; }
+    FieldType Type() const { return type_; }
+    QString AsString() const;
+    qint64 AsInteger() const;
+    double AsFloat() const;
+    DateTime AsDateTime() const;
+
+private:
+    QString name_;
+    FieldValue value_;
+    FieldType type_ = FieldType::String;
+};
+
+// The parameters of one SQL text: ":NAME" markers outside literals, quoted
+// names and comments are turned into "?" and remembered in order.
+class ParamList {
+public:
+    // Returns the SQL with markers replaced; names keep their first spelling.
+    QString Parse(const QString &sql);
+    Param *Find(const QString &name) const;
+    Param *ByName(const QString &name) const;  // throws DbError when missing
+    int Count() const { return int(params_.size()); }
+    Param *At(int i) const { return params_[i].get(); }
+    // The parameter behind each "?" of the parsed SQL, in order.
+    const std::vector<Param *> &Positions() const { return positions_; }
+
+private:
+    std::vector<std::unique_ptr<Param>> params_;
+    std::vector<Param *> positions_;
+};

@@ -1,0 +1,146 @@
+#include "platform/db/FbQuery.h"
+
+#include "platform/db/FbDatabase.h"
+#include "platform/db/FbUpdateSql.h"
+
+FbQuery::FbQuery(QObject *parent) : DataSet(parent) {}
+
+FbQuery::~FbQuery()
+{
+    try {
+        Close();
+    } catch (...) {
+    }
+    if (tr_)
+        tr_->RemoveUser(this);
+}
+
+void FbQuery::SetDatabase(FbDatabase *db)
+{
+    if (db == db_)
+        return;
+    Close();
+    stmt_.Free();
+    db_ = db;
+}
+
+FbDatabase *FbQuery::Database() const
+{
+    return db_ ? db_ : (tr_ ? tr_->DefaultDatabase() : nullptr);
+}
+
+void FbQuery::SetTransaction(FbTransaction *tr)
+{
+    if (tr == tr_)
+        return;
+    Close();
+    if (tr_)
+        tr_->RemoveUser(this);
+    tr_ = tr;
+    if (tr_)
+        tr_->AddUser(this);
+}
+
+void FbQuery::TransactionGone()
+{
+    Close();
+    tr_ = nullptr;
+}
+
+void FbQuery::SetSQL(const QStringList &lines)
+{
+    Close();
+    stmt_.Free();
+    sql_ = lines;
+    parsed_ = params_.Parse(sql_.join(u'\n'));
+}
+
+void FbQuery::AddLine(const QString &line)
+{
+    QStringList lines = sql_;
+    lines << line;
+    SetSQL(lines);
+}
+
+void FbQuery::Clear()
+{
+    SetSQL(QStringList());
+}
+
+void FbQuery::SetSelectText(const QString &text)
+{
+    if (sql_.join(u'\n') == text)
+        return;
+    stmt_.Free();
+    sql_ = text.split(u'\n');
+    parsed_ = params_.Parse(text);
+}
+
+void FbQuery::Prepare()
+{
+    if (!stmt_.Prepared())
+        stmt_.Prepare(Database(), tr_, parsed_);
+}
+
+void FbQuery::Unprepare()
+{
+    Close();
+    stmt_.Free();
+}
+
+void FbQuery::BindParams()
+{
+    const auto &positions = params_.Positions();
+    for (int i = 0; i < int(positions.size()) && i < stmt_.ParamCount(); ++i)
+        stmt_.SetParam(i, positions[i]->Value(), positions[i]->Type());
+}
+
+void FbQuery::ExecSQL()
+{
+    if (Active())
+        Close();
+    Prepare();
+    BindParams();
+    stmt_.Execute(tr_);
+    stmt_.CloseCursor();
+}
+
+void FbQuery::InternalOpen()
+{
+    if (!tr_ || !tr_->Active())
+        throw DbError(QStringLiteral("Transaction is not active"));
+    Prepare();
+    if (!stmt_.HasCursor())
+        throw DbError(QStringLiteral("The statement returns no rows: use ExecSQL"));
+    BindParams();
+    stmt_.Execute(tr_);
+    for (const FbColumn &c : stmt_.Columns())
+        BindField(c.name, c.type, c.type == FieldType::Memo ? 0 : c.size);
+}
+
+void FbQuery::InternalClose()
+{
+    stmt_.CloseCursor();
+}
+
+bool FbQuery::FetchRow()
+{
+    if (!stmt_.Fetch(row_))
+        return false;
+    AppendFetched(row_);
+    return true;
+}
+
+void FbQuery::InternalPost(bool inserting)
+{
+    if (!update_)
+        throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
+    update_->Apply(inserting ? FbUpdateSql::Insert : FbUpdateSql::Modify, *this);
+}
+
+void FbQuery::InternalDelete()
+{
+    if (!update_)
+        throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
+    update_->Apply(FbUpdateSql::Delete, *this);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/db/FbError.h"
+
+#include <vector>
+
+class FbDatabase;
+
+// Something that must let go of its cursor before its transaction ends (a
+// dataset closes, a statement drops its result).
+class FbTransactionUser {
+public:
+    virtual void TransactionEnding() = 0;
+    virtual void TransactionGone() = 0;  // the transaction object is being destroyed
+
+protected:
+    ~FbTransactionUser() = default;
+};
+
+// A transaction on one connection: read committed, record version, nowait.
+// Commit and Rollback close every dataset bound to it; CommitRetaining keeps them open.
+class FbTransaction {
+public:
+    explicit FbTransaction(FbDatabase *db = nullptr);
+    ~FbTransaction();  // rolls back an active transaction; never throws
+    FbTransaction(const FbTransaction &) = delete;
+    FbTransaction &operator=(const FbTransaction &) = delete;
+
+    FbDatabase *DefaultDatabase() const { return db_; }
+    void SetDefaultDatabase(FbDatabase *db);
+
+    void StartTransaction();
+    void Commit();
+    void CommitRetaining();
+    void Rollback();
+    bool Active() const { return handle_ != 0; }
+
+    FbHandle Handle() const { return handle_; }
+    FbHandle *HandlePtr() { return &handle_; }
+
+    void AddUser(FbTransactionUser *user);
+    void RemoveUser(FbTransactionUser *user);
+
+private:
+    void CheckActive() const;
+    void EndUsers();
+
+    FbDatabase *db_ = nullptr;
+    FbHandle handle_ = 0;
+    std::vector<FbTransactionUser *> users_;
+};

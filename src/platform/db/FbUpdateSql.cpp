@@ -1,0 +1,64 @@
+#include "platform/db/FbUpdateSql.h"
+
+#include "platform/db/FbQuery.h"
+
+void FbUpdateSql::SetSQL(Kind kind, const QStringList &lines)
+{
+    Statement &s = stmts_[kind];
+    s.sql.Free();
+    s.lines = lines;
+    s.parsed = s.params.Parse(lines.join(u'\n'));
+    s.mappedFor = nullptr;
+}
+
+void FbUpdateSql::Unprepare()
+{
+    for (Statement &s : stmts_)
+        s.sql.Free();
+}
+
+void FbUpdateSql::Map(Statement &s, FbQuery &dataSet)
+{
+    s.fields.clear();
+    s.old.clear();
+    for (Param *p : s.params.Positions()) {
+        const QString &name = p->Name();
+        Field *f = dataSet.FindField(name);
+        bool old = false;
+        if (!f && name.startsWith(QStringLiteral("OLD_"), Qt::CaseInsensitive)) {
+            f = dataSet.FindField(name.mid(4));
+            old = f != nullptr;
+        }
+        s.fields.push_back(f);
+        s.old.push_back(old);
+    }
+    s.mappedFor = &dataSet;
+    s.mappedSerial = dataSet.OpenSerial();
+}
+
+void FbUpdateSql::Apply(Kind kind, FbQuery &dataSet)
+{
+    Statement &s = stmts_[kind];
+    if (s.parsed.trimmed().isEmpty())
+        throw DbError(QStringLiteral("No SQL statement for this kind of update"));
+    if (!s.sql.Prepared()) {
+        s.sql.Prepare(dataSet.Database(), dataSet.Transaction(), s.parsed);
+        s.mappedFor = nullptr;
+    }
+    if (s.mappedFor != &dataSet || s.mappedSerial != dataSet.OpenSerial())
+        Map(s, dataSet);
+    const int row = dataSet.CurrentIndex();
+    const bool inserting = dataSet.State() == DataSetState::Insert;
+    for (int i = 0; i < int(s.fields.size()) && i < s.sql.ParamCount(); ++i) {
+        const Field *f = s.fields[i];
+        if (!f) {
+            const Param *p = s.params.Positions()[i];
+            s.sql.SetParam(i, p->Value(), p->Type());
+        } else if (s.old[i]) {
+            s.sql.SetParam(i, inserting ? FieldValue() : dataSet.ValueAt(row, f), f->DataType());
+        } else {
+            s.sql.SetParam(i, f->Value(), f->DataType());
+        }
+    }
+    s.sql.Execute(dataSet.Transaction());
+}

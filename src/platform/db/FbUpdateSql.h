@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/db/FbParams.h"
+#include "platform/db/FbSql.h"
+
+#include <QStringList>
+
+class FbQuery;
+class Field;
+
+// The statements that write an edited query row back: ":X" takes the field's
+// new value, ":OLD_X" its value before the edit. Each is prepared once.
+class FbUpdateSql {
+public:
+    enum Kind { Modify, Insert, Delete, Refresh };
+
+    const QStringList &SQL(Kind kind) const { return stmts_[kind].lines; }
+    void SetSQL(Kind kind, const QStringList &lines);
+    void SetModifySQL(const QStringList &lines) { SetSQL(Modify, lines); }
+    void SetInsertSQL(const QStringList &lines) { SetSQL(Insert, lines); }
+    void SetDeleteSQL(const QStringList &lines) { SetSQL(Delete, lines); }
+    void SetRefreshSQL(const QStringList &lines) { SetSQL(Refresh, lines); }
+
+    // Runs one statement with the values of the dataset's current (edited) row.
+    void Apply(Kind kind, FbQuery &dataSet);
+    void Unprepare();
+
+private:
+    struct Statement {
+        QStringList lines;
+        QString parsed;
+        ParamList params;
+        FbSql sql;
+        std::vector<Field *> fields;  // per "?": the field it reads, null when none
+        std::vector<bool> old;        // per "?": the value before the edit
+        const FbQuery *mappedFor = nullptr;
+        unsigned mappedSerial = 0;
+    };
+    void Map(Statement &s, FbQuery &dataSet);
+
+    Statement stmts_[4];
+};
