@@ -182,3 +182,18 @@ TEST(PrefiksyExpImp, RealFileImportsIntoTheTables) {
     EXPECT_EQ(countries, 340);
     EXPECT_EQ(prefixes, 11543);
 }
+
+TEST(PrefiksyExpImp, DamagedFilesNeverOverrun) {
+    // Cuts and byte changes at random (fixed seed) in the head of the real file.
+    const QByteArray head = LoadPrefixFile().Bytes.left(3000);
+    quint32 seed = 12345;
+    auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+    for (int i = 0; i < 300; ++i) {
+        QByteArray bytes = head.left(qsizetype(next() % head.size()));
+        for (int k = 0; k < 5 && !bytes.isEmpty(); ++k)
+            bytes[qsizetype(next() % bytes.size())] = "<>:0123456789x"[next() % 14];
+        const Read r = read(bytes);
+        for (const TKrajDX &k : r.Countries)
+            EXPECT_LE(k.NazwaAng.size(), bytes.size());
+    }
+}
