@@ -48,4 +48,9 @@ public:
     void LogReset();
 
     QString LogToAdif() const; // Adif.cpp
+
+    // Through the data module's Log and Logi datasets (LogStore.cpp).
+    void LogLoad(int32_t id);
+    void LogSave();
+    void LogAppend();
 };
