@@ -519,6 +519,8 @@ void DataSet::Append()
     CheckBrowseMode();
     if (!CanModify())
         throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
+    // The new row goes after every row of the result, so the rest is fetched first.
+    FetchUpTo(INT_MAX - 1);
     insertPos_ = -1;
     StartEditBuffer(false);
     SetState(DataSetState::Insert);
