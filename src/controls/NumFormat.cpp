@@ -1,0 +1,214 @@
+#include "controls/NumFormat.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringList>
+#include <cmath>
+
+namespace {
+
+QChar PlainBlank(QChar c) { return c == QChar(0x00A0) || c == QChar(0x202F) ? QChar(u' ') : c; }
+
+QStringList SplitSections(const QString &format)
+{
+    QStringList sections(1);
+    QChar quote;
+    for (QChar c : format) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u';') {
+            sections.append(QString());
+            continue;
+        }
+        sections.last() += c;
+    }
+    return sections;
+}
+
+struct Picture {
+    int minInt = 0;
+    int minDec = 0;
+    int maxDec = 0;
+    bool thousands = false;
+};
+
+Picture Analyse(const QString &section)
+{
+    Picture p;
+    bool point = false;
+    bool zeroSeen = false;
+    int decCount = 0;
+    QChar quote;
+    for (QChar c : section) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'0' || c == u'#') {
+            if (point) {
+                ++decCount;
+                if (c == u'0')
+                    p.minDec = decCount;
+            } else {
+                zeroSeen = zeroSeen || c == u'0';
+                if (zeroSeen)
+                    ++p.minInt;
+            }
+        } else if (c == u'.') {
+            point = true;
+        } else if (c == u',') {
+            p.thousands = true;
+        }
+    }
+    p.maxDec = decCount;
+    return p;
+}
+
+QString Render(const QString &section, double absValue, bool minus, const FormatSettings &fs)
+{
+    const Picture p = Analyse(section);
+    const QString digits = QString::number(absValue, 'f', p.maxDec);
+    const qsizetype dot = digits.indexOf(u'.');
+    QString intPart = dot < 0 ? digits : digits.left(dot);
+    QString frac = dot < 0 ? QString() : digits.mid(dot + 1);
+    while (frac.size() > p.minDec && frac.endsWith(u'0'))
+        frac.chop(1);
+    if (intPart == u"0" && p.minInt == 0)
+        intPart.clear();
+    while (intPart.size() < p.minInt)
+        intPart.prepend(u'0');
+    if (p.thousands && fs.ThousandSeparator != QChar())
+        for (qsizetype i = intPart.size() - 3; i > 0; i -= 3)
+            intPart.insert(i, fs.ThousandSeparator);
+    const bool nonZero = (intPart + frac).contains(QRegularExpression(QStringLiteral("[1-9]")));
+
+    QString out = minus && nonZero ? QStringLiteral("-") : QString();
+    bool intDone = false, point = false, fracDone = false;
+    QChar quote;
+    auto emitInt = [&] {
+        if (!intDone)
+            out += intPart;
+        intDone = true;
+    };
+    auto emitFrac = [&] {
+        if (!fracDone && !frac.isEmpty())
+            out += fs.DecimalSeparator + frac;
+        fracDone = true;
+    };
+    for (QChar c : section) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            else
+                out += c;
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'0' || c == u'#') {
+            if (point)
+                emitFrac();
+            else
+                emitInt();
+        } else if (c == u'.') {
+            if (!point) {
+                emitInt();
+                point = true;
+            } else {
+                out += c;
+            }
+        } else if (c != u',') {
+            out += c;
+        }
+    }
+    emitInt();
+    emitFrac();
+    return out;
+}
+
+} // namespace
+
+FormatSettings FormatSettings::FromLocale(const QLocale &locale)
+{
+    FormatSettings fs;
+    const QString dec = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+    fs.DecimalSeparator = dec.isEmpty() ? QChar(u'.') : dec[0];
+    fs.ThousandSeparator = group.isEmpty() ? QChar() : PlainBlank(group[0]);
+    fs.CurrencyString = locale.currencySymbol();
+    const QString sample = locale.toCurrencyString(1.0);
+    const qsizetype at = fs.CurrencyString.isEmpty() ? -1 : sample.indexOf(fs.CurrencyString);
+    if (at == 0) {
+        const qsizetype next = fs.CurrencyString.size();
+        fs.CurrencyFormat = next < sample.size() && PlainBlank(sample[next]) == u' ' ? 2 : 0;
+    } else if (at > 0) {
+        fs.CurrencyFormat = PlainBlank(sample[at - 1]) == u' ' ? 3 : 1;
+    }
+    return fs;
+}
+
+FormatSettings &CurrentFormatSettings()
+{
+    static FormatSettings settings = FormatSettings::FromLocale(QLocale());
+    return settings;
+}
+
+QString FormatFloat(const QString &format, double value, const FormatSettings &fs)
+{
+    if (format.isEmpty())
+        return FloatToStr(value, fs);
+    const QStringList sections = SplitSections(format);
+    QString section = sections[0];
+    bool minus = value < 0;
+    if (value < 0 && sections.size() > 1 && !sections[1].isEmpty()) {
+        section = sections[1];
+        minus = false;
+    }
+    if (sections.size() > 2 && !sections[2].isEmpty()) {
+        const Picture first = Analyse(sections[0]);
+        if (QString::number(std::fabs(value), 'f', first.maxDec).contains(QRegularExpression("^[0.]*$")))
+            return Render(sections[2], 0.0, false, fs);
+    }
+    return Render(section, std::fabs(value), minus, fs);
+}
+
+QString FloatToStr(double value, const FormatSettings &fs)
+{
+    QString text = QString::number(value, 'g', 15);
+    static const QRegularExpression exponent(QStringLiteral("e([+-])0*(\\d+)$"));
+    const QRegularExpressionMatch m = exponent.match(text);
+    if (m.hasMatch())
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     u'E' + (m.captured(1) == u"-" ? QStringLiteral("-") : QString()) + m.captured(2));
+    text.replace(u'.', fs.DecimalSeparator);
+    return text;
+}
+
+bool TextToFloat(const QString &text, double &value, const FormatSettings &fs)
+{
+    QString t = text.trimmed();
+    if (fs.DecimalSeparator != u'.') {
+        if (t.contains(u'.'))
+            return false;
+        t.replace(fs.DecimalSeparator, u'.');
+    }
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)([eE][+-]?\\d+)?$"));
+    if (!number.match(t).hasMatch())
+        return false;
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+double StrToFloat(const QString &text, const FormatSettings &fs)
+{
+    double v = 0;
+    if (!TextToFloat(text, v, fs))
+        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+    return v;
+}
