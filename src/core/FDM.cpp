@@ -1,0 +1,528 @@
+#include "core/FDM.h"
+
+#include "core/FUpgrade.h"
+#include "core/Globals.h"
+#include "core/PrefixIndex.h"
+#include "platform/db/FbError.h"
+#include "platform/gui/Messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+TDM *DM = nullptr;
+
+namespace {
+
+const int DuplicateValue = 335544349;  // duplicate value in a unique index
+const int UniqueKeyViolation = 335544665;
+
+QStringList Lines(std::initializer_list<const char *> lines)
+{
+    QStringList out;
+    for (const char *l : lines)
+        out << QString::fromUtf8(l);
+    return out;
+}
+
+}
+
+TDM::TDM(QObject *parent) : QObject(parent), prefixIndex_(std::make_unique<PrefixIndex>())
+{
+    Baza.SetPassword(QStringLiteral("drobnikas"));
+    SetUpDatasets();
+}
+
+TDM::~TDM()
+{
+    try {
+        CommitAll();
+    } catch (const std::exception &) {
+        // The connection may already be gone; nothing more can be saved.
+    }
+    if (DM == this)
+        DM = nullptr;
+}
+
+void TDM::SetUpDatasets()
+{
+    for (FbTransaction *tr :
+         {&trLogi, &trLog, &trLaczStacja, &trDrukLog, &trPrefix, &trPrefStart, &trKrajDX, &trWyspy, &trCallBook,
+          &trq, &trPowiaty, &trStale, &trEtykiety, &trStacje, &trZamki, &trGminy, &TrFunc, &trGetLogId,
+          &trStacja, &trUpg, &TrNewLogId})
+        tr->SetDefaultDatabase(&Baza);
+
+    auto bind = [this](auto &ds, FbTransaction &tr) {
+        ds.SetDatabase(&Baza);
+        ds.SetTransaction(&tr);
+    };
+    bind(Logi, trLogi);
+    bind(Log, trLog);
+    bind(LaczStacja, trLaczStacja);
+    bind(DrukLog, trDrukLog);
+    bind(Prefiksy, trPrefix);
+    bind(PrefStart, trPrefStart);
+    bind(KrajeDX, trKrajDX);
+    bind(Wyspy, trWyspy);
+    bind(Callbook, trCallBook);
+    bind(q, trq);
+    bind(Powiaty, trPowiaty);
+    bind(Stale, trStale);
+    bind(Etykiety, trEtykiety);
+    bind(Stacje, trStacje);
+    bind(Zamki, trZamki);
+    bind(Gminy, trGminy);
+    bind(LiczbaRek, TrFunc);
+    bind(GetLogId, trGetLogId);
+    bind(Stacja, trStacja);
+    bind(Upg, trUpg);
+    bind(GetNewLogId, TrNewLogId);
+
+    Logi.SetSQL(Lines({"select  *", "from Logi", "order by Data"}));
+    Log.SetSQL(Lines({"select *", "from LOGI", "where LogId=:LogId"}));
+    LaczStacja.SetSQL(Lines({"select *", "from Logi", "where Stacja=:Stacja", "order by Data"}));
+    DrukLog.SetSQL(Lines({"select Data, Pasmo, Stacja, Emisja, Raport_Nad, Raport_Odb, Imie, Miasto, Lokator, "
+                          "QSL_Wys, QSL_Odb  ",
+                          "from LOGI", "where Data between :OdDnia and :DoDnia", "order by Data, Stacja "}));
+    Prefiksy.SetSQL(Lines({"select Prefix, KrajId", "from PrefiksyDX", "order by Prefix"}));
+    PrefStart.SetSQL(Lines({"SELECT Prefix, KrajId", "FROM PrefiksyDX", "WHERE Prefix STARTING WITH :Prefix ",
+                            "ORDER BY Prefix"}));
+    KrajeDX.SetSQL(Lines({"select KrajId, PrefixDX, NazwaPol ", "from KRAJEDX", "order by KrajId"}));
+    Wyspy.SetSQL(Lines({"select * ", "from WYSPY", "order by IOTA"}));
+    Callbook.SetSQL(Lines({"select  * from STACJE"}));
+    Powiaty.SetTableName("POWIATY");
+    Stale.SetTableName("STALE");
+    Etykiety.SetTableName("ETYKIETY");
+    Etykiety.SetIndexName("ETYKIETY_NAZWA");
+    Stacje.SetTableName("STACJE");
+    Zamki.SetTableName("ZAMKI");
+    Zamki.SetIndexFieldNames("SYMBOL");
+    Gminy.SetTableName("GMINY");
+    LiczbaRek.SetSQL(Lines({"select  COUNT(*) AS Licznik", "from LOGI"}));
+    GetLogId.SetSQL(Lines({"select LOGID", "from Logi", "where Data=:Data"}));
+    Stacja.SetSQL(Lines({"select Imie, Miasto, Lokator, Wojew, Powiat", "from STACJE", "where Stacja=:Stacja"}));
+    GetNewLogId.SetStoredProcName("GETLOGID");
+
+    updLogi.SetModifySQL(Lines(
+        {"update Logi", "set", "DATA = :DATA,", "PASMO = :PASMO,", "PASMO_IND = :PASMO_IND,", "STACJA = :STACJA,",
+         "KRAJID = :KRAJID,", "EMISJA = :EMISJA,", "RAPORT_NAD = :RAPORT_NAD,", "RAPORT_ODB = :RAPORT_ODB,",
+         "IMIE = :IMIE,", "WYSPA = :WYSPA,", "DOMENA = :DOMENA,", "GMINA =:GMINA,", "ZAMEK=:ZAMEK,",
+         "MIASTO = :MIASTO,", "LOKATOR = :LOKATOR,", "NOTATKI = :NOTATKI,", "QSL_MANAGER = :QSL_MANAGER,",
+         "QSL_WYS = :QSL_WYS,", "QSL_ODB = :QSL_ODB,", "KONTYNENT=:KONTYNENT,", "ITU=:ITU,", "CQ=:CQ", "where",
+         "LOGID = :OLD_LOGID"}));
+    updLogi.SetInsertSQL(Lines(
+        {"insert into Logi",
+         "(LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, RAPORT_ODB, IMIE, WYSPA, DOMENA, "
+         "GMINA, ZAMEK, MIASTO, LOKATOR, NOTATKI, QSL_MANAGER, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ)",
+         "values",
+         "(:LOGID, :DATA, :PASMO, :PASMO_IND, :STACJA, :KRAJID, :EMISJA, :RAPORT_NAD, :RAPORT_ODB, :IMIE, "
+         ":WYSPA, :DOMENA, :GMINA, :ZAMEK, :MIASTO, :LOKATOR, :NOTATKI, :QSL_MANAGER, :QSL_WYS, :QSL_ODB, "
+         ":KONTYNENT, :ITU, :CQ)"}));
+    updLogi.SetDeleteSQL(Lines({"delete from Logi", "where", "LOGID = :OLD_LOGID"}));
+    updLogi.SetRefreshSQL(Lines({"Select *", "from Logi ", "where", "LOGID = :LOGID"}));
+    Logi.SetUpdateObject(&updLogi);
+    // A QSO the user saw saved must survive a crash: every change to the log is
+    // committed at once, keeping the open cursor.
+    Logi.AfterPost = [this](DataSet &) { trLogi.CommitRetaining(); };
+    Logi.AfterDelete = [this](DataSet &) { trLogi.CommitRetaining(); };
+
+    UpWyspy.SetModifySQL(Lines({"update WYSPY", "set", "NAZWAANG = :NAZWAANG,", "NAZWAPOL = :NAZWAPOL", "where",
+                                "IOTA = :OLD_IOTA"}));
+    UpWyspy.SetInsertSQL(
+        Lines({"insert into WYSPY", "(IOTA, NAZWAANG, NAZWAPOL)", "values", "(:IOTA, :NAZWAANG, :NAZWAPOL)"}));
+    UpWyspy.SetDeleteSQL(Lines({"delete from WYSPY", "where", "IOTA = :OLD_IOTA"}));
+    UpWyspy.SetRefreshSQL(Lines({"Select ", "IOTA,", "NAZWAANG,", "NAZWAPOL", "from WYSPY ", "where", "IOTA = :IOTA"}));
+    Wyspy.SetUpdateObject(&UpWyspy);
+
+    SetUpLogiFields();
+    SetUpCallbookFields();
+
+    Etykiety.OnPostError = [this](DataSet &ds, const std::exception &e, PostErrorAction &action) {
+        EtykietyPostError(ds, e, action);
+    };
+    DrukLog.BeforeOpen = [](DataSet &ds) {
+        if (Field *f = ds.FindField("DATA"))
+            f->SetDisplayFormat(DateFormatText(DateTimeFormatIndex));
+    };
+}
+
+void TDM::SetUpLogiFields()
+{
+    auto flagText = [](Field &f, QString &text, bool) { text = QString(CheckMarkForFlag(f.AsString())); };
+
+    Field *data = Logi.AddField("DATA", FieldType::DateTime);
+    data->SetDisplayFormat("yyyy-MM-dd hh:mm");
+    data->SetAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Logi.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = flagText;
+    Logi.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = flagText;
+    Logi.AddField("KrajDxcc", FieldType::String, 50, FieldKind::Calculated);
+    Logi.AddField("StacjaImie", FieldType::String, 30, FieldKind::Calculated);
+    Logi.AddField("KontITUCQ", FieldType::String, 8, FieldKind::Calculated);
+    Logi.OnCalcFields = [this](DataSet &ds) { LogiCalcFields(ds); };
+
+    LaczStacja.AddField("DATA", FieldType::DateTime)->SetDisplayFormat("YYYY-MM-DD HH:mm");
+    LaczStacja.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = flagText;
+    LaczStacja.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = flagText;
+    DrukLog.AddField("DATA", FieldType::DateTime)->SetDisplayFormat("yyyy-MM-dd hh:mm:ss");
+    DrukLog.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = flagText;
+    DrukLog.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = flagText;
+}
+
+void TDM::SetUpCallbookFields()
+{
+    Callbook.AddField("PelnaNazwa", FieldType::String, 70, FieldKind::Calculated);
+    Callbook.AddField("NazwaWojew", FieldType::String, 30, FieldKind::Calculated);
+    Callbook.AddField("NazwaPowiatu", FieldType::String, 50, FieldKind::Calculated);
+    Callbook.OnCalcFields = [this](DataSet &ds) { CallBookCalcFields(ds); };
+}
+
+QString TDM::DatabasePath()
+{
+    const QString over = qEnvironmentVariable("QUARN_DATABASE");
+    if (!over.isEmpty())
+        return over;
+    return QDir(QCoreApplication::applicationDirPath()).filePath("Log.dat");
+}
+
+QString TDM::ConnectionFailureText(const QString &databaseName)
+{
+    const QChar cr('\r');
+    return QStringLiteral("Nie udało się połączyć z bazą: ") + databaseName + cr + cr +
+           QStringLiteral("Najczęstsze przyczyny to:") + cr +
+           QStringLiteral("1. Nie został uruchomiony serwer baz danych Firebird") + cr +
+           QStringLiteral("   (Należy w Panelu Sterowania Windows uruchomić Firebird Server Manager ") + cr +
+           QStringLiteral("    i uruchomić serwer przez kliknięcie przycisku Start),") + cr +
+           QStringLiteral("2. Brak pliku bazy: ") + databaseName;
+}
+
+bool TDM::OpenDatabase()
+{
+    Baza.Close();
+    try {
+        Baza.SetDatabaseName(DatabasePath());
+        Baza.Open();
+    } catch (const std::exception &) {
+        return false;
+    }
+    UpgradeLogiColumns(*this);
+    if (!Baza.TableExists("STACJE"))
+        CreateStacjeTable(*this);
+    if (!Baza.TableExists("ZAMKI"))
+        CreateZamkiTable(*this);
+    if (!Baza.TableExists("GMINY"))
+        CreateGminyTable(*this);
+    OpenKrajeDX();
+    OpenPrefiksy();
+    OpenPowiaty();
+    OpenWyspy();
+    OpenZamki();
+    OpenGminy();
+    if (!trPrefStart.Active())
+        trPrefStart.StartTransaction();
+    if (!PrefStart.Prepared())
+        PrefStart.Prepare();
+    if (!trLogi.Active())
+        trLogi.StartTransaction();
+    Logi.Open();
+    return true;
+}
+
+void TDM::Reopen(FbQuery &query, FbTransaction &tr)
+{
+    if (tr.Active())
+        tr.Commit();
+    tr.StartTransaction();
+    query.Open();
+}
+
+void TDM::Reopen(FbTable &table, FbTransaction &tr)
+{
+    if (tr.Active())
+        tr.Commit();
+    tr.StartTransaction();
+    table.Open();
+}
+
+void TDM::OpenLogById(int logId)
+{
+    if (trLog.Active())
+        trLog.Commit();
+    trLog.StartTransaction();
+    Log.ParamByName("LogId")->SetAsInteger(logId);
+    Log.Open();
+}
+
+void TDM::ReopenLogiOrdered(int sortIndex, int logId)
+{
+    if (trLogi.Active())
+        trLogi.Commit();
+    trLogi.StartTransaction();
+    Logi.SetSQL({"SELECT *", "FROM Logi", "ORDER BY " + QString(SortFieldNames[sortIndex < SortOrderCount ? sortIndex : 1])});
+    Logi.Open();
+    if (logId > 0)
+        Logi.Locate("LOGID", logId, 0);
+}
+
+void TDM::OpenLaczStacja(const QString &call)
+{
+    if (trLaczStacja.Active())
+        trLaczStacja.Commit();
+    trLaczStacja.StartTransaction();
+    LaczStacja.ParamByName("Stacja")->SetAsString(call);
+    LaczStacja.Open();
+}
+
+void TDM::OpenDrukLog(const DateTime &from, const DateTime &to)
+{
+    if (trDrukLog.Active())
+        trDrukLog.Commit();
+    trDrukLog.StartTransaction();
+    DrukLog.ParamByName("OdDnia")->SetAsDateTime(from);
+    DrukLog.ParamByName("DoDnia")->SetAsDateTime(to);
+    DrukLog.Open();
+}
+
+void TDM::OpenStale() { Reopen(Stale, trStale); }
+void TDM::OpenKrajeDX() { Reopen(KrajeDX, trKrajDX); }
+void TDM::OpenPowiaty() { Reopen(Powiaty, trPowiaty); }
+void TDM::OpenGminy() { Reopen(Gminy, trGminy); }
+void TDM::OpenWyspy() { Reopen(Wyspy, trWyspy); }
+void TDM::OpenEtykiety() { Reopen(Etykiety, trEtykiety); }
+void TDM::OpenZamki() { Reopen(Zamki, trZamki); }
+
+void TDM::OpenPrefiksy()
+{
+    Reopen(Prefiksy, trPrefix);
+    ReloadPrefixIndex();
+}
+
+void TDM::ReloadPrefixIndex()
+{
+    // Read through the open Prefiksy dataset, then return it to its first row.
+    std::vector<PrefixIndex::Entry> entries;
+    Prefiksy.DisableControls();
+    Prefiksy.First();
+    Field *prefix = Prefiksy.FieldByName("PREFIX");
+    Field *krajId = Prefiksy.FieldByName("KRAJID");
+    while (!Prefiksy.Eof()) {
+        entries.push_back({prefix->AsString(), krajId->AsInteger()});
+        Prefiksy.Next();
+    }
+    Prefiksy.First();
+    Prefiksy.EnableControls();
+    prefixIndex_->Build(entries);
+}
+
+void TDM::CommitEtykiety()
+{
+    if (trEtykiety.Active())
+        trEtykiety.Commit();
+}
+
+void TDM::CommitZamki()
+{
+    if (trZamki.Active())
+        trZamki.Commit();
+}
+
+void TDM::CommitGminy()
+{
+    if (trGminy.Active())
+        trGminy.Commit();
+}
+
+int TDM::KrajIdForCall(const QString &call) const
+{
+    return prefixIndex_->KrajIdForCall(call);
+}
+
+int TDM::KrajIdForCallSql(const QString &call)
+{
+    QString s = call.toUpper();
+    if (s.isEmpty())
+        return 0;
+    PrefStart.Close();
+    PrefStart.ParamByName("Prefix")->SetAsString(s.left(1));
+    PrefStart.Open();
+    for (int n = s.size(); n > 0; --n) {
+        if (PrefStart.Locate("PREFIX", s.left(n), LocateCaseInsensitive))
+            return PrefStart.FieldByName("KRAJID")->AsInteger();
+    }
+    return 0;
+}
+
+QString TDM::PrefixForCall(const QString &call)
+{
+    const QString s = call.toUpper();
+    for (int n = s.size(); n > 0; --n)
+        if (Prefiksy.Locate("PREFIX", s.left(n), LocateCaseInsensitive))
+            return Prefiksy.FieldByName("PREFIX")->AsString();
+    return QString();
+}
+
+QString TDM::CountryNameForCall(const QString &call)
+{
+    const QString s = call.toUpper();
+    for (int n = s.size(); n > 0; --n)
+        if (Prefiksy.Locate("PREFIX", s.left(n), LocateCaseInsensitive))
+            return CountryNameForKrajId(Prefiksy.FieldByName("KRAJID")->AsInteger());
+    return QString();
+}
+
+QString TDM::CountryNameForKrajId(int krajId)
+{
+    if (KrajeDX.Active() && KrajeDX.Locate("KRAJID", krajId, 0))
+        return KrajeDX.FieldByName("NAZWAPOL")->AsString();
+    return QString();
+}
+
+void TDM::StartQ(const QStringList &sql)
+{
+    if (trq.Active())
+        trq.Commit();
+    trq.StartTransaction();
+    q.SetSQL(sql);
+}
+
+// The lookups below take their values as parameters: a quote in a call sign
+// or reference must never change the statement.
+QString TDM::IslandNameForIota(const QString &iota)
+{
+    StartQ({"SELECT NazwaPol AS Nazwa", "FROM Wyspy", "WHERE IOTA=:IOTA"});
+    q.ParamByName("IOTA")->SetAsString(iota.toUpper());
+    q.Open();
+    const QString name = q.IsEmpty() ? QString() : q.FieldByName("NAZWA")->AsString().trimmed();
+    trq.Commit();
+    return name;
+}
+
+QString TDM::CastleNameForSymbol(const QString &symbol)
+{
+    StartQ({"SELECT Nazwa", "FROM Zamki", "WHERE Symbol=:Symbol"});
+    q.ParamByName("Symbol")->SetAsString(symbol.trimmed().toUpper());
+    q.Open();
+    const QString name = q.IsEmpty() ? QString() : q.FieldByName("NAZWA")->AsString().trimmed();
+    trq.Commit();
+    return name;
+}
+
+int TDM::LogIdForDateTime(const DateTime &dt)
+{
+    if (trGetLogId.Active())
+        trGetLogId.Commit();
+    trGetLogId.StartTransaction();
+    GetLogId.ParamByName("Data")->SetAsDateTime(dt);
+    GetLogId.ExecQuery();
+    const int id = GetLogId.Eof() ? 0 : GetLogId.FieldByName("LOGID")->AsInteger();
+    trGetLogId.Commit();
+    return id;
+}
+
+LastQso TDM::LastQsoWith(const QString &call)
+{
+    StartQ({"SELECT Data, Pasmo", "FROM Logi", "WHERE Stacja=:Stacja", "ORDER BY Data"});
+    q.ParamByName("Stacja")->SetAsString(call);
+    q.Open();
+    LastQso result;
+    q.Last();
+    if (!q.IsEmpty()) {
+        result.Data = q.FieldByName("DATA")->AsDateTime();
+        result.Pasmo = q.FieldByName("PASMO")->AsString();
+    }
+    trq.Commit();
+    return result;
+}
+
+void TDM::MarkQslSent(int logId)
+{
+    StartQ({"UPDATE Logi", "SET QSL_WYS='T'", "WHERE LogId=:LogId"});
+    q.ParamByName("LogId")->SetAsInteger(logId);
+    q.ExecSQL();
+    trq.Commit();
+}
+
+int TDM::NewLogId()
+{
+    if (TrNewLogId.Active())
+        TrNewLogId.Commit();
+    TrNewLogId.StartTransaction();
+    GetNewLogId.ExecProc();
+    const int id = GetNewLogId.ParamByName("NUM")->AsInteger();
+    TrNewLogId.Commit();
+    return id;
+}
+
+int TDM::QsoCount()
+{
+    if (TrFunc.Active())
+        TrFunc.Commit();
+    TrFunc.StartTransaction();
+    LiczbaRek.ExecQuery();
+    const int count = LiczbaRek.FieldByName("LICZNIK")->AsInteger();
+    TrFunc.Commit();
+    return count;
+}
+
+void TDM::ShowWarning(const QString &text)
+{
+    Messages::ShowWarning(text);
+}
+
+bool TDM::AskConfirm(const QString &text)
+{
+    return Messages::AskConfirm(text);
+}
+
+void TDM::CommitAll()
+{
+    for (FbTransaction *tr :
+         {&trLogi, &trLog, &trLaczStacja, &trDrukLog, &trPrefix, &trPrefStart, &trKrajDX, &trWyspy, &trCallBook,
+          &trq, &trPowiaty, &trStale, &trEtykiety, &trStacje, &trZamki, &trGminy, &TrFunc, &trGetLogId,
+          &trStacja, &trUpg, &TrNewLogId})
+        if (tr->Active())
+            tr->Commit();
+}
+
+QString ZoneColumnText(int zone)
+{
+    if (zone == 0)
+        return QStringLiteral("  ");
+    if (zone < 10)
+        return QStringLiteral(" ") + QString::number(zone);
+    return QString::number(zone);
+}
+
+void TDM::LogiCalcFields(DataSet &ds)
+{
+    ds.FieldByName("KrajDxcc")->SetAsString(CountryNameForKrajId(ds.FieldByName("KRAJID")->AsInteger()));
+    ds.FieldByName("StacjaImie")->SetAsString(ds.FieldByName("STACJA")->AsString() + " " +
+                                              ds.FieldByName("IMIE")->AsString());
+    QString cont = ds.FieldByName("KONTYNENT")->AsString().trimmed();
+    if (cont.isEmpty())
+        cont = QStringLiteral("  ");
+    ds.FieldByName("KontITUCQ")->SetAsString(cont + "/" + ZoneColumnText(ds.FieldByName("ITU")->AsInteger()) + "/" +
+                                             ZoneColumnText(ds.FieldByName("CQ")->AsInteger()));
+}
+
+void TDM::CallBookCalcFields(DataSet &ds)
+{
+    ds.FieldByName("PelnaNazwa")->SetAsString(ds.FieldByName("STACJA")->AsString() + "  " +
+                                              ds.FieldByName("NAZWA")->AsString());
+    ds.FieldByName("NazwaPowiatu")->SetAsString(DistrictNameForCode(ds.FieldByName("POWIAT")->AsString()));
+    ds.FieldByName("NazwaWojew")->SetAsString(VoivodeshipNameForCode(ds.FieldByName("WOJEW")->AsString()));
+}
+
+void TDM::EtykietyPostError(DataSet &ds, const std::exception &e, PostErrorAction &action)
+{
+    PostError(ds, e, QStringLiteral("Etykieta o podanej nazwie jest już w wykazie!"), action);
+}
+
+void PostError(DataSet &ds, const std::exception &e, const QString &message, PostErrorAction &action)
+{
+    // Both engine codes a duplicate in a unique index can come with.
+    const auto *fb = dynamic_cast<const FbError *>(&e);
+    if (!fb || (fb->GdsCode() != DuplicateValue && fb->GdsCode() != UniqueKeyViolation))
+        return;
+    Messages::ShowWarning(message);
+    ds.Cancel();
+    action = PostErrorAction::Abort;
+}

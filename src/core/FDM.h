@@ -1,0 +1,110 @@
+#pragma once
+
+#include "platform/DateTime.h"
+#include "platform/db/FbDatabase.h"
+#include "platform/db/FbQuery.h"
+#include "platform/db/FbStatement.h"
+#include "platform/db/FbTable.h"
+#include "platform/db/FbTransaction.h"
+#include "platform/db/FbUpdateSql.h"
+
+#include <QObject>
+#include <memory>
+
+class PrefixIndex;
+
+// The latest QSO with one station.
+struct LastQso {
+    DateTime Data;
+    QString Pasmo;
+};
+
+// The data module: owns the connection, every shared dataset with its own
+// transaction, and the lookups the windows call. One instance, DM, lives from
+// start-up to the end of the program.
+class TDM : public QObject {
+    Q_OBJECT
+public:
+    explicit TDM(QObject *parent = nullptr);
+    ~TDM() override;
+
+    // "Log.dat" beside the program, or QUARN_DATABASE when set.
+    static QString DatabasePath();
+    // Connects and brings the schema up to date; false when the connection fails.
+    bool OpenDatabase();
+    // The connection-failure text for a database name.
+    static QString ConnectionFailureText(const QString &databaseName);
+
+    void OpenLogById(int logId);
+    void ReopenLogiOrdered(int sortIndex, int logId);
+    void OpenLaczStacja(const QString &call);
+    void OpenDrukLog(const DateTime &from, const DateTime &to);
+    void OpenStale();
+    void OpenKrajeDX();
+    void OpenPrefiksy();
+    void OpenPowiaty();
+    void OpenGminy();
+    void OpenWyspy();
+    void OpenEtykiety();
+    void OpenZamki();
+    void CommitEtykiety();
+    void CommitZamki();
+    void CommitGminy();
+
+    QString CountryNameForCall(const QString &call);
+    int KrajIdForCall(const QString &call) const;  // in memory, no query
+    int KrajIdForCallSql(const QString &call);     // the same through PrefStart
+    QString CountryNameForKrajId(int krajId);
+    QString PrefixForCall(const QString &call);
+    QString IslandNameForIota(const QString &iota);
+    QString CastleNameForSymbol(const QString &symbol);
+    int LogIdForDateTime(const DateTime &dt);
+    LastQso LastQsoWith(const QString &call);
+    void MarkQslSent(int logId);
+    int NewLogId();
+    int QsoCount();
+
+    // Rebuilds the in-memory prefix index from PREFIKSYDX (after a prefix import).
+    void ReloadPrefixIndex();
+
+    static void ShowWarning(const QString &text);
+    static bool AskConfirm(const QString &text);
+
+    // Commits every active transaction (program end).
+    void CommitAll();
+
+    FbDatabase Baza;
+
+    FbTransaction trLogi, trLog, trLaczStacja, trDrukLog, trPrefix, trPrefStart, trKrajDX, trWyspy, trCallBook,
+        trq, trPowiaty, trStale, trEtykiety, trStacje, trZamki, trGminy, TrFunc, trGetLogId, trStacja, trUpg,
+        TrNewLogId;
+
+    FbQuery Logi, Log, LaczStacja, DrukLog, Prefiksy, PrefStart, KrajeDX, Wyspy, Callbook, q;
+    FbUpdateSql updLogi, UpWyspy;
+    FbTable Powiaty, Stale, Etykiety, Stacje, Zamki, Gminy;
+    FbStatement LiczbaRek, GetLogId, Stacja, Upg;
+    FbStoredProc GetNewLogId;
+
+private:
+    void SetUpDatasets();
+    void SetUpLogiFields();
+    void SetUpCallbookFields();
+    void Reopen(FbQuery &query, FbTransaction &tr);
+    void Reopen(FbTable &table, FbTransaction &tr);
+    void StartQ(const QStringList &sql);
+    void LogiCalcFields(DataSet &ds);
+    void CallBookCalcFields(DataSet &ds);
+    void EtykietyPostError(DataSet &ds, const std::exception &e, PostErrorAction &action);
+
+    std::unique_ptr<PrefixIndex> prefixIndex_;
+};
+
+// Shows the message of a duplicate-key failure and cancels the post; other
+// errors keep the default action.
+void PostError(DataSet &ds, const std::exception &e, const QString &message, PostErrorAction &action);
+
+// The zone text used in the continent/ITU/CQ column: two blanks for 0, a blank
+// and the digit for 1..9, the number from 10 on.
+QString ZoneColumnText(int zone);
+
+extern TDM *DM;

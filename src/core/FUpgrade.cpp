@@ -1,0 +1,115 @@
+#include "core/FUpgrade.h"
+
+#include "core/FDM.h"
+
+namespace {
+
+struct ColumnStep {
+    const char *name;
+    const char *addLine;
+    const char *indexLine;
+};
+
+const ColumnStep ColumnSteps[] = {
+    {"Kontynent", "ADD Kontynent VARCHAR(2) COLLATE PXW_PLK", "CREATE INDEX Logi_Kontyn ON Logi(Kontynent)"},
+    {"ITU", "ADD ITU SMALLINT", "CREATE INDEX Logi_ITU ON Logi(ITU)"},
+    {"CQ", "ADD CQ SMALLINT", "CREATE INDEX Logi_CQ ON Logi(CQ)"},
+    {"IARU", "ADD IARU SMALLINT", "CREATE INDEX Logi_IARU ON Logi(IARU)"},
+    {"ZAMEK", "ADD ZAMEK VARCHAR(6)", "CREATE INDEX Logi_Zamek ON Logi(Zamek)"},
+    {"GMINA", "ADD Gmina VARCHAR(6)", "CREATE INDEX Logi_Gmina ON Logi(Gmina)"},
+};
+
+void Restart(FbTransaction &tr)
+{
+    if (tr.Active())
+        tr.Commit();
+    tr.StartTransaction();
+}
+
+void Execute(TDM &dm, const QStringList &sql)
+{
+    dm.Upg.SetSQL(sql);
+    dm.Upg.ExecQuery();
+}
+
+// Runs the statements in one transaction of trUpg; a failure rolls it back so
+// the next start retries the whole step.
+void RunStep(TDM &dm, const QList<QStringList> &statements)
+{
+    Restart(dm.trUpg);
+    try {
+        for (const QStringList &sql : statements)
+            Execute(dm, sql);
+        dm.trUpg.Commit();
+    } catch (...) {
+        if (dm.trUpg.Active())
+            dm.trUpg.Rollback();
+        throw;
+    }
+}
+
+}
+
+void UpgradeLogiColumns(TDM &dm)
+{
+    Restart(dm.trq);
+    dm.q.SetSQL({"SELECT *", "FROM Logi", "WHERE LogId=0"});
+    dm.q.Open();
+    bool present[std::size(ColumnSteps)];
+    for (size_t i = 0; i < std::size(ColumnSteps); ++i)
+        present[i] = dm.q.FindField(ColumnSteps[i].name) != nullptr;
+    dm.trq.Commit();
+
+    for (size_t i = 0; i < std::size(ColumnSteps); ++i)
+        if (!present[i])
+            RunStep(dm, {{"ALTER TABLE LOGI", ColumnSteps[i].addLine}, {ColumnSteps[i].indexLine}});
+}
+
+void CreateStacjeTable(TDM &dm)
+{
+    QList<QStringList> statements = {{
+        "CREATE TABLE Stacje(",
+        "Stacja   VARCHAR(10) NOT NULL COLLATE PXW_PLK,",
+        "Nazwa    VARCHAR(60) COLLATE PXW_PLK,",
+        "Nazwisko VARCHAR(40) COLLATE PXW_PLK,",
+        "Imie     VARCHAR(15) COLLATE PXW_PLK,",
+        "Miasto   VARCHAR(25) COLLATE PXW_PLK,",
+        "KodPoczt VARCHAR(10) COLLATE PXW_PLK,",
+        "Adres    VARCHAR(50) COLLATE PXW_PLK,",
+        "Lokator  VARCHAR( 6) COLLATE PXW_PLK,",
+        "Domena   VARCHAR( 6) COLLATE PXW_PLK,",
+        "Wojew    VARCHAR( 1) COLLATE PXW_PLK,",
+        "Powiat   VARCHAR( 2) COLLATE PXW_PLK,",
+        "Manager  VARCHAR( 7) COLLATE PXW_PLK,",
+        "IOTA     VARCHAR( 6) COLLATE PXW_PLK,",
+        "Email1   VARCHAR(50) COLLATE PXW_PLK,",
+        "Email2   VARCHAR(50) COLLATE PXW_PLK,",
+        "Uwagi    VARCHAR(50) COLLATE PXW_PLK,",
+        "Rodzaj   CHAR(1) COLLATE PXW_PLK,",
+        "Kraj     SMALLINT,",
+        "DataAkt  DATE,",
+        "Aktual   D_BOOL,",
+        "CONSTRAINT pk_Stacje PRIMARY KEY (Stacja) )",
+    }};
+    for (const char *index :
+         {"CREATE INDEX Stacje_Nazwa ON Stacje(Nazwa)", "CREATE INDEX Stacje_Nazwisko ON Stacje(Nazwisko)",
+          "CREATE INDEX Stacje_Imie ON Stacje(Imie)", "CREATE INDEX Stacje_Miasto ON Stacje(Miasto)",
+          "CREATE INDEX Stacje_KodPoczt ON Stacje(KodPoczt)", "CREATE INDEX Stacje_Lokator ON Stacje(Lokator)",
+          "CREATE INDEX Stacje_Wojew ON Stacje(Wojew)", "CREATE INDEX Stacje_Powiat ON Stacje(Powiat)",
+          "CREATE INDEX Stacje_Rodzaj ON Stacje(Rodzaj)", "CREATE INDEX Stacje_Kraj ON Stacje(Kraj)"})
+        statements.append(QStringList{index});
+    RunStep(dm, statements);
+}
+
+void CreateZamkiTable(TDM &dm)
+{
+    RunStep(dm, {{"CREATE TABLE Zamki(", "Symbol   VARCHAR(6) NOT NULL COLLATE PXW_PLK,",
+                  "Nazwa    VARCHAR(60) COLLATE PXW_PLK,", "CONSTRAINT pk_Zamki PRIMARY KEY (Symbol) )"}});
+}
+
+void CreateGminyTable(TDM &dm)
+{
+    RunStep(dm, {{"CREATE TABLE Gminy(", "GminaId CHAR( 6) NOT NULL COLLATE PXW_PLK,",
+                  "Gmina   VARCHAR(50) COLLATE PXW_PLK,", "Powiat  VARCHAR(50) COLLATE PXW_PLK,",
+                  "WojewId CHAR(1) COLLATE PXW_PLK,", "CONSTRAINT pk_Gminy PRIMARY KEY (GminaId) )"}});
+}

@@ -1,0 +1,154 @@
+#include "core/NewDatabase.h"
+
+#include "core/BaseSchema.h"
+#include "core/Globals.h"
+#include "core/PrefiksyExpImp.h"
+#include "platform/Cp1250.h"
+#include "platform/db/FbDatabase.h"
+#include "platform/db/FbError.h"
+#include "platform/db/FbQuery.h"
+#include "platform/db/FbTransaction.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        throw DbError(QStringLiteral("Nie można odczytać pliku %1: %2").arg(path, f.errorString()));
+    return f.readAll();
+}
+
+// Runs the prefix-table inserts inside one transaction: seeding thousands of
+// rows one commit at a time would take minutes.
+class SeedExecutor : public PrefixTableExecutor {
+public:
+    SeedExecutor(FbDatabase &db, FbTransaction &tr) : db_(db), tr_(tr) {}
+
+    void Execute(const QString &sql, const std::vector<Param> &params) override
+    {
+        FbQuery &q = Prepared(sql, params);
+        q.ExecSQL();
+    }
+
+    int64_t SelectInteger(const QString &sql, const std::vector<Param> &params) override
+    {
+        FbQuery &q = Prepared(sql, params);
+        q.Open();
+        const int64_t v = q.IsEmpty() ? 0 : q.Fields().front()->AsLargeInt();
+        q.Close();
+        return v;
+    }
+
+private:
+    FbQuery &Prepared(const QString &sql, const std::vector<Param> &params)
+    {
+        auto &slot = queries_[sql];
+        if (!slot) {
+            slot = std::make_unique<FbQuery>();
+            slot->SetDatabase(&db_);
+            slot->SetTransaction(&tr_);
+            slot->SetSQL(QStringList{sql});
+        }
+        for (const Param &p : params)
+            slot->ParamByName(p.Name)->SetAsVariant(p.Value);
+        return *slot;
+    }
+
+    FbDatabase &db_;
+    FbTransaction &tr_;
+    std::map<QString, std::unique_ptr<FbQuery>> queries_;
+};
+
+void SeedPrefixes(FbDatabase &db, const QString &dataDir)
+{
+    FbTransaction tr;
+    tr.SetDefaultDatabase(&db);
+    tr.StartTransaction();
+    SeedExecutor exec(db, tr);
+    const QString error = ReadPrefixRecords(
+        ReadFile(QDir(dataDir).filePath("Prefiksy.txt")), [&](const TKrajDX &k) { k.KrajDXInsert(exec); },
+        [&](const TPrefixDX &p) { p.PrefixDXInsert(exec); });
+    if (!error.isEmpty())
+        throw DbError(error);
+    tr.Commit();
+}
+
+void SeedIslands(FbDatabase &db, const QString &dataDir)
+{
+    FbTransaction tr;
+    tr.SetDefaultDatabase(&db);
+    tr.StartTransaction();
+    FbQuery q;
+    q.SetDatabase(&db);
+    q.SetTransaction(&tr);
+    q.SetSQL(QStringLiteral("INSERT INTO WYSPY (IOTA, NAZWAANG, NAZWAPOL) VALUES (:IOTA, :NAZWAANG, :NAZWAPOL)"));
+    const QStringList lines = QString::fromUtf8(ReadFile(QDir(dataDir).filePath("wyspy.tsv"))).split('\n');
+    for (const QString &line : lines) {
+        const QStringList cols = QString(line).remove('\r').split('\t');
+        if (cols.size() < 3 || cols[0].isEmpty())
+            continue;
+        q.ParamByName("IOTA")->SetAsString(cols[0]);
+        q.ParamByName("NAZWAANG")->SetAsString(cols[1]);
+        q.ParamByName("NAZWAPOL")->SetAsString(cols[2]);
+        q.ExecSQL();
+    }
+    tr.Commit();
+}
+
+void SeedDistricts(FbDatabase &db)
+{
+    FbTransaction tr;
+    tr.SetDefaultDatabase(&db);
+    tr.StartTransaction();
+    FbQuery q;
+    q.SetDatabase(&db);
+    q.SetTransaction(&tr);
+    q.SetSQL(QStringLiteral("INSERT INTO POWIATY (POWIATID, WOJEWID, POWIAT) VALUES (:POWIATID, :WOJEWID, :POWIAT)"));
+    for (const District &d : Districts()) {
+        q.ParamByName("POWIATID")->SetAsString(QString::fromUtf16(d.Code));
+        if (d.Voivodeship)
+            q.ParamByName("WOJEWID")->SetAsString(QString(QChar(d.Voivodeship)));
+        else
+            q.ParamByName("WOJEWID")->Clear();
+        q.ParamByName("POWIAT")->SetAsString(QString::fromUtf16(d.Text));
+        q.ExecSQL();
+    }
+    tr.Commit();
+}
+
+}
+
+QString DefaultSeedDataDir()
+{
+    // Installed: data/ beside the program; in a build tree: the source data/.
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("data");
+    if (QFileInfo::exists(QDir(beside).filePath("Prefiksy.txt")))
+        return beside;
+    return QStringLiteral(QUARN_SOURCE_DATA_DIR);
+}
+
+void CreateLogDatabase(const QString &path, const QString &dataDir)
+{
+    if (QFileInfo::exists(path))
+        throw DbError(QStringLiteral("Plik %1 już istnieje - nie zostanie nadpisany.").arg(path));
+    FbDatabase db;
+    db.Create(path);
+    try {
+        BaseSchema::Create(db);
+        SeedDistricts(db);
+        SeedPrefixes(db, dataDir);
+        SeedIslands(db, dataDir);
+        db.Close();
+    } catch (...) {
+        db.Close();
+        QFile::remove(path);
+        throw;
+    }
+}

@@ -1,0 +1,203 @@
+#include "support/LogDb.h"
+
+#include "core/Globals.h"
+#include "platform/db/FbError.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+int CountRows(FbDatabase &db, const QString &sql)
+{
+    FbTransaction tr;
+    tr.SetDefaultDatabase(&db);
+    tr.StartTransaction();
+    FbQuery q;
+    q.SetDatabase(&db);
+    q.SetTransaction(&tr);
+    q.SetSQL(sql);
+    q.Open();
+    const int n = q.Fields().front()->AsInteger();
+    tr.Commit();
+    return n;
+}
+
+}
+
+TEST(DataModuleStart, MissingFileFailsWithTheFullPathTwice)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("brak/Log.dat");
+    qputenv("QUARN_DATABASE", path.toLocal8Bit());
+    TDM dm;
+    EXPECT_FALSE(dm.OpenDatabase());
+    qunsetenv("QUARN_DATABASE");
+
+    const QString text = TDM::ConnectionFailureText(path);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Nie udało się połączyć z bazą: ") + path + "\r\r"));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("2. Brak pliku bazy: ") + path));
+    EXPECT_EQ(text.count('\r'), 6);
+    EXPECT_FALSE(text.contains('\n'));
+}
+
+TEST(DataModuleStart, DatabasePathFollowsTheEnvironment)
+{
+    qputenv("QUARN_DATABASE", "serwer:/dane/Log.dat");
+    EXPECT_EQ(TDM::DatabasePath(), QStringLiteral("serwer:/dane/Log.dat"));
+    qunsetenv("QUARN_DATABASE");
+    EXPECT_TRUE(TDM::DatabasePath().endsWith("/Log.dat"));
+}
+
+using DataModule = DataModuleTest;
+
+TEST_F(DataModule, FirstStartAddsTheUpgradeColumnsAndTables)
+{
+    for (const char *col : {"KONTYNENT", "ITU", "CQ", "IARU", "ZAMEK", "GMINA"})
+        EXPECT_NE(dm->Logi.FindField(col), nullptr) << col;
+    EXPECT_TRUE(dm->Baza.TableExists("STACJE"));
+    EXPECT_TRUE(dm->Baza.TableExists("ZAMKI"));
+    EXPECT_TRUE(dm->Baza.TableExists("GMINY"));
+    EXPECT_EQ(CountRows(dm->Baza, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$RELATION_NAME='STACJE'"), 11);
+    // A second start finds everything in place and changes nothing.
+    EXPECT_TRUE(dm->OpenDatabase());
+    EXPECT_TRUE(dm->Logi.Active());
+}
+
+TEST_F(DataModule, EmptyLogLookups)
+{
+    EXPECT_EQ(dm->QsoCount(), 0);
+    const LastQso last = dm->LastQsoWith("SP5ABC");
+    EXPECT_TRUE(last.Data.isNull());
+    EXPECT_TRUE(last.Pasmo.isEmpty());
+    EXPECT_EQ(dm->LogIdForDateTime(DateTime::fromDate(2024, 1, 1, 12)), 0);
+}
+
+TEST_F(DataModule, LookupsByDateTimeAndCall)
+{
+    const DateTime t1 = DateTime::fromDate(2024, 5, 1, 10, 15, 30);
+    const DateTime t2 = DateTime::fromDate(2024, 5, 2, 8, 0, 0);
+    const int id1 = AddQso("SP5ABC", t1, "40 m");
+    AddQso("SP5ABC", t2, "20 m");
+    EXPECT_EQ(dm->QsoCount(), 2);
+    EXPECT_EQ(dm->LogIdForDateTime(t1), id1);
+    EXPECT_EQ(dm->LogIdForDateTime(t1.addSecs(1)), 0);
+    const LastQso last = dm->LastQsoWith("SP5ABC");
+    EXPECT_EQ(last.Data, t2);
+    EXPECT_EQ(last.Pasmo, QStringLiteral("20 m"));
+    // A quote in the call sign is a value, never part of the statement.
+    EXPECT_TRUE(dm->LastQsoWith("SP5'ABC").Data.isNull());
+    EXPECT_TRUE(dm->IslandNameForIota("EU-0'1").isEmpty());
+}
+
+TEST_F(DataModule, NewLogIdNeverRepeats)
+{
+    const int a = dm->NewLogId();
+    const int b = dm->NewLogId();
+    EXPECT_NE(a, b);
+}
+
+TEST_F(DataModule, IslandAndCastleNames)
+{
+    EXPECT_FALSE(dm->IslandNameForIota("eu-001").isEmpty());
+    EXPECT_TRUE(dm->CastleNameForSymbol("ZZ-999").isEmpty());
+}
+
+TEST_F(DataModule, ReopenStandsOnTheQsoInEverySortOrder)
+{
+    AddQso("DL1ABC", DateTime::fromDate(2024, 1, 3, 10), "20 m", "Hans");
+    const int id = AddQso("SP9XYZ", DateTime::fromDate(2024, 1, 1, 10), "80 m", "Łukasz");
+    AddQso("OK1AA", DateTime::fromDate(2024, 1, 2, 10), "40 m", "Jan");
+    for (int order = 0; order < 12; ++order) {
+        dm->ReopenLogiOrdered(order, id);
+        EXPECT_EQ(dm->Logi.FieldByName("LOGID")->AsInteger(), id) << order;
+    }
+    dm->ReopenLogiOrdered(3, 0);
+    EXPECT_EQ(dm->Logi.RecNo(), 1);
+    EXPECT_EQ(dm->Logi.FieldByName("STACJA")->AsString(), QStringLiteral("DL1ABC"));
+}
+
+TEST_F(DataModule, CalculatedColumnsOfTheLog)
+{
+    AddQso("SP5ABC", DateTime::fromDate(2024, 1, 1, 10), "20 m", "Jan");
+    dm->ReopenLogiOrdered(1, 0);
+    EXPECT_EQ(dm->Logi.FieldByName("KrajDxcc")->AsString(), QStringLiteral("Polska"));
+    EXPECT_EQ(dm->Logi.FieldByName("StacjaImie")->AsString(), QStringLiteral("SP5ABC Jan"));
+    EXPECT_EQ(dm->Logi.FieldByName("KontITUCQ")->AsString(), QStringLiteral("  /  /  "));
+    EXPECT_EQ(dm->Logi.FieldByName("QSL_WYS")->DisplayText(), QStringLiteral(" "));
+
+    dm->Logi.Edit();
+    dm->Logi.FieldByName("KONTYNENT")->SetAsString("EU");
+    dm->Logi.FieldByName("ITU")->SetAsInteger(28);
+    dm->Logi.FieldByName("CQ")->SetAsInteger(5);
+    dm->Logi.FieldByName("QSL_WYS")->SetAsString("T");
+    dm->Logi.Post();
+    EXPECT_EQ(dm->Logi.FieldByName("KontITUCQ")->AsString(), QStringLiteral("EU/28/ 5"));
+    EXPECT_EQ(dm->Logi.FieldByName("QSL_WYS")->DisplayText(), QString(QChar(0x2713)));
+}
+
+TEST_F(DataModule, PostedQsoIsDurableAtOnce)
+{
+    dm->ReopenLogiOrdered(1, 0);
+    dm->Logi.Append();
+    dm->Logi.FieldByName("LOGID")->SetAsInteger(dm->NewLogId());
+    dm->Logi.FieldByName("DATA")->SetAsDateTime(DateTime::fromDate(2024, 2, 2, 2));
+    dm->Logi.FieldByName("STACJA")->SetAsString("SP1AAA");
+    dm->Logi.FieldByName("QSL_WYS")->SetAsString("N");
+    dm->Logi.FieldByName("QSL_ODB")->SetAsString("N");
+    dm->Logi.FieldByName("KRAJID")->SetAsInteger(269);
+    dm->Logi.Post();
+    // Another connection sees the QSO without any further commit.
+    FbDatabase other;
+    other.SetDatabaseName(db->Path());
+    other.Open();
+    EXPECT_EQ(CountRows(other, "SELECT COUNT(*) FROM LOGI"), 1);
+    other.Close();
+}
+
+TEST_F(DataModule, DuplicateLabelNameIsReportedAndCancelled)
+{
+    dm->OpenEtykiety();
+    for (int i = 0; i < 2; ++i) {
+        dm->Etykiety.Append();
+        dm->Etykiety.FieldByName("ETYKIETAID")->SetAsInteger(i + 1);
+        dm->Etykiety.FieldByName("NAZWA")->SetAsString("Avery 3x8");
+        try {
+            dm->Etykiety.Post();
+        } catch (const DataSetAbort &) {
+        }
+    }
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings.front(), QStringLiteral("Etykieta o podanej nazwie jest już w wykazie!"));
+    EXPECT_EQ(dm->Etykiety.State(), DataSetState::Browse);
+    EXPECT_TRUE(dm->Etykiety.Active());
+}
+
+TEST_F(DataModule, ResolvesRealCallSigns)
+{
+    const std::pair<const char *, int> calls[] = {{"SP5ABC", 269}, {"DL1ABC", 230}, {"JA1ABC", 339},
+                                                 {"VK6ABC", 150}, {"W1AW", 291},   {"UA9ABC", 15},
+                                                 {"sp5abc", 269}, {"", 0}};
+    for (const auto &[call, id] : calls) {
+        EXPECT_EQ(dm->KrajIdForCall(call), id) << call;
+        EXPECT_EQ(dm->KrajIdForCallSql(call), id) << call;
+    }
+    EXPECT_EQ(dm->CountryNameForCall("SP5ABC"), QStringLiteral("Polska"));
+    EXPECT_EQ(dm->PrefixForCall("SP5ABC"), QStringLiteral("SP5"));
+}
+
+TEST_F(DataModule, MemoryAndSqlResolutionAgreeOnTheSeedTable)
+{
+    dm->Prefiksy.First();
+    int checked = 0;
+    for (int row = 0; !dm->Prefiksy.Eof(); ++row, dm->Prefiksy.Next()) {
+        if (row % 7)
+            continue;
+        const QString call = dm->Prefiksy.FieldByName("PREFIX")->AsString() + "1XYZ";
+        const int mem = dm->KrajIdForCall(call);
+        const Bookmark here = dm->Prefiksy.GetBookmark();
+        EXPECT_EQ(mem, dm->KrajIdForCallSql(call)) << call.toStdString();
+        dm->Prefiksy.GotoBookmark(here);
+        ++checked;
+    }
+    EXPECT_GT(checked, 1000);
+}

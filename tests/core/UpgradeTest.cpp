@@ -1,0 +1,141 @@
+#include "support/LogDb.h"
+
+namespace {
+
+void Exec(FbDatabase &db, const QString &sql)
+{
+    FbTransaction tr;
+    tr.SetDefaultDatabase(&db);
+    tr.StartTransaction();
+    FbQuery q;
+    q.SetDatabase(&db);
+    q.SetTransaction(&tr);
+    q.SetSQL(sql);
+    q.ExecSQL();
+    tr.Commit();
+}
+
+QStringList Names(FbDatabase &db, const QString &sql)
+{
+    FbTransaction tr;
+    tr.SetDefaultDatabase(&db);
+    tr.StartTransaction();
+    FbQuery q;
+    q.SetDatabase(&db);
+    q.SetTransaction(&tr);
+    q.SetSQL(sql);
+    q.Open();
+    QStringList out;
+    for (; !q.Eof(); q.Next())
+        out << q.Fields().front()->AsString().trimmed();
+    tr.Commit();
+    out.sort();
+    return out;
+}
+
+QStringList LogiIndexes(FbDatabase &db)
+{
+    return Names(db, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='LOGI'");
+}
+
+}
+
+TEST(Upgrade, DatabaseLackingOnlyGminaGetsOneColumnAndOneIndex)
+{
+    TempLogDb file;
+    {
+        FbDatabase db;
+        db.SetDatabaseName(file.Path());
+        db.Open();
+        Exec(db, "ALTER TABLE LOGI ADD Kontynent VARCHAR(2) COLLATE PXW_PLK, ADD ITU SMALLINT, ADD CQ SMALLINT, "
+                 "ADD IARU SMALLINT, ADD ZAMEK VARCHAR(6)");
+        db.Close();
+    }
+    FbDatabase before;
+    before.SetDatabaseName(file.Path());
+    before.Open();
+    const QStringList indexesBefore = LogiIndexes(before);
+    before.Close();
+
+    qputenv("QUARN_DATABASE", file.Path().toLocal8Bit());
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.OpenDatabase());
+        QStringList expected = indexesBefore;
+        expected << "LOGI_GMINA";
+        expected.sort();
+        EXPECT_EQ(LogiIndexes(dm.Baza), expected);
+        EXPECT_NE(dm.Logi.FindField("GMINA"), nullptr);
+    }
+    qunsetenv("QUARN_DATABASE");
+}
+
+TEST(Upgrade, CreatedCastleTableHasItsKeyAndNoOtherIndex)
+{
+    TempLogDb file;
+    qputenv("QUARN_DATABASE", file.Path().toLocal8Bit());
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.OpenDatabase());
+        const QStringList idx =
+            Names(dm.Baza, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='ZAMKI'");
+        ASSERT_EQ(idx.size(), 1);
+        const QStringList pk = Names(dm.Baza, "SELECT RDB$CONSTRAINT_NAME FROM RDB$RELATION_CONSTRAINTS "
+                                              "WHERE RDB$RELATION_NAME='ZAMKI' AND RDB$CONSTRAINT_TYPE='PRIMARY KEY'");
+        EXPECT_EQ(pk, QStringList{"PK_ZAMKI"});
+    }
+    qunsetenv("QUARN_DATABASE");
+}
+
+TEST(Upgrade, UpToDateDatabaseIsLeftAlone)
+{
+    TempLogDb file;
+    qputenv("QUARN_DATABASE", file.Path().toLocal8Bit());
+    QStringList first;
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.OpenDatabase());
+        first = LogiIndexes(dm.Baza);
+    }
+    {
+        TDM dm;
+        ASSERT_TRUE(dm.OpenDatabase());
+        EXPECT_EQ(LogiIndexes(dm.Baza), first);
+    }
+    qunsetenv("QUARN_DATABASE");
+}
+
+TEST(Upgrade, FailingStepIsRolledBackAndRetriedOnTheNextStart)
+{
+    TempLogDb file;
+    {
+        // An index name already taken makes the CQ step fail after its column was added.
+        FbDatabase db;
+        db.SetDatabaseName(file.Path());
+        db.Open();
+        Exec(db, "CREATE INDEX Logi_CQ ON LOGI(STACJA)");
+        db.Close();
+    }
+    qputenv("QUARN_DATABASE", file.Path().toLocal8Bit());
+    {
+        TDM dm;
+        EXPECT_THROW(dm.OpenDatabase(), DbError);
+    }
+    {
+        FbDatabase db;
+        db.SetDatabaseName(file.Path());
+        db.Open();
+        // The steps before stay done; the failed one left no column behind.
+        const QStringList cols = Names(db, "SELECT RDB$FIELD_NAME FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME='LOGI'");
+        EXPECT_TRUE(cols.contains("ITU"));
+        EXPECT_FALSE(cols.contains("CQ"));
+        Exec(db, "DROP INDEX Logi_CQ");
+        db.Close();
+    }
+    {
+        TDM dm;
+        EXPECT_TRUE(dm.OpenDatabase());
+        EXPECT_NE(dm.Logi.FindField("CQ"), nullptr);
+    }
+    qunsetenv("QUARN_DATABASE");
+}

@@ -1,0 +1,79 @@
+#include "support/LogDb.h"
+
+#include "core/NewDatabase.h"
+#include "platform/gui/Messages.h"
+
+#include <QDir>
+#include <QFile>
+#include <mutex>
+
+namespace {
+
+QString TemplatePath()
+{
+    static QTemporaryDir dir;
+    static QString path;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        path = dir.filePath("template.dat");
+        CreateLogDatabase(path, QStringLiteral(QUARN_SOURCE_DIR "/data"));
+    });
+    return path;
+}
+
+}
+
+TempLogDb::TempLogDb() : path_(dir_.filePath("Log.dat"))
+{
+    if (!QFile::copy(TemplatePath(), path_))
+        throw std::runtime_error("cannot copy the template database");
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void DataModuleTest::SetUp()
+{
+    db = std::make_unique<TempLogDb>();
+    qputenv("QUARN_DATABASE", db->Path().toLocal8Bit());
+    Messages::setHandler([this](Messages::Kind kind, const QString &, const QString &text) {
+        if (kind == Messages::Kind::Warning) {
+            warnings << text;
+            return true;
+        }
+        confirms << text;
+        return confirmAnswer;
+    });
+    dm = std::make_unique<TDM>();
+    DM = dm.get();
+    ASSERT_TRUE(dm->OpenDatabase());
+}
+
+void DataModuleTest::TearDown()
+{
+    dm.reset();
+    DM = nullptr;
+    Messages::setHandler({});
+    qunsetenv("QUARN_DATABASE");
+    db.reset();
+}
+
+int DataModuleTest::AddQso(const QString &call, const DateTime &when, const QString &band, const QString &name)
+{
+    const int id = dm->NewLogId();
+    FbTransaction tr;
+    tr.SetDefaultDatabase(&dm->Baza);
+    tr.StartTransaction();
+    FbQuery ins;
+    ins.SetDatabase(&dm->Baza);
+    ins.SetTransaction(&tr);
+    ins.SetSQL({"INSERT INTO LOGI (LOGID, DATA, PASMO, STACJA, IMIE, QSL_WYS, QSL_ODB, KRAJID)",
+                "VALUES (:LOGID, :DATA, :PASMO, :STACJA, :IMIE, 'N', 'N', :KRAJID)"});
+    ins.ParamByName("LOGID")->SetAsInteger(id);
+    ins.ParamByName("DATA")->SetAsDateTime(when);
+    ins.ParamByName("PASMO")->SetAsString(band);
+    ins.ParamByName("STACJA")->SetAsString(call);
+    ins.ParamByName("IMIE")->SetAsString(name);
+    ins.ParamByName("KRAJID")->SetAsInteger(dm->KrajIdForCall(call));
+    ins.ExecSQL();
+    tr.Commit();
+    return id;
+}

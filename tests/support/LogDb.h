@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/FDM.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A fresh Log.dat made the way quarn-mkdb makes it (base schema and seed data),
+// in a temporary folder of its own. The seeded file is made once per test
+// program and copied for each test, so every test has its own database.
+class TempLogDb {
+public:
+    TempLogDb();
+    const QString &Path() const { return path_; }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// A data module opened on a fresh TempLogDb (QUARN_DATABASE points at it), set
+// as the global DM for the test, with message boxes answered and recorded.
+class DataModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Inserts a QSO with plain SQL (committed); returns its LOGID.
+    int AddQso(const QString &call, const DateTime &when, const QString &band = QStringLiteral("20 m"),
+               const QString &name = QString());
+
+    std::unique_ptr<TempLogDb> db;
+    std::unique_ptr<TDM> dm;
+    QStringList warnings;     // texts of the warning boxes shown
+    QStringList confirms;     // texts of the confirmation boxes shown
+    bool confirmAnswer = true;
+};
