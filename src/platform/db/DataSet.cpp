@@ -794,6 +794,7 @@ bool DataSet::Locate(const QString &keyFields, const QVariant &keyValues, Locate
 
 FieldValue DataSet::ValueAt(int row, const Field *field)
 {
+    FetchUpTo(row);
     if (row < 0 || row >= store_.Count() || field->Calculated() || field->slot_ < 0 || field->dataSet_ != this)
         return row >= 0 && row < store_.Count() && field->Calculated() ? ValueOfRow(row, field) : FieldValue();
     return store_.Read(row, field->slot_);
@@ -809,6 +810,7 @@ QString DataSet::DisplayTextAt(int row, const Field *field)
 {
     if (row == cur_ && editing_ && state_ == DataSetState::Edit)
         return field->DisplayText();
+    FetchUpTo(row);
     Restore<int> active(activeRow_, row);
     return field->DisplayText();
 }
