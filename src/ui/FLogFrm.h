@@ -114,6 +114,8 @@ private:
     void PickCastle();
     void PickDistrict();
     void PickCommune();
+    void FillZones(int krajId, const QString &call);
+    void CancelLogiEdit();
     void NextQso();
     void AttachStacjaHandler(bool on);
     void Warn(const QString &text, QWidget *field);

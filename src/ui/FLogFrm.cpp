@@ -1,0 +1,849 @@
+#include "ui/FLogFrm.h"
+
+#include "controls/NumberEdit.h"
+#include "core/Dxcc.h"
+#include "core/FDM.h"
+#include "core/Globals.h"
+#include "core/ZapisCB.h"
+#include "platform/gui/BusyGuard.h"
+#include "platform/gui/Messages.h"
+#include "ui/FWybierzFrm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QToolButton>
+#include <cmath>
+
+TLogFrm *LogFrm = nullptr;
+
+namespace {
+
+const QString NewCaption = QStringLiteral("Wprowadzenie nowej łączności");
+const QString EditCaption = QStringLiteral("Edycja istniejącej łączności");
+
+const char *const Continents[] = {"  ",
+                                  "AF - Afryka",
+                                  "AN - Antarktyda",
+                                  "AS - Azja",
+                                  "EU - Europa",
+                                  "NA - Ameryka Północna",
+                                  "OC - Oceania",
+                                  "SA - Ameryka Południowa"};
+
+DateTime JoinDateTime(const QDate &date, const QTime &time)
+{
+    return DateTime::fromQDate(date).addTicks(int64_t(time.msecsSinceStartOfDay()) * (DateTime::TicksPerSecond / 1000));
+}
+
+// Input masks: letters or digits ('n'), digits ('0'), upper case ('>'), blank '_'.
+const QString GminaMask = QStringLiteral(">nn00;_");
+const QString ZamekMask = QStringLiteral(">nnn00;_");
+const QString LokatorMask = QStringLiteral(">nn00nn;_");
+const QString WyspaMask = QStringLiteral(">nn-000;_");
+
+void MakeUpperCase(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
+        const QString upper = text.toUpper();
+        if (upper != text) {
+            const int pos = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(pos);
+        }
+    });
+}
+
+QLineEdit *NewTextEdit(QWidget *parent, const char *name, int maxLength, bool upperCase)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(maxLength);
+    if (upperCase)
+        MakeUpperCase(e);
+    return e;
+}
+
+QLineEdit *NewMaskedEdit(QWidget *parent, const char *name, const QString &mask)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setInputMask(mask);
+    return e;
+}
+
+// A stored value the mask cannot show (a 6-character commune code, lower
+// case from an import) would be cut by the mask: such a value is shown as it
+// is, without the mask, until the field is cleared.
+void SetMaskedText(QLineEdit *edit, const QString &mask, const QString &text)
+{
+    edit->setInputMask(mask);
+    edit->setText(text);
+    const QString shown = edit->text();
+    if (shown == text || (text.trimmed().isEmpty() && shown.trimmed() == QLatin1String("-")) ||
+        (text.trimmed().isEmpty() && shown.trimmed().isEmpty()))
+        return;
+    edit->setInputMask(QString());
+    edit->setMaxLength(6);
+    edit->setText(text);
+}
+
+TAmountEdit *NewZoneEdit(QWidget *parent, const char *name, int maxValue)
+{
+    auto *e = new TAmountEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->SetDecimalPlaces(0);
+    e->SetDisplayFormat(QStringLiteral("##"));
+    e->setMaxLength(2);
+    e->SetMaxValue(maxValue);
+    return e;
+}
+
+void SetZone(TAmountEdit *edit, int zone)
+{
+    edit->SetValue(zone);
+}
+
+void SetZoneText(TAmountEdit *edit, const QString &text)
+{
+    edit->SetText(text);
+}
+
+int ZoneOf(TAmountEdit *edit)
+{
+    return edit->AsInteger();
+}
+
+// Database failures of a lookup end at the control that started it, as a
+// message; the dialog and what was typed stay.
+template <typename F>
+void Guarded(F &&f)
+{
+    try {
+        f();
+    } catch (const DataSetAbort &) {
+    } catch (const DbError &e) {
+        TDM::ShowWarning(e.Message());
+    }
+}
+
+}
+
+TLogFrm::TLogFrm(QWidget *parent) : QDialog(parent), callbook_(std::make_unique<TZapisCB>())
+{
+    setWindowTitle(QStringLiteral("QSO"));
+    BuildForm();
+    for (int i = 0; i < TPasmo::BandCount; ++i)
+        EdPasmo->addItem(TPasmo::BandNameOf(i));
+    EdPasmo->setCurrentIndex(0);
+    SppaLbl->clear();
+    SppaLbl->setToolTip(QString());
+}
+
+TLogFrm::~TLogFrm()
+{
+    if (LogFrm == this)
+        LogFrm = nullptr;
+}
+
+void TLogFrm::BuildForm()
+{
+    auto *grid = new QGridLayout;
+    int row = 0;
+    auto label = [&](const QString &text, QWidget *buddy) {
+        auto *l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    auto lockButton = [this](const char *name) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setCheckable(true);
+        b->setText(QStringLiteral("\U0001F512"));
+        b->setToolTip(QStringLiteral("Zachowaj dla następnej łączności"));
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    auto pickButton = [this](const char *name) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setText(QStringLiteral("..."));
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+
+    EdData = new QDateEdit(this);
+    EdData->setObjectName("EdData");
+    EdData->setCalendarPopup(true);
+    EdGodz = new QTimeEdit(this);
+    EdGodz->setObjectName("EdGodz");
+    EdGodz->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    DataLock = lockButton("DataLock");
+    auto *dateBox = new QHBoxLayout;
+    dateBox->addWidget(EdData, 1);
+    dateBox->addWidget(EdGodz, 1);
+    dateBox->addWidget(DataLock);
+    grid->addWidget(label(QStringLiteral("&Data godz. [UTC]"), EdData), row, 0);
+    grid->addLayout(dateBox, row++, 1, 1, 3);
+
+    EdPasmo = new QComboBox(this);
+    EdPasmo->setObjectName("EdPasmo");
+    PasmoLock = lockButton("PasmoLock");
+    grid->addWidget(label(QStringLiteral("&Pasmo"), EdPasmo), row, 0);
+    grid->addWidget(EdPasmo, row, 1);
+    grid->addWidget(PasmoLock, row, 2, Qt::AlignLeft);
+
+    EdEmisja = new QComboBox(this);
+    EdEmisja->setObjectName("EdEmisja");
+    EdEmisja->setEditable(true);
+    EdEmisja->setInsertPolicy(QComboBox::NoInsert);
+    EdEmisja->lineEdit()->setMaxLength(4);
+    MakeUpperCase(EdEmisja->lineEdit());
+    EdEmisja->setEditText(QStringLiteral("CW"));
+    EmisjaLock = lockButton("EmisjaLock");
+    auto *modeBox = new QHBoxLayout;
+    modeBox->addWidget(label(QStringLiteral("Typ &emisji"), EdEmisja));
+    modeBox->addWidget(EdEmisja, 1);
+    modeBox->addWidget(EmisjaLock);
+    grid->addLayout(modeBox, row++, 3);
+
+    EdStacja = NewTextEdit(this, "EdStacja", 14, true);
+    grid->addWidget(label(QStringLiteral("&Stacja wołana"), EdStacja), row, 0);
+    grid->addWidget(EdStacja, row++, 1, 1, 3);
+
+    EdRaportNad = NewTextEdit(this, "EdRaportNad", 8, false);
+    EdRaportOdb = NewTextEdit(this, "EdRaportOdb", 8, false);
+    grid->addWidget(label(QStringLiteral("Raport &nadany"), EdRaportNad), row, 0);
+    grid->addWidget(EdRaportNad, row, 1);
+    auto *rstBox = new QHBoxLayout;
+    rstBox->addWidget(label(QStringLiteral("Raport &odebrany"), EdRaportOdb));
+    rstBox->addWidget(EdRaportOdb, 1);
+    grid->addLayout(rstBox, row++, 3);
+
+    EdImie = NewTextEdit(this, "EdImie", 15, false);
+    EdMiasto = NewTextEdit(this, "EdMiasto", 25, false);
+    grid->addWidget(label(QStringLiteral("&Imię"), EdImie), row, 0);
+    grid->addWidget(EdImie, row, 1);
+    auto *townBox = new QHBoxLayout;
+    townBox->addWidget(label(QStringLiteral("&Miejscowość"), EdMiasto));
+    townBox->addWidget(EdMiasto, 1);
+    grid->addLayout(townBox, row++, 3);
+
+    // The district text is stored in a 6-character column.
+    EdDomena = NewTextEdit(this, "EdDomena", 6, true);
+    SppaBtn = pickButton("SppaBtn");
+    EdGmina = NewMaskedEdit(this, "EdGmina", GminaMask);
+    GminaBtn = pickButton("GminaBtn");
+    EdZamek = NewMaskedEdit(this, "EdZamek", ZamekMask);
+    ZamekBtn = pickButton("ZamekBtn");
+    grid->addWidget(label(QStringLiteral("SPP&A"), EdDomena), row, 0);
+    auto *sppaBox = new QHBoxLayout;
+    sppaBox->addWidget(EdDomena, 1);
+    sppaBox->addWidget(SppaBtn);
+    grid->addLayout(sppaBox, row, 1);
+    auto *refBox = new QHBoxLayout;
+    refBox->addWidget(label(QStringLiteral("P&GA"), EdGmina));
+    refBox->addWidget(EdGmina, 1);
+    refBox->addWidget(GminaBtn);
+    refBox->addWidget(label(QStringLiteral("Symbol zamku"), EdZamek));
+    refBox->addWidget(EdZamek, 1);
+    refBox->addWidget(ZamekBtn);
+    grid->addLayout(refBox, row++, 3);
+
+    EdLokator = NewMaskedEdit(this, "EdLokator", LokatorMask);
+    EdWyspa = NewMaskedEdit(this, "EdWyspa", WyspaMask);
+    grid->addWidget(label(QStringLiteral("&Lokator"), EdLokator), row, 0);
+    grid->addWidget(EdLokator, row, 1);
+    auto *iotaBox = new QHBoxLayout;
+    iotaBox->addWidget(label(QStringLiteral("&IOTA:"), EdWyspa));
+    iotaBox->addWidget(EdWyspa, 1);
+    grid->addLayout(iotaBox, row++, 3);
+
+    EdManager = NewTextEdit(this, "EdManager", 7, true);
+    EdQSLWys = new QCheckBox(QStringLiteral("QSL W"), this);
+    EdQSLWys->setObjectName("EdQSLWys");
+    EdQSLOdb = new QCheckBox(QStringLiteral("QSL O"), this);
+    EdQSLOdb->setObjectName("EdQSLOdb");
+    grid->addWidget(label(QStringLiteral("&QSL Manager"), EdManager), row, 0);
+    grid->addWidget(EdManager, row, 1);
+    auto *qslBox = new QHBoxLayout;
+    qslBox->addWidget(EdQSLWys);
+    qslBox->addWidget(EdQSLOdb);
+    qslBox->addStretch(1);
+    grid->addLayout(qslBox, row++, 3);
+
+    EdKont = new QComboBox(this);
+    EdKont->setObjectName("EdKont");
+    for (const char *c : Continents)
+        EdKont->addItem(QString::fromUtf8(c));
+    EdITU = NewZoneEdit(this, "EdITU", 75);
+    EdCQ = NewZoneEdit(this, "EdCQ", 40);
+    WyznaczBtn = new QPushButton(QStringLiteral("Wyznacz"), this);
+    WyznaczBtn->setObjectName("WyznaczBtn");
+    WyznaczBtn->setAutoDefault(false);
+    grid->addWidget(label(QStringLiteral("&Kontynent"), EdKont), row, 0);
+    grid->addWidget(EdKont, row, 1);
+    auto *zoneBox = new QHBoxLayout;
+    zoneBox->addWidget(label(QStringLiteral("IT&U"), EdITU));
+    zoneBox->addWidget(EdITU);
+    zoneBox->addWidget(label(QStringLiteral("&CQ"), EdCQ));
+    zoneBox->addWidget(EdCQ);
+    zoneBox->addWidget(WyznaczBtn);
+    zoneBox->addStretch(1);
+    grid->addLayout(zoneBox, row++, 3);
+
+    EdNotatki = NewTextEdit(this, "EdNotatki", 50, false);
+    grid->addWidget(label(QStringLiteral("No&tatki"), EdNotatki), row, 0);
+    grid->addWidget(EdNotatki, row++, 1, 1, 3);
+
+    auto *info = new QGridLayout;
+    auto infoLine = [&](int r, const QString &caption, QLabel *&target, const char *name) {
+        target = new QLabel(this);
+        target->setObjectName(QLatin1String(name));
+        info->addWidget(new QLabel(caption, this), r, 0);
+        info->addWidget(target, r, 1);
+    };
+    infoLine(0, QStringLiteral("DXCC:"), dxccLbl, "dxccLbl");
+    infoLine(1, QStringLiteral("SPPA:"), SppaLbl, "SppaLbl");
+    infoLine(2, QStringLiteral("Odległość [Azymut]:"), OdlegloscLbl, "OdlegloscLbl");
+    infoLine(3, QStringLiteral("Wyspa:"), IotaLbl, "IotaLbl");
+    infoLine(4, QStringLiteral("Ostatnia łączność:"), QsoLbl, "QsoLbl");
+    info->setColumnStretch(1, 1);
+    info->setColumnMinimumWidth(1, 320);
+
+    PostBtn = new QPushButton(QStringLiteral("&Zapisz"), this);
+    PostBtn->setObjectName("PostBtn");
+    PostBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
+    CancelBtn->setObjectName("CancelBtn");
+    CancelBtn->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(PostBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(grid);
+    main->addLayout(info);
+    main->addLayout(buttons);
+    main->setSizeConstraint(QLayout::SetFixedSize);
+
+    const QList<QWidget *> tabOrder = {EdData,    EdGodz,   EdPasmo,   EdEmisja, EdStacja, EdRaportNad,
+                                       EdRaportOdb, EdImie, EdMiasto,  EdDomena, EdGmina,  EdZamek,
+                                       EdLokator, EdWyspa,  EdManager, EdQSLWys, EdQSLOdb, EdKont,
+                                       EdITU,     EdCQ,     WyznaczBtn, EdNotatki, PostBtn, CancelBtn};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    for (QWidget *w : {static_cast<QWidget *>(EdStacja), static_cast<QWidget *>(EdEmisja),
+                       static_cast<QWidget *>(EdKont)})
+        w->installEventFilter(this);
+
+    connect(EdStacja, &QLineEdit::textChanged, this, [this] {
+        if (stacjaHandlerOn_)
+            Guarded([this] { ShowDxccAndLastQso(); });
+    });
+    connect(EdWyspa, &QLineEdit::textChanged, this, [this] { Guarded([this] { ShowIotaName(); }); });
+    connect(EdLokator, &QLineEdit::textChanged, this, [this] { ShowDistance(); });
+    connect(EdDomena, &QLineEdit::textChanged, this, [this] { ShowSppaName(); });
+    connect(WyznaczBtn, &QPushButton::clicked, this, [this] { Guarded([this] { ComputeZones(); }); });
+    connect(PostBtn, &QPushButton::clicked, this, [this] { Guarded([this] { SaveQso(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ZamekBtn, &QToolButton::clicked, this, [this] { Guarded([this] { PickCastle(); }); });
+    connect(SppaBtn, &QToolButton::clicked, this, [this] { Guarded([this] { PickDistrict(); }); });
+    connect(GminaBtn, &QToolButton::clicked, this, [this] { Guarded([this] { PickCommune(); }); });
+}
+
+void TLogFrm::showEvent(QShowEvent *event)
+{
+    EdData->setDisplayFormat(DateFormatText(DateFrm));
+    QDialog::showEvent(event);
+}
+
+void TLogFrm::done(int result)
+{
+    AttachStacjaHandler(false);
+    QDialog::done(result);
+}
+
+bool TLogFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    // Leaving a field for another one of this dialog, as the field's exit event;
+    // switching to another window is not leaving the field.
+    if (event->type() == QEvent::FocusOut && isVisible()) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == EdStacja)
+                Guarded([this] { EdStacjaExit(); });
+            else if (watched == EdEmisja || watched == EdKont)
+                EdEmisjaExit();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TLogFrm::AttachStacjaHandler(bool on)
+{
+    stacjaHandlerOn_ = on;
+}
+
+int TLogFrm::NewQso()
+{
+    setWindowTitle(NewCaption);
+    NewMode = true;
+    SavedAny = false;
+    Changed = false;
+    ClearQsoFields();
+    FillEmissionList();
+    dxccLbl->clear();
+    IotaLbl->clear();
+    QsoLbl->clear();
+    if (!DataLock->isChecked()) {
+        const DateTime now = UtcNow();
+        EdData->setDate(now.date());
+        EdGodz->setTime(now.time());
+    }
+    log_.LogLoad(0);
+    ComputeOwnPosition();
+    ShowDistance();
+    AttachStacjaHandler(true);
+    FocusFirstField();
+    return exec();
+}
+
+int TLogFrm::EditQso(int logId)
+{
+    setWindowTitle(EditCaption);
+    NewMode = false;
+    SavedAny = false;
+    Changed = false;
+    FillEmissionList();
+    ShowIotaName();
+    log_.LogLoad(logId);
+    QsoSnapshot = TakeSnapshot();
+    ComputeOwnPosition();
+    RecordToForm();
+    ShowDxccAndLastQso();
+    ShowDistance();
+    AttachStacjaHandler(true);
+    FocusFirstField();
+    return exec();
+}
+
+void TLogFrm::ClearQsoFields()
+{
+    if (!PasmoLock->isChecked())
+        EdPasmo->setCurrentIndex(0);
+    EdStacja->clear();
+    if (!EmisjaLock->isChecked())
+        EdEmisja->setEditText(QString());
+    for (QLineEdit *e : {EdRaportNad, EdRaportOdb, EdImie, EdNotatki, EdManager, EdMiasto, EdDomena})
+        e->clear();
+    SetMaskedText(EdLokator, LokatorMask, QString());
+    SetMaskedText(EdWyspa, WyspaMask, QString());
+    SetMaskedText(EdGmina, GminaMask, QString());
+    SetMaskedText(EdZamek, ZamekMask, QString());
+    EdQSLWys->setChecked(false);
+    EdQSLOdb->setChecked(false);
+    EdKont->setCurrentIndex(0);
+    SetZone(EdITU, 0);
+    SetZone(EdCQ, 0);
+}
+
+void TLogFrm::FillEmissionList()
+{
+    // Keep the typed mode: clearing the list must not clear the edit text.
+    const QString text = EdEmisja->currentText();
+    EdEmisja->clear();
+    EdEmisja->addItems({QStringLiteral("CW"), QStringLiteral("SSB"), QStringLiteral("FM")});
+    FbTransaction tr(&DM->Baza);
+    FbQuery qEmisja;
+    qEmisja.SetDatabase(&DM->Baza);
+    qEmisja.SetTransaction(&tr);
+    qEmisja.SetSQL({QStringLiteral("select distinct Emisja "), QStringLiteral("from LOGI"),
+                    QStringLiteral("order by Emisja")});
+    tr.StartTransaction();
+    qEmisja.Open();
+    for (Field *f = qEmisja.FieldByName("EMISJA"); !qEmisja.Eof(); qEmisja.Next()) {
+        const QString mode = f->AsString().toUpper();
+        if (EdEmisja->findText(mode.trimmed(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+            EdEmisja->addItem(mode);
+    }
+    tr.Commit();
+    EdEmisja->setEditText(text);
+}
+
+void TLogFrm::FocusFirstField()
+{
+    QWidget *w = PasmoLock->isChecked() ? static_cast<QWidget *>(EdStacja) : static_cast<QWidget *>(EdPasmo);
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+void TLogFrm::RecordToForm()
+{
+    EdData->setDate(log_.Data.date());
+    EdGodz->setTime(log_.Data.time());
+    EdPasmo->setCurrentIndex(log_.Pasmo.BandItemIndex());
+    EdStacja->setText(log_.Stacja);
+    EdEmisja->setEditText(log_.Emisja);
+    EdRaportNad->setText(log_.RaportNad);
+    EdRaportOdb->setText(log_.RaportOdb);
+    EdImie->setText(log_.Imie);
+    EdMiasto->setText(log_.Miasto);
+    EdDomena->setText(log_.Domena);
+    SetMaskedText(EdGmina, GminaMask, log_.Gmina);
+    SetMaskedText(EdZamek, ZamekMask, log_.Zamek);
+    SetMaskedText(EdLokator, LokatorMask, log_.LogGetLokator());
+    SetMaskedText(EdWyspa, WyspaMask, log_.Wyspa);
+    EdManager->setText(log_.QslManager);
+    EdNotatki->setText(log_.Notatki);
+    EdQSLWys->setChecked(log_.QslWys);
+    EdQSLOdb->setChecked(log_.QslOdb);
+    EdKont->setCurrentIndex(log_.LogContinentIndex());
+    SetZone(EdITU, log_.ITU);
+    SetZone(EdCQ, log_.CQ);
+}
+
+void TLogFrm::FormToRecord()
+{
+    log_.Data = JoinDateTime(EdData->date(), EdGodz->time());
+    // The time field shows whole seconds: an untouched date and time keep the
+    // stored value exactly, so an unchanged QSO is not taken for a changed one.
+    if (!NewMode && EdData->date() == QsoSnapshot.Data.date() && EdGodz->time() == QsoSnapshot.Data.time())
+        log_.Data = QsoSnapshot.Data;
+    log_.Pasmo.ParseBand(EdPasmo->currentText());
+    log_.LogSetStacja(EdStacja->text());
+    log_.LogSetEmisja(EdEmisja->currentText().toUpper());
+    log_.RaportNad = EdRaportNad->text();
+    log_.RaportOdb = EdRaportOdb->text();
+    log_.Imie = EdImie->text();
+    log_.Notatki = EdNotatki->text();
+    log_.LogSetLokator(EdLokator->text());
+    log_.QslManager = EdManager->text();
+    log_.QslWys = EdQSLWys->isChecked();
+    log_.QslOdb = EdQSLOdb->isChecked();
+    log_.Miasto = EdMiasto->text();
+    log_.LogSetWyspa(EdWyspa->text());
+    log_.Domena = EdDomena->text();
+    log_.Gmina = EdGmina->text();
+    log_.Zamek = EdZamek->text();
+    const int k = EdKont->currentIndex();
+    log_.LogSetKontynent(k > 0 ? EdKont->currentText().left(2) : QString());
+    log_.LogSetItu(ZoneOf(EdITU));
+    log_.LogSetCq(ZoneOf(EdCQ));
+}
+
+TLogFrm::Snapshot TLogFrm::TakeSnapshot() const
+{
+    Snapshot s;
+    s.Data = log_.Data;
+    s.Pasmo = log_.Pasmo.BandName();
+    s.Stacja = log_.Stacja;
+    s.Emisja = log_.Emisja;
+    s.RaportNad = log_.RaportNad;
+    s.RaportOdb = log_.RaportOdb;
+    s.Imie = log_.Imie;
+    s.Miasto = log_.Miasto;
+    s.Domena = log_.Domena;
+    s.Gmina = log_.Gmina;
+    s.Zamek = log_.Zamek;
+    s.Lokator = log_.LogGetLokator();
+    s.Wyspa = log_.Wyspa;
+    s.QslManager = log_.QslManager;
+    s.Notatki = log_.Notatki;
+    s.QslWys = log_.QslWys;
+    s.QslOdb = log_.QslOdb;
+    s.Kontynent = log_.Kontynent;
+    s.ITU = log_.ITU;
+    s.CQ = log_.CQ;
+    return s;
+}
+
+void TLogFrm::ShowDxccAndLastQso()
+{
+    const QString call = EdStacja->text();
+    dxccLbl->setText(DM->CountryNameForCall(DM->PrefixForCall(call)));
+    const LastQso last = DM->LastQsoWith(call);
+    if (last.Data > DateTime())
+        QsoLbl->setText(last.Data.toString(DateFormatText(DateTimeFormatIndex)) + QStringLiteral(" Pasmo: ") +
+                        last.Pasmo);
+    else
+        QsoLbl->clear();
+}
+
+bool TLogFrm::FindStationData(const QString &call)
+{
+    FbTransaction tr(&DM->Baza);
+    FbStatement DaneStacji(&DM->Baza, &tr);
+    DaneStacji.SetSQL({QStringLiteral("select Imie, Miasto, Domena, Lokator, Qsl_Manager"), QStringLiteral("from Logi"),
+                       QStringLiteral("where Stacja=:Stacja")});
+    tr.StartTransaction();
+    DaneStacji.ParamByName("Stacja")->SetAsString(call);
+    DaneStacji.ExecQuery();
+    const bool found = !DaneStacji.Eof();
+    StationLookup = Lookup();
+    if (found) {
+        StationLookup.Imie = DaneStacji.FieldByName("IMIE")->AsString();
+        StationLookup.Miasto = DaneStacji.FieldByName("MIASTO")->AsString();
+        StationLookup.Domena = DaneStacji.FieldByName("DOMENA")->AsString();
+        StationLookup.Lokator = DaneStacji.FieldByName("LOKATOR")->AsString();
+        StationLookup.QslManager = DaneStacji.FieldByName("QSL_MANAGER")->AsString();
+    }
+    tr.Commit();
+    return found;
+}
+
+void TLogFrm::EdStacjaExit()
+{
+    const QString call = EdStacja->text();
+    const bool allEmpty = EdImie->text().trimmed().isEmpty() && EdMiasto->text().trimmed().isEmpty() &&
+                          EdDomena->text().trimmed().isEmpty() && EdLokator->text().trimmed().isEmpty();
+    bool foundInLog = false;
+    if (allEmpty && EdManager->text().trimmed().isEmpty()) {
+        foundInLog = FindStationData(call);
+        EdImie->setText(StationLookup.Imie);
+        EdMiasto->setText(StationLookup.Miasto);
+        EdDomena->setText(StationLookup.Domena);
+        EdManager->setText(StationLookup.QslManager);
+        SetMaskedText(EdLokator, LokatorMask, StationLookup.Lokator);
+    }
+    if (allEmpty && !foundInLog) {
+        callbook_->CallbookSetStacja(call);
+        if (callbook_->Found) {
+            EdImie->setText(callbook_->Imie);
+            EdMiasto->setText(callbook_->Miasto);
+            EdDomena->setText(callbook_->CallbookDomena());
+            SetMaskedText(EdLokator, LokatorMask, callbook_->Lokator);
+        }
+    }
+    if (EdKont->currentText().trimmed().isEmpty() && EdITU->text().trimmed().isEmpty() &&
+        EdCQ->text().trimmed().isEmpty()) {
+        const int krajId = DM->KrajIdForCall(call);
+        if (krajId > 0)
+            FillZones(krajId, call);
+    }
+}
+
+void TLogFrm::ComputeZones()
+{
+    const QString call = EdStacja->text();
+    FillZones(DM->KrajIdForCall(call), call);
+}
+
+void TLogFrm::FillZones(int krajId, const QString &call)
+{
+    EdKont->setCurrentIndex(ContinentIndex(ContinentFor(krajId)));
+    SetZoneText(EdITU, ZoneNumberText(ItuZoneFor(krajId, call)));
+    SetZoneText(EdCQ, ZoneNumberText(CqZoneFor(krajId, call)));
+}
+
+void TLogFrm::EdEmisjaExit()
+{
+    const QString mode = EdEmisja->currentText().trimmed().toUpper();
+    static const QStringList Digital = {"CW", "FAX", "HELL", "MFSK", "PSK", "RTTY", "SSTV"};
+    static const QStringList Phone = {"SSB", "FM", "AM"};
+    QString from, to;
+    if (Digital.contains(mode)) {
+        from = QStringLiteral("59");
+        to = QStringLiteral("599");
+    } else if (Phone.contains(mode)) {
+        from = QStringLiteral("599");
+        to = QStringLiteral("59");
+    } else {
+        return;
+    }
+    for (QLineEdit *e : {EdRaportNad, EdRaportOdb})
+        if (e->text().isEmpty() || e->text() == from)
+            e->setText(to);
+}
+
+void TLogFrm::ShowIotaName()
+{
+    const QString text = EdWyspa->text();
+    IotaLbl->setText(text.size() == 6 ? DM->IslandNameForIota(text) : QString());
+}
+
+void TLogFrm::ComputeOwnPosition()
+{
+    DM->OpenStale();
+    DM->Stale.First();
+    const QString loc = DM->Stale.IsEmpty() ? QString() : DM->Stale.FieldByName("LOKATOR")->AsString().trimmed().toUpper();
+    OwnLocatorValid = loc.size() == 6 && IsValidLocator(loc);
+    OwnPosition.SetLongitude(0);
+    OwnPosition.SetLatitude(0);
+    if (OwnLocatorValid) {
+        OwnPosition.SetLongitude(TWspGeogr::LocatorLongitude(loc));
+        OwnPosition.SetLatitude(TWspGeogr::LocatorLatitude(loc));
+    }
+    DM->Stale.Close();
+    if (DM->trStale.Active())
+        DM->trStale.Commit();
+}
+
+void TLogFrm::ShowDistance()
+{
+    QString text;
+    const QString loc = EdLokator->text().trimmed();
+    if (OwnLocatorValid && loc.size() == 6 && IsValidLocator(loc)) {
+        QsoPosition.SetLongitude(TWspGeogr::LocatorLongitude(loc.toUpper()));
+        QsoPosition.SetLatitude(TWspGeogr::LocatorLatitude(loc.toUpper()));
+        // Halves go to the even neighbour, as the default rounding mode does.
+        const long long d = std::llrint(double(TWspGeogr::GreatCircleDistance(OwnPosition, QsoPosition)));
+        text = QString::number(d) + QStringLiteral(" km");
+        const long double a = TWspGeogr::Azimuth(OwnPosition, QsoPosition);
+        if (a < 360)
+            text += QStringLiteral("  [ ") + DegreesToDmsText(a) + QStringLiteral(" ]");
+    }
+    OdlegloscLbl->setText(text);
+}
+
+void TLogFrm::ShowSppaName()
+{
+    const QString s = EdDomena->text().trimmed();
+    QString voivodeship, district;
+    if (s.size() == 3) {
+        voivodeship = VoivodeshipNameForCode(s.left(1));
+        district = DistrictNameForCode(s.mid(1, 2));
+    } else if (s.size() == 4) {
+        voivodeship = VoivodeshipNameForCode(s.left(1));
+        district = DistrictNameForCode(s.mid(2, 2));
+    }
+    const QString text = voivodeship.isEmpty() && district.isEmpty()
+                             ? QString()
+                             : QStringLiteral("[") + voivodeship.trimmed() + QStringLiteral("] ") + district;
+    SppaLbl->setText(text);
+    SppaLbl->setToolTip(text);
+}
+
+void TLogFrm::PickCastle()
+{
+    TWybierzFrm picker(TWybierzFrm::Zamek, this);
+    if (picker.RunPicker(EdZamek->text()) == mrOk)
+        SetMaskedText(EdZamek, ZamekMask, picker.PickedCode);
+}
+
+void TLogFrm::PickDistrict()
+{
+    TWybierzFrm picker(TWybierzFrm::Powiat, this);
+    if (picker.RunPicker(EdDomena->text()) == mrOk)
+        EdDomena->setText(picker.PickedCode);
+}
+
+void TLogFrm::PickCommune()
+{
+    TWybierzFrm picker(TWybierzFrm::Gmina, this);
+    if (picker.RunPicker(EdGmina->text()) == mrOk)
+        SetMaskedText(EdGmina, GminaMask, picker.PickedCode);
+}
+
+void TLogFrm::Warn(const QString &text, QWidget *field)
+{
+    TDM::ShowWarning(text);
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void TLogFrm::SaveQso()
+{
+    if (EdStacja->text().trimmed().isEmpty())
+        return Warn(QStringLiteral("Stacja wołana nie podana."), EdStacja);
+    if (EdRaportNad->text().trimmed().isEmpty())
+        return Warn(QStringLiteral("Raport nadany nie podany."), EdRaportNad);
+    if (!IsValidReport(EdRaportNad->text()))
+        return Warn(QStringLiteral("Błędny raport nadany."), EdRaportNad);
+    if (!IsValidReport(EdRaportOdb->text()))
+        return Warn(QStringLiteral("Błędny raport odebrany."), EdRaportOdb);
+    if (!IsValidLocator(EdLokator->text()))
+        return Warn(QStringLiteral("Błędny lokator."), EdLokator);
+    if (!IsValidIota(EdWyspa->text()))
+        return Warn(QStringLiteral("Błędny symbol IOTA."), EdWyspa);
+    if (!SppaMatchesCastle(EdDomena->text(), EdZamek->text()))
+        TDM::ShowWarning(QStringLiteral("Niezgodność SPPA - Symbol zamku."));
+
+    FormToRecord();
+    Changed = false;
+    if (!NewMode) {
+        const Snapshot now = TakeSnapshot();
+        const Snapshot &s = QsoSnapshot;
+        Changed = now.Data != s.Data || now.Pasmo != s.Pasmo || now.Stacja != s.Stacja || now.Emisja != s.Emisja ||
+                  now.RaportNad != s.RaportNad || now.RaportOdb != s.RaportOdb || now.Imie != s.Imie ||
+                  now.Miasto != s.Miasto || now.Domena != s.Domena || now.Gmina != s.Gmina ||
+                  now.Zamek != s.Zamek || now.Lokator != s.Lokator || now.Wyspa != s.Wyspa ||
+                  now.QslManager != s.QslManager || now.Notatki != s.Notatki || now.QslWys != s.QslWys ||
+                  now.QslOdb != s.QslOdb || now.Kontynent != s.Kontynent || now.ITU != s.ITU || now.CQ != s.CQ;
+    }
+    if (NewMode || Changed) {
+        QString failure;
+        bool failed = false;
+        {
+            BusyGuard busy({PostBtn, CancelBtn});
+            try {
+                log_.LogSave();
+            } catch (const DataSetAbort &) {
+                failed = true;
+            } catch (const DbError &e) {
+                failed = true;
+                failure = e.Message();
+            }
+        }
+        if (failed) {
+            // Nothing was stored: the user's input stays in the dialog.
+            CancelLogiEdit();
+            Changed = false;
+            if (!failure.isEmpty())
+                TDM::ShowWarning(failure);
+            return;
+        }
+    }
+    if (NewMode) {
+        SavedAny = true;
+        NextQso();
+    } else {
+        accept();
+    }
+}
+
+void TLogFrm::CancelLogiEdit()
+{
+    const DataSetState st = DM->Logi.State();
+    if (st == DataSetState::Edit || st == DataSetState::Insert)
+        DM->Logi.Cancel();
+}
+
+void TLogFrm::NextQso()
+{
+    setWindowTitle(NewCaption);
+    NewMode = true;
+    ClearQsoFields();
+    FillEmissionList();
+    dxccLbl->clear();
+    IotaLbl->clear();
+    QsoLbl->clear();
+    if (!DataLock->isChecked()) {
+        const DateTime now = UtcNow();
+        EdData->setDate(now.date());
+        EdGodz->setTime(now.time());
+    }
+    log_.LogLoad(0);
+    ShowDistance();
+    AttachStacjaHandler(true);
+    FocusFirstField();
+}
+
+bool SppaMatchesCastle(const QString &sppa, const QString &castle)
+{
+    QString d = sppa.trimmed().toUpper();
+    if (d.size() == 4)
+        d = d.left(1) + d.mid(2, 2);
+    QString c = castle.trimmed().toUpper();
+    if (c.size() >= 3)
+        c = c.left(3);
+    return d.isEmpty() || c.isEmpty() || d == c;
+}

@@ -1,0 +1,288 @@
+#include "ui/FWybierzFrm.h"
+
+#include "controls/ButtonEdit.h"
+#include "controls/ExDBCtrl.h"
+#include "core/FDM.h"
+#include "core/Globals.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/FbTable.h"
+#include "platform/db/FbTransaction.h"
+#include "platform/gui/Messages.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+struct TWybierzFrm::Config {
+    const char *Caption;
+    const char *TableName;
+    const char *IndexFields;  // table order; empty: the table's natural order
+    std::vector<std::pair<const char *, const char *>> Columns;  // field, title
+    const char *FilterField;  // its first character is compared with FilterLetter
+    const char *SearchCaption;
+    int SearchLength;
+    const char *Key;  // search and start-position key
+    bool SearchTrimmed;  // the box text trimmed, searched only while the table is open
+    bool StartOnDistrictCode;
+    bool PickedStartsAsInitial;
+    bool Centred;
+};
+
+namespace {
+
+const TWybierzFrm::Config *ConfigFor(TWybierzFrm::Kind kind);
+
+}
+
+namespace {
+
+// The fixed order of the voivodeship filter list.
+const char16_t FilterLetters[] = u"DPLBCMRUKOFGSJWZ";
+
+// A fixed-width column holds its codes padded with blanks, and the database
+// compares such codes without the padding: so does the start position.
+QVariant KeyValue(DataSet &table, const QString &key, const QString &value)
+{
+    Field *f = table.FindField(key);
+    if (f && f->DataType() == FieldType::FixedChar && value.size() < f->Size())
+        return value.leftJustified(f->Size(), u' ');
+    return value;
+}
+
+}
+
+TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
+    : QDialog(parent), config_(*ConfigFor(kind)), kind_(kind), tr_(std::make_unique<FbTransaction>(&DM->Baza)),
+      table_(std::make_unique<FbTable>())
+{
+    setWindowTitle(QString::fromUtf8(config_.Caption));
+    table_->SetDatabase(&DM->Baza);
+    table_->SetTransaction(tr_.get());
+
+    table_->SetTableName(QLatin1String(config_.TableName));
+    if (*config_.IndexFields)
+        table_->SetIndexFieldNames(QLatin1String(config_.IndexFields));
+    const QString filterField = QLatin1String(config_.FilterField);
+    table_->OnFilterRecord = [this, filterField](DataSet &ds, bool &accept) {
+        accept = ds.FieldByName(filterField)->AsString().left(1) == FilterLetter;
+    };
+    tr_->StartTransaction();
+    table_->Open();
+    std::vector<TColumn> columns;
+    for (const auto &[name, title] : config_.Columns) {
+        TColumn c;
+        c.FieldName = QLatin1String(name);
+        c.Title = QString::fromUtf8(title);
+        columns.push_back(c);
+    }
+    source_ = std::make_unique<DataSource>(table_.get());
+
+    DbGrid = new TExDBGrid(this);
+    DbGrid->setObjectName("DbGrid");
+    DbGrid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
+                       dgAlwaysShowSelection | dgConfirmDelete | dgCancelOnExit);
+    DbGrid->SetReadOnly(true);
+    DbGrid->SetColumns(columns);
+    DbGrid->SetDataSource(source_.get());
+    DbGrid->OnDblClick = [this](TExDBGrid &) { Choose(); };
+
+    EdWojew = new QComboBox(this);
+    EdWojew->setObjectName("EdWojew");
+    EdWojew->setMaxVisibleItems(17);
+    connect(EdWojew, &QComboBox::currentIndexChanged, this, [this] {
+        if (wojewHandlerOn_)
+            ApplyVoivodeshipFilter();
+    });
+
+    EdSzukaj = new TButtonEdit(this);
+    EdSzukaj->setObjectName("EdSzukaj");
+    EdSzukaj->SetCharCase(ecUpperCase);
+    EdSzukaj->setMaxLength(config_.SearchLength);
+    EdSzukaj->SetButtonHint(QStringLiteral("Wyczyść"));
+    connect(EdSzukaj, &TButtonEdit::textChanged, this, [this](const QString &text) { Search(text); });
+    connect(EdSzukaj, &TButtonEdit::OnButtonClick, EdSzukaj, [this] { EdSzukaj->clear(); });
+    auto *searchLabel = new QLabel(QString::fromUtf8(config_.SearchCaption), this);
+    searchLabel->setBuddy(EdSzukaj);
+
+    WybierzBtn = new QPushButton(QStringLiteral("&Wybierz"), this);
+    WybierzBtn->setObjectName("WybierzBtn");
+    WybierzBtn->setDefault(true);
+    AnulujBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
+    AnulujBtn->setObjectName("AnulujBtn");
+    AnulujBtn->setAutoDefault(false);
+    connect(WybierzBtn, &QPushButton::clicked, this, [this] { Choose(); });
+    connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(EdWojew, 1);
+    top->addWidget(searchLabel);
+    top->addWidget(EdSzukaj);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(WybierzBtn);
+    buttons->addWidget(AnulujBtn);
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(top);
+    main->addWidget(DbGrid, 1);
+    main->addLayout(buttons);
+    resize(520, 420);
+}
+
+TWybierzFrm::~TWybierzFrm()
+{
+    // The picker never writes: ending its transaction only closes the table.
+    if (tr_->Active())
+        tr_->Commit();
+}
+
+DataSet &TWybierzFrm::Table()
+{
+    return *table_;
+}
+
+int TWybierzFrm::RunPicker(const QString &initial)
+{
+    FilterLetter.clear();
+    wojewHandlerOn_ = false;
+    FillVoivodeshipCombo();
+    wojewHandlerOn_ = true;
+    EdWojew->setCurrentIndex(0);
+    PickedCode = config_.PickedStartsAsInitial ? initial : QString();
+    const QString start = config_.StartOnDistrictCode ? DistrictCodeOf(initial) : initial;
+    if (!start.isEmpty())
+        table_->Locate(QLatin1String(config_.Key), KeyValue(*table_, QLatin1String(config_.Key), start), 0);
+    if (config_.Centred && QGuiApplication::primaryScreen()) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        move(screen.center() - rect().center());
+    }
+    return exec();
+}
+
+void TWybierzFrm::FillVoivodeshipCombo()
+{
+    EdWojew->clear();
+    EdWojew->addItem(QStringLiteral("<Wszystkie województwa>"));
+    for (const char16_t *c = FilterLetters; *c; ++c) {
+        const QString letter = QString(QChar(*c));
+        EdWojew->addItem(letter + QStringLiteral(" - ") + VoivodeshipNameForCode(letter));
+    }
+}
+
+void TWybierzFrm::ApplyVoivodeshipFilter()
+{
+    const QString item = EdWojew->currentText();
+    if (item.startsWith(u'<')) {
+        FilterLetter.clear();
+        table_->SetFiltered(false);
+    } else {
+        FilterLetter = item.left(1);
+        table_->SetFiltered(true);
+        table_->Refilter();
+    }
+    table_->First();
+}
+
+void TWybierzFrm::Search(const QString &text)
+{
+    QString value = text;
+    if (config_.SearchTrimmed) {
+        if (!table_->Active())
+            return;
+        value = text.trimmed();
+    }
+    // The first row in table order that starts with the text; none: stay.
+    const Bookmark here = table_->GetBookmark();
+    table_->First();
+    if (!table_->Locate(QLatin1String(config_.Key), value, LocateCaseInsensitive | LocatePartialKey) &&
+        table_->BookmarkValid(here))
+        table_->GotoBookmark(here);
+}
+
+QString TWybierzFrm::CurrentCode() const
+{
+    auto text = [this](const char *name) { return table_->FieldByName(QLatin1String(name))->AsString().trimmed(); };
+    switch (kind_) {
+    case Zamek:
+        return text("SYMBOL");
+    case Powiat:
+        return text("WOJEWID") + u'-' + text("POWIATID");
+    case Gmina:
+        return text("GMINAID");
+    }
+    return QString();
+}
+
+void TWybierzFrm::Choose()
+{
+    if (table_->IsEmpty())
+        return;
+    PickedCode = CurrentCode();
+    done(mrOk);
+}
+
+QString DistrictCodeOf(const QString &text)
+{
+    if (text.size() == 3)
+        return text.mid(1, 2);
+    if (text.size() == 4)
+        return text.mid(2, 2);
+    return text;
+}
+
+namespace {
+
+const TWybierzFrm::Config ZamekConfig{"Zamki Polskie",
+                                      "ZAMKI",
+                                      "SYMBOL",
+                                      {{"SYMBOL", "Zamek"}, {"NAZWA", "Nazwa (miejscowość)"}},
+                                      "SYMBOL",
+                                      "&Szukaj  [Zamek]",
+                                      5,
+                                      "Symbol",
+                                      true,
+                                      false,
+                                      true,
+                                      true};
+const TWybierzFrm::Config PowiatConfig{"Wybór SPPA",
+                                       "POWIATY",
+                                       "",
+                                       {{"WOJEWID", "Województwo"}, {"POWIATID", "Powiat"}, {"POWIAT", "Nazwa"}},
+                                       "WOJEWID",
+                                       "&Szukaj  [Powiat]",
+                                       2,
+                                       "PowiatId",
+                                       false,
+                                       true,
+                                       false,
+                                       false};
+const TWybierzFrm::Config GminaConfig{"Gminy",
+                                      "GMINY",
+                                      "",
+                                      {{"GMINAID", "Gmina"}, {"GMINA", "Nazwa"}},
+                                      "WOJEWID",
+                                      "&Szukaj  [Gmina]",
+                                      4,
+                                      "GminaId",
+                                      true,
+                                      false,
+                                      true,
+                                      true};
+
+const TWybierzFrm::Config *ConfigFor(TWybierzFrm::Kind kind)
+{
+    switch (kind) {
+    case TWybierzFrm::Powiat:
+        return &PowiatConfig;
+    case TWybierzFrm::Gmina:
+        return &GminaConfig;
+    case TWybierzFrm::Zamek:
+        break;
+    }
+    return &ZamekConfig;
+}
+
+}
