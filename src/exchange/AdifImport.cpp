@@ -1,0 +1,162 @@
+#include "exchange/AdifImport.h"
+
+#include "core/FDM.h"
+#include "core/Globals.h"
+#include "core/Log.h"
+#include "exchange/AdifReader.h"
+#include "exchange/AdifToLog.h"
+
+#include <QSet>
+#include <array>
+#include <utility>
+
+namespace {
+
+using QsoKey = std::pair<qint64, QString>;
+
+QsoKey KeyOf(const DateTime &data, const QString &call) {
+    return {qint64(data.days()) * 86400 + data.ticks() / DateTime::TicksPerSecond, call.toUpper()};
+}
+
+// The insert of the log's own update object, run directly: one prepared
+// statement in the import's transaction instead of a dataset row per QSO.
+const QStringList InsertSql = {
+    "insert into Logi",
+    "(LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, RAPORT_ODB, IMIE, WYSPA, DOMENA, "
+    "GMINA, ZAMEK, MIASTO, LOKATOR, NOTATKI, QSL_MANAGER, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ)",
+    "values",
+    "(:LOGID, :DATA, :PASMO, :PASMO_IND, :STACJA, :KRAJID, :EMISJA, :RAPORT_NAD, :RAPORT_ODB, :IMIE, :WYSPA, "
+    ":DOMENA, :GMINA, :ZAMEK, :MIASTO, :LOKATOR, :NOTATKI, :QSL_MANAGER, :QSL_WYS, :QSL_ODB, :KONTYNENT, :ITU, "
+    ":CQ)"};
+
+enum Column {
+    cLogId, cData, cPasmo, cPasmoInd, cStacja, cKrajId, cEmisja, cRaportNad, cRaportOdb, cImie, cWyspa,
+    cDomena, cGmina, cZamek, cMiasto, cLokator, cNotatki, cQslManager, cQslWys, cQslOdb, cKontynent, cItu,
+    cCq, ColumnCount
+};
+
+class QsoInserter {
+public:
+    QsoInserter(TDM &dm, FbTransaction &tr) : insert_(&dm.Baza, &tr), newId_(&dm.Baza, &tr), dm_(dm) {
+        insert_.SetSQL(InsertSql);
+        insert_.Prepare();
+        for (int i = 0; i < ColumnCount; ++i)
+            p_[i] = insert_.Params().At(i);
+        newId_.SetStoredProcName("GETLOGID");
+    }
+
+    void Insert(const TLog &q) {
+        newId_.ExecProc();
+        p_[cLogId]->SetAsInteger(newId_.ParamByName("NUM")->AsInteger());
+        p_[cData]->SetAsDateTime(q.Data);
+        p_[cPasmo]->SetAsString(q.Pasmo.BandName());
+        p_[cPasmoInd]->SetAsInteger(q.Pasmo.BandWavelength());
+        p_[cStacja]->SetAsString(q.Stacja);
+        p_[cKrajId]->SetAsInteger(dm_.KrajIdForCall(q.Stacja));
+        p_[cEmisja]->SetAsString(q.Emisja);
+        p_[cRaportNad]->SetAsString(q.RaportNad);
+        p_[cRaportOdb]->SetAsString(q.RaportOdb);
+        p_[cImie]->SetAsString(q.Imie);
+        p_[cWyspa]->SetAsString(q.Wyspa);
+        p_[cDomena]->SetAsString(q.Domena);
+        p_[cGmina]->SetAsString(q.Gmina);
+        p_[cZamek]->SetAsString(q.Zamek);
+        p_[cMiasto]->SetAsString(q.Miasto);
+        p_[cLokator]->SetAsString(q.LogGetLokator());
+        p_[cNotatki]->SetAsString(q.Notatki);
+        p_[cQslManager]->SetAsString(q.QslManager);
+        p_[cQslWys]->SetAsString(FlagToTN(q.QslWys));
+        p_[cQslOdb]->SetAsString(FlagToTN(q.QslOdb));
+        p_[cKontynent]->SetAsString(q.Kontynent);
+        p_[cItu]->SetAsInteger(q.ITU);
+        p_[cCq]->SetAsInteger(q.CQ);
+        insert_.ExecQuery();
+    }
+
+private:
+    FbStatement insert_;
+    FbStoredProc newId_;
+    TDM &dm_;
+    std::array<Param *, ColumnCount> p_{};
+};
+
+QSet<QsoKey> LoggedQsos(TDM &dm, FbTransaction &tr) {
+    FbStatement s(&dm.Baza, &tr);
+    s.SetSQL(QStringList{"select Data, Stacja", "from Logi"});
+    s.ExecQuery();
+    QSet<QsoKey> keys;
+    Param *data = s.FieldByName("DATA");
+    Param *call = s.FieldByName("STACJA");
+    for (; !s.Eof(); s.Next())
+        keys.insert(KeyOf(data->AsDateTime(), call->AsString()));
+    return keys;
+}
+
+} // namespace
+
+bool AdifImport::Run(const QByteArray &bytes, const Progress &progress) {
+    counts_ = {};
+    warnings_.clear();
+
+    AdifReader reader(bytes);
+    FbTransaction tr(&dm_.Baza);
+    qsizetype pending = 0; // added in the open transaction
+    bool stored = true;
+    try {
+        tr.StartTransaction();
+        QSet<QsoKey> logged = LoggedQsos(dm_, tr);
+        QsoInserter inserter(dm_, tr);
+        AdifRecord record;
+        TLog qso;
+        while (reader.next(record)) {
+            ++counts_.processed;
+            if (AdifRecordToLog(record, qso) != AdifVerdict::Accepted) {
+                ++counts_.rejected;
+            } else if (!logged.contains(KeyOf(qso.Data, qso.Stacja))) {
+                inserter.Insert(qso);
+                logged.insert(KeyOf(qso.Data, qso.Stacja));
+                ++pending;
+                if (pending == BatchSize) {
+                    tr.CommitRetaining();
+                    counts_.added += pending;
+                    pending = 0;
+                }
+            } else {
+                ++counts_.duplicates;
+            }
+            if (progress)
+                progress(AdifImportCounts{counts_.processed, counts_.added + pending, counts_.duplicates,
+                                          counts_.rejected});
+        }
+        tr.Commit();
+        counts_.added += pending;
+        pending = 0;
+    } catch (const DbError &e) {
+        stored = false;
+        // Keep what went in before the failure: one failed statement does not
+        // spoil the transaction.
+        try {
+            if (tr.Active())
+                tr.Commit();
+            counts_.added += pending;
+        } catch (const DbError &) {
+            tr.Rollback();
+        }
+        warnings_ << QStringLiteral("Błąd zapisu do bazy danych: %1\nWczytywanie przerwano przy pozycji %2 pliku; "
+                                    "dodano %3 nowych łączności.")
+                         .arg(e.Message())
+                         .arg(counts_.processed)
+                         .arg(counts_.added);
+    }
+
+    if (counts_.rejected > 0)
+        warnings_.prepend(QStringLiteral("Pominięto pozycje bez poprawnej daty QSO_DATE: %1.").arg(counts_.rejected));
+    if (!reader.problems().isEmpty()) {
+        stored = false;
+        warnings_ << QStringLiteral("%1\nPrzetworzono %2 pozycji; dodano %3 nowych łączności.")
+                         .arg(AdifProblemText(reader.problems().first()))
+                         .arg(counts_.processed)
+                         .arg(counts_.added);
+    }
+    return stored;
+}

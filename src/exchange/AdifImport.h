@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+
+class TDM;
+
+struct AdifImportCounts {
+    qsizetype processed = 0;  // records read
+    qsizetype added = 0;      // QSOs committed to the log
+    qsizetype duplicates = 0; // already in the log (or earlier in the file)
+    qsizetype rejected = 0;   // empty or without a valid date
+};
+
+// Adds the QSOs of an ADIF file to LOGI. Records go in one transaction per
+// batch; a QSO is a duplicate when the log, including what this run added,
+// holds the same date-time to the second and the same call sign in any letter
+// case. Whatever stops the run, the QSOs added so far are committed and the
+// warnings say how far the import got. No dialogs: the window shows them.
+class AdifImport {
+public:
+    static constexpr int BatchSize = 1000;
+    using Progress = std::function<void(const AdifImportCounts &)>;
+
+    explicit AdifImport(TDM &dm) : dm_(dm) {}
+
+    // True when the whole file was read and stored.
+    bool Run(const QByteArray &bytes, const Progress &progress = {});
+
+    const AdifImportCounts &Counts() const { return counts_; }
+    // Messages for the user in the order they arose.
+    const QStringList &Warnings() const { return warnings_; }
+
+private:
+    TDM &dm_;
+    AdifImportCounts counts_;
+    QStringList warnings_;
+};

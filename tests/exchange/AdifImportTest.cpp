@@ -1,0 +1,186 @@
+#include "core/Log.h"
+#include "exchange/AdifExport.h"
+#include "exchange/AdifImport.h"
+#include "exchange/AdifWriter.h"
+#include "exchange/QsoGenerator.h"
+#include "platform/Cp1250.h"
+#include "support/LogDb.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+// Every LOGI row but its id, in date-time and call order, one text per row.
+QStringList LogRows(TDM &dm) {
+    FbTransaction tr(&dm.Baza);
+    tr.StartTransaction();
+    FbStatement s(&dm.Baza, &tr);
+    s.SetSQL(QStringList{"select * from Logi order by Data, Stacja"});
+    s.ExecQuery();
+    QStringList rows;
+    for (; !s.Eof(); s.Next()) {
+        QStringList cols;
+        for (int i = 0; i < s.FieldCount(); ++i) {
+            Param *p = s.ResultAt(i);
+            if (p->Name().compare("LOGID", Qt::CaseInsensitive) == 0)
+                continue;
+            cols << p->Name() + "=" + (p->Type() == FieldType::DateTime ? QString::number(p->AsDateTime().ticks()) + "/" + QString::number(p->AsDateTime().days()) : p->AsString());
+        }
+        rows << cols.join('|');
+    }
+    tr.Commit();
+    return rows;
+}
+
+void Exec(TDM &dm, const QString &sql) {
+    FbTransaction tr(&dm.Baza);
+    tr.StartTransaction();
+    FbStatement s(&dm.Baza, &tr);
+    s.SetSQL(sql);
+    s.ExecQuery();
+    tr.Commit();
+}
+
+QByteArray ReadFile(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// An ADIF file of `n` generated QSOs.
+QByteArray GeneratedFile(int n, quint32 seed = 7) {
+    QsoGenerator gen(seed);
+    QByteArray bytes = AdifFileHeader();
+    for (int i = 0; i < n; ++i) {
+        TLog q = gen.Next();
+        bytes += Cp1250::fromUnicode(q.LogToAdif()) + "\r\n";
+    }
+    return bytes;
+}
+
+class AdifImportTest : public DataModuleTest {};
+
+} // namespace
+
+TEST_F(AdifImportTest, ExportedLogImportsBackColumnForColumn) {
+    AdifImport first(*dm);
+    ASSERT_TRUE(first.Run(GeneratedFile(2500)));
+    EXPECT_EQ(first.Counts().added, 2500);
+    EXPECT_TRUE(first.Warnings().isEmpty());
+    const QStringList before = LogRows(*dm);
+    ASSERT_EQ(before.size(), 2500);
+
+    QTemporaryDir dir;
+    AdifExport exp(*dm);
+    ASSERT_EQ(exp.Run(dir.filePath("a.adi")), AdifExport::Outcome::Written);
+    EXPECT_EQ(exp.Written(), 2500);
+    // The export reproduces the generated file byte for byte.
+    EXPECT_EQ(ReadFile(dir.filePath("a.adi")).split('\n'), GeneratedFile(2500).split('\n'));
+
+    Exec(*dm, "delete from Logi");
+    AdifImport again(*dm);
+    ASSERT_TRUE(again.Run(ReadFile(dir.filePath("a.adi"))));
+    EXPECT_EQ(again.Counts().added, 2500);
+    const QStringList after = LogRows(*dm);
+    ASSERT_EQ(after.size(), before.size());
+    for (int i = 0; i < after.size(); ++i)
+        ASSERT_EQ(after[i].toStdString(), before[i].toStdString());
+}
+
+TEST_F(AdifImportTest, DuplicatesBySecondAndCallInAnyCase) {
+    AddQso("SP5ABC", DateTime::fromDate(2020, 5, 1, 12, 0, 0, 500));
+    const QByteArray file = "<EOH>"
+                            "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:6>sp5abc<EOR>"  // in the log
+                            "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:4>DL1A<EOR>"    // same second, other call
+                            "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:4>dl1a<EOR>"    // added just before
+                            "<QSO_DATE:8>20200501<TIME_ON:6>120001<CALL:6>SP5ABC<EOR>"  // next second
+                            "<CALL:4>K1AB<EOR>"                                         // no date
+                            "<EOR>";                                                    // empty
+    AdifImport imp(*dm);
+    ASSERT_TRUE(imp.Run(file));
+    EXPECT_EQ(imp.Counts().processed, 6);
+    EXPECT_EQ(imp.Counts().added, 2);
+    EXPECT_EQ(imp.Counts().duplicates, 2);
+    EXPECT_EQ(imp.Counts().rejected, 2);
+    ASSERT_EQ(imp.Warnings().size(), 1);
+    EXPECT_TRUE(imp.Warnings()[0].contains("2"));
+    EXPECT_EQ(dm->QsoCount(), 3);
+
+    // The same file a second time adds nothing.
+    AdifImport twice(*dm);
+    ASSERT_TRUE(twice.Run(file));
+    EXPECT_EQ(twice.Counts().added, 0);
+    EXPECT_EQ(dm->QsoCount(), 3);
+}
+
+TEST_F(AdifImportTest, CountryComesFromTheCallSign) {
+    AdifImport imp(*dm);
+    ASSERT_TRUE(imp.Run("<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:6>sp5abc<QTH:4>\xA3\xF3" "d\x9F<EOR>"
+                        "<QSO_DATE:8>20200501<TIME_ON:4>1201<CALL:0><EOR>"));
+    const QStringList rows = LogRows(*dm);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[0].contains("KRAJID=269")) << rows[0].toStdString();
+    EXPECT_TRUE(rows[0].contains(QString::fromUtf8("MIASTO=Łódź"))) << rows[0].toStdString();
+    EXPECT_TRUE(rows[0].contains("STACJA=sp5abc"));
+    EXPECT_TRUE(rows[0].contains("QSL_WYS=N"));
+    EXPECT_TRUE(rows[1].contains("KRAJID=0"));
+}
+
+TEST_F(AdifImportTest, DatabaseErrorKeepsWhatWasAddedAndSaysHowFar) {
+    Exec(*dm, "CREATE EXCEPTION QUARN_TEST_BOOM 'boom'");
+    Exec(*dm, "CREATE TRIGGER LOGI_TEST_BOOM FOR LOGI BEFORE INSERT AS BEGIN "
+              "IF (NEW.STACJA = 'FAIL') THEN EXCEPTION QUARN_TEST_BOOM; END");
+    QByteArray file;
+    for (int i = 0; i < 1500; ++i) {
+        const QString call = i == 1234 ? QStringLiteral("FAIL") : QStringLiteral("SP%1A").arg(i);
+        file += QStringLiteral("<QSO_DATE:8>20200501<TIME_ON:6>%1<CALL:%2>%3<EOR>\n")
+                    .arg(QTime(0, 0).addSecs(i).toString("HHmmss"))
+                    .arg(call.size())
+                    .arg(call)
+                    .toLatin1();
+    }
+    AdifImport imp(*dm);
+    EXPECT_FALSE(imp.Run(file));
+    EXPECT_EQ(imp.Counts().processed, 1235);
+    EXPECT_EQ(imp.Counts().added, 1234);
+    EXPECT_EQ(dm->QsoCount(), 1234);
+    ASSERT_EQ(imp.Warnings().size(), 1);
+    EXPECT_TRUE(imp.Warnings()[0].contains("1235"));
+    EXPECT_TRUE(imp.Warnings()[0].contains("1234"));
+}
+
+TEST_F(AdifImportTest, DamagedFileKeepsTheRecordsBeforeTheDamage) {
+    AdifImport imp(*dm);
+    EXPECT_FALSE(imp.Run("<QSO_DATE:8>20200501<CALL:3>K1A<EOR><QSO_DATE:8>20200502<CALL:3>K1B<EOR>"
+                         "<QSO_DATE:8>20200503<CALL:X>K1C<EOR><QSO_DATE:8>20200504<CALL:3>K1D<EOR>"));
+    EXPECT_EQ(imp.Counts().processed, 2);
+    EXPECT_EQ(imp.Counts().added, 2);
+    EXPECT_EQ(dm->QsoCount(), 2);
+    ASSERT_EQ(imp.Warnings().size(), 1);
+    EXPECT_TRUE(imp.Warnings()[0].contains("CALL:X"));
+}
+
+TEST_F(AdifImportTest, RangeExportTakesWholeDays) {
+    AddQso("SP1AA", DateTime::fromDate(2021, 3, 9, 23, 59, 59));
+    AddQso("SP1AB", DateTime::fromDate(2021, 3, 10, 0, 0, 0));
+    AddQso("SP1AC", DateTime::fromDate(2021, 3, 10, 23, 59, 59, 999).addTicks(9));
+    AddQso("SP1AD", DateTime::fromDate(2021, 3, 11, 0, 0, 0));
+    QTemporaryDir dir;
+    AdifExport exp(*dm);
+    ASSERT_EQ(exp.Run(dir.filePath("day.adi"), QDate(2021, 3, 10), QDate(2021, 3, 10)),
+              AdifExport::Outcome::Written);
+    EXPECT_EQ(exp.Written(), 2);
+    const QByteArray day = ReadFile(dir.filePath("day.adi"));
+    EXPECT_TRUE(day.contains("SP1AB") && day.contains("SP1AC"));
+    EXPECT_FALSE(day.contains("SP1AA") || day.contains("SP1AD"));
+
+    // The same range twice gives identical files.
+    ASSERT_EQ(exp.Run(dir.filePath("day2.adi"), QDate(2021, 3, 10), QDate(2021, 3, 10)),
+              AdifExport::Outcome::Written);
+    EXPECT_EQ(ReadFile(dir.filePath("day2.adi")), day);
+
+    // A range without QSOs writes no file.
+    EXPECT_EQ(exp.Run(dir.filePath("none.adi"), QDate(2022, 1, 1), QDate(2022, 1, 31)),
+              AdifExport::Outcome::NoRows);
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.adi")));
+}
