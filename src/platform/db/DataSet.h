@@ -80,6 +80,8 @@ public:
     bool Filtered() const { return filtered_; }
     void SetFiltered(bool on);
     void Refilter();  // the filter handler changed: back to the first accepted row
+    bool FilterActive() const { return filtered_ && OnFilterRecord != nullptr; }
+    bool RowVisible(int row) { return Accepts(row); }  // false for a row the filter hides
 
     // Bookmarks.
     Bookmark GetBookmark() const;

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QItemSelectionModel>
+#include <algorithm>
 
 namespace {
 constexpr int FetchBatch = 200;
@@ -56,6 +57,18 @@ void DataSetModel::Reset()
             if (f->Visible())
                 columns_.push_back(f);
         rows_ = ds->Active() ? ds->FetchedCount() : 0;
+        filtered_ = ds->Active() && ds->FilterActive();
+        map_.clear();
+        if (filtered_) {
+            // Filtered tables are small lookup tables: map the rows the filter lets through.
+            ds->DisableControls();
+            const int count = ds->RecordCount();
+            for (int r = 0; r < count; ++r)
+                if (ds->RowVisible(r))
+                    map_.push_back(r);
+            ds->EnableControls();
+            rows_ = int(map_.size());
+        }
     }
     endResetModel();
     if (DataSet *ds = dataSet(); ds && ds->Active())
@@ -84,7 +97,7 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
     if (!ds || !f || index.row() >= rows_ || !ds->Active())
         return QVariant();
     if (role == Qt::DisplayRole)
-        return ds->DisplayTextAt(index.row(), f);
+        return ds->DisplayTextAt(DataSetRow(index.row()), f);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(f->Alignment() | Qt::AlignVCenter);
     return QVariant();
@@ -99,10 +112,18 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+int DataSetModel::ViewRow(int dataSetRow) const
+{
+    if (!filtered_)
+        return dataSetRow;
+    const auto it = std::lower_bound(map_.begin(), map_.end(), dataSetRow);
+    return it != map_.end() && *it == dataSetRow ? int(it - map_.begin()) : -1;
+}
+
 bool DataSetModel::canFetchMore(const QModelIndex &parent) const
 {
     DataSet *ds = dataSet();
-    return !parent.isValid() && ds && ds->CanFetchMore();
+    return !parent.isValid() && ds && !filtered_ && ds->CanFetchMore();
 }
 
 void DataSetModel::fetchMore(const QModelIndex &parent)
@@ -113,7 +134,7 @@ void DataSetModel::fetchMore(const QModelIndex &parent)
 
 void DataSetModel::OnFetched(int first, int last)
 {
-    if (first != rows_)
+    if (filtered_ || first != rows_)
         return Reset();
     beginInsertRows(QModelIndex(), first, last);
     rows_ = last + 1;
@@ -122,6 +143,8 @@ void DataSetModel::OnFetched(int first, int last)
 
 void DataSetModel::OnInserted(int row)
 {
+    if (filtered_)
+        return Reset();
     beginInsertRows(QModelIndex(), row, row);
     ++rows_;
     endInsertRows();
@@ -129,32 +152,36 @@ void DataSetModel::OnInserted(int row)
 
 void DataSetModel::OnRemoved(int row)
 {
+    if (filtered_)
+        return Reset();
     beginRemoveRows(QModelIndex(), row, row);
     --rows_;
     endRemoveRows();
 }
 
-void DataSetModel::OnRecordChanged(int row)
+void DataSetModel::OnRecordChanged(int dataSetRow)
 {
+    const int row = ViewRow(dataSetRow);
     if (row >= 0 && row < rows_ && !columns_.empty())
         emit dataChanged(index(row, 0), index(row, int(columns_.size()) - 1));
 }
 
-void DataSetModel::OnScrolled(int row)
+void DataSetModel::OnScrolled(int dataSetRow)
 {
     if (moving_)
         return;
+    const int row = ViewRow(dataSetRow);
     emit currentRowChanged(row >= 0 && row < rows_ ? index(row, 0) : QModelIndex());
 }
 
 void DataSetModel::SetCurrentRow(int row)
 {
     DataSet *ds = dataSet();
-    if (!ds || !ds->Active() || row < 0 || row == ds->CurrentIndex())
+    if (!ds || !ds->Active() || row < 0 || row >= rows_ || DataSetRow(row) == ds->CurrentIndex())
         return;
     moving_ = true;
     try {
-        ds->SetRecNo(row + 1);
+        ds->SetRecNo(DataSetRow(row) + 1);
     } catch (const std::exception &e) {
         moving_ = false;
         OnScrolled(ds->CurrentIndex());

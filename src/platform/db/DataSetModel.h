@@ -47,7 +47,12 @@ private:
 
     QPointer<DataSource> source_;
     QPointer<DataSet> connected_;
+    int DataSetRow(int viewRow) const { return filtered_ ? map_[viewRow] : viewRow; }
+    int ViewRow(int dataSetRow) const;
+
     std::vector<Field *> columns_;
     int rows_ = 0;
+    bool filtered_ = false;
+    std::vector<int> map_;  // view row -> dataset row while a filter hides rows
     bool moving_ = false;
 };
