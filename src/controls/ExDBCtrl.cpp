@@ -1,0 +1,597 @@
+#include "controls/ExDBCtrl.h"
+
+#include "controls/DrawUtils.h"
+#include "controls/ExDBCtrlParts.h"
+#include "platform/db/DataSetModel.h"
+#include "platform/db/DataSource.h"
+#include "platform/gui/Messages.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QWheelEvent>
+
+TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
+{
+    auto *titles = new TitleHeader(this);
+    setHorizontalHeader(titles);
+    setVerticalHeader(new IndicatorHeader(this));
+    setItemDelegate(new GridCellDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    titleFont_.Font = font();
+    titleFont_.Color = palette().color(QPalette::ButtonText);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    connect(titles, &QHeaderView::sectionResized, this,
+            [this](int logical, int, int size) { StoreColumnWidth(logical, size); });
+    SetOptions(DefaultGridOptions);
+}
+
+TExDBGrid::~TExDBGrid() = default;
+
+// ---- data link
+
+DataSet *TExDBGrid::dataSet() const
+{
+    return source_ ? source_->dataSet() : nullptr;
+}
+
+bool TExDBGrid::LinkActive() const
+{
+    DataSet *ds = dataSet();
+    return model_ && ds && ds->Active();
+}
+
+void TExDBGrid::SetDataSource(DataSource *source)
+{
+    if (source == source_ && (model_ || !source))
+        return;
+    StopTracking();
+    QItemSelectionModel *oldSelection = selectionModel();
+    DataSetModel *oldModel = model_;
+    model_ = nullptr;
+    source_ = source;
+    if (source) {
+        model_ = new DataSetModel(source, this);
+        model_->Attach(this);
+        connect(model_, &QAbstractItemModel::modelReset, this, &TExDBGrid::ApplyColumns);
+        connect(model_, &DataSetModel::error, this, [](const QString &message) { Messages::ShowWarning(message); });
+    } else {
+        setModel(nullptr);
+    }
+    delete oldSelection;
+    delete oldModel;
+    selectedRows_.clear();
+    ApplyColumns();
+}
+
+// ---- columns
+
+void TExDBGrid::SetColumns(const std::vector<TColumn> &columns)
+{
+    columns_ = columns;
+    ApplyColumns();
+}
+
+int TExDBGrid::ColumnCount() const
+{
+    if (!columns_.empty())
+        return int(columns_.size());
+    return model_ ? model_->columnCount() : 0;
+}
+
+int TExDBGrid::GridColumnOf(int modelColumn) const
+{
+    if (!model_ || modelColumn < 0 || modelColumn >= model_->columnCount())
+        return -1;
+    if (columns_.empty())
+        return modelColumn;
+    const Field *f = model_->FieldAt(modelColumn);
+    for (int i = 0; i < int(columns_.size()); ++i)
+        if (columns_[i].FieldName.compare(f->FieldName(), Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int TExDBGrid::ModelColumnOf(int column) const
+{
+    if (!model_ || column < 0 || column >= ColumnCount())
+        return -1;
+    if (columns_.empty())
+        return column;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        if (model_->FieldAt(c)->FieldName().compare(columns_[column].FieldName, Qt::CaseInsensitive) == 0)
+            return c;
+    return -1;
+}
+
+Field *TExDBGrid::ColumnField(int column) const
+{
+    const int mc = ModelColumnOf(column);
+    if (mc >= 0)
+        return model_->FieldAt(mc);
+    if (column >= 0 && column < int(columns_.size()) && dataSet())
+        return dataSet()->FindField(columns_[column].FieldName);
+    return nullptr;
+}
+
+int TExDBGrid::ColumnWidth(int column) const
+{
+    const int mc = ModelColumnOf(column);
+    if (mc >= 0)
+        return horizontalHeader()->sectionSize(mc);
+    return column >= 0 && column < int(columns_.size()) ? columns_[column].Width : 0;
+}
+
+void TExDBGrid::SetColumnWidth(int column, int width)
+{
+    if (column >= 0 && column < int(columns_.size()))
+        columns_[column].Width = width;
+    const int mc = ModelColumnOf(column);
+    if (mc >= 0)
+        horizontalHeader()->resizeSection(mc, width);
+}
+
+void TExDBGrid::StoreColumnWidth(int modelColumn, int width)
+{
+    const int column = columns_.empty() ? -1 : GridColumnOf(modelColumn);
+    if (column >= 0)
+        columns_[column].Width = width;
+}
+
+void TExDBGrid::ApplyColumns()
+{
+    if (!model_)
+        return;
+    QHeaderView *header = horizontalHeader();
+    const QFontMetrics fm(font());
+    const int count = model_->columnCount();
+    for (int c = 0; c < count; ++c) {
+        const int column = GridColumnOf(c);
+        header->setSectionHidden(c, column < 0);
+        if (column < 0)
+            continue;
+        const Field *f = model_->FieldAt(c);
+        int width = columns_.empty() ? 0 : columns_[column].Width;
+        if (width <= 0) {
+            const QString title = columns_.empty() || columns_[column].Title.isEmpty() ? f->DisplayLabel()
+                                                                                        : columns_[column].Title;
+            width = std::max(f->DisplayWidth() * fm.horizontalAdvance(u'0'), fm.horizontalAdvance(title)) + 4;
+        }
+        header->resizeSection(c, width);
+    }
+    for (int column = 0; column < ColumnCount(); ++column) {
+        const int mc = ModelColumnOf(column);
+        if (mc >= 0)
+            header->moveSection(header->visualIndex(mc), column);
+    }
+    SetFixedCols(fixedColsValue_);
+}
+
+// ---- properties
+
+TDBGridOptions TExDBGrid::Options() const
+{
+    return multiSelect_ ? (options_ | dgMultiSelect) : options_;
+}
+
+void TExDBGrid::SetOptions(TDBGridOptions options)
+{
+    options_ = options & ~TDBGridOptions(dgMultiSelect);
+    ApplyOptions();
+    SetMultiSelect(options & dgMultiSelect);
+}
+
+void TExDBGrid::ApplyOptions()
+{
+    horizontalHeader()->setVisible(options_ & dgTitles);
+    verticalHeader()->setVisible(options_ & dgIndicator);
+    horizontalHeader()->setSectionResizeMode((options_ & dgColumnResize) ? QHeaderView::Interactive
+                                                                          : QHeaderView::Fixed);
+    setShowGrid(options_ & (dgColLines | dgRowLines));
+    setSelectionBehavior((options_ & dgRowSelect) ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    setEditTriggers((options_ & dgEditing) ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed)
+                                           : QAbstractItemView::NoEditTriggers);
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+}
+
+void TExDBGrid::SetShowGlyphs(bool on)
+{
+    if (showGlyphs_ == on)
+        return;
+    showGlyphs_ = on;
+    viewport()->update();
+}
+
+void TExDBGrid::SetDefaultDrawing(bool on)
+{
+    if (defaultDrawing_ == on)
+        return;
+    defaultDrawing_ = on;
+    viewport()->update();
+}
+
+void TExDBGrid::SetMultiSelect(bool on)
+{
+    if (multiSelect_ == on)
+        return;
+    multiSelect_ = on;
+    if (!on)
+        ClearSelectedRows();
+}
+
+void TExDBGrid::SetTitleButtons(bool on)
+{
+    if (titleButtons_ == on)
+        return;
+    titleButtons_ = on;
+    horizontalHeader()->viewport()->update();
+    SetOptions(Options());
+}
+
+void TExDBGrid::SetTitleFont(const TGridFont &font)
+{
+    titleFont_ = font;
+    horizontalHeader()->viewport()->update();
+}
+
+int TExDBGrid::FixedCols() const
+{
+    return fixedColsValue_;
+}
+
+void TExDBGrid::SetFixedCols(int count)
+{
+    count = std::max(count, 0);
+    if (LinkActive() && ColumnCount() > 1)
+        count = std::min(count, ColumnCount() - 1);
+    fixedColsValue_ = count;
+}
+
+int TExDBGrid::RowsHeight() const
+{
+    return verticalHeader()->defaultSectionSize();
+}
+
+void TExDBGrid::SetRowsHeight(int height)
+{
+    if (height == RowsHeight() || height <= 0)
+        return;
+    verticalHeader()->setDefaultSectionSize(height);
+    if (options_ & dgTitles)
+        horizontalHeader()->setFixedHeight(height + 2);
+}
+
+// ---- cells
+
+int TExDBGrid::GetImageIndex(const Field *field) const
+{
+    if (!showGlyphs_ || !field)
+        return -1;
+    return field->DataType() == FieldType::Memo ? 1 : -1;
+}
+
+QString TExDBGrid::CellText(const QModelIndex &index) const
+{
+    if (!model_ || !index.isValid())
+        return QString();
+    QString text = model_->data(index, Qt::DisplayRole).toString();
+    const int column = columns_.empty() ? -1 : GridColumnOf(index.column());
+    if (column >= 0 && columns_[column].CheckMarkFont)
+        text.replace(QChar(0xD6), QChar(CheckMarkChar));
+    return text;
+}
+
+void TExDBGrid::GetCellProps(Field *field, TGridFont &font, QColor &background, bool highlight)
+{
+    if (OnGetCellParams) {
+        OnGetCellParams(*this, field, font, background, highlight);
+    } else if (OnGetCellProps) {
+        const QColor textColor = font.Color;
+        OnGetCellProps(*this, field, font, background);
+        if (highlight)
+            font.Color = textColor;
+    }
+}
+
+bool TExDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (!(options_ & dgEditing) || readOnly_ || !model_)
+        return false;
+    Field *field = model_->FieldAt(index.column());
+    bool allow = GetImageIndex(field) < 0;
+    if (OnShowEditor)
+        OnShowEditor(*this, field, allow);
+    return allow && QTableView::edit(index, trigger, event);
+}
+
+void TExDBGrid::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (!(options_ & dgRowSelect) || !defaultDrawing_ || !hasFocus() || !currentIndex().isValid())
+        return;
+    const int row = currentIndex().row();
+    const QRect rect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row));
+    QPainter painter(viewport());
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect.adjusted(0, 0, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Highlight);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+void TExDBGrid::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    StopTracking();
+    if (OnTopLeftChanged)
+        OnTopLeftChanged(*this);
+}
+
+// ---- multiselection
+
+void TExDBGrid::SelectCurrentRow(bool select)
+{
+    DataSet *ds = dataSet();
+    if (!LinkActive() || ds->IsEmpty())
+        return;
+    const Bookmark b = ds->GetBookmark();
+    const bool has = selectedRows_.contains(b);
+    if (select && !has)
+        selectedRows_.append(b);
+    else if (!select && has)
+        selectedRows_.removeAll(b);
+    viewport()->update();
+    verticalHeader()->viewport()->update();
+}
+
+void TExDBGrid::ClearSelectedRows()
+{
+    if (selectedRows_.isEmpty())
+        return;
+    selectedRows_.clear();
+    viewport()->update();
+    verticalHeader()->viewport()->update();
+}
+
+void TExDBGrid::EndRangeSelection()
+{
+    selecting_ = false;
+    if (clearSelection_)
+        ClearSelectedRows();
+}
+
+// ---- keys, wheel and mouse
+
+int TExDBGrid::VisibleRowCount() const
+{
+    return std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()));
+}
+
+bool TExDBGrid::CanAppendAtEnd() const
+{
+    return !readOnly_ && (options_ & dgEditing) && LinkActive();
+}
+
+void TExDBGrid::MoveDataSet(int distance)
+{
+    DataSet *ds = dataSet();
+    try {
+        ds->MoveBy(distance);
+    } catch (const std::exception &e) {
+        Messages::ShowWarning(QString::fromUtf8(e.what()));
+    }
+}
+
+void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
+{
+    DataSet *ds = dataSet();
+    bool addAfter = false;
+    if (multiSelect_) {
+        if (!(modifiers & Qt::ShiftModifier)) {
+            EndRangeSelection();
+        } else if (selecting_) {
+            if (DataSet::CompareBookmarks(ds->GetBookmark(), selectionAnchor_) == -distance)
+                SelectCurrentRow(false);
+            else
+                addAfter = true;
+        } else {
+            selectionAnchor_ = ds->GetBookmark();
+            SelectCurrentRow(true);
+            selecting_ = true;
+            addAfter = true;
+        }
+    }
+    const int before = ds->CurrentIndex();
+    MoveDataSet(distance);
+    if (distance > 0 && ds->CurrentIndex() == before && ds->Eof() && CanAppendAtEnd())
+        ds->Append();
+    if (addAfter)
+        SelectCurrentRow(true);
+}
+
+void TExDBGrid::keyPressEvent(QKeyEvent *event)
+{
+    int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (OnKeyDown) {
+        OnKeyDown(*this, key, modifiers);
+        if (key == 0)
+            return event->accept();
+    }
+    if (!LinkActive())
+        return event->ignore();
+    DataSet *ds = dataSet();
+    const bool browsing = ds->State() == DataSetState::Browse;
+    const bool rowSelect = options_ & dgRowSelect;
+    if (modifiers & Qt::ControlModifier) {
+        switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            EndRangeSelection();
+            break;
+        default: break;
+        }
+        switch (key) {
+        case Qt::Key_Home: ds->First(); return event->accept();
+        case Qt::Key_End: ds->Last(); return event->accept();
+        case Qt::Key_Up:
+        case Qt::Key_PageUp: {
+            const int top = rowAt(0);
+            if (top >= 0)
+                MoveDataSet(top - ds->CurrentIndex());
+            return event->accept();
+        }
+        case Qt::Key_Down:
+        case Qt::Key_PageDown: {
+            int bottom = rowAt(viewport()->height() - 1);
+            if (bottom < 0)
+                bottom = model_->rowCount() - 1;
+            MoveDataSet(bottom - ds->CurrentIndex());
+            return event->accept();
+        }
+        default: break;
+        }
+    } else {
+        switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (browsing)
+                SelectionStep(modifiers, key == Qt::Key_Down ? 1 : -1);
+            return event->accept();
+        case Qt::Key_PageUp: MoveDataSet(-VisibleRowCount()); return event->accept();
+        case Qt::Key_PageDown: MoveDataSet(VisibleRowCount()); return event->accept();
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (rowSelect || ColumnCount() <= 1) {
+                key == Qt::Key_Home ? ds->First() : ds->Last();
+                return event->accept();
+            }
+            break;
+        default: break;
+        }
+    }
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint()) {
+        QChar typed = text.at(0);
+        if (OnKeyPress)
+            OnKeyPress(*this, typed);
+        if (typed.isNull() || !(options_ & dgEditing) || readOnly_)
+            return event->accept();
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TExDBGrid::wheelEvent(QWheelEvent *event)
+{
+    wheelRest_ += event->angleDelta().y();
+    bool handled = false;
+    while (std::abs(wheelRest_) >= QWheelEvent::DefaultDeltasPerStep) {
+        const bool down = wheelRest_ < 0;
+        wheelRest_ += down ? QWheelEvent::DefaultDeltasPerStep : -QWheelEvent::DefaultDeltasPerStep;
+        const auto &handler = down ? OnMouseWheelDown : OnMouseWheelUp;
+        if (handler && handler(*this)) {
+            handled = true;
+            continue;
+        }
+        if (focusPolicy() != Qt::NoFocus && LinkActive()) {
+            const int before = dataSet()->CurrentIndex();
+            MoveDataSet(down ? 1 : -1);
+            handled = handled || dataSet()->CurrentIndex() != before;
+        }
+    }
+    event->setAccepted(handled);
+}
+
+void TExDBGrid::mousePressEvent(QMouseEvent *event)
+{
+    QTableView::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !multiSelect_ || !LinkActive())
+        return;
+    selecting_ = false;
+    if (event->modifiers() & Qt::ControlModifier) {
+        SelectCurrentRow(!IsRowSelected(dataSet()->GetBookmark()));
+    } else {
+        ClearSelectedRows();
+        if (clearSelection_)
+            SelectCurrentRow(true);
+    }
+}
+
+void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick(*this);
+}
+
+// ---- title buttons
+
+void TExDBGrid::CheckTitleButton(int column, bool &enabled)
+{
+    if (column < 0 || column >= ColumnCount()) {
+        enabled = false;
+        return;
+    }
+    if (OnCheckButton)
+        OnCheckButton(*this, column, ColumnField(column), enabled);
+}
+
+void TExDBGrid::DoTitleClick(int column, Field *field)
+{
+    if (OnTitleBtnClick)
+        OnTitleBtnClick(*this, column, field);
+}
+
+void TExDBGrid::TitlePress(int modelColumn, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    bool enabled = true;
+    CheckTitleButton(GridColumnOf(modelColumn), enabled);
+    if (!enabled) {
+        Beep();
+        return;
+    }
+    tracking_ = true;
+    pressedCol_ = modelColumn;
+    TitleTrack(modelColumn, true);
+}
+
+void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle)
+{
+    const bool now = tracking_ && insideTitle && modelColumn == pressedCol_ && modelColumn >= 0;
+    if (now == pressed_)
+        return;
+    pressed_ = now;
+    horizontalHeader()->viewport()->update();
+}
+
+void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton)
+{
+    const int pressed = pressedCol_;
+    const bool counted = insideTitle && modelColumn == pressed;
+    StopTracking();
+    const int column = GridColumnOf(pressed);
+    if (counted && column >= 0 && LinkActive())
+        DoTitleClick(column, ColumnField(column));
+}
+
+void TExDBGrid::StopTracking()
+{
+    if (!tracking_)
+        return;
+    TitleTrack(-1, false);
+    tracking_ = false;
+    pressedCol_ = -1;
+}

@@ -1,0 +1,197 @@
+#pragma once
+
+#include "platform/db/DataSet.h"
+#include "platform/db/DataSource.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QTableView>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class DataSetModel;
+class Field;
+class TExDBGrid;
+
+// The marker a window puts on the title of the sorted column.
+enum TSortMarker { smNone, smDown, smUp };
+
+enum TDBGridOption : unsigned {
+    dgEditing = 1u << 0,
+    dgAlwaysShowEditor = 1u << 1,
+    dgTitles = 1u << 2,
+    dgIndicator = 1u << 3,
+    dgColumnResize = 1u << 4,
+    dgColLines = 1u << 5,
+    dgRowLines = 1u << 6,
+    dgTabs = 1u << 7,
+    dgRowSelect = 1u << 8,
+    dgAlwaysShowSelection = 1u << 9,
+    dgConfirmDelete = 1u << 10,
+    dgCancelOnExit = 1u << 11,
+    dgMultiSelect = 1u << 12,
+};
+using TDBGridOptions = unsigned;
+
+constexpr TDBGridOptions DefaultGridOptions =
+    dgEditing | dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgConfirmDelete | dgCancelOnExit;
+
+// A font with its colour, as the drawing events receive it.
+struct TGridFont {
+    QFont Font;
+    QColor Color;
+};
+
+// One column of a grid whose columns are set by the program. A column with
+// CheckMarkFont shows the check mark where the text holds it (U+2713 or the
+// legacy character 214), as the "Symbol" font did.
+struct TColumn {
+    QString FieldName;
+    QString Title;  // empty: the field's display label
+    int Width = 0;  // pixels; 0: from the field's display width
+    Qt::Alignment Alignment = {};  // none: the field's alignment
+    bool CheckMarkFont = false;
+    std::optional<QFont> Font;
+    QColor FontColor;  // invalid: the grid's
+    QColor Color;      // cell background; invalid: the grid's
+};
+
+// Process-wide cache of the field glyphs (0..6) and sort markers (7 smDown, 8 smUp).
+const QImage &GetGridBitmap(int index);
+
+// The data grid on which the windows show their tables: a table view over a
+// DataSource whose title cells can act as push buttons with a sort marker.
+// Up, Down, paging keys and the wheel move the dataset; the view follows it.
+class TExDBGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TExDBGrid(QWidget *parent = nullptr);
+    ~TExDBGrid() override;
+
+    void SetDataSource(DataSource *source);  // nullptr detaches the grid
+    DataSource *dataSource() const { return source_; }
+    DataSet *dataSet() const;
+    bool LinkActive() const;  // a dataset is attached and open
+
+    // Columns: without any, every visible field shows in field order.
+    void SetColumns(const std::vector<TColumn> &columns);
+    const std::vector<TColumn> &Columns() const { return columns_; }
+    int ColumnCount() const;
+    Field *ColumnField(int column) const;
+    int ColumnWidth(int column) const;
+    void SetColumnWidth(int column, int width);
+
+    TDBGridOptions Options() const;
+    void SetOptions(TDBGridOptions options);
+    bool ShowGlyphs() const { return showGlyphs_; }
+    void SetShowGlyphs(bool on);
+    bool DefaultDrawing() const { return defaultDrawing_; }
+    void SetDefaultDrawing(bool on);
+    bool MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(bool on);
+    bool ClearSelection() const { return clearSelection_; }
+    void SetClearSelection(bool on) { clearSelection_ = on; }
+    bool TitleButtons() const { return titleButtons_; }
+    void SetTitleButtons(bool on);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool on) { readOnly_ = on; }
+    int FixedCols() const;
+    void SetFixedCols(int count);
+    int RowsHeight() const;
+    void SetRowsHeight(int height);
+    const TGridFont &TitleFont() const { return titleFont_; }
+    void SetTitleFont(const TGridFont &font);
+
+    // The multiselection, as bookmarks of the selected rows.
+    const QList<Bookmark> &SelectedRows() const { return selectedRows_; }
+    bool IsRowSelected(Bookmark b) const { return selectedRows_.contains(b); }
+    void SelectCurrentRow(bool select);
+    void ClearSelectedRows();
+
+    // Glyph index of a field (-1: the field shows as text).
+    int GetImageIndex(const Field *field) const;
+    // Text of a cell as drawn: the field's display text, with the check mark
+    // for check-mark columns.
+    QString CellText(const QModelIndex &index) const;
+    // Grid column of a view column (a model column), -1 when it is not shown.
+    int GridColumnOf(int modelColumn) const;
+    int ModelColumnOf(int column) const;
+
+    // Events (the grid is the sender).
+    std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background, TSortMarker &, bool isDown)>
+        OnGetBtnParams;
+    std::function<void(TExDBGrid &, int column, Field *)> OnTitleBtnClick;
+    std::function<void(TExDBGrid &, int column, Field *, bool &enabled)> OnCheckButton;
+    std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background, bool highlight)> OnGetCellParams;
+    std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background)> OnGetCellProps;
+    std::function<void(TExDBGrid &, Field *, bool &allowEdit)> OnShowEditor;
+    std::function<void(TExDBGrid &)> OnEditChange, OnTopLeftChanged, OnDblClick;
+    // A typed character; setting it to 0 consumes it.
+    std::function<void(TExDBGrid &, QChar &key)> OnKeyPress;
+    // A key going down; setting it to 0 consumes it.
+    std::function<void(TExDBGrid &, int &key, Qt::KeyboardModifiers)> OnKeyDown;
+    // A left-button release over a title cell (column index in the grid's columns).
+    std::function<void(TExDBGrid &, int column)> OnTitleClick;
+    // Wheel handlers answer true when they handled the turn.
+    std::function<bool(TExDBGrid &)> OnMouseWheelDown, OnMouseWheelUp;
+
+    // Title button machinery, used by the title row.
+    bool Pressed() const { return pressed_; }
+    bool Tracking() const { return tracking_; }
+    int PressedCol() const { return pressedCol_; }
+    void CheckTitleButton(int column, bool &enabled);
+    void DoTitleClick(int column, Field *field);
+    void GetCellProps(Field *field, TGridFont &font, QColor &background, bool highlight);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyboardSearch(const QString &) override {}
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+
+private:
+    friend class TitleHeader;
+    friend class IndicatorHeader;
+    friend class GridCellDelegate;
+    void ApplyColumns();
+    void ApplyOptions();
+    void StoreColumnWidth(int modelColumn, int width);
+    void SelectionStep(Qt::KeyboardModifiers modifiers, int distance);
+    void EndRangeSelection();
+    void MoveDataSet(int distance);
+    int VisibleRowCount() const;
+    bool CanAppendAtEnd() const;
+    void TitlePress(int modelColumn, Qt::MouseButton button);
+    void TitleTrack(int modelColumn, bool insideTitle);
+    void TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton button);
+    void StopTracking();
+
+    QPointer<DataSource> source_;
+    DataSetModel *model_ = nullptr;
+    std::vector<TColumn> columns_;
+    TDBGridOptions options_ = 0;
+    bool showGlyphs_ = true;
+    bool defaultDrawing_ = true;
+    bool multiSelect_ = false;
+    bool selecting_ = false;
+    bool clearSelection_ = true;
+    bool titleButtons_ = false;
+    bool readOnly_ = false;
+    int fixedColsValue_ = 0;
+    TGridFont titleFont_;
+    QList<Bookmark> selectedRows_;
+    Bookmark selectionAnchor_ = NoBookmark;
+    // Title press tracking.
+    int pressedCol_ = -1;  // model column
+    bool pressed_ = false;
+    bool tracking_ = false;
+    bool swapButtons_ = false;
+    int wheelRest_ = 0;
+};

@@ -1,0 +1,94 @@
+#include "grid_fixture.h"
+
+#include "core/Globals.h"
+#include "platform/gui/Messages.h"
+
+namespace {
+
+TEST_F(GridTest, DefaultColumnsShowEveryVisibleField)
+{
+    EXPECT_EQ(grid->ColumnCount(), 4);
+    EXPECT_EQ(grid->ColumnField(2)->FieldName(), "Miasto");
+    EXPECT_EQ(grid->CellText(grid->model()->index(1, 2)), QString::fromUtf8("Gdańsk"));
+}
+
+TEST_F(GridTest, ProgramColumnsChooseOrderTitlesAndWidths)
+{
+    grid->SetColumns({Col("MIASTO", QString::fromUtf8("Miejscowość"), 120), Col("Stacja", "Stacja", 70),
+                      Col("QSL_ODB", "QSL O", 40, Qt::AlignHCenter, true)});
+    EXPECT_EQ(grid->ColumnCount(), 3);
+    EXPECT_EQ(grid->ColumnField(0)->FieldName(), "Miasto");
+    EXPECT_EQ(grid->ColumnWidth(0), 120);
+    EXPECT_EQ(grid->ColumnWidth(2), 40);
+    EXPECT_TRUE(Titles()->isSectionHidden(1)) << "Imie is not a column";
+    EXPECT_EQ(Titles()->visualIndex(grid->ModelColumnOf(0)), 0);
+    EXPECT_LT(Titles()->sectionViewportPosition(grid->ModelColumnOf(0)),
+              Titles()->sectionViewportPosition(grid->ModelColumnOf(1)));
+
+    Titles()->resizeSection(grid->ModelColumnOf(1), 90);
+    EXPECT_EQ(grid->Columns()[1].Width, 90) << "a resized width is kept, e.g. for the registry";
+    table.Close();
+    table.Open();
+    EXPECT_EQ(grid->ColumnWidth(1), 90) << "reopening keeps the layout";
+    EXPECT_TRUE(Titles()->isSectionHidden(grid->model()->columnCount() > 1 ? 1 : 0));
+    EXPECT_EQ(grid->ColumnField(0)->FieldName(), "Miasto");
+}
+
+TEST_F(GridTest, CheckMarkColumnsShowTheTick)
+{
+    const QString tick = QString(QChar(CheckMarkChar));
+    grid->SetColumns({Col("Stacja"), Col("Imie"), Col("QSL_Odb", "QSL O", 40, Qt::AlignHCenter, true)});
+    Field *qsl = table.FieldByName("QSL_Odb");
+    qsl->OnGetText = [](Field &f, QString &text, bool) { text = CheckMarkForFlag(f.AsString()); };
+    const QModelIndex first = grid->model()->index(0, grid->ModelColumnOf(2));
+    const QModelIndex second = grid->model()->index(1, grid->ModelColumnOf(2));
+    EXPECT_EQ(grid->CellText(first), tick);
+    EXPECT_EQ(grid->CellText(second).trimmed(), "");
+    // The statistics write the old mark character; a check-mark column shows it as the tick too.
+    qsl->OnGetText = [](Field &, QString &text, bool) { text = QString(QChar(0xD6)) + QChar(0xD6); };
+    EXPECT_EQ(grid->CellText(first), tick + tick);
+    const QModelIndex name = grid->model()->index(0, grid->ModelColumnOf(1));
+    table.Edit();
+    table.FieldByName("Imie")->SetAsString(QString::fromUtf8("Östen"));
+    table.Post();
+    EXPECT_EQ(grid->CellText(name), QString::fromUtf8("Östen")) << "other columns keep their letters";
+}
+
+TEST_F(GridTest, CellEventsSetColoursAndKeepTheHighlightTextColour)
+{
+    QStringList fields;
+    grid->OnGetCellProps = [&](TExDBGrid &, Field *field, TGridFont &font, QColor &background) {
+        fields << field->FieldName();
+        font.Color = Qt::red;
+        background = Qt::yellow;
+    };
+    grid->viewport()->grab();
+    EXPECT_TRUE(fields.contains("Miasto"));
+    TGridFont font{grid->font(), Qt::white};
+    QColor background = Qt::blue;
+    grid->GetCellProps(table.FieldByName("Stacja"), font, background, true);
+    EXPECT_EQ(font.Color, QColor(Qt::white)) << "a highlighted cell keeps its text colour";
+    EXPECT_EQ(background, QColor(Qt::yellow));
+    bool params = false;
+    grid->OnGetCellParams = [&](TExDBGrid &, Field *, TGridFont &f, QColor &, bool highlight) {
+        params = highlight;
+        f.Color = Qt::green;
+    };
+    grid->GetCellProps(table.FieldByName("Stacja"), font, background, true);
+    EXPECT_TRUE(params);
+    EXPECT_EQ(font.Color, QColor(Qt::green)) << "OnGetCellParams alone decides";
+}
+
+TEST_F(GridTest, DetachingAndAttachingTheDataSource)
+{
+    grid->SetDataSource(nullptr);
+    EXPECT_FALSE(grid->LinkActive());
+    table.Last();
+    QTest::keyClick(grid.get(), Qt::Key_Up);
+    EXPECT_EQ(table.RecNo(), 5) << "a detached grid moves nothing";
+    grid->SetDataSource(&source);
+    EXPECT_TRUE(grid->LinkActive());
+    EXPECT_EQ(grid->currentIndex().row(), 4);
+}
+
+} // namespace

@@ -1,0 +1,125 @@
+#include "grid_fixture.h"
+
+#include "controls/DbUtils.h"
+
+#include <QWheelEvent>
+
+namespace {
+
+void Wheel(QWidget *target, int delta)
+{
+    const QPointF pos(target->width() / 2.0, target->height() / 2.0);
+    QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST_F(GridTest, ArrowAndPagingKeysMoveTheDataSetAndTheViewFollows)
+{
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(table.RecNo(), 3);
+    EXPECT_EQ(grid->currentIndex().row(), 2);
+    QTest::keyClick(grid.get(), Qt::Key_Up);
+    EXPECT_EQ(Call(), QString::fromUtf8("SQ9ŻÓŁ"));
+    QTest::keyClick(grid.get(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(table.RecNo(), 5);
+    EXPECT_EQ(grid->currentIndex().row(), 4);
+    QTest::keyClick(grid.get(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(table.RecNo(), 1);
+    QTest::keyClick(grid.get(), Qt::Key_PageDown);
+    EXPECT_EQ(table.RecNo(), 5) << "a page holds more than the five rows";
+    QTest::keyClick(grid.get(), Qt::Key_Home);
+    EXPECT_EQ(table.RecNo(), 1) << "Home goes to the first record in a row-select grid";
+}
+
+TEST_F(GridTest, DownOnTheLastRowDoesNotAppend)
+{
+    table.Last();
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(table.State(), DataSetState::Browse);
+    EXPECT_EQ(table.RecordCount(), 5);
+}
+
+TEST_F(GridTest, CtrlDeleteDeletesNothing)
+{
+    QTest::keyClick(grid.get(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(table.RecordCount(), 5);
+}
+
+TEST_F(GridTest, TypedCharacterGoesToOnKeyPressAndJumpsLikeTheMainWindow)
+{
+    QStringList typed;
+    grid->OnKeyPress = [&](TExDBGrid &, QChar &key) {
+        typed << QString(key);
+        LocateThrough(table, "Stacja", QString(key), LocateCaseInsensitive | LocatePartialKey);
+    };
+    QTest::keyClicks(grid.get(), "k");
+    EXPECT_EQ(Call(), "KA1XYZ");
+    EXPECT_EQ(grid->currentIndex().row(), 2);
+    QTest::keyClicks(grid.get(), "s");
+    EXPECT_EQ(Call(), "SP5ABC") << "characters do not accumulate into a longer prefix";
+    EXPECT_EQ(typed, QStringList({"k", "s"}));
+}
+
+TEST_F(GridTest, ConsumedKeyDownNeverReachesTheGrid)
+{
+    int enters = 0;
+    grid->OnKeyDown = [&](TExDBGrid &, int &key, Qt::KeyboardModifiers) {
+        if (key == Qt::Key_Return)
+            ++enters;
+        if (key == Qt::Key_Down)
+            key = 0;
+    };
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    QTest::keyClick(grid.get(), Qt::Key_Return);
+    EXPECT_EQ(table.RecNo(), 1);
+    EXPECT_EQ(enters, 1);
+}
+
+TEST_F(GridTest, WheelMovesOneRecordPerNotchUnlessHandled)
+{
+    Wheel(grid->viewport(), -120);
+    Wheel(grid->viewport(), -120);
+    EXPECT_EQ(table.RecNo(), 3);
+    Wheel(grid->viewport(), 120);
+    EXPECT_EQ(table.RecNo(), 2);
+    Wheel(grid->viewport(), -60);
+    EXPECT_EQ(table.RecNo(), 2) << "half a notch waits for the other half";
+    Wheel(grid->viewport(), -60);
+    EXPECT_EQ(table.RecNo(), 3);
+    int handled = 0;
+    grid->OnMouseWheelDown = [&](TExDBGrid &) { return ++handled > 0; };
+    Wheel(grid->viewport(), -120);
+    EXPECT_EQ(table.RecNo(), 3);
+    EXPECT_EQ(handled, 1);
+}
+
+TEST_F(GridTest, ClickOnARowAndDoubleClick)
+{
+    int doubles = 0;
+    grid->OnDblClick = [&](TExDBGrid &) { ++doubles; };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(3, 1));
+    EXPECT_EQ(table.RecNo(), 4);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(3, 1));
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(table.State(), DataSetState::Browse) << "a read-only grid starts no editor";
+}
+
+TEST_F(GridTest, MultiSelectionWithShiftAndCtrlClick)
+{
+    grid->SetMultiSelect(true);
+    QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid->SelectedRows().size(), 3);
+    QTest::keyClick(grid.get(), Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(grid->SelectedRows().size(), 2) << "moving back towards the anchor deselects";
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_TRUE(grid->SelectedRows().isEmpty());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(4, 0));
+    EXPECT_EQ(grid->SelectedRows().size(), 1);
+    grid->SetMultiSelect(false);
+    EXPECT_TRUE(grid->SelectedRows().isEmpty());
+}
+
+} // namespace
