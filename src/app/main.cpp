@@ -1,12 +1,35 @@
+#include "core/FDM.h"
+#include "platform/gui/Messages.h"
+#include "ui/FLogFrm.h"
+#include "ui/FMainForm.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarn"));
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Quarn"));
-    w.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
+
+    // The data module first, then the windows; none of them touches the
+    // database before it is open.
+    auto dm = std::make_unique<TDM>();
+    DM = dm.get();
+    auto mainForm = std::make_unique<TMainForm>();
+    MainForm = mainForm.get();
+    LogFrm = new TLogFrm(mainForm.get());
+
+    if (!DM->OpenDatabase()) {
+        QString text = TDM::ConnectionFailureText(DM->Baza.DatabaseName());
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        Messages::ShowWarning(text);
+        return 1;
+    }
+
+    mainForm->show();
+    const int result = app.exec();
+    mainForm.reset();
+    DM->CommitAll();
+    return result;
 }

@@ -1,0 +1,129 @@
+#include "ui/FLaczStacjaFrm.h"
+
+#include "platform/db/DataSource.h"
+#include "controls/ExDBCtrl.h"
+#include "core/FDM.h"
+#include "core/FWindow.h"
+#include "core/Globals.h"
+#include "platform/Registry.h"
+#include "ui/WindowGeometry.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace {
+
+struct Column {
+    const char *field;
+    const char *title;
+};
+
+const std::array<Column, 9> Columns = {{
+    {"DATA", "Data godz. [UTC]"},
+    {"PASMO", "Pasmo"},
+    {"EMISJA", "Typ emisji"},
+    {"RAPORT_NAD", "Raport nadany"},
+    {"RAPORT_ODB", "Raport odebrany"},
+    {"IMIE", "Imię"},
+    {"LOKATOR", "Lokator"},
+    {"QSL_WYS", "QSL W"},
+    {"QSL_ODB", "QSL O"},
+}};
+
+}
+
+TLaczStacjaFrm::TLaczStacjaFrm(TWindow &placement, QWidget *parent) : QDialog(parent), placement_(placement)
+{
+    setObjectName(QStringLiteral("LaczStacjaFrm"));
+    resize(640, 320);
+
+    DbGrid = new TExDBGrid(this);
+    DbGrid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
+                       dgAlwaysShowSelection | dgConfirmDelete | dgCancelOnExit);
+    DbGrid->SetTitleButtons(true);
+    DbGrid->SetReadOnly(true);
+    std::vector<TColumn> columns;
+    for (const Column &c : Columns) {
+        TColumn col;
+        col.FieldName = QString::fromLatin1(c.field);
+        col.Title = QString::fromUtf8(c.title);
+        if (col.FieldName.startsWith(QLatin1String("QSL_"))) {
+            col.Alignment = Qt::AlignCenter;
+            col.CheckMarkFont = true;
+        }
+        columns.push_back(col);
+    }
+    DbGrid->SetColumns(columns);
+    DbGrid->SetDataSource(new DataSource(&DM->LaczStacja, this));
+
+    ZamknijBtn = new QPushButton(QStringLiteral("&Zamknij"), this);
+    ZamknijBtn->setDefault(true);
+    IdzDoBtn = new QPushButton(QStringLiteral("Przejdź do"), this);
+    connect(ZamknijBtn, &QPushButton::clicked, this, [this] { done(1); });
+    connect(IdzDoBtn, &QPushButton::clicked, this, [this] {
+        GoToSelectedQso();
+        done(1);
+    });
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(ZamknijBtn);
+    buttons->addWidget(IdzDoBtn);
+    buttons->addStretch(1);
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(DbGrid, 1);
+    layout->addLayout(buttons);
+}
+
+void TLaczStacjaFrm::Prepare(const QString &call)
+{
+    setWindowTitle(QStringLiteral("Łączności - ") + call);
+    DataSet &list = DM->LaczStacja;
+    DM->OpenLaczStacja(call);
+    list.Last();
+    IdzDoBtn->setVisible(list.RecordCount() > 1);
+    DataSet &logi = DM->Logi;
+    if (logi.Active() && !logi.IsEmpty())
+        list.Locate(QStringLiteral("LogId"), logi.FieldByName(QStringLiteral("LOGID"))->AsInteger(), 0);
+}
+
+int TLaczStacjaFrm::ShowForStation(const QString &call)
+{
+    Prepare(call);
+    return exec();
+}
+
+void TLaczStacjaFrm::GoToSelectedQso()
+{
+    DataSet &list = DM->LaczStacja;
+    if (!list.Active() || list.IsEmpty())
+        return;
+    DM->Logi.Locate(QStringLiteral("LogId"), list.FieldByName(QStringLiteral("LOGID"))->AsInteger(), 0);
+}
+
+void TLaczStacjaFrm::showEvent(QShowEvent *event)
+{
+    placement_.SetWindowSection(objectName());
+    try {
+        if (placement_.LoadWindowPlacement())
+            ApplyStoredGeometry(this, QRect(placement_.Left, placement_.Top, placement_.Width, placement_.Height));
+    } catch (const RegistryError &) {
+        // A damaged key: the window keeps its designed bounds and rewrites it on close.
+    }
+    if (Field *data = DM->LaczStacja.FindField(QStringLiteral("DATA")))
+        data->SetDisplayFormat(DateFormatText(DateTimeFormatIndex));
+    QDialog::showEvent(event);
+}
+
+void TLaczStacjaFrm::done(int result)
+{
+    placement_.SetWindowSection(objectName());
+    const QRect r = geometry();
+    placement_.SetWindowLeft(r.left());
+    placement_.SetWindowTop(r.top());
+    placement_.SetWindowWidth(r.width());
+    placement_.SetWindowHeight(r.height());
+    placement_.SaveWindowPlacement();
+    QDialog::done(result);
+}

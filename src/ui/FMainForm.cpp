@@ -1,0 +1,396 @@
+// The main window: construction of its menus, tool panel, pages and status bar.
+#include "ui/FMainForm.h"
+
+#include "controls/ButtonEdit.h"
+#include "controls/ExDBCtrl.h"
+#include "controls/SpeedButton.h"
+#include "core/FDM.h"
+#include "platform/db/DataSource.h"
+#include "platform/gui/Messages.h"
+#include "ui/RecordView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TMainForm *MainForm = nullptr;
+
+template <typename F> void TMainForm::Guarded(F &&f)
+{
+    try {
+        f();
+    } catch (const std::exception &e) {
+        Messages::ShowWarning(QString::fromUtf8(e.what()));
+    }
+}
+
+namespace {
+
+struct GridColumn {
+    const char *field;
+    const char *title;
+};
+
+const std::array<GridColumn, MainGridColumnCount> GridColumns = {{
+    {"DATA", "Data godz. [UTC]"},
+    {"PASMO", "Pasmo"},
+    {"STACJA", "Stacja wołana"},
+    {"EMISJA", "Typ emisji"},
+    {"RAPORT_NAD", "Raport nadany"},
+    {"RAPORT_ODB", "Raport odebrany"},
+    {"IMIE", "Imię"},
+    {"MIASTO", "Miejscowość"},
+    {"LOKATOR", "Lokator"},
+    {"QSL_WYS", "QSL W"},
+    {"QSL_ODB", "QSL O"},
+}};
+
+const std::array<const char *, SortOrderCount> SortItems = {
+    "Kolejność wprowadzania", "Data godz.",    "Pasmo", "Stacja wołana", "Typ emisji", "Raport nadany",
+    "Raport odebrany",        "Imię",          "Miejscowość", "Lokator", "QSL W",       "QSL O"};
+
+QPushButton *ToolButton(const QString &caption, const QString &hint, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    if (!hint.isEmpty())
+        b->setToolTip(hint);
+    return b;
+}
+
+// A magnifying glass for the two search buttons.
+QImage SearchGlyph()
+{
+    QImage img(16, 16, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
+    p.drawEllipse(QRectF(2, 2, 8, 8));
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 10), QPointF(14, 14));
+    return img;
+}
+
+QAction *Unavailable(QAction *a)
+{
+    // Its window is not part of this build yet.
+    a->setEnabled(false);
+    return a;
+}
+
+}
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Quarn"));
+    resize(900, 600);
+
+    BuildMenus();
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(BuildToolPanel());
+    BuildPages();
+    layout->addWidget(PageControl, 1);
+    setCentralWidget(central);
+    BuildStatusBar();
+
+    Timer = new QTimer(this);
+    Timer->setInterval(1000);
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    Timer->start();
+
+    // Creation: nothing here may touch the database, which is not open yet.
+    window_.AppKey = QStringLiteral("Quarn");
+    LoadSettings();
+    ApplyDateFormats();
+    EdData->setDate(QDate::currentDate());
+    PageControl->setCurrentIndex(0);
+    TimerTimer();
+}
+
+TMainForm::~TMainForm()
+{
+    // A window never shown (the database did not open) leaves the stored settings alone.
+    if (shown_ && !settingsSaved_)
+        SaveSettings();
+    if (MainForm == this)
+        MainForm = nullptr;
+}
+
+void TMainForm::BuildMenus()
+{
+    QMenuBar *bar = menuBar();
+    QMenu *system = bar->addMenu(QStringLiteral("S&ystem"));
+    ExportAllMnu = Unavailable(system->addAction(QStringLiteral("&Eksport wszystkich łączności")));
+    ExportSelMnu = Unavailable(system->addAction(QStringLiteral("Eksport &wybranych łączności")));
+    system->addSeparator();
+    ImportMnu = Unavailable(system->addAction(QStringLiteral("&Import łączności")));
+    system->addSeparator();
+    DaneStacjiMnu = Unavailable(system->addAction(QStringLiteral("&Dane stacji")));
+    system->addSeparator();
+    AktualPrefixMnu = Unavailable(system->addAction(QStringLiteral("&Aktualizacja prefiksów")));
+    AktualGminMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin")));
+    AktualZamkiMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich")));
+    system->addSeparator();
+    Zakocz1 = system->addAction(QStringLiteral("&Zakończ"));
+    connect(Zakocz1, &QAction::triggered, this, &QWidget::close);
+
+    DataMnu = Unavailable(bar->addAction(QStringLiteral("D&ata")));
+
+    QMenu *czas = bar->addMenu(QStringLiteral("&Czas"));
+    CzasLetniMnu = czas->addAction(QStringLiteral("&Letni"));
+    CzasZimowyMnu = czas->addAction(QStringLiteral("&Zimowy"));
+    auto *group = new QActionGroup(this);
+    group->setExclusive(true);
+    for (QAction *a : {CzasLetniMnu, CzasZimowyMnu}) {
+        a->setCheckable(true);
+        group->addAction(a);
+    }
+    // Choosing an item selects that mode; choosing the checked one again changes nothing.
+    connect(CzasLetniMnu, &QAction::triggered, this, [this] { SetSummerTime(true); });
+    connect(CzasZimowyMnu, &QAction::triggered, this, [this] { SetSummerTime(false); });
+
+    QMenu *etykiety = bar->addMenu(QStringLiteral("Etyk&iety"));
+    WydrukEtykMnu = Unavailable(etykiety->addAction(QStringLiteral("Wydruk")));
+    WzorceMnu = Unavailable(etykiety->addAction(QStringLiteral("Wzorce")));
+
+    QMenu *callbook = bar->addMenu(QStringLiteral("Callbook"));
+    Wyszukiwanieproste1 = Unavailable(callbook->addAction(QStringLiteral("Wyszukiwanie &proste")));
+    Wyszukiwaniezoone1 = Unavailable(callbook->addAction(QStringLiteral("Wyszukiwanie &złożone")));
+
+    QMenu *pomocnicze = bar->addMenu(QStringLiteral("Pomocnicze"));
+    WyznaczITUCQMnu = Unavailable(pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ")));
+
+    QMenu *info = bar->addMenu(QStringLiteral("I&nformacje"));
+    OProgramieMnu = Unavailable(info->addAction(QStringLiteral("&O programie")));
+
+    PrintMenu = new QMenu(this);
+    KsiegaDrukMnu = Unavailable(PrintMenu->addAction(QStringLiteral("&LOG - Łączności")));
+    EtykietyDrukMnu = Unavailable(PrintMenu->addAction(QStringLiteral("&QSL - Etykiety")));
+
+}
+
+QWidget *TMainForm::BuildToolPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    InsertBtn = ToolButton(QStringLiteral("&Dodaj"), QStringLiteral("Wprowadzenie\nnowej łączności"), panel);
+    EditBtn = ToolButton(QStringLiteral("&Popraw"), QStringLiteral("Poprawa bieżącej\nłączności"), panel);
+    DeleteBtn = ToolButton(QStringLiteral("&Usuń"), QStringLiteral("Usunięcie bieżącej\nłączności"), panel);
+    PrintBtn = new TExSpeedButton(panel);
+    PrintBtn->SetCaption(QStringLiteral("Drukuj"));
+    PrintBtn->setFixedSize(67, 44);
+    PrintBtn->SetFlat(true);
+    PrintBtn->SetSpacing(4);
+    PrintBtn->SetMarkDropDown(false);
+    PrintBtn->SetDropDownMenu(PrintMenu);
+    StatysBtn = ToolButton(QStringLiteral("&Statystyka"), QString(), panel);
+    StatysBtn->setEnabled(false);
+    StatysBtn->setVisible(false);
+    LacznBtn = ToolButton(QStringLiteral("Łącz&ności"), QStringLiteral("Pokaż wszystkie łączności\nz bieżącą stacją"),
+                          panel);
+    for (QWidget *w : std::initializer_list<QWidget *>{InsertBtn, EditBtn, DeleteBtn, PrintBtn, StatysBtn, LacznBtn})
+        row->addWidget(w);
+
+    ZnakLbl = new QLabel(panel);
+    QFont big = ZnakLbl->font();
+    big.setPointSize(18);
+    big.setBold(true);
+    ZnakLbl->setFont(big);
+    ZnakLbl->setMinimumWidth(120);
+    row->addWidget(ZnakLbl);
+
+    auto *findCall = new QVBoxLayout;
+    auto *callLbl = new QLabel(QStringLiteral("Szukaj  [Stacja wołana]"), panel);
+    EdStacja = new TButtonEdit(panel);
+    EdStacja->SetCharCase(ecUpperCase);
+    EdStacja->setMaxLength(14);
+    EdStacja->SetButtonHint(QStringLiteral("Szukaj"));
+    EdStacja->SetGlyph(SearchGlyph());
+    callLbl->setBuddy(EdStacja);
+    findCall->addWidget(callLbl);
+    findCall->addWidget(EdStacja);
+    row->addLayout(findCall);
+
+    auto *findDate = new QVBoxLayout;
+    auto *dateLbl = new QLabel(QStringLiteral("Szukaj  [Data]"), panel);
+    auto *dateRow = new QHBoxLayout;
+    EdData = new QDateEdit(panel);
+    EdData->setCalendarPopup(true);
+    SzukajDataBtn = new QToolButton(panel);
+    SzukajDataBtn->setIcon(QIcon(QPixmap::fromImage(SearchGlyph())));
+    SzukajDataBtn->setToolTip(QStringLiteral("Szukaj"));
+    dateLbl->setBuddy(EdData);
+    dateRow->addWidget(EdData);
+    dateRow->addWidget(SzukajDataBtn);
+    findDate->addWidget(dateLbl);
+    findDate->addLayout(dateRow);
+    row->addLayout(findDate);
+
+    auto *navCol = new QVBoxLayout;
+    auto *navRow = new QHBoxLayout;
+    const std::array<std::pair<const char *, const char *>, 4> nav = {{{"|◀", "Pierwsza pozycja"},
+                                                                       {"◀", "Poprzednia pozycja"},
+                                                                       {"▶", "Następna pozycja"},
+                                                                       {"▶|", "Ostatnia pozycja"}}};
+    for (int i = 0; i < 4; ++i) {
+        Navigator[i] = new QToolButton(panel);
+        Navigator[i]->setText(QString::fromUtf8(nav[i].first));
+        Navigator[i]->setToolTip(QString::fromUtf8(nav[i].second));
+        navRow->addWidget(Navigator[i]);
+        connect(Navigator[i], &QToolButton::clicked, this, [this, i] { Guarded([this, i] { Navigate(i); }); });
+    }
+    auto *sortLbl = new QLabel(QStringLiteral("&Kolejność wg:"), panel);
+    EdSortOrder = new QComboBox(panel);
+    for (const char *item : SortItems)
+        EdSortOrder->addItem(QString::fromUtf8(item));
+    EdSortOrder->setMaxVisibleItems(SortOrderCount);
+    sortLbl->setBuddy(EdSortOrder);
+    navCol->addLayout(navRow);
+    auto *sortRow = new QHBoxLayout;
+    sortRow->addWidget(sortLbl);
+    sortRow->addWidget(EdSortOrder);
+    navCol->addLayout(sortRow);
+    row->addLayout(navCol);
+
+    PrefixEditBtn = ToolButton(QStringLiteral("Edycja prefiksów"), QString(), panel);
+    PrefixExpBtn = ToolButton(QStringLiteral("Eksport prefiksów"), QString(), panel);
+    PrefixEditBtn->setEnabled(false);
+    PrefixExpBtn->setEnabled(false);
+    PrefixEditBtn->setVisible(false);
+    PrefixExpBtn->setVisible(false);
+    row->addWidget(PrefixEditBtn);
+    row->addWidget(PrefixExpBtn);
+    row->addStretch(1);
+
+    connect(InsertBtn, &QPushButton::clicked, this, [this] { Guarded([this] { InsertBtnClick(); }); });
+    connect(EditBtn, &QPushButton::clicked, this, [this] { Guarded([this] { EditBtnClick(); }); });
+    connect(DeleteBtn, &QPushButton::clicked, this, [this] { Guarded([this] { DeleteBtnClick(); }); });
+    connect(LacznBtn, &QPushButton::clicked, this, [this] { Guarded([this] { LacznBtnClick(); }); });
+    connect(EdStacja, &TButtonEdit::OnButtonClick, this, [this] { Guarded([this] { FindByCall(); }); });
+    connect(EdStacja, &QLineEdit::returnPressed, this, [this] { Guarded([this] { FindByCall(); }); });
+    connect(SzukajDataBtn, &QToolButton::clicked, this, [this] { Guarded([this] { FindByDate(); }); });
+    connect(EdData, &QDateEdit::editingFinished, this, [this] {
+        if (EdData->hasFocus())
+            Guarded([this] { FindByDate(); });
+    });
+    connect(EdSortOrder, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        SortOrder = uint8_t(index);
+        Guarded([this] { ReopenKeepingPosition(); });
+    });
+    return panel;
+}
+
+void TMainForm::BuildPages()
+{
+    PageControl = new QTabWidget(this);
+    LogiSource = new DataSource(&DM->Logi, this);
+    DbGrid = new TExDBGrid(PageControl);
+    DbGrid->setObjectName(QStringLiteral("DbGrid"));
+    SetUpGridColumns();
+    PageControl->addTab(DbGrid, QStringLiteral("&Tabela"));
+    RecordView = new TRecordView(LogiSource, PageControl);
+    PageControl->addTab(RecordView, QStringLiteral("&Formularz"));
+}
+
+void TMainForm::SetUpGridColumns()
+{
+    DbGrid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
+                       dgAlwaysShowSelection | dgConfirmDelete | dgCancelOnExit);
+    DbGrid->SetTitleButtons(true);
+    DbGrid->SetReadOnly(true);
+    std::vector<TColumn> columns;
+    for (int i = 0; i < MainGridColumnCount; ++i) {
+        TColumn c;
+        c.FieldName = QString::fromLatin1(GridColumns[i].field);
+        c.Title = QString::fromUtf8(GridColumns[i].title);
+        c.Width = MainGridDefaultWidths[i];
+        if (i >= 9) {
+            c.Alignment = Qt::AlignCenter;
+            c.CheckMarkFont = true;
+        }
+        columns.push_back(c);
+    }
+    DbGrid->SetColumns(columns);
+    DbGrid->SetDataSource(LogiSource);
+    DbGrid->horizontalHeader()->setSectionsMovable(false);
+    DbGrid->OnTitleClick = [this](TExDBGrid &, int column) { Guarded([this, column] { GridTitleClick(column); }); };
+    DbGrid->OnGetBtnParams = [this](TExDBGrid &, Field *field, TGridFont &, QColor &, TSortMarker &marker, bool) {
+        marker = SortMarkerFor(field);
+    };
+    DbGrid->OnKeyPress = [this](TExDBGrid &, QChar &key) {
+        if (key.isPrint() && !key.isSpace()) {
+            const QChar letter = key;
+            Guarded([this, letter] { FindByFirstLetter(letter); });
+        }
+    };
+    DbGrid->OnDblClick = [this](TExDBGrid &) {
+        if (EditBtn->isEnabled())
+            Guarded([this] { EditBtnClick(); });
+    };
+    connect(&DM->Logi, &DataSet::scrolled, this, [this] { LogiDataChange(); });
+    connect(&DM->Logi, &DataSet::dataSetChanged, this, [this] { LogiDataChange(); });
+}
+
+void TMainForm::LogiDataChange()
+{
+    Guarded([this] {
+        ShowLastQso();
+        RefreshNavigator();
+    });
+}
+
+void TMainForm::BuildStatusBar()
+{
+    const std::array<int, 5> widths = {140, 360, 80, 80, 50};
+    for (int i = 0; i < 5; ++i) {
+        StatusPanels[i] = new QLabel(this);
+        StatusPanels[i]->setFixedWidth(widths[i]);
+        StatusPanels[i]->setFrameShape(QFrame::Panel);
+        StatusPanels[i]->setFrameShadow(QFrame::Sunken);
+        statusBar()->addWidget(StatusPanels[i]);
+    }
+}
+
+QString TMainForm::PanelText(int panel) const
+{
+    return StatusPanels[panel]->text();
+}
+
+bool TMainForm::event(QEvent *e)
+{
+    const bool result = QMainWindow::event(e);
+    if (e->type() == QEvent::Show)
+        shown_ = true;
+    if (e->type() == QEvent::WindowActivate)
+        Guarded([this] { FormActivate(); });
+    return result;
+}
+
+void TMainForm::closeEvent(QCloseEvent *e)
+{
+    SaveSettings();
+    settingsSaved_ = true;
+    e->accept();
+}
+

@@ -1,0 +1,125 @@
+#include "controls/SpeedButton.h"
+#include "controls/ExDBCtrl.h"
+#include "core/FDM.h"
+#include "support/UiFixture.h"
+#include "ui/FMainForm.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+DateTime fixedNow;
+DateTime FixedClock()
+{
+    return fixedNow;
+}
+
+using MainFormStatus = UiFixture;
+
+}
+
+TEST(ClockPanelTexts, SummerAndWinterTimeGiveTwoAndOneHourOffsets)
+{
+    const DateTime t = DateTime::fromDate(2024, 7, 1, 12, 30);
+    EXPECT_EQ(ClockPanelTexts(t, true).Local, QStringLiteral(" LOK: 12:30"));
+    EXPECT_EQ(ClockPanelTexts(t, true).Utc, QStringLiteral(" UTC: 10:30"));
+    EXPECT_EQ(ClockPanelTexts(t, false).Utc, QStringLiteral(" UTC: 11:30"));
+    const DateTime night = DateTime::fromDate(2024, 1, 1, 0, 30);
+    EXPECT_EQ(ClockPanelTexts(night, false).Utc, QStringLiteral(" UTC: 23:30"));
+    EXPECT_EQ(ClockPanelTexts(night, true).Utc, QStringLiteral(" UTC: 22:30"));
+}
+
+TEST_F(MainFormStatus, ClockFollowsTheTimeMode)
+{
+    fixedNow = DateTime::fromDate(2024, 7, 1, 12, 30, 15);
+    TMainForm &f = Main();
+    f.ClockSource = FixedClock;
+    f.TimerTimer();
+    EXPECT_EQ(f.PanelText(2), QStringLiteral(" LOK: 12:30"));
+    EXPECT_EQ(f.PanelText(3), QStringLiteral(" UTC: 10:30"));
+    f.CzasZimowyMnu->trigger();
+    EXPECT_EQ(f.PanelText(3), QStringLiteral(" UTC: 11:30"));
+    EXPECT_EQ(f.PanelText(4), QString());
+}
+
+TEST_F(MainFormStatus, AnEmptyLogDisablesTheButtonsThatNeedAQso)
+{
+    TMainForm &f = Main();
+    EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 0"));
+    EXPECT_EQ(f.PanelText(1), QString());
+    EXPECT_FALSE(f.EditBtn->isEnabled());
+    EXPECT_FALSE(f.DeleteBtn->isEnabled());
+    EXPECT_FALSE(f.PrintBtn->isEnabled());
+    EXPECT_FALSE(f.StatysBtn->isEnabled());
+    EXPECT_FALSE(f.LacznBtn->isEnabled());
+    EXPECT_FALSE(f.ExportAllMnu->isEnabled());
+    EXPECT_FALSE(f.ExportSelMnu->isEnabled());
+    EXPECT_FALSE(f.WydrukEtykMnu->isEnabled());
+    EXPECT_TRUE(f.InsertBtn->isEnabled());
+    // Nothing to delete or edit: the buttons' handlers do nothing either.
+    f.DeleteBtnClick();
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(MainFormStatus, CountAndLatestQsoWithTheCurrentStation)
+{
+    QsoRow a;
+    a.Data = DateTime::fromDate(2003, 7, 5, 10, 0);
+    a.Band = 9;
+    a.Stacja = "SP5ABC";
+    QsoRow b = a;
+    b.Data = DateTime::fromDate(2004, 1, 2, 3, 4);
+    b.Band = 5;
+    QsoRow c = a;
+    c.Stacja = "DL1AA";
+    c.Data = DateTime::fromDate(2003, 8, 1, 0, 0);
+    AddQsos({a, b, c});
+    TMainForm &f = Main();
+    EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 3"));
+    EXPECT_TRUE(f.EditBtn->isEnabled());
+    EXPECT_TRUE(f.LacznBtn->isEnabled());
+    DM->Logi.First();  // SP5ABC 2003: its latest QSO is the one of 2004
+    EXPECT_EQ(f.PanelText(1), QStringLiteral(" [SP5ABC] Ostatnia łączność: 2004-01-02 03:04:00 Pasmo: ") +
+                                  TPasmo::BandNameOf(5));
+    DM->Logi.Next();  // DL1AA
+    EXPECT_EQ(f.PanelText(1), QStringLiteral(" [DL1AA] Ostatnia łączność: 2003-08-01 00:00:00 Pasmo: ") +
+                                  TPasmo::BandNameOf(9));
+}
+
+TEST_F(MainFormStatus, DeleteAsksAndCommitsAtOnce)
+{
+    const std::vector<int> ids = AddQsos(SampleQsos(5));
+    TMainForm &f = Main();
+    DM->Logi.Locate("LogId", ids[2], 0);
+
+    ConfirmAnswer = false;
+    f.DeleteBtn->click();
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_TRUE(Boxes[0].confirm);
+    EXPECT_EQ(Boxes[0].text, QStringLiteral("Usunąć zaznaczoną łączność z wykazu?"));
+    EXPECT_EQ(DM->QsoCount(), 5);
+
+    ConfirmAnswer = true;
+    f.DeleteBtn->click();
+    EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 4"));
+    EXPECT_FALSE(DM->Logi.Locate("LogId", ids[2], 0));
+    // Durable before the next reopen: a rollback of the log's transaction keeps it deleted.
+    DM->trLogi.Rollback();
+    DM->ReopenLogiOrdered(SortOrder, 0);
+    EXPECT_EQ(DM->QsoCount(), 4);
+    EXPECT_FALSE(DM->Logi.Locate("LogId", ids[2], 0));
+}
+
+TEST_F(MainFormStatus, DeletingTheLastQsoDisablesTheButtons)
+{
+    AddQsos(SampleQsos(1));
+    TMainForm &f = Main();
+    EXPECT_TRUE(f.DeleteBtn->isEnabled());
+    f.DeleteBtn->click();
+    EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 0"));
+    EXPECT_FALSE(f.DeleteBtn->isEnabled());
+    EXPECT_FALSE(f.EditBtn->isEnabled());
+    EXPECT_EQ(f.PanelText(1), QString());
+}
