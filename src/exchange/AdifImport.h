@@ -20,7 +20,7 @@ struct AdifImportCounts {
 // warnings say how far the import got. No dialogs: the window shows them.
 class AdifImport {
 public:
-    static constexpr int BatchSize = 1000;
+    static constexpr int BatchSize = 10000;
     using Progress = std::function<void(const AdifImportCounts &)>;
 
     explicit AdifImport(TDM &dm) : dm_(dm) {}
