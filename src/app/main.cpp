@@ -1,7 +1,7 @@
 #include "core/FDM.h"
-#include "platform/gui/Messages.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <memory>
@@ -20,12 +20,8 @@ int main(int argc, char *argv[])
     MainForm = mainForm.get();
     LogFrm = new TLogFrm(mainForm.get());
 
-    if (!DM->OpenDatabase()) {
-        QString text = TDM::ConnectionFailureText(DM->Baza.DatabaseName());
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        Messages::ShowWarning(text);
+    if (!OpenLogOrWarn())
         return 1;
-    }
 
     mainForm->show();
     const int result = app.exec();

@@ -85,6 +85,24 @@ QImage SearchGlyph()
     return img;
 }
 
+// A printer for the print button.
+QImage PrinterGlyph()
+{
+    QImage img(20, 18, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setBrush(Qt::white);
+    p.drawRect(5, 1, 10, 6);                  // paper in
+    p.setBrush(QColor(0xa0, 0xa0, 0xa0));
+    p.drawRect(1, 6, 18, 7);                  // body
+    p.setBrush(Qt::white);
+    p.drawRect(4, 11, 12, 6);                 // paper out
+    p.drawLine(6, 13, 13, 13);
+    p.drawLine(6, 15, 11, 15);
+    return img;
+}
+
 QAction *Unavailable(QAction *a)
 {
     // Its window is not part of this build yet.
@@ -197,6 +215,7 @@ QWidget *TMainForm::BuildToolPanel()
     DeleteBtn = ToolButton(QStringLiteral("&Usuń"), QStringLiteral("Usunięcie bieżącej\nłączności"), panel);
     PrintBtn = new TExSpeedButton(panel);
     PrintBtn->SetCaption(QStringLiteral("Drukuj"));
+    PrintBtn->SetGlyph(PrinterGlyph());
     PrintBtn->setFixedSize(67, 44);
     PrintBtn->SetFlat(true);
     PrintBtn->SetSpacing(4);
@@ -204,7 +223,6 @@ QWidget *TMainForm::BuildToolPanel()
     PrintBtn->SetDropDownMenu(PrintMenu);
     StatysBtn = ToolButton(QStringLiteral("&Statystyka"), QString(), panel);
     StatysBtn->setEnabled(false);
-    StatysBtn->setVisible(false);
     LacznBtn = ToolButton(QStringLiteral("Łącz&ności"), QStringLiteral("Pokaż wszystkie łączności\nz bieżącą stacją"),
                           panel);
     for (QWidget *w : std::initializer_list<QWidget *>{InsertBtn, EditBtn, DeleteBtn, PrintBtn, StatysBtn, LacznBtn})
