@@ -1,10 +1,10 @@
-#include <QApplication>
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "support/UiFixture.h"
 #include "ui/FLaczStacjaFrm.h"
 #include "ui/FMainForm.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 

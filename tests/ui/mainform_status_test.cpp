@@ -1,5 +1,5 @@
-#include "controls/SpeedButton.h"
 #include "controls/ExDBCtrl.h"
+#include "controls/SpeedButton.h"
 #include "core/FDM.h"
 #include "support/UiFixture.h"
 #include "ui/FMainForm.h"
