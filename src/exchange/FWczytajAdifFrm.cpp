@@ -1,0 +1,172 @@
+#include "exchange/FWczytajAdifFrm.h"
+
+#include "controls/FileNameEdit.h"
+#include "core/FDM.h"
+#include "core/Globals.h"
+#include "exchange/AdifImport.h"
+#include "exchange/EditFileName.h"
+#include "platform/gui/BusyGuard.h"
+#include "platform/gui/Messages.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Wczytaj dane z pliku - format ADIF"));
+
+    auto *nameLbl = new QLabel(QStringLiteral("&Nazwa pliku do wczytania"), this);
+    EdNazwaPliku = new TFileNameEdit(this);
+    EdNazwaPliku->setObjectName("EdNazwaPliku");
+    EdNazwaPliku->SetFilter(QStringLiteral("Wszystkie pliki (*.*)|*.*"));
+    EdNazwaPliku->SetDialogTitle(QStringLiteral("Przeglądanie"));
+    EdNazwaPliku->setMinimumWidth(360);
+    nameLbl->setBuddy(EdNazwaPliku);
+
+    StatysLbl = new QLabel(QStringLiteral("0"), this);
+    StatysDopLbl = new QLabel(QStringLiteral("0"), this);
+    for (QLabel *l : {StatysLbl, StatysDopLbl}) {
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setMinimumWidth(80);
+    }
+    auto *counters = new QGridLayout;
+    counters->addWidget(new QLabel(QStringLiteral("Liczba przetworzonych pozycji"), this), 0, 0);
+    counters->addWidget(StatysLbl, 0, 1);
+    counters->addWidget(new QLabel(QStringLiteral("Liczba wczytanych pozycji"), this), 1, 0);
+    counters->addWidget(StatysDopLbl, 1, 1);
+    counters->setColumnStretch(2, 1);
+
+    WczytajBtn = new QPushButton(QStringLiteral("&Wczytaj"), this);
+    WczytajBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
+    connect(WczytajBtn, &QPushButton::clicked, this, &TWczytajAdifFrm::WczytajBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TWczytajAdifFrm::reject);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(WczytajBtn);
+    buttons->addWidget(CancelBtn);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(nameLbl);
+    layout->addWidget(EdNazwaPliku);
+    layout->addLayout(counters);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TWczytajAdifFrm::showEvent(QShowEvent *e) {
+    QDialog::showEvent(e);
+    FormActivate();
+}
+
+// While a run is going the window stays: the run still uses it.
+void TWczytajAdifFrm::reject() {
+    if (!running_)
+        QDialog::reject();
+}
+
+void TWczytajAdifFrm::closeEvent(QCloseEvent *e) {
+    if (running_)
+        e->ignore();
+    else
+        QDialog::closeEvent(e);
+}
+
+void TWczytajAdifFrm::FormActivate() {
+    ResetImportCounters();
+    WczytajBtn->setText(QStringLiteral("&Wczytaj"));
+    CancelBtn->setVisible(true);
+}
+
+void TWczytajAdifFrm::ResetImportCounters() {
+    StatysLbl->setText(QStringLiteral("0"));
+    StatysDopLbl->setText(QStringLiteral("0"));
+}
+
+void TWczytajAdifFrm::WczytajBtnClick() {
+    if (running_)
+        return;
+    if (!CancelBtn->isVisible()) {
+        accept();
+        return;
+    }
+    ImportAdif();
+}
+
+void TWczytajAdifFrm::ImportAdif() {
+    const QString name = EditFileName(*EdNazwaPliku);
+    if (name.isEmpty()) {
+        Messages::ShowWarning(QStringLiteral("Nazwa pliku do czytania musi być podana."));
+        return;
+    }
+    if (!QFileInfo(name).isFile()) {
+        Messages::ShowWarning(QStringLiteral("Brak pliku: ") + name);
+        return;
+    }
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages::ShowWarning(QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    running_ = true;
+    bool completed = false;
+    AdifImportCounts counts;
+    QStringList warnings;
+    {
+        BusyGuard busy({WczytajBtn, CancelBtn, EdNazwaPliku});
+        ResetImportCounters();
+        QCoreApplication::processEvents();
+        DM->Logi.DisableControls();
+        try {
+            AdifImport import(*DM);
+            QElapsedTimer shown;
+            shown.start();
+            completed = import.Run(bytes, [&](const AdifImportCounts &c) {
+                // Repaint a few times a second, not per record: a large file
+                // would spend more time drawing than reading.
+                if (shown.elapsed() >= 50) {
+                    StatysLbl->setText(QString::number(c.processed));
+                    StatysDopLbl->setText(QString::number(c.added));
+                    QCoreApplication::processEvents();
+                    shown.restart();
+                }
+            });
+            counts = import.Counts();
+            warnings = import.Warnings();
+        } catch (const std::exception &e) {
+            warnings << QString::fromUtf8(e.what());
+        }
+        StatysLbl->setText(QString::number(counts.processed));
+        StatysDopLbl->setText(QString::number(counts.added));
+        DM->Logi.EnableControls();
+    }
+    running_ = false;
+
+    // Whatever ended the run, the QSOs it added are in the log: show them.
+    if (counts.added > 0) {
+        try {
+            const int current =
+                DM->Logi.Active() && !DM->Logi.IsEmpty() ? int(DM->Logi.FieldByName("LOGID")->AsInteger()) : 0;
+            DM->ReopenLogiOrdered(SortOrder, current);
+        } catch (const std::exception &e) {
+            warnings << QString::fromUtf8(e.what());
+            completed = false;
+        }
+    }
+    for (const QString &w : warnings)
+        Messages::ShowWarning(w);
+    if (completed) {
+        CancelBtn->setVisible(false);
+        WczytajBtn->setText(QStringLiteral("&Zamknij"));
+    }
+}

@@ -1,0 +1,186 @@
+#include "controls/FileNameEdit.h"
+#include "exchange/FWczytajAdifFrm.h"
+#include "exchange/FZapiszOdDoAdifFrm.h"
+#include "support/LogDb.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+void WriteFile(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class AdifWindowsTest : public DataModuleTest {
+protected:
+    QTemporaryDir dir;
+};
+
+const QByteArray ThreeRecords = "ADIF from elsewhere\n<EOH>\n"
+                                "<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:5>SP5AB<EOR>\n"
+                                "<QSO_DATE:8>20200501<TIME_ON:4>1201<CALL:4>DL1A<EOR>\n"
+                                "<CALL:4>K1AB<EOR>\n";
+
+} // namespace
+
+TEST_F(AdifWindowsTest, ImportChecksTheNameFirst) {
+    TWczytajAdifFrm w;
+    w.show();
+    w.WczytajBtn->click();
+    const QString missing = dir.filePath("nie ma.adi");
+    w.EdNazwaPliku->setText(missing);
+    w.WczytajBtn->click();
+    EXPECT_EQ(warnings, QStringList({QString::fromUtf8("Nazwa pliku do czytania musi być podana."),
+                                     "Brak pliku: " + missing}));
+    EXPECT_EQ(w.WczytajBtn->text(), "&Wczytaj");
+    EXPECT_TRUE(w.CancelBtn->isVisible());
+}
+
+TEST_F(AdifWindowsTest, ImportRunsThenTheButtonCloses) {
+    AddQso("SP5AB", DateTime::fromDate(2020, 5, 1, 12, 0, 0));
+    const QString path = dir.filePath("z innego programu.adi");
+    WriteFile(path, ThreeRecords);
+    {
+        TWczytajAdifFrm w;
+        w.show();
+        w.EdNazwaPliku->setText('"' + path + '"');
+        w.WczytajBtn->click();
+        EXPECT_EQ(w.StatysLbl->text(), "3");
+        EXPECT_EQ(w.StatysDopLbl->text(), "1");
+        ASSERT_EQ(warnings.size(), 1); // the record without a date
+        EXPECT_TRUE(warnings[0].contains("QSO_DATE"));
+        EXPECT_EQ(w.WczytajBtn->text(), "&Zamknij");
+        EXPECT_FALSE(w.CancelBtn->isVisible());
+        // The log list shows the new QSO.
+        EXPECT_EQ(dm->Logi.RecordCount(), 2);
+        w.WczytajBtn->click();
+        EXPECT_EQ(w.result(), QDialog::Accepted);
+        EXPECT_FALSE(w.isVisible());
+    }
+    TWczytajAdifFrm again;
+    again.show();
+    EXPECT_EQ(again.WczytajBtn->text(), "&Wczytaj");
+    EXPECT_EQ(again.StatysLbl->text(), "0");
+    EXPECT_EQ(again.StatysDopLbl->text(), "0");
+}
+
+TEST_F(AdifWindowsTest, ImportOfDamagedFileStaysReadyWithCounters) {
+    const QString path = dir.filePath("damaged.adi");
+    WriteFile(path, "<QSO_DATE:8>20200501<CALL:3>K1A<EOR><QSO_DATE:8>20200502<CALL:Q>K1B<EOR>");
+    TWczytajAdifFrm w;
+    w.show();
+    w.EdNazwaPliku->setText(path);
+    w.WczytajBtn->click();
+    EXPECT_EQ(w.StatysLbl->text(), "1");
+    EXPECT_EQ(w.StatysDopLbl->text(), "1");
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains("CALL:Q"));
+    EXPECT_EQ(w.WczytajBtn->text(), "&Wczytaj");
+    EXPECT_TRUE(w.CancelBtn->isVisible());
+    EXPECT_EQ(dm->QsoCount(), 1);
+}
+
+TEST_F(AdifWindowsTest, NoSecondRunAndNoClosingWhileRunning) {
+    const QString path = dir.filePath("log.adi");
+    WriteFile(path, ThreeRecords);
+    TWczytajAdifFrm w;
+    w.show();
+    w.EdNazwaPliku->setText(path);
+    bool sawRunning = false, buttonEnabled = true, stillVisible = false;
+    QTimer::singleShot(0, &w, [&] {
+        sawRunning = w.Running();
+        buttonEnabled = w.WczytajBtn->isEnabled();
+        w.WczytajBtn->click();
+        w.reject();
+        stillVisible = w.isVisible();
+    });
+    w.WczytajBtn->click();
+    EXPECT_TRUE(sawRunning);
+    EXPECT_FALSE(buttonEnabled);
+    EXPECT_TRUE(stillVisible);
+    EXPECT_EQ(w.StatysLbl->text(), "3");
+    EXPECT_EQ(dm->QsoCount(), 2);
+    EXPECT_TRUE(w.WczytajBtn->isEnabled());
+}
+
+TEST_F(AdifWindowsTest, ExportWarningsInOrder) {
+    TZapiszAdifFrm w;
+    w.show();
+    w.ZapiszBtn->click();
+    const QString existing = dir.filePath("jest.adi");
+    WriteFile(existing, "old");
+    w.EdNazwaPliku->setText(existing);
+    w.ZapiszBtn->click();
+    const QString fresh = dir.filePath("nowy.adi");
+    w.EdNazwaPliku->setText(fresh);
+    w.ZapiszBtn->click(); // the log is empty
+    EXPECT_EQ(warnings, QStringList({QString::fromUtf8("Nazwa pliku musi być podana."),
+                                     QString::fromUtf8("Plik już istnieje: ") + existing,
+                                     "Brak pozycji do eksportu. "}));
+    EXPECT_FALSE(QFile::exists(fresh));
+    QFile old(existing);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old");
+    EXPECT_EQ(w.ZapiszBtn->text(), "&Zapisz");
+}
+
+TEST_F(AdifWindowsTest, ExportWritesTheWholeLogUnderANameWithBlanks) {
+    AddQso("SP5AB", DateTime::fromDate(2020, 5, 1, 12, 0, 0));
+    AddQso("DL1A", DateTime::fromDate(2021, 5, 1, 12, 0, 0));
+    TZapiszAdifFrm w;
+    w.show();
+    const QString path = dir.filePath("mój log 2021.adi");
+    w.EdNazwaPliku->setText(path);
+    w.ZapiszBtn->click();
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(w.StatysLbl->text(), "2");
+    EXPECT_EQ(w.ZapiszBtn->text(), "&Zamknij");
+    EXPECT_FALSE(w.AnulujBtn->isVisible());
+    w.ZapiszBtn->click();
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+TEST_F(AdifWindowsTest, RangeWindowPresetsAndRangeCheck) {
+    const QDate today = QDate::currentDate();
+    AddQso("SP5AB", DateTime::fromQDate(today).addSecs(3600));
+    AddQso("DL1A", DateTime::fromQDate(today.addYears(-2)));
+    TZapiszOdDoAdifFrm w;
+    w.show();
+    ASSERT_EQ(w.EdOkres->count(), 5);
+    EXPECT_EQ(w.EdOkres->currentIndex(), 0);
+    EXPECT_EQ(w.EdOdDnia->date(), QDate(today.year(), today.month(), 1));
+    EXPECT_EQ(w.EdDoDnia->date(), QDate(today.year(), today.month(), today.daysInMonth()));
+    w.EdOkres->setCurrentIndex(3);
+    EXPECT_EQ(w.EdOdDnia->date(), QDate(today.year() - 1, 1, 1));
+    EXPECT_EQ(w.EdDoDnia->date(), QDate(today.year() - 1, 12, 31));
+
+    // The blank item keeps the days picked by hand.
+    w.EdOkres->setCurrentIndex(4);
+    w.EdOdDnia->setDate(today);
+    w.EdDoDnia->setDate(today.addDays(-1));
+    EXPECT_EQ(w.EdOdDnia->date(), today);
+    const QString path = dir.filePath("dzis.adi");
+    w.EdNazwaPliku->setText(path);
+    w.ZapiszBtn->click();
+    EXPECT_EQ(warnings, QStringList({QString::fromUtf8("Błędny zakres dat.")}));
+    EXPECT_FALSE(QFile::exists(path));
+
+    w.EdDoDnia->setDate(today);
+    w.ZapiszBtn->click();
+    EXPECT_EQ(warnings.size(), 1);
+    EXPECT_EQ(w.StatysLbl->text(), "1");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_TRUE(bytes.contains("SP5AB"));
+    EXPECT_FALSE(bytes.contains("DL1A"));
+}
