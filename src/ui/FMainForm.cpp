@@ -5,6 +5,9 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
+#include "exchange/FWczytajAdifFrm.h"
+#include "exchange/FZapiszAdifFrm.h"
+#include "exchange/FZapiszOdDoAdifFrm.h"
 #include "platform/db/DataSource.h"
 #include "platform/gui/Messages.h"
 #include "ui/RecordView.h"
@@ -155,10 +158,10 @@ void TMainForm::BuildMenus()
 {
     QMenuBar *bar = menuBar();
     QMenu *system = bar->addMenu(QStringLiteral("S&ystem"));
-    ExportAllMnu = Unavailable(system->addAction(QStringLiteral("&Eksport wszystkich łączności")));
-    ExportSelMnu = Unavailable(system->addAction(QStringLiteral("Eksport &wybranych łączności")));
+    ExportAllMnu = system->addAction(QStringLiteral("&Eksport wszystkich łączności"));
+    ExportSelMnu = system->addAction(QStringLiteral("Eksport &wybranych łączności"));
     system->addSeparator();
-    ImportMnu = Unavailable(system->addAction(QStringLiteral("&Import łączności")));
+    ImportMnu = system->addAction(QStringLiteral("&Import łączności"));
     system->addSeparator();
     DaneStacjiMnu = Unavailable(system->addAction(QStringLiteral("&Dane stacji")));
     system->addSeparator();
@@ -168,6 +171,19 @@ void TMainForm::BuildMenus()
     system->addSeparator();
     Zakocz1 = system->addAction(QStringLiteral("&Zakończ"));
     connect(Zakocz1, &QAction::triggered, this, &QWidget::close);
+    connect(ImportMnu, &QAction::triggered, this, [this] { Guarded([this] { ImportMnuClick(); }); });
+    connect(ExportAllMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TZapiszAdifFrm frm(this);
+            frm.exec();
+        });
+    });
+    connect(ExportSelMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TZapiszOdDoAdifFrm frm(this);
+            frm.exec();
+        });
+    });
 
     DataMnu = Unavailable(bar->addAction(QStringLiteral("D&ata")));
 

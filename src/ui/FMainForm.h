@@ -69,6 +69,7 @@ public:
     void EditBtnClick();
     void DeleteBtnClick();
     void LacznBtnClick();
+    void ImportMnuClick();
     void GridTitleClick(int column);
     void SetSummerTime(bool summer);
     QString PanelText(int panel) const;

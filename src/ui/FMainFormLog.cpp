@@ -5,6 +5,7 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
+#include "exchange/FWczytajAdifFrm.h"
 #include "platform/gui/BusyGuard.h"
 #include "platform/gui/Messages.h"
 #include "ui/FLaczStacjaFrm.h"
@@ -62,10 +63,10 @@ void TMainForm::RefreshButtons()
     for (QPushButton *b : {EditBtn, DeleteBtn, LacznBtn})
         b->setEnabled(any);
     PrintBtn->setEnabled(any);
-    // The statistics, export and label windows are not part of this build yet.
+    ExportAllMnu->setEnabled(any);
+    ExportSelMnu->setEnabled(any);
+    // The statistics and label windows are not part of this build yet.
     StatysBtn->setEnabled(false);
-    ExportAllMnu->setEnabled(false);
-    ExportSelMnu->setEnabled(false);
     WydrukEtykMnu->setEnabled(false);
     RefreshNavigator();
 }
@@ -218,6 +219,15 @@ void TMainForm::DeleteBtnClick()
     if (!Messages::AskConfirm(QStringLiteral("Usunąć zaznaczoną łączność z wykazu?")))
         return;
     logi.Delete();
+    RefreshButtons();
+    ShowQsoCount();
+}
+
+void TMainForm::ImportMnuClick()
+{
+    // The import window reopens the log itself when it has added QSOs.
+    TWczytajAdifFrm frm(this);
+    frm.exec();
     RefreshButtons();
     ShowQsoCount();
 }

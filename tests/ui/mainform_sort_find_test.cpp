@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QTest>
 
 namespace {
@@ -151,4 +152,20 @@ TEST_F(MainFormSortFind, FindByDayStopsAtTheFirstQsoOfThatDayInTheCurrentOrder)
     f.FindByDate();
     EXPECT_EQ(CurrentLogId(), ids[10]);
     EXPECT_FALSE(DM->Logi.ControlsDisabled());
+}
+
+TEST_F(MainFormSortFind, ClickingATitleWithTheMouseSortsByItsColumn)
+{
+    TMainForm &f = Main();
+    f.resize(1000, 500);
+    f.show();
+    QTest::qWait(50);
+    QHeaderView *header = f.DbGrid->horizontalHeader();
+    const int section = f.DbGrid->ModelColumnOf(7);  // MIASTO
+    const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(SortOrder, 8);
+    EXPECT_EQ(f.EdSortOrder->currentText(), QStringLiteral("Miejscowość"));
+    EXPECT_EQ(f.SortMarkerFor(f.DbGrid->ColumnField(7)), smUp);
 }
