@@ -5,7 +5,15 @@
 
 bool OpenLogOrWarn()
 {
-    if (DM->OpenDatabase())
+    bool connected = false;
+    try {
+        connected = DM->OpenDatabase();
+    } catch (const std::exception &e) {
+        // Connected, but the file could not be brought up to date: say why and end.
+        Messages::ShowWarning(QString::fromUtf8(e.what()));
+        return false;
+    }
+    if (connected)
         return true;
     // The text separates its lines with bare carriage returns; a Linux box needs line feeds.
     QString text = TDM::ConnectionFailureText(DM->Baza.DatabaseName());

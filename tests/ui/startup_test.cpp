@@ -1,4 +1,5 @@
 #include "core/FDM.h"
+#include "platform/db/FbDatabase.h"
 #include "platform/gui/Messages.h"
 #include "support/UiFixture.h"
 #include "ui/Startup.h"
@@ -33,4 +34,32 @@ TEST(Startup, AMissingDatabaseGivesTheConnectionWarningWithThePathTwice)
     EXPECT_TRUE(lines[4].startsWith(QStringLiteral("   (Należy")));
     EXPECT_EQ(lines[6], QStringLiteral("2. Brak pliku bazy: ") + path);
     EXPECT_FALSE(shown[0].contains('\r'));
+}
+
+TEST(Startup, AFileThatCannotBeUpgradedIsReportedNotThrown)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Log.dat"));
+    {
+        FbDatabase db;  // a database without the program's tables
+        db.Create(path);
+        db.Close();
+    }
+    qputenv("QUARN_DATABASE", path.toUtf8());
+    std::vector<QString> shown;
+    Messages::setHandler([&](Messages::Kind, const QString &, const QString &text) {
+        shown.push_back(text);
+        return true;
+    });
+    {
+        TDM dm;
+        DM = &dm;
+        EXPECT_FALSE(OpenLogOrWarn());
+        DM = nullptr;
+    }
+    Messages::setHandler({});
+    qunsetenv("QUARN_DATABASE");
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_FALSE(shown[0].isEmpty());
+    EXPECT_FALSE(shown[0].startsWith(QStringLiteral("Nie udało się połączyć")));
 }
