@@ -84,7 +84,9 @@ QString Render(const QString &section, double absValue, bool minus, const Format
     if (p.thousands && fs.ThousandSeparator != QChar())
         for (qsizetype i = intPart.size() - 3; i > 0; i -= 3)
             intPart.insert(i, fs.ThousandSeparator);
-    const bool nonZero = (intPart + frac).contains(QRegularExpression(QStringLiteral("[1-9]")));
+    bool nonZero = false;
+    for (QChar c : intPart + frac)
+        nonZero = nonZero || (c >= u'1' && c <= u'9');
 
     QString out = minus && nonZero ? QStringLiteral("-") : QString();
     bool intDone = false, point = false, fracDone = false;

@@ -227,7 +227,9 @@ void TCustomNumberEdit::DataChanged()
     QString format = QStringLiteral("0");
     if (decimalPlaces_ > 0)
         format += u'.' + QString(decimalPlaces_, u'#');
+    dataChanging_ = true;
     setText(value_ == 0 && zeroEmpty_ ? QString() : FormatFloat(format, value_));
+    dataChanging_ = false;
 }
 
 QString TCustomNumberEdit::FormatDisplayText(double value) const
@@ -328,6 +330,12 @@ void TCustomNumberEdit::Change()
         return;
     if (formatOnEditing_ && hasFocus())
         Reformat();
+    // Text set from outside while unfocused is what the display must show.
+    double v = 0;
+    if (!hasFocus() && !dataChanging_ && TextToFloat(Normalise(text()), v)) {
+        value_ = CheckValue(v, false);
+        update();
+    }
     TCustomButtonEdit::Change();
 }
 

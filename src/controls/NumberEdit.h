@@ -86,6 +86,7 @@ private:
     bool zeroEmpty_ = true;
     bool formatOnEditing_ = false;
     bool formatting_ = false;
+    bool dataChanging_ = false;
     Qt::Alignment alignment_ = Qt::AlignRight;
 };
 

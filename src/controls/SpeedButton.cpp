@@ -172,8 +172,6 @@ TExButtonGlyph::Placement TExButtonGlyph::CalcLayout(const QRect &client, const 
 TExSpeedButton::TExSpeedButton(QWidget *parent) : QWidget(parent)
 {
     resize(25, 25);
-    setMouseTracking(false);
-    setAttribute(Qt::WA_Hover, false);
     connect(&repeatTimer_, &QTimer::timeout, this, &TExSpeedButton::RepeatTick);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -138,4 +139,53 @@ TEST(ButtonEdit, EnterReachesTheDialogsDefaultButton)
     QTest::keyClick(ed, Qt::Key_Return);
     EXPECT_EQ(okClicks.count(), 1);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+namespace {
+// A descendant with a drop-down window, to drive the drop-down hooks.
+class PopupEdit : public TButtonEdit {
+public:
+    explicit PopupEdit(QWidget *parent) : TButtonEdit(parent)
+    {
+        list.setWindowFlags(Qt::ToolTip);
+        SetPopup(&list);
+    }
+    QLabel list;
+
+protected:
+    void SetPopupValue(const QVariant &value) override { list.setText(value.toString()); }
+    QVariant GetPopupValue() const override { return list.text(); }
+};
+} // namespace
+
+TEST(ButtonEdit, DropDownWindowOpensAndAccepts)
+{
+    QWidget form;
+    auto *ed = new PopupEdit(&form);
+    ed->resize(120, 24);
+    form.show();
+    ed->setFocus();
+    QTest::keyClicks(ed, "abc");
+    QTest::mouseClick(ed->Button(), Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(ed->PopupVisible());
+    EXPECT_EQ(ed->list.text(), "abc");
+    EXPECT_TRUE(ed->isReadOnly());
+    ed->list.setText("XYZ");
+    QTest::keyClick(ed, Qt::Key_Return);
+    EXPECT_FALSE(ed->PopupVisible());
+    EXPECT_EQ(ed->text(), "XYZ");
+    EXPECT_FALSE(ed->isReadOnly());
+
+    QTest::keyClick(ed, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(ed->PopupVisible());
+    ed->list.setText("QQQ");
+    QTest::keyClick(ed, Qt::Key_Escape);
+    EXPECT_EQ(ed->text(), "XYZ");
+
+    // A press on the button closes an open window, and its click does not reopen it.
+    QTest::keyClick(ed, Qt::Key_Down, Qt::AltModifier);
+    ed->list.setText("SP5");
+    QTest::mouseClick(ed->Button(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(ed->PopupVisible());
+    EXPECT_EQ(ed->text(), "SP5");
 }

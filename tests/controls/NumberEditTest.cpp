@@ -233,3 +233,14 @@ TEST_F(NumberEditTest, GroupSeparatorsWhileEditing)
     EXPECT_EQ(changes.count(), 7);
     EXPECT_DOUBLE_EQ(ed->Value(), 1234567);
 }
+
+TEST_F(NumberEditTest, TextSetWhileUnfocusedIsDisplayed)
+{
+    auto *ed = Edit();
+    ed->SetMaxValue(75);
+    ed->setText("12,5");
+    EXPECT_EQ(ed->DisplayText(), "12,5");
+    ed->setText("80");
+    EXPECT_EQ(ed->DisplayText(), "75");
+    EXPECT_EQ(beeps, 0);
+}

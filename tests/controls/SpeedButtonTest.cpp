@@ -190,3 +190,26 @@ TEST(SpeedButton, ClickOnButtonClosesItsMenuWithoutReopening)
     EXPECT_EQ(shows.count(), 1);
     EXPECT_FALSE(menu.isVisible());
 }
+
+TEST(SpeedButton, AcceleratorAndDoubleClick)
+{
+    QWidget parent;
+    auto *b = new TExSpeedButton(&parent);
+    b->SetCaption("&Dodaj");
+    b->SetGroupIndex(2);
+    QSignalSpy clicks(b, &TExSpeedButton::OnClick);
+    QSignalSpy doubles(b, &TExSpeedButton::OnDblClick);
+    parent.show();
+    parent.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&parent));
+    QTest::keyClick(&parent, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    b->setEnabled(false);
+    QTest::keyClick(&parent, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(clicks.count(), 1);
+    b->setEnabled(true);
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+    ASSERT_TRUE(b->Down());
+    QTest::mouseDClick(b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(doubles.count(), 1);
+}
