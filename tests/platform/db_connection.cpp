@@ -151,6 +151,9 @@ TEST_F(DbConnection, CommitAndRollbackCloseBoundDatasetsRetainingDoesNot)
     q1.Open();
     EXPECT_EQ(q1.FieldByName(QStringLiteral("NAME"))->AsString(), QStringLiteral("A"));
     EXPECT_THROW(other.Commit(), DbError);
+    // Opening a dataset starts its idle transaction.
+    q3.Open();
+    EXPECT_TRUE(other.Active());
 }
 
 TEST_F(DbConnection, DestroyingAnActiveTransactionRollsBack)

@@ -394,3 +394,20 @@ TEST_F(DbQuery, TableWithoutKeyFindsRowsByAllValuesIncludingNulls)
     EXPECT_EQ(t.RecordCount(), 1);
     EXPECT_EQ(t.FieldByName(QStringLiteral("B"))->AsString(), QStringLiteral("y"));
 }
+
+TEST_F(DbQuery, RefreshRecordRereadsTheCurrentRow)
+{
+    Fill(2);
+    SetUpdates();
+    upd.SetRefreshSQL({QStringLiteral("select ID, NAME from V"), QStringLiteral("where ID = :ID")});
+    q.SetSQL(QStringLiteral("select ID, NAME, CODE from V order by ID"));
+    q.Open();
+    q.Next();
+    FbStatement change(&db.Db(), &tr);
+    change.SetSQL(QStringLiteral("update V set NAME = 'ZMIENIONE' where ID = 2"));
+    change.ExecQuery();
+    EXPECT_EQ(q.FieldByName(QStringLiteral("NAME"))->AsString(), QStringLiteral("N2"));
+    q.RefreshRecord();
+    EXPECT_EQ(q.FieldByName(QStringLiteral("NAME"))->AsString(), QStringLiteral("ZMIENIONE"));
+    EXPECT_EQ(q.RecNo(), 2);
+}

@@ -78,6 +78,15 @@ void DataSet::DataEvent()
         emit dataSetChanged();
 }
 
+void DataSet::RowChanged(int row)
+{
+    calcRow_ = -2;
+    if (disableCount_ > 0)
+        pendingChange_ = true;
+    else
+        emit recordChanged(row);
+}
+
 void DataSet::DisableControls()
 {
     ++disableCount_;

@@ -146,6 +146,7 @@ protected:
     void SetFetchedAll() { fetchedAll_ = true; }
     bool FetchedAll() const { return fetchedAll_; }
     void DataEvent();      // tell views everything changed (unless controls are disabled)
+    void RowChanged(int row);  // tell views one stored row changed
     void SetState(DataSetState s);
     void CheckActive() const;
     void CheckEditing() const;  // throws NotEditingText outside edit and insert

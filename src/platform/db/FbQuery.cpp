@@ -76,8 +76,16 @@ void FbQuery::SetSelectText(const QString &text)
     parsed_ = params_.Parse(text);
 }
 
+void FbQuery::StartTransactionIfNeeded()
+{
+    // Like the datasets the program was written against: opening starts an idle transaction.
+    if (tr_ && !tr_->Active() && Database() && Database()->Connected())
+        tr_->StartTransaction();
+}
+
 void FbQuery::Prepare()
 {
+    StartTransactionIfNeeded();
     if (!stmt_.Prepared())
         stmt_.Prepare(Database(), tr_, parsed_);
 }
@@ -107,6 +115,7 @@ void FbQuery::ExecSQL()
 
 void FbQuery::InternalOpen()
 {
+    StartTransactionIfNeeded();
     if (!tr_ || !tr_->Active())
         throw DbError(QStringLiteral("Transaction is not active"));
     Prepare();
@@ -143,4 +152,24 @@ void FbQuery::InternalDelete()
     if (!update_)
         throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
     update_->Apply(FbUpdateSql::Delete, *this);
+}
+
+void FbQuery::RefreshRecord()
+{
+    CheckBrowseMode();
+    if (!update_ || CurrentIndex() < 0)
+        return;
+    std::vector<FieldValue> fresh;
+    std::vector<QString> names;
+    if (!update_->Fetch(*this, fresh, names))
+        return;
+    std::vector<FieldValue> values;
+    Store().ReadAll(CurrentIndex(), values);
+    for (size_t i = 0; i < names.size() && i < fresh.size(); ++i) {
+        Field *f = FindField(names[i]);
+        if (f && !f->Calculated() && f->Index() >= 0 && f->Index() < int(values.size()))
+            values[f->Index()] = f->Coerce(fresh[i]);
+    }
+    Store().Replace(CurrentIndex(), values);
+    RowChanged(CurrentIndex());
 }

@@ -36,6 +36,9 @@ public:
     bool Prepared() const { return stmt_.Prepared(); }
     void ExecSQL();  // a statement without result rows
 
+    // Reads the current row again through the update object's refresh statement.
+    void RefreshRecord();
+
     void SetUpdateObject(FbUpdateSql *update) { update_ = update; }
     FbUpdateSql *UpdateObject() const { return update_; }
 
@@ -50,6 +53,7 @@ protected:
     void TransactionGone() override;
     // Replaces the SQL while opening (no close), keeping a prepared statement for the same text.
     void SetSelectText(const QString &text);
+    void StartTransactionIfNeeded();
 
 private:
     void BindParams();

@@ -41,6 +41,7 @@ void FbTable::InternalOpen()
 {
     if (table_.isEmpty())
         throw DbError(QStringLiteral("Table name missing"));
+    StartTransactionIfNeeded();
     if (!Transaction() || !Transaction()->Active())
         throw DbError(QStringLiteral("Transaction is not active"));
     QStringList order;

@@ -62,3 +62,15 @@ void FbUpdateSql::Apply(Kind kind, FbQuery &dataSet)
     }
     s.sql.Execute(dataSet.Transaction());
 }
+
+bool FbUpdateSql::Fetch(FbQuery &dataSet, std::vector<FieldValue> &row, std::vector<QString> &names)
+{
+    Apply(Refresh, dataSet);
+    FbSql &sql = stmts_[Refresh].sql;
+    const bool found = sql.Fetch(row);
+    sql.CloseCursor();
+    names.clear();
+    for (const FbColumn &c : sql.Columns())
+        names.push_back(c.name);
+    return found;
+}

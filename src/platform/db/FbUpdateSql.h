@@ -23,6 +23,8 @@ public:
 
     // Runs one statement with the values of the dataset's current (edited) row.
     void Apply(Kind kind, FbQuery &dataSet);
+    // Runs the refresh statement for the current row; its first result row and column names.
+    bool Fetch(FbQuery &dataSet, std::vector<FieldValue> &row, std::vector<QString> &names);
     void Unprepare();
 
 private:
