@@ -2,6 +2,7 @@
 #include "controls/ExSpin.h"
 #include "controls/NumFormat.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -189,12 +190,15 @@ TEST_F(ExSpinTest, HeldButtonRepeats)
 {
     auto *ed = Spin(0, 100);
     TExSpinButton *b = ed->SpinButton();
+    QElapsedTimer clock;
+    QList<qint64> at;
+    QObject::connect(ed, &TExSpinEdit::OnTopClick, [&] { at.append(clock.elapsed()); });
+    clock.start();
     QTest::mousePress(b, Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(ed->Value(), 1);
-    QTest::qWait(300);
-    EXPECT_EQ(ed->Value(), 1); // the first repeat waits 400 ms
-    QTest::qWait(350);
-    EXPECT_GE(ed->Value(), 3);
+    ASSERT_EQ(at.size(), 1); // the press itself steps at once
+    QTRY_VERIFY_WITH_TIMEOUT(at.size() >= 3, 5000);
+    EXPECT_GE(at[1] - at[0], 380); // first repeat after 400 ms
+    EXPECT_GE(at[2] - at[1], 95);  // then every 100 ms
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(2, 2));
     const double held = ed->Value();
     QTest::qWait(200);
