@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/db/DataSet.h"
+
 #include <QObject>
 #include <QPointer>
-
-class DataSet;
 
 // Links a dataset to the views that show it; a view follows whichever dataset
 // the source holds at the moment.

@@ -4,7 +4,7 @@
 #include "platform/db/FbTransaction.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
 #include <ibase.h>
 
 namespace {
