@@ -166,6 +166,11 @@ TEST(FileNameEdit, RealDialogAcceptsAChosenFile)
         QMetaObject::invokeMethod(dialog, "accept");
     });
     poll.start(20);
+    // Should the dialog never be seen, close whatever is modal: a failure, never a hang.
+    QTimer::singleShot(10000, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
     ed.EditButtonClick();
     EXPECT_EQ(title, "Zapisz");
     EXPECT_EQ(filters, QStringList({"Pliki ADIF (*.adi)", "Wszystkie pliki (*)"}));
