@@ -448,8 +448,8 @@ void TExDBGrid::keyPressEvent(QKeyEvent *event)
         case Qt::Key_Up:
         case Qt::Key_PageUp: {
             const int top = rowAt(0);
-            if (top >= 0)
-                MoveDataSet(top - ds->CurrentIndex());
+            if (top >= 0 && currentIndex().isValid())
+                MoveDataSet(top - currentIndex().row());
             return event->accept();
         }
         case Qt::Key_Down:
@@ -457,7 +457,8 @@ void TExDBGrid::keyPressEvent(QKeyEvent *event)
             int bottom = rowAt(viewport()->height() - 1);
             if (bottom < 0)
                 bottom = model_->rowCount() - 1;
-            MoveDataSet(bottom - ds->CurrentIndex());
+            if (currentIndex().isValid())
+                MoveDataSet(bottom - currentIndex().row());
             return event->accept();
         }
         default: break;

@@ -272,7 +272,7 @@ void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int log
     const TExDBGrid &g = *grid_;
     DataSet *ds = g.dataSet();
     if (g.LinkActive()) {
-        const bool current = logical == ds->CurrentIndex();
+        const bool current = !ds->IsEmpty() && logical == g.currentIndex().row();
         const bool selected = g.multiSelect_ && current && g.IsRowSelected(ds->GetBookmark());
         if (current && ds->State() == DataSetState::Edit) {
             painter->setPen(palette().color(QPalette::ButtonText));

@@ -33,6 +33,27 @@ TEST_F(GridTest, ArrowAndPagingKeysMoveTheDataSetAndTheViewFollows)
     EXPECT_EQ(table.RecNo(), 1) << "Home goes to the first record in a row-select grid";
 }
 
+TEST_F(GridTest, CtrlUpAndDownGoToTheEdgesOfThePage)
+{
+    QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(table.RecNo(), 5);
+    QTest::keyClick(grid.get(), Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(table.RecNo(), 1);
+}
+
+TEST_F(GridTest, KeysWalkOnlyTheRowsAFilterLetsThrough)
+{
+    table.OnFilterRecord = [](DataSet &ds, bool &accept) { accept = ds.FieldByName("QSL_Odb")->AsString() == "T"; };
+    table.SetFiltered(true);
+    EXPECT_EQ(grid->model()->rowCount(), 3);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(Call(), "KA1XYZ");
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(Call(), "SP9KRK");
+    EXPECT_EQ(grid->currentIndex().row(), 2);
+}
+
 TEST_F(GridTest, DownOnTheLastRowDoesNotAppend)
 {
     table.Last();
