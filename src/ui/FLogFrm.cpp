@@ -368,6 +368,11 @@ void TLogFrm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+void TLogFrm::reject()
+{
+    done(mrCancel);
+}
+
 void TLogFrm::done(int result)
 {
     AttachStacjaHandler(false);

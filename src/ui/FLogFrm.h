@@ -80,6 +80,9 @@ public:
     void EdStacjaExit();
     void EdEmisjaExit();
 
+    // Cancelling ends with modal result 2, as the caller expects.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;

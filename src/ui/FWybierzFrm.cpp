@@ -139,6 +139,11 @@ TWybierzFrm::~TWybierzFrm()
         tr_->Commit();
 }
 
+void TWybierzFrm::reject()
+{
+    done(mrCancel);
+}
+
 DataSet &TWybierzFrm::Table()
 {
     return *table_;

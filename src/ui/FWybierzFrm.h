@@ -39,6 +39,9 @@ public:
     QPushButton *WybierzBtn = nullptr;
     QPushButton *AnulujBtn = nullptr;
 
+    // Cancelling ends with modal result 2, as the caller expects.
+    void reject() override;
+
     DataSet &Table();
     // Runs the search-box rule for a text, as typing it does.
     void Search(const QString &text);

@@ -1,0 +1,119 @@
+#include "logfrm_fixture.h"
+
+#include "core/Globals.h"
+#include "core/Log.h"
+#include "platform/gui/Messages.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+
+namespace {
+
+QsoRow StoredQso()
+{
+    QsoRow r;
+    r.Data = DateTime::fromDate(2023, 5, 6, 7, 8, 9).addTicks(1234);
+    r.Band = 3;
+    r.Stacja = QStringLiteral("SP9LOD");
+    r.Emisja = QStringLiteral("CW");
+    r.RaportNad = QStringLiteral("599");
+    r.RaportOdb = QStringLiteral("579");
+    r.Imie = QStringLiteral("Żaneta");
+    r.Miasto = QStringLiteral("Łódź");
+    r.Lokator = QStringLiteral("JO91");
+    r.QslWys = QStringLiteral("T");
+    r.Kontynent = QStringLiteral("EU");
+    r.Itu = 28;
+    r.Cq = 15;
+    r.Domena = QStringLiteral("E-LD");
+    r.Wyspa = QStringLiteral("EU-024");
+    r.Notatki = QStringLiteral("zawody");
+    return r;
+}
+
+}
+
+TEST_F(LogFrmTest, EditShowsTheStoredQso)
+{
+    const int id = AddQsos({StoredQso()})[0];
+    QString caption, dxcc, last;
+    OpenEdit(id, [&] {
+        caption = frm->windowTitle();
+        dxcc = frm->dxccLbl->text();
+        last = frm->QsoLbl->text();
+    });
+    EXPECT_EQ(caption, QStringLiteral("Edycja istniejącej łączności"));
+    EXPECT_EQ(frm->EdStacja->text(), QStringLiteral("SP9LOD"));
+    EXPECT_EQ(frm->EdPasmo->currentText(), QStringLiteral("40 m"));
+    EXPECT_EQ(frm->EdEmisja->currentText(), QStringLiteral("CW"));
+    EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Żaneta"));
+    EXPECT_EQ(frm->EdMiasto->text(), QStringLiteral("Łódź"));
+    EXPECT_EQ(frm->EdLokator->text(), QStringLiteral("JO91"));
+    EXPECT_EQ(frm->EdWyspa->text(), QStringLiteral("EU-024"));
+    EXPECT_EQ(frm->EdKont->currentIndex(), 4);
+    EXPECT_TRUE(frm->EdQSLWys->isChecked());
+    EXPECT_FALSE(frm->EdQSLOdb->isChecked());
+    EXPECT_EQ(frm->EdData->date(), QDate(2023, 5, 6));
+    EXPECT_EQ(dxcc, DM->CountryNameForCall("SP9LOD"));
+    EXPECT_FALSE(dxcc.isEmpty());
+    EXPECT_TRUE(last.startsWith(QStringLiteral("2023-05-06"))) << last.toStdString();
+    EXPECT_TRUE(last.endsWith(QStringLiteral(" Pasmo: 40 m"))) << last.toStdString();
+}
+
+TEST_F(LogFrmTest, EditingWithoutChangesWritesNothing)
+{
+    const int id = AddQsos({StoredQso()})[0];
+    int posts = 0;
+    DM->Logi.BeforePost = [&posts](DataSet &) { ++posts; };
+    const int result = OpenEdit(id, [&] { frm->PostBtn->click(); });
+    DM->Logi.BeforePost = nullptr;
+    EXPECT_EQ(result, int(mrOk));
+    EXPECT_FALSE(frm->Changed);
+    EXPECT_EQ(posts, 0);
+    EXPECT_TRUE(Warnings().isEmpty()) << Warnings().join('|').toStdString();
+}
+
+TEST_F(LogFrmTest, EditingWithAChangeSavesThatQsoAndCloses)
+{
+    QsoRow other = StoredQso();
+    other.Stacja = QStringLiteral("DL1AA");
+    other.Data = other.Data.addDays(1);
+    const std::vector<int> ids = AddQsos({StoredQso(), other});
+    const int result = OpenEdit(ids[0], [&] {
+        frm->EdNotatki->setText(QStringLiteral("poprawione"));
+        frm->EdQSLOdb->setChecked(true);
+        frm->PostBtn->click();
+    });
+    EXPECT_EQ(result, int(mrOk));
+    EXPECT_TRUE(frm->Changed);
+    EXPECT_EQ(DM->QsoCount(), 2);
+
+    TLog saved;
+    saved.LogLoad(ids[0]);
+    EXPECT_EQ(saved.Notatki, QStringLiteral("poprawione"));
+    EXPECT_TRUE(saved.QslOdb);
+    EXPECT_EQ(saved.Data, StoredQso().Data);
+    EXPECT_EQ(saved.Imie, QStringLiteral("Żaneta"));
+    TLog untouched;
+    untouched.LogLoad(ids[1]);
+    EXPECT_EQ(untouched.Notatki, QStringLiteral("zawody"));
+}
+
+TEST_F(LogFrmTest, EditWithAFaultStaysOpen)
+{
+    const int id = AddQsos({StoredQso()})[0];
+    bool open = false;
+    OpenEdit(id, [&] {
+        frm->EdRaportOdb->setText("5");
+        frm->PostBtn->click();
+        open = frm->isVisible();
+    });
+    EXPECT_TRUE(open);
+    EXPECT_FALSE(frm->Changed);
+    EXPECT_EQ(Warnings(), QStringList{QStringLiteral("Błędny raport odebrany.")});
+}

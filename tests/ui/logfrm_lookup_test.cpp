@@ -1,0 +1,192 @@
+#include "logfrm_fixture.h"
+
+#include "controls/NumberEdit.h"
+#include "core/Globals.h"
+#include "core/Log.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+
+void SaveEarlierQso(const QString &call)
+{
+    DM->ReopenLogiOrdered(0, 0);
+    TLog log;
+    log.Data = DateTime::fromDate(2022, 1, 2, 3, 4, 5);
+    log.Pasmo.ParseBand("80 m");
+    log.LogSetStacja(call);
+    log.RaportNad = "59";
+    log.Imie = QStringLiteral("Józef");
+    log.Miasto = QStringLiteral("Kraków");
+    log.Domena = QStringLiteral("K-KR");
+    log.LogSetLokator("KN09AB");
+    log.QslManager = QStringLiteral("SP9ZZZ");
+    log.LogSave();
+}
+
+}
+
+TEST_F(LogFrmTest, LeavingTheCallFillsFromAnEarlierQsoBeforeTheCallbook)
+{
+    SaveEarlierQso("SP9ABC");
+    Exec("INSERT INTO STACJE (Stacja, Imie, Miasto, Lokator, Wojew, Powiat) "
+         "VALUES ('SP9ABC', 'Inny', 'Tarnów', 'KN09CC', 'K', 'TA')");
+    OpenNew([&] { TypeAndLeave(frm->EdStacja, "sp9abc"); });
+    EXPECT_EQ(frm->EdStacja->text(), QStringLiteral("SP9ABC"));
+    EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Józef"));
+    EXPECT_EQ(frm->EdMiasto->text(), QStringLiteral("Kraków"));
+    EXPECT_EQ(frm->EdDomena->text(), QStringLiteral("K-KR"));
+    EXPECT_EQ(frm->EdLokator->text(), QStringLiteral("KN09AB"));
+    EXPECT_EQ(frm->EdManager->text(), QStringLiteral("SP9ZZZ"));
+    // The zones come from the DXCC rules for the call.
+    EXPECT_EQ(frm->EdKont->currentIndex(), ContinentIndex("EU"));
+    EXPECT_EQ(frm->EdITU->text(), QStringLiteral("28"));
+    EXPECT_EQ(frm->EdCQ->text(), QStringLiteral("15"));
+    EXPECT_FALSE(frm->dxccLbl->text().isEmpty());
+    EXPECT_TRUE(frm->QsoLbl->text().endsWith(QStringLiteral(" Pasmo: 80 m"))) << frm->QsoLbl->text().toStdString();
+}
+
+TEST_F(LogFrmTest, AStationNeverWorkedIsFilledFromTheCallbook)
+{
+    Exec("INSERT INTO STACJE (Stacja, Imie, Miasto, Lokator, Wojew, Powiat) "
+         "VALUES ('SP2XYZ', 'Łucja', 'Gdańsk', 'JO94HI', 'G', 'GD')");
+    OpenNew([&] { TypeAndLeave(frm->EdStacja, "SP2XYZ"); });
+    EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Łucja"));
+    EXPECT_EQ(frm->EdMiasto->text(), QStringLiteral("Gdańsk"));
+    EXPECT_EQ(frm->EdDomena->text(), QStringLiteral("G-GD"));
+    EXPECT_EQ(frm->EdLokator->text(), QStringLiteral("JO94HI"));
+    EXPECT_TRUE(frm->EdManager->text().isEmpty());
+}
+
+TEST_F(LogFrmTest, ATypedNamePreventsBothLookupsButNotTheZones)
+{
+    SaveEarlierQso("SP9ABC");
+    OpenNew([&] {
+        frm->EdImie->setText(QStringLiteral("Adam"));
+        TypeAndLeave(frm->EdStacja, "SP9ABC");
+    });
+    EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Adam"));
+    EXPECT_TRUE(frm->EdMiasto->text().isEmpty());
+    EXPECT_TRUE(frm->EdManager->text().isEmpty());
+    EXPECT_EQ(frm->EdKont->currentIndex(), ContinentIndex("EU"));
+    EXPECT_EQ(frm->EdITU->text(), QStringLiteral("28"));
+}
+
+TEST_F(LogFrmTest, ATypedManagerSkipsTheLogButNotTheCallbook)
+{
+    SaveEarlierQso("SP9ABC");
+    Exec("INSERT INTO STACJE (Stacja, Imie, Miasto, Lokator, Wojew, Powiat) "
+         "VALUES ('SP9ABC', 'Inny', 'Tarnów', 'KN09CC', 'K', 'TA')");
+    OpenNew([&] {
+        frm->EdManager->setText("SP9MGR");
+        TypeAndLeave(frm->EdStacja, "SP9ABC");
+    });
+    EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Inny"));
+    EXPECT_EQ(frm->EdDomena->text(), QStringLiteral("K-TA"));
+    EXPECT_EQ(frm->EdManager->text(), QStringLiteral("SP9MGR"));
+}
+
+TEST_F(LogFrmTest, ATypedZoneKeepsTheZoneFillAwayButWyznaczOverwrites)
+{
+    QString itu, cq;
+    OpenNew([&] {
+        frm->EdCQ->setText("3");
+        TypeAndLeave(frm->EdStacja, "SP5ABC");
+        itu = frm->EdITU->text();
+        frm->WyznaczBtn->click();
+        cq = frm->EdCQ->text();
+        frm->EdStacja->setText("Q0Q0");
+        frm->WyznaczBtn->click();
+    });
+    EXPECT_TRUE(itu.isEmpty());
+    EXPECT_EQ(cq, QStringLiteral("15"));
+    EXPECT_EQ(frm->EdKont->currentIndex(), 0);
+    EXPECT_TRUE(frm->EdITU->text().isEmpty());
+    EXPECT_TRUE(frm->EdCQ->text().isEmpty());
+}
+
+TEST_F(LogFrmTest, DefaultReportsFollowTheMode)
+{
+    struct Case {
+        const char *mode, *sent, *received, *wantSent, *wantReceived;
+    };
+    const Case cases[] = {{"rtty", "59", "", "599", "599"},
+                          {"RTTY", "57", "", "57", "599"},
+                          {"AM", "599", "599", "59", "59"},
+                          {"FM", "", "579", "59", "579"},
+                          {"JT65", "", "59", "", "59"}};
+    OpenNew([&] {
+        for (const Case &c : cases) {
+            frm->EdRaportNad->setText(c.sent);
+            frm->EdRaportOdb->setText(c.received);
+            frm->EdEmisja->setEditText(QString());
+            TypeAndLeave(frm->EdEmisja, c.mode);
+            SCOPED_TRACE(c.mode);
+            EXPECT_EQ(frm->EdRaportNad->text(), QString::fromLatin1(c.wantSent));
+            EXPECT_EQ(frm->EdRaportOdb->text(), QString::fromLatin1(c.wantReceived));
+        }
+    });
+}
+
+TEST_F(LogFrmTest, DistanceNeedsASixCharacterOwnLocator)
+{
+    Exec("UPDATE STALE SET LOKATOR='KO02MF'");
+    QString distance, noBearing;
+    OpenNew([&] {
+        frm->EdLokator->setText("JO91QR");
+        distance = frm->OdlegloscLbl->text();
+        frm->EdLokator->setText("KO02MF");
+        noBearing = frm->OdlegloscLbl->text();
+    });
+    EXPECT_TRUE(distance.contains(QRegularExpression("^\\d+ km  \\[ \\d+° \\d+' \\d+\" \\]$"))) << distance.toStdString();
+    EXPECT_EQ(noBearing, QStringLiteral("0 km"));
+
+    Exec("UPDATE STALE SET LOKATOR='KO02'");
+    OpenNew([&] {
+        frm->EdLokator->setText("JO91QR");
+        distance = frm->OdlegloscLbl->text();
+    });
+    EXPECT_TRUE(distance.isEmpty());
+}
+
+TEST_F(LogFrmTest, IslandAndDistrictNamesAreShown)
+{
+    const QString island = DM->IslandNameForIota("EU-024");
+    QString shownIsland, sppa, hint;
+    OpenNew([&] {
+        frm->EdWyspa->setText("eu-024");
+        shownIsland = frm->IotaLbl->text();
+        frm->EdDomena->setText("F-GD");
+        sppa = frm->SppaLbl->text();
+        hint = frm->SppaLbl->toolTip();
+        frm->EdDomena->setText("X");
+    });
+    EXPECT_FALSE(island.isEmpty());
+    EXPECT_EQ(shownIsland, island);
+    EXPECT_EQ(sppa, QStringLiteral("[") + VoivodeshipNameForCode("F") + QStringLiteral("] ") +
+                        QStringLiteral("gdański - Gdańsk [grodzki]"));
+    EXPECT_EQ(hint, sppa);
+    EXPECT_TRUE(frm->SppaLbl->text().isEmpty());
+    EXPECT_TRUE(frm->SppaLbl->toolTip().isEmpty());
+}
+
+TEST_F(LogFrmTest, TypingACallShowsItsCountryAndTheLastQso)
+{
+    SaveEarlierQso("DL1AA");
+    QString country, last, none;
+    OpenNew([&] {
+        Type(frm->EdStacja, "DL1AA");
+        country = frm->dxccLbl->text();
+        last = frm->QsoLbl->text();
+        Type(frm->EdStacja, "X");
+        none = frm->QsoLbl->text();
+    });
+    EXPECT_EQ(country, DM->CountryNameForCall("DL1AA"));
+    EXPECT_FALSE(country.isEmpty());
+    EXPECT_FALSE(last.isEmpty());
+    EXPECT_TRUE(none.isEmpty());
+}
