@@ -3,11 +3,14 @@
 // program ends.
 
 #include "controls/ButtonEdit.h"
+#include "controls/ExDBCtrl.h"
+#include "controls/ExMemDS.h"
 #include "controls/ExSpin.h"
 #include "controls/FileNameEdit.h"
 #include "controls/NumberEdit.h"
 #include "controls/SpeedButton.h"
 #include "controls/TextBox.h"
+#include "platform/gui/Messages.h"
 
 #include <QApplication>
 #include <QFormLayout>
@@ -187,12 +190,58 @@ QWidget *ZoneBoxes()
     return box;
 }
 
-// The data grid over a memory dataset goes in this group.
+// The data grid over a memory dataset: title buttons, the sort marker on the
+// call-sign column and a check-mark column for the received QSL.
 QGroupBox *GridSection()
 {
     auto *box = new QGroupBox("Siatka danych");
-    new QVBoxLayout(box);
-    box->setVisible(false);
+    auto *layout = new QVBoxLayout(box);
+    auto *table = new TExMemoryData(box);
+    table->AddField("Stacja", FieldType::String, 12);
+    table->AddField("Imie", FieldType::String, 20);
+    table->AddField("Miasto", FieldType::String, 30);
+    table->AddField("QSL_Odb", FieldType::FixedChar, 1);
+    table->Open();
+    const char *rows[][4] = {{"SP5ŻÓŁ", "Józef", "Łódź", "T"},
+                             {"SQ9ĆMA", "Łucja", "Gdańsk", "N"},
+                             {"SP9KRK", "Świętosław", "Kraków", "T"},
+                             {"SN0ŹRÓ", "Małgorzata", "Zielona Góra", "T"}};
+    for (const auto &row : rows) {
+        table->Append();
+        table->FieldByName("Stacja")->SetAsString(QString::fromUtf8(row[0]));
+        table->FieldByName("Imie")->SetAsString(QString::fromUtf8(row[1]));
+        table->FieldByName("Miasto")->SetAsString(QString::fromUtf8(row[2]));
+        table->FieldByName("QSL_Odb")->SetAsString(QString::fromUtf8(row[3]));
+        table->Post();
+    }
+    table->FieldByName("QSL_Odb")->OnGetText = [](Field &f, QString &text, bool) {
+        text = f.AsString() == "T" ? QString(QChar(CheckMarkChar)) : QString(" ");
+    };
+    table->First();
+    auto *source = new DataSource(table, box);
+    auto *grid = new TExDBGrid;
+    grid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
+                     dgAlwaysShowSelection | dgConfirmDelete | dgCancelOnExit);
+    grid->SetTitleButtons(true);
+    grid->OnGetBtnParams = [](TExDBGrid &, Field *field, TGridFont &, QColor &, TSortMarker &marker, bool) {
+        if (field->FieldName() == "Stacja")
+            marker = smUp;
+    };
+    std::vector<TColumn> columns(4);
+    const char *titles[] = {"Stacja", "Imię", "Miejscowość", "QSL O"};
+    const char *fields[] = {"Stacja", "Imie", "Miasto", "QSL_Odb"};
+    const int widths[] = {100, 110, 130, 53};
+    for (int i = 0; i < 4; ++i) {
+        columns[i].FieldName = fields[i];
+        columns[i].Title = QString::fromUtf8(titles[i]);
+        columns[i].Width = widths[i];
+    }
+    columns[3].Alignment = Qt::AlignHCenter;
+    columns[3].CheckMarkFont = true;
+    grid->SetColumns(columns);
+    grid->SetDataSource(source);
+    grid->setMinimumHeight(130);
+    layout->addWidget(grid);
     return box;
 }
 
