@@ -17,7 +17,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QIcon>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QToolButton>
@@ -42,6 +45,23 @@ const char *const Continents[] = {"  ",
 DateTime JoinDateTime(const QDate &date, const QTime &time)
 {
     return DateTime::fromQDate(date).addTicks(int64_t(time.msecsSinceStartOfDay()) * (DateTime::TicksPerSecond / 1000));
+}
+
+// A padlock: the lock buttons keep a value for the next QSO.
+QIcon PadlockIcon()
+{
+    QPixmap pix(16, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1.6));
+    p.drawArc(QRectF(4.5, 1.5, 7, 9), 0, 180 * 16);
+    p.drawLine(QPointF(4.5, 6), QPointF(4.5, 7.5));
+    p.drawLine(QPointF(11.5, 6), QPointF(11.5, 7.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRoundedRect(QRectF(2.5, 7.5, 11, 7.5), 1.5, 1.5);
+    return QIcon(pix);
 }
 
 // Input masks: letters or digits ('n'), digits ('0'), upper case ('>'), blank '_'.
@@ -167,7 +187,7 @@ void TLogFrm::BuildForm()
         auto *b = new QToolButton(this);
         b->setObjectName(QLatin1String(name));
         b->setCheckable(true);
-        b->setText(QStringLiteral("\U0001F512"));
+        b->setIcon(PadlockIcon());
         b->setToolTip(QStringLiteral("Zachowaj dla następnej łączności"));
         b->setFocusPolicy(Qt::NoFocus);
         return b;
