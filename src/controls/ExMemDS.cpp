@@ -97,16 +97,7 @@ void TExMemoryData::SetRecNo(int recNo)
     CheckBrowseMode();
     if (recNo < 1 || recNo > Store().Count())
         return;
-    if (Filtered() && OnFilterRecord) {
-        const int old = RecNo();
-        DataSet::SetRecNo(recNo);
-        bool accept = true;
-        OnFilterRecord(*this, accept);
-        if (!accept) {
-            DataSet::SetRecNo(old);
-            throw DbError(QStringLiteral("No data found"));
-        }
-        return;
-    }
+    if (!RowVisible(recNo - 1))
+        throw DbError(QStringLiteral("No data found"));
     DataSet::SetRecNo(recNo);
 }
