@@ -199,12 +199,20 @@ void TWybierzFrm::Search(const QString &text)
             return;
         value = text.trimmed();
     }
-    // The first row in table order that starts with the text; none: stay.
-    const Bookmark here = table_->GetBookmark();
-    table_->First();
-    if (!table_->Locate(QLatin1String(config_.Key), value, LocateCaseInsensitive | LocatePartialKey) &&
-        table_->BookmarkValid(here))
-        table_->GotoBookmark(here);
+    // The first row in table order (within the filter) whose code starts with
+    // the text, without regard to case; none: the position stays. The codes
+    // are fixed-width columns, which the dataset's partial locate does not
+    // compare as text, so the rows are walked here.
+    DataSet &t = *table_;
+    Field *key = t.FieldByName(QLatin1String(config_.Key));
+    const Bookmark here = t.GetBookmark();
+    t.DisableControls();
+    t.First();
+    while (!t.Eof() && !key->AsString().startsWith(value, Qt::CaseInsensitive))
+        t.Next();
+    if (t.Eof() && t.BookmarkValid(here))
+        t.GotoBookmark(here);
+    t.EnableControls();
 }
 
 QString TWybierzFrm::CurrentCode() const

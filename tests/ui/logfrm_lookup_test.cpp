@@ -190,3 +190,17 @@ TEST_F(LogFrmTest, TypingACallShowsItsCountryAndTheLastQso)
     EXPECT_FALSE(last.isEmpty());
     EXPECT_TRUE(none.isEmpty());
 }
+
+TEST_F(LogFrmTest, AQsoSavedInTheSessionFeedsTheNextFillIn)
+{
+    DM->ReopenLogiOrdered(0, 0);
+    OpenNew([&] {
+        FillMinimal("SP3KEP");
+        frm->EdImie->setText(QStringLiteral("Zbigniew"));
+        frm->EdMiasto->setText(QStringLiteral("Poznań"));
+        frm->PostBtn->click();
+        TypeAndLeave(frm->EdStacja, "SP3KEP");
+    });
+    EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Zbigniew"));
+    EXPECT_EQ(frm->EdMiasto->text(), QStringLiteral("Poznań"));
+}

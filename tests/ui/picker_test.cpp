@@ -217,3 +217,43 @@ TEST_F(PickerTest, TheSearchButtonEmptiesTheBox)
     EXPECT_EQ(hint, QStringLiteral("Wyczyść"));
     EXPECT_TRUE(p.EdSzukaj->text().isEmpty());
 }
+
+TEST_F(PickerTest, ACommuneCodeLongerThanTheMaskIsShownWhole)
+{
+    Exec("INSERT INTO GMINY (GminaId, Gmina, Powiat, WojewId) VALUES ('AB0123', 'Długa', 'x', 'D')");
+    QString shown;
+    OpenNew([&] {
+        QTimer::singleShot(0, [] {
+            if (auto *picker = qobject_cast<TWybierzFrm *>(QApplication::activeModalWidget())) {
+                picker->Search("AB012");
+                picker->Choose();
+            }
+        });
+        frm->GminaBtn->click();
+        shown = frm->EdGmina->text();
+        FillMinimal("SP5ABC");
+        frm->PostBtn->click();
+    });
+    EXPECT_EQ(shown, QStringLiteral("AB0123"));
+    DM->ReopenLogiOrdered(0, 0);
+    EXPECT_EQ(DM->Logi.FieldByName("GMINA")->AsString().trimmed(), QStringLiteral("AB0123"));
+}
+
+TEST_F(PickerTest, SearchWorksOnFixedWidthCodes)
+{
+    TWybierzFrm district(TWybierzFrm::Powiat);
+    QString powiat;
+    Run(district, "", [&] {
+        district.Search("g");
+        powiat = Code(district, "POWIATID");
+    });
+    EXPECT_TRUE(powiat.startsWith(u'G')) << powiat.toStdString();
+
+    TWybierzFrm commune(TWybierzFrm::Gmina);
+    QString gmina;
+    Run(commune, "", [&] {
+        commune.Search(" cd ");
+        gmina = Code(commune, "GMINAID");
+    });
+    EXPECT_EQ(gmina, QStringLiteral("CD01"));
+}
