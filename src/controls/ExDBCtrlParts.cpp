@@ -264,6 +264,16 @@ IndicatorHeader::IndicatorHeader(TExDBGrid *grid) : QHeaderView(Qt::Vertical, gr
     setFixedWidth(12);
 }
 
+QSize IndicatorHeader::sizeHint() const
+{
+    return QSize(width(), defaultSectionSize());
+}
+
+QSize IndicatorHeader::sectionSizeFromContents(int) const
+{
+    return QSize(width(), defaultSectionSize());
+}
+
 void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const
 {
     painter->save();

@@ -33,9 +33,13 @@ private:
 class IndicatorHeader : public QHeaderView {
 public:
     explicit IndicatorHeader(TExDBGrid *grid);
+    // A fixed size: measuring row captions on every inserted row would make
+    // filling a bound table slow.
+    QSize sizeHint() const override;
 
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
+    QSize sectionSizeFromContents(int logicalIndex) const override;
 
 private:
     TExDBGrid *grid_;
