@@ -69,8 +69,10 @@ TEST_F(DbDataSet, LocateOptionsOnStringAndFixedCharFields)
     q.Last();
     EXPECT_TRUE(q.Locate(QStringLiteral("FLAG"), QStringLiteral("N"), 0));
     EXPECT_EQ(Id(), 4);
-    // Fixed-character fields compare whole values only.
-    EXPECT_FALSE(q.Locate(QStringLiteral("FLAG"), QStringLiteral("t"), LocateCaseInsensitive | LocatePartialKey));
+    // Fixed-character fields take the case and partial options like other text.
+    EXPECT_FALSE(q.Locate(QStringLiteral("FLAG"), QStringLiteral("t"), 0));
+    EXPECT_TRUE(q.Locate(QStringLiteral("FLAG"), QStringLiteral("t"), LocateCaseInsensitive | LocatePartialKey));
+    EXPECT_EQ(Id(), 1);
     EXPECT_TRUE(q.Locate(QStringLiteral("ID;FLAG"), QVariantList{1, QStringLiteral("T")}, 0));
     EXPECT_EQ(Id(), 1);
     EXPECT_FALSE(q.Locate(QStringLiteral("ID;FLAG"), QVariantList{2, QStringLiteral("T")}, 0));

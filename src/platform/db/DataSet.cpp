@@ -757,7 +757,8 @@ bool DataSet::MatchRow(int row, const std::vector<Field *> &keys, const QVariant
     for (size_t i = 0; i < keys.size(); ++i) {
         const Field &f = *keys[i];
         const QVariant key = i < size_t(values.size()) ? values[int(i)] : QVariant();
-        if (f.DataType() == FieldType::String) {
+        // Fixed-width text takes the partial and case options like any text.
+        if (IsStringType(f.DataType())) {
             QString text = f.AsString();
             const QString k = key.toString();
             if (options & LocatePartialKey)
