@@ -128,7 +128,7 @@ public:
     std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background, bool highlight)> OnGetCellParams;
     std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background)> OnGetCellProps;
     std::function<void(TExDBGrid &, Field *, bool &allowEdit)> OnShowEditor;
-    std::function<void(TExDBGrid &)> OnEditChange, OnTopLeftChanged, OnDblClick;
+    std::function<void(TExDBGrid &)> OnTopLeftChanged, OnDblClick;
     // A typed character; setting it to 0 consumes it.
     std::function<void(TExDBGrid &, QChar &key)> OnKeyPress;
     // A key going down; setting it to 0 consumes it.

@@ -40,6 +40,15 @@ TEST_F(MemDsLocateTest, PartialCaseInsensitiveKeyOnTextField)
     EXPECT_FALSE(LocateThrough(table, "Stacja", "sq9", LocateCaseInsensitive)) << "whole text without partial key";
 }
 
+TEST_F(MemDsLocateTest, FixedWidthTextFieldTakesTheOptionsToo)
+{
+    table.First();
+    EXPECT_TRUE(LocateThrough(table, "Powiat", "k", LocateCaseInsensitive | LocatePartialKey));
+    EXPECT_EQ(Call(), "sq9xyz");
+    EXPECT_FALSE(LocateThrough(table, "Powiat", "w", LocatePartialKey));
+    EXPECT_EQ(Call(), "sq9xyz");
+}
+
 TEST_F(MemDsLocateTest, CurrentRecordIsTriedFirstThenFromTheTop)
 {
     table.SetRecNo(3);
