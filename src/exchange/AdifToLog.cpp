@@ -146,8 +146,12 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log) {
         } else if (f.name == AdifTag::Comment) {
             log.Notatki = v;
         } else if (f.name == AdifTag::GridSquare) {
-            // Eight- and ten-character locators keep their six-character square.
-            log.LogSetLokator(v.size() == 8 || v.size() == 10 ? v.left(6) : v);
+            // Blanks around are not part of a locator; eight- and ten-character
+            // locators keep their six-character square.
+            QString loc = v.trimmed();
+            if (loc.size() == 8 || loc.size() == 10)
+                loc = loc.left(6).trimmed();
+            log.LogSetLokator(loc);
         } else if (f.name == AdifTag::QslVia) {
             log.QslManager = v;
         } else if (f.name == AdifTag::QslSent) {
@@ -173,6 +177,8 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log) {
     for (const ColumnWidth &c : ColumnWidths)
         if ((log.*c.field).size() > c.width)
             (log.*c.field).truncate(c.width);
+    // A cut reference may end in a blank, which the island rule does not keep.
+    log.LogSetWyspa(log.Wyspa);
 
     if (!date)
         return AdifVerdict::NoDate;

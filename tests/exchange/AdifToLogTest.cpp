@@ -1,5 +1,7 @@
 #include "core/Log.h"
 #include "exchange/AdifToLog.h"
+#include "exchange/AdifWriter.h"
+#include "platform/Cp1250.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +151,21 @@ TEST(AdifToLog, QslFlag) {
     EXPECT_FALSE(ParseAdifFlag("N"));
     EXPECT_FALSE(ParseAdifFlag("YES"));
     EXPECT_FALSE(ParseAdifFlag(""));
+}
+
+// Found by fuzzing: what a record stores must write and read back the same.
+TEST(AdifToLog, StoredValuesSurviveWritingAndReading) {
+    TLog log;
+    static const char text[] = "<QSO_DATE:8>20200101<GRIDSQUARE:8>KO02M\r\0\0<IOTA:7>158-0 m<EOR>";
+    Map(QByteArray(text, sizeof text - 1), log);
+    EXPECT_EQ(log.Lokator, "");     // "KO02M" after cutting and trimming: five characters
+    EXPECT_EQ(log.Wyspa, "158-0"); // cut to six, then trimmed like any reference
+    Map("<QSO_DATE:8>20200101<GRIDSQUARE:6> KO02 <EOR>", log);
+    EXPECT_EQ(log.Lokator, "KO02");
+
+    TLog back;
+    const AdifReadResult r = ReadAdif(AdifFileHeader() + Cp1250::fromUnicode(log.LogToAdif()));
+    ASSERT_EQ(r.records.size(), 1);
+    ASSERT_EQ(AdifRecordToLog(r.records[0], back), AdifVerdict::Accepted);
+    EXPECT_EQ(back.LogToAdif(), log.LogToAdif());
 }
