@@ -25,6 +25,9 @@ TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
     setWordWrap(false);
     titleFont_.Font = font();
     titleFont_.Color = palette().color(QPalette::ButtonText);
+    // Sizes are the program's to choose, whatever the style's minimum.
+    verticalHeader()->setMinimumSectionSize(1);
+    titles->setMinimumSectionSize(8);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(titles, &QHeaderView::sectionResized, this,
@@ -238,6 +241,7 @@ void TExDBGrid::SetTitleButtons(bool on)
 void TExDBGrid::SetTitleFont(const TGridFont &font)
 {
     titleFont_ = font;
+    titleFontSet_ = true;
     horizontalHeader()->viewport()->update();
 }
 
@@ -263,9 +267,22 @@ void TExDBGrid::SetRowsHeight(int height)
 {
     if (height == RowsHeight() || height <= 0)
         return;
+    rowsHeightSet_ = true;
     verticalHeader()->setDefaultSectionSize(height);
     if (options_ & dgTitles)
         horizontalHeader()->setFixedHeight(height + 2);
+}
+
+void TExDBGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    if (!titleFontSet_)
+        titleFont_.Font = font();
+    if (!rowsHeightSet_)
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    ApplyColumns();
 }
 
 // ---- cells

@@ -154,6 +154,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void keyboardSearch(const QString &) override {}
+    void changeEvent(QEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
 
 private:
@@ -186,6 +187,8 @@ private:
     bool readOnly_ = false;
     int fixedColsValue_ = 0;
     TGridFont titleFont_;
+    bool titleFontSet_ = false;  // otherwise the titles follow the grid's font
+    bool rowsHeightSet_ = false; // otherwise the rows follow the grid's font
     QList<Bookmark> selectedRows_;
     Bookmark selectionAnchor_ = NoBookmark;
     // Title press tracking.

@@ -79,6 +79,20 @@ TEST_F(GridTest, CellEventsSetColoursAndKeepTheHighlightTextColour)
     EXPECT_EQ(font.Color, QColor(Qt::green)) << "OnGetCellParams alone decides";
 }
 
+TEST_F(GridTest, RowsAndTitlesFollowTheGridFontUntilSetThemselves)
+{
+    QFont big = grid->font();
+    big.setPixelSize(30);
+    grid->setFont(big);
+    EXPECT_GE(grid->RowsHeight(), 30);
+    EXPECT_EQ(grid->TitleFont().Font.pixelSize(), 30);
+    grid->SetRowsHeight(18);
+    QFont small = big;
+    small.setPixelSize(10);
+    grid->setFont(small);
+    EXPECT_EQ(grid->RowsHeight(), 18);
+}
+
 TEST_F(GridTest, DetachingAndAttachingTheDataSource)
 {
     grid->SetDataSource(nullptr);
