@@ -396,14 +396,21 @@ bool TExDBGrid::CanAppendAtEnd() const
     return !readOnly_ && (options_ & dgEditing) && LinkActive();
 }
 
-void TExDBGrid::MoveDataSet(int distance)
+void TExDBGrid::Guard(const std::function<void()> &action)
 {
-    DataSet *ds = dataSet();
     try {
-        ds->MoveBy(distance);
+        action();
+    } catch (const DataSetAbort &) {
+    } catch (const DbError &e) {
+        Messages::ShowWarning(e.Message());
     } catch (const std::exception &e) {
         Messages::ShowWarning(QString::fromUtf8(e.what()));
     }
+}
+
+void TExDBGrid::MoveDataSet(int distance)
+{
+    dataSet()->MoveBy(distance);
 }
 
 void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
@@ -434,6 +441,11 @@ void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
 }
 
 void TExDBGrid::keyPressEvent(QKeyEvent *event)
+{
+    Guard([&] { HandleKey(event); });
+}
+
+void TExDBGrid::HandleKey(QKeyEvent *event)
 {
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
@@ -512,6 +524,12 @@ void TExDBGrid::keyPressEvent(QKeyEvent *event)
 
 void TExDBGrid::wheelEvent(QWheelEvent *event)
 {
+    event->ignore();
+    Guard([&] { HandleWheel(event); });
+}
+
+void TExDBGrid::HandleWheel(QWheelEvent *event)
+{
     wheelRest_ += event->angleDelta().y();
     bool handled = false;
     while (std::abs(wheelRest_) >= QWheelEvent::DefaultDeltasPerStep) {
@@ -533,7 +551,7 @@ void TExDBGrid::wheelEvent(QWheelEvent *event)
 
 void TExDBGrid::mousePressEvent(QMouseEvent *event)
 {
-    QTableView::mousePressEvent(event);
+    Guard([&] { QTableView::mousePressEvent(event); });
     if (event->button() != Qt::LeftButton || !multiSelect_ || !LinkActive())
         return;
     selecting_ = false;
@@ -550,7 +568,7 @@ void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && OnDblClick)
-        OnDblClick(*this);
+        Guard([this] { OnDblClick(*this); });
 }
 
 // ---- title buttons

@@ -167,6 +167,11 @@ private:
     void SelectionStep(Qt::KeyboardModifiers modifiers, int distance);
     void EndRangeSelection();
     void MoveDataSet(int distance);
+    void HandleKey(QKeyEvent *event);
+    void HandleWheel(QWheelEvent *event);
+    // Runs an action started by the user; a failure is shown, never thrown
+    // through Qt's event handling.
+    void Guard(const std::function<void()> &action);
     int VisibleRowCount() const;
     bool CanAppendAtEnd() const;
     void TitlePress(int modelColumn, Qt::MouseButton button);

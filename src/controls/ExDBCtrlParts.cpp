@@ -213,7 +213,7 @@ void TitleHeader::mousePressEvent(QMouseEvent *event)
         g.swapButtons_ = true;
         return;
     }
-    g.TitlePress(logical, event->button());
+    g.Guard([&] { g.TitlePress(logical, event->button()); });
 }
 
 void TitleHeader::mouseMoveEvent(QMouseEvent *event)
@@ -231,7 +231,7 @@ void TitleHeader::mouseReleaseEvent(QMouseEvent *event)
     const int logical = logicalIndexAt(pos);
     Qt::MouseButton button = event->button();
     if (g.tracking_ && g.pressedCol_ >= 0) {
-        g.TitleRelease(logical, InsideTitle(pos), button);
+        g.Guard([&] { g.TitleRelease(logical, InsideTitle(pos), button); });
     } else if (g.swapButtons_) {
         g.swapButtons_ = false;
         if (button == Qt::RightButton)
@@ -244,7 +244,7 @@ void TitleHeader::mouseReleaseEvent(QMouseEvent *event)
     }
     const int column = g.GridColumnOf(logical);
     if (button == Qt::LeftButton && column >= 0 && InsideTitle(pos) && g.OnTitleClick)
-        g.OnTitleClick(g, column);
+        g.Guard([&] { g.OnTitleClick(g, column); });
 }
 
 void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event)
@@ -252,7 +252,7 @@ void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event)
     if (OnSectionBorder(event->position().toPoint()))
         return QHeaderView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && grid_->OnDblClick)
-        grid_->OnDblClick(*grid_);
+        grid_->Guard([this] { grid_->OnDblClick(*grid_); });
 }
 
 // ---- indicator column

@@ -1,6 +1,7 @@
 #include "grid_fixture.h"
 
 #include "controls/DbUtils.h"
+#include "platform/gui/Messages.h"
 
 #include <QWheelEvent>
 
@@ -52,6 +53,23 @@ TEST_F(GridTest, KeysWalkOnlyTheRowsAFilterLetsThrough)
     QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(Call(), "SP9KRK");
     EXPECT_EQ(grid->currentIndex().row(), 2);
+}
+
+TEST_F(GridTest, FailureInAHandlerIsShownAsAWarning)
+{
+    QStringList shown;
+    auto old = Messages::setHandler([&](Messages::Kind, const QString &, const QString &text) {
+        shown << text;
+        return true;
+    });
+    grid->OnKeyPress = [&](TExDBGrid &, QChar &key) { LocateThrough(table, "Brak", QString(key), 0); };
+    grid->OnTitleClick = [](TExDBGrid &, int) { throw DbError(QString::fromUtf8("Błąd sortowania")); };
+    QTest::keyClicks(grid.get(), "x");
+    QTest::mouseClick(Titles()->viewport(), Qt::LeftButton, {}, TitleCentre(0));
+    Messages::setHandler(old);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[0].contains("Brak"));
+    EXPECT_EQ(shown[1], QString::fromUtf8("Błąd sortowania"));
 }
 
 TEST_F(GridTest, DownOnTheLastRowDoesNotAppend)
