@@ -200,17 +200,12 @@ void TWybierzFrm::Search(const QString &text)
         value = text.trimmed();
     }
     // The first row in table order (within the filter) whose code starts with
-    // the text, without regard to case; none: the position stays. The codes
-    // are fixed-width columns, which the dataset's partial locate does not
-    // compare as text, so the rows are walked here.
+    // the text, without regard to case; none: the position stays.
     DataSet &t = *table_;
-    Field *key = t.FieldByName(QLatin1String(config_.Key));
     const Bookmark here = t.GetBookmark();
     t.DisableControls();
     t.First();
-    while (!t.Eof() && !key->AsString().startsWith(value, Qt::CaseInsensitive))
-        t.Next();
-    if (t.Eof() && t.BookmarkValid(here))
+    if (!t.Locate(QLatin1String(config_.Key), value, LocateCaseInsensitive | LocatePartialKey) && t.BookmarkValid(here))
         t.GotoBookmark(here);
     t.EnableControls();
 }
