@@ -127,12 +127,17 @@ int main(int argc, char **argv) {
         again.Run(file);
         Report("import again (all duplicates)", Seconds(t), again.Counts().processed);
 
+        // Three runs: the first one also warms the engine's page cache.
         AdifExport exp(dm);
-        t.restart();
-        const auto outcome = exp.Run(dir.filePath("out.adi"));
-        const double exportTime = Seconds(t);
-        Report("export of the whole log", exportTime, exp.Written());
-        QFile out(dir.filePath("out.adi"));
+        AdifExport::Outcome outcome = AdifExport::Outcome::Failed;
+        for (int run = 1; run <= 3; ++run) {
+            const QString name = dir.filePath(QStringLiteral("out%1.adi").arg(run));
+            t.restart();
+            outcome = exp.Run(name);
+            const double exportTime = Seconds(t);
+            Report(qPrintable(QStringLiteral("export of the whole log, run %1").arg(run)), exportTime, exp.Written());
+        }
+        QFile out(dir.filePath("out3.adi"));
         out.open(QIODevice::ReadOnly);
         std::printf("  outcome %d, file identical to the generated one: %s (goal < 1 s)\n", int(outcome),
                     out.readAll() == file ? "yes" : "no");
