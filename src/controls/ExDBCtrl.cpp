@@ -2,6 +2,7 @@
 
 #include "controls/DrawUtils.h"
 #include "controls/ExDBCtrlParts.h"
+#include "controls/FormPlacement.h"
 #include "platform/db/DataSetModel.h"
 #include "platform/db/DataSource.h"
 #include "platform/gui/Messages.h"
@@ -35,7 +36,10 @@ TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
     SetOptions(DefaultGridOptions);
 }
 
-TExDBGrid::~TExDBGrid() = default;
+TExDBGrid::~TExDBGrid()
+{
+    delete iniLink_;
+}
 
 // ---- data link
 
@@ -174,6 +178,71 @@ void TExDBGrid::ApplyColumns()
             header->moveSection(header->visualIndex(mc), column);
     }
     SetFixedCols(fixedColsValue_);
+}
+
+// ---- layout storage
+
+TPlacementStore *TExDBGrid::IniStorage() const
+{
+    return iniLink_ ? iniLink_->Store() : nullptr;
+}
+
+void TExDBGrid::SetIniStorage(TPlacementStore *store)
+{
+    if (store == IniStorage())
+        return;
+    delete iniLink_;
+    if (!store)
+        return;
+    iniLink_ = new TPlacementLink(store);
+    connect(iniLink_, &TPlacementLink::OnSave, this, &TExDBGrid::SaveLayout);
+    connect(iniLink_, &TPlacementLink::OnLoad, this, &TExDBGrid::RestoreLayout);
+}
+
+QString TExDBGrid::LayoutSection() const
+{
+    // The customised columns have a section of their own.
+    return iniLink_->RootSection() + GetDefaultSection(this);
+}
+
+void TExDBGrid::SaveLayout()
+{
+    if (objectName().isEmpty() || columns_.empty() || !IniStorage() || !IniStorage()->Active())
+        return;
+    PlacementStorage *storage = iniLink_->Storage();
+    if (!storage)
+        return;
+    const QString section = LayoutSection();
+    for (int i = 0; i < int(columns_.size()); ++i)
+        storage->WriteString(section, QStringLiteral("%1.%2").arg(objectName(), columns_[i].FieldName),
+                             QStringLiteral("%1,%2").arg(i).arg(ColumnWidth(i)));
+}
+
+void TExDBGrid::RestoreLayout()
+{
+    if (objectName().isEmpty() || columns_.empty() || !IniStorage() || !IniStorage()->Active())
+        return;
+    PlacementStorage *storage = iniLink_->Storage();
+    if (!storage)
+        return;
+    const QString section = LayoutSection();
+    std::vector<std::pair<int, int>> wanted;  // wanted index, current index
+    for (int i = 0; i < int(columns_.size()); ++i) {
+        const QStringList words =
+            storage->ReadString(section, QStringLiteral("%1.%2").arg(objectName(), columns_[i].FieldName), QString())
+                .split(u',');
+        bool ok = false;
+        const int index = words.value(0).trimmed().toInt(&ok);
+        wanted.emplace_back(ok ? index : i, i);
+        const int width = words.value(1).trimmed().toInt(&ok);
+        if (ok && width > 0)
+            columns_[i].Width = width;
+    }
+    std::stable_sort(wanted.begin(), wanted.end());
+    std::vector<TColumn> ordered;
+    for (const auto &w : wanted)
+        ordered.push_back(columns_[w.second]);
+    SetColumns(ordered);
 }
 
 // ---- properties

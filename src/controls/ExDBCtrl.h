@@ -15,6 +15,8 @@
 class DataSetModel;
 class Field;
 class TExDBGrid;
+class TPlacementLink;
+class TPlacementStore;
 
 // The marker a window puts on the title of the sorted column.
 enum TSortMarker { smNone, smDown, smUp };
@@ -105,6 +107,14 @@ public:
     const TGridFont &TitleFont() const { return titleFont_; }
     void SetTitleFont(const TGridFont &font);
 
+    // Column layout kept in a placement store: each program column saves its
+    // index and width under "<grid name>.<field name>" when the store saves,
+    // and gets them back when it restores. A grid without a name keeps nothing.
+    TPlacementStore *IniStorage() const;
+    void SetIniStorage(TPlacementStore *store);
+    void SaveLayout();
+    void RestoreLayout();
+
     // The multiselection, as bookmarks of the selected rows.
     const QList<Bookmark> &SelectedRows() const { return selectedRows_; }
     bool IsRowSelected(Bookmark b) const { return selectedRows_.contains(b); }
@@ -162,6 +172,7 @@ private:
     friend class IndicatorHeader;
     friend class GridCellDelegate;
     void ApplyColumns();
+    QString LayoutSection() const;
     void ApplyOptions();
     void StoreColumnWidth(int modelColumn, int width);
     void SelectionStep(Qt::KeyboardModifiers modifiers, int distance);
@@ -202,4 +213,5 @@ private:
     bool tracking_ = false;
     bool swapButtons_ = false;
     int wheelRest_ = 0;
+    QPointer<TPlacementLink> iniLink_;  // owned by its store; freed with the grid
 };
