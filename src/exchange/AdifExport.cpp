@@ -2,48 +2,8 @@
 
 #include "core/FDM.h"
 #include "core/Log.h"
+#include "core/LogRow.h"
 #include "exchange/AdifWriter.h"
-
-#include <array>
-
-namespace {
-
-enum Column {
-    cData, cPasmo, cStacja, cEmisja, cRaportNad, cRaportOdb, cLokator, cImie, cNotatki, cQslManager, cQslWys,
-    cQslOdb, cMiasto, cWyspa, cDomena, cGmina, cZamek, cKontynent, cItu, cCq, ColumnCount
-};
-
-constexpr std::array<const char *, ColumnCount> ColumnNames = {
-    "DATA",   "PASMO",  "STACJA", "EMISJA", "RAPORT_NAD", "RAPORT_ODB", "LOKATOR",   "IMIE", "NOTATKI", "QSL_MANAGER",
-    "QSL_WYS", "QSL_ODB", "MIASTO", "WYSPA", "DOMENA",     "GMINA",      "ZAMEK", "KONTYNENT", "ITU",     "CQ"};
-
-// One pass over the rows instead of a look-up per QSO; the fields are read
-// the way the QSO record loads itself by id.
-void ReadQso(const std::array<Param *, ColumnCount> &c, TLog &q) {
-    q.LogReset();
-    q.Data = c[cData]->AsDateTime();
-    q.Pasmo.ParseBand(c[cPasmo]->AsString());
-    q.LogSetStacja(c[cStacja]->AsString());
-    q.LogSetEmisja(c[cEmisja]->AsString());
-    q.RaportNad = c[cRaportNad]->AsString();
-    q.RaportOdb = c[cRaportOdb]->AsString();
-    q.Lokator = c[cLokator]->AsString();
-    q.Imie = c[cImie]->AsString();
-    q.Notatki = c[cNotatki]->AsString();
-    q.QslManager = c[cQslManager]->AsString();
-    q.QslWys = c[cQslWys]->AsString() == QLatin1String("T");
-    q.QslOdb = c[cQslOdb]->AsString() == QLatin1String("T");
-    q.Miasto = c[cMiasto]->AsString();
-    q.Wyspa = c[cWyspa]->AsString();
-    q.Domena = c[cDomena]->AsString();
-    q.Gmina = c[cGmina]->AsString();
-    q.Zamek = c[cZamek]->AsString();
-    q.LogSetKontynent(c[cKontynent]->AsString());
-    q.LogSetItu(int(c[cItu]->AsInteger()));
-    q.LogSetCq(int(c[cCq]->AsInteger()));
-}
-
-} // namespace
 
 DateTime AdifExport::RangeStart(const QDate &day) { return DateTime::fromQDate(day); }
 
@@ -75,9 +35,7 @@ AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate
             trLista.Commit();
             return Outcome::NoRows;
         }
-        std::array<Param *, ColumnCount> columns{};
-        for (int i = 0; i < ColumnCount; ++i)
-            columns[i] = lista.FieldByName(QLatin1String(ColumnNames[i]));
+        const auto columns = LogColumnsOf(lista);
 
         AdifFileWriter writer(fileName);
         if (!writer.Open()) {
@@ -86,7 +44,9 @@ AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate
         }
         TLog qso;
         for (; !lista.Eof(); lista.Next()) {
-            ReadQso(columns, qso);
+            // One pass over the rows instead of a look-up per QSO.
+            qso.LogReset();
+            ReadLogRow(qso, columns);
             if (!writer.WriteQso(qso)) {
                 error_ = writer.ErrorText();
                 return Outcome::Failed;

@@ -3,6 +3,7 @@
 #include "core/FDM.h"
 #include "core/Globals.h"
 #include "core/Log.h"
+#include "core/LogRow.h"
 #include "exchange/AdifReader.h"
 #include "exchange/AdifToLog.h"
 
@@ -18,58 +19,22 @@ QsoKey KeyOf(const DateTime &data, const QString &call) {
     return {qint64(data.days()) * 86400 + data.ticks() / DateTime::TicksPerSecond, call.toUpper()};
 }
 
-// The insert of the log's own update object, run directly: one prepared
-// statement in the import's transaction instead of a dataset row per QSO.
-const QStringList InsertSql = {
-    "insert into Logi",
-    "(LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, RAPORT_ODB, IMIE, WYSPA, DOMENA, "
-    "GMINA, ZAMEK, MIASTO, LOKATOR, NOTATKI, QSL_MANAGER, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ)",
-    "values",
-    "(:LOGID, :DATA, :PASMO, :PASMO_IND, :STACJA, :KRAJID, :EMISJA, :RAPORT_NAD, :RAPORT_ODB, :IMIE, :WYSPA, "
-    ":DOMENA, :GMINA, :ZAMEK, :MIASTO, :LOKATOR, :NOTATKI, :QSL_MANAGER, :QSL_WYS, :QSL_ODB, :KONTYNENT, :ITU, "
-    ":CQ)"};
-
-enum Column {
-    cLogId, cData, cPasmo, cPasmoInd, cStacja, cKrajId, cEmisja, cRaportNad, cRaportOdb, cImie, cWyspa,
-    cDomena, cGmina, cZamek, cMiasto, cLokator, cNotatki, cQslManager, cQslWys, cQslOdb, cKontynent, cItu,
-    cCq, ColumnCount
-};
-
 class QsoInserter {
 public:
     QsoInserter(TDM &dm, FbTransaction &tr) : insert_(&dm.Baza, &tr), newId_(&dm.Baza, &tr), dm_(dm) {
-        insert_.SetSQL(InsertSql);
+        // The insert of the log's own update object, run directly: one prepared
+        // statement in the import's transaction instead of a dataset row per QSO.
+        insert_.SetSQL(dm.updLogi.SQL(FbUpdateSql::Insert));
         insert_.Prepare();
-        for (int i = 0; i < ColumnCount; ++i)
-            p_[i] = insert_.Params().At(i);
+        logId_ = insert_.ParamByName("LOGID");
+        p_ = LogColumnsBy<LogWriteColumnCount>([this](const QString &name) { return insert_.ParamByName(name); });
         newId_.SetStoredProcName("GETLOGID");
     }
 
     void Insert(const TLog &q) {
         newId_.ExecProc();
-        p_[cLogId]->SetAsInteger(newId_.ParamByName("NUM")->AsInteger());
-        p_[cData]->SetAsDateTime(q.Data);
-        p_[cPasmo]->SetAsString(q.Pasmo.BandName());
-        p_[cPasmoInd]->SetAsInteger(q.Pasmo.BandWavelength());
-        p_[cStacja]->SetAsString(q.Stacja);
-        p_[cKrajId]->SetAsInteger(dm_.KrajIdForCall(q.Stacja));
-        p_[cEmisja]->SetAsString(q.Emisja);
-        p_[cRaportNad]->SetAsString(q.RaportNad);
-        p_[cRaportOdb]->SetAsString(q.RaportOdb);
-        p_[cImie]->SetAsString(q.Imie);
-        p_[cWyspa]->SetAsString(q.Wyspa);
-        p_[cDomena]->SetAsString(q.Domena);
-        p_[cGmina]->SetAsString(q.Gmina);
-        p_[cZamek]->SetAsString(q.Zamek);
-        p_[cMiasto]->SetAsString(q.Miasto);
-        p_[cLokator]->SetAsString(q.LogGetLokator());
-        p_[cNotatki]->SetAsString(q.Notatki);
-        p_[cQslManager]->SetAsString(q.QslManager);
-        p_[cQslWys]->SetAsString(FlagToTN(q.QslWys));
-        p_[cQslOdb]->SetAsString(FlagToTN(q.QslOdb));
-        p_[cKontynent]->SetAsString(q.Kontynent);
-        p_[cItu]->SetAsInteger(q.ITU);
-        p_[cCq]->SetAsInteger(q.CQ);
+        logId_->SetAsInteger(newId_.ParamByName("NUM")->AsInteger());
+        WriteLogRow(q, p_, dm_.KrajIdForCall(q.Stacja));
         insert_.ExecQuery();
     }
 
@@ -77,7 +42,8 @@ private:
     FbStatement insert_;
     FbStoredProc newId_;
     TDM &dm_;
-    std::array<Param *, ColumnCount> p_{};
+    Param *logId_ = nullptr;
+    std::array<Param *, LogWriteColumnCount> p_{};
 };
 
 QSet<QsoKey> LoggedQsos(TDM &dm, FbTransaction &tr) {

@@ -4,7 +4,6 @@
 #include "core/FDM.h"
 #include "core/Globals.h"
 #include "exchange/AdifImport.h"
-#include "exchange/EditFileName.h"
 #include "platform/gui/BusyGuard.h"
 #include "platform/gui/Messages.h"
 
@@ -101,7 +100,7 @@ void TWczytajAdifFrm::WczytajBtnClick() {
 }
 
 void TWczytajAdifFrm::ImportAdif() {
-    const QString name = EditFileName(*EdNazwaPliku);
+    const QString name = EdNazwaPliku->FileName();
     if (name.isEmpty()) {
         Messages::ShowWarning(QStringLiteral("Nazwa pliku do czytania musi być podana."));
         return;

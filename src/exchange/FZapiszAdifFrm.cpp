@@ -3,7 +3,6 @@
 #include "controls/FileNameEdit.h"
 #include "core/FDM.h"
 #include "exchange/AdifExport.h"
-#include "exchange/EditFileName.h"
 #include "platform/gui/BusyGuard.h"
 #include "platform/gui/Messages.h"
 
@@ -95,7 +94,7 @@ void TZapiszAdifFrm::ZapiszBtnClick() {
 }
 
 void TZapiszAdifFrm::ExportAdif() {
-    const QString name = EditFileName(*EdNazwaPliku);
+    const QString name = EdNazwaPliku->FileName();
     if (name.isEmpty()) {
         Messages::ShowWarning(QStringLiteral("Nazwa pliku musi być podana."));
         return;
