@@ -11,8 +11,7 @@ namespace {
 
 // The same kind of fill with a grid showing the table, as a window that does not
 // detach its grid would do it.
-qint64 BoundAppendMs(int rows)
-{
+qint64 BoundAppendMs(int rows) {
     TExMemoryData table;
     table.AddField("Symbol", FieldType::FixedChar, 8);
     table.AddField("Ilosc", FieldType::Integer);
@@ -38,8 +37,7 @@ qint64 BoundAppendMs(int rows)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -92,7 +90,8 @@ int main(int argc, char **argv)
     table.EmptyMemoryTable();
     const qint64 emptyMs = timer.elapsed();
 
-    std::printf("memory table: append %d records (6 fields): %lld ms\n", Rows, static_cast<long long>(appendMs));
+    std::printf("memory table: append %d records (6 fields): %lld ms\n", Rows,
+                static_cast<long long>(appendMs));
     std::printf("memory table: locate by key field: %.2f ms per search (%d of %d found)\n", locateMs, found,
                 Searches);
     std::printf("memory table: partial case-insensitive locate: %.2f ms (%s)\n", partialMs,

@@ -15,8 +15,7 @@
 #include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
-TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
-{
+TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent) {
     auto *titles = new TitleHeader(this);
     setHorizontalHeader(titles);
     setVerticalHeader(new IndicatorHeader(this));
@@ -36,26 +35,22 @@ TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
     SetOptions(DefaultGridOptions);
 }
 
-TExDBGrid::~TExDBGrid()
-{
+TExDBGrid::~TExDBGrid() {
     delete iniLink_;
 }
 
 // ---- data link
 
-DataSet *TExDBGrid::dataSet() const
-{
+DataSet *TExDBGrid::dataSet() const {
     return source_ ? source_->dataSet() : nullptr;
 }
 
-bool TExDBGrid::LinkActive() const
-{
+bool TExDBGrid::LinkActive() const {
     DataSet *ds = dataSet();
     return model_ && ds && ds->Active();
 }
 
-void TExDBGrid::SetDataSource(DataSource *source)
-{
+void TExDBGrid::SetDataSource(DataSource *source) {
     if (source == source_ && (model_ || !source))
         return;
     StopTracking();
@@ -67,7 +62,8 @@ void TExDBGrid::SetDataSource(DataSource *source)
         model_ = new DataSetModel(source, this);
         model_->Attach(this);
         connect(model_, &QAbstractItemModel::modelReset, this, &TExDBGrid::ApplyColumns);
-        connect(model_, &DataSetModel::error, this, [](const QString &message) { Messages::ShowWarning(message); });
+        connect(model_, &DataSetModel::error, this,
+                [](const QString &message) { Messages::ShowWarning(message); });
     } else {
         setModel(nullptr);
     }
@@ -79,21 +75,18 @@ void TExDBGrid::SetDataSource(DataSource *source)
 
 // ---- columns
 
-void TExDBGrid::SetColumns(const std::vector<TColumn> &columns)
-{
+void TExDBGrid::SetColumns(const std::vector<TColumn> &columns) {
     columns_ = columns;
     ApplyColumns();
 }
 
-int TExDBGrid::ColumnCount() const
-{
+int TExDBGrid::ColumnCount() const {
     if (!columns_.empty())
         return int(columns_.size());
     return model_ ? model_->columnCount() : 0;
 }
 
-int TExDBGrid::GridColumnOf(int modelColumn) const
-{
+int TExDBGrid::GridColumnOf(int modelColumn) const {
     if (!model_ || modelColumn < 0 || modelColumn >= model_->columnCount())
         return -1;
     if (columns_.empty())
@@ -105,8 +98,7 @@ int TExDBGrid::GridColumnOf(int modelColumn) const
     return -1;
 }
 
-int TExDBGrid::ModelColumnOf(int column) const
-{
+int TExDBGrid::ModelColumnOf(int column) const {
     if (!model_ || column < 0 || column >= ColumnCount())
         return -1;
     if (columns_.empty())
@@ -117,8 +109,7 @@ int TExDBGrid::ModelColumnOf(int column) const
     return -1;
 }
 
-Field *TExDBGrid::ColumnField(int column) const
-{
+Field *TExDBGrid::ColumnField(int column) const {
     const int mc = ModelColumnOf(column);
     if (mc >= 0)
         return model_->FieldAt(mc);
@@ -127,16 +118,14 @@ Field *TExDBGrid::ColumnField(int column) const
     return nullptr;
 }
 
-int TExDBGrid::ColumnWidth(int column) const
-{
+int TExDBGrid::ColumnWidth(int column) const {
     const int mc = ModelColumnOf(column);
     if (mc >= 0)
         return horizontalHeader()->sectionSize(mc);
     return column >= 0 && column < int(columns_.size()) ? columns_[column].Width : 0;
 }
 
-void TExDBGrid::SetColumnWidth(int column, int width)
-{
+void TExDBGrid::SetColumnWidth(int column, int width) {
     if (column >= 0 && column < int(columns_.size()))
         columns_[column].Width = width;
     const int mc = ModelColumnOf(column);
@@ -144,15 +133,13 @@ void TExDBGrid::SetColumnWidth(int column, int width)
         horizontalHeader()->resizeSection(mc, width);
 }
 
-void TExDBGrid::StoreColumnWidth(int modelColumn, int width)
-{
+void TExDBGrid::StoreColumnWidth(int modelColumn, int width) {
     const int column = columns_.empty() ? -1 : GridColumnOf(modelColumn);
     if (column >= 0)
         columns_[column].Width = width;
 }
 
-void TExDBGrid::ApplyColumns()
-{
+void TExDBGrid::ApplyColumns() {
     if (!model_)
         return;
     QHeaderView *header = horizontalHeader();
@@ -166,8 +153,9 @@ void TExDBGrid::ApplyColumns()
         const Field *f = model_->FieldAt(c);
         int width = columns_.empty() ? 0 : columns_[column].Width;
         if (width <= 0) {
-            const QString title = columns_.empty() || columns_[column].Title.isEmpty() ? f->DisplayLabel()
-                                                                                        : columns_[column].Title;
+            const QString title = columns_.empty() || columns_[column].Title.isEmpty()
+                                      ? f->DisplayLabel()
+                                      : columns_[column].Title;
             width = std::max(f->DisplayWidth() * fm.horizontalAdvance(u'0'), fm.horizontalAdvance(title)) + 4;
         }
         header->resizeSection(c, width);
@@ -182,13 +170,11 @@ void TExDBGrid::ApplyColumns()
 
 // ---- layout storage
 
-TPlacementStore *TExDBGrid::IniStorage() const
-{
+TPlacementStore *TExDBGrid::IniStorage() const {
     return iniLink_ ? iniLink_->Store() : nullptr;
 }
 
-void TExDBGrid::SetIniStorage(TPlacementStore *store)
-{
+void TExDBGrid::SetIniStorage(TPlacementStore *store) {
     if (store == IniStorage())
         return;
     delete iniLink_;
@@ -199,14 +185,12 @@ void TExDBGrid::SetIniStorage(TPlacementStore *store)
     connect(iniLink_, &TPlacementLink::OnLoad, this, &TExDBGrid::RestoreLayout);
 }
 
-QString TExDBGrid::LayoutSection() const
-{
+QString TExDBGrid::LayoutSection() const {
     // The customised columns have a section of their own.
     return iniLink_->RootSection() + GetDefaultSection(this);
 }
 
-void TExDBGrid::SaveLayout()
-{
+void TExDBGrid::SaveLayout() {
     if (objectName().isEmpty() || columns_.empty() || !IniStorage() || !IniStorage()->Active())
         return;
     PlacementStorage *storage = iniLink_->Storage();
@@ -218,18 +202,19 @@ void TExDBGrid::SaveLayout()
                              QStringLiteral("%1,%2").arg(i).arg(ColumnWidth(i)));
 }
 
-void TExDBGrid::RestoreLayout()
-{
+void TExDBGrid::RestoreLayout() {
     if (objectName().isEmpty() || columns_.empty() || !IniStorage() || !IniStorage()->Active())
         return;
     PlacementStorage *storage = iniLink_->Storage();
     if (!storage)
         return;
     const QString section = LayoutSection();
-    std::vector<std::pair<int, int>> wanted;  // wanted index, current index
+    std::vector<std::pair<int, int>> wanted; // wanted index, current index
     for (int i = 0; i < int(columns_.size()); ++i) {
         const QStringList words =
-            storage->ReadString(section, QStringLiteral("%1.%2").arg(objectName(), columns_[i].FieldName), QString())
+            storage
+                ->ReadString(section, QStringLiteral("%1.%2").arg(objectName(), columns_[i].FieldName),
+                             QString())
                 .split(u',');
         bool ok = false;
         const int index = words.value(0).trimmed().toInt(&ok);
@@ -247,50 +232,46 @@ void TExDBGrid::RestoreLayout()
 
 // ---- properties
 
-TDBGridOptions TExDBGrid::Options() const
-{
+TDBGridOptions TExDBGrid::Options() const {
     return multiSelect_ ? (options_ | dgMultiSelect) : options_;
 }
 
-void TExDBGrid::SetOptions(TDBGridOptions options)
-{
+void TExDBGrid::SetOptions(TDBGridOptions options) {
     options_ = options & ~TDBGridOptions(dgMultiSelect);
     ApplyOptions();
     SetMultiSelect(options & dgMultiSelect);
 }
 
-void TExDBGrid::ApplyOptions()
-{
+void TExDBGrid::ApplyOptions() {
     horizontalHeader()->setVisible(options_ & dgTitles);
     verticalHeader()->setVisible(options_ & dgIndicator);
     horizontalHeader()->setSectionResizeMode((options_ & dgColumnResize) ? QHeaderView::Interactive
-                                                                          : QHeaderView::Fixed);
+                                                                         : QHeaderView::Fixed);
     setShowGrid(options_ & (dgColLines | dgRowLines));
-    setSelectionBehavior((options_ & dgRowSelect) ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
-    setEditTriggers((options_ & dgEditing) ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed)
-                                           : QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior((options_ & dgRowSelect) ? QAbstractItemView::SelectRows
+                                                  : QAbstractItemView::SelectItems);
+    setEditTriggers((options_ & dgEditing)
+                        ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed)
+                        : QAbstractItemView::NoEditTriggers);
     viewport()->update();
     horizontalHeader()->viewport()->update();
 }
 
-void TExDBGrid::SetShowGlyphs(bool on)
-{
+void TExDBGrid::SetShowGlyphs(bool on) {
     if (showGlyphs_ == on)
         return;
     showGlyphs_ = on;
     viewport()->update();
 }
 
-void TExDBGrid::SetDefaultDrawing(bool on)
-{
+void TExDBGrid::SetDefaultDrawing(bool on) {
     if (defaultDrawing_ == on)
         return;
     defaultDrawing_ = on;
     viewport()->update();
 }
 
-void TExDBGrid::SetMultiSelect(bool on)
-{
+void TExDBGrid::SetMultiSelect(bool on) {
     if (multiSelect_ == on)
         return;
     multiSelect_ = on;
@@ -298,8 +279,7 @@ void TExDBGrid::SetMultiSelect(bool on)
         ClearSelectedRows();
 }
 
-void TExDBGrid::SetTitleButtons(bool on)
-{
+void TExDBGrid::SetTitleButtons(bool on) {
     if (titleButtons_ == on)
         return;
     titleButtons_ = on;
@@ -307,33 +287,28 @@ void TExDBGrid::SetTitleButtons(bool on)
     SetOptions(Options());
 }
 
-void TExDBGrid::SetTitleFont(const TGridFont &font)
-{
+void TExDBGrid::SetTitleFont(const TGridFont &font) {
     titleFont_ = font;
     titleFontSet_ = true;
     horizontalHeader()->viewport()->update();
 }
 
-int TExDBGrid::FixedCols() const
-{
+int TExDBGrid::FixedCols() const {
     return fixedColsValue_;
 }
 
-void TExDBGrid::SetFixedCols(int count)
-{
+void TExDBGrid::SetFixedCols(int count) {
     count = std::max(count, 0);
     if (LinkActive() && ColumnCount() > 1)
         count = std::min(count, ColumnCount() - 1);
     fixedColsValue_ = count;
 }
 
-int TExDBGrid::RowsHeight() const
-{
+int TExDBGrid::RowsHeight() const {
     return verticalHeader()->defaultSectionSize();
 }
 
-void TExDBGrid::SetRowsHeight(int height)
-{
+void TExDBGrid::SetRowsHeight(int height) {
     if (height == RowsHeight() || height <= 0)
         return;
     rowsHeightSet_ = true;
@@ -342,8 +317,7 @@ void TExDBGrid::SetRowsHeight(int height)
         horizontalHeader()->setFixedHeight(height + 2);
 }
 
-void TExDBGrid::changeEvent(QEvent *event)
-{
+void TExDBGrid::changeEvent(QEvent *event) {
     QTableView::changeEvent(event);
     if (event->type() != QEvent::FontChange)
         return;
@@ -356,15 +330,13 @@ void TExDBGrid::changeEvent(QEvent *event)
 
 // ---- cells
 
-int TExDBGrid::GetImageIndex(const Field *field) const
-{
+int TExDBGrid::GetImageIndex(const Field *field) const {
     if (!showGlyphs_ || !field)
         return -1;
     return field->DataType() == FieldType::Memo ? 1 : -1;
 }
 
-QString TExDBGrid::CellText(const QModelIndex &index) const
-{
+QString TExDBGrid::CellText(const QModelIndex &index) const {
     if (!model_ || !index.isValid())
         return QString();
     QString text = model_->data(index, Qt::DisplayRole).toString();
@@ -374,8 +346,7 @@ QString TExDBGrid::CellText(const QModelIndex &index) const
     return text;
 }
 
-void TExDBGrid::GetCellProps(Field *field, TGridFont &font, QColor &background, bool highlight)
-{
+void TExDBGrid::GetCellProps(Field *field, TGridFont &font, QColor &background, bool highlight) {
     if (OnGetCellParams) {
         OnGetCellParams(*this, field, font, background, highlight);
     } else if (OnGetCellProps) {
@@ -386,8 +357,7 @@ void TExDBGrid::GetCellProps(Field *field, TGridFont &font, QColor &background, 
     }
 }
 
-bool TExDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
-{
+bool TExDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {
     if (!(options_ & dgEditing) || readOnly_ || !model_)
         return false;
     Field *field = model_->FieldAt(index.column());
@@ -397,8 +367,7 @@ bool TExDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *even
     return allow && QTableView::edit(index, trigger, event);
 }
 
-void TExDBGrid::paintEvent(QPaintEvent *event)
-{
+void TExDBGrid::paintEvent(QPaintEvent *event) {
     QTableView::paintEvent(event);
     if (!(options_ & dgRowSelect) || !defaultDrawing_ || !hasFocus() || !currentIndex().isValid())
         return;
@@ -412,8 +381,7 @@ void TExDBGrid::paintEvent(QPaintEvent *event)
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
-void TExDBGrid::scrollContentsBy(int dx, int dy)
-{
+void TExDBGrid::scrollContentsBy(int dx, int dy) {
     QTableView::scrollContentsBy(dx, dy);
     StopTracking();
     if (OnTopLeftChanged)
@@ -422,8 +390,7 @@ void TExDBGrid::scrollContentsBy(int dx, int dy)
 
 // ---- multiselection
 
-void TExDBGrid::SelectCurrentRow(bool select)
-{
+void TExDBGrid::SelectCurrentRow(bool select) {
     DataSet *ds = dataSet();
     if (!LinkActive() || ds->IsEmpty())
         return;
@@ -437,8 +404,7 @@ void TExDBGrid::SelectCurrentRow(bool select)
     verticalHeader()->viewport()->update();
 }
 
-void TExDBGrid::ClearSelectedRows()
-{
+void TExDBGrid::ClearSelectedRows() {
     if (selectedRows_.isEmpty())
         return;
     selectedRows_.clear();
@@ -446,8 +412,7 @@ void TExDBGrid::ClearSelectedRows()
     verticalHeader()->viewport()->update();
 }
 
-void TExDBGrid::EndRangeSelection()
-{
+void TExDBGrid::EndRangeSelection() {
     selecting_ = false;
     if (clearSelection_)
         ClearSelectedRows();
@@ -455,18 +420,15 @@ void TExDBGrid::EndRangeSelection()
 
 // ---- keys, wheel and mouse
 
-int TExDBGrid::VisibleRowCount() const
-{
+int TExDBGrid::VisibleRowCount() const {
     return std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()));
 }
 
-bool TExDBGrid::CanAppendAtEnd() const
-{
+bool TExDBGrid::CanAppendAtEnd() const {
     return !readOnly_ && (options_ & dgEditing) && LinkActive();
 }
 
-void TExDBGrid::Guard(const std::function<void()> &action)
-{
+void TExDBGrid::Guard(const std::function<void()> &action) {
     try {
         action();
     } catch (const DataSetAbort &) {
@@ -477,13 +439,11 @@ void TExDBGrid::Guard(const std::function<void()> &action)
     }
 }
 
-void TExDBGrid::MoveDataSet(int distance)
-{
+void TExDBGrid::MoveDataSet(int distance) {
     dataSet()->MoveBy(distance);
 }
 
-void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
-{
+void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance) {
     DataSet *ds = dataSet();
     bool addAfter = false;
     if (multiSelect_) {
@@ -509,13 +469,11 @@ void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
         SelectCurrentRow(true);
 }
 
-void TExDBGrid::keyPressEvent(QKeyEvent *event)
-{
+void TExDBGrid::keyPressEvent(QKeyEvent *event) {
     Guard([&] { HandleKey(event); });
 }
 
-void TExDBGrid::HandleKey(QKeyEvent *event)
-{
+void TExDBGrid::HandleKey(QKeyEvent *event) {
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (OnKeyDown) {
@@ -538,11 +496,16 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
         case Qt::Key_End:
             EndRangeSelection();
             break;
-        default: break;
+        default:
+            break;
         }
         switch (key) {
-        case Qt::Key_Home: ds->First(); return event->accept();
-        case Qt::Key_End: ds->Last(); return event->accept();
+        case Qt::Key_Home:
+            ds->First();
+            return event->accept();
+        case Qt::Key_End:
+            ds->Last();
+            return event->accept();
         case Qt::Key_Up:
         case Qt::Key_PageUp: {
             const int top = rowAt(0);
@@ -559,7 +522,8 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
                 MoveDataSet(bottom - currentIndex().row());
             return event->accept();
         }
-        default: break;
+        default:
+            break;
         }
     } else {
         switch (key) {
@@ -568,8 +532,12 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
             if (browsing)
                 SelectionStep(modifiers, key == Qt::Key_Down ? 1 : -1);
             return event->accept();
-        case Qt::Key_PageUp: MoveDataSet(-VisibleRowCount()); return event->accept();
-        case Qt::Key_PageDown: MoveDataSet(VisibleRowCount()); return event->accept();
+        case Qt::Key_PageUp:
+            MoveDataSet(-VisibleRowCount());
+            return event->accept();
+        case Qt::Key_PageDown:
+            MoveDataSet(VisibleRowCount());
+            return event->accept();
         case Qt::Key_Home:
         case Qt::Key_End:
             if (rowSelect || ColumnCount() <= 1) {
@@ -577,7 +545,8 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
                 return event->accept();
             }
             break;
-        default: break;
+        default:
+            break;
         }
     }
     const QString text = event->text();
@@ -591,14 +560,12 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
-void TExDBGrid::wheelEvent(QWheelEvent *event)
-{
+void TExDBGrid::wheelEvent(QWheelEvent *event) {
     event->ignore();
     Guard([&] { HandleWheel(event); });
 }
 
-void TExDBGrid::HandleWheel(QWheelEvent *event)
-{
+void TExDBGrid::HandleWheel(QWheelEvent *event) {
     wheelRest_ += event->angleDelta().y();
     bool handled = false;
     while (std::abs(wheelRest_) >= QWheelEvent::DefaultDeltasPerStep) {
@@ -618,8 +585,7 @@ void TExDBGrid::HandleWheel(QWheelEvent *event)
     event->setAccepted(handled);
 }
 
-void TExDBGrid::mousePressEvent(QMouseEvent *event)
-{
+void TExDBGrid::mousePressEvent(QMouseEvent *event) {
     Guard([&] { QTableView::mousePressEvent(event); });
     if (event->button() != Qt::LeftButton || !multiSelect_ || !LinkActive())
         return;
@@ -633,8 +599,7 @@ void TExDBGrid::mousePressEvent(QMouseEvent *event)
     }
 }
 
-void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event)
-{
+void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event) {
     QTableView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && OnDblClick)
         Guard([this] { OnDblClick(*this); });
@@ -642,8 +607,7 @@ void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 // ---- title buttons
 
-void TExDBGrid::CheckTitleButton(int column, bool &enabled)
-{
+void TExDBGrid::CheckTitleButton(int column, bool &enabled) {
     if (column < 0 || column >= ColumnCount()) {
         enabled = false;
         return;
@@ -652,14 +616,12 @@ void TExDBGrid::CheckTitleButton(int column, bool &enabled)
         OnCheckButton(*this, column, ColumnField(column), enabled);
 }
 
-void TExDBGrid::DoTitleClick(int column, Field *field)
-{
+void TExDBGrid::DoTitleClick(int column, Field *field) {
     if (OnTitleBtnClick)
         OnTitleBtnClick(*this, column, field);
 }
 
-void TExDBGrid::TitlePress(int modelColumn, Qt::MouseButton button)
-{
+void TExDBGrid::TitlePress(int modelColumn, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
     bool enabled = true;
@@ -673,8 +635,7 @@ void TExDBGrid::TitlePress(int modelColumn, Qt::MouseButton button)
     TitleTrack(modelColumn, true);
 }
 
-void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle)
-{
+void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle) {
     const bool now = tracking_ && insideTitle && modelColumn == pressedCol_ && modelColumn >= 0;
     if (now == pressed_)
         return;
@@ -682,8 +643,7 @@ void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle)
     horizontalHeader()->viewport()->update();
 }
 
-void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton)
-{
+void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton) {
     const int pressed = pressedCol_;
     const bool counted = insideTitle && modelColumn == pressed;
     StopTracking();
@@ -692,8 +652,7 @@ void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton)
         DoTitleClick(column, ColumnField(column));
 }
 
-void TExDBGrid::StopTracking()
-{
+void TExDBGrid::StopTracking() {
     if (!tracking_)
         return;
     TitleTrack(-1, false);

@@ -38,8 +38,8 @@ enum TDBGridOption : unsigned {
 };
 using TDBGridOptions = unsigned;
 
-constexpr TDBGridOptions DefaultGridOptions =
-    dgEditing | dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgConfirmDelete | dgCancelOnExit;
+constexpr TDBGridOptions DefaultGridOptions = dgEditing | dgTitles | dgIndicator | dgColumnResize |
+                                              dgColLines | dgRowLines | dgConfirmDelete | dgCancelOnExit;
 
 // A font with its colour, as the drawing events receive it.
 struct TGridFont {
@@ -52,13 +52,13 @@ struct TGridFont {
 // legacy character 214), as the "Symbol" font did.
 struct TColumn {
     QString FieldName;
-    QString Title;  // empty: the field's display label
-    int Width = 0;  // pixels; 0: from the field's display width
-    Qt::Alignment Alignment = {};  // none: the field's alignment
+    QString Title;                // empty: the field's display label
+    int Width = 0;                // pixels; 0: from the field's display width
+    Qt::Alignment Alignment = {}; // none: the field's alignment
     bool CheckMarkFont = false;
     std::optional<QFont> Font;
-    QColor FontColor;  // invalid: the grid's
-    QColor Color;      // cell background; invalid: the grid's
+    QColor FontColor; // invalid: the grid's
+    QColor Color;     // cell background; invalid: the grid's
 };
 
 // Process-wide cache of the field glyphs (0..6) and sort markers (7 smDown, 8 smUp).
@@ -73,10 +73,10 @@ public:
     explicit TExDBGrid(QWidget *parent = nullptr);
     ~TExDBGrid() override;
 
-    void SetDataSource(DataSource *source);  // nullptr detaches the grid
+    void SetDataSource(DataSource *source); // nullptr detaches the grid
     DataSource *dataSource() const { return source_; }
     DataSet *dataSet() const;
-    bool LinkActive() const;  // a dataset is attached and open
+    bool LinkActive() const; // a dataset is attached and open
 
     // Columns: without any, every visible field shows in field order.
     void SetColumns(const std::vector<TColumn> &columns);
@@ -135,7 +135,8 @@ public:
         OnGetBtnParams;
     std::function<void(TExDBGrid &, int column, Field *)> OnTitleBtnClick;
     std::function<void(TExDBGrid &, int column, Field *, bool &enabled)> OnCheckButton;
-    std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background, bool highlight)> OnGetCellParams;
+    std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background, bool highlight)>
+        OnGetCellParams;
     std::function<void(TExDBGrid &, Field *, TGridFont &, QColor &background)> OnGetCellProps;
     std::function<void(TExDBGrid &, Field *, bool &allowEdit)> OnShowEditor;
     std::function<void(TExDBGrid &)> OnTopLeftChanged, OnDblClick;
@@ -208,10 +209,10 @@ private:
     QList<Bookmark> selectedRows_;
     Bookmark selectionAnchor_ = NoBookmark;
     // Title press tracking.
-    int pressedCol_ = -1;  // model column
+    int pressedCol_ = -1; // model column
     bool pressed_ = false;
     bool tracking_ = false;
     bool swapButtons_ = false;
     int wheelRest_ = 0;
-    QPointer<TPlacementLink> iniLink_;  // owned by its store; freed with the grid
+    QPointer<TPlacementLink> iniLink_; // owned by its store; freed with the grid
 };

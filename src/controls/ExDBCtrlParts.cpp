@@ -13,16 +13,14 @@
 
 namespace {
 
-QImage NewBitmap(int width, int height)
-{
+QImage NewBitmap(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
 // A sort marker: a small filled triangle, 10 x 9 pixels.
-QImage MarkerBitmap(bool up)
-{
+QImage MarkerBitmap(bool up) {
     QImage image = NewBitmap(10, 9);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -44,8 +42,7 @@ QImage MarkerBitmap(bool up)
 }
 
 // A field glyph, 18 x 14 pixels: a framed page with a picture of its kind.
-QImage FieldBitmap(int index)
-{
+QImage FieldBitmap(int index) {
     QImage image = NewBitmap(18, 14);
     QPainter p(&image);
     p.setPen(QColor(0x80, 0x80, 0x80));
@@ -53,31 +50,31 @@ QImage FieldBitmap(int index)
     p.drawRect(2, 1, 13, 11);
     p.setPen(Qt::black);
     switch (index) {
-    case 0:  // blob: bits
+    case 0: // blob: bits
         for (int x = 4; x < 14; x += 3)
             for (int y = 3; y < 11; y += 3)
                 p.drawPoint(x + (y % 2), y);
         break;
-    case 1:  // memo: lines of text
+    case 1: // memo: lines of text
         for (int y = 3; y < 11; y += 2)
             p.drawLine(4, y, y == 9 ? 9 : 13, y);
         break;
-    case 2:  // picture: a hill under the sun
+    case 2: // picture: a hill under the sun
         p.drawLine(3, 10, 7, 5);
         p.drawLine(7, 5, 10, 8);
         p.drawLine(10, 8, 14, 4);
         p.drawEllipse(10, 2, 2, 2);
         break;
-    case 3:  // embedded object
+    case 3: // embedded object
         p.drawRect(4, 3, 4, 4);
         p.drawRect(9, 6, 4, 4);
         break;
-    case 5:  // cursor, reference, nested data: a small table
+    case 5: // cursor, reference, nested data: a small table
         p.drawLine(3, 5, 14, 5);
         p.drawLine(3, 8, 14, 8);
         p.drawLine(8, 2, 8, 11);
         break;
-    default:  // object, not empty
+    default: // object, not empty
         p.fillRect(5, 4, 7, 5, Qt::black);
         break;
     }
@@ -85,8 +82,7 @@ QImage FieldBitmap(int index)
 }
 
 // The multiselection marks: a dot (selected row) and an arrow (selected current row).
-void DrawIndicatorMark(QPainter &p, const QRect &rect, bool current, bool selected)
-{
+void DrawIndicatorMark(QPainter &p, const QRect &rect, bool current, bool selected) {
     const QColor ink = QApplication::palette().color(QPalette::ButtonText);
     const int cx = rect.center().x();
     const int cy = rect.center().y();
@@ -111,8 +107,7 @@ void DrawIndicatorMark(QPainter &p, const QRect &rect, bool current, bool select
 
 } // namespace
 
-const QImage &GetGridBitmap(int index)
-{
+const QImage &GetGridBitmap(int index) {
     static std::array<QImage, 9> cache;
     index = std::clamp(index, 0, 8);
     if (cache[index].isNull())
@@ -122,15 +117,13 @@ const QImage &GetGridBitmap(int index)
 
 // ---- title row
 
-TitleHeader::TitleHeader(TExDBGrid *grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid)
-{
+TitleHeader::TitleHeader(TExDBGrid *grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid) {
     setSectionsClickable(false);
     setHighlightSections(false);
     setSectionsMovable(false);
 }
 
-void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const
-{
+void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const {
     painter->save();
     const TExDBGrid &g = *grid_;
     const bool down = g.titleButtons_ && g.pressed_ && logical == g.pressedCol_;
@@ -153,7 +146,9 @@ void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical
         painter->restore();
         return;
     }
-    const QImage *bitmap = marker == smDown ? &GetGridBitmap(7) : marker == smUp ? &GetGridBitmap(8) : nullptr;
+    const QImage *bitmap = marker == smDown ? &GetGridBitmap(7)
+                           : marker == smUp ? &GetGridBitmap(8)
+                                            : nullptr;
     const int markerWidth = bitmap ? bitmap->width() + 6 : 1;
     QString caption = field ? field->DisplayLabel() : QString();
     if (column >= 0 && column < int(g.columns_.size()) && !g.columns_[column].Title.isEmpty())
@@ -173,8 +168,7 @@ void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical
     painter->restore();
 }
 
-bool TitleHeader::OnSectionBorder(const QPoint &pos) const
-{
+bool TitleHeader::OnSectionBorder(const QPoint &pos) const {
     if (!(grid_->options_ & dgColumnResize))
         return false;
     const int logical = logicalIndexAt(pos);
@@ -186,13 +180,11 @@ bool TitleHeader::OnSectionBorder(const QPoint &pos) const
     return pos.x() >= right - margin || (pos.x() < left + margin && visualIndex(logical) > 0);
 }
 
-bool TitleHeader::InsideTitle(const QPoint &pos) const
-{
+bool TitleHeader::InsideTitle(const QPoint &pos) const {
     return rect().contains(pos);
 }
 
-void TitleHeader::mousePressEvent(QMouseEvent *event)
-{
+void TitleHeader::mousePressEvent(QMouseEvent *event) {
     TExDBGrid &g = *grid_;
     if (g.focusPolicy() != Qt::NoFocus) {
         g.setFocus(Qt::MouseFocusReason);
@@ -216,16 +208,14 @@ void TitleHeader::mousePressEvent(QMouseEvent *event)
     g.Guard([&] { g.TitlePress(logical, event->button()); });
 }
 
-void TitleHeader::mouseMoveEvent(QMouseEvent *event)
-{
+void TitleHeader::mouseMoveEvent(QMouseEvent *event) {
     if (!grid_->tracking_)
         return QHeaderView::mouseMoveEvent(event);
     const QPoint pos = event->position().toPoint();
     grid_->TitleTrack(logicalIndexAt(pos), InsideTitle(pos));
 }
 
-void TitleHeader::mouseReleaseEvent(QMouseEvent *event)
-{
+void TitleHeader::mouseReleaseEvent(QMouseEvent *event) {
     TExDBGrid &g = *grid_;
     const QPoint pos = event->position().toPoint();
     const int logical = logicalIndexAt(pos);
@@ -247,8 +237,7 @@ void TitleHeader::mouseReleaseEvent(QMouseEvent *event)
         g.Guard([&] { g.OnTitleClick(g, column); });
 }
 
-void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event)
-{
+void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event) {
     if (OnSectionBorder(event->position().toPoint()))
         return QHeaderView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && grid_->OnDblClick)
@@ -257,25 +246,21 @@ void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event)
 
 // ---- indicator column
 
-IndicatorHeader::IndicatorHeader(TExDBGrid *grid) : QHeaderView(Qt::Vertical, grid), grid_(grid)
-{
+IndicatorHeader::IndicatorHeader(TExDBGrid *grid) : QHeaderView(Qt::Vertical, grid), grid_(grid) {
     setSectionsClickable(true);
     setHighlightSections(false);
     setFixedWidth(12);
 }
 
-QSize IndicatorHeader::sizeHint() const
-{
+QSize IndicatorHeader::sizeHint() const {
     return QSize(width(), defaultSectionSize());
 }
 
-QSize IndicatorHeader::sectionSizeFromContents(int) const
-{
+QSize IndicatorHeader::sectionSizeFromContents(int) const {
     return QSize(width(), defaultSectionSize());
 }
 
-void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const
-{
+void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const {
     painter->save();
     painter->fillRect(rect, palette().color(QPalette::Button));
     qDrawShadePanel(painter, rect, palette(), false, 1);
@@ -301,8 +286,8 @@ void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int log
 
 GridCellDelegate::GridCellDelegate(TExDBGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
-void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
+void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                             const QModelIndex &index) const {
     TExDBGrid &g = *grid_;
     Field *field = g.model_ ? g.model_->FieldAt(index.column()) : nullptr;
     const int column = g.columns_.empty() ? -1 : g.GridColumnOf(index.column());
@@ -325,12 +310,12 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         if (image >= 0) {
             const QImage &bitmap = GetGridBitmap(image);
             const QRect &r = option.rect;
-            painter->drawImage(r.x() + (r.width() - bitmap.width()) / 2, r.y() + (r.height() - bitmap.height()) / 2,
-                               bitmap);
+            painter->drawImage(r.x() + (r.width() - bitmap.width()) / 2,
+                               r.y() + (r.height() - bitmap.height()) / 2, bitmap);
         } else {
             const Qt::Alignment align = col && col->Alignment ? col->Alignment
-                                        : field                ? field->Alignment()
-                                                               : Qt::AlignLeft;
+                                        : field               ? field->Alignment()
+                                                              : Qt::AlignLeft;
             painter->setFont(font.Font);
             painter->setPen(font.Color);
             painter->setBrush(background);

@@ -26,7 +26,7 @@ private:
     bool InsideTitle(const QPoint &pos) const;
 
     TExDBGrid *grid_;
-    bool baseHandled_ = false;  // the press went to the header itself (a column resize)
+    bool baseHandled_ = false; // the press went to the header itself (a column resize)
 };
 
 // The indicator column: the current-row arrow and the multiselection marks.
@@ -50,7 +50,8 @@ private:
 class GridCellDelegate : public QStyledItemDelegate {
 public:
     explicit GridCellDelegate(TExDBGrid *grid);
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
 
 private:
     TExDBGrid *grid_;

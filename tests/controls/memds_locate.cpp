@@ -7,8 +7,7 @@ namespace {
 
 class MemDsLocateTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         table.AddField("Stacja", FieldType::String, 10);
         table.AddField("Powiat", FieldType::FixedChar, 2);
         table.AddField("Pasmo", FieldType::Integer);
@@ -18,8 +17,7 @@ protected:
         Add("SP5ABD", "WA", 7);
         Add("DL1AA", "", 9);
     }
-    void Add(const QString &call, const QString &powiat, int pasmo)
-    {
+    void Add(const QString &call, const QString &powiat, int pasmo) {
         table.Append();
         table.FieldByName("Stacja")->SetAsString(call);
         table.FieldByName("Powiat")->SetAsString(powiat);
@@ -30,18 +28,17 @@ protected:
     TExMemoryData table;
 };
 
-TEST_F(MemDsLocateTest, PartialCaseInsensitiveKeyOnTextField)
-{
+TEST_F(MemDsLocateTest, PartialCaseInsensitiveKeyOnTextField) {
     table.First();
     EXPECT_TRUE(LocateThrough(table, "Stacja", "SQ", LocateCaseInsensitive | LocatePartialKey));
     EXPECT_EQ(Call(), "sq9xyz");
     EXPECT_FALSE(LocateThrough(table, "Stacja", "SQ", LocatePartialKey)) << "case counts without the option";
     EXPECT_EQ(Call(), "sq9xyz");
-    EXPECT_FALSE(LocateThrough(table, "Stacja", "sq9", LocateCaseInsensitive)) << "whole text without partial key";
+    EXPECT_FALSE(LocateThrough(table, "Stacja", "sq9", LocateCaseInsensitive))
+        << "whole text without partial key";
 }
 
-TEST_F(MemDsLocateTest, FixedWidthTextFieldTakesTheOptionsToo)
-{
+TEST_F(MemDsLocateTest, FixedWidthTextFieldTakesTheOptionsToo) {
     table.First();
     EXPECT_TRUE(LocateThrough(table, "Powiat", "k", LocateCaseInsensitive | LocatePartialKey));
     EXPECT_EQ(Call(), "sq9xyz");
@@ -49,8 +46,7 @@ TEST_F(MemDsLocateTest, FixedWidthTextFieldTakesTheOptionsToo)
     EXPECT_EQ(Call(), "sq9xyz");
 }
 
-TEST_F(MemDsLocateTest, CurrentRecordIsTriedFirstThenFromTheTop)
-{
+TEST_F(MemDsLocateTest, CurrentRecordIsTriedFirstThenFromTheTop) {
     table.SetRecNo(3);
     EXPECT_TRUE(LocateThrough(table, "Powiat", "WA", 0));
     EXPECT_EQ(table.RecNo(), 3) << "the current record matches: no move";
@@ -59,8 +55,7 @@ TEST_F(MemDsLocateTest, CurrentRecordIsTriedFirstThenFromTheTop)
     EXPECT_EQ(table.RecNo(), 1);
 }
 
-TEST_F(MemDsLocateTest, SeveralKeyFieldsAllMustMatch)
-{
+TEST_F(MemDsLocateTest, SeveralKeyFieldsAllMustMatch) {
     table.First();
     EXPECT_TRUE(LocateThrough(table, "Powiat;Pasmo", QVariantList{"WA", 7}, 0));
     EXPECT_EQ(Call(), "SP5ABD");
@@ -68,8 +63,7 @@ TEST_F(MemDsLocateTest, SeveralKeyFieldsAllMustMatch)
     EXPECT_EQ(Call(), "SP5ABD") << "a failed search leaves the cursor where it was";
 }
 
-TEST_F(MemDsLocateTest, PendingEditIsPostedBeforeTheSearch)
-{
+TEST_F(MemDsLocateTest, PendingEditIsPostedBeforeTheSearch) {
     table.First();
     table.Edit();
     table.FieldByName("Stacja")->SetAsString("SN0HQ");
@@ -79,8 +73,7 @@ TEST_F(MemDsLocateTest, PendingEditIsPostedBeforeTheSearch)
     EXPECT_EQ(table.RecNo(), 1);
 }
 
-TEST(MemDsLocateEmpty, EmptyOrClosedTableFindsNothing)
-{
+TEST(MemDsLocateEmpty, EmptyOrClosedTableFindsNothing) {
     TExMemoryData table;
     table.AddField("Stacja", FieldType::String, 10);
     EXPECT_TRUE(DataSetHasNoRows(&table));
@@ -94,9 +87,10 @@ TEST(MemDsLocateEmpty, EmptyOrClosedTableFindsNothing)
     EXPECT_FALSE(DataSetHasNoRows(&table));
 }
 
-TEST_F(MemDsLocateTest, FilterHidesRecordsButNotFromTheCount)
-{
-    table.OnFilterRecord = [](DataSet &ds, bool &accept) { accept = ds.FieldByName("Pasmo")->AsInteger() == 7; };
+TEST_F(MemDsLocateTest, FilterHidesRecordsButNotFromTheCount) {
+    table.OnFilterRecord = [](DataSet &ds, bool &accept) {
+        accept = ds.FieldByName("Pasmo")->AsInteger() == 7;
+    };
     table.SetFiltered(true);
     EXPECT_EQ(Call(), "sq9xyz") << "setting the filter moves to the first accepted record";
     EXPECT_EQ(table.RecordCount(), 4);
