@@ -2,6 +2,7 @@
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 #include "ui/Startup.h"
+#include "platform/gui/QuitOnSignal.h"
 
 #include <QApplication>
 #include <memory>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
 
     if (!OpenLogOrWarn())
         return 1;
+    QuitOnTerminationSignals();
 
     mainForm->show();
     const int result = app.exec();
