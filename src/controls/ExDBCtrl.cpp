@@ -381,8 +381,29 @@ void TExDBGrid::paintEvent(QPaintEvent *event) {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
+void TExDBGrid::updateGeometries() {
+    QTableView::updateGeometries();
+    FetchVisibleRows();
+}
+
+void TExDBGrid::FetchVisibleRows() {
+    if (fetchingRows_ || !model_)
+        return;
+    fetchingRows_ = true;
+    while (model_->canFetchMore(QModelIndex())) {
+        const int rows = model_->rowCount();
+        if (rows > 0 && rowViewportPosition(rows - 1) >= viewport()->height())
+            break;
+        model_->fetchMore(QModelIndex());
+        if (model_->rowCount() == rows)
+            break;
+    }
+    fetchingRows_ = false;
+}
+
 void TExDBGrid::scrollContentsBy(int dx, int dy) {
     QTableView::scrollContentsBy(dx, dy);
+    FetchVisibleRows();
     StopTracking();
     if (OnTopLeftChanged)
         OnTopLeftChanged(*this);

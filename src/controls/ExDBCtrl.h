@@ -164,12 +164,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
     void keyboardSearch(const QString &) override {}
     void changeEvent(QEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
 
 private:
     friend class TitleHeader;
+    // Qt fetches more rows only when the last row's cell in model column 0 is
+    // in view; that column may be hidden, so the grid asks for rows itself.
+    void FetchVisibleRows();
+    bool fetchingRows_ = false;
     friend class IndicatorHeader;
     friend class GridCellDelegate;
     void ApplyColumns();

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -122,4 +123,20 @@ TEST_F(MainFormStatus, DeletingTheLastQsoDisablesTheButtons)
     EXPECT_FALSE(f.DeleteBtn->isEnabled());
     EXPECT_FALSE(f.EditBtn->isEnabled());
     EXPECT_EQ(f.PanelText(1), QString());
+}
+
+TEST_F(MainFormStatus, TheGridFillsItsViewAndFetchesMoreAsItScrolls)
+{
+    AddQsos(SampleQsos(300));
+    TMainForm &f = Main();
+    f.resize(900, 600);
+    f.show();
+    QCoreApplication::processEvents();
+    QAbstractItemModel *model = f.DbGrid->model();
+    const int first = model->rowCount();
+    EXPECT_GT(first, 5);
+    EXPECT_LT(first, 300);  // rows still come lazily
+    f.DbGrid->verticalScrollBar()->setValue(f.DbGrid->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    EXPECT_GT(model->rowCount(), first);
 }
