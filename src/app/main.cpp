@@ -12,6 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quarn"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
+    ApplyProgramFont();
 
     // The data module first, then the windows; none of them touches the
     // database before it is open.

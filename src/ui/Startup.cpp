@@ -3,6 +3,9 @@
 #include "core/FDM.h"
 #include "platform/gui/Messages.h"
 
+#include <QApplication>
+#include <QFontDatabase>
+
 bool OpenLogOrWarn()
 {
     bool connected = false;
@@ -20,4 +23,10 @@ bool OpenLogOrWarn()
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     Messages::ShowWarning(text);
     return false;
+}
+
+void ApplyProgramFont()
+{
+    if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")))
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 }

@@ -1,3 +1,5 @@
+#include "ui/Startup.h"
+
 #include <QApplication>
 #include <QDir>
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@ int main(int argc, char **argv)
         qputenv("FIREBIRD_LOCK", lock.toUtf8());
     }
     QApplication app(argc, argv);
+    ApplyProgramFont();  // windows are tested as the program shows them
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
