@@ -422,25 +422,11 @@ void TLogFrm::AttachStacjaHandler(bool on)
 
 int TLogFrm::NewQso()
 {
-    setWindowTitle(NewCaption);
-    NewMode = true;
     SavedAny = false;
     Changed = false;
-    ClearQsoFields();
-    FillEmissionList();
-    dxccLbl->clear();
-    IotaLbl->clear();
-    QsoLbl->clear();
-    if (!DataLock->isChecked()) {
-        const DateTime now = UtcNow();
-        EdData->setDate(now.date());
-        EdGodz->setTime(now.time());
-    }
-    log_.LogLoad(0);
+    // The station's own position can change between sessions, not between QSOs.
     ComputeOwnPosition();
-    ShowDistance();
-    AttachStacjaHandler(true);
-    FocusFirstField();
+    NextQso();
     return exec();
 }
 
