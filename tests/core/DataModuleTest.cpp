@@ -5,24 +5,7 @@
 
 #include <QTemporaryDir>
 
-namespace {
 
-int CountRows(FbDatabase &db, const QString &sql)
-{
-    FbTransaction tr;
-    tr.SetDefaultDatabase(&db);
-    tr.StartTransaction();
-    FbQuery q;
-    q.SetDatabase(&db);
-    q.SetTransaction(&tr);
-    q.SetSQL(sql);
-    q.Open();
-    const int n = q.Fields().front()->AsInteger();
-    tr.Commit();
-    return n;
-}
-
-}
 
 TEST(DataModuleStart, MissingFileFailsWithTheFullPathTwice)
 {
@@ -57,7 +40,7 @@ TEST_F(DataModule, FirstStartAddsTheUpgradeColumnsAndTables)
     EXPECT_TRUE(dm->Baza.TableExists("STACJE"));
     EXPECT_TRUE(dm->Baza.TableExists("ZAMKI"));
     EXPECT_TRUE(dm->Baza.TableExists("GMINY"));
-    EXPECT_EQ(CountRows(dm->Baza, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$RELATION_NAME='STACJE'"), 11);
+    EXPECT_EQ(SelectInteger(dm->Baza, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$RELATION_NAME='STACJE'"), 11);
     // A second start finds everything in place and changes nothing.
     EXPECT_TRUE(dm->OpenDatabase());
     EXPECT_TRUE(dm->Logi.Active());
@@ -150,7 +133,7 @@ TEST_F(DataModule, PostedQsoIsDurableAtOnce)
     FbDatabase other;
     other.SetDatabaseName(db->Path());
     other.Open();
-    EXPECT_EQ(CountRows(other, "SELECT COUNT(*) FROM LOGI"), 1);
+    EXPECT_EQ(SelectInteger(other, "SELECT COUNT(*) FROM LOGI"), 1);
     other.Close();
 }
 

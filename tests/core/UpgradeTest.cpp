@@ -2,40 +2,11 @@
 
 namespace {
 
-void Exec(FbDatabase &db, const QString &sql)
-{
-    FbTransaction tr;
-    tr.SetDefaultDatabase(&db);
-    tr.StartTransaction();
-    FbQuery q;
-    q.SetDatabase(&db);
-    q.SetTransaction(&tr);
-    q.SetSQL(sql);
-    q.ExecSQL();
-    tr.Commit();
-}
-
-QStringList Names(FbDatabase &db, const QString &sql)
-{
-    FbTransaction tr;
-    tr.SetDefaultDatabase(&db);
-    tr.StartTransaction();
-    FbQuery q;
-    q.SetDatabase(&db);
-    q.SetTransaction(&tr);
-    q.SetSQL(sql);
-    q.Open();
-    QStringList out;
-    for (; !q.Eof(); q.Next())
-        out << q.Fields().front()->AsString().trimmed();
-    tr.Commit();
-    out.sort();
-    return out;
-}
-
 QStringList LogiIndexes(FbDatabase &db)
 {
-    return Names(db, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='LOGI'");
+    QStringList names = SelectStrings(db, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='LOGI'");
+    names.sort();
+    return names;
 }
 
 }
@@ -47,7 +18,7 @@ TEST(Upgrade, DatabaseLackingOnlyGminaGetsOneColumnAndOneIndex)
         FbDatabase db;
         db.SetDatabaseName(file.Path());
         db.Open();
-        Exec(db, "ALTER TABLE LOGI ADD Kontynent VARCHAR(2) COLLATE PXW_PLK, ADD ITU SMALLINT, ADD CQ SMALLINT, "
+        ExecSql(db, "ALTER TABLE LOGI ADD Kontynent VARCHAR(2) COLLATE PXW_PLK, ADD ITU SMALLINT, ADD CQ SMALLINT, "
                  "ADD IARU SMALLINT, ADD ZAMEK VARCHAR(6)");
         db.Close();
     }
@@ -78,9 +49,9 @@ TEST(Upgrade, CreatedCastleTableHasItsKeyAndNoOtherIndex)
         TDM dm;
         ASSERT_TRUE(dm.OpenDatabase());
         const QStringList idx =
-            Names(dm.Baza, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='ZAMKI'");
+            SelectStrings(dm.Baza, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='ZAMKI'");
         ASSERT_EQ(idx.size(), 1);
-        const QStringList pk = Names(dm.Baza, "SELECT RDB$CONSTRAINT_NAME FROM RDB$RELATION_CONSTRAINTS "
+        const QStringList pk = SelectStrings(dm.Baza, "SELECT RDB$CONSTRAINT_NAME FROM RDB$RELATION_CONSTRAINTS "
                                               "WHERE RDB$RELATION_NAME='ZAMKI' AND RDB$CONSTRAINT_TYPE='PRIMARY KEY'");
         EXPECT_EQ(pk, QStringList{"PK_ZAMKI"});
     }
@@ -113,7 +84,7 @@ TEST(Upgrade, FailingStepIsRolledBackAndRetriedOnTheNextStart)
         FbDatabase db;
         db.SetDatabaseName(file.Path());
         db.Open();
-        Exec(db, "CREATE INDEX Logi_CQ ON LOGI(STACJA)");
+        ExecSql(db, "CREATE INDEX Logi_CQ ON LOGI(STACJA)");
         db.Close();
     }
     qputenv("QUARN_DATABASE", file.Path().toLocal8Bit());
@@ -126,10 +97,10 @@ TEST(Upgrade, FailingStepIsRolledBackAndRetriedOnTheNextStart)
         db.SetDatabaseName(file.Path());
         db.Open();
         // The steps before stay done; the failed one left no column behind.
-        const QStringList cols = Names(db, "SELECT RDB$FIELD_NAME FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME='LOGI'");
+        const QStringList cols = SelectStrings(db, "SELECT RDB$FIELD_NAME FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME='LOGI'");
         EXPECT_TRUE(cols.contains("ITU"));
         EXPECT_FALSE(cols.contains("CQ"));
-        Exec(db, "DROP INDEX Logi_CQ");
+        ExecSql(db, "DROP INDEX Logi_CQ");
         db.Close();
     }
     {

@@ -20,6 +20,12 @@ private:
     QString path_;
 };
 
+// Plain SQL on a connection, each call in a transaction of its own (committed).
+void ExecSql(FbDatabase &db, const QString &sql);
+// The first column of every row, trimmed.
+QStringList SelectStrings(FbDatabase &db, const QString &sql);
+int SelectInteger(FbDatabase &db, const QString &sql);
+
 // A data module opened on a fresh TempLogDb (QUARN_DATABASE points at it), set
 // as the global DM for the test, with message boxes answered and recorded.
 class DataModuleTest : public ::testing::Test {
