@@ -42,22 +42,7 @@ void Param::SetAsBoolean(bool v)
 
 void Param::SetAsVariant(const QVariant &v)
 {
-    if (!v.isValid() || v.isNull())
-        return Clear();
-    if (v.metaType() == QMetaType::fromType<DateTime>())
-        return SetAsDateTime(v.value<DateTime>());
-    switch (v.typeId()) {
-    case QMetaType::Bool: return SetAsBoolean(v.toBool());
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::Short: return SetAsInteger(v.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float: return SetAsFloat(v.toDouble());
-    case QMetaType::QDateTime: return SetAsDateTime(DateTime::fromQDateTime(v.toDateTime()));
-    case QMetaType::QDate: return SetAsDateTime(DateTime::fromQDate(v.toDate()));
-    default: return SetAsString(v.toString());
-    }
+    AssignVariant(*this, v);
 }
 
 QString Param::AsString() const

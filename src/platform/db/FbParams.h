@@ -15,6 +15,7 @@ public:
 
     void SetAsString(const QString &v);
     void SetAsInteger(qint64 v);
+    void SetAsLargeInt(qint64 v) { SetAsInteger(v); }
     void SetAsFloat(double v);
     void SetAsDateTime(const DateTime &v);
     void SetAsBoolean(bool v);

@@ -317,22 +317,7 @@ void Field::SetAsBoolean(bool b)
 
 void Field::SetAsVariant(const QVariant &v)
 {
-    if (!v.isValid() || v.isNull())
-        return Clear();
-    if (v.metaType() == QMetaType::fromType<DateTime>())
-        return SetAsDateTime(v.value<DateTime>());
-    switch (v.typeId()) {
-    case QMetaType::Bool: return SetAsBoolean(v.toBool());
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::Short: return SetAsLargeInt(v.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float: return SetAsFloat(v.toDouble());
-    case QMetaType::QDateTime: return SetAsDateTime(DateTime::fromQDateTime(v.toDateTime()));
-    case QMetaType::QDate: return SetAsDateTime(DateTime::fromQDate(v.toDate()));
-    default: return SetAsString(v.toString());
-    }
+    AssignVariant(*this, v);
 }
 
 QString Field::FormatValue(const FieldValue &v, bool display) const

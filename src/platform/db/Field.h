@@ -42,6 +42,28 @@ DateTime TicksToDateTime(qint64 total);
 // Qt date-time format from either Qt ("yyyy-MM-dd hh:mm") or Delphi style ("YYYY-MM-DD HH:nn").
 QString NormalizeDateFormat(const QString &format);
 
+// Hands a variant to the typed setter of a field or a parameter; NULL clears.
+template <typename Target>
+void AssignVariant(Target &target, const QVariant &v)
+{
+    if (!v.isValid() || v.isNull())
+        return target.Clear();
+    if (v.metaType() == QMetaType::fromType<DateTime>())
+        return target.SetAsDateTime(v.value<DateTime>());
+    switch (v.typeId()) {
+    case QMetaType::Bool: return target.SetAsBoolean(v.toBool());
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Short: return target.SetAsLargeInt(v.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float: return target.SetAsFloat(v.toDouble());
+    case QMetaType::QDateTime: return target.SetAsDateTime(DateTime::fromQDateTime(v.toDateTime()));
+    case QMetaType::QDate: return target.SetAsDateTime(DateTime::fromQDate(v.toDate()));
+    default: return target.SetAsString(v.toString());
+    }
+}
+
 // A typed column of a dataset. Fields are owned by their dataset and live as long
 // as it does; their display settings survive closing and reopening it.
 class Field {
