@@ -1,5 +1,7 @@
 #include "platform/db/FbParams.h"
 
+#include "platform/db/FbSql.h"
+
 void Param::SetAsString(const QString &v)
 {
     value_ = FieldValue();
@@ -178,3 +180,17 @@ Param *ParamList::ByName(const QString &name) const
         return p;
     throw DbError(QStringLiteral("Parameter '%1' not found").arg(name));
 }
+
+void FbSqlText::SetLines(const QStringList &lines)
+{
+    lines_ = lines;
+    parsed_ = params_.Parse(lines_.join(u'\n'));
+}
+
+void FbSqlText::Bind(FbSql &statement) const
+{
+    const auto &positions = params_.Positions();
+    for (int i = 0; i < int(positions.size()) && i < statement.ParamCount(); ++i)
+        statement.SetParam(i, positions[i]->Value(), positions[i]->Type());
+}
+

@@ -54,3 +54,26 @@ private:
     std::vector<std::unique_ptr<Param>> params_;
     std::vector<Param *> positions_;
 };
+
+class FbSql;
+
+// The text of one statement with its named parameters: the lines as given, the
+// text parsed once for the engine, and the values bound before each run.
+class FbSqlText {
+public:
+    const QStringList &Lines() const { return lines_; }
+    void SetLines(const QStringList &lines);
+    QStringList WithLine(const QString &line) const { return QStringList(lines_) << line; }
+    bool Is(const QString &text) const { return lines_.join(u'\n') == text; }
+    const QString &Parsed() const { return parsed_; }
+    ParamList &Params() { return params_; }
+    const ParamList &Params() const { return params_; }
+    // The named values into the "?" markers of the prepared statement.
+    void Bind(FbSql &statement) const;
+
+private:
+    QStringList lines_;
+    QString parsed_;
+    ParamList params_;
+};
+

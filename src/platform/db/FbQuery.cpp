@@ -51,15 +51,12 @@ void FbQuery::SetSQL(const QStringList &lines)
 {
     Close();
     stmt_.Free();
-    sql_ = lines;
-    parsed_ = params_.Parse(sql_.join(u'\n'));
+    text_.SetLines(lines);
 }
 
 void FbQuery::AddLine(const QString &line)
 {
-    QStringList lines = sql_;
-    lines << line;
-    SetSQL(lines);
+    SetSQL(text_.WithLine(line));
 }
 
 void FbQuery::Clear()
@@ -69,11 +66,10 @@ void FbQuery::Clear()
 
 void FbQuery::SetSelectText(const QString &text)
 {
-    if (sql_.join(u'\n') == text)
+    if (text_.Is(text))
         return;
     stmt_.Free();
-    sql_ = text.split(u'\n');
-    parsed_ = params_.Parse(text);
+    text_.SetLines(text.split(u'\n'));
 }
 
 void FbQuery::StartTransactionIfNeeded()
@@ -87,7 +83,7 @@ void FbQuery::Prepare()
 {
     StartTransactionIfNeeded();
     if (!stmt_.Prepared())
-        stmt_.Prepare(Database(), tr_, parsed_);
+        stmt_.Prepare(Database(), tr_, text_.Parsed());
 }
 
 void FbQuery::Unprepare()
@@ -96,19 +92,12 @@ void FbQuery::Unprepare()
     stmt_.Free();
 }
 
-void FbQuery::BindParams()
-{
-    const auto &positions = params_.Positions();
-    for (int i = 0; i < int(positions.size()) && i < stmt_.ParamCount(); ++i)
-        stmt_.SetParam(i, positions[i]->Value(), positions[i]->Type());
-}
-
 void FbQuery::ExecSQL()
 {
     if (Active())
         Close();
     Prepare();
-    BindParams();
+    text_.Bind(stmt_);
     stmt_.Execute(tr_);
     stmt_.CloseCursor();
 }
@@ -121,7 +110,7 @@ void FbQuery::InternalOpen()
     Prepare();
     if (!stmt_.HasCursor())
         throw DbError(QStringLiteral("The statement returns no rows: use ExecSQL"));
-    BindParams();
+    text_.Bind(stmt_);
     stmt_.Execute(tr_);
     for (const FbColumn &c : stmt_.Columns())
         BindField(c.name, c.type, c.type == FieldType::Memo ? 0 : c.size);

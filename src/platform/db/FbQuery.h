@@ -22,14 +22,14 @@ public:
     void SetTransaction(FbTransaction *tr);
     FbTransaction *Transaction() const { return tr_; }
 
-    const QStringList &SQL() const { return sql_; }
+    const QStringList &SQL() const { return text_.Lines(); }
     void SetSQL(const QStringList &lines);
     void SetSQL(const QString &text) { SetSQL(text.split(u'\n')); }
     void AddLine(const QString &line);
     void Clear();  // closes the query and empties its SQL
 
-    Param *ParamByName(const QString &name) { return params_.ByName(name); }
-    ParamList &Params() { return params_; }
+    Param *ParamByName(const QString &name) { return text_.Params().ByName(name); }
+    ParamList &Params() { return text_.Params(); }
 
     void Prepare();
     void Unprepare();
@@ -56,14 +56,11 @@ protected:
     void StartTransactionIfNeeded();
 
 private:
-    void BindParams();
 
     FbDatabase *db_ = nullptr;
     FbTransaction *tr_ = nullptr;
     FbUpdateSql *update_ = nullptr;
-    QStringList sql_;
-    QString parsed_;
-    ParamList params_;
+    FbSqlText text_;
     FbSql stmt_;
     std::vector<FieldValue> row_;
 };

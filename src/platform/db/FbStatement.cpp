@@ -47,15 +47,12 @@ void FbStatement::SetSQL(const QStringList &lines)
 {
     Close();
     sql.Free();
-    sql_ = lines;
-    parsed_ = params_.Parse(sql_.join(u'\n'));
+    text_.SetLines(lines);
 }
 
 void FbStatement::AddLine(const QString &line)
 {
-    QStringList lines = sql_;
-    lines << line;
-    SetSQL(lines);
+    SetSQL(text_.WithLine(line));
 }
 
 void FbStatement::Clear()
@@ -67,7 +64,7 @@ void FbStatement::Prepare()
 {
     if (sql.Prepared())
         return;
-    sql.Prepare(db_, tr_, parsed_);
+    sql.Prepare(db_, tr_, text_.Parsed());
     result_.clear();
     for (const FbColumn &c : sql.Columns())
         result_.push_back(std::make_unique<Param>(c.name));
@@ -84,9 +81,7 @@ void FbStatement::ExecQuery()
 {
     Close();
     Prepare();
-    const auto &positions = params_.Positions();
-    for (int i = 0; i < int(positions.size()) && i < sql.ParamCount(); ++i)
-        sql.SetParam(i, positions[i]->Value(), positions[i]->Type());
+    text_.Bind(sql);
     sql.Execute(tr_);
     if (sql.HasCursor()) {
         Next();

@@ -22,14 +22,14 @@ public:
     void SetTransaction(FbTransaction *tr);
     FbTransaction *Transaction() const { return tr_; }
 
-    const QStringList &SQL() const { return sql_; }
+    const QStringList &SQL() const { return text_.Lines(); }
     void SetSQL(const QStringList &lines);
     void SetSQL(const QString &text) { SetSQL(text.split(u'\n')); }
     void AddLine(const QString &line);
     void Clear();
 
-    Param *ParamByName(const QString &name) { return params_.ByName(name); }
-    ParamList &Params() { return params_; }
+    Param *ParamByName(const QString &name) { return text_.Params().ByName(name); }
+    ParamList &Params() { return text_.Params(); }
 
     void Prepare();
     bool Prepared() const { return sql.Prepared(); }
@@ -53,9 +53,7 @@ protected:
 private:
     FbDatabase *db_ = nullptr;
     FbTransaction *tr_ = nullptr;
-    QStringList sql_;
-    QString parsed_;
-    ParamList params_;
+    FbSqlText text_;
     std::vector<std::unique_ptr<Param>> result_;
     std::vector<FieldValue> row_;
     bool eof_ = true;

@@ -6,8 +6,7 @@ void FbUpdateSql::SetSQL(Kind kind, const QStringList &lines)
 {
     Statement &s = stmts_[kind];
     s.sql.Free();
-    s.lines = lines;
-    s.parsed = s.params.Parse(lines.join(u'\n'));
+    s.text.SetLines(lines);
     s.mappedFor = nullptr;
 }
 
@@ -21,7 +20,7 @@ void FbUpdateSql::Map(Statement &s, FbQuery &dataSet)
 {
     s.fields.clear();
     s.old.clear();
-    for (Param *p : s.params.Positions()) {
+    for (Param *p : s.text.Params().Positions()) {
         const QString &name = p->Name();
         Field *f = dataSet.FindField(name);
         bool old = false;
@@ -39,10 +38,10 @@ void FbUpdateSql::Map(Statement &s, FbQuery &dataSet)
 void FbUpdateSql::Apply(Kind kind, FbQuery &dataSet)
 {
     Statement &s = stmts_[kind];
-    if (s.parsed.trimmed().isEmpty())
+    if (s.text.Parsed().trimmed().isEmpty())
         throw DbError(QStringLiteral("No SQL statement for this kind of update"));
     if (!s.sql.Prepared()) {
-        s.sql.Prepare(dataSet.Database(), dataSet.Transaction(), s.parsed);
+        s.sql.Prepare(dataSet.Database(), dataSet.Transaction(), s.text.Parsed());
         s.mappedFor = nullptr;
     }
     if (s.mappedFor != &dataSet || s.mappedSerial != dataSet.OpenSerial())
@@ -52,7 +51,7 @@ void FbUpdateSql::Apply(Kind kind, FbQuery &dataSet)
     for (int i = 0; i < int(s.fields.size()) && i < s.sql.ParamCount(); ++i) {
         const Field *f = s.fields[i];
         if (!f) {
-            const Param *p = s.params.Positions()[i];
+            const Param *p = s.text.Params().Positions()[i];
             s.sql.SetParam(i, p->Value(), p->Type());
         } else if (s.old[i]) {
             s.sql.SetParam(i, inserting ? FieldValue() : dataSet.ValueAt(row, f), f->DataType());

@@ -14,7 +14,7 @@ class FbUpdateSql {
 public:
     enum Kind { Modify, Insert, Delete, Refresh };
 
-    const QStringList &SQL(Kind kind) const { return stmts_[kind].lines; }
+    const QStringList &SQL(Kind kind) const { return stmts_[kind].text.Lines(); }
     void SetSQL(Kind kind, const QStringList &lines);
     void SetModifySQL(const QStringList &lines) { SetSQL(Modify, lines); }
     void SetInsertSQL(const QStringList &lines) { SetSQL(Insert, lines); }
@@ -29,9 +29,7 @@ public:
 
 private:
     struct Statement {
-        QStringList lines;
-        QString parsed;
-        ParamList params;
+        FbSqlText text;
         FbSql sql;
         std::vector<Field *> fields;  // per "?": the field it reads, null when none
         std::vector<bool> old;        // per "?": the value before the edit
