@@ -7,6 +7,7 @@
 #include "platform/db/FbDatabase.h"
 #include "platform/db/FbError.h"
 #include "platform/db/FbQuery.h"
+#include "platform/db/FbStatement.h"
 #include "platform/db/FbTransaction.h"
 
 #include <QCoreApplication>
@@ -68,8 +69,7 @@ private:
 
 void SeedPrefixes(FbDatabase &db, const QString &dataDir)
 {
-    FbTransaction tr;
-    tr.SetDefaultDatabase(&db);
+    FbTransaction tr(&db);
     tr.StartTransaction();
     SeedExecutor exec(db, tr);
     const QString error = ReadPrefixRecords(
@@ -82,12 +82,9 @@ void SeedPrefixes(FbDatabase &db, const QString &dataDir)
 
 void SeedIslands(FbDatabase &db, const QString &dataDir)
 {
-    FbTransaction tr;
-    tr.SetDefaultDatabase(&db);
+    FbTransaction tr(&db);
     tr.StartTransaction();
-    FbQuery q;
-    q.SetDatabase(&db);
-    q.SetTransaction(&tr);
+    FbStatement q(&db, &tr);
     q.SetSQL(QStringLiteral("INSERT INTO WYSPY (IOTA, NAZWAANG, NAZWAPOL) VALUES (:IOTA, :NAZWAANG, :NAZWAPOL)"));
     const QStringList lines = QString::fromUtf8(ReadFile(QDir(dataDir).filePath("wyspy.tsv"))).split('\n');
     for (const QString &line : lines) {
@@ -97,19 +94,16 @@ void SeedIslands(FbDatabase &db, const QString &dataDir)
         q.ParamByName("IOTA")->SetAsString(cols[0]);
         q.ParamByName("NAZWAANG")->SetAsString(cols[1]);
         q.ParamByName("NAZWAPOL")->SetAsString(cols[2]);
-        q.ExecSQL();
+        q.ExecQuery();
     }
     tr.Commit();
 }
 
 void SeedDistricts(FbDatabase &db)
 {
-    FbTransaction tr;
-    tr.SetDefaultDatabase(&db);
+    FbTransaction tr(&db);
     tr.StartTransaction();
-    FbQuery q;
-    q.SetDatabase(&db);
-    q.SetTransaction(&tr);
+    FbStatement q(&db, &tr);
     q.SetSQL(QStringLiteral("INSERT INTO POWIATY (POWIATID, WOJEWID, POWIAT) VALUES (:POWIATID, :WOJEWID, :POWIAT)"));
     for (const District &d : Districts()) {
         q.ParamByName("POWIATID")->SetAsString(QString::fromUtf16(d.Code));
@@ -118,7 +112,7 @@ void SeedDistricts(FbDatabase &db)
         else
             q.ParamByName("WOJEWID")->Clear();
         q.ParamByName("POWIAT")->SetAsString(QString::fromUtf16(d.Text));
-        q.ExecSQL();
+        q.ExecQuery();
     }
     tr.Commit();
 }

@@ -1,6 +1,7 @@
 #include "support/LogDb.h"
 
 #include "core/NewDatabase.h"
+#include "platform/db/FbStatement.h"
 #include "platform/gui/Messages.h"
 
 #include <QDir>
@@ -59,12 +60,9 @@ void DataModuleTest::TearDown()
 int DataModuleTest::AddQso(const QString &call, const DateTime &when, const QString &band, const QString &name)
 {
     const int id = dm->NewLogId();
-    FbTransaction tr;
-    tr.SetDefaultDatabase(&dm->Baza);
+    FbTransaction tr(&dm->Baza);
     tr.StartTransaction();
-    FbQuery ins;
-    ins.SetDatabase(&dm->Baza);
-    ins.SetTransaction(&tr);
+    FbStatement ins(&dm->Baza, &tr);
     ins.SetSQL({"INSERT INTO LOGI (LOGID, DATA, PASMO, STACJA, IMIE, QSL_WYS, QSL_ODB, KRAJID)",
                 "VALUES (:LOGID, :DATA, :PASMO, :STACJA, :IMIE, 'N', 'N', :KRAJID)"});
     ins.ParamByName("LOGID")->SetAsInteger(id);
@@ -73,7 +71,7 @@ int DataModuleTest::AddQso(const QString &call, const DateTime &when, const QStr
     ins.ParamByName("STACJA")->SetAsString(call);
     ins.ParamByName("IMIE")->SetAsString(name);
     ins.ParamByName("KRAJID")->SetAsInteger(dm->KrajIdForCall(call));
-    ins.ExecSQL();
+    ins.ExecQuery();
     tr.Commit();
     return id;
 }
@@ -82,11 +80,9 @@ void ExecSql(FbDatabase &db, const QString &sql)
 {
     FbTransaction tr(&db);
     tr.StartTransaction();
-    FbQuery q;
-    q.SetDatabase(&db);
-    q.SetTransaction(&tr);
-    q.SetSQL(sql);
-    q.ExecSQL();
+    FbStatement st(&db, &tr);
+    st.SetSQL(sql);
+    st.ExecQuery();
     tr.Commit();
 }
 
