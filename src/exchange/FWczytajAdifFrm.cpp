@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : QDialog(parent) {
+TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent) {
     setWindowTitle(QStringLiteral("Wczytaj dane z pliku - format ADIF"));
 
     auto *nameLbl = new QLabel(QStringLiteral("&Nazwa pliku do wczytania"), this);
@@ -45,8 +45,7 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : QDialog(parent) {
     WczytajBtn = new QPushButton(QStringLiteral("&Wczytaj"), this);
     WczytajBtn->setDefault(true);
     CancelBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
-    connect(WczytajBtn, &QPushButton::clicked, this, &TWczytajAdifFrm::WczytajBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TWczytajAdifFrm::reject);
+    SetRunButtons(WczytajBtn, CancelBtn, QStringLiteral("&Wczytaj"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(WczytajBtn);
@@ -60,28 +59,9 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TWczytajAdifFrm::showEvent(QShowEvent *e) {
-    QDialog::showEvent(e);
-    FormActivate();
-}
-
-// While a run is going the window stays: the run still uses it.
-void TWczytajAdifFrm::reject() {
-    if (!running_)
-        QDialog::reject();
-}
-
-void TWczytajAdifFrm::closeEvent(QCloseEvent *e) {
-    if (running_)
-        e->ignore();
-    else
-        QDialog::closeEvent(e);
-}
-
 void TWczytajAdifFrm::FormActivate() {
+    TRunDialog::FormActivate();
     ResetImportCounters();
-    WczytajBtn->setText(QStringLiteral("&Wczytaj"));
-    CancelBtn->setVisible(true);
 }
 
 void TWczytajAdifFrm::ResetImportCounters() {
@@ -89,17 +69,7 @@ void TWczytajAdifFrm::ResetImportCounters() {
     StatysDopLbl->setText(QStringLiteral("0"));
 }
 
-void TWczytajAdifFrm::WczytajBtnClick() {
-    if (running_)
-        return;
-    if (!CancelBtn->isVisible()) {
-        accept();
-        return;
-    }
-    ImportAdif();
-}
-
-void TWczytajAdifFrm::ImportAdif() {
+void TWczytajAdifFrm::Run() {
     const QString name = EdNazwaPliku->FileName();
     if (name.isEmpty()) {
         Messages::ShowWarning(QStringLiteral("Nazwa pliku do czytania musi być podana."));
@@ -117,11 +87,11 @@ void TWczytajAdifFrm::ImportAdif() {
     const QByteArray bytes = file.readAll();
     file.close();
 
-    running_ = true;
     bool completed = false;
     AdifImportCounts counts;
     QStringList warnings;
     {
+        RunScope running(*this);
         BusyGuard busy({WczytajBtn, CancelBtn, EdNazwaPliku});
         ResetImportCounters();
         QCoreApplication::processEvents();
@@ -149,7 +119,6 @@ void TWczytajAdifFrm::ImportAdif() {
         StatysDopLbl->setText(QString::number(counts.added));
         DM->Logi.EnableControls();
     }
-    running_ = false;
 
     // Whatever ended the run, the QSOs it added are in the log: show them.
     if (counts.added > 0) {
@@ -164,8 +133,6 @@ void TWczytajAdifFrm::ImportAdif() {
     }
     for (const QString &w : warnings)
         Messages::ShowWarning(w);
-    if (completed) {
-        CancelBtn->setVisible(false);
-        WczytajBtn->setText(QStringLiteral("&Zamknij"));
-    }
+    if (completed)
+        Finished();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/RunDialog.h"
 
 class QLabel;
 class QPushButton;
@@ -8,7 +8,7 @@ class TFileNameEdit;
 
 // "Wczytaj dane z pliku - format ADIF": adds the QSOs of an ADIF file to the
 // log. Created for one use by the main window and shown with exec().
-class TWczytajAdifFrm : public QDialog {
+class TWczytajAdifFrm : public TRunDialog {
     Q_OBJECT
 public:
     explicit TWczytajAdifFrm(QWidget *parent = nullptr);
@@ -19,20 +19,10 @@ public:
     QPushButton *WczytajBtn;
     QPushButton *CancelBtn;
 
-    bool Running() const { return running_; }
-
-public slots:
-    void reject() override;
-
 protected:
-    void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
+    void FormActivate() override;
+    void Run() override;
 
 private:
-    void FormActivate();
-    void WczytajBtnClick();
     void ResetImportCounters();
-    void ImportAdif();
-
-    bool running_ = false;
 };

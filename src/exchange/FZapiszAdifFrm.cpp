@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : QDialog(parent) {
+TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : TRunDialog(parent) {
     setWindowTitle(QStringLiteral("Zapisz dane do pliku - format ADIF"));
 
     auto *nameLbl = new QLabel(QStringLiteral("&Nazwa pliku "), this);
@@ -40,8 +40,7 @@ TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : QDialog(parent) {
     ZapiszBtn = new QPushButton(QStringLiteral("&Zapisz"), this);
     ZapiszBtn->setDefault(true);
     AnulujBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
-    connect(ZapiszBtn, &QPushButton::clicked, this, &TZapiszAdifFrm::ZapiszBtnClick);
-    connect(AnulujBtn, &QPushButton::clicked, this, &TZapiszAdifFrm::reject);
+    SetRunButtons(ZapiszBtn, AnulujBtn, QStringLiteral("&Zapisz"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ZapiszBtn);
@@ -57,43 +56,14 @@ TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TZapiszAdifFrm::showEvent(QShowEvent *e) {
-    QDialog::showEvent(e);
-    FormActivate();
-}
-
-// While a run is going the window stays: the run still uses it.
-void TZapiszAdifFrm::reject() {
-    if (!running_)
-        QDialog::reject();
-}
-
-void TZapiszAdifFrm::closeEvent(QCloseEvent *e) {
-    if (running_)
-        e->ignore();
-    else
-        QDialog::closeEvent(e);
-}
-
 void TZapiszAdifFrm::FormActivate() {
-    ZapiszBtn->setText(QStringLiteral("&Zapisz"));
-    AnulujBtn->setVisible(true);
+    TRunDialog::FormActivate();
     StatysLbl->setText(QStringLiteral("0"));
 }
 
 bool TZapiszAdifFrm::ExportRange(std::optional<QDate> &, std::optional<QDate> &) { return true; }
 
-void TZapiszAdifFrm::ZapiszBtnClick() {
-    if (running_)
-        return;
-    if (!AnulujBtn->isVisible()) {
-        accept();
-        return;
-    }
-    ExportAdif();
-}
-
-void TZapiszAdifFrm::ExportAdif() {
+void TZapiszAdifFrm::Run() {
     const QString name = EdNazwaPliku->FileName();
     if (name.isEmpty()) {
         Messages::ShowWarning(QStringLiteral("Nazwa pliku musi być podana."));
@@ -107,10 +77,10 @@ void TZapiszAdifFrm::ExportAdif() {
     if (!ExportRange(from, to))
         return;
 
-    running_ = true;
     AdifExport::Outcome outcome = AdifExport::Outcome::Failed;
     QString error;
     {
+        RunScope running(*this);
         BusyGuard busy({ZapiszBtn, AnulujBtn, EdNazwaPliku});
         AdifExport exp(*DM);
         QElapsedTimer shown;
@@ -125,7 +95,6 @@ void TZapiszAdifFrm::ExportAdif() {
         StatysLbl->setText(QString::number(exp.Written()));
         error = exp.ErrorText();
     }
-    running_ = false;
 
     switch (outcome) {
     case AdifExport::Outcome::NoRows:
@@ -135,8 +104,7 @@ void TZapiszAdifFrm::ExportAdif() {
         Messages::ShowWarning(error);
         break;
     case AdifExport::Outcome::Written:
-        ZapiszBtn->setText(QStringLiteral("&Zamknij"));
-        AnulujBtn->setVisible(false);
+        Finished();
         break;
     }
 }

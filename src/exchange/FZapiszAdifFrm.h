@@ -1,7 +1,8 @@
 #pragma once
 
+#include "controls/RunDialog.h"
+
 #include <QDate>
-#include <QDialog>
 #include <optional>
 
 class QLabel;
@@ -12,7 +13,7 @@ class TFileNameEdit;
 // "Zapisz dane do pliku - format ADIF": writes the whole log to a new ADIF
 // file. Created for one use by the main window and shown with exec(); the
 // range window below shares everything but the choice of QSOs.
-class TZapiszAdifFrm : public QDialog {
+class TZapiszAdifFrm : public TRunDialog {
     Q_OBJECT
 public:
     explicit TZapiszAdifFrm(QWidget *parent = nullptr);
@@ -22,25 +23,13 @@ public:
     QPushButton *ZapiszBtn;
     QPushButton *AnulujBtn;
 
-    bool Running() const { return running_; }
-
-public slots:
-    void reject() override;
-
 protected:
-    void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
-
-    virtual void FormActivate();
+    void FormActivate() override;
+    void Run() override;
     // The days to export; false after a warning when they cannot be used.
     // The whole log: no days.
     virtual bool ExportRange(std::optional<QDate> &from, std::optional<QDate> &to);
 
     QVBoxLayout *RangeArea; // where the range window puts its group box
 
-private:
-    void ZapiszBtnClick();
-    void ExportAdif();
-
-    bool running_ = false;
 };

@@ -1,0 +1,64 @@
+#include "controls/RunDialog.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+TRunDialog::TRunDialog(QWidget *parent) : QDialog(parent) {}
+
+void TRunDialog::SetRunButtons(QPushButton *run, QPushButton *cancel, const QString &runCaption)
+{
+    runBtn_ = run;
+    cancelBtn_ = cancel;
+    runCaption_ = runCaption;
+    connect(run, &QPushButton::clicked, this, &TRunDialog::RunBtnClick);
+    connect(cancel, &QPushButton::clicked, this, &TRunDialog::reject);
+}
+
+// Reset when shown, not on every activation: a warning box closing activates
+// the window again and must not take the "&Zamknij" state away.
+void TRunDialog::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    FormActivate();
+}
+
+void TRunDialog::FormActivate()
+{
+    if (runBtn_)
+        runBtn_->setText(runCaption_);
+    if (cancelBtn_)
+        cancelBtn_->setVisible(true);
+}
+
+void TRunDialog::reject()
+{
+    if (!running_)
+        QDialog::reject();
+}
+
+void TRunDialog::closeEvent(QCloseEvent *e)
+{
+    if (running_)
+        e->ignore();
+    else
+        QDialog::closeEvent(e);
+}
+
+void TRunDialog::RunBtnClick()
+{
+    if (running_)
+        return;
+    if (cancelBtn_ && !cancelBtn_->isVisible()) {
+        accept();
+        return;
+    }
+    Run();
+}
+
+void TRunDialog::Finished()
+{
+    if (runBtn_)
+        runBtn_->setText(QStringLiteral("&Zamknij"));
+    if (cancelBtn_)
+        cancelBtn_->setVisible(false);
+}

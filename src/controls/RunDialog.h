@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QPushButton;
+
+// A window that runs one long job from its run button. While the job runs the
+// window cannot be closed (the job still uses it); after a normal end the run
+// button turns into "&Zamknij", the cancel button goes, and the next click
+// closes the window. Showing the window again brings the run caption back.
+class TRunDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TRunDialog(QWidget *parent = nullptr);
+
+    bool Running() const { return running_; }
+
+public slots:
+    void reject() override;
+
+protected:
+    // The two buttons and the run caption; the run button's click is taken here.
+    void SetRunButtons(QPushButton *run, QPushButton *cancel, const QString &runCaption);
+    // Restores the run caption and the cancel button; subclasses reset their counters too.
+    virtual void FormActivate();
+    // The job itself; it marks its running part with a RunScope and calls
+    // Finished after a normal end.
+    virtual void Run() = 0;
+    void Finished();
+
+    // Marks the job as running for its lifetime, on every path out.
+    class RunScope {
+    public:
+        explicit RunScope(TRunDialog &d) : d_(d) { d_.running_ = true; }
+        ~RunScope() { d_.running_ = false; }
+        RunScope(const RunScope &) = delete;
+        RunScope &operator=(const RunScope &) = delete;
+
+    private:
+        TRunDialog &d_;
+    };
+
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void RunBtnClick();
+
+    QPushButton *runBtn_ = nullptr;
+    QPushButton *cancelBtn_ = nullptr;
+    QString runCaption_;
+    bool running_ = false;
+};
