@@ -416,7 +416,10 @@ bool TMainForm::event(QEvent *e)
     const bool result = QMainWindow::event(e);
     if (e->type() == QEvent::Show)
         shown_ = true;
-    if (e->type() == QEvent::WindowActivate)
+    // Also on showing: a window system may never activate the window (no
+    // window manager, focus-stealing prevention), and the count, the order
+    // and the buttons must be right from the start.
+    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
         Guarded([this] { FormActivate(); });
     return result;
 }
