@@ -183,6 +183,13 @@ void TLogFrm::BuildForm()
         l->setBuddy(buddy);
         return l;
     };
+    // A caption with its field, the field taking the spare width.
+    auto labelled = [&](const QString &text, QWidget *field) {
+        auto *box = new QHBoxLayout;
+        box->addWidget(label(text, field));
+        box->addWidget(field, 1);
+        return box;
+    };
     auto lockButton = [this](const char *name) {
         auto *b = new QToolButton(this);
         b->setObjectName(QLatin1String(name));
@@ -229,9 +236,7 @@ void TLogFrm::BuildForm()
     MakeUpperCase(EdEmisja->lineEdit());
     EdEmisja->setEditText(QStringLiteral("CW"));
     EmisjaLock = lockButton("EmisjaLock");
-    auto *modeBox = new QHBoxLayout;
-    modeBox->addWidget(label(QStringLiteral("Typ &emisji"), EdEmisja));
-    modeBox->addWidget(EdEmisja, 1);
+    auto *modeBox = labelled(QStringLiteral("Typ &emisji"), EdEmisja);
     modeBox->addWidget(EmisjaLock);
     grid->addLayout(modeBox, row++, 3);
 
@@ -243,18 +248,14 @@ void TLogFrm::BuildForm()
     EdRaportOdb = NewTextEdit(this, "EdRaportOdb", 8, false);
     grid->addWidget(label(QStringLiteral("Raport &nadany"), EdRaportNad), row, 0);
     grid->addWidget(EdRaportNad, row, 1);
-    auto *rstBox = new QHBoxLayout;
-    rstBox->addWidget(label(QStringLiteral("Raport &odebrany"), EdRaportOdb));
-    rstBox->addWidget(EdRaportOdb, 1);
+    auto *rstBox = labelled(QStringLiteral("Raport &odebrany"), EdRaportOdb);
     grid->addLayout(rstBox, row++, 3);
 
     EdImie = NewTextEdit(this, "EdImie", 15, false);
     EdMiasto = NewTextEdit(this, "EdMiasto", 25, false);
     grid->addWidget(label(QStringLiteral("&Imię"), EdImie), row, 0);
     grid->addWidget(EdImie, row, 1);
-    auto *townBox = new QHBoxLayout;
-    townBox->addWidget(label(QStringLiteral("&Miejscowość"), EdMiasto));
-    townBox->addWidget(EdMiasto, 1);
+    auto *townBox = labelled(QStringLiteral("&Miejscowość"), EdMiasto);
     grid->addLayout(townBox, row++, 3);
 
     // The district text is stored in a 6-character column.
@@ -269,9 +270,7 @@ void TLogFrm::BuildForm()
     sppaBox->addWidget(EdDomena, 1);
     sppaBox->addWidget(SppaBtn);
     grid->addLayout(sppaBox, row, 1);
-    auto *refBox = new QHBoxLayout;
-    refBox->addWidget(label(QStringLiteral("P&GA"), EdGmina));
-    refBox->addWidget(EdGmina, 1);
+    auto *refBox = labelled(QStringLiteral("P&GA"), EdGmina);
     refBox->addWidget(GminaBtn);
     refBox->addWidget(label(QStringLiteral("Symbol zamku"), EdZamek));
     refBox->addWidget(EdZamek, 1);
@@ -282,9 +281,7 @@ void TLogFrm::BuildForm()
     EdWyspa = NewMaskedEdit(this, "EdWyspa", WyspaMask);
     grid->addWidget(label(QStringLiteral("&Lokator"), EdLokator), row, 0);
     grid->addWidget(EdLokator, row, 1);
-    auto *iotaBox = new QHBoxLayout;
-    iotaBox->addWidget(label(QStringLiteral("&IOTA:"), EdWyspa));
-    iotaBox->addWidget(EdWyspa, 1);
+    auto *iotaBox = labelled(QStringLiteral("&IOTA:"), EdWyspa);
     grid->addLayout(iotaBox, row++, 3);
 
     EdManager = NewTextEdit(this, "EdManager", 7, true);
