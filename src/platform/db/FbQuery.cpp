@@ -11,57 +11,6 @@ FbQuery::~FbQuery()
         Close();
     } catch (...) {
     }
-    if (tr_)
-        tr_->RemoveUser(this);
-}
-
-void FbQuery::SetDatabase(FbDatabase *db)
-{
-    if (db == db_)
-        return;
-    Close();
-    stmt_.Free();
-    db_ = db;
-}
-
-FbDatabase *FbQuery::Database() const
-{
-    return db_ ? db_ : (tr_ ? tr_->DefaultDatabase() : nullptr);
-}
-
-void FbQuery::SetTransaction(FbTransaction *tr)
-{
-    if (tr == tr_)
-        return;
-    Close();
-    if (tr_)
-        tr_->RemoveUser(this);
-    tr_ = tr;
-    if (tr_)
-        tr_->AddUser(this);
-}
-
-void FbQuery::TransactionGone()
-{
-    Close();
-    tr_ = nullptr;
-}
-
-void FbQuery::SetSQL(const QStringList &lines)
-{
-    Close();
-    stmt_.Free();
-    text_.SetLines(lines);
-}
-
-void FbQuery::AddLine(const QString &line)
-{
-    SetSQL(text_.WithLine(line));
-}
-
-void FbQuery::Clear()
-{
-    SetSQL(QStringList());
 }
 
 void FbQuery::SetSelectText(const QString &text)
@@ -75,15 +24,15 @@ void FbQuery::SetSelectText(const QString &text)
 void FbQuery::StartTransactionIfNeeded()
 {
     // Like the datasets the program was written against: opening starts an idle transaction.
-    if (tr_ && !tr_->Active() && Database() && Database()->Connected())
-        tr_->StartTransaction();
+    if (Transaction() && !Transaction()->Active() && Database() && Database()->Connected())
+        Transaction()->StartTransaction();
 }
 
 void FbQuery::Prepare()
 {
     StartTransactionIfNeeded();
     if (!stmt_.Prepared())
-        stmt_.Prepare(Database(), tr_, text_.Parsed());
+        stmt_.Prepare(Database(), Transaction(), text_.Parsed());
 }
 
 void FbQuery::Unprepare()
@@ -98,20 +47,20 @@ void FbQuery::ExecSQL()
         Close();
     Prepare();
     text_.Bind(stmt_);
-    stmt_.Execute(tr_);
+    stmt_.Execute(Transaction());
     stmt_.CloseCursor();
 }
 
 void FbQuery::InternalOpen()
 {
     StartTransactionIfNeeded();
-    if (!tr_ || !tr_->Active())
+    if (!Transaction() || !Transaction()->Active())
         throw DbError(QStringLiteral("Transaction is not active"));
     Prepare();
     if (!stmt_.HasCursor())
         throw DbError(QStringLiteral("The statement returns no rows: use ExecSQL"));
     text_.Bind(stmt_);
-    stmt_.Execute(tr_);
+    stmt_.Execute(Transaction());
     for (const FbColumn &c : stmt_.Columns())
         BindField(c.name, c.type, c.type == FieldType::Memo ? 0 : c.size);
 }

@@ -1,35 +1,18 @@
 #pragma once
 
 #include "platform/db/DataSet.h"
-#include "platform/db/FbParams.h"
-#include "platform/db/FbSql.h"
-#include "platform/db/FbTransaction.h"
+#include "platform/db/FbSqlLink.h"
 
-class FbDatabase;
 class FbUpdateSql;
 
 // A dataset over one SELECT: SQL given as lines, named parameters (":NAME"),
 // prepared once and reused, rows fetched as the cursor moves. With an update
 // object it is editable: Post and Delete run its statements in the transaction.
-class FbQuery : public DataSet, public FbTransactionUser {
+class FbQuery : public DataSet, public FbSqlLink {
     Q_OBJECT
 public:
     explicit FbQuery(QObject *parent = nullptr);
     ~FbQuery() override;
-
-    void SetDatabase(FbDatabase *db);
-    FbDatabase *Database() const;
-    void SetTransaction(FbTransaction *tr);
-    FbTransaction *Transaction() const { return tr_; }
-
-    const QStringList &SQL() const { return text_.Lines(); }
-    void SetSQL(const QStringList &lines);
-    void SetSQL(const QString &text) { SetSQL(text.split(u'\n')); }
-    void AddLine(const QString &line);
-    void Clear();  // closes the query and empties its SQL
-
-    Param *ParamByName(const QString &name) { return text_.Params().ByName(name); }
-    ParamList &Params() { return text_.Params(); }
 
     void Prepare();
     void Unprepare();
@@ -49,18 +32,12 @@ protected:
     void InternalPost(bool inserting) override;
     void InternalDelete() override;
     bool CanModify() const override { return update_ != nullptr; }
-    void TransactionEnding() override { Close(); }
-    void TransactionGone() override;
+    void ReleaseCursor() override { Close(); }
     // Replaces the SQL while opening (no close), keeping a prepared statement for the same text.
     void SetSelectText(const QString &text);
     void StartTransactionIfNeeded();
 
 private:
-
-    FbDatabase *db_ = nullptr;
-    FbTransaction *tr_ = nullptr;
     FbUpdateSql *update_ = nullptr;
-    FbSqlText text_;
-    FbSql stmt_;
     std::vector<FieldValue> row_;
 };

@@ -2,77 +2,25 @@
 
 #include "platform/db/FbDatabase.h"
 
-FbStatement::FbStatement(FbDatabase *db, FbTransaction *tr) : db_(db)
+FbStatement::FbStatement(FbDatabase *db, FbTransaction *tr)
 {
+    SetDatabase(db);
     SetTransaction(tr);
-}
-
-FbStatement::~FbStatement()
-{
-    if (tr_)
-        tr_->RemoveUser(this);
-}
-
-void FbStatement::SetDatabase(FbDatabase *db)
-{
-    if (db == db_)
-        return;
-    Close();
-    sql.Free();
-    db_ = db;
-}
-
-void FbStatement::SetTransaction(FbTransaction *tr)
-{
-    if (tr == tr_)
-        return;
-    Close();
-    if (tr_)
-        tr_->RemoveUser(this);
-    tr_ = tr;
-    if (tr_) {
-        tr_->AddUser(this);
-        if (!db_)
-            db_ = tr_->DefaultDatabase();
-    }
-}
-
-void FbStatement::TransactionGone()
-{
-    Close();
-    tr_ = nullptr;
-}
-
-void FbStatement::SetSQL(const QStringList &lines)
-{
-    Close();
-    sql.Free();
-    text_.SetLines(lines);
-}
-
-void FbStatement::AddLine(const QString &line)
-{
-    SetSQL(text_.WithLine(line));
-}
-
-void FbStatement::Clear()
-{
-    SetSQL(QStringList());
 }
 
 void FbStatement::Prepare()
 {
-    if (sql.Prepared())
+    if (stmt_.Prepared())
         return;
-    sql.Prepare(db_, tr_, text_.Parsed());
+    stmt_.Prepare(Database(), Transaction(), text_.Parsed());
     result_.clear();
-    for (const FbColumn &c : sql.Columns())
+    for (const FbColumn &c : stmt_.Columns())
         result_.push_back(std::make_unique<Param>(c.name));
 }
 
 void FbStatement::SetResult(const std::vector<FieldValue> &row)
 {
-    const auto &cols = sql.Columns();
+    const auto &cols = stmt_.Columns();
     for (size_t i = 0; i < result_.size() && i < row.size(); ++i)
         result_[i]->SetValue(row[i], cols[i].type);
 }
@@ -81,23 +29,23 @@ void FbStatement::ExecQuery()
 {
     Close();
     Prepare();
-    text_.Bind(sql);
-    sql.Execute(tr_);
-    if (sql.HasCursor()) {
+    text_.Bind(stmt_);
+    stmt_.Execute(Transaction());
+    if (stmt_.HasCursor()) {
         Next();
-    } else if (!sql.Output().empty()) {
-        SetResult(sql.Output());
+    } else if (!stmt_.Output().empty()) {
+        SetResult(stmt_.Output());
         eof_ = false;
     }
 }
 
 void FbStatement::Next()
 {
-    if (!sql.CursorOpen()) {
+    if (!stmt_.CursorOpen()) {
         eof_ = true;
         return;
     }
-    eof_ = !sql.Fetch(row_);
+    eof_ = !stmt_.Fetch(row_);
     if (eof_) {
         for (auto &r : result_)
             r->Clear();
@@ -108,7 +56,7 @@ void FbStatement::Next()
 
 void FbStatement::Close()
 {
-    sql.CloseCursor();
+    stmt_.CloseCursor();
     eof_ = true;
 }
 

@@ -1,38 +1,19 @@
 #pragma once
 
-#include "platform/db/FbParams.h"
-#include "platform/db/FbSql.h"
-#include "platform/db/FbTransaction.h"
+#include "platform/db/FbSqlLink.h"
 
-#include <QStringList>
-
-class FbDatabase;
+#include <memory>
+#include <vector>
 
 // One SQL statement without a browsing cursor: run it, then read the current
 // result row (Next moves on). Result columns are read through FieldByName.
-class FbStatement : public FbTransactionUser {
+class FbStatement : public FbSqlLink {
 public:
     explicit FbStatement(FbDatabase *db = nullptr, FbTransaction *tr = nullptr);
-    virtual ~FbStatement();
-    FbStatement(const FbStatement &) = delete;
-    FbStatement &operator=(const FbStatement &) = delete;
-
-    void SetDatabase(FbDatabase *db);
-    FbDatabase *Database() const { return db_; }
-    void SetTransaction(FbTransaction *tr);
-    FbTransaction *Transaction() const { return tr_; }
-
-    const QStringList &SQL() const { return text_.Lines(); }
-    void SetSQL(const QStringList &lines);
-    void SetSQL(const QString &text) { SetSQL(text.split(u'\n')); }
-    void AddLine(const QString &line);
-    void Clear();
-
-    Param *ParamByName(const QString &name) { return text_.Params().ByName(name); }
-    ParamList &Params() { return text_.Params(); }
+    virtual ~FbStatement() = default;
 
     void Prepare();
-    bool Prepared() const { return sql.Prepared(); }
+    bool Prepared() const { return stmt_.Prepared(); }
     void ExecQuery();  // runs the statement; a select stands on its first row
     void Next();
     bool Eof() const { return eof_; }
@@ -44,16 +25,10 @@ public:
     Param *FieldByName(const QString &name) const;  // throws DbError when missing
 
 protected:
-    void TransactionEnding() override { Close(); }
-    void TransactionGone() override;
+    void ReleaseCursor() override { Close(); }
     void SetResult(const std::vector<FieldValue> &row);
 
-    FbSql sql;
-
 private:
-    FbDatabase *db_ = nullptr;
-    FbTransaction *tr_ = nullptr;
-    FbSqlText text_;
     std::vector<std::unique_ptr<Param>> result_;
     std::vector<FieldValue> row_;
     bool eof_ = true;
