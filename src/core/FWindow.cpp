@@ -23,10 +23,33 @@ bool TWindow::LoadWindowPlacement() {
 }
 
 void TWindow::SaveWindowPlacement() const {
+    WriteStoredBounds(keyPath(), Left, Top, Width, Height);
+}
+
+std::optional<int> ReadOptionalInteger(const Registry &reg, const QString &name) {
+    if (!reg.ValueExists(name))
+        return std::nullopt;
+    try {
+        return reg.ReadInteger(name);
+    } catch (const RegistryError &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<StoredBounds> ReadStoredBounds(const QString &key) {
     Registry reg;
-    reg.OpenKey(keyPath(), true);
-    reg.WriteInteger(QStringLiteral("Left"), Left);
-    reg.WriteInteger(QStringLiteral("Top"), Top);
-    reg.WriteInteger(QStringLiteral("Width"), Width);
-    reg.WriteInteger(QStringLiteral("Height"), Height);
+    if (!reg.OpenKey(key, false))
+        return std::nullopt;
+    return StoredBounds{ReadOptionalInteger(reg, QStringLiteral("Left")), ReadOptionalInteger(reg, QStringLiteral("Top")),
+                        ReadOptionalInteger(reg, QStringLiteral("Width")),
+                        ReadOptionalInteger(reg, QStringLiteral("Height"))};
+}
+
+void WriteStoredBounds(const QString &key, int left, int top, int width, int height) {
+    Registry reg;
+    reg.OpenKey(key, true);
+    reg.WriteInteger(QStringLiteral("Left"), left);
+    reg.WriteInteger(QStringLiteral("Top"), top);
+    reg.WriteInteger(QStringLiteral("Width"), width);
+    reg.WriteInteger(QStringLiteral("Height"), height);
 }

@@ -9,6 +9,7 @@
 #include "exchange/FZapiszAdifFrm.h"
 #include "exchange/FZapiszOdDoAdifFrm.h"
 #include "platform/db/DataSource.h"
+#include "platform/gui/Guarded.h"
 #include "platform/gui/Messages.h"
 #include "ui/RecordView.h"
 
@@ -31,15 +32,6 @@
 #include <QVBoxLayout>
 
 TMainForm *MainForm = nullptr;
-
-template <typename F> void TMainForm::Guarded(F &&f)
-{
-    try {
-        f();
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
-}
 
 namespace {
 

@@ -1,4 +1,8 @@
-#include "core/Globals.h"
+#include "core/DisplayText.h"
+#include "core/Geography.h"
+#include "core/Settings.h"
+#include "core/SqlText.h"
+#include "core/Validators.h"
 #include "PrefixData.h"
 
 #include <QFile>
@@ -96,7 +100,9 @@ TEST(Globals, TextFunctions) {
     EXPECT_FALSE(IsFlagT(" T"));
     EXPECT_EQ(ZoneNumberText(0), "");
     EXPECT_EQ(ZoneNumberText(28), "28");
-    EXPECT_EQ(QuoteSqlText("O'Brien"), "'O'Brien'");
+    EXPECT_EQ(QuoteSqlText("SP5ABC"), "'SP5ABC'");
+    EXPECT_EQ(QuoteSqlText("O'Brien"), "'O''Brien'");
+    EXPECT_EQ(QuoteSqlText(""), "''");
     EXPECT_EQ(RemoveBlanks(" 70 cm "), "70cm");
     EXPECT_EQ(StripApostrophes("O'Bri'en"), "OBrien");
     EXPECT_EQ(CheckMarkForFlag(" t "), QChar(0x2713));

@@ -1,0 +1,38 @@
+#include "core/QsoLookups.h"
+
+#include "core/FDM.h"
+
+std::optional<StationData> FindStationData(TDM &dm, const QString &call)
+{
+    FbTransaction tr(&dm.Baza);
+    FbStatement DaneStacji(&dm.Baza, &tr);
+    FbTransactionScope scope(tr);
+    DaneStacji.SetSQL({QStringLiteral("select Imie, Miasto, Domena, Lokator, Qsl_Manager"), QStringLiteral("from Logi"),
+                       QStringLiteral("where Stacja=:Stacja")});
+    DaneStacji.ParamByName("Stacja")->SetAsString(call);
+    DaneStacji.ExecQuery();
+    if (DaneStacji.Eof())
+        return std::nullopt;
+    return StationData{DaneStacji.FieldByName("IMIE")->AsString(), DaneStacji.FieldByName("MIASTO")->AsString(),
+                       DaneStacji.FieldByName("DOMENA")->AsString(), DaneStacji.FieldByName("LOKATOR")->AsString(),
+                       DaneStacji.FieldByName("QSL_MANAGER")->AsString()};
+}
+
+QStringList EmissionList(TDM &dm)
+{
+    QStringList modes = {QStringLiteral("CW"), QStringLiteral("SSB"), QStringLiteral("FM")};
+    FbTransaction tr(&dm.Baza);
+    FbQuery qEmisja;
+    qEmisja.SetDatabase(&dm.Baza);
+    qEmisja.SetTransaction(&tr);
+    FbTransactionScope scope(tr);
+    qEmisja.SetSQL({QStringLiteral("select distinct Emisja "), QStringLiteral("from LOGI"),
+                    QStringLiteral("order by Emisja")});
+    qEmisja.Open();
+    for (Field *f = qEmisja.FieldByName("EMISJA"); !qEmisja.Eof(); qEmisja.Next()) {
+        const QString mode = f->AsString().toUpper();
+        if (!modes.contains(mode.trimmed()))
+            modes << mode;
+    }
+    return modes;
+}
