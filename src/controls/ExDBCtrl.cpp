@@ -5,6 +5,7 @@
 #include "controls/FormPlacement.h"
 #include "platform/db/DataSetModel.h"
 #include "platform/db/DataSource.h"
+#include "platform/gui/Guarded.h"
 #include "platform/gui/Messages.h"
 
 #include <QApplication>
@@ -450,14 +451,7 @@ bool TExDBGrid::CanAppendAtEnd() const {
 }
 
 void TExDBGrid::Guard(const std::function<void()> &action) {
-    try {
-        action();
-    } catch (const DataSetAbort &) {
-    } catch (const DbError &e) {
-        Messages::ShowWarning(e.Message());
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    Guarded(action);
 }
 
 void TExDBGrid::MoveDataSet(int distance) {
