@@ -6,7 +6,7 @@
 #include "core/Settings.h"
 #include "core/PrefixIndex.h"
 #include "platform/db/FbError.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCoreApplication>
 #include <QDir>

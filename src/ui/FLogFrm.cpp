@@ -10,8 +10,8 @@
 #include "core/Validators.h"
 #include "core/ZapisCB.h"
 #include "platform/gui/BusyGuard.h"
+#include "platform/Messages.h"
 #include "platform/gui/Guarded.h"
-#include "platform/gui/Messages.h"
 #include "ui/FWybierzFrm.h"
 
 #include <QCheckBox>

@@ -5,12 +5,12 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
-#include "exchange/FWczytajAdifFrm.h"
-#include "exchange/FZapiszAdifFrm.h"
-#include "exchange/FZapiszOdDoAdifFrm.h"
+#include "exchange/windows/FWczytajAdifFrm.h"
+#include "exchange/windows/FZapiszAdifFrm.h"
+#include "exchange/windows/FZapiszOdDoAdifFrm.h"
 #include "platform/db/DataSource.h"
+#include "platform/Messages.h"
 #include "platform/gui/Guarded.h"
-#include "platform/gui/Messages.h"
 #include "ui/RecordView.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "logfrm_fixture.h"
 
 #include "core/Log.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

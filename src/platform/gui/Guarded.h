@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/db/DataSet.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <exception>
 
