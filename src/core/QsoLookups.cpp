@@ -1,6 +1,7 @@
 #include "core/QsoLookups.h"
 
 #include "core/FDM.h"
+#include "core/ZapisCB.h"
 
 std::optional<StationData> FindStationData(TDM &dm, const QString &call)
 {
@@ -16,6 +17,32 @@ std::optional<StationData> FindStationData(TDM &dm, const QString &call)
     return StationData{DaneStacji.FieldByName("IMIE")->AsString(), DaneStacji.FieldByName("MIASTO")->AsString(),
                        DaneStacji.FieldByName("DOMENA")->AsString(), DaneStacji.FieldByName("LOKATOR")->AsString(),
                        DaneStacji.FieldByName("QSL_MANAGER")->AsString()};
+}
+
+StationFill StationFillFor(TDM &dm, TZapisCB &callbook, const QString &call, const StationData &typed)
+{
+    StationFill fill;
+    if (!typed.Imie.trimmed().isEmpty() || !typed.Miasto.trimmed().isEmpty() || !typed.Domena.trimmed().isEmpty() ||
+        !typed.Lokator.trimmed().isEmpty())
+        return fill;
+    bool foundInLog = false;
+    if (typed.QslManager.trimmed().isEmpty()) {
+        const std::optional<StationData> found = FindStationData(dm, call);
+        foundInLog = found.has_value();
+        fill.Fill = fill.FillManager = true;
+        fill.Data = found.value_or(StationData());
+    }
+    if (!foundInLog) {
+        callbook.CallbookSetStacja(dm, call);
+        if (callbook.Found) {
+            fill.Fill = true;
+            fill.Data.Imie = callbook.Imie;
+            fill.Data.Miasto = callbook.Miasto;
+            fill.Data.Domena = callbook.CallbookDomena();
+            fill.Data.Lokator = callbook.Lokator;
+        }
+    }
+    return fill;
 }
 
 QStringList EmissionList(TDM &dm)

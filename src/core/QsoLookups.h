@@ -5,6 +5,7 @@
 #include <optional>
 
 class TDM;
+class TZapisCB;
 
 // What an earlier QSO with a station says about it.
 struct StationData {
@@ -17,6 +18,16 @@ struct StationData {
 
 // The first row the log returns for the call sign (no order), or nothing.
 std::optional<StationData> FindStationData(TDM &dm, const QString &call);
+
+// What leaving the call-sign field fills in. Anything typed into name, town,
+// SPPA or locator prevents both lookups; a typed QSL manager skips the log but
+// not the callbook. An earlier QSO with the station wins over the callbook.
+struct StationFill {
+    bool Fill = false;         // name, town, SPPA and locator take Data's values
+    bool FillManager = false;  // the QSL manager too
+    StationData Data;
+};
+StationFill StationFillFor(TDM &dm, TZapisCB &callbook, const QString &call, const StationData &typed);
 
 // The modes the editor offers: CW, SSB and FM, then every other mode in the
 // log, upper-cased, in the log's order.

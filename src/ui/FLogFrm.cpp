@@ -542,27 +542,16 @@ void TLogFrm::ShowDxccAndLastQso()
 void TLogFrm::EdStacjaExit()
 {
     const QString call = EdStacja->text();
-    const bool allEmpty = EdImie->text().trimmed().isEmpty() && EdMiasto->text().trimmed().isEmpty() &&
-                          EdDomena->text().trimmed().isEmpty() && EdLokator->text().trimmed().isEmpty();
-    bool foundInLog = false;
-    if (allEmpty && EdManager->text().trimmed().isEmpty()) {
-        const std::optional<StationData> found = FindStationData(*DM, call);
-        foundInLog = found.has_value();
-        StationLookup = found.value_or(StationData());
-        EdImie->setText(StationLookup.Imie);
-        EdMiasto->setText(StationLookup.Miasto);
-        EdDomena->setText(StationLookup.Domena);
-        EdManager->setText(StationLookup.QslManager);
-        SetMaskedText(EdLokator, LokatorMask, StationLookup.Lokator);
-    }
-    if (allEmpty && !foundInLog) {
-        callbook_->CallbookSetStacja(*DM, call);
-        if (callbook_->Found) {
-            EdImie->setText(callbook_->Imie);
-            EdMiasto->setText(callbook_->Miasto);
-            EdDomena->setText(callbook_->CallbookDomena());
-            SetMaskedText(EdLokator, LokatorMask, callbook_->Lokator);
-        }
+    const StationFill fill = StationFillFor(
+        *DM, *callbook_, call,
+        {EdImie->text(), EdMiasto->text(), EdDomena->text(), EdLokator->text(), EdManager->text()});
+    if (fill.Fill) {
+        EdImie->setText(fill.Data.Imie);
+        EdMiasto->setText(fill.Data.Miasto);
+        EdDomena->setText(fill.Data.Domena);
+        if (fill.FillManager)
+            EdManager->setText(fill.Data.QslManager);
+        SetMaskedText(EdLokator, LokatorMask, fill.Data.Lokator);
     }
     if (EdKont->currentText().trimmed().isEmpty() && EdITU->text().trimmed().isEmpty() &&
         EdCQ->text().trimmed().isEmpty()) {

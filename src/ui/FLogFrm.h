@@ -115,7 +115,6 @@ private:
     TWspGeogr OwnPosition;
     TWspGeogr QsoPosition;
     TLog QsoSnapshot;  // edit mode: the QSO as loaded
-    StationData StationLookup;
     bool stacjaHandlerOn_ = false;
 };
 
