@@ -63,3 +63,10 @@ QStringList EmissionList(TDM &dm)
     }
     return modes;
 }
+
+QString OwnLocator(TDM &dm)
+{
+    FbTransactionScope scope(dm.trStale);
+    dm.Stale.Open();
+    return dm.Stale.IsEmpty() ? QString() : dm.Stale.FieldByName("LOKATOR")->AsString().trimmed().toUpper();
+}

@@ -29,6 +29,9 @@ struct StationFill {
 };
 StationFill StationFillFor(TDM &dm, TZapisCB &callbook, const QString &call, const StationData &typed);
 
+// The station's own locator from its data (STALE), trimmed and upper-cased.
+QString OwnLocator(TDM &dm);
+
 // The modes the editor offers: CW, SSB and FM, then every other mode in the
 // log, upper-cased, in the log's order.
 QStringList EmissionList(TDM &dm);

@@ -602,9 +602,7 @@ void TLogFrm::ShowIotaName()
 
 void TLogFrm::ComputeOwnPosition()
 {
-    DM->OpenStale();
-    DM->Stale.First();
-    const QString loc = DM->Stale.IsEmpty() ? QString() : DM->Stale.FieldByName("LOKATOR")->AsString().trimmed().toUpper();
+    const QString loc = OwnLocator(*DM);
     OwnLocatorValid = loc.size() == 6 && IsValidLocator(loc);
     OwnPosition.SetLongitude(0);
     OwnPosition.SetLatitude(0);
@@ -612,9 +610,6 @@ void TLogFrm::ComputeOwnPosition()
         OwnPosition.SetLongitude(TWspGeogr::LocatorLongitude(loc));
         OwnPosition.SetLatitude(TWspGeogr::LocatorLatitude(loc));
     }
-    DM->Stale.Close();
-    if (DM->trStale.Active())
-        DM->trStale.Commit();
 }
 
 void TLogFrm::ShowDistance()

@@ -92,3 +92,12 @@ TEST_F(QsoLookups, QuotedTextComesBackFromTheEngineUnchanged)
                   QStringList{text});
     }
 }
+
+TEST_F(QsoLookups, TheOwnLocatorComesFromTheStationDataInUpperCase)
+{
+    EXPECT_EQ(OwnLocator(*dm), QString());
+    ExecSql(dm->Baza, "update STALE set LOKATOR = 'ko02md'");
+    EXPECT_EQ(OwnLocator(*dm), QStringLiteral("KO02MD"));
+    EXPECT_FALSE(dm->trStale.Active());
+    EXPECT_FALSE(dm->Stale.Active());
+}
