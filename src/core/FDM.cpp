@@ -206,11 +206,11 @@ bool TDM::OpenDatabase()
         return false;
     }
     UpgradeLogiColumns(*this);
-    if (!Baza.TableExists("STACJE"))
+    if (!TableExists(Baza, "STACJE"))
         CreateStacjeTable(*this);
-    if (!Baza.TableExists("ZAMKI"))
+    if (!TableExists(Baza, "ZAMKI"))
         CreateZamkiTable(*this);
-    if (!Baza.TableExists("GMINY"))
+    if (!TableExists(Baza, "GMINY"))
         CreateGminyTable(*this);
     OpenKrajeDX();
     OpenPrefiksy();
@@ -384,7 +384,7 @@ int TDM::LogIdForDateTime(const DateTime &dt)
     FbTransactionScope scope(trGetLogId);
     GetLogId.ParamByName("Data")->SetAsDateTime(dt);
     GetLogId.ExecQuery();
-    return GetLogId.Eof() ? 0 : GetLogId.FieldByName("LOGID")->AsInteger();
+    return GetLogId.Eof() ? 0 : GetLogId.ColumnByName("LOGID")->AsInteger();
 }
 
 LastQso TDM::LastQsoWith(const QString &call)
@@ -415,14 +415,14 @@ int TDM::NewLogId()
 {
     FbTransactionScope scope(TrNewLogId);
     GetNewLogId.ExecProc();
-    return GetNewLogId.ParamByName("NUM")->AsInteger();
+    return GetNewLogId.ColumnByName("NUM")->AsInteger();
 }
 
 int TDM::QsoCount()
 {
     FbTransactionScope scope(TrFunc);
     LiczbaRek.ExecQuery();
-    return LiczbaRek.FieldByName("LICZNIK")->AsInteger();
+    return LiczbaRek.ColumnByName("LICZNIK")->AsInteger();
 }
 
 void TDM::ShowWarning(const QString &text)

@@ -17,15 +17,18 @@ const District DistrictTable[] = {
 
 } // namespace
 
-std::span<const Voivodeship> Voivodeships() {
+std::span<const Voivodeship> Voivodeships()
+{
     return VoivodeshipTable;
 }
 
-std::span<const District> Districts() {
+std::span<const District> Districts()
+{
     return DistrictTable;
 }
 
-QString VoivodeshipNameForCode(const QString &code) {
+QString VoivodeshipNameForCode(const QString &code)
+{
     if (code.size() != 1)
         return QString();
     for (const Voivodeship &v : VoivodeshipTable)
@@ -34,7 +37,8 @@ QString VoivodeshipNameForCode(const QString &code) {
     return QString();
 }
 
-QString VoivodeshipCodeForName(const QString &name) {
+QString VoivodeshipCodeForName(const QString &name)
+{
     const QString s = name.toLower().trimmed();
     for (const Voivodeship &v : VoivodeshipTable)
         if (s == QStringView(v.Name))
@@ -42,7 +46,8 @@ QString VoivodeshipCodeForName(const QString &name) {
     return QString();
 }
 
-QString DistrictNameForCode(const QString &code) {
+QString DistrictNameForCode(const QString &code)
+{
     if (code.size() != 2)
         return QString();
     for (const District &d : DistrictTable)
@@ -51,14 +56,16 @@ QString DistrictNameForCode(const QString &code) {
     return QString();
 }
 
-int ContinentIndex(const QString &code) {
+int ContinentIndex(const QString &code)
+{
     for (int i = 1; i < int(ContinentTable.size()); ++i)
         if (code == ContinentTable[i])
             return i;
     return 0;
 }
 
-int ContinentTableIndex(const QString &code) {
+int ContinentTableIndex(const QString &code)
+{
     // The table's first entry is the empty text, so an absent code and an
     // empty one both give 0, exactly as the continent codes do.
     return ContinentIndex(code);

@@ -21,9 +21,9 @@ enum class QsoField { None, Stacja, RaportNad, RaportOdb, Lokator, Wyspa };
 // The answer of the save checks: the first fault, if any, and a warning that
 // does not stop the save.
 struct QsoSaveCheck {
-    QString Warning;  // empty: the QSO may be saved
+    QString Warning; // empty: the QSO may be saved
     QsoField Field = QsoField::None;
-    QString Notice;   // shown, then the QSO is saved all the same
+    QString Notice; // shown, then the QSO is saved all the same
     bool Refused() const { return !Warning.isEmpty(); }
 };
 

@@ -8,22 +8,23 @@ std::optional<StationData> FindStationData(TDM &dm, const QString &call)
     FbTransaction tr(&dm.Baza);
     FbStatement DaneStacji(&dm.Baza, &tr);
     FbTransactionScope scope(tr);
-    DaneStacji.SetSQL({QStringLiteral("select Imie, Miasto, Domena, Lokator, Qsl_Manager"), QStringLiteral("from Logi"),
-                       QStringLiteral("where Stacja=:Stacja")});
+    DaneStacji.SetSQL({QStringLiteral("select Imie, Miasto, Domena, Lokator, Qsl_Manager"),
+                       QStringLiteral("from Logi"), QStringLiteral("where Stacja=:Stacja")});
     DaneStacji.ParamByName("Stacja")->SetAsString(call);
     DaneStacji.ExecQuery();
     if (DaneStacji.Eof())
         return std::nullopt;
-    return StationData{DaneStacji.FieldByName("IMIE")->AsString(), DaneStacji.FieldByName("MIASTO")->AsString(),
-                       DaneStacji.FieldByName("DOMENA")->AsString(), DaneStacji.FieldByName("LOKATOR")->AsString(),
-                       DaneStacji.FieldByName("QSL_MANAGER")->AsString()};
+    return StationData{
+        DaneStacji.ColumnByName("IMIE")->AsString(), DaneStacji.ColumnByName("MIASTO")->AsString(),
+        DaneStacji.ColumnByName("DOMENA")->AsString(), DaneStacji.ColumnByName("LOKATOR")->AsString(),
+        DaneStacji.ColumnByName("QSL_MANAGER")->AsString()};
 }
 
 StationFill StationFillFor(TDM &dm, TZapisCB &callbook, const QString &call, const StationData &typed)
 {
     StationFill fill;
-    if (!typed.Imie.trimmed().isEmpty() || !typed.Miasto.trimmed().isEmpty() || !typed.Domena.trimmed().isEmpty() ||
-        !typed.Lokator.trimmed().isEmpty())
+    if (!typed.Imie.trimmed().isEmpty() || !typed.Miasto.trimmed().isEmpty() ||
+        !typed.Domena.trimmed().isEmpty() || !typed.Lokator.trimmed().isEmpty())
         return fill;
     bool foundInLog = false;
     if (typed.QslManager.trimmed().isEmpty()) {

@@ -23,8 +23,8 @@ std::optional<StationData> FindStationData(TDM &dm, const QString &call);
 // SPPA or locator prevents both lookups; a typed QSL manager skips the log but
 // not the callbook. An earlier QSO with the station wins over the callbook.
 struct StationFill {
-    bool Fill = false;         // name, town, SPPA and locator take Data's values
-    bool FillManager = false;  // the QSL manager too
+    bool Fill = false;        // name, town, SPPA and locator take Data's values
+    bool FillManager = false; // the QSL manager too
     StationData Data;
 };
 StationFill StationFillFor(TDM &dm, TZapisCB &callbook, const QString &call, const StationData &typed);

@@ -6,24 +6,29 @@ LocalClock localClock = nullptr;
 
 } // namespace
 
-uint8_t SettingInRange(int value, int count, uint8_t startValue) {
+uint8_t SettingInRange(int value, int count, uint8_t startValue)
+{
     return value >= 0 && value < count ? uint8_t(value) : startValue;
 }
 
-void SetLocalClock(LocalClock clock) {
+void SetLocalClock(LocalClock clock)
+{
     localClock = clock;
 }
 
-DateTime UtcNow() {
+DateTime UtcNow()
+{
     const DateTime local = localClock ? localClock() : DateTime::currentLocal();
     return local.addSecs(CzasLetni ? -2 * 3600 : -3600);
 }
 
-QString DateFormatText(uint8_t index) {
+QString DateFormatText(uint8_t index)
+{
     return index < DateFormats.size() ? QString(DateFormats[index]) : QString(DateFormats[0]);
 }
 
-QString FormatDateDdMonYyyy(const QDate &date) {
+QString FormatDateDdMonYyyy(const QDate &date)
+{
     if (!date.isValid())
         return QString();
     return QStringLiteral("%1-%2-%3")

@@ -2,17 +2,20 @@
 
 namespace {
 
-bool inRange(QChar c, char first, char last) {
+bool inRange(QChar c, char first, char last)
+{
     return c.unicode() >= char16_t(first) && c.unicode() <= char16_t(last);
 }
 
-bool isAsciiDigit(QChar c) {
+bool isAsciiDigit(QChar c)
+{
     return inRange(c, '0', '9');
 }
 
 } // namespace
 
-bool IsValidLocator(const QString &text) {
+bool IsValidLocator(const QString &text)
+{
     const QString s = text.trimmed().toUpper();
     if (s.isEmpty())
         return true;
@@ -23,11 +26,13 @@ bool IsValidLocator(const QString &text) {
     return s.size() == 4 || (inRange(s[4], 'A', 'X') && inRange(s[5], 'A', 'X'));
 }
 
-bool IsValidReport(const QString &text) {
+bool IsValidReport(const QString &text)
+{
     return text.isEmpty() || text.size() >= 2;
 }
 
-bool IsValidIota(const QString &text) {
+bool IsValidIota(const QString &text)
+{
     const QString s = text.trimmed().toUpper();
     if (s.isEmpty() || s == QLatin1String("-"))
         return true;

@@ -35,11 +35,11 @@ void TZapisCB::CallbookSetStacja(TDM &dm, const QString &call)
         st.ExecQuery();
         Found = !st.Eof();
         if (Found) {
-            Imie = st.FieldByName("IMIE")->AsString();
-            Miasto = st.FieldByName("MIASTO")->AsString();
-            Lokator = st.FieldByName("LOKATOR")->AsString();
-            Wojew = st.FieldByName("WOJEW")->AsString();
-            Powiat = st.FieldByName("POWIAT")->AsString();
+            Imie = st.ColumnByName("IMIE")->AsString();
+            Miasto = st.ColumnByName("MIASTO")->AsString();
+            Lokator = st.ColumnByName("LOKATOR")->AsString();
+            Wojew = st.ColumnByName("WOJEW")->AsString();
+            Powiat = st.ColumnByName("POWIAT")->AsString();
         }
     } catch (...) {
         // A failed lookup must not leave a stale cache behind: the next call asks again.

@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-TEST(Geography, VoivodeshipsAndContinents) {
+TEST(Geography, VoivodeshipsAndContinents)
+{
     EXPECT_EQ(Voivodeships().size(), 16u);
     EXPECT_EQ(VoivodeshipNameForCode("C"), QString::fromUtf8("łódzkie"));
     EXPECT_EQ(VoivodeshipNameForCode("c"), "");
@@ -21,7 +22,8 @@ TEST(Geography, VoivodeshipsAndContinents) {
     EXPECT_EQ(ContinentTableIndex("XX"), 0);
 }
 
-TEST(Geography, DistrictNames) {
+TEST(Geography, DistrictNames)
+{
     EXPECT_EQ(Districts().size(), 379u);
     EXPECT_EQ(DistrictNameForCode("ZY"), QString::fromUtf8("żarski - Żary"));
     EXPECT_EQ(DistrictNameForCode("AL"), "kaliski - Kalisz [grodzki]");
@@ -32,7 +34,8 @@ TEST(Geography, DistrictNames) {
     EXPECT_EQ(DistrictNameForCode("AC"), ""); // a district whose text is not known
 }
 
-TEST(Geography, DistrictTableEqualsDataFile) {
+TEST(Geography, DistrictTableEqualsDataFile)
+{
     QFile f(RepoDataFile("districts.tsv"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);

@@ -1,5 +1,5 @@
-#include "core/Log.h"
 #include "core/QsoChecks.h"
+#include "core/Log.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -9,14 +9,15 @@ namespace {
 // A QSO that passes every check.
 QsoEntryTexts GoodEntry()
 {
-    return {QStringLiteral("SP5ABC"), QStringLiteral("59"), QStringLiteral("57"), QStringLiteral("KO02MD"),
-            QStringLiteral("EU-024"), QStringLiteral("S-KI"), QStringLiteral("SKI01")};
+    return {QStringLiteral("SP5ABC"), QStringLiteral("59"),     QStringLiteral("57"),
+            QStringLiteral("KO02MD"), QStringLiteral("EU-024"), QStringLiteral("S-KI"),
+            QStringLiteral("SKI01")};
 }
 
 struct CheckCase {
     const char *name;
     std::function<void(QsoEntryTexts &)> change;
-    const char *warning;  // empty: saved
+    const char *warning; // empty: saved
     QsoField field;
     const char *notice;
 };
@@ -27,11 +28,10 @@ TEST(QsoSaveChecks, TheFirstFaultInTheFixedOrderIsTheAnswer)
 {
     const CheckCase cases[] = {
         {"a good QSO", [](QsoEntryTexts &) {}, "", QsoField::None, ""},
-        {"no call", [](QsoEntryTexts &e) { e.Stacja = "  "; }, "Stacja wołana nie podana.", QsoField::Stacja, ""},
+        {"no call", [](QsoEntryTexts &e) { e.Stacja = "  "; }, "Stacja wołana nie podana.", QsoField::Stacja,
+         ""},
         {"no call wins over every later fault",
-         [](QsoEntryTexts &e) {
-             e = {"", "", "5", "ZZ99", "EU1", "S-KI", "PKI01"};
-         },
+         [](QsoEntryTexts &e) { e = {"", "", "5", "ZZ99", "EU1", "S-KI", "PKI01"}; },
          "Stacja wołana nie podana.", QsoField::Stacja, ""},
         {"no report sent", [](QsoEntryTexts &e) { e.RaportNad = " "; }, "Raport nadany nie podany.",
          QsoField::RaportNad, ""},
@@ -43,8 +43,8 @@ TEST(QsoSaveChecks, TheFirstFaultInTheFixedOrderIsTheAnswer)
          "Błędny raport nadany.", QsoField::RaportNad, ""},
         {"short report received", [](QsoEntryTexts &e) { e.RaportOdb = "5"; }, "Błędny raport odebrany.",
          QsoField::RaportOdb, ""},
-        {"empty report received is accepted", [](QsoEntryTexts &e) { e.RaportOdb.clear(); }, "", QsoField::None,
-         ""},
+        {"empty report received is accepted", [](QsoEntryTexts &e) { e.RaportOdb.clear(); }, "",
+         QsoField::None, ""},
         {"bad locator before bad IOTA",
          [](QsoEntryTexts &e) {
              e.Lokator = "ZZ99";
@@ -54,7 +54,8 @@ TEST(QsoSaveChecks, TheFirstFaultInTheFixedOrderIsTheAnswer)
         {"locator of five characters", [](QsoEntryTexts &e) { e.Lokator = "KO02M"; }, "Błędny lokator.",
          QsoField::Lokator, ""},
         {"lower-case locator", [](QsoEntryTexts &e) { e.Lokator = "ko02md"; }, "", QsoField::None, ""},
-        {"bad IOTA", [](QsoEntryTexts &e) { e.Wyspa = "EU 024"; }, "Błędny symbol IOTA.", QsoField::Wyspa, ""},
+        {"bad IOTA", [](QsoEntryTexts &e) { e.Wyspa = "EU 024"; }, "Błędny symbol IOTA.", QsoField::Wyspa,
+         ""},
         {"a lone dash for IOTA", [](QsoEntryTexts &e) { e.Wyspa = "-"; }, "", QsoField::None, ""},
         {"castle of another district warns only", [](QsoEntryTexts &e) { e.Zamek = "PKI01"; }, "",
          QsoField::None, "Niezgodność SPPA - Symbol zamku."},

@@ -8,9 +8,10 @@ using QsoLookups = DataModuleTest;
 
 TEST_F(QsoLookups, AStationWorkedBeforeGivesItsDataAndAnUnknownOneNothing)
 {
-    ExecSql(dm->Baza, "insert into LOGI (LOGID, DATA, STACJA, IMIE, MIASTO, DOMENA, LOKATOR, QSL_MANAGER, QSL_WYS, "
-                      "QSL_ODB, KRAJID) values (1, '2022-01-02 03:04:05', 'SP9ABC', 'Józef', 'Kraków', 'K-KR', "
-                      "'KN09AB', 'SP9ZZZ', 'N', 'N', 269)");
+    ExecSql(dm->Baza,
+            "insert into LOGI (LOGID, DATA, STACJA, IMIE, MIASTO, DOMENA, LOKATOR, QSL_MANAGER, QSL_WYS, "
+            "QSL_ODB, KRAJID) values (1, '2022-01-02 03:04:05', 'SP9ABC', 'Józef', 'Kraków', 'K-KR', "
+            "'KN09AB', 'SP9ZZZ', 'N', 'N', 269)");
     const std::optional<StationData> found = FindStationData(*dm, "SP9ABC");
     ASSERT_TRUE(found);
     EXPECT_EQ(found->Imie, QStringLiteral("Józef"));
@@ -24,9 +25,10 @@ TEST_F(QsoLookups, AStationWorkedBeforeGivesItsDataAndAnUnknownOneNothing)
 
 TEST_F(QsoLookups, LeavingTheCallFillsFromTheLogFirstThenFromTheCallbook)
 {
-    ExecSql(dm->Baza, "insert into LOGI (LOGID, DATA, STACJA, IMIE, MIASTO, DOMENA, LOKATOR, QSL_MANAGER, QSL_WYS, "
-                      "QSL_ODB, KRAJID) values (1, '2022-01-02 03:04:05', 'SP9ABC', 'Józef', 'Kraków', 'K-KR', "
-                      "'KN09AB', 'SP9ZZZ', 'N', 'N', 269)");
+    ExecSql(dm->Baza,
+            "insert into LOGI (LOGID, DATA, STACJA, IMIE, MIASTO, DOMENA, LOKATOR, QSL_MANAGER, QSL_WYS, "
+            "QSL_ODB, KRAJID) values (1, '2022-01-02 03:04:05', 'SP9ABC', 'Józef', 'Kraków', 'K-KR', "
+            "'KN09AB', 'SP9ZZZ', 'N', 'N', 269)");
     for (const char *call : {"SP9ABC", "SP7ABC"})
         ExecSql(dm->Baza, QStringLiteral("insert into STACJE (STACJA, IMIE, MIASTO, LOKATOR, WOJEW, POWIAT) "
                                          "values ('%1', 'Zbigniew', 'Kielce', 'KO00', 'S', 'KI')")
@@ -67,10 +69,11 @@ TEST_F(QsoLookups, TheModeListStartsWithCwSsbFmAndAddsTheLogsOthersOnce)
     EXPECT_EQ(EmissionList(*dm), (QStringList{"CW", "SSB", "FM"}));
     int id = 0;
     for (const char *mode : {"rtty", "SSB", "PSK31", "RTTY", "cw"})
-        ExecSql(dm->Baza, QStringLiteral("insert into LOGI (LOGID, DATA, STACJA, EMISJA, QSL_WYS, QSL_ODB, KRAJID) "
-                                         "values (%1, '2022-01-02 03:04:05', 'SP9ABC', '%2', 'N', 'N', 269)")
-                              .arg(++id)
-                              .arg(mode));
+        ExecSql(dm->Baza,
+                QStringLiteral("insert into LOGI (LOGID, DATA, STACJA, EMISJA, QSL_WYS, QSL_ODB, KRAJID) "
+                               "values (%1, '2022-01-02 03:04:05', 'SP9ABC', '%2', 'N', 'N', 269)")
+                    .arg(++id)
+                    .arg(mode));
     EXPECT_EQ(EmissionList(*dm), (QStringList{"CW", "SSB", "FM", "PSK31", "RTTY"}));
 }
 

@@ -5,12 +5,14 @@
 namespace {
 
 DateTime fixedLocal;
-DateTime fixedClock() {
+DateTime fixedClock()
+{
     return fixedLocal;
 }
 
 struct ClockGuard {
-    ~ClockGuard() {
+    ~ClockGuard()
+    {
         SetLocalClock(nullptr);
         CzasLetni = true;
     }
@@ -18,7 +20,8 @@ struct ClockGuard {
 
 } // namespace
 
-TEST(Settings, UtcNowSubtractsOneOrTwoHours) {
+TEST(Settings, UtcNowSubtractsOneOrTwoHours)
+{
     ClockGuard guard;
     SetLocalClock(fixedClock);
 
@@ -35,7 +38,8 @@ TEST(Settings, UtcNowSubtractsOneOrTwoHours) {
     EXPECT_EQ(UtcNow(), DateTime::fromDate(2004, 2, 29, 22, 30, 0));
 }
 
-TEST(Settings, SettingsOutOfRangeFallBack) {
+TEST(Settings, SettingsOutOfRangeFallBack)
+{
     EXPECT_EQ(SettingInRange(11, SortOrderCount, 1), 11);
     EXPECT_EQ(SettingInRange(12, SortOrderCount, 1), 1);
     EXPECT_EQ(SettingInRange(-1, SortOrderCount, 1), 1);
@@ -44,7 +48,8 @@ TEST(Settings, SettingsOutOfRangeFallBack) {
     EXPECT_EQ(SettingInRange(256 + 2, DateFormatCount, 0), 0);
 }
 
-TEST(Settings, DateFormats) {
+TEST(Settings, DateFormats)
+{
     EXPECT_EQ(DateFormatText(0), "yyyy-MM-dd");
     EXPECT_EQ(DateFormatText(4), "dd-MMM-yyyy");
     EXPECT_EQ(FormatDateDdMonYyyy(QDate(2003, 7, 5)), "05-Jul-2003");

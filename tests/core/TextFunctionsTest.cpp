@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(TextFunctions, TextFunctions) {
+TEST(TextFunctions, TextFunctions)
+{
     EXPECT_EQ(FlagToTN(true), "T");
     EXPECT_EQ(FlagToTN(false), "N");
     EXPECT_TRUE(IsFlagT("T"));
@@ -21,7 +22,8 @@ TEST(TextFunctions, TextFunctions) {
     EXPECT_EQ(CheckMarkForFlag(""), QChar(u' '));
 }
 
-TEST(TextFunctions, DegreesToDmsText) {
+TEST(TextFunctions, DegreesToDmsText)
+{
     EXPECT_EQ(DegreesToDmsText(12.5L), QString::fromUtf8("12° 30' 0\""));
     EXPECT_EQ(DegreesToDmsText(0), QString::fromUtf8("0° 0' 0\""));
     EXPECT_EQ(DegreesToDmsText(359.75L), QString::fromUtf8("359° 45' 0\""));

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(Validators, LocatorValidation) {
+TEST(Validators, LocatorValidation)
+{
     EXPECT_TRUE(IsValidLocator(""));
     EXPECT_TRUE(IsValidLocator("JO91"));
     EXPECT_TRUE(IsValidLocator("jo91rg"));
@@ -19,7 +20,8 @@ TEST(Validators, LocatorValidation) {
     EXPECT_FALSE(IsValidLocator("JO91RG1"));
 }
 
-TEST(Validators, ReportAndIotaValidation) {
+TEST(Validators, ReportAndIotaValidation)
+{
     EXPECT_TRUE(IsValidReport(""));
     EXPECT_FALSE(IsValidReport("5"));
     EXPECT_TRUE(IsValidReport("59"));

@@ -14,7 +14,7 @@ int Count(FbDatabase &db)
     FbStatement st(&db, &tr);
     st.SetSQL(QStringLiteral("select count(*) as N from T"));
     st.ExecQuery();
-    return int(st.FieldByName(QStringLiteral("N"))->AsInteger());
+    return int(st.ColumnByName(QStringLiteral("N"))->AsInteger());
 }
 
 void Insert(FbDatabase &db, FbTransaction &tr, int id)
@@ -35,7 +35,7 @@ TEST(FbTransactionScope, CommitsAtTheEndOfItsScopeAndRollsBackWhenAnExceptionLea
     tr.StartTransaction();
     Insert(db.Db(), tr, 1);
     {
-        FbTransactionScope scope(tr);  // restarts: the pending insert is committed first
+        FbTransactionScope scope(tr); // restarts: the pending insert is committed first
         EXPECT_TRUE(tr.Active());
         EXPECT_EQ(Count(db.Db()), 1);
         Insert(db.Db(), tr, 2);
@@ -47,7 +47,7 @@ TEST(FbTransactionScope, CommitsAtTheEndOfItsScopeAndRollsBackWhenAnExceptionLea
         {
             FbTransactionScope scope(tr);
             Insert(db.Db(), tr, 3);
-            Insert(db.Db(), tr, 1);  // duplicate key
+            Insert(db.Db(), tr, 1); // duplicate key
         },
         DbError);
     EXPECT_FALSE(tr.Active());
