@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/Log.h"
-#include "core/QsoLookups.h"
 #include "core/WspGeogr.h"
 #include "platform/DateTime.h"
 
