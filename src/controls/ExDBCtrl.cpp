@@ -5,8 +5,9 @@
 #include "controls/FormPlacement.h"
 #include "platform/db/DataSetModel.h"
 #include "platform/db/DataSource.h"
-#include "platform/gui/DataSetView.h"
 #include "platform/Messages.h"
+#include "platform/gui/DataSetView.h"
+#include "platform/gui/Guarded.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -451,14 +452,7 @@ bool TExDBGrid::CanAppendAtEnd() const {
 }
 
 void TExDBGrid::Guard(const std::function<void()> &action) {
-    try {
-        action();
-    } catch (const DataSetAbort &) {
-    } catch (const DbError &e) {
-        Messages::ShowWarning(e.Message());
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    Guarded(action);
 }
 
 void TExDBGrid::MoveDataSet(int distance) {

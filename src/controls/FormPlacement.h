@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/PlacementStorage.h"
+#include "core/PlacementStorage.h"
 #include "controls/WindowHook.h"
 
 #include <QList>

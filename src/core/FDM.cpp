@@ -1,7 +1,9 @@
 #include "core/FDM.h"
 
 #include "core/FUpgrade.h"
-#include "core/Globals.h"
+#include "core/DisplayText.h"
+#include "core/Geography.h"
+#include "core/Settings.h"
 #include "core/PrefixIndex.h"
 #include "platform/db/FbError.h"
 #include "platform/Messages.h"
@@ -226,36 +228,22 @@ bool TDM::OpenDatabase()
     return true;
 }
 
-void TDM::Reopen(FbQuery &query, FbTransaction &tr)
+void TDM::Reopen(DataSet &ds, FbTransaction &tr)
 {
-    if (tr.Active())
-        tr.Commit();
-    tr.StartTransaction();
-    query.Open();
-}
-
-void TDM::Reopen(FbTable &table, FbTransaction &tr)
-{
-    if (tr.Active())
-        tr.Commit();
-    tr.StartTransaction();
-    table.Open();
+    tr.Restart();
+    ds.Open();
 }
 
 void TDM::OpenLogById(int logId)
 {
-    if (trLog.Active())
-        trLog.Commit();
-    trLog.StartTransaction();
+    trLog.Restart();
     Log.ParamByName("LogId")->SetAsInteger(logId);
     Log.Open();
 }
 
 void TDM::ReopenLogiOrdered(int sortIndex, int logId)
 {
-    if (trLogi.Active())
-        trLogi.Commit();
-    trLogi.StartTransaction();
+    trLogi.Restart();
     Logi.SetSQL({"SELECT *", "FROM Logi", "ORDER BY " + QString(SortFieldNames[sortIndex < SortOrderCount ? sortIndex : 1])});
     Logi.Open();
     if (logId > 0)
@@ -264,18 +252,14 @@ void TDM::ReopenLogiOrdered(int sortIndex, int logId)
 
 void TDM::OpenLaczStacja(const QString &call)
 {
-    if (trLaczStacja.Active())
-        trLaczStacja.Commit();
-    trLaczStacja.StartTransaction();
+    trLaczStacja.Restart();
     LaczStacja.ParamByName("Stacja")->SetAsString(call);
     LaczStacja.Open();
 }
 
 void TDM::OpenDrukLog(const DateTime &from, const DateTime &to)
 {
-    if (trDrukLog.Active())
-        trDrukLog.Commit();
-    trDrukLog.StartTransaction();
+    trDrukLog.Restart();
     DrukLog.ParamByName("OdDnia")->SetAsDateTime(from);
     DrukLog.ParamByName("DoDnia")->SetAsDateTime(to);
     DrukLog.Open();
@@ -375,51 +359,38 @@ QString TDM::CountryNameForKrajId(int krajId)
     return QString();
 }
 
-void TDM::StartQ(const QStringList &sql)
-{
-    if (trq.Active())
-        trq.Commit();
-    trq.StartTransaction();
-    q.SetSQL(sql);
-}
-
 // The lookups below take their values as parameters: a quote in a call sign
 // or reference must never change the statement.
 QString TDM::IslandNameForIota(const QString &iota)
 {
-    StartQ({"SELECT NazwaPol AS Nazwa", "FROM Wyspy", "WHERE IOTA=:IOTA"});
+    FbTransactionScope scope(trq);
+    q.SetSQL({"SELECT NazwaPol AS Nazwa", "FROM Wyspy", "WHERE IOTA=:IOTA"});
     q.ParamByName("IOTA")->SetAsString(iota.toUpper());
     q.Open();
-    const QString name = q.IsEmpty() ? QString() : q.FieldByName("NAZWA")->AsString().trimmed();
-    trq.Commit();
-    return name;
+    return q.IsEmpty() ? QString() : q.FieldByName("NAZWA")->AsString().trimmed();
 }
 
 QString TDM::CastleNameForSymbol(const QString &symbol)
 {
-    StartQ({"SELECT Nazwa", "FROM Zamki", "WHERE Symbol=:Symbol"});
+    FbTransactionScope scope(trq);
+    q.SetSQL({"SELECT Nazwa", "FROM Zamki", "WHERE Symbol=:Symbol"});
     q.ParamByName("Symbol")->SetAsString(symbol.trimmed().toUpper());
     q.Open();
-    const QString name = q.IsEmpty() ? QString() : q.FieldByName("NAZWA")->AsString().trimmed();
-    trq.Commit();
-    return name;
+    return q.IsEmpty() ? QString() : q.FieldByName("NAZWA")->AsString().trimmed();
 }
 
 int TDM::LogIdForDateTime(const DateTime &dt)
 {
-    if (trGetLogId.Active())
-        trGetLogId.Commit();
-    trGetLogId.StartTransaction();
+    FbTransactionScope scope(trGetLogId);
     GetLogId.ParamByName("Data")->SetAsDateTime(dt);
     GetLogId.ExecQuery();
-    const int id = GetLogId.Eof() ? 0 : GetLogId.ColumnByName("LOGID")->AsInteger();
-    trGetLogId.Commit();
-    return id;
+    return GetLogId.Eof() ? 0 : GetLogId.ColumnByName("LOGID")->AsInteger();
 }
 
 LastQso TDM::LastQsoWith(const QString &call)
 {
-    StartQ({"SELECT Data, Pasmo", "FROM Logi", "WHERE Stacja=:Stacja", "ORDER BY Data"});
+    FbTransactionScope scope(trq);
+    q.SetSQL({"SELECT Data, Pasmo", "FROM Logi", "WHERE Stacja=:Stacja", "ORDER BY Data"});
     q.ParamByName("Stacja")->SetAsString(call);
     q.Open();
     LastQso result;
@@ -428,38 +399,30 @@ LastQso TDM::LastQsoWith(const QString &call)
         result.Data = q.FieldByName("DATA")->AsDateTime();
         result.Pasmo = q.FieldByName("PASMO")->AsString();
     }
-    trq.Commit();
     return result;
 }
 
 void TDM::MarkQslSent(int logId)
 {
-    StartQ({"UPDATE Logi", "SET QSL_WYS='T'", "WHERE LogId=:LogId"});
+    FbTransactionScope scope(trq);
+    q.SetSQL({"UPDATE Logi", "SET QSL_WYS='T'", "WHERE LogId=:LogId"});
     q.ParamByName("LogId")->SetAsInteger(logId);
     q.ExecSQL();
-    trq.Commit();
+    scope.Commit();
 }
 
 int TDM::NewLogId()
 {
-    if (TrNewLogId.Active())
-        TrNewLogId.Commit();
-    TrNewLogId.StartTransaction();
+    FbTransactionScope scope(TrNewLogId);
     GetNewLogId.ExecProc();
-    const int id = GetNewLogId.ColumnByName("NUM")->AsInteger();
-    TrNewLogId.Commit();
-    return id;
+    return GetNewLogId.ColumnByName("NUM")->AsInteger();
 }
 
 int TDM::QsoCount()
 {
-    if (TrFunc.Active())
-        TrFunc.Commit();
-    TrFunc.StartTransaction();
+    FbTransactionScope scope(TrFunc);
     LiczbaRek.ExecQuery();
-    const int count = LiczbaRek.ColumnByName("LICZNIK")->AsInteger();
-    TrFunc.Commit();
-    return count;
+    return LiczbaRek.ColumnByName("LICZNIK")->AsInteger();
 }
 
 void TDM::ShowWarning(const QString &text)

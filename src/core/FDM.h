@@ -89,9 +89,7 @@ private:
     void SetUpDatasets();
     void SetUpLogiFields();
     void SetUpCallbookFields();
-    void Reopen(FbQuery &query, FbTransaction &tr);
-    void Reopen(FbTable &table, FbTransaction &tr);
-    void StartQ(const QStringList &sql);
+    void Reopen(DataSet &ds, FbTransaction &tr);
     void LogiCalcFields(DataSet &ds);
     void CallBookCalcFields(DataSet &ds);
     void EtykietyPostError(DataSet &ds, const std::exception &e, PostErrorAction &action);

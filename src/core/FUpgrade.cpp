@@ -19,13 +19,6 @@ const ColumnStep ColumnSteps[] = {
     {"GMINA", "ADD Gmina VARCHAR(6)", "CREATE INDEX Logi_Gmina ON Logi(Gmina)"},
 };
 
-void Restart(FbTransaction &tr)
-{
-    if (tr.Active())
-        tr.Commit();
-    tr.StartTransaction();
-}
-
 void Execute(TDM &dm, const QStringList &sql)
 {
     dm.Upg.SetSQL(sql);
@@ -36,29 +29,24 @@ void Execute(TDM &dm, const QStringList &sql)
 // the next start retries the whole step.
 void RunStep(TDM &dm, const QList<QStringList> &statements)
 {
-    Restart(dm.trUpg);
-    try {
-        for (const QStringList &sql : statements)
-            Execute(dm, sql);
-        dm.trUpg.Commit();
-    } catch (...) {
-        if (dm.trUpg.Active())
-            dm.trUpg.Rollback();
-        throw;
-    }
+    FbTransactionScope scope(dm.trUpg);
+    for (const QStringList &sql : statements)
+        Execute(dm, sql);
+    scope.Commit();
 }
 
 }
 
 void UpgradeLogiColumns(TDM &dm)
 {
-    Restart(dm.trq);
-    dm.q.SetSQL({"SELECT *", "FROM Logi", "WHERE LogId=0"});
-    dm.q.Open();
     bool present[std::size(ColumnSteps)];
-    for (size_t i = 0; i < std::size(ColumnSteps); ++i)
-        present[i] = dm.q.FindField(ColumnSteps[i].name) != nullptr;
-    dm.trq.Commit();
+    {
+        FbTransactionScope scope(dm.trq);
+        dm.q.SetSQL({"SELECT *", "FROM Logi", "WHERE LogId=0"});
+        dm.q.Open();
+        for (size_t i = 0; i < std::size(ColumnSteps); ++i)
+            present[i] = dm.q.FindField(ColumnSteps[i].name) != nullptr;
+    }
 
     for (size_t i = 0; i < std::size(ColumnSteps); ++i)
         if (!present[i])

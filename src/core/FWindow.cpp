@@ -2,11 +2,13 @@
 
 #include "platform/Registry.h"
 
-QString TWindow::keyPath() const {
+QString TWindow::keyPath() const
+{
     return QStringLiteral("\\Software\\Dovren\\") + AppKey + u'\\' + Section;
 }
 
-bool TWindow::LoadWindowPlacement() {
+bool TWindow::LoadWindowPlacement()
+{
     Registry reg;
     if (!reg.OpenKey(keyPath(), false))
         return false;
@@ -22,11 +24,39 @@ bool TWindow::LoadWindowPlacement() {
     return true;
 }
 
-void TWindow::SaveWindowPlacement() const {
+void TWindow::SaveWindowPlacement() const
+{
+    WriteStoredBounds(keyPath(), Left, Top, Width, Height);
+}
+
+std::optional<int> ReadOptionalInteger(const Registry &reg, const QString &name)
+{
+    if (!reg.ValueExists(name))
+        return std::nullopt;
+    try {
+        return reg.ReadInteger(name);
+    } catch (const RegistryError &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<StoredBounds> ReadStoredBounds(const QString &key)
+{
     Registry reg;
-    reg.OpenKey(keyPath(), true);
-    reg.WriteInteger(QStringLiteral("Left"), Left);
-    reg.WriteInteger(QStringLiteral("Top"), Top);
-    reg.WriteInteger(QStringLiteral("Width"), Width);
-    reg.WriteInteger(QStringLiteral("Height"), Height);
+    if (!reg.OpenKey(key, false))
+        return std::nullopt;
+    return StoredBounds{ReadOptionalInteger(reg, QStringLiteral("Left")),
+                        ReadOptionalInteger(reg, QStringLiteral("Top")),
+                        ReadOptionalInteger(reg, QStringLiteral("Width")),
+                        ReadOptionalInteger(reg, QStringLiteral("Height"))};
+}
+
+void WriteStoredBounds(const QString &key, int left, int top, int width, int height)
+{
+    Registry reg;
+    reg.OpenKey(key, true);
+    reg.WriteInteger(QStringLiteral("Left"), left);
+    reg.WriteInteger(QStringLiteral("Top"), top);
+    reg.WriteInteger(QStringLiteral("Width"), width);
+    reg.WriteInteger(QStringLiteral("Height"), height);
 }

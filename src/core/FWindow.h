@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
+
+class Registry;
 
 // Position and size of one window at a time, kept under
 // "\Software\Dovren\<AppKey>\<Section>" as "Left", "Top", "Width", "Height".
@@ -28,3 +31,17 @@ public:
 private:
     QString keyPath() const;
 };
+
+// The four placement values of a key, each read on its own: one that is
+// missing or not a number stays unset.
+struct StoredBounds {
+    std::optional<int> Left, Top, Width, Height;
+};
+
+// Nothing when the key does not exist.
+std::optional<StoredBounds> ReadStoredBounds(const QString &key);
+// Opens the key, creating it when missing, and writes the four values.
+void WriteStoredBounds(const QString &key, int left, int top, int width, int height);
+
+// An integer value of the open key, or nothing when it is missing or not a number.
+std::optional<int> ReadOptionalInteger(const Registry &reg, const QString &name);

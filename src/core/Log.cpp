@@ -1,6 +1,6 @@
 #include "core/Log.h"
 
-#include "core/Globals.h"
+#include "core/Geography.h"
 
 void TLog::LogSetStacja(const QString &value) {
     if (value != Stacja)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+class TDM;
+
 // One QSO in memory. Loading and storing through the data module live in
 // LogStore.cpp; the fields stay public for it and for the editor.
 class TLog {
@@ -50,7 +52,9 @@ public:
     QString LogToAdif() const; // Adif.cpp
 
     // Through the data module's Log and Logi datasets (LogStore.cpp).
-    void LogLoad(int32_t id);
-    void LogSave();
-    void LogAppend();
+    void LogLoad(TDM &dm, int32_t id);
+    void LogSave(TDM &dm);
+    void LogAppend(TDM &dm);
+
+    bool operator==(const TLog &) const = default;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Globals.h"
+#include "core/SqlText.h"
 #include "core/Log.h"
 
 #include <QLatin1String>

@@ -1,63 +1,60 @@
 #include "core/FDM.h"
-#include "core/Globals.h"
 #include "core/Log.h"
 #include "core/LogRow.h"
+#include "core/Settings.h"
 #include "platform/db/FbError.h"
 
 namespace {
 
-void WriteColumns(const TLog &log)
+void WriteColumns(TDM &dm, const TLog &log)
 {
-    FbQuery &l = DM->Logi;
+    FbQuery &l = dm.Logi;
     WriteLogRow(log, LogColumnsBy<LogWriteColumnCount>([&](const QString &name) { return l.FieldByName(name); }),
-                DM->KrajIdForCall(log.Stacja));
+                dm.KrajIdForCall(log.Stacja));
 }
 
-void Insert(const TLog &log)
+void Insert(TDM &dm, const TLog &log)
 {
-    FbQuery &l = DM->Logi;
-    const int id = DM->NewLogId();
+    FbQuery &l = dm.Logi;
+    const int id = dm.NewLogId();
     l.Append();
     l.FieldByName("LOGID")->SetAsInteger(id);
-    WriteColumns(log);
+    WriteColumns(dm, log);
     l.Post();
 }
 
 }
 
-void TLog::LogLoad(int32_t logId)
+void TLog::LogLoad(TDM &dm, int32_t logId)
 {
-    TLog &log = *this;
-    log.LogId = logId;
-    DM->OpenLogById(logId);
+    LogId = logId;
+    dm.OpenLogById(logId);
     if (logId < 1) {
-        log.LogReset();
-        log.Data = UtcNow();
+        LogReset();
+        Data = UtcNow();
         return;
     }
-    ReadLogRow(log, LogColumnsOf(DM->Log));
+    ReadLogRow(*this, LogColumnsOf(dm.Log));
 }
 
-void TLog::LogSave()
+void TLog::LogSave(TDM &dm)
 {
-    TLog &log = *this;
-    if (log.LogId == 0) {
-        Insert(log);
+    if (LogId == 0) {
+        Insert(dm, *this);
         return;
     }
     // Change exactly the QSO that was loaded, wherever the list stands.
-    FbQuery &l = DM->Logi;
-    if (l.IsEmpty() || l.FieldByName("LOGID")->AsInteger() != log.LogId) {
-        if (!l.Locate("LOGID", log.LogId, 0))
-            throw DbError(QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(log.LogId));
+    FbQuery &l = dm.Logi;
+    if (l.IsEmpty() || l.FieldByName("LOGID")->AsInteger() != LogId) {
+        if (!l.Locate("LOGID", LogId, 0))
+            throw DbError(QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(LogId));
     }
     l.Edit();
-    WriteColumns(log);
+    WriteColumns(dm, *this);
     l.Post();
 }
 
-void TLog::LogAppend()
+void TLog::LogAppend(TDM &dm)
 {
-    TLog &log = *this;
-    Insert(log);
+    Insert(dm, *this);
 }

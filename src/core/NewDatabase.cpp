@@ -1,7 +1,7 @@
 #include "core/NewDatabase.h"
 
 #include "core/BaseSchema.h"
-#include "core/Globals.h"
+#include "core/Geography.h"
 #include "core/PrefiksyExpImp.h"
 #include "platform/Cp1250.h"
 #include "platform/db/FbDatabase.h"

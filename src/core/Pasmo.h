@@ -20,6 +20,8 @@ public:
     static QString BandNameOf(int index);   // empty outside 0..14
     static int BandWavelengthOf(int index); // cm; 0 outside 0..14
 
+    bool operator==(const TPasmo &) const = default;
+
 private:
     uint8_t index_ = 0;
 };

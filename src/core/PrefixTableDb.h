@@ -13,6 +13,6 @@ public:
     int64_t SelectInteger(const QString &sql, const std::vector<Param> &params) override;
 
 private:
-    void Start(const QString &sql, const std::vector<Param> &params);
+    void Prepare(const QString &sql, const std::vector<Param> &params);
     TDM &dm_;
 };

@@ -17,7 +17,7 @@ QString TZapisCB::CallbookDomena() const
     return Wojew.isEmpty() || Powiat.isEmpty() ? QString() : Wojew + "-" + Powiat;
 }
 
-void TZapisCB::CallbookSetStacja(const QString &call)
+void TZapisCB::CallbookSetStacja(TDM &dm, const QString &call)
 {
     if (call == Stacja)
         return;
@@ -28,12 +28,9 @@ void TZapisCB::CallbookSetStacja(const QString &call)
     Found = false;
     if (call.size() > CallWidth)
         return;
-    FbTransaction &tr = DM->trStacja;
-    FbStatement &st = DM->Stacja;
-    if (tr.Active())
-        tr.Commit();
-    tr.StartTransaction();
+    FbStatement &st = dm.Stacja;
     try {
+        FbTransactionScope scope(dm.trStacja);
         st.ParamByName("Stacja")->SetAsString(call);
         st.ExecQuery();
         Found = !st.Eof();
@@ -44,13 +41,10 @@ void TZapisCB::CallbookSetStacja(const QString &call)
             Wojew = st.ColumnByName("WOJEW")->AsString();
             Powiat = st.ColumnByName("POWIAT")->AsString();
         }
-        tr.Commit();
     } catch (...) {
         // A failed lookup must not leave a stale cache behind: the next call asks again.
         Stacja.clear();
         Found = false;
-        if (tr.Active())
-            tr.Rollback();
         throw;
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class TDM;
+
 // The callbook data of one station, looked up in STACJE when the call sign
 // changes and cached until it changes again.
 class TZapisCB {
@@ -17,7 +19,7 @@ public:
     QString Powiat;
     bool Found = false;
 
-    void CallbookSetStacja(const QString &call);
+    void CallbookSetStacja(TDM &dm, const QString &call);
     QString CallbookDomena() const;
     void CallbookClear();
 };

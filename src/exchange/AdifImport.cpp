@@ -1,7 +1,6 @@
 #include "exchange/AdifImport.h"
 
 #include "core/FDM.h"
-#include "core/Globals.h"
 #include "core/Log.h"
 #include "core/LogRow.h"
 #include "exchange/AdifReader.h"

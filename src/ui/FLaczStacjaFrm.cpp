@@ -4,9 +4,8 @@
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "core/FWindow.h"
-#include "core/Globals.h"
-#include "platform/Registry.h"
-#include "ui/WindowGeometry.h"
+#include "core/Settings.h"
+#include "controls/WindowGeometry.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -104,13 +103,7 @@ void TLaczStacjaFrm::GoToSelectedQso()
 
 void TLaczStacjaFrm::showEvent(QShowEvent *event)
 {
-    placement_.SetWindowSection(objectName());
-    try {
-        if (placement_.LoadWindowPlacement())
-            ApplyStoredGeometry(this, QRect(placement_.Left, placement_.Top, placement_.Width, placement_.Height));
-    } catch (const RegistryError &) {
-        // A damaged key: the window keeps its designed bounds and rewrites it on close.
-    }
+    RestoreWindowPlacement(this, placement_);
     if (Field *data = DM->LaczStacja.FindField(QStringLiteral("DATA")))
         data->SetDisplayFormat(DateFormatText(DateTimeFormatIndex));
     QDialog::showEvent(event);
@@ -118,12 +111,6 @@ void TLaczStacjaFrm::showEvent(QShowEvent *event)
 
 void TLaczStacjaFrm::done(int result)
 {
-    placement_.SetWindowSection(objectName());
-    const QRect r = geometry();
-    placement_.SetWindowLeft(r.left());
-    placement_.SetWindowTop(r.top());
-    placement_.SetWindowWidth(r.width());
-    placement_.SetWindowHeight(r.height());
-    placement_.SaveWindowPlacement();
+    KeepWindowPlacement(this, placement_);
     QDialog::done(result);
 }

@@ -1,12 +1,18 @@
 #include "ui/FLogFrm.h"
 
 #include "controls/NumberEdit.h"
+#include "core/DisplayText.h"
 #include "core/Dxcc.h"
 #include "core/FDM.h"
-#include "core/Globals.h"
+#include "core/Geography.h"
+#include "core/QsoChecks.h"
+#include "core/QsoLookups.h"
+#include "core/Settings.h"
+#include "core/Validators.h"
 #include "core/ZapisCB.h"
 #include "platform/gui/BusyGuard.h"
 #include "platform/Messages.h"
+#include "platform/gui/Guarded.h"
 #include "ui/FWybierzFrm.h"
 
 #include <QCheckBox>
@@ -140,19 +146,6 @@ void SetZoneText(TAmountEdit *edit, const QString &text)
 int ZoneOf(TAmountEdit *edit)
 {
     return edit->AsInteger();
-}
-
-// Database failures of a lookup end at the control that started it, as a
-// message; the dialog and what was typed stay.
-template <typename F>
-void Guarded(F &&f)
-{
-    try {
-        f();
-    } catch (const DataSetAbort &) {
-    } catch (const DbError &e) {
-        TDM::ShowWarning(e.Message());
-    }
 }
 
 }
@@ -435,8 +428,8 @@ int TLogFrm::EditQso(int logId)
     Changed = false;
     FillEmissionList();
     ShowIotaName();
-    log_.LogLoad(logId);
-    QsoSnapshot = TakeSnapshot();
+    log_.LogLoad(*DM, logId);
+    QsoSnapshot = log_;
     ComputeOwnPosition();
     RecordToForm();
     ShowDxccAndLastQso();
@@ -471,21 +464,7 @@ void TLogFrm::FillEmissionList()
     // Keep the typed mode: clearing the list must not clear the edit text.
     const QString text = EdEmisja->currentText();
     EdEmisja->clear();
-    EdEmisja->addItems({QStringLiteral("CW"), QStringLiteral("SSB"), QStringLiteral("FM")});
-    FbTransaction tr(&DM->Baza);
-    FbQuery qEmisja;
-    qEmisja.SetDatabase(&DM->Baza);
-    qEmisja.SetTransaction(&tr);
-    qEmisja.SetSQL({QStringLiteral("select distinct Emisja "), QStringLiteral("from LOGI"),
-                    QStringLiteral("order by Emisja")});
-    tr.StartTransaction();
-    qEmisja.Open();
-    for (Field *f = qEmisja.FieldByName("EMISJA"); !qEmisja.Eof(); qEmisja.Next()) {
-        const QString mode = f->AsString().toUpper();
-        if (EdEmisja->findText(mode.trimmed(), Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
-            EdEmisja->addItem(mode);
-    }
-    tr.Commit();
+    EdEmisja->addItems(EmissionList(*DM));
     EdEmisja->setEditText(text);
 }
 
@@ -549,32 +528,6 @@ void TLogFrm::FormToRecord()
     log_.LogSetCq(ZoneOf(EdCQ));
 }
 
-TLogFrm::Snapshot TLogFrm::TakeSnapshot() const
-{
-    Snapshot s;
-    s.Data = log_.Data;
-    s.Pasmo = log_.Pasmo.BandName();
-    s.Stacja = log_.Stacja;
-    s.Emisja = log_.Emisja;
-    s.RaportNad = log_.RaportNad;
-    s.RaportOdb = log_.RaportOdb;
-    s.Imie = log_.Imie;
-    s.Miasto = log_.Miasto;
-    s.Domena = log_.Domena;
-    s.Gmina = log_.Gmina;
-    s.Zamek = log_.Zamek;
-    s.Lokator = log_.LogGetLokator();
-    s.Wyspa = log_.Wyspa;
-    s.QslManager = log_.QslManager;
-    s.Notatki = log_.Notatki;
-    s.QslWys = log_.QslWys;
-    s.QslOdb = log_.QslOdb;
-    s.Kontynent = log_.Kontynent;
-    s.ITU = log_.ITU;
-    s.CQ = log_.CQ;
-    return s;
-}
-
 void TLogFrm::ShowDxccAndLastQso()
 {
     const QString call = EdStacja->text();
@@ -587,50 +540,19 @@ void TLogFrm::ShowDxccAndLastQso()
         QsoLbl->clear();
 }
 
-bool TLogFrm::FindStationData(const QString &call)
-{
-    FbTransaction tr(&DM->Baza);
-    FbStatement DaneStacji(&DM->Baza, &tr);
-    DaneStacji.SetSQL({QStringLiteral("select Imie, Miasto, Domena, Lokator, Qsl_Manager"), QStringLiteral("from Logi"),
-                       QStringLiteral("where Stacja=:Stacja")});
-    tr.StartTransaction();
-    DaneStacji.ParamByName("Stacja")->SetAsString(call);
-    DaneStacji.ExecQuery();
-    const bool found = !DaneStacji.Eof();
-    StationLookup = Lookup();
-    if (found) {
-        StationLookup.Imie = DaneStacji.ColumnByName("IMIE")->AsString();
-        StationLookup.Miasto = DaneStacji.ColumnByName("MIASTO")->AsString();
-        StationLookup.Domena = DaneStacji.ColumnByName("DOMENA")->AsString();
-        StationLookup.Lokator = DaneStacji.ColumnByName("LOKATOR")->AsString();
-        StationLookup.QslManager = DaneStacji.ColumnByName("QSL_MANAGER")->AsString();
-    }
-    tr.Commit();
-    return found;
-}
-
 void TLogFrm::EdStacjaExit()
 {
     const QString call = EdStacja->text();
-    const bool allEmpty = EdImie->text().trimmed().isEmpty() && EdMiasto->text().trimmed().isEmpty() &&
-                          EdDomena->text().trimmed().isEmpty() && EdLokator->text().trimmed().isEmpty();
-    bool foundInLog = false;
-    if (allEmpty && EdManager->text().trimmed().isEmpty()) {
-        foundInLog = FindStationData(call);
-        EdImie->setText(StationLookup.Imie);
-        EdMiasto->setText(StationLookup.Miasto);
-        EdDomena->setText(StationLookup.Domena);
-        EdManager->setText(StationLookup.QslManager);
-        SetMaskedText(EdLokator, LokatorMask, StationLookup.Lokator);
-    }
-    if (allEmpty && !foundInLog) {
-        callbook_->CallbookSetStacja(call);
-        if (callbook_->Found) {
-            EdImie->setText(callbook_->Imie);
-            EdMiasto->setText(callbook_->Miasto);
-            EdDomena->setText(callbook_->CallbookDomena());
-            SetMaskedText(EdLokator, LokatorMask, callbook_->Lokator);
-        }
+    const StationFill fill = StationFillFor(
+        *DM, *callbook_, call,
+        {EdImie->text(), EdMiasto->text(), EdDomena->text(), EdLokator->text(), EdManager->text()});
+    if (fill.Fill) {
+        EdImie->setText(fill.Data.Imie);
+        EdMiasto->setText(fill.Data.Miasto);
+        EdDomena->setText(fill.Data.Domena);
+        if (fill.FillManager)
+            EdManager->setText(fill.Data.QslManager);
+        SetMaskedText(EdLokator, LokatorMask, fill.Data.Lokator);
     }
     if (EdKont->currentText().trimmed().isEmpty() && EdITU->text().trimmed().isEmpty() &&
         EdCQ->text().trimmed().isEmpty()) {
@@ -681,9 +603,7 @@ void TLogFrm::ShowIotaName()
 
 void TLogFrm::ComputeOwnPosition()
 {
-    DM->OpenStale();
-    DM->Stale.First();
-    const QString loc = DM->Stale.IsEmpty() ? QString() : DM->Stale.FieldByName("LOKATOR")->AsString().trimmed().toUpper();
+    const QString loc = OwnLocator(*DM);
     OwnLocatorValid = loc.size() == 6 && IsValidLocator(loc);
     OwnPosition.SetLongitude(0);
     OwnPosition.SetLatitude(0);
@@ -691,9 +611,6 @@ void TLogFrm::ComputeOwnPosition()
         OwnPosition.SetLongitude(TWspGeogr::LocatorLongitude(loc));
         OwnPosition.SetLatitude(TWspGeogr::LocatorLatitude(loc));
     }
-    DM->Stale.Close();
-    if (DM->trStale.Active())
-        DM->trStale.Commit();
 }
 
 void TLogFrm::ShowDistance()
@@ -760,40 +677,25 @@ void TLogFrm::Warn(const QString &text, QWidget *field)
 
 void TLogFrm::SaveQso()
 {
-    if (EdStacja->text().trimmed().isEmpty())
-        return Warn(QStringLiteral("Stacja wołana nie podana."), EdStacja);
-    if (EdRaportNad->text().trimmed().isEmpty())
-        return Warn(QStringLiteral("Raport nadany nie podany."), EdRaportNad);
-    if (!IsValidReport(EdRaportNad->text()))
-        return Warn(QStringLiteral("Błędny raport nadany."), EdRaportNad);
-    if (!IsValidReport(EdRaportOdb->text()))
-        return Warn(QStringLiteral("Błędny raport odebrany."), EdRaportOdb);
-    if (!IsValidLocator(EdLokator->text()))
-        return Warn(QStringLiteral("Błędny lokator."), EdLokator);
-    if (!IsValidIota(EdWyspa->text()))
-        return Warn(QStringLiteral("Błędny symbol IOTA."), EdWyspa);
-    if (!SppaMatchesCastle(EdDomena->text(), EdZamek->text()))
-        TDM::ShowWarning(QStringLiteral("Niezgodność SPPA - Symbol zamku."));
+    const QsoSaveCheck check = CheckQsoBeforeSave({EdStacja->text(), EdRaportNad->text(), EdRaportOdb->text(),
+                                                   EdLokator->text(), EdWyspa->text(), EdDomena->text(),
+                                                   EdZamek->text()});
+    if (check.Refused()) {
+        QWidget *const fields[] = {nullptr, EdStacja, EdRaportNad, EdRaportOdb, EdLokator, EdWyspa};
+        return Warn(check.Warning, fields[int(check.Field)]);
+    }
+    if (!check.Notice.isEmpty())
+        TDM::ShowWarning(check.Notice);
 
     FormToRecord();
-    Changed = false;
-    if (!NewMode) {
-        const Snapshot now = TakeSnapshot();
-        const Snapshot &s = QsoSnapshot;
-        Changed = now.Data != s.Data || now.Pasmo != s.Pasmo || now.Stacja != s.Stacja || now.Emisja != s.Emisja ||
-                  now.RaportNad != s.RaportNad || now.RaportOdb != s.RaportOdb || now.Imie != s.Imie ||
-                  now.Miasto != s.Miasto || now.Domena != s.Domena || now.Gmina != s.Gmina ||
-                  now.Zamek != s.Zamek || now.Lokator != s.Lokator || now.Wyspa != s.Wyspa ||
-                  now.QslManager != s.QslManager || now.Notatki != s.Notatki || now.QslWys != s.QslWys ||
-                  now.QslOdb != s.QslOdb || now.Kontynent != s.Kontynent || now.ITU != s.ITU || now.CQ != s.CQ;
-    }
+    Changed = !NewMode && QsoChanged(QsoSnapshot, log_);
     if (NewMode || Changed) {
         QString failure;
         bool failed = false;
         {
             BusyGuard busy({PostBtn, CancelBtn});
             try {
-                log_.LogSave();
+                log_.LogSave(*DM);
             } catch (const DataSetAbort &) {
                 failed = true;
             } catch (const DbError &e) {
@@ -839,19 +741,8 @@ void TLogFrm::NextQso()
         EdData->setDate(now.date());
         EdGodz->setTime(now.time());
     }
-    log_.LogLoad(0);
+    log_.LogLoad(*DM, 0);
     ShowDistance();
     AttachStacjaHandler(true);
     FocusFirstField();
-}
-
-bool SppaMatchesCastle(const QString &sppa, const QString &castle)
-{
-    QString d = sppa.trimmed().toUpper();
-    if (d.size() == 4)
-        d = d.left(1) + d.mid(2, 2);
-    QString c = castle.trimmed().toUpper();
-    if (c.size() >= 3)
-        c = c.left(3);
-    return d.isEmpty() || c.isEmpty() || d == c;
 }

@@ -89,26 +89,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Snapshot {
-        DateTime Data;
-        QString Pasmo, Stacja, Emisja, RaportNad, RaportOdb, Imie, Miasto, Domena, Gmina, Zamek, Lokator, Wyspa,
-            QslManager, Notatki;
-        bool QslWys = false, QslOdb = false;
-        QString Kontynent;
-        int ITU = 0, CQ = 0;
-    };
-    struct Lookup {
-        QString Imie, Miasto, Domena, Lokator, QslManager;
-    };
-
     void BuildForm();
     void ClearQsoFields();
     void FillEmissionList();
     void FocusFirstField();
     void RecordToForm();
     void FormToRecord();
-    Snapshot TakeSnapshot() const;
-    bool FindStationData(const QString &call);
     void ShowDxccAndLastQso();
     void ShowIotaName();
     void ComputeOwnPosition();
@@ -127,13 +113,9 @@ private:
     std::unique_ptr<TZapisCB> callbook_;
     TWspGeogr OwnPosition;
     TWspGeogr QsoPosition;
-    Snapshot QsoSnapshot;
-    Lookup StationLookup;
+    TLog QsoSnapshot;  // edit mode: the QSO as loaded
     bool stacjaHandlerOn_ = false;
 };
-
-// Whether the first three characters of a castle symbol name the QSO's district.
-bool SppaMatchesCastle(const QString &sppa, const QString &castle);
 
 // The one editor of the program, created at start-up.
 extern TLogFrm *LogFrm;

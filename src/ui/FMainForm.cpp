@@ -10,6 +10,7 @@
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
 #include "platform/db/DataSource.h"
 #include "platform/Messages.h"
+#include "platform/gui/Guarded.h"
 #include "ui/RecordView.h"
 
 #include <QAction>
@@ -31,15 +32,6 @@
 #include <QVBoxLayout>
 
 TMainForm *MainForm = nullptr;
-
-template <typename F> void TMainForm::Guarded(F &&f)
-{
-    try {
-        f();
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
-}
 
 namespace {
 

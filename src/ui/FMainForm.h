@@ -3,7 +3,7 @@
 #include "platform/db/DataSource.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FWindow.h"
-#include "core/Globals.h"
+#include "core/Settings.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -121,9 +121,6 @@ private:
     void Navigate(int button);
     void RefreshNavigator();
     int CurrentLogId() const;
-    // Runs a handler; a failure is shown in the warning box instead of
-    // escaping into the event loop.
-    template <typename F> void Guarded(F &&f);
 
     TWindow window_;
     bool shown_ = false;

@@ -3,8 +3,9 @@
 
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
+#include "core/FWindow.h"
 #include "platform/Registry.h"
-#include "ui/WindowGeometry.h"
+#include "controls/WindowGeometry.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -19,18 +20,6 @@ const QString MainWindowKey = QStringLiteral("\\Software\\Dovren\\Quarn\\MainWin
 
 // Narrower columns than this cannot be grabbed again with the mouse.
 constexpr int MinColumnWidth = 10;
-
-// An integer value of the open key, or nothing when it is missing or not a number.
-std::optional<int> ReadOptional(const Registry &reg, const QString &name)
-{
-    if (!reg.ValueExists(name))
-        return std::nullopt;
-    try {
-        return reg.ReadInteger(name);
-    } catch (const RegistryError &) {
-        return std::nullopt;
-    }
-}
 
 }
 
@@ -53,7 +42,7 @@ void TMainForm::LoadSettings()
     for (int c = 0; c < MainGridColumnCount; ++c) {
         int width = MainGridDefaultWidths[c];
         if (gridKey) {
-            const std::optional<int> stored = ReadOptional(reg, MainGridValueName(c));
+            const std::optional<int> stored = ReadOptionalInteger(reg, MainGridValueName(c));
             if (stored && *stored >= MinColumnWidth)
                 width = *stored;
         }
@@ -64,11 +53,11 @@ void TMainForm::LoadSettings()
     DateFrm = 0;
     DateQSLFrm = 0;
     if (reg.OpenKey(QuarnKey, false)) {
-        if (const std::optional<int> v = ReadOptional(reg, QStringLiteral("CzasLetni")))
+        if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("CzasLetni")))
             CzasLetni = *v != 0;
-        if (const std::optional<int> v = ReadOptional(reg, QStringLiteral("DateFrm")))
+        if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("DateFrm")))
             DateFrm = SettingInRange(*v, DateFormatCount, 0);
-        if (const std::optional<int> v = ReadOptional(reg, QStringLiteral("DateQSLFrm")))
+        if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("DateQSLFrm")))
             DateQSLFrm = SettingInRange(*v, DateFormatCount, 0);
     }
     CzasLetniMnu->setChecked(CzasLetni);
@@ -78,18 +67,8 @@ void TMainForm::LoadSettings()
     else if (DateFrm == 2)
         DateTimeFormatIndex = 3;
 
-    if (reg.OpenKey(MainWindowKey, false)) {
-        QRect r = geometry();
-        if (const std::optional<int> v = ReadOptional(reg, QStringLiteral("Left")))
-            r.moveLeft(*v);
-        if (const std::optional<int> v = ReadOptional(reg, QStringLiteral("Top")))
-            r.moveTop(*v);
-        if (const std::optional<int> v = ReadOptional(reg, QStringLiteral("Width")))
-            r.setWidth(*v);
-        if (const std::optional<int> v = ReadOptional(reg, QStringLiteral("Height")))
-            r.setHeight(*v);
-        ApplyStoredGeometry(this, r);
-    }
+    if (const std::optional<StoredBounds> bounds = ReadStoredBounds(MainWindowKey))
+        ApplyStoredBounds(this, *bounds);
 }
 
 void TMainForm::SaveSettings()
@@ -102,13 +81,9 @@ void TMainForm::SaveSettings()
     reg.WriteBool(QStringLiteral("CzasLetni"), CzasLetni);
     reg.WriteInteger(QStringLiteral("DateFrm"), DateFrm);
     reg.WriteInteger(QStringLiteral("DateQSLFrm"), DateQSLFrm);
-    reg.OpenKey(MainWindowKey, true);
-    const QRect r = geometry();
-    reg.WriteInteger(QStringLiteral("Left"), r.left());
-    reg.WriteInteger(QStringLiteral("Top"), r.top());
-    reg.WriteInteger(QStringLiteral("Width"), r.width());
-    reg.WriteInteger(QStringLiteral("Height"), r.height());
     reg.CloseKey();
+    const QRect r = geometry();
+    WriteStoredBounds(MainWindowKey, r.left(), r.top(), r.width(), r.height());
 }
 
 void TMainForm::ApplyDateFormats()

@@ -3,7 +3,7 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
-#include "core/Globals.h"
+#include "core/Geography.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/FbTable.h"
 #include "platform/db/FbTransaction.h"

@@ -33,26 +33,6 @@ protected:
 
 } // namespace
 
-TEST_F(FormPlacementTest, QuotedValuesGetAnExtraPairInTheIniFile)
-{
-    {
-        IniStorage s(ini);
-        s.WriteString("TLabelFrm", "Title", "'SP5ABC'");
-        s.WriteString("TLabelFrm", "Name", "\"Quarn\"");
-        s.WriteString("TLabelFrm", "Plain", "a'b");
-        s.WriteInteger("TLabelFrm", "Count", 3);
-    }
-    const QString text = FileText();
-    EXPECT_TRUE(text.contains("Title=\"'SP5ABC'\"")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Name=\"\"Quarn\"\"")) << text.toStdString();
-    IniStorage s(ini);
-    EXPECT_EQ(s.ReadString("tlabelfrm", "title", ""), "'SP5ABC'");
-    EXPECT_EQ(s.ReadString("TLabelFrm", "Name", ""), "\"Quarn\"");
-    EXPECT_EQ(s.ReadString("TLabelFrm", "Plain", ""), "a'b");
-    EXPECT_EQ(s.ReadInteger("TLabelFrm", "Count", 0), 3);
-    EXPECT_EQ(s.ReadInteger("TLabelFrm", "Missing", 7), 7);
-}
-
 TEST_F(FormPlacementTest, PlacementRoundTripAndScreenSizeFallback)
 {
     QWidget a;

@@ -1,6 +1,6 @@
 #include "grid_fixture.h"
 
-#include "core/Globals.h"
+#include "core/DisplayText.h"
 #include "platform/Messages.h"
 
 namespace {

@@ -1,6 +1,5 @@
 #include "support/LogDb.h"
 
-#include "core/Globals.h"
 #include "platform/db/FbError.h"
 
 #include <QTemporaryDir>

@@ -113,3 +113,29 @@ TEST_F(FWindowTest, MissingValueThrowsAndChangesNothing) {
     EXPECT_THROW(w.LoadWindowPlacement(), RegistryError);
     EXPECT_EQ(w.Left, 7);
 }
+
+TEST_F(FWindowTest, StoredBoundsAreReadEachOnTheirOwn) {
+    const QString key = "\\Software\\Dovren\\Quarn\\MainWindow";
+    EXPECT_FALSE(ReadStoredBounds(key));
+    {
+        Registry reg;
+        ASSERT_TRUE(reg.OpenKey(key, true));
+        reg.WriteInteger("Left", -20);
+        reg.WriteString("Top", "abc");
+        reg.WriteInteger("Height", 480);
+    }
+    const std::optional<StoredBounds> b = ReadStoredBounds(key);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->Left, -20) << "no clamping outside TWindow";
+    EXPECT_FALSE(b->Top);
+    EXPECT_FALSE(b->Width);
+    EXPECT_EQ(b->Height, 480);
+
+    WriteStoredBounds(key, 1, 2, 640, 480);
+    const std::optional<StoredBounds> again = ReadStoredBounds(key);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->Left, 1);
+    EXPECT_EQ(again->Top, 2);
+    EXPECT_EQ(again->Width, 640);
+    EXPECT_EQ(again->Height, 480);
+}

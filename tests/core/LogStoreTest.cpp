@@ -33,8 +33,8 @@ TEST_F(LogStore, SavingANewRecordTwiceInsertsTwoRows)
 {
     dm->ReopenLogiOrdered(0, 0);
     TLog log = SampleQso("SP2XYZ");
-    log.LogSave();
-    log.LogSave();
+    log.LogSave(*dm);
+    log.LogSave(*dm);
     EXPECT_EQ(log.LogId, 0);
     EXPECT_EQ(dm->QsoCount(), 2);
     dm->ReopenLogiOrdered(0, 0);
@@ -48,12 +48,12 @@ TEST_F(LogStore, LoadGivesBackWhatWasSaved)
 {
     dm->ReopenLogiOrdered(0, 0);
     TLog saved = SampleQso("DL1ABC");
-    saved.LogSave();
+    saved.LogSave(*dm);
     dm->ReopenLogiOrdered(0, 0);
     const int id = dm->Logi.FieldByName("LOGID")->AsInteger();
 
     TLog loaded;
-    loaded.LogLoad(id);
+    loaded.LogLoad(*dm, id);
     EXPECT_EQ(loaded.LogId, id);
     EXPECT_EQ(loaded.Data, saved.Data);
     EXPECT_EQ(loaded.Pasmo.Index(), saved.Pasmo.Index());
@@ -73,7 +73,7 @@ TEST_F(LogStore, LoadGivesBackWhatWasSaved)
 TEST_F(LogStore, LoadOfIdZeroIsAResetRecordAtUtcNow)
 {
     TLog log = SampleQso("SP5ABC");
-    log.LogLoad(0);
+    log.LogLoad(*dm, 0);
     EXPECT_TRUE(log.Stacja.isEmpty());
     EXPECT_EQ(log.Pasmo.Index(), 0);
     EXPECT_FALSE(log.Data.isNull());
@@ -83,17 +83,17 @@ TEST_F(LogStore, EditChangesExactlyTheLoadedQsoWhereverTheListStands)
 {
     dm->ReopenLogiOrdered(0, 0);
     TLog a = SampleQso("SP1AAA");
-    a.LogSave();
+    a.LogSave(*dm);
     TLog b = SampleQso("SP2BBB");
-    b.LogSave();
+    b.LogSave(*dm);
     dm->ReopenLogiOrdered(0, 0);
     const int firstId = dm->Logi.FieldByName("LOGID")->AsInteger();
     dm->Logi.Last();  // the list stands on the other QSO
 
     TLog edit;
-    edit.LogLoad(firstId);
+    edit.LogLoad(*dm, firstId);
     edit.LogSetStacja("SP1ZZZ");
-    edit.LogSave();
+    edit.LogSave(*dm);
     dm->ReopenLogiOrdered(0, firstId);
     EXPECT_EQ(dm->Logi.FieldByName("STACJA")->AsString(), QStringLiteral("SP1ZZZ"));
     dm->Logi.Next();
@@ -104,12 +104,12 @@ TEST_F(LogStore, EditOfADeletedQsoFailsClearly)
 {
     dm->ReopenLogiOrdered(0, 0);
     TLog a = SampleQso("SP1AAA");
-    a.LogSave();
+    a.LogSave(*dm);
     dm->ReopenLogiOrdered(0, 0);
     TLog edit;
-    edit.LogLoad(dm->Logi.FieldByName("LOGID")->AsInteger());
+    edit.LogLoad(*dm, dm->Logi.FieldByName("LOGID")->AsInteger());
     dm->Logi.Delete();
-    EXPECT_THROW(edit.LogSave(), DbError);
+    EXPECT_THROW(edit.LogSave(*dm), DbError);
     EXPECT_EQ(dm->QsoCount(), 0);
 }
 
@@ -117,7 +117,7 @@ TEST_F(LogStore, UnknownCallIsStoredWithCountryZero)
 {
     dm->ReopenLogiOrdered(0, 0);
     TLog log = SampleQso("Q0QQQ");
-    log.LogAppend();
+    log.LogAppend(*dm);
     dm->ReopenLogiOrdered(0, 0);
     EXPECT_EQ(dm->Logi.FieldByName("KRAJID")->AsInteger(), 0);
 }
@@ -149,7 +149,7 @@ TEST_F(Callbook, FoundStationGivesItsDataAndDistrict)
 {
     AddStation(*dm, "SP7ABC", "S", "KI");
     TZapisCB cb;
-    cb.CallbookSetStacja("SP7ABC");
+    cb.CallbookSetStacja(*dm, "SP7ABC");
     EXPECT_TRUE(cb.Found);
     EXPECT_EQ(cb.Imie, QStringLiteral("Zbigniew"));
     EXPECT_EQ(cb.CallbookDomena(), QStringLiteral("S-KI"));
@@ -159,7 +159,7 @@ TEST_F(Callbook, SameCallAsksOnceAndEmptyCallClears)
 {
     AddStation(*dm, "SP7ABC", "S", "");
     TZapisCB cb;
-    cb.CallbookSetStacja("SP7ABC");
+    cb.CallbookSetStacja(*dm, "SP7ABC");
     EXPECT_TRUE(cb.Found);
     EXPECT_TRUE(cb.CallbookDomena().isEmpty());
     // The cache answers: the row is gone but no new lookup is made.
@@ -167,18 +167,18 @@ TEST_F(Callbook, SameCallAsksOnceAndEmptyCallClears)
     dm->q.SetSQL(QStringLiteral("DELETE FROM STACJE"));
     dm->q.ExecSQL();
     dm->trq.Commit();
-    cb.CallbookSetStacja("SP7ABC");
+    cb.CallbookSetStacja(*dm, "SP7ABC");
     EXPECT_EQ(cb.Imie, QStringLiteral("Zbigniew"));
-    cb.CallbookSetStacja("");
+    cb.CallbookSetStacja(*dm, "");
     EXPECT_TRUE(cb.Imie.isEmpty());
 }
 
 TEST_F(Callbook, UnknownOrOverlongCallIsNotFound)
 {
     TZapisCB cb;
-    cb.CallbookSetStacja("SP9NONE");
+    cb.CallbookSetStacja(*dm, "SP9NONE");
     EXPECT_FALSE(cb.Found);
     EXPECT_TRUE(cb.Imie.isEmpty());
-    cb.CallbookSetStacja("SP9ABCDEFGHIJ");
+    cb.CallbookSetStacja(*dm, "SP9ABCDEFGHIJ");
     EXPECT_FALSE(cb.Found);
 }

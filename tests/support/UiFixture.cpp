@@ -2,7 +2,7 @@
 
 #include "core/BaseSchema.h"
 #include "core/FDM.h"
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "platform/db/FbDatabase.h"
 #include "platform/Messages.h"
 #include "ui/FLogFrm.h"

@@ -1,6 +1,5 @@
 #include "logfrm_fixture.h"
 
-#include "core/Globals.h"
 #include "core/Log.h"
 #include "platform/Messages.h"
 
@@ -94,13 +93,13 @@ TEST_F(LogFrmTest, EditingWithAChangeSavesThatQsoAndCloses)
     EXPECT_EQ(DM->QsoCount(), 2);
 
     TLog saved;
-    saved.LogLoad(ids[0]);
+    saved.LogLoad(*DM, ids[0]);
     EXPECT_EQ(saved.Notatki, QStringLiteral("poprawione"));
     EXPECT_TRUE(saved.QslOdb);
     EXPECT_EQ(saved.Data, StoredQso().Data);
     EXPECT_EQ(saved.Imie, QStringLiteral("Żaneta"));
     TLog untouched;
-    untouched.LogLoad(ids[1]);
+    untouched.LogLoad(*DM, ids[1]);
     EXPECT_EQ(untouched.Notatki, QStringLiteral("zawody"));
 }
 

@@ -1,6 +1,6 @@
 #include "logfrm_fixture.h"
 
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "support/UiFixture.h"
 
 #include "platform/db/FbStatement.h"

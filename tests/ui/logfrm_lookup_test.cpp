@@ -1,7 +1,7 @@
 #include "logfrm_fixture.h"
 
 #include "controls/NumberEdit.h"
-#include "core/Globals.h"
+#include "core/Geography.h"
 #include "core/Log.h"
 
 #include <QComboBox>
@@ -25,7 +25,7 @@ void SaveEarlierQso(const QString &call)
     log.Domena = QStringLiteral("K-KR");
     log.LogSetLokator("KN09AB");
     log.QslManager = QStringLiteral("SP9ZZZ");
-    log.LogSave();
+    log.LogSave(*DM);
 }
 
 }

@@ -1,6 +1,6 @@
 #include "logfrm_fixture.h"
 
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "core/Log.h"
 #include "platform/Messages.h"
 
@@ -54,7 +54,7 @@ TEST_F(LogFrmTest, ThreeQsosInOneSessionAreThreeRowsAndTheDialogStaysOpen)
     EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), 3u);
 
     TLog saved;
-    saved.LogLoad(ids[1]);
+    saved.LogLoad(*DM, ids[1]);
     EXPECT_EQ(saved.Stacja, QStringLiteral("DL1AA"));
     EXPECT_EQ(saved.Pasmo.BandName(), QStringLiteral("20 m"));
     EXPECT_EQ(saved.RaportNad, QStringLiteral("59"));
@@ -204,17 +204,6 @@ TEST_F(LogFrmTest, CastleOfAnotherDistrictWarnsButSaves)
     });
     EXPECT_EQ(Warnings(), QStringList{QStringLiteral("Niezgodność SPPA - Symbol zamku.")});
     EXPECT_EQ(DM->QsoCount(), 3);
-}
-
-TEST(SppaMatchesCastle, ComparesTheDistrictWithTheFirstThreeCharactersOfTheCastle)
-{
-    EXPECT_TRUE(SppaMatchesCastle("S-KI", "SKI01"));
-    EXPECT_TRUE(SppaMatchesCastle(" ski ", "ski"));
-    EXPECT_TRUE(SppaMatchesCastle("SKI", "SKI99"));
-    EXPECT_FALSE(SppaMatchesCastle("S-KI", "PKI01"));
-    EXPECT_FALSE(SppaMatchesCastle("S-KI", "SK"));
-    EXPECT_TRUE(SppaMatchesCastle("", "PKI01"));
-    EXPECT_TRUE(SppaMatchesCastle("S-KI", "  "));
 }
 
 TEST_F(LogFrmTest, AFailedSaveKeepsTheInputAndTheLogUnchanged)

@@ -1,7 +1,7 @@
 #include "logfrm_fixture.h"
 
 #include "controls/ButtonEdit.h"
-#include "core/Globals.h"
+#include "core/Geography.h"
 #include "platform/db/DataSet.h"
 #include "platform/Messages.h"
 #include "ui/FWybierzFrm.h"

@@ -2,7 +2,7 @@
 
 #include "controls/FileNameEdit.h"
 #include "core/FDM.h"
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "exchange/AdifImport.h"
 #include "platform/gui/BusyGuard.h"
 #include "platform/Messages.h"

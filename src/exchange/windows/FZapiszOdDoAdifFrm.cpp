@@ -1,6 +1,6 @@
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
 
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "exchange/PeriodPreset.h"
 #include "platform/Messages.h"
 

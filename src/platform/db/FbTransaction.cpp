@@ -1,6 +1,7 @@
 #include "platform/db/FbTransaction.h"
 
 #include <algorithm>
+#include <exception>
 #include <ibase.h>
 
 FbTransaction::FbTransaction(FbDatabase *db)
@@ -68,6 +69,13 @@ void FbTransaction::StartTransaction()
     }
 }
 
+void FbTransaction::Restart()
+{
+    if (Active())
+        Commit();
+    StartTransaction();
+}
+
 void FbTransaction::EndUsers()
 {
     // A user may unregister itself while being told; walk a copy.
@@ -117,4 +125,36 @@ void FbTransaction::AddUser(FbTransactionUser *user)
 void FbTransaction::RemoveUser(FbTransactionUser *user)
 {
     std::erase(users_, user);
+}
+
+FbTransactionScope::FbTransactionScope(FbTransaction &tr) : tr_(tr), exceptions_(std::uncaught_exceptions())
+{
+    tr_.Restart();
+}
+
+FbTransactionScope::~FbTransactionScope()
+{
+    if (!tr_.Active())
+        return;
+    const bool unwinding = std::uncaught_exceptions() > exceptions_;
+    try {
+        if (unwinding)
+            tr_.Rollback();
+        else
+            tr_.Commit();
+    } catch (...) {
+        // A commit that fails here has nobody to report to: end the
+        // transaction all the same so that the next job starts clean.
+        try {
+            if (tr_.Active())
+                tr_.Rollback();
+        } catch (...) {
+        }
+    }
+}
+
+void FbTransactionScope::Commit()
+{
+    if (tr_.Active())
+        tr_.Commit();
 }

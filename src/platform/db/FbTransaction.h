@@ -28,6 +28,8 @@ public:
     void SetDefaultDatabase(FbDatabase *db);
 
     void StartTransaction();
+    // Commits when active, then starts: the usual way to reuse a transaction.
+    void Restart();
     void Commit();
     void CommitRetaining();
     void Rollback();
@@ -47,4 +49,22 @@ private:
     FbDatabase *db_ = nullptr;
     FbHandle handle_ = 0;
     std::vector<FbTransactionUser *> users_;
+};
+
+// Restarts a transaction for one job: commits it when the scope ends
+// normally, rolls it back when the scope is left by an exception. Commit()
+// ends it early and reports a failed commit; the destructor never throws, so
+// a job that writes calls Commit() itself.
+class FbTransactionScope {
+public:
+    explicit FbTransactionScope(FbTransaction &tr);
+    ~FbTransactionScope();
+    FbTransactionScope(const FbTransactionScope &) = delete;
+    FbTransactionScope &operator=(const FbTransactionScope &) = delete;
+
+    void Commit();
+
+private:
+    FbTransaction &tr_;
+    int exceptions_;
 };

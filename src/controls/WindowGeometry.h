@@ -3,6 +3,8 @@
 #include <QRect>
 
 class QWidget;
+class TWindow;
+struct StoredBounds;
 
 // Gives a window a stored rectangle when it is usable: a sensible size and
 // enough of it on some screen to grab it again. A rectangle off every screen or
@@ -12,3 +14,11 @@ bool ApplyStoredGeometry(QWidget *window, const QRect &stored);
 
 // Whether a window at this rectangle could be seen and grabbed.
 bool IsUsableGeometry(const QRect &stored);
+
+// The stored values that are there replace the window's own, each on its own.
+bool ApplyStoredBounds(QWidget *window, const StoredBounds &stored);
+
+// A window's placement in the store, under its object name: restored when it is
+// shown (a damaged key is ignored, and rewritten on close), kept when it closes.
+void RestoreWindowPlacement(QWidget *window, TWindow &store);
+void KeepWindowPlacement(QWidget *window, TWindow &store);

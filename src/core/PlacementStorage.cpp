@@ -1,4 +1,4 @@
-#include "controls/PlacementStorage.h"
+#include "core/PlacementStorage.h"
 
 #include "platform/Registry.h"
 
