@@ -6,7 +6,8 @@
 
 #include <QTemporaryDir>
 
-TEST(Startup, AMissingDatabaseGivesTheConnectionWarningWithThePathTwice)
+// The engine's own message on the last line tells the real cause apart.
+TEST(Startup, AMissingDatabaseGivesTheConnectionWarningWithThePathTwiceAndTheEnginesMessage)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("brak/Log.dat"));
@@ -27,12 +28,13 @@ TEST(Startup, AMissingDatabaseGivesTheConnectionWarningWithThePathTwice)
 
     ASSERT_EQ(shown.size(), 1u);
     const QStringList lines = shown[0].split('\n');
-    ASSERT_EQ(lines.size(), 7);
+    ASSERT_EQ(lines.size(), 8);
     EXPECT_EQ(lines[0], QStringLiteral("Nie udało się połączyć z bazą: ") + path);
     EXPECT_EQ(lines[1], QString());
     EXPECT_EQ(lines[2], QStringLiteral("Najczęstsze przyczyny to:"));
     EXPECT_TRUE(lines[4].startsWith(QStringLiteral("   (Należy")));
     EXPECT_EQ(lines[6], QStringLiteral("2. Brak pliku bazy: ") + path);
+    EXPECT_TRUE(lines[7].contains(QStringLiteral("No such file or directory"))) << lines[7].toStdString();
     EXPECT_FALSE(shown[0].contains('\r'));
 }
 
