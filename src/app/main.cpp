@@ -2,7 +2,8 @@
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 #include "ui/Startup.h"
-#include "platform/gui/QuitOnSignal.h"
+#include "platform/QuitOnSignal.h"
+#include "platform/gui/MessageBoxes.h"
 
 #include <QApplication>
 #include <memory>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     CatchTerminationSignals();
     QApplication app(argc, argv);
     SetUpApplication();
+    InstallMessageBoxes();
     QuitOnTerminationSignals();
 
     // The data module first, then the windows; none of them touches the

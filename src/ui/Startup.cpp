@@ -1,8 +1,8 @@
 #include "ui/Startup.h"
 
 #include "core/FDM.h"
-#include "platform/gui/Messages.h"
-#include "platform/gui/QuitOnSignal.h"
+#include "platform/Messages.h"
+#include "platform/QuitOnSignal.h"
 
 #include <QApplication>
 #include <QFontDatabase>
