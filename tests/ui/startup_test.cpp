@@ -4,6 +4,11 @@
 #include "support/UiFixture.h"
 #include "ui/Startup.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 // The engine's own message on the last line tells the real cause apart.
@@ -64,4 +69,31 @@ TEST(Startup, AFileThatCannotBeUpgradedIsReportedNotThrown)
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_FALSE(shown[0].isEmpty());
     EXPECT_FALSE(shown[0].startsWith(QStringLiteral("Nie udało się połączyć")));
+}
+
+// The confirmation box answers "Tak"/"Nie" and the file dialogs speak Polish;
+// window titles are shown as the windows give them, with nothing appended.
+TEST(Startup, StandardDialogsSpeakPolishAndTitlesGetNothingAppended)
+{
+    SetUpApplication();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Potwierdzenie"), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Tak"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Nie"));
+
+    QFileDialog dialog(nullptr, QStringLiteral("Zapisz"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const auto *lookIn = dialog.findChild<QLabel *>(QStringLiteral("lookInLabel"));
+    const auto *fileName = dialog.findChild<QLabel *>(QStringLiteral("fileNameLabel"));
+    ASSERT_TRUE(lookIn && fileName);
+    EXPECT_EQ(lookIn->text(), QStringLiteral("Szukaj w:"));
+    EXPECT_EQ(fileName->text(), QStringLiteral("Nazwa &pliku:"));
+
+    // A display name would be appended to every title ("Uwaga — Quarn"); the
+    // display name follows the application name only while none is set.
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Quarn"));
+    QApplication::setApplicationName(QStringLiteral("Inna"));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Inna"));
+    QApplication::setApplicationName(QStringLiteral("Quarn"));
 }
