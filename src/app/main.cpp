@@ -1,9 +1,9 @@
 #include "core/FDM.h"
+#include "platform/QuitOnSignal.h"
+#include "platform/gui/MessageBoxes.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 #include "ui/Startup.h"
-#include "platform/QuitOnSignal.h"
-#include "platform/gui/MessageBoxes.h"
 
 #include <QApplication>
 #include <memory>

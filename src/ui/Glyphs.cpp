@@ -28,11 +28,11 @@ QImage PrinterGlyph()
     QPainter p(&img);
     p.setPen(QColor(0x30, 0x30, 0x30));
     p.setBrush(Qt::white);
-    p.drawRect(5, 1, 10, 6);                  // paper in
+    p.drawRect(5, 1, 10, 6); // paper in
     p.setBrush(QColor(0xa0, 0xa0, 0xa0));
-    p.drawRect(1, 6, 18, 7);                  // body
+    p.drawRect(1, 6, 18, 7); // body
     p.setBrush(Qt::white);
-    p.drawRect(4, 11, 12, 6);                 // paper out
+    p.drawRect(4, 11, 12, 6); // paper out
     p.drawLine(6, 13, 13, 13);
     p.drawLine(6, 15, 11, 15);
     return img;

@@ -88,9 +88,9 @@ TEST(Termination, ASignalAtAnyMomentOfStartUpEndsTheProgramInOrder)
         int ms;
         int sig;
     };
-    const Case cases[] = {{0, SIGTERM},   {1, SIGTERM},   {3, SIGTERM},   {10, SIGTERM},  {20, SIGINT},
-                          {40, SIGTERM},  {70, SIGHUP},   {100, SIGTERM}, {150, SIGTERM}, {200, SIGTERM},
-                          {300, SIGINT},  {450, SIGTERM}, {700, SIGHUP},  {1000, SIGTERM}, {2500, SIGTERM}};
+    const Case cases[] = {{0, SIGTERM},  {1, SIGTERM},   {3, SIGTERM},   {10, SIGTERM},   {20, SIGINT},
+                          {40, SIGTERM}, {70, SIGHUP},   {100, SIGTERM}, {150, SIGTERM},  {200, SIGTERM},
+                          {300, SIGINT}, {450, SIGTERM}, {700, SIGHUP},  {1000, SIGTERM}, {2500, SIGTERM}};
     int caughtRuns = 0;
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "signal " << c.sig << " after " << c.ms << " ms");
@@ -105,7 +105,7 @@ TEST(Termination, ASignalAtAnyMomentOfStartUpEndsTheProgramInOrder)
         }
         caughtRuns += e.caughtBeforeSignal;
     }
-    EXPECT_GE(caughtRuns, 5);  // the later moments really reached a started program
+    EXPECT_GE(caughtRuns, 5); // the later moments really reached a started program
 
     qunsetenv("QUARN_DATABASE");
 }

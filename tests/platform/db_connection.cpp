@@ -218,7 +218,7 @@ TEST(DbCredentials, IscUserAndPasswordReplaceTheBuiltInOnes)
         FbStatement st(&db.Db(), &tr);
         st.SetSQL(QStringLiteral("select CURRENT_USER as U from RDB$DATABASE"));
         st.ExecQuery();
-        const QString user = st.FieldByName(QStringLiteral("U"))->AsString().trimmed();
+        const QString user = st.ColumnByName(QStringLiteral("U"))->AsString().trimmed();
         st.Close();
         tr.Commit();
         return user;
