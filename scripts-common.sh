@@ -1,13 +1,16 @@
 # Shared by run.sh and test.sh: installs what the build needs, then builds.
 # Sourced, not run.
 
-QUARN_PACKAGES="g++ cmake ninja-build qt6-base-dev firebird3.0-server-core libfbclient2 firebird-dev
-firebird3.0-utils libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev"
+QUARN_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-translations-l10n firebird3.0-server-core libfbclient2
+firebird-dev firebird3.0-utils libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev"
 
 quarn_install_packages() {
+    # One query for all packages: cheap enough to run on every start.
     local missing=()
+    local installed
+    installed="$(dpkg-query -W -f='${Package} ${Status}\n' $QUARN_PACKAGES 2>/dev/null | grep ' install ok installed$' | cut -d' ' -f1)"
     for p in $QUARN_PACKAGES; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+        grep -qx "$p" <<<"$installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Instaluję pakiety: ${missing[*]}"
@@ -29,5 +32,30 @@ quarn_firebird_lock() {
 quarn_build() {   # quarn_build BUILD_DIR [cmake options...]
     local dir="$1"; shift
     cmake -S "$QUARN_ROOT" -B "$dir" -G Ninja "$@"
-    cmake --build "$dir" --parallel "$(nproc)"
+    cmake --build "$dir" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
+}
+
+# True when the program installed in PREFIX is missing, was installed from
+# elsewhere, or any file it is built or installed from is newer than STAMP.
+quarn_install_outdated() {   # quarn_install_outdated STAMP PREFIX
+    local stamp="$1" prefix="$2"
+    [ -x "$prefix/quarn" ] && [ -f "$stamp" ] || return 0
+    [ "$(cat "$stamp")" = "$prefix" ] || return 0
+    local newer
+    newer="$(cd "$QUARN_ROOT" && find CMakeLists.txt cmake src tools data desktop scripts-common.sh run.sh \
+        -newer "$stamp" -print -quit 2>/dev/null)"
+    [ -n "$newer" ]
+}
+
+# The desktop entry and the icon for the current user (freedesktop
+# conventions), so that the program shows in the desktop's menu.
+quarn_install_desktop_entry() {   # quarn_install_desktop_entry PREFIX
+    local prefix="$1"
+    local share="${XDG_DATA_HOME:-$HOME/.local/share}"
+    local apps="$share/applications" icons="$share/icons/hicolor/scalable/apps"
+    mkdir -p "$apps" "$icons"
+    cp "$QUARN_ROOT/desktop/quarn.svg" "$icons/quarn.svg"
+    sed "s|@QUARN_PROGRAM@|\"$prefix/quarn\"|" "$QUARN_ROOT/desktop/quarn.desktop.in" > "$apps/quarn.desktop"
+    command -v update-desktop-database >/dev/null && update-desktop-database -q "$apps" || true
+    command -v gtk-update-icon-cache >/dev/null && gtk-update-icon-cache -q -t "$share/icons/hicolor" || true
 }

@@ -1,20 +1,22 @@
 #include "core/FDM.h"
+#include "platform/QuitOnSignal.h"
+#include "platform/gui/MessageBoxes.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 #include "ui/Startup.h"
-#include "platform/QuitOnSignal.h"
-#include "platform/gui/MessageBoxes.h"
 
 #include <QApplication>
 #include <memory>
 
 int main(int argc, char *argv[])
 {
+    // Before anything slow and before any thread exists: a termination signal
+    // from now on ends the program in order.
+    CatchTerminationSignals();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quarn"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
-    ApplyProgramFont();
+    SetUpApplication();
     InstallMessageBoxes();
+    QuitOnTerminationSignals();
 
     // The data module first, then the windows; none of them touches the
     // database before it is open.
@@ -24,12 +26,16 @@ int main(int argc, char *argv[])
     MainForm = mainForm.get();
     LogFrm = new TLogFrm(mainForm.get());
 
+    if (TerminationRequested())
+        return 0;
     if (!OpenLogOrWarn())
-        return 1;
-    QuitOnTerminationSignals();
+        return TerminationRequested() ? 0 : 1;
 
-    mainForm->show();
-    const int result = app.exec();
+    int result = 0;
+    if (!TerminationRequested()) {
+        mainForm->show();
+        result = app.exec();
+    }
     mainForm.reset();
     DM->CommitAll();
     return result;

@@ -135,6 +135,15 @@ void TExDBGrid::SetColumnWidth(int column, int width) {
         horizontalHeader()->resizeSection(mc, width);
 }
 
+int TExDBGrid::WidthToShow(const QString &title, const QString &value, bool withMarker) const {
+    // The title panel takes a pixel each side, the text two more; the marker
+    // keeps its own width and six pixels. Cell text stands 2 pixels in, 3 from the right.
+    const int marker = withMarker ? GetGridBitmap(8).width() + 6 : 1;
+    const int titleWidth = QFontMetrics(titleFont_.Font).horizontalAdvance(title) + 4 + marker;
+    const int valueWidth = value.isEmpty() ? 0 : QFontMetrics(font()).horizontalAdvance(value) + 5;
+    return std::max(titleWidth, valueWidth);
+}
+
 void TExDBGrid::StoreColumnWidth(int modelColumn, int width) {
     const int column = columns_.empty() ? -1 : GridColumnOf(modelColumn);
     if (column >= 0)
@@ -158,7 +167,7 @@ void TExDBGrid::ApplyColumns() {
             const QString title = columns_.empty() || columns_[column].Title.isEmpty()
                                       ? f->DisplayLabel()
                                       : columns_[column].Title;
-            width = std::max(f->DisplayWidth() * fm.horizontalAdvance(u'0'), fm.horizontalAdvance(title)) + 4;
+            width = std::max(f->DisplayWidth() * fm.horizontalAdvance(u'0') + 4, WidthToShow(title, QString(), false));
         }
         header->resizeSection(c, width);
     }

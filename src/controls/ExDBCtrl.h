@@ -85,6 +85,9 @@ public:
     Field *ColumnField(int column) const;
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
+    // The narrowest column width that shows the title whole (with room for a
+    // sort marker when asked) and the value whole, in this grid's fonts.
+    int WidthToShow(const QString &title, const QString &value, bool withMarker) const;
 
     TDBGridOptions Options() const;
     void SetOptions(TDBGridOptions options);

@@ -1,5 +1,6 @@
 #include "controls/FileNameEdit.h"
 
+#include "controls/DialogFolder.h"
 #include "controls/DrawUtils.h"
 #include "controls/FileUtils.h"
 
@@ -167,7 +168,7 @@ QStringList TFileNameEdit::NameFilters(const QString &filter)
 
 bool TFileNameEdit::ExecuteDialog(QString &name)
 {
-    QFileDialog dialog(this, title_, initialDir_);
+    QFileDialog dialog(this, title_, StartFolder());
     const bool save = dialogKind_ == dkSave || dialogKind_ == dkSavePicture;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (!save)
@@ -201,6 +202,11 @@ bool TFileNameEdit::ExecuteDialog(QString &name)
     return true;
 }
 
+QString TFileNameEdit::StartFolder() const
+{
+    return !initialDir_.isEmpty() && IsDirectory(initialDir_) ? initialDir_ : DialogStartFolder();
+}
+
 void TFileNameEdit::ButtonClick()
 {
     TPathEdit::ButtonClick();
@@ -225,7 +231,9 @@ void TFileNameEdit::ButtonClick()
     emit OnAfterDialog(temp, action);
     if (action) {
         setText(Quoted(temp));
-        if (!FolderOf(temp).isEmpty())
+        if (!FolderOf(temp).isEmpty()) {
             initialDir_ = FolderOf(temp);
+            RememberDialogFolder(initialDir_);
+        }
     }
 }

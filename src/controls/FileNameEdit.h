@@ -73,6 +73,9 @@ public:
     void SetFilterIndex(int index) { filterIndex_ = index; }
     QString InitialDir() const { return initialDir_; }
     void SetInitialDir(const QString &dir) { initialDir_ = dir; }
+    // The folder the dialog opens in: InitialDir when it exists, else the
+    // folder last chosen in a file dialog, else the home folder.
+    QString StartFolder() const;
     QStringList HistoryList() const { return history_; }
     void SetHistoryList(const QStringList &history) { history_ = history; }
     TOpenOptions DialogOptions() const { return options_; }

@@ -199,10 +199,13 @@ QString TDM::ConnectionFailureText(const QString &databaseName)
 bool TDM::OpenDatabase()
 {
     Baza.Close();
+    connectionError_.clear();
     try {
         Baza.SetDatabaseName(DatabasePath());
         Baza.Open();
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Kept for the failure box: the only way to tell a missing file from a locked one.
+        connectionError_ = QString::fromUtf8(e.what()).simplified();
         return false;
     }
     UpgradeLogiColumns(*this);

@@ -32,6 +32,8 @@ public:
     static QString DatabasePath();
     // Connects and brings the schema up to date; false when the connection fails.
     bool OpenDatabase();
+    // The engine's message of the last failed connection, on one line.
+    const QString &ConnectionError() const { return connectionError_; }
     // The connection-failure text for a database name.
     static QString ConnectionFailureText(const QString &databaseName);
 
@@ -86,6 +88,8 @@ public:
     FbStoredProc GetNewLogId;
 
 private:
+    QString connectionError_;
+
     void SetUpDatasets();
     void SetUpLogiFields();
     void SetUpCallbookFields();

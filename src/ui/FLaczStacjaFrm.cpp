@@ -14,21 +14,24 @@
 
 namespace {
 
+// A column with a sample is as wide as that value needs; the others take
+// the width of their field.
 struct Column {
     const char *field;
     const char *title;
+    const char *sample;
 };
 
 const std::array<Column, 9> Columns = {{
-    {"DATA", "Data godz. [UTC]"},
-    {"PASMO", "Pasmo"},
-    {"EMISJA", "Typ emisji"},
-    {"RAPORT_NAD", "Raport nadany"},
-    {"RAPORT_ODB", "Raport odebrany"},
-    {"IMIE", "Imię"},
-    {"LOKATOR", "Lokator"},
-    {"QSL_WYS", "QSL W"},
-    {"QSL_ODB", "QSL O"},
+    {"DATA", "Data godz. [UTC]", "0000-00-00 00:00:00"},
+    {"PASMO", "Pasmo", ""},
+    {"EMISJA", "Typ emisji", ""},
+    {"RAPORT_NAD", "Raport nadany", ""},
+    {"RAPORT_ODB", "Raport odebrany", ""},
+    {"IMIE", "Imię", ""},
+    {"LOKATOR", "Lokator", "MM99WW"},
+    {"QSL_WYS", "QSL W", ""},
+    {"QSL_ODB", "QSL O", ""},
 }};
 
 }
@@ -48,6 +51,8 @@ TLaczStacjaFrm::TLaczStacjaFrm(TWindow &placement, QWidget *parent) : QDialog(pa
         TColumn col;
         col.FieldName = QString::fromLatin1(c.field);
         col.Title = QString::fromUtf8(c.title);
+        if (*c.sample)
+            col.Width = DbGrid->WidthToShow(col.Title, QString::fromLatin1(c.sample), false);
         if (col.FieldName.startsWith(QLatin1String("QSL_"))) {
             col.Alignment = Qt::AlignCenter;
             col.CheckMarkFont = true;

@@ -11,6 +11,7 @@
 #include "platform/db/DataSource.h"
 #include "platform/Messages.h"
 #include "platform/gui/Guarded.h"
+#include "ui/Glyphs.h"
 #include "ui/RecordView.h"
 
 #include <QAction>
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -35,23 +35,25 @@ TMainForm *MainForm = nullptr;
 
 namespace {
 
+// The sample is the widest value a column must show whole at its default width.
 struct GridColumn {
     const char *field;
     const char *title;
+    const char *sample;
 };
 
 const std::array<GridColumn, MainGridColumnCount> GridColumns = {{
-    {"DATA", "Data godz. [UTC]"},
-    {"PASMO", "Pasmo"},
-    {"STACJA", "Stacja wołana"},
-    {"EMISJA", "Typ emisji"},
-    {"RAPORT_NAD", "Raport nadany"},
-    {"RAPORT_ODB", "Raport odebrany"},
-    {"IMIE", "Imię"},
-    {"MIASTO", "Miejscowość"},
-    {"LOKATOR", "Lokator"},
-    {"QSL_WYS", "QSL W"},
-    {"QSL_ODB", "QSL O"},
+    {"DATA", "Data godz. [UTC]", "0000-00-00 00:00:00"},
+    {"PASMO", "Pasmo", "160 m"},
+    {"STACJA", "Stacja wołana", ""},
+    {"EMISJA", "Typ emisji", "PSK31"},
+    {"RAPORT_NAD", "Raport nadany", "599"},
+    {"RAPORT_ODB", "Raport odebrany", "599"},
+    {"IMIE", "Imię", ""},
+    {"MIASTO", "Miejscowość", ""},
+    {"LOKATOR", "Lokator", "MM99WW"},
+    {"QSL_WYS", "QSL W", ""},
+    {"QSL_ODB", "QSL O", ""},
 }};
 
 const std::array<const char *, SortOrderCount> SortItems = {
@@ -64,38 +66,6 @@ QPushButton *ToolButton(const QString &caption, const QString &hint, QWidget *pa
     if (!hint.isEmpty())
         b->setToolTip(hint);
     return b;
-}
-
-// A magnifying glass for the two search buttons.
-QImage SearchGlyph()
-{
-    QImage img(16, 16, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2));
-    p.drawEllipse(QRectF(2, 2, 8, 8));
-    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(10, 10), QPointF(14, 14));
-    return img;
-}
-
-// A printer for the print button.
-QImage PrinterGlyph()
-{
-    QImage img(20, 18, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setPen(QColor(0x30, 0x30, 0x30));
-    p.setBrush(Qt::white);
-    p.drawRect(5, 1, 10, 6);                  // paper in
-    p.setBrush(QColor(0xa0, 0xa0, 0xa0));
-    p.drawRect(1, 6, 18, 7);                  // body
-    p.setBrush(Qt::white);
-    p.drawRect(4, 11, 12, 6);                 // paper out
-    p.drawLine(6, 13, 13, 13);
-    p.drawLine(6, 15, 11, 15);
-    return img;
 }
 
 QAction *Unavailable(QAction *a)
@@ -339,6 +309,16 @@ void TMainForm::BuildPages()
     PageControl->addTab(RecordView, QStringLiteral("&Formularz"));
 }
 
+int TMainForm::DefaultColumnWidth(int column) const
+{
+    // Where the measured width cuts a title or a value in the program's font,
+    // the narrowest width that shows it whole. The date column carries the
+    // sort marker at every start (date order), so its title keeps room for it.
+    const GridColumn &c = GridColumns[column];
+    return std::max(MainGridDefaultWidths[column],
+                    DbGrid->WidthToShow(QString::fromUtf8(c.title), QString::fromLatin1(c.sample), column == 0));
+}
+
 void TMainForm::SetUpGridColumns()
 {
     DbGrid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
@@ -350,7 +330,6 @@ void TMainForm::SetUpGridColumns()
         TColumn c;
         c.FieldName = QString::fromLatin1(GridColumns[i].field);
         c.Title = QString::fromUtf8(GridColumns[i].title);
-        c.Width = MainGridDefaultWidths[i];
         if (i >= 9) {
             c.Alignment = Qt::AlignCenter;
             c.CheckMarkFont = true;
@@ -358,6 +337,8 @@ void TMainForm::SetUpGridColumns()
         columns.push_back(c);
     }
     DbGrid->SetColumns(columns);
+    for (int i = 0; i < MainGridColumnCount; ++i)
+        DbGrid->SetColumnWidth(i, DefaultColumnWidth(i));
     DbGrid->SetDataSource(LogiSource);
     DbGrid->horizontalHeader()->setSectionsMovable(false);
     DbGrid->OnTitleClick = [this](TExDBGrid &, int column) { Guarded([this, column] { GridTitleClick(column); }); };

@@ -22,7 +22,7 @@ class TButtonEdit;
 class TExSpeedButton;
 class TRecordView;
 
-// The default widths of the eleven grid columns and their value names in the
+// The measured widths of the eleven grid columns and their value names in the
 // settings store ("ColO" with a capital O, as the program has always written it).
 inline constexpr int MainGridColumnCount = 11;
 inline constexpr std::array<int, MainGridColumnCount> MainGridDefaultWidths = {105, 56, 96, 53, 74, 68,
@@ -64,6 +64,8 @@ public:
     void ApplyDateFormats();
     void LoadSettings();
     void SaveSettings();
+    // The width a column gets when the settings store holds none.
+    int DefaultColumnWidth(int column) const;
     void TimerTimer();
     void InsertBtnClick();
     void EditBtnClick();

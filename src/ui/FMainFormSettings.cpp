@@ -40,7 +40,7 @@ void TMainForm::LoadSettings()
     Registry reg;
     const bool gridKey = reg.OpenKey(MainGridKey, false);
     for (int c = 0; c < MainGridColumnCount; ++c) {
-        int width = MainGridDefaultWidths[c];
+        int width = DefaultColumnWidth(c);
         if (gridKey) {
             const std::optional<int> stored = ReadOptionalInteger(reg, MainGridValueName(c));
             if (stored && *stored >= MinColumnWidth)

@@ -8,6 +8,7 @@
 #include "platform/db/FbTable.h"
 #include "platform/db/FbTransaction.h"
 #include "platform/Messages.h"
+#include "ui/Glyphs.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -103,6 +104,7 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
     EdSzukaj->SetCharCase(ecUpperCase);
     EdSzukaj->setMaxLength(config_.SearchLength);
     EdSzukaj->SetButtonHint(QStringLiteral("Wyczyść"));
+    EdSzukaj->SetGlyph(ClearGlyph());
     connect(EdSzukaj, &TButtonEdit::textChanged, this, [this](const QString &text) { Search(text); });
     connect(EdSzukaj, &TButtonEdit::OnButtonClick, EdSzukaj, [this] { EdSzukaj->clear(); });
     auto *searchLabel = new QLabel(QString::fromUtf8(config_.SearchCaption), this);

@@ -2,18 +2,46 @@
 
 #include "core/FDM.h"
 #include "platform/Messages.h"
+#include "platform/QuitOnSignal.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void SetUpApplication()
+{
+    // No display name: Qt would append it to every window title ("Uwaga — Quarn").
+    QApplication::setApplicationName(QStringLiteral("Quarn"));
+    ApplyProgramFont();
+    LoadQtTranslations();
+}
+
+bool LoadQtTranslations()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
 
 bool OpenLogOrWarn()
 {
     bool connected = false;
+    QString upgradeError;
     try {
         connected = DM->OpenDatabase();
     } catch (const std::exception &e) {
-        // Connected, but the file could not be brought up to date: say why and end.
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
+        // Connected, but the file could not be brought up to date.
+        upgradeError = QString::fromUtf8(e.what());
+    }
+    AcceptTerminationSignals();
+    if (!upgradeError.isEmpty()) {
+        Messages::ShowWarning(upgradeError);
         return false;
     }
     if (connected)
@@ -21,6 +49,8 @@ bool OpenLogOrWarn()
     // The text separates its lines with bare carriage returns; a Linux box needs line feeds.
     QString text = TDM::ConnectionFailureText(DM->Baza.DatabaseName());
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!DM->ConnectionError().isEmpty())
+        text += QLatin1Char('\n') + DM->ConnectionError();
     Messages::ShowWarning(text);
     return false;
 }

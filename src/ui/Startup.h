@@ -1,8 +1,18 @@
 #pragma once
 
-// Opens the log through the data module. When the connection fails, shows the
-// connection-failure warning (one line per piece); when the file cannot be
-// brought up to date, shows the database's message. Answers whether the log is open.
+// The application's name (window titles stay as the windows give them, with
+// nothing appended), the program's font and Qt's own texts in Polish.
+void SetUpApplication();
+
+// Loads Qt's Polish translations, so that standard buttons and file dialogs
+// speak the program's language. False when they are not installed.
+bool LoadQtTranslations();
+
+// Opens the log through the data module, with the termination signals held
+// back until the engine has attached (they are taken afterwards). When the
+// connection fails, shows the connection-failure warning (one line per piece,
+// the engine's own message last); when the file cannot be brought up to date,
+// shows the database's message. Answers whether the log is open.
 bool OpenLogOrWarn();
 
 // The windows' layouts and column widths were measured in an 8-point sans font;

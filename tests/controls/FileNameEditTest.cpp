@@ -205,3 +205,37 @@ TEST(FileNameEdit, DropOfAnUnusableNameBeeps)
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(ed.FileName(), "/tmp/a.adi");
 }
+
+// With no folder of its own, the real dialog opens in the home folder at
+// first, and afterwards in the folder last chosen, also from another edit.
+TEST(FileNameEdit, DialogsOpenInTheFolderLastUsedOrAtHome)
+{
+    QTemporaryDir settings, chosen;
+    qputenv("QUARN_SETTINGS", settings.filePath("Quarn.ini").toUtf8());
+    auto openedIn = [](TFileNameEdit &ed) {
+        QString folder;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            folder = dialog->directory().absolutePath();
+            poll.stop();
+            dialog->reject();
+        });
+        poll.start(20);
+        ed.show();
+        ed.EditButtonClick();
+        return folder;
+    };
+    TFileNameEdit first;
+    first.SetFileName("Gminy.txt");
+    EXPECT_EQ(openedIn(first), QDir::homePath());
+
+    ScriptedFileEdit picker;
+    picker.answer = chosen.filePath("log.adi");
+    picker.EditButtonClick();
+    TFileNameEdit second;
+    EXPECT_EQ(openedIn(second), QDir(chosen.path()).absolutePath());
+    qunsetenv("QUARN_SETTINGS");
+}

@@ -5,16 +5,29 @@
 #include <csignal>
 #include <gtest/gtest.h>
 
-// A termination signal ends the event loop normally instead of the process.
-TEST(QuitOnSignal, TerminationEndsTheEventLoop)
+// A signal that comes while the signals are held back (the database opening)
+// is seen at once and, once they are accepted, ends the event loop normally
+// instead of the process; so does one that comes later.
+TEST(QuitOnSignal, ASignalHeldBackDuringStartUpAndALaterOneBothEndTheEventLoop)
 {
+    CatchTerminationSignals();
     QuitOnTerminationSignals();
+    std::raise(SIGHUP);
+    EXPECT_TRUE(TerminationRequested());
+    AcceptTerminationSignals();
+
     bool timedOut = false;
-    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
-    QTimer::singleShot(10000, [&] {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
         timedOut = true;
         QCoreApplication::quit();
     });
+    guard.start(10000);
+    QCoreApplication::exec();
+    EXPECT_FALSE(timedOut);
+
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
     QCoreApplication::exec();
     EXPECT_FALSE(timedOut);
 }

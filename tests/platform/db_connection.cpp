@@ -207,3 +207,29 @@ TEST_F(DbConnection, CloseCommitsActiveTransactions)
     again.ExecQuery();
     EXPECT_EQ(again.ResultAt(0)->AsString(), QStringLiteral("C"));
 }
+
+// The client library's environment variables replace the program's own credentials.
+TEST(DbCredentials, IscUserAndPasswordReplaceTheBuiltInOnes)
+{
+    TempDb db;
+    auto currentUser = [&] {
+        FbTransaction tr(&db.Db());
+        tr.StartTransaction();
+        FbStatement st(&db.Db(), &tr);
+        st.SetSQL(QStringLiteral("select CURRENT_USER as U from RDB$DATABASE"));
+        st.ExecQuery();
+        const QString user = st.ColumnByName(QStringLiteral("U"))->AsString().trimmed();
+        st.Close();
+        tr.Commit();
+        return user;
+    };
+    EXPECT_EQ(currentUser(), QStringLiteral("SYSDBA"));
+    qputenv("ISC_USER", "operator");
+    qputenv("ISC_PASSWORD", "tajne");
+    db.Db().Close();
+    db.Db().Open();
+    const QString user = currentUser();
+    qunsetenv("ISC_USER");
+    qunsetenv("ISC_PASSWORD");
+    EXPECT_EQ(user, QStringLiteral("OPERATOR"));
+}

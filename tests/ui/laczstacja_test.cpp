@@ -112,3 +112,23 @@ TEST_F(LaczStacja, TheMainWindowButtonOpensTheListForTheCurrentStation)
     f.LacznBtn->click();
     EXPECT_EQ(title, QStringLiteral("Łączności - ") + call);
 }
+
+// No column title is shortened and a six-character locator shows whole.
+TEST_F(LaczStacja, ColumnsShowTheirTitlesAndLocatorsWhole)
+{
+    QsoRow row;
+    row.Data = DateTime::fromDate(2005, 3, 1, 12, 0);
+    row.Stacja = "DL1ABC";
+    row.Lokator = "JO62QX";
+    AddQsos({row});
+    ShowList([&](TLaczStacjaFrm &frm) {
+        TExDBGrid &grid = *frm.DbGrid;
+        const QFontMetrics titles(grid.TitleFont().Font);
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            const QString title = grid.Columns()[c].Title;
+            // Inside the title's panel (a pixel each side) with the text's margin.
+            EXPECT_LE(titles.horizontalAdvance(title) + 5, grid.ColumnWidth(c)) << title.toStdString();
+        }
+        EXPECT_LE(QFontMetrics(grid.font()).horizontalAdvance("JO62QX") + 5, grid.ColumnWidth(6));
+    });
+}

@@ -38,7 +38,9 @@ const QString WindowKey = QStringLiteral("\\Software\\Dovren\\Quarn\\MainWindow"
 TEST_F(MainFormSettings, WithoutStoredValuesTheDefaultsHold)
 {
     TMainForm &f = Main();
-    EXPECT_EQ(Widths(f), (std::vector<int>{105, 56, 96, 53, 74, 68, 79, 80, 55, 41, 38}));
+    // The measured widths 105, 56, 96, 53, 74, 68, 79, 80, 55, 41, 38, widened
+    // where they cut a title or a value in Liberation Sans 8.
+    EXPECT_EQ(Widths(f), (std::vector<int>{107, 56, 96, 54, 77, 87, 79, 80, 56, 41, 38}));
     EXPECT_TRUE(CzasLetni);
     EXPECT_TRUE(f.CzasLetniMnu->isChecked());
     EXPECT_FALSE(f.CzasZimowyMnu->isChecked());
@@ -109,7 +111,7 @@ TEST_F(MainFormSettings, BadStoredValuesFallBackToDefaults)
     Write(WindowKey, "Height", 400);
 
     TMainForm &f = Main();
-    EXPECT_EQ(Widths(f), (std::vector<int>{105, 70, 96, 53, 74, 68, 79, 80, 55, 41, 38}));
+    EXPECT_EQ(Widths(f), (std::vector<int>{107, 70, 96, 54, 77, 87, 79, 80, 56, 41, 38}));
     EXPECT_EQ(DateFrm, 0);
     EXPECT_EQ(DateQSLFrm, 0);
     EXPECT_TRUE(CzasLetni);
@@ -132,4 +134,23 @@ TEST_F(MainFormSettings, ChoosingTheTimeModeNeverFlipsTheCheckedItem)
     EXPECT_FALSE(CzasLetni);
     EXPECT_TRUE(f.CzasZimowyMnu->isChecked());
     EXPECT_FALSE(f.CzasLetniMnu->isChecked());
+}
+
+// At the default widths no title is shortened (the date column's title keeps
+// room for the sort marker it carries at start) and the widest date-time and
+// locator show whole.
+TEST_F(MainFormSettings, DefaultWidthsCutNoTitleAndNoValue)
+{
+    TMainForm &f = Main();
+    TExDBGrid &grid = *f.DbGrid;
+    const QFontMetrics titles(grid.TitleFont().Font);
+    const QFontMetrics cells(grid.font());
+    for (int c = 0; c < MainGridColumnCount; ++c) {
+        const QString title = grid.Columns()[c].Title;
+        const int marker = c == 0 ? GetGridBitmap(8).width() + 6 : 1;
+        // Inside the title's panel (a pixel each side) with the text's margin.
+        EXPECT_LE(titles.horizontalAdvance(title) + 4 + marker, grid.ColumnWidth(c)) << title.toStdString();
+    }
+    EXPECT_LE(cells.horizontalAdvance("2026-12-07 23:59:59") + 5, grid.ColumnWidth(0));
+    EXPECT_LE(cells.horizontalAdvance("JO62QX") + 5, grid.ColumnWidth(8));
 }

@@ -205,9 +205,10 @@ TEST_F(PickerTest, CommunePickerMatchesPaddedCodesAndReturnsThemTrimmed)
     EXPECT_EQ(p.PickedCode, QStringLiteral("AB02"));
 }
 
-TEST_F(PickerTest, TheSearchButtonEmptiesTheBox)
+TEST_F(PickerTest, TheSearchButtonShowsAGlyphAndEmptiesTheBox)
 {
     TWybierzFrm p(TWybierzFrm::Gmina);
+    EXPECT_FALSE(p.EdSzukaj->Glyph().isNull());
     QString hint;
     Run(p, "", [&] {
         p.EdSzukaj->setText("CD");

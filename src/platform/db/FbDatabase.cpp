@@ -59,10 +59,15 @@ void FbDatabase::PrepareEnvironment()
 
 QByteArray FbDatabase::ParamBlock(bool creating) const
 {
+    // ISC_USER and ISC_PASSWORD, the client library's own convention, let a
+    // server's administrator give the program credentials of their choice.
+    const QString user = qEnvironmentVariableIsEmpty("ISC_USER") ? user_ : qEnvironmentVariable("ISC_USER");
+    const QString password =
+        qEnvironmentVariableIsEmpty("ISC_PASSWORD") ? password_ : qEnvironmentVariable("ISC_PASSWORD");
     QByteArray dpb;
     dpb.append(char(isc_dpb_version1));
-    AddString(dpb, isc_dpb_user_name, user_.toUtf8());
-    AddString(dpb, isc_dpb_password, password_.toUtf8());
+    AddString(dpb, isc_dpb_user_name, user.toUtf8());
+    AddString(dpb, isc_dpb_password, password.toUtf8());
     AddString(dpb, isc_dpb_lc_ctype, "WIN1250");
     AddInt(dpb, isc_dpb_sql_dialect, 3);
     if (creating) {

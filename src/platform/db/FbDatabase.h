@@ -17,6 +17,7 @@ protected:
 
 // One attachment to a Firebird database, always in Windows-1250 and dialect 3.
 // A plain path is opened by the embedded engine, "host:/path" through a server.
+// ISC_USER and ISC_PASSWORD, when set, replace the user name and password.
 class FbDatabase {
 public:
     FbDatabase() = default;

@@ -1,0 +1,33 @@
+#include "controls/DialogFolder.h"
+
+#include "platform/Registry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString Key = QStringLiteral("\\Software\\Dovren\\Quarn\\FileDialogs");
+const QString Value = QStringLiteral("LastFolder");
+
+}
+
+QString DialogStartFolder()
+{
+    Registry reg;
+    if (reg.OpenKey(Key, false)) {
+        const QString folder = reg.ReadString(Value);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}
+
+void RememberDialogFolder(const QString &folder)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return;
+    Registry reg;
+    if (reg.OpenKey(Key, true))
+        reg.WriteString(Value, QFileInfo(folder).absoluteFilePath());
+}
