@@ -5,11 +5,9 @@
 #include <QString>
 
 // A page like one of the log book's: an A4 sheet (0.1 mm) with a title, a
-// ruled table of `lines` rows of QSO text and a page number. The same number
-// always gives the same bytes.
-inline PagePicture SamplePage(int number, int lines = 40)
+// ruled table of `lines` rows of QSO text and a page number.
+inline void DrawSamplePage(Canvas &rec, int number, int lines = 40)
 {
-    PictureRecorder rec(2100, 2970);
     CanvasFont title;
     title.pointSize = 14;
     title.bold = true;
@@ -32,5 +30,12 @@ inline PagePicture SamplePage(int number, int lines = 40)
         rec.drawText(QRect(1300, y, 200, 60), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("14.%1 MHz").arg(i));
     }
     rec.textOut(1000, 2900, QStringLiteral("Strona %1").arg(number));
+}
+
+// The sample page recorded; the same number always gives the same bytes.
+inline PagePicture SamplePage(int number, int lines = 40)
+{
+    PictureRecorder rec(2100, 2970);
+    DrawSamplePage(rec, number, lines);
     return rec.finish();
 }
