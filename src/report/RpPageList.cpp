@@ -76,9 +76,9 @@ void TRpPageList::AddPage(const PagePicture &page)
 
 std::optional<PagePicture> TRpPageList::GetPage(int32_t pageNumber)
 {
+    Lock lock(mutex_);
     if (pageNumber < 1 || pageNumber > pageCount_)
         return std::nullopt;
-    Lock lock(mutex_);
     TRpStream &stream = Required(stream_);
     try {
         SeekToPage(pageNumber);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QtEndian>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -201,4 +202,31 @@ TEST(PagePicture, DamagedBytesAreRefusedWithTheirReason)
         EXPECT_FALSE(PagePicture::fromBytes(bad, &why));
         EXPECT_TRUE(why.contains(QString::fromUtf8(c.message))) << why.toStdString();
     }
+}
+
+// Whatever a file holds is clamped to a page of a hundred metres, so the
+// widest pens and largest shapes still replay onto a preview.
+TEST(PagePicture, TheLargestValuesAPictureMayHoldReplay)
+{
+    PictureRecorder recorder(2100, 2970);
+    CanvasPen pen;
+    pen.width = std::numeric_limits<int>::max();
+    pen.style = Qt::DashDotDotLine;
+    recorder.setPen(pen);
+    CanvasFont font;
+    font.pointSize = 1e9;
+    recorder.setFont(font);
+    const int huge = std::numeric_limits<int>::max() / 2;
+    recorder.drawEllipse(QRect(-huge, -huge, huge, huge));
+    recorder.drawRoundedRect(QRect(0, 0, huge, huge), huge, huge);
+    recorder.drawLine(QPoint(-huge, -huge), QPoint(huge, huge));
+    recorder.drawText(QRect(0, 0, huge, huge), Qt::AlignCenter | Qt::TextWordWrap, QString(2000, u'W'));
+    const PagePicture page = recorder.finish();
+    ASSERT_TRUE(PagePicture::fromBytes(page.bytes()));
+    QImage image(210, 297, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.replay(painter, QRectF(0, 0, 210, 297));
+    painter.end();
+    EXPECT_NE(image.pixelColor(105, 150), QColor(Qt::white));
 }
