@@ -13,9 +13,13 @@ constexpr uint8_t BitMask[8] = {1, 2, 4, 8, 16, 32, 64, 128};
 }
 } // namespace
 
-TRpCompress::TRpCompress(QByteArray *out) : Compressing(true), BitPos(0), out_(out) { InitializeTree(); }
+TRpCompress::TRpCompress(QByteArray *out) : Compressing(true), BitPos(0), out_(out)
+{
+    InitializeTree();
+}
 
-TRpCompress::TRpCompress(const char *data, int64_t size) : Compressing(false), BitPos(7), in_(data), inSize_(size)
+TRpCompress::TRpCompress(const char *data, int64_t size)
+    : Compressing(false), BitPos(7), in_(data), inSize_(size)
 {
     InitializeTree();
 }

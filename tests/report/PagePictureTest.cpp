@@ -2,8 +2,8 @@
 
 #include <QPainter>
 #include <QtEndian>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -94,7 +94,8 @@ TEST(PagePicture, ReplayScalesThePageOntoAnyTargetExactly)
     struct Target {
         double dpi;
         QRectF rect;
-    } targets[] = {{96, QRectF(0, 0, 793.7, 1122.5)}, {600, QRectF(0, 0, 4960.6, 7015.7)},
+    } targets[] = {{96, QRectF(0, 0, 793.7, 1122.5)},
+                   {600, QRectF(0, 0, 4960.6, 7015.7)},
                    {100, QRectF(50, 30, 826.8, 1169.3)}};
     for (const Target &t : targets) {
         SCOPED_TRACE(t.dpi);
@@ -167,7 +168,8 @@ TEST(PagePicture, TheRecorderMeasuresTextInTenthsOfAMillimetre)
     EXPECT_EQ(recorder.textWidth(text), direct.textWidth(text));
     EXPECT_GE(recorder.textHeight(text), 35);
     EXPECT_LE(recorder.textHeight(text), 50);
-    const QRect wrapped = recorder.textBounds(QRect(0, 0, 200, 10), Qt::TextWordWrap, QStringLiteral("raz dwa trzy cztery"));
+    const QRect wrapped =
+        recorder.textBounds(QRect(0, 0, 200, 10), Qt::TextWordWrap, QStringLiteral("raz dwa trzy cztery"));
     EXPECT_GT(wrapped.height(), recorder.textHeight(text));
 }
 
@@ -183,12 +185,17 @@ TEST(PagePicture, DamagedBytesAreRefusedWithTheirReason)
     } cases[] = {
         {"signature", [](QByteArray &b) { b[0] = 'X'; }, "brak nagłówka obrazu strony"},
         {"version", [](QByteArray &b) { b[4] = 2; }, "nieznana wersja obrazu strony (2)"},
-        {"total size", [&](QByteArray &b) { setU32(b, 8, uint32_t(b.size() + 4)); }, "nie zgadza się z nagłówkiem"},
+        {"total size", [&](QByteArray &b) { setU32(b, 8, uint32_t(b.size() + 4)); },
+         "nie zgadza się z nagłówkiem"},
         {"page size", [&](QByteArray &b) { setU32(b, 12, uint32_t(-1)); }, "błędny rozmiar strony"},
         {"record count", [&](QByteArray &b) { setU32(b, 20, 3); }, "liczba zapisów"},
         {"record type", [&](QByteArray &b) { setU32(b, first, 77); }, "zapis 1: nieznany rodzaj zapisu 77"},
         {"record size", [&](QByteArray &b) { setU32(b, first + 4, 6); }, "zapis 1: błędna długość"},
-        {"record too short for its type", [&](QByteArray &b) { setU32(b, first + 4, 8); setU32(b, first + 8, 1); },
+        {"record too short for its type",
+         [&](QByteArray &b) {
+             setU32(b, first + 4, 8);
+             setU32(b, first + 8, 1);
+         },
          "zapis"},
         {"pen style", [&](QByteArray &b) { setU32(b, first + 16, 9); }, "zapis 1: błędne pióro"},
         {"cut", [](QByteArray &b) { b.chop(4); }, "nie zgadza się z nagłówkiem"},
