@@ -33,6 +33,7 @@ enum TRpMessage {
     rpMsgPagesAvailable = QEvent::User + 1,  // to the Client
     rpMsgPrintAgain = QEvent::User + 2,      // to the ReportWindow: run again for the printer
     rpMsgPreviewClosed = QEvent::User + 4,   // sent to the ReportWindow
+    rpMsgPrinterFreed = QEvent::User + 5,    // sent to the Client: forget the printer
 };
 class TRpMessageEvent : public QEvent {
 public:
