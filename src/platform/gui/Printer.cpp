@@ -215,7 +215,7 @@ void Printer::BeginDoc()
         painter_.reset();
         throw std::runtime_error("The printer could not start the job");
     }
-    canvas_ = std::make_unique<PainterCanvas>(*painter_, UsableDpi(printer_->resolution()));
+    canvas_ = std::make_unique<PainterCanvas>(*painter_);
 }
 
 void Printer::NewPage()

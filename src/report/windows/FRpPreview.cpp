@@ -37,12 +37,12 @@ public:
         QStyledItemDelegate::paint(painter, option, index);
         if (!preview_->RpPrinter)
             return;
-        const std::unique_ptr<PagePicture> page = preview_->RpPrinter->GetPage(index.row() + 1);
+        const std::optional<PagePicture> page = preview_->RpPrinter->GetPage(index.row() + 1);
         const QRect cell = option.rect;
         if (page) {
             const QRect r(QPoint(cell.left() + margin_, cell.top() + 10), QPoint(cell.right() - 30, cell.bottom() - 10));
             if (r.width() > 0 && r.height() > 0)
-                PaintPage(*painter, r, page.get());
+                PaintPage(*painter, r, &*page);
         }
         painter->save();
         painter->setPen(Qt::black);

@@ -115,7 +115,7 @@ bool TRpStandardPreview::Search(const QString &text, bool matchCase)
     SearchTextLabel->setText(text);
     SearchResultBox->clear();
     for (int i = 1; i <= RpPrinter->PageCount(); ++i) {
-        const std::unique_ptr<PagePicture> page = RpPrinter->GetPage(i);
+        const std::optional<PagePicture> page = RpPrinter->GetPage(i);
         if (page && SearchPageText(text, *page, matchCase)) {
             auto *item = new QListWidgetItem(QStringLiteral("Strona") + ' ' + QString::number(i), SearchResultBox);
             item->setData(Qt::UserRole, i);

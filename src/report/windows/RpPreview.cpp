@@ -33,7 +33,7 @@ void TRpPreviewImage::Clear()
 void TRpPreviewImage::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    PaintPage(p, rect(), PageImage.get());
+    PaintPage(p, rect(), PageImage ? &*PageImage : nullptr);
 }
 
 TRpPreview::TRpPreview(QWidget *parent) : QScrollArea(parent)

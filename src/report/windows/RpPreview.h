@@ -4,7 +4,7 @@
 
 #include <QScrollArea>
 #include <QWidget>
-#include <memory>
+#include <optional>
 
 class PagePicture;
 
@@ -18,11 +18,11 @@ public:
     // Frees the page shown and takes page n from the printer.
     void SetPageNumber(int n);
     int PageNumber() const { return pageNumber_; }
-    bool HasPage() const { return PageImage != nullptr; }
+    bool HasPage() const { return PageImage.has_value(); }
     void Clear();
 
     TRpPrinter *RpPrinter = nullptr;
-    std::unique_ptr<PagePicture> PageImage;
+    std::optional<PagePicture> PageImage;
     int Zoom = 100;
 
 protected:
