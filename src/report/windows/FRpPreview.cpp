@@ -108,15 +108,17 @@ TRpStandardPreview::TRpStandardPreview(QWidget *owner, TRpPrinter *printer)
         setWindowTitle(QStringLiteral("Podgląd wydruku: ") + printer->Title());
 
     ThumbGrid->setRowCount(1);
-    Tabs->setVisible(ShowThumbs || ShowSearch);
-    if (Tabs->isVisible() && printer->PageCount() > 0)
+    const bool tabs = ShowThumbs || ShowSearch;
+    Tabs->setVisible(tabs);
+    if (tabs && printer->PageCount() > 0)
         ThumbGrid->setRowCount(printer->PageCount());
     Tabs->setTabVisible(0, ShowThumbs);
     FindButton->setVisible(ShowSearch);
     Tabs->setTabVisible(1, ShowSearch);
     applyInitialZoom(zoom);
+    // Pages finished before the window opened count as arrived.
     if (printer->Status() == rpStatusFinished)
-        Print->setEnabled(true);
+        pageAvailable(printer->PageCount());
 
     connect(RpPreview, &TRpPreview::PageAvailable, this, &TRpStandardPreview::pageAvailable);
     connect(RpPreview, &TRpPreview::ProgressUpdate, this, &TRpStandardPreview::ShowProgress);
