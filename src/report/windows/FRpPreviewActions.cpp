@@ -4,6 +4,7 @@
 #include "platform/print/PagePicture.h"
 #include "report/RpPageSearch.h"
 #include "report/windows/FSearchDlg.h"
+#include "report/windows/RpPagePaint.h"
 #include "report/windows/RpPreview.h"
 
 #include <QAction>
@@ -88,12 +89,13 @@ void TRpStandardPreview::GotoPageClick()
     if (!RpPrinter)
         return;
     const int count = RpPrinter->PageCount();
-    bool ok = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral("Numer strony [od 1 do %1]").arg(count),
-                                               QStringLiteral("Numer strony"), QLineEdit::Normal,
-                                               QString::number(RpPreview->PageNumber()), &ok);
-    if (ok)
-        GotoPage(PageFromText(text, count));
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Numer strony [od 1 do %1]").arg(count));
+    dialog.setLabelText(QStringLiteral("Numer strony"));
+    dialog.setTextValue(QString::number(RpPreview->PageNumber()));
+    dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+    if (dialog.exec() == QDialog::Accepted)
+        GotoPage(PageFromText(dialog.textValue(), count));
 }
 
 void TRpStandardPreview::FindClick()
@@ -115,7 +117,7 @@ bool TRpStandardPreview::Search(const QString &text, bool matchCase)
     SearchTextLabel->setText(text);
     SearchResultBox->clear();
     for (int i = 1; i <= RpPrinter->PageCount(); ++i) {
-        const std::optional<PagePicture> page = RpPrinter->GetPage(i);
+        const std::optional<PagePicture> page = PageToShow(RpPrinter, i);
         if (page && SearchPageText(text, *page, matchCase)) {
             auto *item = new QListWidgetItem(QStringLiteral("Strona") + ' ' + QString::number(i), SearchResultBox);
             item->setData(Qt::UserRole, i);

@@ -16,10 +16,8 @@ TRpPreviewImage::~TRpPreviewImage() = default;
 
 void TRpPreviewImage::SetPageNumber(int n)
 {
-    PageImage.reset();
     pageNumber_ = n;
-    if (RpPrinter)
-        PageImage = RpPrinter->GetPage(n);
+    PageImage = PageToShow(RpPrinter, n);
     update();
 }
 

@@ -1,8 +1,10 @@
 #include "PreviewFixture.h"
 
 #include "report/SampleDocument.h"
+#include "platform/gui/Printer.h"
 #include "report/windows/FRpProgress.h"
 #include "report/windows/FSearchDlg.h"
+#include "report/windows/RpReportWindows.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -17,6 +19,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QPrinterInfo>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -282,4 +285,49 @@ TEST_F(PreviewFixture, Screenshot)
     w->GotoPage(2);
     QApplication::processEvents();
     ASSERT_TRUE(w->grab().save(path));
+}
+
+TEST_F(PreviewFixture, WithNoPrintQueueThePrintButtonWritesThePagesToAPdfFileTheUserNames)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a print queue";
+    Printer::Install();
+    TRpPrinter printer;
+    PrintSampleDocument(printer, 3);
+    printer.SetFirstPage(2);
+    TRpStandardPreview *w = Open(printer);
+    const QString pdf = Dir.filePath(QStringLiteral("dziennik.pdf"));
+    Answer<QFileDialog>([&](QFileDialog *d) {
+        d->selectFile(pdf);
+        static_cast<QDialog *>(d)->accept();
+    });
+    w->Print->trigger();
+    PrintDevices::SetFactory({});
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2)
+        << "pages 2 and 3";
+    const QString copy = qEnvironmentVariable("QUARN_PDF");
+    if (!copy.isEmpty()) {
+        QFile::remove(copy);
+        QFile::copy(pdf, copy);
+    }
+}
+
+// A viewer for looking at the window on a real display: with QUARN_VIEWER set
+// the preview of a sample document stays open until it is closed.
+TEST_F(PreviewFixture, Viewer)
+{
+    if (qEnvironmentVariableIsEmpty("QUARN_VIEWER"))
+        GTEST_SKIP() << "set QUARN_VIEWER to look at the window";
+    RegisterReportWindows();
+    TRpPrinter printer;
+    printer.SetTitle(QStringLiteral("Dziennik stacji SP5QRN"));
+    PrintSampleDocument(printer, 5);
+    QPointer<TRpStandardPreview> w = Open(printer);
+    w->setWindowState(Qt::WindowMaximized);
+    while (w)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
