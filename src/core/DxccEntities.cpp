@@ -4,7 +4,7 @@
 
 namespace {
 
-const TKrajDx Entities[DxccEntityCount] = {
+const TDxccEntity Entities[DxccEntityCount] = {
     {  1, "NA",  0,  0},
     {  2, "",  0,  0},
     {  3, "AS", 40, 21},
@@ -627,7 +627,7 @@ const ZoneRule CqRules[] = {{150, Cq150Stages}, {1, Cq1Stages},     {15, Cq15Sta
 
 } // namespace
 
-const TKrajDx *DxccEntity(int entity)
+const TDxccEntity *DxccEntity(int entity)
 {
     return entity >= 1 && entity <= DxccEntityCount ? &Entities[entity - 1] : nullptr;
 }
