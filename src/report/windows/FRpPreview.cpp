@@ -156,6 +156,10 @@ TRpStandardPreview::TRpStandardPreview(QWidget *owner, TRpPrinter *printer)
 
     connect(RpPreview, &TRpPreview::PageAvailable, this, &TRpStandardPreview::pageAvailable);
     connect(RpPreview, &TRpPreview::ProgressUpdate, this, &TRpStandardPreview::ShowProgress);
+    connect(RpPreview, &TRpPreview::PrinterFreed, this, [this] {
+        RpPrinter = nullptr;
+        UpdateStatusBar();
+    });
 }
 
 TRpStandardPreview::~TRpStandardPreview() = default;

@@ -171,6 +171,7 @@ bool TRpPreview::event(QEvent *e)
     }
     case rpMsgPrinterFreed:
         ForgetPrinter();
+        emit PrinterFreed();
         return true;
     default:
         return QScrollArea::event(e);

@@ -229,6 +229,16 @@ TEST_F(PreviewFixture, TheWindowDoesNotCloseWhilePagesAreStillBeingMade)
     QApplication::processEvents();
     EXPECT_TRUE(w.isNull());
     EXPECT_FALSE(running.ShowingPreview());
+
+    auto freed = std::make_unique<TRpPrinter>();
+    PrintSampleDocument(*freed, 2);
+    QPointer<TRpStandardPreview> orphan = Open(*freed);
+    freed.reset();
+    EXPECT_EQ(orphan->RpPrinter, nullptr) << "a printer freed under the window is let go";
+    QTest::keyClick(orphan->RpPreview, Qt::Key_PageDown);
+    EXPECT_FALSE(orphan->Search(QStringLiteral("Strona"), false));
+    orphan->ThumbGrid->viewport()->repaint();
+    EXPECT_TRUE(orphan->close());
 }
 
 TEST_F(PreviewFixture, ProgressShowsInStepsOfFiveAndTheProgressFormOnlyOnMultiplesOfFive)
