@@ -288,3 +288,29 @@ TEST(RpPageSearchTest, TextIsFoundInEitherCaseOfPolishLettersUnlessCaseMustMatch
                          Case{"jaźń ł", false, false}})
         EXPECT_EQ(SearchPageText(QString::fromUtf8(c.text), page, c.matchCase), c.found) << c.text;
 }
+
+TEST_F(RpPrinterTest, ClosingThePreviewCancelsARunAndAnAbortKeepsOrDropsTheOpenPage)
+{
+    TRpPrinter printer;
+    int closed = 0;
+    printer.OnPreviewClosed = [&](TRpPrinter &) { ++closed; };
+    printer.BeginDoc();
+    printer.NewPage();
+    printer.NewPage();
+    printer.SetShowingPreview(true);
+    printer.SetShowingPreview(false);
+    EXPECT_TRUE(printer.Cancelled);
+    EXPECT_EQ(closed, 1);
+    printer.SetShowingPreview(false);
+    EXPECT_EQ(closed, 1) << "only a preview that was open closes";
+    printer.AbortDoc(true);
+    EXPECT_EQ(printer.Status(), rpStatusFinished);
+    EXPECT_EQ(printer.PageList().PageCount(), 1) << "the dropped page is not stored";
+
+    printer.Reset();
+    printer.BeginDoc();
+    printer.NewPage();
+    printer.AbortDoc();
+    EXPECT_EQ(printer.PageList().PageCount(), 1) << "the open page is kept";
+    EXPECT_FALSE(printer.Cancelled);
+}

@@ -303,6 +303,7 @@ TEST_F(PreviewFixture, WithNoPrintQueueThePrintButtonWritesThePagesToAPdfFileThe
         GTEST_SKIP() << "this machine has a print queue";
     Printer::Install();
     TRpPrinter printer;
+    printer.SetOrientation(true);  // as the log book prints
     PrintSampleDocument(printer, 3);
     printer.SetFirstPage(2);
     TRpStandardPreview *w = Open(printer);
@@ -319,6 +320,7 @@ TEST_F(PreviewFixture, WithNoPrintQueueThePrintButtonWritesThePagesToAPdfFileThe
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 2)
         << "pages 2 and 3";
+    EXPECT_EQ(bytes.count("/MediaBox [0 0 842.000000 595.000000]"), 2) << "A4 landscape";
     const QString copy = qEnvironmentVariable("QUARN_PDF");
     if (!copy.isEmpty()) {
         QFile::remove(copy);
