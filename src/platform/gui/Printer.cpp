@@ -2,6 +2,8 @@
 
 #include "platform/print/PagePicture.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -64,6 +66,18 @@ void Printer::SetOutputFileName(const QString &fileName)
 {
     outputFile_ = fileName;
     chosenPdfFile() = fileName;
+}
+
+QString Printer::AskPdfFileName(QWidget *parent)
+{
+    QFileDialog dialog(parent ? parent : QApplication::activeWindow(), QStringLiteral("Drukuj do pliku PDF"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf *.PDF)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void Printer::Refresh()
@@ -202,6 +216,8 @@ void Printer::BeginDoc()
     if (Printing())
         throw std::runtime_error("Printing already in progress");
     if (ToPdf()) {
+        if (outputFile_.isEmpty())
+            SetOutputFileName(AskPdfFileName());
         if (outputFile_.isEmpty())
             throw std::runtime_error("No print queue and no PDF file chosen");
         printer_->setOutputFormat(QPrinter::PdfFormat);

@@ -1,6 +1,7 @@
 #include "report/windows/FRpPreview.h"
 
 #include "platform/Messages.h"
+#include "platform/gui/Printer.h"
 #include "platform/print/PagePicture.h"
 #include "report/RpPageSearch.h"
 #include "report/windows/FSearchDlg.h"
@@ -160,8 +161,7 @@ void TRpStandardPreview::PrintClick()
         return;
     PrintDevice *device = RpPrinter->Printer();
     if (device && !device->HasPrinters()) {
-        const QString pdf = askFileName(true, QStringLiteral("Drukuj do pliku PDF"), QStringLiteral("PDF (*.pdf)"),
-                                        QStringLiteral("pdf"));
+        const QString pdf = Printer::AskPdfFileName(this);
         if (pdf.isEmpty())
             return;
         device->SetOutputFileName(pdf);
