@@ -4,6 +4,8 @@
 
 namespace {
 
+// Tables laid out by hand, one record or rule stage a line.
+// clang-format off
 const TDxccEntity Entities[DxccEntityCount] = {
     {  1, "NA",  0,  0},
     {  2, "",  0,  0},
@@ -624,6 +626,7 @@ const ZoneStage Cq13Stages[] = {{3, Cq13}};
 
 const ZoneRule CqRules[] = {{150, Cq150Stages}, {1, Cq1Stages},     {15, Cq15Stages},
                             {318, Cq318Stages}, {291, Cq291Stages}, {13, Cq13Stages}};
+// clang-format on
 
 } // namespace
 

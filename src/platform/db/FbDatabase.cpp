@@ -1,6 +1,5 @@
 #include "platform/db/FbDatabase.h"
 
-
 #include <QDir>
 #include <QFileInfo>
 #include <ibase.h>
