@@ -16,7 +16,10 @@
 
 namespace {
 
-double Seconds(qint64 ns) { return ns / 1e9; }
+double Seconds(qint64 ns)
+{
+    return ns / 1e9;
+}
 
 // Writes bytes in blocks of the store's copy size: what saving costs at least.
 qint64 RawWrite(const QByteArray &bytes, const QString &path)
@@ -51,7 +54,8 @@ void Run(int pages, bool compression, const QTemporaryDir &dir)
     list.WriteFileHeader();
     const long holding = ResidentKb();
 
-    const QString path = dir.filePath(compression ? QStringLiteral("packed.rpp") : QStringLiteral("plain.rpp"));
+    const QString path =
+        dir.filePath(compression ? QStringLiteral("packed.rpp") : QStringLiteral("plain.rpp"));
     t.start();
     list.SaveToFile(path);
     const qint64 saveNs = t.nsecsElapsed();
@@ -64,8 +68,9 @@ void Run(int pages, bool compression, const QTemporaryDir &dir)
 
     std::printf("  record the pages (drawing, not stored):   %.2f s\n", Seconds(recordNs));
     std::printf("  add them to the store:                    %.2f s\n", Seconds(addNs));
-    std::printf("  save %.1f MB:                             %.2f s (floor: the same bytes written raw %.2f s)\n",
-                bytes.size() / 1048576.0, Seconds(saveNs), Seconds(rawWriteNs));
+    std::printf(
+        "  save %.1f MB:                             %.2f s (floor: the same bytes written raw %.2f s)\n",
+        bytes.size() / 1048576.0, Seconds(saveNs), Seconds(rawWriteNs));
     std::printf("  add + save:                               %.2f s (goal < 1 s)\n", Seconds(addNs + saveNs));
     std::printf("  resident memory while the store holds them: %.1f MB (before %.1f MB; goal < 150 MB); "
                 "store in its temporary file: %s\n",
@@ -96,8 +101,9 @@ void Run(int pages, bool compression, const QTemporaryDir &dir)
         DrawSamplePage(canvas, i, 40);
     }
     const qint64 directNs = t.nsecsElapsed();
-    std::printf("  read and replay every page onto 794 x 1123: %.2f s (floor: painting the pages directly %.2f s)\n",
-                Seconds(replayNs), Seconds(directNs));
+    std::printf(
+        "  read and replay every page onto 794 x 1123: %.2f s (floor: painting the pages directly %.2f s)\n",
+        Seconds(replayNs), Seconds(directNs));
 }
 
 } // namespace

@@ -16,8 +16,9 @@ namespace {
 // exit, in memory-backed /dev/shm where there is one (a disk would flush it
 // on every truncation).
 struct InputFile {
-    QString path = (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
-                   QStringLiteral("/fuzz_pagefile_%1.rpp").arg(::getpid());
+    QString path =
+        (QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath()) +
+        QStringLiteral("/fuzz_pagefile_%1.rpp").arg(::getpid());
     ~InputFile() { QFile::remove(path); }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/RpPageList.h"
 #include "SamplePages.h"
+#include "report/RpPageList.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,7 +50,10 @@ protected:
         return Path(name);
     }
 
-    static int32_t I32(const QByteArray &b, qsizetype at) { return qFromLittleEndian<int32_t>(b.constData() + at); }
+    static int32_t I32(const QByteArray &b, qsizetype at)
+    {
+        return qFromLittleEndian<int32_t>(b.constData() + at);
+    }
     static void SetI32(QByteArray &b, qsizetype at, int32_t v) { qToLittleEndian(v, b.data() + at); }
 
     QTemporaryDir dir_;

@@ -42,28 +42,34 @@ TEST_F(PageFileRejects, EveryDamagedFileWithItsReason)
         {"negative page count", false, [](QByteArray &b) { SetI32(b, 8, -1); }, "ujemna liczba stron (-1)"},
         {"more pages than records", false, [](QByteArray &b) { SetI32(b, 8, 3); },
          "strona 3: plik kończy się przed końcem strony"},
-        {"fewer pages than records", false, [](QByteArray &b) { SetI32(b, 8, 1); }, "dane za ostatnią stroną"},
-        {"unknown compression flag", false, [](QByteArray &b) { b[25] = 2; }, "nieznany znacznik kompresji (2)"},
+        {"fewer pages than records", false, [](QByteArray &b) { SetI32(b, 8, 1); },
+         "dane za ostatnią stroną"},
+        {"unknown compression flag", false, [](QByteArray &b) { b[25] = 2; },
+         "nieznany znacznik kompresji (2)"},
         {"next link beyond the file", false, [](QByteArray &b) { SetI32(b, 132, b.size() + 1); },
          "strona 1: odnośnik do następnej strony wskazuje poza stronę"},
         {"next link backwards", false, [](QByteArray &b) { SetI32(b, 132, 100); },
          "strona 1: odnośnik do następnej strony wskazuje poza stronę"},
-        {"next link not increasing", false, [second](QByteArray &b) { SetI32(b, second + 4, int32_t(second)); },
+        {"next link not increasing", false,
+         [second](QByteArray &b) { SetI32(b, second + 4, int32_t(second)); },
          "strona 2: odnośnik do następnej strony wskazuje poza stronę"},
         {"back link", false, [second](QByteArray &b) { SetI32(b, second - 4, 0); },
          "strona 1: odnośnik wstecz nie wskazuje początku strony"},
-        {"page number", false, [second](QByteArray &b) { SetI32(b, second, 7); }, "strona 2: zapis ma numer 7"},
+        {"page number", false, [second](QByteArray &b) { SetI32(b, second, 7); },
+         "strona 2: zapis ma numer 7"},
         {"picture size", false, [](QByteArray &b) { SetI32(b, 136 + 8, I32(b, 136 + 8) - 4); },
          "strona 1: rozmiar obrazu strony nie zgadza się z nagłówkiem"},
         {"text offset outside its record", false,
          [text](QByteArray &b) { SetI32(b, text + 8 + 44, I32(b, text + 4) - 2); },
          "strona 1: zapis 2: tekst poza swoim zapisem"},
         {"text length outside its record", false,
-         [text](QByteArray &b) { SetI32(b, text + 8 + 40, 1 << 30); }, "strona 1: zapis 2: tekst poza swoim zapisem"},
+         [text](QByteArray &b) { SetI32(b, text + 8 + 40, 1 << 30); },
+         "strona 1: zapis 2: tekst poza swoim zapisem"},
         {"compressed length above eight times the code", true,
          [secondPacked](QByteArray &b) { SetI32(b, 136, int32_t((secondPacked - 136 - 8) * 8 + 1)); },
          "strona 1: długość danych"},
-        {"negative compressed length", true, [](QByteArray &b) { SetI32(b, 136, -5); }, "strona 1: długość danych (-5)"},
+        {"negative compressed length", true, [](QByteArray &b) { SetI32(b, 136, -5); },
+         "strona 1: długość danych (-5)"},
         {"code shorter than its data", true, [](QByteArray &b) { SetI32(b, 136, I32(b, 136) + 1); },
          "strona 1: Uszkodzone skompresowane dane strony: kod kończy się przed końcem danych"},
         {"plain pages under a compressed flag", false, [](QByteArray &b) { b[25] = 1; }, "strona 1:"},
@@ -83,7 +89,8 @@ TEST_F(PageFileRejects, EveryDamagedFileWithItsReason)
             shown->LoadFromFile(path);
             ADD_FAILURE() << "accepted";
         } catch (const ERpError &e) {
-            EXPECT_TRUE(e.message().startsWith(QStringLiteral("Nie można wczytać pliku raportu ") + path + ": "))
+            EXPECT_TRUE(
+                e.message().startsWith(QStringLiteral("Nie można wczytać pliku raportu ") + path + ": "))
                 << e.message().toStdString();
             EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.message))) << e.message().toStdString();
         }

@@ -6,7 +6,10 @@
 
 namespace {
 
-QString Golden(const QString &name) { return QStringLiteral(QUARN_SOURCE_DIR "/tests/report/golden/") + name; }
+QString Golden(const QString &name)
+{
+    return QStringLiteral(QUARN_SOURCE_DIR "/tests/report/golden/") + name;
+}
 
 } // namespace
 

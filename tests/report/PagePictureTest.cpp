@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -93,7 +94,8 @@ TEST(PagePicture, ReplayScalesThePageOntoAnyTargetExactly)
     struct Target {
         double dpi;
         QRectF rect;
-    } targets[] = {{96, QRectF(0, 0, 793.7, 1122.5)}, {600, QRectF(0, 0, 4960.6, 7015.7)},
+    } targets[] = {{96, QRectF(0, 0, 793.7, 1122.5)},
+                   {600, QRectF(0, 0, 4960.6, 7015.7)},
                    {100, QRectF(50, 30, 826.8, 1169.3)}};
     for (const Target &t : targets) {
         SCOPED_TRACE(t.dpi);
@@ -166,7 +168,8 @@ TEST(PagePicture, TheRecorderMeasuresTextInTenthsOfAMillimetre)
     EXPECT_EQ(recorder.textWidth(text), direct.textWidth(text));
     EXPECT_GE(recorder.textHeight(text), 35);
     EXPECT_LE(recorder.textHeight(text), 50);
-    const QRect wrapped = recorder.textBounds(QRect(0, 0, 200, 10), Qt::TextWordWrap, QStringLiteral("raz dwa trzy cztery"));
+    const QRect wrapped =
+        recorder.textBounds(QRect(0, 0, 200, 10), Qt::TextWordWrap, QStringLiteral("raz dwa trzy cztery"));
     EXPECT_GT(wrapped.height(), recorder.textHeight(text));
 }
 
@@ -182,12 +185,17 @@ TEST(PagePicture, DamagedBytesAreRefusedWithTheirReason)
     } cases[] = {
         {"signature", [](QByteArray &b) { b[0] = 'X'; }, "brak nagłówka obrazu strony"},
         {"version", [](QByteArray &b) { b[4] = 2; }, "nieznana wersja obrazu strony (2)"},
-        {"total size", [&](QByteArray &b) { setU32(b, 8, uint32_t(b.size() + 4)); }, "nie zgadza się z nagłówkiem"},
+        {"total size", [&](QByteArray &b) { setU32(b, 8, uint32_t(b.size() + 4)); },
+         "nie zgadza się z nagłówkiem"},
         {"page size", [&](QByteArray &b) { setU32(b, 12, uint32_t(-1)); }, "błędny rozmiar strony"},
         {"record count", [&](QByteArray &b) { setU32(b, 20, 3); }, "liczba zapisów"},
         {"record type", [&](QByteArray &b) { setU32(b, first, 77); }, "zapis 1: nieznany rodzaj zapisu 77"},
         {"record size", [&](QByteArray &b) { setU32(b, first + 4, 6); }, "zapis 1: błędna długość"},
-        {"record too short for its type", [&](QByteArray &b) { setU32(b, first + 4, 8); setU32(b, first + 8, 1); },
+        {"record too short for its type",
+         [&](QByteArray &b) {
+             setU32(b, first + 4, 8);
+             setU32(b, first + 8, 1);
+         },
          "zapis"},
         {"pen style", [&](QByteArray &b) { setU32(b, first + 16, 9); }, "zapis 1: błędne pióro"},
         {"cut", [](QByteArray &b) { b.chop(4); }, "nie zgadza się z nagłówkiem"},
@@ -201,4 +209,31 @@ TEST(PagePicture, DamagedBytesAreRefusedWithTheirReason)
         EXPECT_FALSE(PagePicture::fromBytes(bad, &why));
         EXPECT_TRUE(why.contains(QString::fromUtf8(c.message))) << why.toStdString();
     }
+}
+
+// Whatever a file holds is clamped to a page of a hundred metres, so the
+// widest pens and largest shapes still replay onto a preview.
+TEST(PagePicture, TheLargestValuesAPictureMayHoldReplay)
+{
+    PictureRecorder recorder(2100, 2970);
+    CanvasPen pen;
+    pen.width = std::numeric_limits<int>::max();
+    pen.style = Qt::DashDotDotLine;
+    recorder.setPen(pen);
+    CanvasFont font;
+    font.pointSize = 1e9;
+    recorder.setFont(font);
+    const int huge = std::numeric_limits<int>::max() / 2;
+    recorder.drawEllipse(QRect(-huge, -huge, huge, huge));
+    recorder.drawRoundedRect(QRect(0, 0, huge, huge), huge, huge);
+    recorder.drawLine(QPoint(-huge, -huge), QPoint(huge, huge));
+    recorder.drawText(QRect(0, 0, huge, huge), Qt::AlignCenter | Qt::TextWordWrap, QString(2000, u'W'));
+    const PagePicture page = recorder.finish();
+    ASSERT_TRUE(PagePicture::fromBytes(page.bytes()));
+    QImage image(210, 297, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    page.replay(painter, QRectF(0, 0, 210, 297));
+    painter.end();
+    EXPECT_NE(image.pixelColor(105, 150), QColor(Qt::white));
 }

@@ -1,6 +1,7 @@
 #include "report/RpCompress.h"
 #include "report/RpError.h"
 
+#include <QFile>
 #include <QList>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -41,6 +42,22 @@ TEST(RpCompress, ShortInputsGiveTheHandComputedCodes)
         EXPECT_EQ(TRpCompress::Encode(c.plain).toHex(), c.code.toHex());
         EXPECT_EQ(TRpCompress::Decode(c.code.constData(), c.code.size(), c.plain.size()), c.plain);
     }
+}
+
+// Each byte twice, in ascending order, three times over drives the tree into
+// paths of up to 162 steps. The golden code comes from a bit-by-bit model of
+// the coder written apart from it.
+TEST(RpCompress, DeepPathsGiveTheCodeOfTheBitByBitModel)
+{
+    QByteArray plain;
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < 256; ++i)
+            plain.append(char(i)).append(char(i));
+    QFile golden(QStringLiteral(QUARN_SOURCE_DIR "/tests/report/golden/ascending-pairs.code"));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    const QByteArray code = golden.readAll();
+    EXPECT_EQ(TRpCompress::Encode(plain), code);
+    EXPECT_EQ(TRpCompress::Decode(code.constData(), code.size(), plain.size()), plain);
 }
 
 TEST(RpCompress, EncoderWritesNothingUntilAByteIsFullAndTheRestOnFinish)

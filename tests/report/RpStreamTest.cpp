@@ -1,5 +1,5 @@
-#include "report/RpError.h"
 #include "report/RpStream.h"
+#include "report/RpError.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -24,7 +24,8 @@ QByteArray ReadAll(TRpStream &stream)
 QList<int> OpenSpillFiles()
 {
     QList<int> modes;
-    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files)) {
+    for (const QFileInfo &fd :
+         QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::Files)) {
         const QString target = fd.symLinkTarget();
         if (QFileInfo(target).fileName().startsWith(QStringLiteral("RPP"))) {
             struct stat st;

@@ -12,7 +12,8 @@ inline void DrawSamplePage(Canvas &rec, int number, int lines = 40)
     title.pointSize = 14;
     title.bold = true;
     rec.setFont(title);
-    rec.drawText(QRect(100, 100, 1900, 80), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Dziennik stacyjny SP9ZZZ"));
+    rec.drawText(QRect(100, 100, 1900, 80), Qt::AlignHCenter | Qt::AlignTop,
+                 QStringLiteral("Dziennik stacyjny SP9ZZZ"));
     CanvasFont body;
     body.pointSize = 8;
     rec.setFont(body);
@@ -23,11 +24,15 @@ inline void DrawSamplePage(Canvas &rec, int number, int lines = 40)
         const int y = 250 + i * 65;
         rec.drawLine(QPoint(100, y + 60), QPoint(2000, y + 60));
         rec.drawTextClipped(QRect(100, y, 300, 60), 110, y + 5,
-                            QStringLiteral("2026-12-%1 12:%2").arg(1 + i % 28, 2, 10, QChar('0')).arg(i % 60, 2, 10, QChar('0')));
-        rec.drawTextClipped(QRect(400, y, 300, 60), 410, y + 5, QStringLiteral("SP%1ABC").arg((number + i) % 10));
+                            QStringLiteral("2026-12-%1 12:%2")
+                                .arg(1 + i % 28, 2, 10, QChar('0'))
+                                .arg(i % 60, 2, 10, QChar('0')));
+        rec.drawTextClipped(QRect(400, y, 300, 60), 410, y + 5,
+                            QStringLiteral("SP%1ABC").arg((number + i) % 10));
         rec.drawText(QRect(700, y, 600, 60), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Łódź, Żółć gęślą jaźń %1/%2").arg(number).arg(i + 1));
-        rec.drawText(QRect(1300, y, 200, 60), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("14.%1 MHz").arg(i));
+        rec.drawText(QRect(1300, y, 200, 60), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("14.%1 MHz").arg(i));
     }
     rec.textOut(1000, 2900, QStringLiteral("Strona %1").arg(number));
 }
