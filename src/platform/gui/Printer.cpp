@@ -129,7 +129,8 @@ DeviceMode Printer::Mode() const
 {
     const QPrinterInfo pi = info();
     DeviceMode m;
-    m.Fields = dmOrientation | dmPaperSize | dmPaperLength | dmPaperWidth | dmCopies | dmCollate | dmPrintQuality;
+    m.Fields =
+        dmOrientation | dmPaperSize | dmPaperLength | dmPaperWidth | dmCopies | dmCollate | dmPrintQuality;
     const QPageLayout layout = printer_->pageLayout();
     m.Orientation = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
     m.PaperSize = layout.pageSize().windowsId();
@@ -158,8 +159,8 @@ void Printer::SetMode(const DeviceMode &m)
     if (m.Supports(dmPaperSize) && m.PaperSize > 0 && id != QPageSize::Custom)
         printer_->setPageSize(QPageSize(id));
     else if (m.PaperWidth > 0 && m.PaperLength > 0)
-        printer_->setPageSize(QPageSize(QSizeF(m.PaperWidth / 10.0, m.PaperLength / 10.0), QPageSize::Millimeter,
-                                        QString(), QPageSize::FuzzyMatch));
+        printer_->setPageSize(QPageSize(QSizeF(m.PaperWidth / 10.0, m.PaperLength / 10.0),
+                                        QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
     if (m.Supports(dmCopies))
         printer_->setCopyCount(std::max(1, m.Copies));
     if (m.Supports(dmCollate))
@@ -167,7 +168,7 @@ void Printer::SetMode(const DeviceMode &m)
     if (m.Supports(dmColor))
         printer_->setColorMode(m.Color == 2 ? QPrinter::Color : QPrinter::GrayScale);
     if (m.Supports(dmDuplex))
-        printer_->setDuplex(m.Duplex == 3 ? QPrinter::DuplexShortSide
+        printer_->setDuplex(m.Duplex == 3   ? QPrinter::DuplexShortSide
                             : m.Duplex == 2 ? QPrinter::DuplexLongSide
                                             : QPrinter::DuplexNone);
     if (m.Supports(dmDefaultSource))

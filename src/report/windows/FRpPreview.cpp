@@ -8,9 +8,9 @@
 #include <QActionGroup>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
-#include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
@@ -33,7 +33,9 @@ namespace {
 class ThumbDelegate : public QStyledItemDelegate {
 public:
     ThumbDelegate(TRpStandardPreview *preview, const int &margin)
-        : QStyledItemDelegate(preview), preview_(preview), margin_(margin) {}
+        : QStyledItemDelegate(preview), preview_(preview), margin_(margin)
+    {
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -41,7 +43,8 @@ public:
         const std::optional<PagePicture> page = PageToShow(preview_->RpPrinter, index.row() + 1);
         const QRect cell = option.rect;
         if (page) {
-            const QRect r(QPoint(cell.left() + margin_, cell.top() + 10), QPoint(cell.right() - 30, cell.bottom() - 10));
+            const QRect r(QPoint(cell.left() + margin_, cell.top() + 10),
+                          QPoint(cell.right() - 30, cell.bottom() - 10));
             if (r.width() > 0 && r.height() > 0)
                 PaintPage(*painter, r, &*page);
         }

@@ -120,7 +120,8 @@ bool TRpStandardPreview::Search(const QString &text, bool matchCase)
     for (int i = 1; i <= RpPrinter->PageCount(); ++i) {
         const std::optional<PagePicture> page = PageToShow(RpPrinter, i);
         if (page && SearchPageText(text, *page, matchCase)) {
-            auto *item = new QListWidgetItem(QStringLiteral("Strona") + ' ' + QString::number(i), SearchResultBox);
+            auto *item =
+                new QListWidgetItem(QStringLiteral("Strona") + ' ' + QString::number(i), SearchResultBox);
             item->setData(Qt::UserRole, i);
         }
     }
@@ -142,7 +143,8 @@ void TRpStandardPreview::SearchResultClick()
     GotoPage(RpPrinter && n >= 1 && n <= RpPrinter->PageCount() ? n : 1);
 }
 
-QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter, const QString &suffix)
+QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter,
+                                        const QString &suffix)
 {
     QFileDialog dialog(this, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -186,8 +188,8 @@ void TRpStandardPreview::SaveReportClick()
 {
     if (!RpPrinter)
         return;
-    const QString name = askFileName(true, QStringLiteral("Zapisz"), QStringLiteral("Report file(*.RPP *.rpp)"),
-                                     QStringLiteral("RPP"));
+    const QString name = askFileName(true, QStringLiteral("Zapisz"),
+                                     QStringLiteral("Report file(*.RPP *.rpp)"), QStringLiteral("RPP"));
     if (name.isEmpty())
         return;
     try {
@@ -199,8 +201,8 @@ void TRpStandardPreview::SaveReportClick()
 
 void TRpStandardPreview::LoadReportClick()
 {
-    const QString name = askFileName(false, QStringLiteral("Wczytaj"), QStringLiteral("Report file (*.RPP *.rpp)"),
-                                     QStringLiteral("RPP"));
+    const QString name = askFileName(false, QStringLiteral("Wczytaj"),
+                                     QStringLiteral("Report file (*.RPP *.rpp)"), QStringLiteral("RPP"));
     if (!name.isEmpty())
         LoadFile(name);
 }

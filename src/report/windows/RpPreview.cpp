@@ -156,9 +156,7 @@ void TRpPreview::ZoomToWidth()
 bool TRpPreview::event(QEvent *e)
 {
     switch (int(e->type())) {
-    case rpMsgProgress:
-        emit ProgressUpdate(static_cast<TRpMessageEvent *>(e)->Param);
-        return true;
+    case rpMsgProgress: emit ProgressUpdate(static_cast<TRpMessageEvent *>(e)->Param); return true;
     case rpMsgPagesAvailable: {
         const int n = static_cast<TRpMessageEvent *>(e)->Param;
         if (printer_ && n == pageNumber_ && !PreviewImage->HasPage() && n <= printer_->PageCount()) {
@@ -173,8 +171,7 @@ bool TRpPreview::event(QEvent *e)
         ForgetPrinter();
         emit PrinterFreed();
         return true;
-    default:
-        return QScrollArea::event(e);
+    default: return QScrollArea::event(e);
     }
 }
 

@@ -25,8 +25,7 @@ protected:
     // A preview window on the printer, 900 x 700, shown.
     TRpStandardPreview *Open(TRpPrinter &printer);
     // Answers the next modal dialog of type D from inside its event loop.
-    template <class D>
-    static void Answer(std::function<void(D *)> answer)
+    template <class D> static void Answer(std::function<void(D *)> answer)
     {
         QTimer::singleShot(0, [answer] {
             if (auto *d = qobject_cast<D *>(QApplication::activeModalWidget()))

@@ -1,7 +1,7 @@
 #include "PreviewFixture.h"
 
-#include "report/SampleDocument.h"
 #include "platform/gui/Printer.h"
+#include "report/SampleDocument.h"
 #include "report/windows/FRpProgress.h"
 #include "report/windows/FSearchDlg.h"
 #include "report/windows/RpReportWindows.h"
@@ -14,12 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinterInfo>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
-#include <QPrinterInfo>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -36,7 +36,7 @@ TEST_F(PreviewFixture, ZoomIsAcceptedFrom2To2000AndFitTakesTheSmallerOfTheTwoRat
         EXPECT_EQ(p->Zoom(), expected) << zoom;
     }
 
-    Printer->SetOrientation(true);  // A4 on its side
+    Printer->SetOrientation(true); // A4 on its side
     p->ZoomToFit();
     const long byHeight = std::lrint(double(p->height()) / std::lrint(2100.0 * dpiY / 254) * 95);
     const long byWidth = std::lrint(double(p->width()) / std::lrint(2970.0 * dpiX / 254) * 95);
@@ -64,10 +64,11 @@ TEST_F(PreviewFixture, KeysWheelAndThumbnailsMoveBetweenPagesAndTheStatusBarFoll
         Qt::KeyboardModifiers mods;
         int page;
     };
-    for (const Step s : {Step{Qt::Key_PageDown, Qt::NoModifier, 2}, Step{Qt::Key_PageDown, Qt::ControlModifier, 3},
-                         Step{Qt::Key_Home, Qt::ShiftModifier, 1}, Step{Qt::Key_PageUp, Qt::NoModifier, 1},
-                         Step{Qt::Key_End, Qt::NoModifier, 3}, Step{Qt::Key_PageUp, Qt::ShiftModifier, 2},
-                         Step{Qt::Key_PageUp, Qt::ControlModifier, 1}}) {
+    for (const Step s :
+         {Step{Qt::Key_PageDown, Qt::NoModifier, 2}, Step{Qt::Key_PageDown, Qt::ControlModifier, 3},
+          Step{Qt::Key_Home, Qt::ShiftModifier, 1}, Step{Qt::Key_PageUp, Qt::NoModifier, 1},
+          Step{Qt::Key_End, Qt::NoModifier, 3}, Step{Qt::Key_PageUp, Qt::ShiftModifier, 2},
+          Step{Qt::Key_PageUp, Qt::ControlModifier, 1}}) {
         QTest::keyClick(Window->RpPreview, s.key, s.mods);
         EXPECT_EQ(Page(), s.page) << s.key;
         EXPECT_EQ(Window->ThumbGrid->currentRow(), s.page - 1);
@@ -94,10 +95,12 @@ TEST_F(PreviewFixture, KeysWheelAndThumbnailsMoveBetweenPagesAndTheStatusBarFoll
     QWidget *view = Window->RpPreview->viewport();
     const QPointF at(50, 50);
     bar->setValue(100);
-    QWheelEvent down(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent down(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
     QApplication::sendEvent(view, &down);
     EXPECT_EQ(bar->value(), 143);
-    QWheelEvent up(at, view->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent up(at, view->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                   false);
     QApplication::sendEvent(view, &up);
     EXPECT_EQ(bar->value(), 100);
     EXPECT_EQ(Page(), 1);
@@ -109,7 +112,8 @@ TEST_F(PreviewFixture, KeysWheelAndThumbnailsMoveBetweenPagesAndTheStatusBarFoll
 
 TEST_F(PreviewFixture, GoToPageReadsANumberAndAnythingElseMeansPageOne)
 {
-    for (auto [text, page] : {std::pair{"2", 2}, {" 3 ", 3}, {"0", 1}, {"-1", 1}, {"4", 1}, {"abc", 1}, {"", 1}})
+    for (auto [text, page] :
+         {std::pair{"2", 2}, {" 3 ", 3}, {"0", 1}, {"-1", 1}, {"4", 1}, {"abc", 1}, {"", 1}})
         EXPECT_EQ(TRpStandardPreview::PageFromText(QString::fromUtf8(text), 3), page) << text;
 
     QString caption, prompt, start;
@@ -244,7 +248,8 @@ TEST_F(PreviewFixture, TheWindowDoesNotCloseWhilePagesAreStillBeingMade)
 TEST_F(PreviewFixture, ProgressShowsInStepsOfFiveAndTheProgressFormOnlyOnMultiplesOfFive)
 {
     for (auto [progress, shown] : {std::pair{3, "0%"}, {7, "7%"}, {10, "7%"}, {12, "12%"}, {100, ""}}) {
-        QApplication::postEvent(Window->RpPreview, new TRpMessageEvent(rpMsgProgress, progress, Printer.get()));
+        QApplication::postEvent(Window->RpPreview,
+                                new TRpMessageEvent(rpMsgProgress, progress, Printer.get()));
         QApplication::processEvents();
         EXPECT_EQ(Status(0), shown) << progress;
     }
@@ -266,7 +271,7 @@ TEST_F(PreviewFixture, ProgressShowsInStepsOfFiveAndTheProgressFormOnlyOnMultipl
 TEST_F(PreviewFixture, ZoomToFitWidthAndThumbnailsDoNothingHarmfulOnAPageOfNoSize)
 {
     TRpPrinter empty;
-    empty.SetPaperSize(0);  // the device's own page: there is no device
+    empty.SetPaperSize(0); // the device's own page: there is no device
     TRpStandardPreview *w = Open(empty);
     w->RpPreview->SetZoom(150);
     w->ZoomFit->trigger();
@@ -303,7 +308,7 @@ TEST_F(PreviewFixture, WithNoPrintQueueThePrintButtonWritesThePagesToAPdfFileThe
         GTEST_SKIP() << "this machine has a print queue";
     Printer::Install();
     TRpPrinter printer;
-    printer.SetOrientation(true);  // as the log book prints
+    printer.SetOrientation(true); // as the log book prints
     PrintSampleDocument(printer, 3);
     printer.SetFirstPage(2);
     TRpStandardPreview *w = Open(printer);
