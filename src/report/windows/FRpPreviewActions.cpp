@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/gui/Printer.h"
 #include "platform/print/PagePicture.h"
+#include "report/RpPageList.h"
 #include "report/RpPageSearch.h"
 #include "report/windows/FSearchDlg.h"
 #include "report/windows/RpPagePaint.h"
@@ -143,15 +144,14 @@ void TRpStandardPreview::SearchResultClick()
     GotoPage(RpPrinter && n >= 1 && n <= RpPrinter->PageCount() ? n : 1);
 }
 
-QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter,
-                                        const QString &suffix)
+QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter)
 {
     QFileDialog dialog(this, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(suffix);
+    dialog.setDefaultSuffix(RppDefaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -188,8 +188,7 @@ void TRpStandardPreview::SaveReportClick()
 {
     if (!RpPrinter)
         return;
-    const QString name = askFileName(true, QStringLiteral("Zapisz"),
-                                     QStringLiteral("Report file(*.RPP *.rpp)"), QStringLiteral("RPP"));
+    const QString name = askFileName(true, QStringLiteral("Zapisz"), RppSaveFilter);
     if (name.isEmpty())
         return;
     try {
@@ -201,8 +200,7 @@ void TRpStandardPreview::SaveReportClick()
 
 void TRpStandardPreview::LoadReportClick()
 {
-    const QString name = askFileName(false, QStringLiteral("Wczytaj"),
-                                     QStringLiteral("Report file (*.RPP *.rpp)"), QStringLiteral("RPP"));
+    const QString name = askFileName(false, QStringLiteral("Wczytaj"), RppLoadFilter);
     if (!name.isEmpty())
         LoadFile(name);
 }
