@@ -50,7 +50,8 @@ void TRpPageList::AddPage(const PagePicture &page)
     const int64_t end = start + 8 + data.size() + 4;
     if (end > std::numeric_limits<int32_t>::max())
         throw ERpError(
-            QStringLiteral("Raport jest za duży: strona %1 przekroczyłaby 2 GB stron").arg(number));
+            QStringLiteral("Raport jest za duży: strona %1 przekroczyłaby granicę 2 GB pliku stron")
+                .arg(number));
 
     QByteArray record(8, '\0');
     qToLittleEndian<int32_t>(number, record.data());
