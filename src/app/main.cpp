@@ -4,6 +4,7 @@
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 #include "ui/Startup.h"
+#include "report/windows/RpReportWindows.h"
 
 #include <QApplication>
 #include <memory>
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     SetUpApplication();
     InstallMessageBoxes();
     QuitOnTerminationSignals();
+    RegisterReportWindows();
 
     // The data module first, then the windows; none of them touches the
     // database before it is open.
