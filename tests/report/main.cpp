@@ -1,8 +1,8 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// Pages are drawn and measured with real fonts, so a GUI application object
-// lives for the whole run (offscreen unless told otherwise).
+// The report tests paint pages and measure fonts, so they need a GUI
+// application, but no widgets.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -3,8 +3,6 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/DataSource.h"
 
-#include <QAbstractItemView>
-#include <QItemSelectionModel>
 #include <algorithm>
 
 namespace {
@@ -71,8 +69,7 @@ void DataSetModel::Reset()
         }
     }
     endResetModel();
-    if (DataSet *ds = dataSet(); ds && ds->Active())
-        OnScrolled(ds->CurrentIndex());
+    AnnounceCurrentRow();
 }
 
 int DataSetModel::rowCount(const QModelIndex &parent) const
@@ -191,20 +188,8 @@ void DataSetModel::SetCurrentRow(int row)
     moving_ = false;
 }
 
-void DataSetModel::Attach(QAbstractItemView *view)
+void DataSetModel::AnnounceCurrentRow()
 {
-    view->setModel(this);
-    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
-                    SetCurrentRow(current.row());
-            });
-    connect(this, &DataSetModel::currentRowChanged, view, [view](const QModelIndex &index) {
-        if (!index.isValid() || view->currentIndex().row() == index.row())
-            return;
-        const int column = std::max(view->currentIndex().column(), 0);
-        view->setCurrentIndex(index.sibling(index.row(), column));
-    });
     if (DataSet *ds = dataSet(); ds && ds->Active())
         OnScrolled(ds->CurrentIndex());
 }
