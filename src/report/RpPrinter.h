@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/print/PagePicture.h"
+#include "report/RpError.h"
 #include "report/RpPrinterSettings.h"
+#include "report/RpWindowHooks.h"
 
 #include <QEvent>
 #include <QObject>
@@ -8,19 +11,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
-#include <stdexcept>
+#include <optional>
 
-class Canvas;
-class PagePicture;
-class PictureRecorder;
 class TRpPageList;
 class TRpPrinter;
-
-// A report engine failure with its message.
-class ERpError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 enum TRpPrinterStatus : unsigned char { rpStatusIdle = 0, rpStatusBusy = 1, rpStatusFinished = 2 };
 enum TRpDestination : unsigned char { rpDestPreview = 0, rpDestPrinter = 1 };
@@ -33,6 +27,7 @@ enum TRpMessage {
     rpMsgPagesAvailable = QEvent::User + 1,  // to the Client
     rpMsgPrintAgain = QEvent::User + 2,      // to the ReportWindow: run again for the printer
     rpMsgPreviewClosed = QEvent::User + 4,   // sent to the ReportWindow
+    rpMsgPrinterFreed = QEvent::User + 5,    // sent to the Client: forget the printer
 };
 class TRpMessageEvent : public QEvent {
 public:
@@ -80,9 +75,14 @@ public:
     // Replaces the pages by a page file's; throws and keeps the pages on a bad file.
     void Load(const QString &fileName);
     void Save(const QString &fileName);
-    // Page n (1-based) of a running or finished report, null when there is none.
-    std::unique_ptr<PagePicture> GetPage(int n);
+    // Page n (1-based) of a running or finished report, nothing when there is none.
+    std::optional<PagePicture> GetPage(int n);
     void ClosePreview();
+    // The report's printer set-up (OnPrinterSetup), or the print dialog on
+    // this printer's device; true when confirmed.
+    bool PrinterSetup();
+    // Takes the choices of a confirmed print dialog into the settings.
+    void ApplyPrintDialog(const TRpPrintDialogData &data);
 
     int XPos(double v) const;
     int YPos(double v) const;
@@ -155,8 +155,7 @@ private:
     bool pageInRange() const;
     void closePage();
     void openPage();
-    void printPage(int n);
-    double screenFactor() const;
+    bool supports(unsigned fields) const;
 
     std::unique_ptr<PrintDevice> ownPrinter_;
     PrintDevice *printer_ = nullptr;

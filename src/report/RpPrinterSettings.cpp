@@ -10,19 +10,19 @@ namespace {
 constexpr int BinCodes[RpBinCount] = {1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 14, 14};
 constexpr int CustomPaper = RpPaperSizeCount - 1;
 
-int paperIndexOfCode(int code)
-{
-    for (int i = 1; i < RpPaperSizeCount; ++i)
-        if (PaperInfo(static_cast<TRpPaperSize>(i)).code == code)
-            return i;
-    return 0;
-}
-
 bool deviceSized(int paper)
 {
     return paper <= 0 || paper >= CustomPaper;
 }
 
+}
+
+int PaperIndexOfCode(int code)
+{
+    for (int i = 1; i < RpPaperSizeCount; ++i)
+        if (PaperInfo(static_cast<TRpPaperSize>(i)).code == code)
+            return i;
+    return 0;
 }
 
 int BinCode(int bin)
@@ -46,7 +46,7 @@ int TenthsOfMm(int pixels, int dpi)
 void TPrinterSettings::SetPrinter(PrintDevice *printer)
 {
     printer_ = printer;
-    if (printer_ && printer_->HasPrinters())
+    if (printer_)
         ReadSettings();
 }
 
@@ -96,13 +96,13 @@ void TPrinterSettings::ReadSettings()
     const QPoint offset = printer_->PhysicalOffset();
     LeftOffset = TenthsOfMm(offset.x(), XResolution);
     TopOffset = TenthsOfMm(offset.y(), YResolution);
-    PaperSize = Supports(dmPaperSize) ? paperIndexOfCode(mode_.PaperSize) : 0;
+    PaperSize = Supports(dmPaperSize) ? PaperIndexOfCode(mode_.PaperSize) : 0;
     const QSize physical = printer_->PhysicalSize();
     paperWidth_ = TenthsOfMm(physical.width(), XResolution);
     paperLength_ = TenthsOfMm(physical.height(), YResolution);
     PaperAvailable.fill(false);
     for (int code : printer_->PaperCodes()) {
-        const int i = paperIndexOfCode(code);
+        const int i = PaperIndexOfCode(code);
         if (i > 0)
             PaperAvailable[i] = true;
     }

@@ -15,6 +15,9 @@ int BinCode(int bin);
 // The first bin index with the code, or -1.
 int BinIndexOfCode(int code);
 
+// The paper index (1..69) with the printer's paper code, or 0.
+int PaperIndexOfCode(int code);
+
 class TPrinterSettings;
 
 // Sender, Cancel (set true to veto), the job settings read or about to be written.
