@@ -9,6 +9,7 @@ public:
     explicit ERpError(const QString &message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString &message() const { return message_; }
+    const QString &Message() const { return message_; }
 
 private:
     QString message_;
