@@ -131,10 +131,8 @@ DeviceMode Printer::Mode() const
         m.Fields |= dmColor;
     if (pi.supportedDuplexModes().size() > 1)
         m.Fields |= dmDuplex;
-    if (printer_->supportedPaperSources().size() > 1) {
-        m.Fields |= dmDefaultSource;
-        m.DefaultSource = binCode(printer_->paperSource());
-    }
+    // Qt does not list a queue's bins, so the bin is passed on but not offered.
+    m.DefaultSource = binCode(printer_->paperSource());
     return m;
 }
 
@@ -158,7 +156,7 @@ void Printer::SetMode(const DeviceMode &m)
         printer_->setDuplex(m.Duplex == 3 ? QPrinter::DuplexShortSide
                             : m.Duplex == 2 ? QPrinter::DuplexLongSide
                                             : QPrinter::DuplexNone);
-    if (m.Supports(dmDefaultSource) && printer_->supportedPaperSources().size() > 1)
+    if (m.Supports(dmDefaultSource))
         printer_->setPaperSource(sourceOfBin(m.DefaultSource));
 }
 

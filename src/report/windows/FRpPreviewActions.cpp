@@ -1,6 +1,6 @@
 #include "report/windows/FRpPreview.h"
 
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 #include "platform/print/PagePicture.h"
 #include "report/RpPageSearch.h"
 #include "report/windows/FSearchDlg.h"

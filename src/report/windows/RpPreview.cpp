@@ -98,12 +98,23 @@ void TRpPreview::SetZoom(int z)
     UpdateZoom();
 }
 
+// Pages are held in 0.1 mm; at 100 % they show at their real size on the screen.
+int TRpPreview::screenX(double tenths) const
+{
+    return int(std::lrint(tenths * logicalDpiX() / 254.0));
+}
+
+int TRpPreview::screenY(double tenths) const
+{
+    return int(std::lrint(tenths * logicalDpiY() / 254.0));
+}
+
 void TRpPreview::UpdateZoom()
 {
     int w, h;
     if (printer_) {
-        w = printer_->XSize(printer_->PaperWidthValue() * double(zoom_) / 100) + 4;
-        h = printer_->YSize(printer_->PaperLengthValue() * double(zoom_) / 100) + 4;
+        w = screenX(printer_->PaperWidthValue() * double(zoom_) / 100) + 4;
+        h = screenY(printer_->PaperLengthValue() * double(zoom_) / 100) + 4;
     } else {
         w = int(std::lrint(215.9 * zoom_ / 100)) + 4;
         h = int(std::lrint(279.4 * zoom_ / 100)) + 4;
@@ -126,8 +137,8 @@ bool TRpPreview::applyZoom(long z)
 
 void TRpPreview::ZoomToFit()
 {
-    const int pw = printer_ ? printer_->XSize(printer_->PaperWidthValue()) : 216;
-    const int pl = printer_ ? printer_->YSize(printer_->PaperLengthValue()) : 279;
+    const int pw = printer_ ? screenX(printer_->PaperWidthValue()) : 216;
+    const int pl = printer_ ? screenY(printer_->PaperLengthValue()) : 279;
     if (pw <= 0 || pl <= 0)
         return;
     const long z = std::min(std::lrint(double(height()) / pl * 95), std::lrint(double(width()) / pw * 95));
@@ -137,7 +148,7 @@ void TRpPreview::ZoomToFit()
 
 void TRpPreview::ZoomToWidth()
 {
-    const int pw = printer_ ? printer_->XSize(printer_->PaperWidthValue()) : 216;
+    const int pw = printer_ ? screenX(printer_->PaperWidthValue()) : 216;
     if (pw <= 0)
         return;
     applyZoom(std::lrint(double(width()) / pw * 90));

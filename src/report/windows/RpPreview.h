@@ -66,6 +66,8 @@ protected:
 
 private:
     bool applyZoom(long z);
+    int screenX(double tenths) const;
+    int screenY(double tenths) const;
 
     TRpPrinter *printer_ = nullptr;
     int pageNumber_ = 1;
