@@ -2,6 +2,7 @@
 
 #include "platform/print/Canvas.h"
 #include "report/RpCanvas.h"
+#include "report/RpMask.h"
 #include "report/RpPrinter.h"
 #include "report/RpReport.h"
 
@@ -168,9 +169,7 @@ void TRpIntBox::SetPrintZero(bool on) {
 QString TRpIntBox::FormattedText() const {
     if (value_ == 0 && !printZero_)
         return QString();
-    // Halves away from zero, as the amount formatting always did.
-    const qint64 whole = (value_ >= 0 ? value_ + 5000 : value_ - 5000) / 10000;
-    QString text = QLocale().toString(whole);
+    QString text = FormatValueMask(QStringLiteral("%.0n"), value_ / 10000.0).value_or(QString());
     if (printZL_)
         text += QStringLiteral(" zł");
     return text;
