@@ -1,8 +1,5 @@
 #include "ReportFixture.h"
 
-#include "platform/print/PagePicture.h"
-#include "report/RpPrinter.h"
-
 TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm) {
     TRpBand *band = report.AddBand(type);
     band->Size.SetNative(TRpBandSize::HeightIdx, heightMm * 10);
@@ -22,17 +19,6 @@ TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftM
     label->Size.SetNative(TRpPrintableSize::HeightIdx, heightMm * 10);
     label->SetCaption(caption);
     return label;
-}
-
-std::vector<PageLayout> RunReport(TCustomReport &report) {
-    TRpPrinter printer(&report);
-    report.RpPrinter = &printer;
-    report.CreateReport(false);
-    report.RpPrinter = nullptr;
-    std::vector<PageLayout> pages;
-    for (int i = 1; i <= printer.PageCount(); ++i)
-        pages.push_back(LayoutOf(*printer.GetPage(i)));
-    return pages;
 }
 
 RowsReport::RowsReport(int rows) : rows(rows) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageLayout.h"
+#include "support/PageLayout.h"
 #include "report/RpLabel.h"
 #include "report/RpReport.h"
 
@@ -24,4 +24,3 @@ struct RowsReport {
 TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm);
 TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm, double widthMm,
                        double heightMm);
-std::vector<PageLayout> RunReport(TCustomReport &report);

@@ -7,6 +7,7 @@
 #include <vector>
 
 class PagePicture;
+class TCustomReport;
 
 // What a recorded page draws, in tenths of a millimetre from the paper's
 // top-left corner: every text with the left end of its baseline, and every
@@ -24,3 +25,6 @@ struct PageLayout {
     int count(const QString &text) const;
 };
 PageLayout LayoutOf(const PagePicture &page);
+
+// Runs a report into a printer of its own and reads back every page.
+std::vector<PageLayout> RunReport(TCustomReport &report);

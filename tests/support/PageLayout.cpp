@@ -1,6 +1,8 @@
-#include "PageLayout.h"
+#include "support/PageLayout.h"
 
 #include "platform/print/PagePicture.h"
+#include "report/RpPrinter.h"
+#include "report/RpReport.h"
 
 #include <QLineF>
 #include <QPaintEngine>
@@ -86,6 +88,17 @@ int PageLayout::count(const QString &text) const {
     for (const PlacedText &t : texts)
         n += t.text == text;
     return n;
+}
+
+std::vector<PageLayout> RunReport(TCustomReport &report) {
+    TRpPrinter printer(&report);
+    report.RpPrinter = &printer;
+    report.CreateReport(false);
+    report.RpPrinter = nullptr;
+    std::vector<PageLayout> pages;
+    for (int i = 1; i <= printer.PageCount(); ++i)
+        pages.push_back(LayoutOf(*printer.GetPage(i)));
+    return pages;
 }
 
 PageLayout LayoutOf(const PagePicture &page) {
