@@ -4,6 +4,7 @@
 #include "ui/Startup.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/gui/MessageBoxes.h"
+#include "report/windows/RpReportWindows.h"
 
 #include <QApplication>
 #include <memory>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
     ApplyProgramFont();
     InstallMessageBoxes();
+    RegisterReportWindows();
 
     // The data module first, then the windows; none of them touches the
     // database before it is open.

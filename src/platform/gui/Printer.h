@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/print/PrintDevice.h"
+
+#include <QPrinterInfo>
+#include <memory>
+
+class QPrinter;
+class PainterCanvas;
+
+// The printing device over Qt's printer. With no print queue on the machine
+// every job goes to the PDF file named by SetOutputFileName.
+class Printer : public PrintDevice {
+public:
+    Printer();
+    ~Printer() override;
+
+    QStringList PrinterNames() const override { return names_; }
+    int DefaultPrinterIndex() const override;
+    int PrinterIndex() const override { return index_; }
+    void SetPrinterIndex(int index) override;
+    void Refresh() override;
+
+    DeviceMode Mode() const override;
+    void SetMode(const DeviceMode &mode) override;
+    QList<int> PaperCodes() const override;
+
+    int XResolution() const override;
+    int YResolution() const override;
+    QPoint PhysicalOffset() const override;
+    QSize PhysicalSize() const override;
+
+    QString Title() const override { return title_; }
+    void SetTitle(const QString &title) override { title_ = title; }
+    QString OutputFileName() const override { return outputFile_; }
+    // The name chosen last is where the next device's PDF goes too.
+    void SetOutputFileName(const QString &fileName) override;
+
+    void BeginDoc() override;
+    void NewPage() override;
+    void EndDoc() override;
+    void Abort() override;
+    bool Printing() const override;
+    Canvas &PageCanvas() override;
+    QPainter &PagePainter() override;
+
+    // The Qt printer, for the print dialog.
+    QPrinter &QtPrinter() { return *printer_; }
+    bool ToPdf() const { return names_.isEmpty(); }
+    // Takes over the queue the print dialog chose on the Qt printer.
+    void AdoptChosenPrinter();
+
+    // Makes this the device the report logic prints through.
+    static void Install();
+
+private:
+    QPrinterInfo info() const;
+    void endJob();
+
+    QStringList names_;
+    int index_ = -1;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<PainterCanvas> canvas_;
+    QString title_;
+    QString outputFile_;
+};

@@ -1,0 +1,139 @@
+#include "report/RpPageList.h"
+#include "report/RpPrinter.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+int nearest(double v)
+{
+    return static_cast<int>(std::lrint(v));
+}
+
+// Hides the progress window and gives the printer its old client back on every way out.
+class ProgressScope {
+public:
+    ProgressScope(TRpPrinter &printer, bool show) : printer_(printer), oldClient_(printer.Client)
+    {
+        if (show)
+            window_ = RpWindows::CreateProgressWindow(printer);
+        if (window_) {
+            window_->Show();
+            printer_.Client = window_->Receiver();
+        }
+    }
+    ~ProgressScope()
+    {
+        if (window_) {
+            window_->Hide();
+            printer_.Client = oldClient_;
+        }
+    }
+    bool active() const { return window_ != nullptr; }
+
+private:
+    TRpPrinter &printer_;
+    QPointer<QObject> oldClient_;
+    std::unique_ptr<TRpProgressWindow> window_;
+};
+
+}
+
+void TRpPrinter::Print()
+{
+    if (ReportWindow && !fileLoaded_ && !settings_.PrintMetaFile && status_ == rpStatusFinished) {
+        QCoreApplication::postEvent(ReportWindow, new TRpMessageEvent(rpMsgPrintAgain, 0, this));
+        return;
+    }
+    if (status_ != rpStatusFinished || !PrinterOK || !printer_)
+        return;
+    // The range never reaches outside the pages there are.
+    const int first = std::max(1, firstPage_ != 0 ? firstPage_ : 1);
+    const int last = std::min(pageCount_, lastPage_ != 0 ? lastPage_ : pageCount_);
+    if (first > last)
+        return;
+
+    printer_->SetTitle(title_);
+    if (printer_->Printing())
+        printer_->Abort();
+    settings_.ApplySettings();
+    Cancelled = false;
+    ProgressScope progress(*this, ShowProgress);
+    printer_->BeginDoc();
+    try {
+        const double xres = UsableDpi(settings_.XResolution) / 254.0;
+        const double yres = UsableDpi(settings_.YResolution) / 254.0;
+        const int left = -nearest(settings_.LeftOffset * xres);
+        const int top = -nearest(settings_.TopOffset * yres);
+        for (int i = first; i <= last; ++i) {
+            if (QCoreApplication::instance())
+                QCoreApplication::processEvents();
+            if (progress.active())
+                SetProgress(nearest(double(i - first + 1) / (last - first + 1) * 100));
+            if (const std::optional<PagePicture> page = pageList_->GetPage(i)) {
+                const int right = nearest((page->width() - settings_.LeftOffset) * xres);
+                const int bottom = nearest((page->height() - settings_.TopOffset) * yres);
+                page->replay(printer_->PagePainter(), QRectF(left, top, right - left, bottom - top));
+            }
+            if (i < last)
+                printer_->NewPage();
+            if (Cancelled) {
+                printer_->Abort();
+                break;
+            }
+        }
+    } catch (...) {
+        printer_->Abort();
+        throw;
+    }
+    if (OnAfterPrint)
+        OnAfterPrint(*this);
+    if (printer_->Printing())
+        printer_->EndDoc();
+}
+
+bool TRpPrinter::PrinterSetup()
+{
+    if (OnPrinterSetup)
+        return OnPrinterSetup(*this);
+    if (!printer_)
+        return false;
+    TRpPrintDialogData d;
+    d.PrinterIndex = printerIndex_;
+    d.MaxPage = 9999;
+    if (status_ == rpStatusFinished && pageCount_ > 0) {
+        d.MinPage = 1;
+        d.MaxPage = pageCount_;
+        d.FromPage = 1;
+        d.ToPage = pageCount_;
+    }
+    d.Options = poPageNums | poWarning;
+    d.Orientation = settings_.Orientation ? 2 : 1;
+    d.Copies = settings_.Copies;
+    d.Collate = settings_.Collate;
+    if (!RpWindows::RunPrintDialog(*printer_, d))
+        return false;
+    ApplyPrintDialog(d);
+    return true;
+}
+
+void TRpPrinter::ApplyPrintDialog(const TRpPrintDialogData &d)
+{
+    // The dialog has already chosen the device and its job settings.
+    printerIndex_ = d.PrinterIndex;
+    settings_.ReadSettings();
+    settings_.Copies = d.Copies;
+    settings_.Collate = d.Collate;
+    settings_.PrintQuality = d.PrintQuality;
+    settings_.ColorOption = d.ColorOption;
+    settings_.Duplex = d.Duplex;
+    settings_.ExtendedDuplex = d.DuplexCode;
+    settings_.Orientation = d.Orientation == 2;
+    if (const int paper = PaperIndexOfCode(d.PaperSize); paper > 0)
+        settings_.PaperSize = paper;
+    settings_.OutputBin = std::max(0, BinIndexOfCode(d.OutputBin > 255 ? d.OutputBin - 256 : d.OutputBin));
+    firstPage_ = d.PrintRange == prPageNums ? d.FromPage : 0;
+    lastPage_ = d.PrintRange == prPageNums ? d.ToPage : 0;
+}

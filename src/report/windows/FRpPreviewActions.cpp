@@ -1,0 +1,313 @@
+#include "report/windows/FRpPreview.h"
+
+#include "platform/Messages.h"
+#include "platform/print/PagePicture.h"
+#include "report/RpPageSearch.h"
+#include "report/windows/FSearchDlg.h"
+#include "report/windows/RpPreview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QWheelEvent>
+
+bool TRpStandardPreview::generating() const
+{
+    return RpPrinter && RpPrinter->Status() == rpStatusBusy;
+}
+
+int TRpStandardPreview::lastPage() const
+{
+    if (!RpPrinter)
+        return 1;
+    return RpPrinter->Status() == rpStatusFinished ? RpPrinter->PageCount() : RpPrinter->PageCount() - 1;
+}
+
+void TRpStandardPreview::GotoPage(int n)
+{
+    RpPreview->SetPageNumber(n);
+    UpdateStatusBar();
+    if (RpPrinter && n >= 1 && n <= RpPrinter->PageCount() && n <= ThumbGrid->rowCount())
+        selectThumb(n);
+}
+
+void TRpStandardPreview::selectThumb(int n)
+{
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    ThumbGrid->setCurrentCell(n - 1, 0);
+    syncing_ = wasSyncing;
+}
+
+void TRpStandardPreview::thumbRowSelected(int row)
+{
+    if (syncing_ || row < 0)
+        return;
+    if (row + 1 != RpPreview->PageNumber())
+        GotoPage(row + 1);
+}
+
+void TRpStandardPreview::FirstPageClick()
+{
+    GotoPage(1);
+}
+
+void TRpStandardPreview::PreviousPageClick()
+{
+    GotoPage(RpPreview->PageNumber() - 1);
+}
+
+void TRpStandardPreview::NextPageClick()
+{
+    GotoPage(RpPreview->PageNumber() + 1);
+}
+
+void TRpStandardPreview::LastPageClick()
+{
+    GotoPage(lastPage());
+}
+
+int TRpStandardPreview::PageFromText(const QString &text, int pageCount)
+{
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok && n >= 1 && n <= pageCount ? n : 1;
+}
+
+void TRpStandardPreview::GotoPageClick()
+{
+    if (!RpPrinter)
+        return;
+    const int count = RpPrinter->PageCount();
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, QStringLiteral("Numer strony [od 1 do %1]").arg(count),
+                                               QStringLiteral("Numer strony"), QLineEdit::Normal,
+                                               QString::number(RpPreview->PageNumber()), &ok);
+    if (ok)
+        GotoPage(PageFromText(text, count));
+}
+
+void TRpStandardPreview::FindClick()
+{
+    if (generating() || searching_)
+        return;
+    TSearchDlg dialog(this);
+    dialog.exec();
+    if (!dialog.Cancelled)
+        Search(dialog.SearchText(), dialog.MatchCase());
+}
+
+bool TRpStandardPreview::Search(const QString &text, bool matchCase)
+{
+    if (!RpPrinter || searching_)
+        return false;
+    searching_ = true;
+    SearchResultBox->setEnabled(true);
+    SearchTextLabel->setText(text);
+    SearchResultBox->clear();
+    for (int i = 1; i <= RpPrinter->PageCount(); ++i) {
+        const std::optional<PagePicture> page = RpPrinter->GetPage(i);
+        if (page && SearchPageText(text, *page, matchCase)) {
+            auto *item = new QListWidgetItem(QStringLiteral("Strona") + ' ' + QString::number(i), SearchResultBox);
+            item->setData(Qt::UserRole, i);
+        }
+    }
+    const bool found = SearchResultBox->count() > 0;
+    if (!found) {
+        SearchResultBox->addItem(QStringLiteral("Podany tekst nie został znaleziony"));
+        SearchResultBox->setEnabled(false);
+    }
+    if (ShowSearch)
+        Tabs->setCurrentWidget(TabSearchResult);
+    searching_ = false;
+    return found;
+}
+
+void TRpStandardPreview::SearchResultClick()
+{
+    const QListWidgetItem *item = SearchResultBox->currentItem();
+    const int n = item ? item->data(Qt::UserRole).toInt() : 0;
+    GotoPage(RpPrinter && n >= 1 && n <= RpPrinter->PageCount() ? n : 1);
+}
+
+QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter, const QString &suffix)
+{
+    QFileDialog dialog(this, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void TRpStandardPreview::PrintClick()
+{
+    if (!RpPrinter)
+        return;
+    PrintDevice *device = RpPrinter->Printer();
+    if (device && !device->HasPrinters()) {
+        const QString pdf = askFileName(true, QStringLiteral("Drukuj do pliku PDF"), QStringLiteral("PDF (*.pdf)"),
+                                        QStringLiteral("pdf"));
+        if (pdf.isEmpty())
+            return;
+        device->SetOutputFileName(pdf);
+    }
+    try {
+        RpPrinter->Print();
+    } catch (const std::exception &e) {
+        Messages::ShowWarning(QString::fromUtf8(e.what()));
+    }
+}
+
+void TRpStandardPreview::PrintSetupClick()
+{
+    if (!RpPrinter)
+        return;
+    if (PrintDevice *device = RpPrinter->Printer())
+        device->Refresh();
+    RpPrinter->PrinterSetup();
+}
+
+void TRpStandardPreview::SaveReportClick()
+{
+    if (!RpPrinter)
+        return;
+    const QString name = askFileName(true, QStringLiteral("Zapisz"), QStringLiteral("Report file(*.RPP *.rpp)"),
+                                     QStringLiteral("RPP"));
+    if (name.isEmpty())
+        return;
+    try {
+        RpPrinter->Save(name);
+    } catch (const std::exception &e) {
+        Messages::ShowWarning(QString::fromUtf8(e.what()));
+    }
+}
+
+void TRpStandardPreview::LoadReportClick()
+{
+    const QString name = askFileName(false, QStringLiteral("Wczytaj"), QStringLiteral("Report file (*.RPP *.rpp)"),
+                                     QStringLiteral("RPP"));
+    if (!name.isEmpty())
+        LoadFile(name);
+}
+
+bool TRpStandardPreview::LoadFile(const QString &fileName)
+{
+    if (!RpPrinter)
+        return false;
+    if (!QFile::exists(fileName)) {
+        Messages::ShowWarning(QStringLiteral("File does not exist"));
+        return false;
+    }
+    try {
+        RpPrinter->Load(fileName);
+    } catch (const std::exception &e) {
+        Messages::ShowWarning(QString::fromUtf8(e.what()));
+        return false;
+    }
+    StatusText = fileName;
+    RpPreview->PreviewImage->Clear();
+    RpPreview->SetPageNumber(1);
+    Landscape = RpPrinter->Orientation();
+    RpPrinter->SetOrientation(Landscape);
+    RpPreview->UpdateZoom();
+    if (RpPreview->ZoomState == rpZoomToFit)
+        RpPreview->ZoomToFit();
+    else if (RpPreview->ZoomState == rpZoomToWidth)
+        RpPreview->ZoomToWidth();
+    pageAvailable(RpPrinter->PageCount());
+    selectThumb(1);
+    Print->setEnabled(true);
+    SaveReport->setEnabled(false);
+    SaveReport->setVisible(false);
+    return true;
+}
+
+void TRpStandardPreview::scrollUp()
+{
+    QScrollBar *bar = RpPreview->verticalScrollBar();
+    const int step = bar->singleStep();
+    if (bar->value() - step > 0) {
+        bar->setValue(bar->value() - step);
+        return;
+    }
+    if (RpPreview->PageNumber() <= 1) {
+        bar->setValue(0);
+        return;
+    }
+    PreviousPageClick();
+    bar->setValue(std::max(0, bar->maximum() - step));
+}
+
+void TRpStandardPreview::scrollDown()
+{
+    QScrollBar *bar = RpPreview->verticalScrollBar();
+    const int step = bar->singleStep();
+    if (bar->value() + step < bar->maximum())
+        bar->setValue(bar->value() + step);
+    else
+        NextPageClick();
+}
+
+void TRpStandardPreview::keyPressEvent(QKeyEvent *e)
+{
+    if (!eventFilter(this, e))
+        QWidget::keyPressEvent(e);
+}
+
+bool TRpStandardPreview::eventFilter(QObject *watched, QEvent *e)
+{
+    if (e->type() == QEvent::Resize && watched == ThumbGrid) {
+        thumbsResized();
+        return false;
+    }
+    if (e->type() == QEvent::Wheel && watched == RpPreview->viewport()) {
+        const int delta = static_cast<QWheelEvent *>(e)->angleDelta().y();
+        if (delta >= 0 && delta <= 3000)
+            scrollUp();
+        else
+            scrollDown();
+        return true;
+    }
+    if (e->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, e);
+    const auto *key = static_cast<QKeyEvent *>(e);
+    const bool onlyCtrl = key->modifiers() == Qt::ControlModifier;
+    switch (key->key()) {
+    case Qt::Key_Escape: close(); return true;
+    case Qt::Key_PageUp: onlyCtrl ? FirstPageClick() : PreviousPageClick(); return true;
+    case Qt::Key_PageDown: onlyCtrl ? LastPageClick() : NextPageClick(); return true;
+    case Qt::Key_End: LastPageClick(); return true;
+    case Qt::Key_Home: FirstPageClick(); return true;
+    case Qt::Key_Up: scrollUp(); return true;
+    case Qt::Key_Down: scrollDown(); return true;
+    default: return QWidget::eventFilter(watched, e);
+    }
+}
+
+void TRpStandardPreview::closeEvent(QCloseEvent *e)
+{
+    if (generating()) {
+        e->ignore();
+        return;
+    }
+    if (TRpPrinter *printer = RpPrinter) {
+        RpPrinter = nullptr;
+        RpPreview->ForgetPrinter();
+        printer->ClosePreview();
+    }
+    QApplication::processEvents();
+    e->accept();
+}

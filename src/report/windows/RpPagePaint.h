@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QRect>
+
+class PagePicture;
+class QPainter;
+
+// Draws a page stretched over a rectangle, on white, with a black frame and a
+// two-pixel shadow on the right and at the bottom. Without a page only the
+// frame is drawn, and only when asked.
+void PaintPage(QPainter &painter, const QRect &rect, const PagePicture *page, bool frameWithoutPage = false);
