@@ -28,6 +28,9 @@ private:
 TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this)) {
     Font = QFont(QStringLiteral("Arial"), 10);
     Page.FontPoints = Font.pointSizeF();
+    Functions.AddFunction(QStringLiteral("PAGENUMBER"), QStringLiteral("0"));
+    Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
+    Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
 }
 
 TCustomReport::~TCustomReport() = default;
@@ -166,12 +169,20 @@ void TCustomReport::PrintRun(bool composite) {
     const TRpUnit savedUnits = Units();
     SetUnits(TRpUnit::Native);
     bool prepared = false;
+    bool functionsPrepared = false;
+    DataSet *addedDataSet = nullptr;
     RunScope restore([&] {
         SetUnits(savedUnits);
         if (prepared) {
             ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
             controller_->Unprepare();
         }
+        if (functionsPrepared) {
+            Functions.UnprepareEnvironment();
+            GlobalEnvironment().UnprepareEnvironment();
+        }
+        if (addedDataSet)
+            DataSetList.removeOne(addedDataSet);
         if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
             return;
         if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
@@ -201,6 +212,16 @@ void TCustomReport::PrintRun(bool composite) {
     }
     CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
+    auto *loop = dynamic_cast<TRpController *>(controller_.get());
+    if (loop && loop->DataSet && loop->DataSet->Active() && !DataSetList.contains(loop->DataSet)) {
+        addedDataSet = loop->DataSet;
+        DataSetList.append(addedDataSet);
+    }
+    GlobalEnvironment().PrepareEnvironment();
+    Functions.SetDataSets(&DataSetList);
+    Functions.PrepareEnvironment();
+    functionsPrepared = true;
+    SetStringConstant(GetConstant(Functions, QStringLiteral("REPORTTITLE")), ReportTitle);
     controller_->Prepare();
     ForEachPrintable([](TRpPrintable &p) { p.Prepare(); });
     prepared = true;

@@ -2,6 +2,7 @@
 
 #include "report/RpBand.h"
 #include "report/RpController.h"
+#include "report/RpEvEnvironment.h"
 #include "report/RpUnits.h"
 
 #include "report/RpPrinterSettings.h"
@@ -85,6 +86,12 @@ public:
     }
 
     TRpCustomController &Controller() { return *controller_; }
+
+    // The report's expression variables (PAGENUMBER, COLUMNNUMBER, REPORTTITLE
+    // kept current during a run) and the datasets expressions may name; the
+    // record loop's dataset joins them for each run.
+    TRpEvEnvironment Functions;
+    TRpDataSetList DataSetList;
 
     // Runs.
     virtual void CreateReport(bool composite);
