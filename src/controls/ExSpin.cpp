@@ -1,7 +1,7 @@
 #include "controls/ExSpin.h"
 
 #include "controls/DrawUtils.h"
-#include "controls/NumFormat.h"
+#include "platform/NumFormat.h"
 
 #include <QApplication>
 #include <QKeyEvent>

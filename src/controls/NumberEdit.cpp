@@ -1,7 +1,7 @@
 #include "controls/NumberEdit.h"
 
 #include "controls/DrawUtils.h"
-#include "controls/NumFormat.h"
+#include "platform/NumFormat.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

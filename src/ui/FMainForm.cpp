@@ -8,6 +8,7 @@
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszAdifFrm.h"
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
+#include "exchange/windows/LogBookPrint.h"
 #include "platform/db/DataSource.h"
 #include "platform/Messages.h"
 #include "platform/gui/Guarded.h"
@@ -177,7 +178,8 @@ void TMainForm::BuildMenus()
     OProgramieMnu = Unavailable(info->addAction(QStringLiteral("&O programie")));
 
     PrintMenu = new QMenu(this);
-    KsiegaDrukMnu = Unavailable(PrintMenu->addAction(QStringLiteral("&LOG - Łączności")));
+    KsiegaDrukMnu = PrintMenu->addAction(QStringLiteral("&LOG - Łączności"));
+    connect(KsiegaDrukMnu, &QAction::triggered, this, [this] { Guarded([this] { DrukujLog(*DM, window_, this); }); });
     EtykietyDrukMnu = Unavailable(PrintMenu->addAction(QStringLiteral("&QSL - Etykiety")));
 
 }

@@ -1,6 +1,6 @@
 #include "controls/DrawUtils.h"
 #include "controls/ExSpin.h"
-#include "controls/NumFormat.h"
+#include "platform/NumFormat.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

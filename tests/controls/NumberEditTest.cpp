@@ -1,5 +1,5 @@
 #include "controls/DrawUtils.h"
-#include "controls/NumFormat.h"
+#include "platform/NumFormat.h"
 #include "controls/NumberEdit.h"
 
 #include <QApplication>

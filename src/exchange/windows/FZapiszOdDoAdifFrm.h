@@ -2,6 +2,7 @@
 
 #include "exchange/windows/FZapiszAdifFrm.h"
 
+class PeriodRangeBox;
 class QComboBox;
 class QDateEdit;
 
@@ -12,6 +13,7 @@ class TZapiszOdDoAdifFrm : public TZapiszAdifFrm {
 public:
     explicit TZapiszOdDoAdifFrm(QWidget *parent = nullptr);
 
+    PeriodRangeBox *Range;
     QComboBox *EdOkres;
     QDateEdit *EdOdDnia;
     QDateEdit *EdDoDnia;
@@ -19,7 +21,4 @@ public:
 protected:
     void FormActivate() override;
     bool ExportRange(std::optional<QDate> &from, std::optional<QDate> &to) override;
-
-private:
-    void EdOkresChange();
 };

@@ -1,4 +1,4 @@
-#include "controls/NumFormat.h"
+#include "platform/NumFormat.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

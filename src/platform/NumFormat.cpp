@@ -1,4 +1,4 @@
-#include "controls/NumFormat.h"
+#include "platform/NumFormat.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -68,6 +68,38 @@ Picture Analyse(const QString &section)
     return p;
 }
 
+// The exponent part of a scientific picture ("E+00", "e-0"): where it starts,
+// whether a plus sign shows, and the least number of exponent digits.
+struct Exponent {
+    qsizetype at = -1;
+    qsizetype length = 0;
+    bool plus = false;
+    int digits = 0;
+};
+
+Exponent FindExponent(const QString &section)
+{
+    QChar quote;
+    for (qsizetype i = 0; i + 1 < section.size(); ++i) {
+        const QChar c = section[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if ((c == u'E' || c == u'e') && (section[i + 1] == u'+' || section[i + 1] == u'-')) {
+            Exponent e{i, 2, section[i + 1] == u'+', 0};
+            while (i + e.length < section.size() && section[i + e.length] == u'0') {
+                ++e.length;
+                ++e.digits;
+            }
+            e.digits = qMax(e.digits, 1);
+            return e;
+        }
+    }
+    return Exponent();
+}
+
 QString Render(const QString &section, double absValue, bool minus, const FormatSettings &fs)
 {
     const Picture p = Analyse(section);
@@ -130,6 +162,41 @@ QString Render(const QString &section, double absValue, bool minus, const Format
     return out;
 }
 
+// The mantissa takes as many integer digits as its picture has placeholders
+// before the point; the exponent follows in the picture's form.
+QString RenderScientific(const QString &section, const Exponent &e, double absValue, bool minus,
+                         const FormatSettings &fs)
+{
+    const QString mantissaPicture = section.left(e.at);
+    const qsizetype point = mantissaPicture.indexOf(u'.');
+    int intDigits = 0;
+    for (QChar c : mantissaPicture.left(point < 0 ? mantissaPicture.size() : point))
+        intDigits += c == u'0' || c == u'#';
+    intDigits = qMax(intDigits, 1);
+    const int decimals = Analyse(mantissaPicture).maxDec;
+    int exponent = absValue > 0 ? int(std::floor(std::log10(absValue))) - (intDigits - 1) : 0;
+    // In two steps, so that 10^exponent never leaves the range of a double.
+    double mantissa = absValue * std::pow(10.0, -exponent / 2) * std::pow(10.0, -(exponent - exponent / 2));
+    if (QString::number(mantissa, 'f', decimals).toDouble() >= std::pow(10.0, intDigits)) {
+        ++exponent;
+        mantissa /= 10;
+    }
+    QString out = Render(mantissaPicture, mantissa, minus, fs) + section[e.at];
+    if (exponent < 0 || e.plus)
+        out += exponent < 0 ? u'-' : u'+';
+    out += QString::number(std::abs(exponent)).rightJustified(e.digits, u'0');
+    for (QChar c : section.mid(e.at + e.length))
+        if (c != u'"' && c != u'\'')
+            out += c;
+    return out;
+}
+
+QString RenderSection(const QString &section, double absValue, bool minus, const FormatSettings &fs)
+{
+    const Exponent e = FindExponent(section);
+    return e.at >= 0 ? RenderScientific(section, e, absValue, minus, fs) : Render(section, absValue, minus, fs);
+}
+
 } // namespace
 
 FormatSettings FormatSettings::FromLocale(const QLocale &locale)
@@ -171,14 +238,19 @@ QString FormatFloat(const QString &format, double value, const FormatSettings &f
     if (sections.size() > 2 && !sections[2].isEmpty()) {
         const Picture first = Analyse(sections[0]);
         if (QString::number(std::fabs(value), 'f', first.maxDec).contains(QRegularExpression("^[0.]*$")))
-            return Render(sections[2], 0.0, false, fs);
+            return RenderSection(sections[2], 0.0, false, fs);
     }
-    return Render(section, std::fabs(value), minus, fs);
+    return RenderSection(section, std::fabs(value), minus, fs);
 }
 
 QString FloatToStr(double value, const FormatSettings &fs)
 {
-    QString text = QString::number(value, 'g', 15);
+    return FloatToGeneral(value, 15, fs);
+}
+
+QString FloatToGeneral(double value, int precision, const FormatSettings &fs)
+{
+    QString text = QString::number(value, 'g', qBound(1, precision, 18));
     static const QRegularExpression exponent(QStringLiteral("e([+-])0*(\\d+)$"));
     const QRegularExpressionMatch m = exponent.match(text);
     if (m.hasMatch())

@@ -26,11 +26,14 @@ struct FormatSettings {
 // Taken from the default QLocale on first use; tests may assign another one.
 FormatSettings &CurrentFormatSettings();
 
-// Formats with a picture of "0", "#", ".", "," and literals, in up to three
-// sections "positive;negative;zero". An empty format gives FloatToStr.
+// Formats with a picture of "0", "#", ".", ",", an exponent "E+00" / "E-00" and
+// literals, in up to three sections "positive;negative;zero". An empty format
+// gives FloatToStr.
 QString FormatFloat(const QString &format, double value, const FormatSettings &fs = CurrentFormatSettings());
 // Up to 15 significant digits.
 QString FloatToStr(double value, const FormatSettings &fs = CurrentFormatSettings());
+// Up to `precision` significant digits, exponent written as "1E20" / "1E-5".
+QString FloatToGeneral(double value, int precision, const FormatSettings &fs = CurrentFormatSettings());
 // Blanks around the number are allowed; the decimal separator is the settings' one.
 bool TextToFloat(const QString &text, double &value, const FormatSettings &fs = CurrentFormatSettings());
 double StrToFloat(const QString &text, const FormatSettings &fs = CurrentFormatSettings()); // throws EConvertError

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+class PeriodRangeBox;
+class QComboBox;
+class QDateEdit;
+class QPushButton;
+class TWindow;
+
+// Asks for the date range of the log-book printout.
+class TParamDrukLog : public QDialog {
+    Q_OBJECT
+public:
+    TParamDrukLog(TWindow &placement, QWidget *parent = nullptr);
+    ~TParamDrukLog() override;
+
+    PeriodRangeBox *Range;
+    QComboBox *EdOkres;
+    QDateEdit *EdOdDnia;
+    QDateEdit *EdDoDnia;
+    QPushButton *PostBtn;
+    QPushButton *CancelBtn;
+
+    QDate FirstDay() const;
+    QDate LastDay() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void FormActivate();
+    void PostBtnClick();
+
+    TWindow &placement_;
+};

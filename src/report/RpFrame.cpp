@@ -1,0 +1,29 @@
+#include "report/RpFrame.h"
+
+#include "platform/print/Canvas.h"
+#include "report/RpCanvas.h"
+#include "report/RpUnits.h"
+
+int TRpFrame::Thickness(double factor) const {
+    if (Width == -1)
+        return 1;
+    const int t = Nearest(factor / 72 * 254 * Width);
+    return t < 1 && Width >= 1 ? 1 : t;
+}
+
+void TRpFrame::Paint(Canvas &canvas, const QRect &rect, double fx, double fy) const {
+    const int hw = Thickness(fx), vw = Thickness(fy);
+    if (!AnyFrame() || Width == 0)
+        return;
+    canvas.setPen(CanvasPen{Color, 0, Style});
+    canvas.setBrush(SolidBrush(Color));
+    const int l = rect.left(), t = rect.top(), r = rect.left() + rect.width(), b = rect.top() + rect.height();
+    if (DrawTop)
+        canvas.fillRect(QRect(l, t, r - l, vw));
+    if (DrawBottom)
+        canvas.fillRect(QRect(l, b - vw, r - l, vw));
+    if (DrawLeft)
+        canvas.fillRect(QRect(l, t, hw, b - t));
+    if (DrawRight)
+        canvas.fillRect(QRect(r - hw, t, hw, b - t));
+}

@@ -1,0 +1,291 @@
+#include "report/RpReport.h"
+
+#include "platform/db/DataSet.h"
+#include "report/RpPrinter.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+
+// Undoes what a run changed on the report, on every way out of it.
+class RunScope {
+public:
+    explicit RunScope(std::function<void()> undo) : undo_(std::move(undo)) {}
+    ~RunScope() {
+        if (undo_)
+            undo_();
+    }
+    RunScope(const RunScope &) = delete;
+    RunScope &operator=(const RunScope &) = delete;
+
+private:
+    std::function<void()> undo_;
+};
+
+} // namespace
+
+TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this)) {
+    Font = QFont(QStringLiteral("Arial"), 10);
+    Page.FontPoints = Font.pointSizeF();
+    Functions.AddFunction(QStringLiteral("PAGENUMBER"), QStringLiteral("0"));
+    Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
+    Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
+}
+
+TCustomReport::~TCustomReport() = default;
+
+void TCustomReport::SetUnits(TRpUnit units) {
+    Page.SetUnits(units);
+    for (TRpCustomBand *band : bandList_) {
+        band->Size.SetUnits(units);
+        for (const auto &p : band->Printables())
+            p->Size.SetUnits(units);
+    }
+    for (const auto &p : printables_)
+        p->Size.SetUnits(units);
+}
+
+void TCustomReport::SetZoom(int zoom) {
+    if (zoom >= 1 && zoom <= 300)
+        zoom_ = zoom;
+}
+
+TRpBand *TCustomReport::AddBand(TRpBandType type) {
+    auto band = std::make_unique<TRpBand>(this, type);
+    TRpBand *raw = band.get();
+    raw->Size.SetNative(TRpBandSize::WidthIdx, Page.Native(TRpPage::WidthIdx) -
+                                                   Page.Native(TRpPage::LeftMarginIdx) -
+                                                   Page.Native(TRpPage::RightMarginIdx));
+    bands_.push_back(std::move(band));
+    bandList_.push_back(raw);
+    return raw;
+}
+
+TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent) {
+    auto band = std::make_unique<TRpChildBand>(this);
+    TRpChildBand *raw = band.get();
+    raw->Size.SetNative(TRpBandSize::WidthIdx, parent->Size.Native(TRpBandSize::WidthIdx));
+    if (TRpChildBand *old = parent->ChildBand())
+        old->SetParentBand(raw);
+    raw->SetParentBand(parent);
+    bands_.push_back(std::move(band));
+    bandList_.push_back(raw);
+    return raw;
+}
+
+void TCustomReport::RemoveBand(TRpCustomBand *band) {
+    std::erase(bandList_, band);
+    for (TRpCustomBand *b : bandList_)
+        if (b->LinkBand() == band)
+            b->SetLinkBand(nullptr);
+    std::erase_if(bands_, [band](const auto &b) { return b.get() == band; });
+}
+
+TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const {
+    for (TRpCustomBand *b : bandList_)
+        if (b->BandType() == type)
+            return b;
+    return nullptr;
+}
+
+void TCustomReport::SetHasBand(TRpBandType type, bool on) {
+    TRpCustomBand *band = FindBand(type);
+    if (on && !band) {
+        TRpBand *b = AddBand(type);
+        for (int i = 1;; ++i) {
+            const QString name = BandNamePrefix(type) + QString::number(i);
+            if (std::none_of(bandList_.begin(), bandList_.end(), [&](auto *x) { return x->Name == name; })) {
+                b->Name = name;
+                break;
+            }
+        }
+    } else if (!on && band) {
+        RemoveBand(band);
+    }
+}
+
+void TCustomReport::ForEachPrintable(const std::function<void(TRpPrintable &)> &f) {
+    for (TRpCustomBand *band : bandList_)
+        for (const auto &p : band->Printables())
+            f(*p);
+    for (const auto &p : printables_)
+        f(*p);
+}
+
+QRect TCustomReport::DeviceRect(double left, double top, double right, double bottom) const {
+    const int x1 = RpPrinter->XPos(left), y1 = RpPrinter->YPos(top);
+    return QRect(x1, y1, RpPrinter->XPos(right) - x1, RpPrinter->YPos(bottom) - y1);
+}
+
+bool TCustomReport::IsCancelled() const { return Cancelled || (RpPrinter && RpPrinter->Cancelled); }
+
+void TCustomReport::SetProgress(int percent) {
+    if (RpPrinter)
+        RpPrinter->SetProgress(std::clamp(percent, 0, 100));
+}
+
+void TCustomReport::CancelReport() {
+    if (Available)
+        return;
+    Cancelled = true;
+    if (RpPrinter)
+        RpPrinter->Cancel();
+}
+
+void TCustomReport::CreateReport(bool composite) {
+    if (!Available)
+        return;
+    if (!RpPrinter) {
+        ownPrinter_ = std::make_unique<TRpPrinter>(this, PrinterSettings.UseStandardprinter,
+                                                   PrinterSettings.MemoryLimit);
+        RpPrinter = ownPrinter_.get();
+    }
+    if (Page.Native(TRpPage::WidthIdx) - Page.Native(TRpPage::LeftMarginIdx) -
+            Page.Native(TRpPage::RightMarginIdx) < 0) {
+        Page.SetNative(TRpPage::LeftMarginIdx, 0);
+        Page.SetNative(TRpPage::RightMarginIdx, 0);
+    }
+    if (Page.Native(TRpPage::LengthIdx) - Page.Native(TRpPage::TopMarginIdx) -
+            Page.Native(TRpPage::BottomMarginIdx) < 0) {
+        Page.SetNative(TRpPage::TopMarginIdx, 0);
+        Page.SetNative(TRpPage::BottomMarginIdx, 0);
+    }
+    Available = false;
+    Cancelled = FinalPage = HeaderJustPrinted = ColumnBreakDeferred = SkipForcedBreak = false;
+    PrintingBreakHeaders = false;
+    RunScope idle([this] { Available = true; });
+
+    bool printReport = true;
+    if (BeforePrint)
+        BeforePrint(*this, printReport);
+    if (!printReport)
+        return;
+    PrintRun(composite);
+}
+
+void TCustomReport::PrintRun(bool composite) {
+    bool documentOpen = false;
+    const TRpUnit savedUnits = Units();
+    SetUnits(TRpUnit::Native);
+    bool prepared = false;
+    bool functionsPrepared = false;
+    DataSet *addedDataSet = nullptr;
+    RunScope restore([&] {
+        SetUnits(savedUnits);
+        if (prepared) {
+            ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
+            controller_->Unprepare();
+        }
+        if (functionsPrepared) {
+            Functions.UnprepareEnvironment();
+            GlobalEnvironment().UnprepareEnvironment();
+        }
+        if (addedDataSet)
+            DataSetList.removeOne(addedDataSet);
+        if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
+            return;
+        if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
+            RpPrinter->AbortDoc();
+        else if (!composite)
+            RpPrinter->EndDoc();
+    });
+
+    if (!composite) {
+        CopySettingsToPrinter();
+        RpPrinter->BeginDoc();
+        documentOpen = true;
+        CurrentY = -1;
+        PageNumber = 0;
+    } else {
+        Page.SetPaperSize(TRpPaperSize(RpPrinter->PaperSize()));
+        Page.SetOrientation(RpPrinter->Orientation() ? TRpOrientation::Landscape : TRpOrientation::Portrait);
+    }
+    CurrentColumn = Page.Columns();
+
+    PageFooterSize = 0;
+    for (TRpCustomBand *band : bandList_) {
+        if (band->BandType() != TRpBandType::rbPageFooter || !band->Enabled)
+            continue;
+        for (TRpCustomBand *b = band; b; b = b->ChildBand())
+            PageFooterSize += b->Size.Native(TRpBandSize::HeightIdx);
+    }
+    CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
+
+    auto *loop = dynamic_cast<TRpController *>(controller_.get());
+    if (loop && loop->DataSet && loop->DataSet->Active() && !DataSetList.contains(loop->DataSet)) {
+        addedDataSet = loop->DataSet;
+        DataSetList.append(addedDataSet);
+    }
+    GlobalEnvironment().PrepareEnvironment();
+    Functions.SetDataSets(&DataSetList);
+    Functions.PrepareEnvironment();
+    functionsPrepared = true;
+    SetStringConstant(GetConstant(Functions, QStringLiteral("REPORTTITLE")), ReportTitle);
+    controller_->Prepare();
+    ForEachPrintable([](TRpPrintable &p) { p.Prepare(); });
+    prepared = true;
+
+    CompositeRun = composite;
+    ExecuteBody();
+    if (!composite) {
+        CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
+        FinalPage = true;
+        if (!IsCancelled())
+            EndPage();
+    } else if (Tag == 999) {
+        FinalPage = true;
+        EndPage();
+    }
+    if (IsCancelled())
+        Cancelled = true;
+}
+
+void TCustomReport::CopySettingsToPrinter() {
+    TRpPrinter &p = *RpPrinter;
+    const TReportPrinterSettings &s = PrinterSettings;
+    p.SetPrinterIndex(s.PrinterIndex);
+    p.SetPaperSize(int(Page.PaperSize()));
+    if (Page.PaperSize() == TRpPaperSize::Custom) {
+        p.SetPaperWidth(Nearest(Page.Native(TRpPage::WidthIdx)));
+        p.SetPaperLength(Nearest(Page.Native(TRpPage::LengthIdx)));
+    }
+    p.SetOrientation(Page.Orientation() == TRpOrientation::Landscape);
+    p.SetCopies(s.Copies);
+    p.SetOutputBin(s.OutputBin);
+    p.SetFirstPage(s.FirstPage);
+    p.SetLastPage(s.LastPage);
+    p.SetDuplex(s.Duplex);
+    TPrinterSettings &d = p.PrinterSettings();
+    d.UseStandardprinter = s.UseStandardprinter;
+    d.PrintMetaFile = s.PrintMetaFile;
+    d.UseCustomBinCode = s.UseCustomBinCode;
+    d.CustomBinCode = s.CustomBinCode;
+    d.UseCustomPaperCode = s.UseCustomPaperCode;
+    d.CustomPaperCode = s.CustomPaperCode;
+    d.MemoryLimit = s.MemoryLimit;
+    d.PrintQuality = s.PrintQuality;
+    d.Collate = s.Collate;
+    d.ColorOption = s.ColorOption;
+    d.ExtendedDuplex = s.ExtendedDuplex;
+    p.SetTitle(ReportTitle);
+    p.SetCompression(Options & Compression);
+}
+
+void TCustomReport::ExecuteBody() {
+    controller_->Header = FindBand(TRpBandType::rbTitle);
+    controller_->Detail = FindBand(TRpBandType::rbDetail);
+    controller_->Footer = FindBand(TRpBandType::rbSummary);
+    controller_->Execute();
+}
+
+TReport::TReport() { SetController(std::make_unique<TRpController>(this)); }
+
+::DataSet *TReport::DataSet() const { return static_cast<TRpController &>(const_cast<TReport *>(this)->Controller()).DataSet; }
+
+void TReport::SetDataSet(::DataSet *dataSet) { static_cast<TRpController &>(Controller()).DataSet = dataSet; }
+
+void TReport::ExecuteBody() {
+    static_cast<TRpController &>(Controller()).OnNeedData = OnNeedData;
+    TCustomReport::ExecuteBody();
+}

@@ -1,0 +1,172 @@
+#pragma once
+
+#include "report/RpBand.h"
+#include "report/RpController.h"
+#include "report/RpEvEnvironment.h"
+#include "report/RpUnits.h"
+
+#include "report/RpPrinterSettings.h"
+
+#include <QFont>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class DataSet;
+class TRpPrinter;
+
+enum TRpReportOption { FirstPageHeader = 1, LastPageFooter = 2, Compression = 4 };
+using TRpReportOptions = int;
+
+// Printer wishes of a report, copied into its report printer before each run.
+struct TReportPrinterSettings : TRpPrinterSettings {
+    bool UseStandardprinter = false;
+    bool UseCustomBinCode = false;
+    int CustomBinCode = 0;
+    int ExtendedDuplex = 0;
+    bool UseCustomPaperCode = false;
+    int CustomPaperCode = 0;
+    bool PrintMetaFile = false;
+    int PrintQuality = 600;
+    int Collate = 0;
+    int ColorOption = 0;
+};
+
+// The report engine: bands and printables over a record loop, broken into
+// pages and columns and drawn into a report printer.
+class TCustomReport : public QObject {
+    Q_OBJECT
+public:
+    TCustomReport();
+    ~TCustomReport() override;
+    TCustomReport(const TCustomReport &) = delete;
+    TCustomReport &operator=(const TCustomReport &) = delete;
+
+    // Published.
+    std::function<void(TCustomReport &)> AfterPrint, AfterPreview, OnStartPage, OnEndPage, OnPreview;
+    std::function<void(TCustomReport &, bool &printReport)> BeforePrint;
+    QStringList Description;
+    QFont Font;
+    TRpReportOptions Options = FirstPageHeader | LastPageFooter;
+    TRpPage Page;
+    TReportPrinterSettings PrinterSettings;
+    TReportPrinterSettings LastDialogSettings;  // choices of the last print dialog
+    QString ReportTitle;
+    bool ShowProgress = true;
+    int Tag = 0;
+    int PreviewWidth = 500, PreviewHeight = 500;
+    bool PrevShowThumbs = true, PrevShowSearch = true;
+
+    bool PrintIfEmpty() const { return controller_->PrintIfEmpty; }
+    void SetPrintIfEmpty(bool on) { controller_->PrintIfEmpty = on; }
+    TRpUnit Units() const { return Page.Units(); }
+    void SetUnits(TRpUnit units);
+    int Zoom() const { return zoom_; }
+    void SetZoom(int zoom);
+
+    // Bands: the report owns them; BandList is in insertion order.
+    TRpBand *AddBand(TRpBandType type);
+    TRpChildBand *AddChildBand(TRpCustomBand *parent);
+    void RemoveBand(TRpCustomBand *band);
+    const std::vector<TRpCustomBand *> &BandList() const { return bandList_; }
+    TRpCustomBand *FindBand(TRpBandType type) const;
+    bool HasBand(TRpBandType type) const { return FindBand(type) != nullptr; }
+    void SetHasBand(TRpBandType type, bool on);
+
+    // Printables placed on the report itself, printed once per page when it ends.
+    template <class T, class... Args> T *AddPrintable(Args &&...args) {
+        auto p = std::make_unique<T>(std::forward<Args>(args)...);
+        T *raw = p.get();
+        raw->SetParent(this, nullptr);
+        raw->Size.SetUnits(Units());
+        printables_.push_back(std::move(p));
+        return raw;
+    }
+
+    TRpCustomController &Controller() { return *controller_; }
+
+    // The report's expression variables (PAGENUMBER, COLUMNNUMBER, REPORTTITLE
+    // kept current during a run) and the datasets expressions may name; the
+    // record loop's dataset joins them for each run.
+    TRpEvEnvironment Functions;
+    TRpDataSetList DataSetList;
+
+    // Runs.
+    virtual void CreateReport(bool composite);
+    void Print();
+    void Preview();
+    // The print dialog of the preview's set-up button; false (Tag 1) on Cancel.
+    bool PrinterSetup();
+    bool CreateReportPrinter();
+    void FreeReportPrinter();
+    void CancelReport();
+
+    // Page machinery, used by bands and the record loop.
+    void NewPage();
+    void NewColumn();
+    void EndPage();
+    int AvailableSpace() const;
+    void PrintBand(TRpCustomBand *band);
+    // The length the page's bands run down to (the page's own length).
+    double PaperExtent() const;
+
+    // Device rectangle between two points in 0.1 mm (right and bottom exclusive).
+    QRect DeviceRect(double left, double top, double right, double bottom) const;
+    bool IsCancelled() const;
+    void SetProgress(int percent);
+    TRpFrame Frame;
+
+    // Run state.
+    bool Available = true;
+    bool Cancelled = false;
+    bool FinalPage = false;
+    bool PrintToCanvas = true;
+    int PageNumber = 0;
+    int CurrentColumn = 1;
+    int CurrentX = 0;
+    int CurrentY = -1;
+    int ColumnTopY = 0;
+    double PageFooterSize = 0;
+    bool HeaderJustPrinted = false;
+    bool ColumnBreakDeferred = false;
+    bool SkipForcedBreak = false;
+    int PageTopY = 0;
+    bool CompositeRun = false;
+    // Headers printed because of a break stand where they are: no further break.
+    bool PrintingBreakHeaders = false;
+    TRpPrinter *RpPrinter = nullptr;
+
+protected:
+    bool event(QEvent *e) override;
+    virtual void ExecuteBody();
+    void SetController(std::unique_ptr<TRpCustomController> controller) { controller_ = std::move(controller); }
+    void ForEachPrintable(const std::function<void(TRpPrintable &)> &f);
+    void CopySettingsToPrinter();
+
+private:
+    void PrintRun(bool composite);
+    void PrintPageHeaders();
+
+    std::unique_ptr<TRpCustomController> controller_;
+    std::vector<std::unique_ptr<TRpCustomBand>> bands_;
+    std::vector<TRpCustomBand *> bandList_;
+    std::vector<std::unique_ptr<TRpPrintable>> printables_;
+    std::unique_ptr<TRpPrinter> ownPrinter_;
+    TRpPrinter *previousPrinter_ = nullptr;
+    int zoom_ = 100;
+};
+
+// The published report: a record loop over a dataset.
+class TReport : public TCustomReport {
+    Q_OBJECT
+public:
+    TReport();
+    ::DataSet *DataSet() const;
+    void SetDataSet(::DataSet *dataSet);
+    std::function<void(TCustomReport &, bool &moreData)> OnNeedData;
+
+protected:
+    void ExecuteBody() override;
+};
