@@ -1,7 +1,7 @@
 #include "exchange/FLogPrev.h"
 
 #include "core/FDM.h"
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "exchange/AdifExport.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "exchange/FLogPrev.h"
 #include "support/LogDb.h"
 #include "support/PageLayout.h"

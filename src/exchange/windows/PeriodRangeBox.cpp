@@ -1,6 +1,6 @@
 #include "exchange/windows/PeriodRangeBox.h"
 
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "exchange/PeriodPreset.h"
 
 #include <QComboBox>

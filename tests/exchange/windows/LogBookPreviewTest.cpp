@@ -1,5 +1,5 @@
 #include "core/FWindow.h"
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "exchange/windows/FParamDrukLog.h"
 #include "exchange/windows/LogBookPrint.h"
 #include "platform/print/PrintDevice.h"
