@@ -8,7 +8,7 @@
 #include "exchange/AdifWriter.h"
 #include "exchange/QsoGenerator.h"
 #include "platform/Cp1250.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,8 @@
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 #include "ui/Startup.h"
-#include "platform/gui/QuitOnSignal.h"
+#include "platform/QuitOnSignal.h"
+#include "platform/gui/MessageBoxes.h"
 
 #include <QApplication>
 #include <memory>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quarn"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quarn"));
     ApplyProgramFont();
+    InstallMessageBoxes();
 
     // The data module first, then the windows; none of them touches the
     // database before it is open.

@@ -5,7 +5,8 @@
 #include "controls/FormPlacement.h"
 #include "platform/db/DataSetModel.h"
 #include "platform/db/DataSource.h"
-#include "platform/gui/Messages.h"
+#include "platform/gui/DataSetView.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -60,7 +61,7 @@ void TExDBGrid::SetDataSource(DataSource *source) {
     source_ = source;
     if (source) {
         model_ = new DataSetModel(source, this);
-        model_->Attach(this);
+        AttachView(*model_, *this);
         connect(model_, &QAbstractItemModel::modelReset, this, &TExDBGrid::ApplyColumns);
         connect(model_, &DataSetModel::error, this,
                 [](const QString &message) { Messages::ShowWarning(message); });

@@ -4,7 +4,7 @@
 #include "core/Globals.h"
 #include "core/PrefixIndex.h"
 #include "platform/db/FbError.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCoreApplication>
 #include <QDir>

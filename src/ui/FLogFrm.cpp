@@ -6,7 +6,7 @@
 #include "core/Globals.h"
 #include "core/ZapisCB.h"
 #include "platform/gui/BusyGuard.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 #include "ui/FWybierzFrm.h"
 
 #include <QCheckBox>

@@ -5,11 +5,11 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
-#include "exchange/FWczytajAdifFrm.h"
-#include "exchange/FZapiszAdifFrm.h"
-#include "exchange/FZapiszOdDoAdifFrm.h"
+#include "exchange/windows/FWczytajAdifFrm.h"
+#include "exchange/windows/FZapiszAdifFrm.h"
+#include "exchange/windows/FZapiszOdDoAdifFrm.h"
 #include "platform/db/DataSource.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 #include "ui/RecordView.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
-#include "exchange/FWczytajAdifFrm.h"
+#include "exchange/windows/FWczytajAdifFrm.h"
 #include "platform/gui/BusyGuard.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 #include "ui/FLaczStacjaFrm.h"
 #include "ui/FLogFrm.h"
 

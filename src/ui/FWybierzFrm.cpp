@@ -7,7 +7,7 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/FbTable.h"
 #include "platform/db/FbTransaction.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

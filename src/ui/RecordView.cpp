@@ -3,6 +3,7 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/DataSetModel.h"
 #include "platform/db/DataSource.h"
+#include "platform/gui/DataSetView.h"
 
 #include <QPainter>
 
@@ -127,5 +128,5 @@ TRecordView::TRecordView(DataSource *source, QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
-    model_->Attach(this);
+    AttachView(*model_, *this);
 }

@@ -1,7 +1,7 @@
 #include "ui/Startup.h"
 
 #include "core/FDM.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #include "grid_fixture.h"
 
 #include "core/Globals.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "grid_fixture.h"
 
 #include "controls/DbUtils.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QWheelEvent>
 

@@ -1,12 +1,10 @@
-#include <QApplication>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// The window tests drive real widgets, so one application object lives for the whole run.
+// The exchange tests run without windows, under a core application.
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

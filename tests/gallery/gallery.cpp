@@ -10,7 +10,7 @@
 #include "controls/NumberEdit.h"
 #include "controls/SpeedButton.h"
 #include "controls/TextBox.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QFormLayout>

@@ -1,12 +1,10 @@
-#include <QApplication>
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
-// Some platform tests show datasets in real views, so one application object lives for the whole run.
+// The platform tests run without windows, under a core application.
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

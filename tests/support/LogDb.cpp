@@ -2,7 +2,7 @@
 
 #include "core/NewDatabase.h"
 #include "platform/db/FbStatement.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QDir>
 #include <QFile>

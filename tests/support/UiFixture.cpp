@@ -4,7 +4,7 @@
 #include "core/FDM.h"
 #include "core/Globals.h"
 #include "platform/db/FbDatabase.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/Globals.h"
 #include "core/Log.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>

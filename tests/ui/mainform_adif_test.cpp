@@ -1,6 +1,6 @@
 #include "controls/FileNameEdit.h"
 #include "core/FDM.h"
-#include "exchange/FWczytajAdifFrm.h"
+#include "exchange/windows/FWczytajAdifFrm.h"
 #include "support/UiFixture.h"
 #include "ui/FMainForm.h"
 

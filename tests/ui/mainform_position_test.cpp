@@ -2,7 +2,7 @@
 #include "controls/FileNameEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
-#include "exchange/FWczytajAdifFrm.h"
+#include "exchange/windows/FWczytajAdifFrm.h"
 #include "support/UiFixture.h"
 #include "ui/FMainForm.h"
 #include "ui/RecordView.h"

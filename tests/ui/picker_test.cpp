@@ -3,7 +3,7 @@
 #include "controls/ButtonEdit.h"
 #include "core/Globals.h"
 #include "platform/db/DataSet.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 #include "ui/FWybierzFrm.h"
 
 #include <QApplication>

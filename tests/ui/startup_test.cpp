@@ -1,6 +1,6 @@
 #include "core/FDM.h"
 #include "platform/db/FbDatabase.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 #include "support/UiFixture.h"
 #include "ui/Startup.h"
 

@@ -3,31 +3,10 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/DataSource.h"
 
-#include <QAbstractItemView>
-#include <QHeaderView>
-#include <QItemSelectionModel>
-#include <QTableView>
 #include <algorithm>
 
 namespace {
-
 constexpr int FetchBatch = 200;
-
-// The column of the view's current cell, or its first column on screen: a view
-// neither scrolls to nor highlights a cell of a hidden column.
-int ShownColumn(const QAbstractItemView *view)
-{
-    if (view->currentIndex().isValid())
-        return view->currentIndex().column();
-    if (const auto *table = qobject_cast<const QTableView *>(view)) {
-        const QHeaderView *header = table->horizontalHeader();
-        for (int visual = 0; visual < header->count(); ++visual)
-            if (!header->isSectionHidden(header->logicalIndex(visual)))
-                return header->logicalIndex(visual);
-    }
-    return 0;
-}
-
 }
 
 DataSetModel::DataSetModel(DataSource *source, QObject *parent) : QAbstractTableModel(parent), source_(source)
@@ -90,8 +69,7 @@ void DataSetModel::Reset()
         }
     }
     endResetModel();
-    if (DataSet *ds = dataSet(); ds && ds->Active())
-        OnScrolled(ds->CurrentIndex());
+    AnnounceCurrentRow();
 }
 
 int DataSetModel::rowCount(const QModelIndex &parent) const
@@ -210,21 +188,8 @@ void DataSetModel::SetCurrentRow(int row)
     moving_ = false;
 }
 
-void DataSetModel::Attach(QAbstractItemView *view)
+void DataSetModel::AnnounceCurrentRow()
 {
-    view->setModel(this);
-    connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
-                    SetCurrentRow(current.row());
-            });
-    connect(this, &DataSetModel::currentRowChanged, view, [view](const QModelIndex &index) {
-        if (!index.isValid() || view->currentIndex().row() == index.row())
-            return;
-        const QModelIndex target = index.sibling(index.row(), ShownColumn(view));
-        view->setCurrentIndex(target);
-        view->scrollTo(target);
-    });
     if (DataSet *ds = dataSet(); ds && ds->Active())
         OnScrolled(ds->CurrentIndex());
 }

@@ -7,11 +7,11 @@
 class DataSet;
 class DataSource;
 class Field;
-class QAbstractItemView;
 
 // Shows a dataset in a Qt view: one column per visible field, the field's
 // display text and alignment, rows fetched as the view scrolls. The view's
-// current row and the dataset's cursor follow each other.
+// current row and the dataset's cursor follow each other once the view is
+// bound (platform/gui/DataSetView.h).
 class DataSetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,8 +26,8 @@ public:
 
     DataSet *dataSet() const;
     Field *FieldAt(int column) const;
-    // Keeps the view's current row and the dataset's cursor together.
-    void Attach(QAbstractItemView *view);
+    // Emits currentRowChanged for the dataset's current record, e.g. for a view just bound.
+    void AnnounceCurrentRow();
 
 public slots:
     void SetCurrentRow(int row);  // moves the dataset

@@ -1,11 +1,11 @@
-#include "exchange/FWczytajAdifFrm.h"
+#include "exchange/windows/FWczytajAdifFrm.h"
 
 #include "controls/FileNameEdit.h"
 #include "core/FDM.h"
 #include "core/Globals.h"
 #include "exchange/AdifImport.h"
 #include "platform/gui/BusyGuard.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

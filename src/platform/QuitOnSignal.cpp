@@ -1,4 +1,4 @@
-#include "platform/gui/QuitOnSignal.h"
+#include "platform/QuitOnSignal.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

@@ -1,10 +1,10 @@
-#include "exchange/FZapiszAdifFrm.h"
+#include "exchange/windows/FZapiszAdifFrm.h"
 
 #include "controls/FileNameEdit.h"
 #include "core/FDM.h"
 #include "exchange/AdifExport.h"
 #include "platform/gui/BusyGuard.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

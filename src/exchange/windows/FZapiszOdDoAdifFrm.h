@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exchange/FZapiszAdifFrm.h"
+#include "exchange/windows/FZapiszAdifFrm.h"
 
 class QComboBox;
 class QDateEdit;

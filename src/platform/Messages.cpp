@@ -1,20 +1,16 @@
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QtDebug>
 
 namespace Messages {
 namespace {
 
-bool showReal(Kind kind, const QString &caption, const QString &text)
+// Without a window to ask in, a warning is logged and a question gets the
+// cautious answer.
+bool answerUnattended(Kind kind, const QString &caption, const QString &text)
 {
-    QWidget *parent = QApplication::activeWindow();
-    if (kind == Kind::Warning) {
-        QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
-        return true;
-    }
-    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+    qWarning().noquote() << caption << ':' << text;
+    return kind == Kind::Warning;
 }
 
 Handler &current()
@@ -26,7 +22,7 @@ Handler &current()
 bool dispatch(Kind kind, const QString &caption, const QString &text)
 {
     const Handler &h = current();
-    return h ? h(kind, caption, text) : showReal(kind, caption, text);
+    return h ? h(kind, caption, text) : answerUnattended(kind, caption, text);
 }
 
 }

@@ -1,6 +1,6 @@
 #include "controls/FileNameEdit.h"
-#include "exchange/FWczytajAdifFrm.h"
-#include "exchange/FZapiszOdDoAdifFrm.h"
+#include "exchange/windows/FWczytajAdifFrm.h"
+#include "exchange/windows/FZapiszOdDoAdifFrm.h"
 #include "support/LogDb.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "exchange/FZapiszOdDoAdifFrm.h"
+#include "exchange/windows/FZapiszOdDoAdifFrm.h"
 
 #include "core/Globals.h"
 #include "exchange/PeriodPreset.h"
-#include "platform/gui/Messages.h"
+#include "platform/Messages.h"
 
 #include <QComboBox>
 #include <QDateEdit>
