@@ -2,6 +2,12 @@
 
 #include "platform/db/FbQuery.h"
 
+FbUpdateSql::FbUpdateSql()
+{
+    SetRowLostMessage(Modify, QStringLiteral("Nie zapisano: pozycja została w międzyczasie zmieniona lub usunięta."));
+    SetRowLostMessage(Delete, QStringLiteral("Nie usunięto: pozycja została w międzyczasie zmieniona lub usunięta."));
+}
+
 void FbUpdateSql::SetSQL(Kind kind, const QStringList &lines)
 {
     Statement &s = stmts_[kind];
@@ -60,6 +66,10 @@ void FbUpdateSql::Apply(Kind kind, FbQuery &dataSet)
         }
     }
     s.sql.Execute(dataSet.Transaction());
+    // Checked by the engine's own count: the rows this dataset holds may be
+    // long gone from the table.
+    if ((kind == Modify || kind == Delete) && s.sql.RowsAffected() == 0)
+        throw DbError(s.rowLost);
 }
 
 bool FbUpdateSql::Fetch(FbQuery &dataSet, std::vector<FieldValue> &row, std::vector<QString> &names)

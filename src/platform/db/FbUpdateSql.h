@@ -14,6 +14,8 @@ class FbUpdateSql {
 public:
     enum Kind { Modify, Insert, Delete, Refresh };
 
+    FbUpdateSql();
+
     const QStringList &SQL(Kind kind) const { return stmts_[kind].text.Lines(); }
     void SetSQL(Kind kind, const QStringList &lines);
     void SetModifySQL(const QStringList &lines) { SetSQL(Modify, lines); }
@@ -22,7 +24,10 @@ public:
     void SetRefreshSQL(const QStringList &lines) { SetSQL(Refresh, lines); }
 
     // Runs one statement with the values of the dataset's current (edited) row.
+    // A modify or delete that reaches no row (changed or deleted meanwhile
+    // through another connection) throws DbError with the row-lost message.
     void Apply(Kind kind, FbQuery &dataSet);
+    void SetRowLostMessage(Kind kind, const QString &text) { stmts_[kind].rowLost = text; }
     // Runs the refresh statement for the current row; its first result row and column names.
     bool Fetch(FbQuery &dataSet, std::vector<FieldValue> &row, std::vector<QString> &names);
     void Unprepare();
@@ -35,6 +40,7 @@ private:
         std::vector<bool> old;        // per "?": the value before the edit
         const FbQuery *mappedFor = nullptr;
         unsigned mappedSerial = 0;
+        QString rowLost;
     };
     void Map(Statement &s, FbQuery &dataSet);
 
