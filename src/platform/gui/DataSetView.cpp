@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
+#include <algorithm>
 
 namespace {
 
@@ -13,14 +14,16 @@ namespace {
 // neither scrolls to nor highlights a cell of a hidden column.
 int ShownColumn(const QAbstractItemView &view)
 {
-    if (view.currentIndex().isValid())
-        return view.currentIndex().column();
-    if (const auto *table = qobject_cast<const QTableView *>(&view)) {
-        const QHeaderView *header = table->horizontalHeader();
-        for (int visual = 0; visual < header->count(); ++visual)
-            if (!header->isSectionHidden(header->logicalIndex(visual)))
-                return header->logicalIndex(visual);
-    }
+    const int current = view.currentIndex().isValid() ? view.currentIndex().column() : -1;
+    const auto *table = qobject_cast<const QTableView *>(&view);
+    if (!table)
+        return std::max(current, 0);
+    const QHeaderView *header = table->horizontalHeader();
+    if (current >= 0 && !header->isSectionHidden(current))
+        return current;
+    for (int visual = 0; visual < header->count(); ++visual)
+        if (!header->isSectionHidden(header->logicalIndex(visual)))
+            return header->logicalIndex(visual);
     return 0;
 }
 
