@@ -14,8 +14,19 @@ namespace {
 
 QByteArray Written(const TLog &q) { return AdifFileHeader() + Cp1250::fromUnicode(q.LogToAdif()) + "\r\n"; }
 
+// Windows-1250 text that happens to be UTF-8 may be read back as UTF-8; the
+// round trip holds for the rest.
+bool HasUtf8Sequence(const QByteArray &bytes) {
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i)
+        if (uchar(bytes[i]) >= 0xC2 && uchar(bytes[i]) <= 0xF4 && (uchar(bytes[i + 1]) & 0xC0) == 0x80)
+            return true;
+    return false;
+}
+
 void CheckRoundTrip(const TLog &q) {
     const QByteArray first = Written(q);
+    if (HasUtf8Sequence(first))
+        return;
     const AdifReadResult back = ReadAdif(first);
     if (back.records.size() != 1 || !back.problems.isEmpty())
         std::abort();
@@ -39,7 +50,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (AdifRecordToLog(record, qso) == AdifVerdict::Accepted)
             CheckRoundTrip(qso);
     }
-    if (reader.problems().size() > 1)
+    // One problem for all skipped records, counting them, and one for what stopped the reading.
+    qsizetype skipProblems = 0;
+    for (const AdifProblem &p : reader.problems()) {
+        if (p.kind != AdifProblemKind::LengthPastRecord)
+            continue;
+        ++skipProblems;
+        if (p.count != reader.skippedRecords())
+            std::abort();
+    }
+    if (reader.problems().size() > 2 || skipProblems > 1 || (skipProblems == 1) != (reader.skippedRecords() > 0))
         std::abort();
     for (const AdifProblem &p : reader.problems())
         (void)AdifProblemText(p);

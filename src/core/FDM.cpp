@@ -121,6 +121,10 @@ void TDM::SetUpDatasets()
          ":KONTYNENT, :ITU, :CQ)"}));
     updLogi.SetDeleteSQL(Lines({"delete from Logi", "where", "LOGID = :OLD_LOGID"}));
     updLogi.SetRefreshSQL(Lines({"Select *", "from Logi ", "where", "LOGID = :LOGID"}));
+    updLogi.SetRowLostMessage(FbUpdateSql::Modify,
+                              QStringLiteral("Nie zapisano: QSO zostało w międzyczasie zmienione lub usunięte."));
+    updLogi.SetRowLostMessage(FbUpdateSql::Delete,
+                              QStringLiteral("Nie usunięto: QSO zostało w międzyczasie zmienione lub usunięte."));
     Logi.SetUpdateObject(&updLogi);
     // A QSO the user saw saved must survive a crash: every change to the log is
     // committed at once, keeping the open cursor.

@@ -116,10 +116,15 @@ bool AdifImport::Run(const QByteArray &bytes, const Progress &progress) {
 
     if (counts_.rejected > 0)
         warnings_.prepend(QStringLiteral("Pominięto pozycje bez poprawnej daty QSO_DATE: %1.").arg(counts_.rejected));
-    if (!reader.problems().isEmpty()) {
+    for (const AdifProblem &problem : reader.problems()) {
+        // Skipped records are reported; the rest of the file was read all the same.
+        if (problem.kind == AdifProblemKind::LengthPastRecord) {
+            warnings_ << AdifProblemText(problem);
+            continue;
+        }
         stored = false;
         warnings_ << QStringLiteral("%1\nPrzetworzono %2 pozycji; dodano %3 nowych łączności.")
-                         .arg(AdifProblemText(reader.problems().first()))
+                         .arg(AdifProblemText(problem))
                          .arg(counts_.processed)
                          .arg(counts_.added);
     }

@@ -28,9 +28,65 @@ qsizetype FindEndOfHeader(const QByteArray &bytes) {
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
+// Where "<EOR>" (any letter case) starts in data[from, to), or -1.
+qsizetype FindEndOfRecord(const char *data, qsizetype from, qsizetype to) {
+    for (qsizetype i = from; i + 5 <= to; ++i) {
+        const char *lt = static_cast<const char *>(std::memchr(data + i, '<', to - i));
+        if (!lt)
+            return -1;
+        i = lt - data;
+        if (i + 5 <= to && UpperAscii(lt[1]) == 'E' && UpperAscii(lt[2]) == 'O' && UpperAscii(lt[3]) == 'R' &&
+            lt[4] == '>')
+            return i;
+    }
+    return -1;
+}
+
+// Only blanks and line breaks between here and the next tag or the end of the file.
+bool AtFieldBoundary(const char *data, qsizetype pos, qsizetype n) {
+    while (pos < n && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\r' || data[pos] == '\n'))
+        ++pos;
+    return pos == n || data[pos] == '<';
+}
+
+bool IsOtherScriptLetter(QChar c) {
+    return c.isLetter() && c.script() != QChar::Script_Latin && c.script() != QChar::Script_Common &&
+           c.script() != QChar::Script_Inherited;
+}
+
+bool IsLatinLetter(QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; }
+
+// A letter of another script right beside a Latin letter: one word mixing two alphabets.
+bool MixesScriptsInAWord(const QString &text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (IsOtherScriptLetter(text[i]) &&
+            ((i > 0 && IsLatinLetter(text[i - 1])) || (i + 1 < text.size() && IsLatinLetter(text[i + 1]))))
+            return true;
+    return false;
+}
+
+bool HasOnlyLatinLetters(const QString &text) {
+    for (QChar c : text)
+        if (c.isLetter() && !IsLatinLetter(c))
+            return false;
+    return true;
+}
+
 } // namespace
 
-bool IsMultiByteUtf8(const QByteArray &bytes) {
+QString DecodeAdifValue(QByteArrayView bytes) {
+    if (!IsMultiByteUtf8(bytes))
+        return Cp1250::toUnicode(bytes.data(), bytes.size());
+    QString utf8 = QString::fromUtf8(bytes);
+    if (MixesScriptsInAWord(utf8)) {
+        QString cp1250 = Cp1250::toUnicode(bytes.data(), bytes.size());
+        if (HasOnlyLatinLetters(cp1250))
+            return cp1250;
+    }
+    return utf8;
+}
+
+bool IsMultiByteUtf8(QByteArrayView bytes) {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype n = bytes.size();
     bool multiByte = false;
@@ -74,19 +130,25 @@ bool IsMultiByteUtf8(const QByteArray &bytes) {
 }
 
 AdifReader::AdifReader(QByteArray bytes) : bytes_(std::move(bytes)) {
-    utf8_ = IsMultiByteUtf8(bytes_);
     const qsizetype start = FindEndOfHeader(bytes_);
     pos_ = start < 0 ? 0 : start;
 }
 
-QString AdifReader::decode(const char *data, qsizetype size) const {
-    return utf8_ ? QString::fromUtf8(data, size) : Cp1250::toUnicode(data, size);
-}
-
 void AdifReader::fail(AdifProblemKind kind, qsizetype offset, QString tag) {
-    problems_.append(AdifProblem{kind, offset, recordsRead_, tag.left(40)});
+    problems_.append(AdifProblem{kind, offset, recordsRead_, tag.left(40), recordsRead_ + skipped_ + 1});
     state_ = State::Finished;
     pos_ = bytes_.size();
+}
+
+void AdifReader::skip(qsizetype offset, const QByteArray &tag) {
+    ++skipped_;
+    for (AdifProblem &p : problems_)
+        if (p.kind == AdifProblemKind::LengthPastRecord) {
+            p.count = skipped_;
+            return;
+        }
+    problems_.append(AdifProblem{AdifProblemKind::LengthPastRecord, offset, recordsRead_,
+                                 QString::fromLatin1(tag.left(40)), recordsRead_ + skipped_});
 }
 
 bool AdifReader::next(AdifRecord &record) {
@@ -145,14 +207,26 @@ bool AdifReader::next(AdifRecord &record) {
             if (length > remaining)
                 break;
         }
-        if (length > remaining) {
-            fail(AdifProblemKind::Truncated, tagStart - 1, QString::fromLatin1(tag));
-            return false;
+        // A length past the file's end is wrong, and so is one that swallows
+        // an <EOR> and ends amid other text: the record is skipped up to its <EOR>.
+        // A value may hold "<EOR>" itself; then a tag or the file's end follows it.
+        const bool pastEnd = length > remaining;
+        const qsizetype eor = FindEndOfRecord(data, valueStart, pastEnd ? n : valueStart + length);
+        if (pastEnd || (eor >= 0 && !AtFieldBoundary(data, valueStart + length, n))) {
+            if (eor < 0) {
+                fail(AdifProblemKind::Truncated, tagStart - 1, QString::fromLatin1(tag));
+                return false;
+            }
+            skip(tagStart - 1, tag);
+            record.fields.clear();
+            record.offset = -1;
+            pos_ = eor + 5;
+            continue;
         }
 
         // Reading the value: exactly `length` bytes, line breaks included.
         record.fields.append(AdifTagValue{QString::fromLatin1(tag.constData(), colon),
-                                       decode(data + valueStart, length)});
+                                          DecodeAdifValue(QByteArrayView(data + valueStart, length))});
         pos_ = valueStart + length;
     }
 }
@@ -160,7 +234,6 @@ bool AdifReader::next(AdifRecord &record) {
 AdifReadResult ReadAdif(const QByteArray &bytes) {
     AdifReader reader(bytes);
     AdifReadResult result;
-    result.utf8 = reader.isUtf8();
     AdifRecord record;
     while (reader.next(record))
         result.records.append(record);
@@ -178,6 +251,13 @@ QString AdifProblemText(const AdifProblem &problem) {
         return QStringLiteral("Plik jest urwany: znacznik <%1> sięga poza koniec pliku (%2). "
                               "Niepełna pozycja została pominięta.")
             .arg(problem.tag, where);
+    case AdifProblemKind::LengthPastRecord:
+        return QStringLiteral("Pominięto pozycje z długością pola sięgającą poza koniec pozycji lub pliku: %1. "
+                              "Pierwszy błędny znacznik: <%2> w pozycji nr %3 pliku (bajt %4).")
+            .arg(problem.count)
+            .arg(problem.tag)
+            .arg(problem.record)
+            .arg(problem.offset);
     case AdifProblemKind::Unterminated:
         return QStringLiteral("Ostatnia pozycja pliku nie kończy się znacznikiem <EOR> (%1) i została pominięta.")
             .arg(where);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -19,16 +20,19 @@ struct AdifRecord {
 };
 
 enum class AdifProblemKind {
-    BadLength,    // a field length that is not a number: reading stops there
-    Truncated,    // a tag or value runs past the end of the file: its record is dropped
-    Unterminated, // fields after the last end-of-record tag: dropped
+    BadLength,        // a field length that is not a number: reading stops there
+    Truncated,        // a tag or value runs past the end of the file: its record is dropped
+    Unterminated,     // fields after the last end-of-record tag: dropped
+    LengthPastRecord, // a length runs past the record's <EOR> or the file: the record is skipped
 };
 
 struct AdifProblem {
     AdifProblemKind kind;
-    qsizetype offset;     // byte offset of the tag
+    qsizetype offset;      // byte offset of the tag
     qsizetype recordsRead; // complete records before the problem
-    QString tag;          // tag text between '<' and '>' as far as it was read
+    QString tag;           // tag text between '<' and '>' as far as it was read
+    qsizetype record = 0;  // 1-based number of the record in the file, skipped ones included
+    qsizetype count = 1;   // records skipped for this kind of problem so far
 };
 
 // Polish description of a problem, for the import window's warning.
@@ -36,9 +40,10 @@ QString AdifProblemText(const AdifProblem &problem);
 
 // Reads ADIF records from the bytes of a whole file, one record per call.
 // The header ends with the first <EOH> (any letter case); a file without one
-// is read from its first byte. Any tag without ':' ends a record. Valid UTF-8
-// holding multi-byte sequences is decoded as UTF-8, anything else as
-// Windows-1250; field lengths count bytes either way.
+// is read from its first byte. Any tag without ':' ends a record. A field whose
+// length runs past its record's <EOR> or past the end of the file skips that
+// record, and the reading goes on after its <EOR>. Each value is decoded on its
+// own (DecodeAdifValue); field lengths count bytes.
 class AdifReader {
 public:
     explicit AdifReader(QByteArray bytes);
@@ -47,22 +52,24 @@ public:
     // the file or when a problem stopped the reading.
     bool next(AdifRecord &record);
 
-    bool isUtf8() const { return utf8_; }
     qsizetype recordsRead() const { return recordsRead_; }
     qsizetype position() const { return pos_; }
     qsizetype size() const { return bytes_.size(); }
+    // At most one LengthPastRecord problem, for the first skipped record and
+    // counting them all, and at most one problem that stopped the reading.
     const QList<AdifProblem> &problems() const { return problems_; }
+    qsizetype skippedRecords() const { return skipped_; }
 
 private:
     enum class State { Between, Finished };
 
     void fail(AdifProblemKind kind, qsizetype offset, QString tag);
-    QString decode(const char *data, qsizetype size) const;
+    void skip(qsizetype offset, const QByteArray &tag);
 
     QByteArray bytes_;
     qsizetype pos_ = 0;
     qsizetype recordsRead_ = 0;
-    bool utf8_ = false;
+    qsizetype skipped_ = 0;
     State state_ = State::Between;
     QList<AdifProblem> problems_;
 };
@@ -70,11 +77,17 @@ private:
 struct AdifReadResult {
     QList<AdifRecord> records;
     QList<AdifProblem> problems;
-    bool utf8 = false;
 };
 
 // All records of a file at once; for small files and tests.
 AdifReadResult ReadAdif(const QByteArray &bytes);
 
 // Whether the bytes are valid UTF-8 holding at least one multi-byte sequence.
-bool IsMultiByteUtf8(const QByteArray &bytes);
+bool IsMultiByteUtf8(QByteArrayView bytes);
+
+// One field value: Windows-1250 unless it is valid UTF-8 with a multi-byte
+// sequence. Even then it is Windows-1250 when its UTF-8 reading sets a letter
+// of another script beside a Latin letter while its Windows-1250 reading has
+// Latin letters only ("GÓŁKOWO" in Windows-1250 is valid UTF-8 with a Cyrillic
+// letter after the G). Files merged from several logs mix both encodings.
+QString DecodeAdifValue(QByteArrayView bytes);

@@ -147,11 +147,12 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log) {
             log.Notatki = v;
         } else if (f.name == AdifTag::GridSquare) {
             // Blanks around are not part of a locator; eight- and ten-character
-            // locators keep their six-character square.
+            // locators keep their six-character square. Letter case carries no
+            // meaning in a locator; the log keeps it upper case.
             QString loc = v.trimmed();
             if (loc.size() == 8 || loc.size() == 10)
                 loc = loc.left(6).trimmed();
-            log.LogSetLokator(loc);
+            log.LogSetLokator(loc.toUpper());
         } else if (f.name == AdifTag::QslVia) {
             log.QslManager = v;
         } else if (f.name == AdifTag::QslSent) {

@@ -160,6 +160,29 @@ TEST_F(AdifImportTest, DamagedFileKeepsTheRecordsBeforeTheDamage) {
     EXPECT_TRUE(imp.Warnings()[0].contains("CALL:X"));
 }
 
+TEST_F(AdifImportTest, MixedEncodingsAndBadLengthsLoseOnlyTheDamagedRecords) {
+    // A UTF-8 log merged with Windows-1250 records, one of them "GÓŁKOWO",
+    // Cyrillic names, and two records whose lengths run past their end.
+    const QByteArray ivan = QString::fromUtf8("Иван").toUtf8();
+    const QByteArray file = QByteArray("<EOH>\n<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:5>SP5AA<QTH:7>") +
+                            QString::fromUtf8("Łódź").toUtf8() + "<EOR>\n"
+                            "<QSO_DATE:8>20200501<TIME_ON:4>1201<CALL:5>SP5AB<QTH:7>G\xD3\xA3KOWO<EOR>\n"
+                            "<QSO_DATE:8>20200501<TIME_ON:4>1202<CALL:999999999>SP5AC<EOR>\n"
+                            "<QSO_DATE:8>20200501<TIME_ON:4>1203<CALL:5>UA3AA<NAME:8>" + ivan + "<EOR>\n"
+                            "<QSO_DATE:8>20200501<TIME_ON:4>1204<CALL:5>SP5AD<NAME:40>Jan<EOR>\n"
+                            "<QSO_DATE:8>20200501<TIME_ON:4>1205<CALL:5>SP5AE<NAME:5>Pawe\xB3<EOR>\n";
+    AdifImport imp(*dm);
+    EXPECT_TRUE(imp.Run(file));
+    EXPECT_EQ(imp.Counts().added, 4);
+    EXPECT_EQ(SelectStrings(dm->Baza, "select Miasto from Logi where Miasto <> '' order by Data"),
+              (QStringList{QString::fromUtf8("Łódź"), QString::fromUtf8("GÓŁKOWO")}));
+    EXPECT_EQ(SelectStrings(dm->Baza, "select Imie from Logi where Imie <> '' order by Data"),
+              (QStringList{"????", QString::fromUtf8("Paweł")}));
+    ASSERT_EQ(imp.Warnings().size(), 1);
+    EXPECT_TRUE(imp.Warnings()[0].contains(": 2.")) << imp.Warnings()[0].toStdString();
+    EXPECT_TRUE(imp.Warnings()[0].contains("<CALL:999999999> w pozycji nr 3 ")) << imp.Warnings()[0].toStdString();
+}
+
 TEST_F(AdifImportTest, RangeExportTakesWholeDays) {
     AddQso("SP1AA", DateTime::fromDate(2021, 3, 9, 23, 59, 59));
     AddQso("SP1AB", DateTime::fromDate(2021, 3, 10, 0, 0, 0));

@@ -71,45 +71,84 @@ TEST(AdifReader, AnyTagWithoutLengthEndsARecord) {
     EXPECT_EQ(Value(r.records[1], "CALL"), "K1A");
 }
 
-TEST(AdifReader, DecodesWindows1250AndUtf8) {
-    // "Łódź" in Windows-1250: 4 bytes.
-    QByteArray cp("<QTH:4>\xA3\xF3" "d\x9F<EOR>");
-    auto a = ReadAdif(cp);
-    EXPECT_FALSE(a.utf8);
+TEST(AdifReader, EachValueIsDecodedOnItsOwn) {
+    const QString lodz = QString::fromUtf8("Łódź");
+    // "Łódź" in Windows-1250 is 4 bytes; in UTF-8 7; lengths count bytes.
+    auto a = ReadAdif(QByteArray("<QTH:4>\xA3\xF3" "d\x9F<EOR>"));
     ASSERT_EQ(a.records.size(), 1);
-    EXPECT_EQ(Value(a.records[0], "QTH"), QString::fromUtf8("Łódź"));
-
-    // The same word in UTF-8 is 7 bytes; lengths count bytes.
-    QByteArray u8 = QByteArray("<QTH:7>") + QString::fromUtf8("Łódź").toUtf8() + "<NAME:3>Jan<EOR>";
-    auto b = ReadAdif(u8);
-    EXPECT_TRUE(b.utf8);
+    EXPECT_EQ(Value(a.records[0], "QTH"), lodz);
+    auto b = ReadAdif(QByteArray("<QTH:7>") + lodz.toUtf8() + "<NAME:3>Jan<EOR>");
     ASSERT_EQ(b.records.size(), 1);
-    EXPECT_EQ(Value(b.records[0], "QTH"), QString::fromUtf8("Łódź"));
+    EXPECT_EQ(Value(b.records[0], "QTH"), lodz);
     EXPECT_EQ(Value(b.records[0], "NAME"), "Jan");
 
-    // Plain ASCII is not "UTF-8 with multi-byte sequences"; broken UTF-8 reads as 1250.
+    // Two logs merged: UTF-8 records and one Windows-1250 byte ("Paweł").
+    auto mixed = ReadAdif(QByteArray("<QTH:7>") + lodz.toUtf8() + "<EOR><NAME:5>Pawe\xB3<EOR><QTH:7>" +
+                          QString::fromUtf8("Gdańsk").toUtf8() + "<EOR>");
+    ASSERT_EQ(mixed.records.size(), 3);
+    EXPECT_EQ(Value(mixed.records[0], "QTH"), lodz);
+    EXPECT_EQ(Value(mixed.records[1], "NAME"), QString::fromUtf8("Paweł"));
+    EXPECT_EQ(Value(mixed.records[2], "QTH"), QString::fromUtf8("Gdańsk"));
+
+    // Windows-1250 whose letters happen to be valid UTF-8: D3 A3 would be the
+    // Cyrillic letter U+04E3 between G and K.
+    auto golkowo = ReadAdif(QByteArray("<QTH:7>G\xD3\xA3KOWO<NAME:6>\xA3ukasz<EOR>"));
+    ASSERT_EQ(golkowo.records.size(), 1);
+    EXPECT_EQ(Value(golkowo.records[0], "QTH"), QString::fromUtf8("GÓŁKOWO"));
+    EXPECT_EQ(Value(golkowo.records[0], "NAME"), QString::fromUtf8("Łukasz"));
+
+    // Genuine UTF-8 in other scripts stays so, also beside Latin text.
+    const QString ivan = QString::fromUtf8("Иван Petrov, Ελένη");
+    auto cyrillic = ReadAdif(QByteArray("<NAME:") + QByteArray::number(ivan.toUtf8().size()) + ">" +
+                             ivan.toUtf8() + "<EOR>");
+    ASSERT_EQ(cyrillic.records.size(), 1);
+    EXPECT_EQ(Value(cyrillic.records[0], "NAME"), ivan);
+
+    // Valid UTF-8 only with multi-byte sequences; broken UTF-8 reads as 1250.
     EXPECT_FALSE(IsMultiByteUtf8("<CALL:3>K1A<EOR>"));
     EXPECT_FALSE(IsMultiByteUtf8("\xC5"));
     EXPECT_FALSE(IsMultiByteUtf8("\xC0\x80"));       // overlong
     EXPECT_FALSE(IsMultiByteUtf8("\xED\xA0\x80"));   // surrogate
     EXPECT_TRUE(IsMultiByteUtf8("\xF0\x9F\x93\xBB")); // four bytes
-    // Windows-1250 Polish text that happens to be invalid UTF-8.
     EXPECT_FALSE(IsMultiByteUtf8("\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF"));
+    EXPECT_EQ(DecodeAdifValue("\xC5\x81\xC3\xB3" "d\xC5\xBA"), lodz);
+    EXPECT_EQ(DecodeAdifValue("P\xD3\xA3"), QString::fromUtf8("PÓŁ")); // Cyrillic after a Latin letter
 }
 
-TEST(AdifReader, TruncatedValueEndsTheReadAndDropsTheRecord) {
-    auto r = Read("<CALL:4>W1AW<EOR><CALL:4>K1AB<NAME:20>Jan<EOR>");
-    ASSERT_EQ(r.records.size(), 1);
+TEST(AdifReader, LengthPastTheRecordOrTheFileSkipsThatRecordOnly) {
+    // Records 2 and 4 are damaged: a huge length, and one that swallows the
+    // record's end; the rest of the file is read. A value may hold "<EOR>".
+    auto r = Read("<CALL:4>W1AW<EOR>\r\n<QSO_DATE:8>20200101<CALL:999999999>K1AB<EOR>\r\n"
+                  "<CALL:3>K1A<COMMENT:9>a <EOR> b<EOR>\r\n<CALL:3>K1B<NAME:20>Jan<eor>\r\n<CALL:3>K1C<EOR>\r\n");
+    ASSERT_EQ(r.records.size(), 3);
+    EXPECT_EQ(Value(r.records[0], "CALL"), "W1AW");
+    EXPECT_EQ(Value(r.records[1], "CALL"), "K1A");
+    EXPECT_EQ(Value(r.records[1], "COMMENT"), "a <EOR> b");
+    EXPECT_EQ(Value(r.records[2], "CALL"), "K1C");
+    EXPECT_EQ(r.records[2].fields.size(), 1);
     ASSERT_EQ(r.problems.size(), 1);
-    EXPECT_EQ(r.problems[0].kind, AdifProblemKind::Truncated);
-    EXPECT_EQ(r.problems[0].recordsRead, 1);
-    EXPECT_EQ(r.problems[0].tag, "NAME:20");
+    const AdifProblem &p = r.problems[0];
+    EXPECT_EQ(p.kind, AdifProblemKind::LengthPastRecord);
+    EXPECT_EQ(p.count, 2);
+    EXPECT_EQ(p.record, 2);
+    EXPECT_EQ(p.tag, "CALL:999999999");
+    const QString text = AdifProblemText(p);
+    EXPECT_TRUE(text.contains(": 2.")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<CALL:999999999>")) << text.toStdString();
+    EXPECT_TRUE(text.contains("nr 2 ")) << text.toStdString();
 
-    // A length too large for any integer.
-    auto big = Read("<CALL:99999999999999999999999>x<EOR>");
-    EXPECT_TRUE(big.records.isEmpty());
+    // A length too large for any integer, in the last record.
+    auto big = Read("<CALL:4>W1AW<EOR><CALL:99999999999999999999999>x<EOR>");
+    EXPECT_EQ(big.records.size(), 1);
     ASSERT_EQ(big.problems.size(), 1);
-    EXPECT_EQ(big.problems[0].kind, AdifProblemKind::Truncated);
+    EXPECT_EQ(big.problems[0].kind, AdifProblemKind::LengthPastRecord);
+
+    // Past the end of the file with no <EOR> after it: the record is cut off.
+    auto cutValue = Read("<CALL:4>W1AW<EOR><CALL:4>K1AB<NAME:20>Jan");
+    EXPECT_EQ(cutValue.records.size(), 1);
+    ASSERT_EQ(cutValue.problems.size(), 1);
+    EXPECT_EQ(cutValue.problems[0].kind, AdifProblemKind::Truncated);
+    EXPECT_EQ(cutValue.problems[0].tag, "NAME:20");
 
     // A tag cut off by the end of the file.
     auto cut = Read("<CALL:4>W1AW<EOR><CALL:4>K1AB<EO");

@@ -115,7 +115,7 @@ TEST(AdifToLog, BandFromBandOrFrequencyLaterWins) {
 
 TEST(AdifToLog, LocatorContinentAndZoneRules) {
     TLog log;
-    Map("<QSO_DATE:8>20200101<GRIDSQUARE:8>KO02MD45<CONT:2>Na<ITUZ:3>300<CQZ:2>45<EOR>", log);
+    Map("<QSO_DATE:8>20200101<GRIDSQUARE:8>ko02md45<CONT:2>Na<ITUZ:3>300<CQZ:2>45<EOR>", log);
     EXPECT_EQ(log.Lokator, "KO02MD");
     EXPECT_EQ(log.Kontynent, "NA");
     EXPECT_EQ(log.ITU, 0); // 300 would narrow to 44 as a byte
@@ -126,6 +126,12 @@ TEST(AdifToLog, LocatorContinentAndZoneRules) {
     EXPECT_EQ(log.Kontynent, "");
     EXPECT_EQ(log.ITU, 0);
     EXPECT_EQ(log.CQ, 40);
+
+    // Locators and continents are stored upper case, whatever the file's case.
+    Map("<QSO_DATE:8>20200101<GRIDSQUARE:6>KO02nc<EOR>", log);
+    EXPECT_EQ(log.Lokator, "KO02NC");
+    Map("<QSO_DATE:8>20200101<GRIDSQUARE:4>jo91<EOR>", log);
+    EXPECT_EQ(log.Lokator, "JO91");
 
     Map("<QSO_DATE:8>20200101<ITUZ:3>-12<CQZ:3>256<IOTA:1>-<EOR>", log);
     EXPECT_EQ(log.ITU, 0);

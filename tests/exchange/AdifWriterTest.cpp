@@ -94,7 +94,6 @@ TEST(AdifWriter, WrittenQsosReadBackUnchanged) {
     ASSERT_TRUE(w.Commit());
 
     const AdifReadResult r = ReadAdif(ReadAll(path));
-    EXPECT_FALSE(r.utf8);
     EXPECT_TRUE(r.problems.isEmpty());
     ASSERT_EQ(r.records.size(), 2);
     TLog back;

@@ -46,7 +46,7 @@ public:
         }
         if (rng_.bounded(2) == 0)
             q.Lokator = Letters(2, 'R') + QString::number(rng_.bounded(100)).rightJustified(2, '0') +
-                        Letters(2, 'X').toLower();
+                        Letters(2, 'X');
         if (rng_.bounded(8) == 0)
             q.Notatki = QStringLiteral("Dzięki za QSO, %1 W, antena GP").arg(5 + rng_.bounded(100));
         if (rng_.bounded(30) == 0)

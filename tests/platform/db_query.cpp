@@ -411,3 +411,42 @@ TEST_F(DbQuery, RefreshRecordRereadsTheCurrentRow)
     EXPECT_EQ(q.FieldByName(QStringLiteral("NAME"))->AsString(), QStringLiteral("ZMIENIONE"));
     EXPECT_EQ(q.RecNo(), 2);
 }
+
+TEST_F(DbQuery, ModifyOrDeleteThatReachesNoRowFailsAndKeepsTheEdit)
+{
+    Fill(3);
+    SetUpdates();
+    upd.SetRowLostMessage(FbUpdateSql::Modify, QStringLiteral("zmieniony"));
+    q.SetSQL(QStringLiteral("select ID, NAME, CODE from V order by ID"));
+    q.Open();
+    ASSERT_TRUE(q.Locate(QStringLiteral("ID"), 2));
+    FbStatement gone(&db.Db(), &tr);
+    gone.SetSQL(QStringLiteral("delete from V where ID = 2"));
+    gone.ExecQuery();
+
+    q.Edit();
+    q.FieldByName(QStringLiteral("NAME"))->SetAsString(QStringLiteral("LOST"));
+    try {
+        q.Post();
+        ADD_FAILURE() << "an update of no row was taken as saved";
+    } catch (const DbError &e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("zmieniony"));
+    }
+    EXPECT_EQ(q.State(), DataSetState::Edit);
+    EXPECT_EQ(q.FieldByName(QStringLiteral("NAME"))->AsString(), QStringLiteral("LOST"));
+    q.Cancel();
+    try {
+        q.Delete();
+        ADD_FAILURE() << "a delete of no row was taken as done";
+    } catch (const DbError &e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Nie usunięto: pozycja została w międzyczasie zmieniona lub usunięta."));
+    }
+    EXPECT_EQ(q.RecordCount(), 3);
+
+    // Rows still there are changed as before.
+    q.First();
+    q.Edit();
+    q.FieldByName(QStringLiteral("NAME"))->SetAsString(QStringLiteral("OK"));
+    q.Post();
+    EXPECT_EQ(NameInDb(1), QStringLiteral("OK"));
+}

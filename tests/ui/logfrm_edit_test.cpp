@@ -116,3 +116,36 @@ TEST_F(LogFrmTest, EditWithAFaultStaysOpen)
     EXPECT_FALSE(frm->Changed);
     EXPECT_EQ(Warnings(), QStringList{QStringLiteral("Błędny raport odebrany.")});
 }
+
+TEST_F(LogFrmTest, SavingAQsoDeletedThroughAnotherConnectionFailsAndKeepsTheInput)
+{
+    const int id = AddQsos({StoredQso()})[0];
+    FbDatabase other;  // a second copy of the program on the same log
+    other.SetDatabaseName(db->Path());
+    other.Open();
+    bool open = false;
+    const QString lost = QStringLiteral("Nie zapisano: QSO zostało w międzyczasie zmienione lub usunięte.");
+    OpenEdit(id, [&] {
+        ExecSql(other, QStringLiteral("delete from Logi where LogId = %1").arg(id));
+        frm->EdNotatki->setText(QStringLiteral("poprawione"));
+        frm->PostBtn->click();
+        open = frm->isVisible();
+        EXPECT_EQ(frm->EdNotatki->text(), QStringLiteral("poprawione"));
+        EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Żaneta"));
+    });
+    EXPECT_TRUE(open);
+    EXPECT_FALSE(frm->Changed);
+    EXPECT_EQ(Warnings(), QStringList{lost});
+    EXPECT_EQ(DM->Logi.State(), DataSetState::Browse);
+
+    // Deleting the row the list still shows fails the same way.
+    ASSERT_TRUE(DM->Logi.Locate(QStringLiteral("LogId"), id, 0));
+    try {
+        DM->Logi.Delete();
+        ADD_FAILURE() << "a delete that removed no row succeeded";
+    } catch (const DbError &e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Nie usunięto: QSO zostało w międzyczasie zmienione lub usunięte."));
+    }
+    EXPECT_EQ(SelectInteger(other, QStringLiteral("select count(*) from Logi")), 0);
+    other.Close();
+}

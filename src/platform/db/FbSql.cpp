@@ -461,6 +461,35 @@ void FbSql::Execute(FbTransaction *tr)
     }
 }
 
+qint64 FbSql::RowsAffected() const
+{
+    if (!Prepared())
+        return 0;
+    const char items[] = {isc_info_sql_records};
+    char info[64];
+    ISC_STATUS_ARRAY status;
+    isc_dsql_sql_info(status, &d->stmt, sizeof items, items, sizeof info, info);
+    FbError::Check(status);
+    if (info[0] != isc_info_sql_records)
+        return 0;
+    // isc_info_sql_records, its length, then counters of (item, 2-byte length, value).
+    qint64 rows = 0;
+    const char *p = info + 3;
+    const char *end = info + sizeof info;
+    while (p + 3 <= end && *p != isc_info_end) {
+        const char item = *p;
+        const short len = short(isc_vax_integer(p + 1, 2));
+        if (len < 0 || p + 3 + len > end)
+            break;
+        const qint64 value = isc_portable_integer(reinterpret_cast<const ISC_UCHAR *>(p + 3), len);
+        if (item == isc_info_req_insert_count || item == isc_info_req_update_count ||
+            item == isc_info_req_delete_count)
+            rows += value;
+        p += 3 + len;
+    }
+    return rows;
+}
+
 bool FbSql::Fetch(std::vector<FieldValue> &row)
 {
     if (!d->cursorOpen)

@@ -40,6 +40,8 @@ public:
     bool CursorOpen() const;
     // The single result row of an executable procedure ("execute procedure"), else empty.
     const std::vector<FieldValue> &Output() const;
+    // Rows the last execution inserted, updated or deleted, as the engine counts them.
+    qint64 RowsAffected() const;
 
 private:
     struct Impl;

@@ -3,6 +3,12 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/FbSqlLink.h"
 
+FbUpdateSql::FbUpdateSql()
+{
+    SetRowLostMessage(Modify, QStringLiteral("Nie zapisano: pozycja została w międzyczasie zmieniona lub usunięta."));
+    SetRowLostMessage(Delete, QStringLiteral("Nie usunięto: pozycja została w międzyczasie zmieniona lub usunięta."));
+}
+
 void FbUpdateSql::SetSQL(Kind kind, const QStringList &lines)
 {
     Statement &s = stmts_[kind];
@@ -61,6 +67,10 @@ void FbUpdateSql::Apply(Kind kind, DataSet &dataSet, const FbSqlLink &link)
         }
     }
     s.sql.Execute(link.Transaction());
+    // Checked by the engine's own count: the rows this dataset holds may be
+    // long gone from the table.
+    if ((kind == Modify || kind == Delete) && s.sql.RowsAffected() == 0)
+        throw DbError(s.rowLost);
 }
 
 bool FbUpdateSql::Fetch(DataSet &dataSet, const FbSqlLink &link, std::vector<FieldValue> &row,

@@ -15,6 +15,8 @@ class FbUpdateSql {
 public:
     enum Kind { Modify, Insert, Delete, Refresh };
 
+    FbUpdateSql();
+
     const QStringList &SQL(Kind kind) const { return stmts_[kind].text.Lines(); }
     void SetSQL(Kind kind, const QStringList &lines);
     void SetModifySQL(const QStringList &lines) { SetSQL(Modify, lines); }
@@ -24,7 +26,10 @@ public:
 
     // Runs one statement with the values of the dataset's current (edited) row,
     // on the connection and in the transaction of `link` (a query is both).
+    // A modify or delete that reaches no row (changed or deleted meanwhile
+    // through another connection) throws DbError with the row-lost message.
     void Apply(Kind kind, DataSet &dataSet, const FbSqlLink &link);
+    void SetRowLostMessage(Kind kind, const QString &text) { stmts_[kind].rowLost = text; }
     // Runs the refresh statement for the current row; its first result row and column names.
     bool Fetch(DataSet &dataSet, const FbSqlLink &link, std::vector<FieldValue> &row, std::vector<QString> &names);
     void Unprepare();
@@ -37,6 +42,7 @@ private:
         std::vector<bool> old;        // per "?": the value before the edit
         const DataSet *mappedFor = nullptr;
         unsigned mappedSerial = 0;
+        QString rowLost;
     };
     void Map(Statement &s, DataSet &dataSet);
 

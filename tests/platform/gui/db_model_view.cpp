@@ -52,3 +52,20 @@ TEST_F(DbModel, FilteredDatasetShowsOnlyAcceptedRows)
     q.SetFiltered(false);
     EXPECT_EQ(model.rowCount(), 1000);
 }
+
+TEST_F(DbModel, ViewScrollsToARowNotYetFetchedAlsoWithItsFirstColumnHidden)
+{
+    QTableView view;
+    AttachView(model, view);
+    q.Open();
+    view.setColumnHidden(0, true);
+    view.resize(400, 300);
+    view.show();
+    ASSERT_LT(model.rowCount(), 900);
+    ASSERT_TRUE(q.Locate(QStringLiteral("ID"), 900));
+    const QModelIndex current = view.currentIndex();
+    EXPECT_EQ(current.row(), 899);
+    EXPECT_EQ(current.column(), 1);
+    EXPECT_TRUE(view.selectionModel()->isSelected(current));
+    EXPECT_TRUE(view.viewport()->rect().contains(view.visualRect(current)));
+}
