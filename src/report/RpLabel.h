@@ -72,6 +72,7 @@ private:
 class TRpLabel : public TRpCustomLabel {
 public:
     void SetCaption(const QString &caption) { SetCaptionText(caption); }
+    QString EditorClass() const override { return QStringLiteral("TRpLabelEditor"); }
 };
 
 // The value of a dataset field.

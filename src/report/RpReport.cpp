@@ -1,6 +1,7 @@
 #include "report/RpReport.h"
 
 #include "platform/db/DataSet.h"
+#include "report/RpDesignLayout.h"
 #include "report/RpPrinter.h"
 
 #include <QCoreApplication>
@@ -47,8 +48,13 @@ void TCustomReport::SetUnits(TRpUnit units) {
 }
 
 void TCustomReport::SetZoom(int zoom) {
-    if (zoom >= 1 && zoom <= 300)
-        zoom_ = zoom;
+    if (zoom < 1 || zoom > 300)
+        return;
+    zoom_ = zoom;
+    Page.Zoom = zoom;
+    for (TRpCustomBand *band : bandList_)
+        band->Size.Zoom = zoom;
+    ForEachPrintable([zoom](TRpPrintable &p) { p.Size.Zoom = zoom; });
 }
 
 TRpBand *TCustomReport::AddBand(TRpBandType type) {
@@ -92,14 +98,7 @@ TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const {
 void TCustomReport::SetHasBand(TRpBandType type, bool on) {
     TRpCustomBand *band = FindBand(type);
     if (on && !band) {
-        TRpBand *b = AddBand(type);
-        for (int i = 1;; ++i) {
-            const QString name = BandNamePrefix(type) + QString::number(i);
-            if (std::none_of(bandList_.begin(), bandList_.end(), [&](auto *x) { return x->Name == name; })) {
-                b->Name = name;
-                break;
-            }
-        }
+        CreateBandOfType(*this, type);
     } else if (!on && band) {
         RemoveBand(band);
     }
