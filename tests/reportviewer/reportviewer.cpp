@@ -69,6 +69,14 @@ struct SampleReport {
         qsos.AddField(QStringLiteral("PASMO"), FieldType::String, 10);
         qsos.AddField(QStringLiteral("RST"), FieldType::Integer);
         qsos.Open();
+        const char *const rows[][3] = {{"SP9XYZ", "20m", "59"}, {"DL1ABC", "40m", "57"}};
+        for (const auto &row : rows) {
+            qsos.Append();
+            for (int i = 0; i < 3; ++i)
+                qsos.Fields()[size_t(i)]->SetAsString(QString::fromUtf8(row[i]));
+            qsos.Post();
+        }
+        qsos.First();
         report.SetDataSet(&qsos);
         report.Page.SetColumns(2);
         report.Page.SetNative(TRpPage::ColumnSpaceIdx, 50);

@@ -153,6 +153,11 @@ void TRpExpressionBuilder::Validate()
 
 void TRpExpressionBuilder::keyPressEvent(QKeyEvent *event)
 {
+    // Escape on a page of its own goes back to the expression, as the page's Cancel does.
+    if (event->key() == Qt::Key_Escape && Pages->currentWidget() != MainPage) {
+        ShowMain();
+        return;
+    }
     // A blank typed while no control of the builder has the focus cancels, as Escape does.
     if (event->key() == Qt::Key_Space && (focusWidget() == nullptr || focusWidget() == this)) {
         reject();

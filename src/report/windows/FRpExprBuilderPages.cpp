@@ -62,7 +62,7 @@ QWidget *TRpExpressionBuilder::BuildFieldPage()
                 FieldList->addItem(field->FieldName());
         FieldList->setCurrentRow(0);
     });
-    connect(FieldList, &QListWidget::itemDoubleClicked, this, &TRpExpressionBuilder::InsertField);
+    connect(FieldList, &QListWidget::itemActivated, this, &TRpExpressionBuilder::InsertField);
     connect(FieldOK, &QPushButton::clicked, this, &TRpExpressionBuilder::InsertField);
     connect(FieldCancel, &QPushButton::clicked, this, &TRpExpressionBuilder::ShowMain);
     return page;
@@ -112,7 +112,7 @@ QWidget *TRpExpressionBuilder::BuildFunctionPage()
         FunctionList->setCurrentRow(0);
     });
     connect(FunctionList, &QListWidget::currentRowChanged, this, &TRpExpressionBuilder::ShowFunctionHelp);
-    connect(FunctionList, &QListWidget::itemDoubleClicked, this, &TRpExpressionBuilder::ContinueFunction);
+    connect(FunctionList, &QListWidget::itemActivated, this, &TRpExpressionBuilder::ContinueFunction);
     connect(ContinueButton, &QPushButton::clicked, this, &TRpExpressionBuilder::ContinueFunction);
     connect(FunctionCancel, &QPushButton::clicked, this, &TRpExpressionBuilder::ShowMain);
     return page;
@@ -221,7 +221,7 @@ QWidget *TRpExpressionBuilder::BuildVariablePage()
     buttons->insertWidget(0, ModifyVariables);
     layout->addLayout(buttons);
     connect(VariableList, &QListWidget::currentRowChanged, this, &TRpExpressionBuilder::ShowVariableValue);
-    connect(VariableList, &QListWidget::itemDoubleClicked, this, &TRpExpressionBuilder::InsertVariable);
+    connect(VariableList, &QListWidget::itemActivated, this, &TRpExpressionBuilder::InsertVariable);
     connect(VariableOK, &QPushButton::clicked, this, &TRpExpressionBuilder::InsertVariable);
     connect(VariableCancel, &QPushButton::clicked, this, &TRpExpressionBuilder::ShowMain);
     connect(ModifyVariables, &QPushButton::clicked, this, [this] {

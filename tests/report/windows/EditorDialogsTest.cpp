@@ -240,7 +240,13 @@ TEST_F(EditorDialogs, BuilderGivesTheExpressionWithoutLineBreaksOnOkAndNothingOn
         b.CancelButton->click();
     });
     EXPECT_FALSE(ShowExpressionBuilder(QString(), expression, &report, nullptr));
-    WhenModal<TRpExpressionBuilder>([](TRpExpressionBuilder &b) { QTest::keyClick(&b, Qt::Key_Escape); });
+    WhenModal<TRpExpressionBuilder>([](TRpExpressionBuilder &b) {
+        b.FunctionButton->click();
+        QTest::keyClick(b.FunctionList, Qt::Key_Escape);  // back from the page only
+        EXPECT_EQ(b.Pages->currentWidget(), b.MainPage);
+        EXPECT_TRUE(b.isVisible());
+        QTest::keyClick(b.Memo, Qt::Key_Escape);
+    });
     EXPECT_FALSE(ShowExpressionBuilder(QString(), expression, &report, nullptr));
     EXPECT_EQ(expression, "1 +2");
 
