@@ -171,3 +171,16 @@ std::vector<DataSet *> ReportDataSets(const TCustomReport &report)
             sets.push_back(set);
     return sets;
 }
+
+void SetBandHeightPixels(TRpCustomBand &band, int pixels, int screenDpi)
+{
+    TRpBandSize &size = band.Size;
+    size.ScreenResolution = screenDpi;
+    if (TCustomReport *report = band.ParentReport())
+        size.Zoom = report->Zoom();
+    size.SwitchUnits(TRpUnit::Pixels);
+    size.SetHeight(std::max(0, pixels));
+    size.RestoreUnits();
+    for (const auto &printable : band.Printables())
+        printable->ParentResized();
+}

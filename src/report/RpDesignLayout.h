@@ -73,3 +73,7 @@ TRpBand *CreateBandOfType(TCustomReport &report, TRpBandType type);
 // The datasets an expression of the report may name: its record loop's
 // dataset, then its data-set list.
 std::vector<DataSet *> ReportDataSets(const TCustomReport &report);
+
+// A band's new height dragged on the design surface, in pixels at the
+// report's zoom; printables aligned to the band follow.
+void SetBandHeightPixels(TRpCustomBand &band, int pixels, int screenDpi = 96);

@@ -220,3 +220,23 @@ TEST(ExpressionBuilding, ChecksArgumentCaptionsCallsAndCategories)
     EXPECT_EQ(ValidateExpression("MOC * 2", none, &local), "There are no errors. The result is : 200");
     EXPECT_FALSE(local.IsPrepared());
 }
+
+TEST(DesignLayout, ADraggedBandHeightIsStoredInTheBandsUnitsAtTheZoomAndRightAlignedPrintablesFollow)
+{
+    TCustomReport report;
+    report.SetZoom(200);
+    TRpBand *band = Band(report, T::rbPageHeader, 10);
+    band->Size.SetNative(TRpBandSize::WidthIdx, 1000);
+    auto *label = band->Add<TRpLabel>();
+    label->SetAutoSize(false);
+    label->Size.SetNative(TRpPrintableSize::WidthIdx, 200);
+    label->SetAlignment(TRpAlignment::Right);
+    label->SetAlignToBand(true);
+    SetBandHeightPixels(*band, 151);  // about 20 mm at 200 percent
+    EXPECT_DOUBLE_EQ(band->Size.Native(TRpBandSize::HeightIdx), 151 * 254.0 / 96 / 2);
+    EXPECT_EQ(band->Size.Units(), TRpUnit::MM);
+    EXPECT_NEAR(band->Size.Height(), 20, 0.03);
+    EXPECT_DOUBLE_EQ(label->Size.Native(TRpPrintableSize::LeftIdx), 800);
+    SetBandHeightPixels(*band, -4);
+    EXPECT_EQ(band->Size.Native(TRpBandSize::HeightIdx), 0);
+}

@@ -5,7 +5,9 @@
 #include "report/RpLabel.h"
 #include "report/RpReport.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <cstdlib>
 
 namespace {
 
@@ -37,6 +39,7 @@ int ScreenColors(const QWidget &widget)
 TRpDesignSurface::TRpDesignSurface(TCustomReport &report, QWidget *parent) : QWidget(parent), report_(report)
 {
     setAutoFillBackground(true);
+    setMouseTracking(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0x808080));
     setPalette(palette);
@@ -74,6 +77,48 @@ QRect TRpDesignSurface::PaperRect() const
 double TRpDesignSurface::ScreenFactor() const
 {
     return Dpi / 254.0;
+}
+
+TRpCustomBand *TRpDesignSurface::BandEdgeAt(const QPoint &point) const
+{
+    const QPoint origin = PaperRect().topLeft();
+    for (const TRpBandPlace &place : LayoutBands(report_, Dpi)) {
+        const QRect r = place.Rect.translated(origin);
+        if (point.x() >= r.left() && point.x() <= r.right() && std::abs(point.y() - (r.bottom() + 1)) <= 3)
+            return place.Band;
+    }
+    return nullptr;
+}
+
+// The lower edge of a band is dragged to give it a new height; the bands
+// under it move along.
+void TRpDesignSurface::mousePressEvent(QMouseEvent *event)
+{
+    resizing_ = event->button() == Qt::LeftButton ? BandEdgeAt(event->position().toPoint()) : nullptr;
+    if (!resizing_)
+        return;
+    const QPoint origin = PaperRect().topLeft();
+    for (const TRpBandPlace &place : LayoutBands(report_, Dpi))
+        if (place.Band == resizing_)
+            resizeTop_ = place.Rect.top() + origin.y();
+}
+
+void TRpDesignSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint point = event->position().toPoint();
+    if (!resizing_) {
+        setCursor(BandEdgeAt(point) ? Qt::SizeVerCursor : Qt::ArrowCursor);
+        return;
+    }
+    SetBandHeightPixels(*resizing_, point.y() - resizeTop_, Dpi);
+    update();
+}
+
+void TRpDesignSurface::mouseReleaseEvent(QMouseEvent *)
+{
+    if (resizing_)
+        Relayout();
+    resizing_ = nullptr;
 }
 
 void TRpDesignSurface::paintEvent(QPaintEvent *)

@@ -24,8 +24,14 @@ public:
     void Relayout();
     QSize sizeHint() const override;
 
+    // The band whose lower edge is at the point (within 3 pixels), if any.
+    TRpCustomBand *BandEdgeAt(const QPoint &point) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QRect PaperRect() const;
@@ -37,4 +43,6 @@ private:
     double ScreenFactor() const;
 
     TCustomReport &report_;
+    TRpCustomBand *resizing_ = nullptr;
+    int resizeTop_ = 0;
 };
