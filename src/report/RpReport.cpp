@@ -1,6 +1,7 @@
 #include "report/RpReport.h"
 
 #include "platform/db/DataSet.h"
+#include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,9 @@ private:
 
 TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this)) {
     Font = QFont(QStringLiteral("Arial"), 10);
+    Functions.AddFunction(QStringLiteral("PAGENUMBER"), QStringLiteral("0"));
+    Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
+    Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
     Page.FontPoints = Font.pointSizeF();
 }
 
@@ -165,13 +169,19 @@ void TCustomReport::PrintRun(bool composite) {
     bool documentOpen = false;
     const TRpUnit savedUnits = Units();
     SetUnits(TRpUnit::Native);
-    bool prepared = false;
+    bool prepared = false, environment = false;
     RunScope restore([&] {
         SetUnits(savedUnits);
         if (prepared) {
             ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
             controller_->Unprepare();
         }
+        if (environment) {
+            pageNumberVar_ = columnNumberVar_ = nullptr;
+            Functions.UnprepareEnvironment();
+            GlobalEnvironment().UnprepareEnvironment();
+        }
+        dataSetList_.clear();
         if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
             return;
         if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
@@ -201,6 +211,15 @@ void TCustomReport::PrintRun(bool composite) {
     }
     CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
+    CollectDataSets();
+    GlobalEnvironment().PrepareEnvironment();
+    Functions.SetDataSets(&dataSetList_);
+    Functions.PrepareEnvironment();
+    environment = true;
+    pageNumberVar_ = GetConstant(Functions, QStringLiteral("PAGENUMBER"));
+    columnNumberVar_ = GetConstant(Functions, QStringLiteral("COLUMNNUMBER"));
+    SetStringConstant(GetConstant(Functions, QStringLiteral("REPORTTITLE")), ReportTitle);
+
     controller_->Prepare();
     ForEachPrintable([](TRpPrintable &p) { p.Prepare(); });
     prepared = true;
@@ -218,6 +237,26 @@ void TCustomReport::PrintRun(bool composite) {
     }
     if (IsCancelled())
         Cancelled = true;
+}
+
+// The datasets expressions may name: the record loop's and those of the database texts.
+void TCustomReport::CollectDataSets() {
+    dataSetList_.clear();
+    auto add = [this](::DataSet *ds) {
+        if (ds && !dataSetList_.contains(ds))
+            dataSetList_.append(ds);
+    };
+    if (auto *loop = dynamic_cast<TRpController *>(controller_.get()))
+        add(loop->DataSet);
+    ForEachPrintable([&](TRpPrintable &p) {
+        if (auto *text = dynamic_cast<TRpDBText *>(&p))
+            add(text->DataSet);
+    });
+}
+
+void TCustomReport::SetNumber(TRpEvElement *element, int value) {
+    if (element)
+        SetIntegerConstant(element, value);
 }
 
 void TCustomReport::CopySettingsToPrinter() {

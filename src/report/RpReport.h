@@ -2,6 +2,7 @@
 
 #include "report/RpBand.h"
 #include "report/RpController.h"
+#include "report/RpEvEnvironment.h"
 #include "report/RpUnits.h"
 
 #include "report/RpPrinterSettings.h"
@@ -47,6 +48,8 @@ public:
     std::function<void(TCustomReport &)> AfterPrint, AfterPreview, OnStartPage, OnEndPage, OnPreview;
     std::function<void(TCustomReport &, bool &printReport)> BeforePrint;
     QStringList Description;
+    // The report's own variables; PAGENUMBER, COLUMNNUMBER and REPORTTITLE always.
+    TRpEvEnvironment Functions;
     QFont Font;
     TRpReportOptions Options = FirstPageHeader | LastPageFooter;
     TRpPage Page;
@@ -140,6 +143,8 @@ protected:
 
 private:
     void PrintRun(bool composite);
+    void CollectDataSets();
+    void SetNumber(TRpEvElement *element, int value);
     void PrintPageHeaders();
 
     std::unique_ptr<TRpCustomController> controller_;
@@ -147,7 +152,9 @@ private:
     std::vector<TRpCustomBand *> bandList_;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
-    TRpPrinter *previousPrinter_ = nullptr;
+    TRpDataSetList dataSetList_;
+    TRpEvElement *pageNumberVar_ = nullptr;
+    TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;
 };
 
