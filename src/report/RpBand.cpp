@@ -123,6 +123,8 @@ void TRpCustomBand::Output() {
     if (Enabled && BeforePrint)
         BeforePrint(*this, doPrint);
     const TRpBandType type = BandType();
+    if (!doPrint && !Enabled && Controller)
+        Controller->Notify();
     if (doPrint) {
         const bool pageBegun = r.CurrentY != -1;
         const bool mayBreak = CanBreakBefore(type) && pageBegun && !r.PrintingBreakHeaders;
@@ -134,6 +136,8 @@ void TRpCustomBand::Output() {
         } else {
             FitCheck();
         }
+        if (Controller)
+            Controller->Notify();
         if (KeepOnOnePage && !r.PrintingBreakHeaders && StretchHeight() > r.AvailableSpace())
             r.NewColumn();
         if (type == TRpBandType::rbSummary && r.Page.Columns() > 1) {

@@ -6,6 +6,11 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+void TRpCustomController::Notify() {
+    for (const auto &client : NotifyList)
+        client();
+}
+
 void TRpCustomController::Execute() {
     if (PrintIfEmpty)
         PrintEmptyController();

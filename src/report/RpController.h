@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 class DataSet;
 class TCustomReport;
@@ -19,7 +20,12 @@ public:
     TRpCustomBand *Detail = nullptr;
     TRpCustomBand *Footer = nullptr;
 
-    virtual void Prepare() {}
+    // Told after each decision on the detail band, printed or skipped while
+    // disabled (expression printables accumulate their aggregates there).
+    std::vector<std::function<void()>> NotifyList;
+    void Notify();
+
+    virtual void Prepare() { NotifyList.clear(); }
     virtual void Unprepare() {}
     virtual void Execute();
     void PrintEmptyController();

@@ -176,24 +176,6 @@ void TRpEvEnvironment::SetData(const QStringList &names, const QStringList &expr
         AddFunction(names[i], i < expressions.size() ? expressions[i] : QString());
 }
 
-TRpDataSetList &TRpEvEnvironment::DataSets()
-{
-    if (dataSets_ == nullptr) {
-        ownDataSets_ = std::make_unique<TRpDataSetList>();
-        dataSets_ = ownDataSets_.get();
-    }
-    return *dataSets_;
-}
-
-void TRpEvEnvironment::SetDataSets(TRpDataSetList *list)
-{
-    if (list == dataSets_)
-        return;
-    dataSets_ = list;
-    if (list != ownDataSets_.get())
-        ownDataSets_.reset();
-}
-
 // Made on first use and kept for the whole process: evaluators anywhere may
 // still unprepare against it while static objects are destroyed.
 TRpEvEnvironment &GlobalEnvironment()

@@ -56,8 +56,8 @@ public:
     QStringList Data() const;
     void SetData(const QStringList &names, const QStringList &expressions);
 
-    TRpDataSetList &DataSets();
-    void SetDataSets(TRpDataSetList *list);
+    TRpDataSetList &DataSets() { return dataSets_.List(); }
+    void SetDataSets(TRpDataSetList *list) { dataSets_.Set(list); }
 
 private:
     struct Line {
@@ -68,8 +68,7 @@ private:
     bool IsGlobal() const;
 
     std::vector<Line> entries_;
-    TRpDataSetList *dataSets_ = nullptr;
-    std::unique_ptr<TRpDataSetList> ownDataSets_;
+    TRpDataSetSlot dataSets_;
     int prepareCount_ = 0;
 };
 

@@ -31,8 +31,9 @@ private:
     };
 
     bool TooDeep(const QString &text);
-    void Simple(const QString &text);
-    void Term(const QString &text);
+    void Simple(const QString &text) { Chain(text, true); }
+    void Term(const QString &text) { Chain(text, false); }
+    void Chain(const QString &text, bool additive);
     void Factor(const QString &text);
     void Number(const QString &text);
     void Name(const QString &text);
@@ -72,34 +73,29 @@ void Parser::Expression(const QString &text)
     Simple(text.mid(s.pos + s.length));
 }
 
-// a - b + c reads as a - (b - c): the right part of a subtraction has its
-// operator signs exchanged, so the split at the first operator stays correct.
-void Parser::Simple(const QString &text)
+// a - b + c reads as a - (b - c), and a / b * c as a / (b / c): the right
+// part of a subtraction or division has its operators exchanged, so that the
+// split at the first operator stays correct.
+void Parser::Chain(const QString &text, bool additive)
 {
     Level level(depth_);
     if (TooDeep(text))
         return;
-    const Split s = FirstAdditive(text, TopLevel(text));
+    const std::vector<bool> top = TopLevel(text);
+    const Split s = additive ? FirstAdditive(text, top) : FirstMultiplicative(text, top);
     if (s.pos < 0)
-        return Term(text);
-    const QString right = text.mid(s.pos + s.length);
+        return additive ? Term(text) : Factor(text);
+    QString right = text.mid(s.pos + s.length);
+    if (s.code == rpopSubtract)
+        right = Swap(right, u'+', u'-');
+    else if (s.code == rpopDivide)
+        right = Swap(right, u'*', u'/');
     Operator(s.code);
-    Term(text.left(s.pos));
-    Simple(s.code == rpopSubtract ? Swap(right, u'+', u'-') : right);
-}
-
-void Parser::Term(const QString &text)
-{
-    Level level(depth_);
-    if (TooDeep(text))
-        return;
-    const Split s = FirstMultiplicative(text, TopLevel(text));
-    if (s.pos < 0)
-        return Factor(text);
-    const QString right = text.mid(s.pos + s.length);
-    Operator(s.code);
-    Factor(text.left(s.pos));
-    Term(s.code == rpopDivide ? Swap(right, u'*', u'/') : right);
+    if (additive)
+        Term(text.left(s.pos));
+    else
+        Factor(text.left(s.pos));
+    Chain(right, additive);
 }
 
 void Parser::Factor(const QString &text)

@@ -77,22 +77,22 @@ TRpEvResult TRpEvaluator::Calculate(const QString &expression)
     return Value();
 }
 
-TRpDataSetList &TRpEvaluator::DataSets()
+TRpDataSetList &TRpDataSetSlot::List()
 {
-    if (dataSets_ == nullptr) {
-        ownDataSets_ = std::make_unique<TRpDataSetList>();
-        dataSets_ = ownDataSets_.get();
+    if (list_ == nullptr) {
+        own_ = std::make_unique<TRpDataSetList>();
+        list_ = own_.get();
     }
-    return *dataSets_;
+    return *list_;
 }
 
-void TRpEvaluator::SetDataSets(TRpDataSetList *list)
+void TRpDataSetSlot::Set(TRpDataSetList *list)
 {
-    if (list == dataSets_)
+    if (list == list_)
         return;
-    dataSets_ = list;
-    if (list != ownDataSets_.get())
-        ownDataSets_.reset();
+    list_ = list;
+    if (list != own_.get())
+        own_.reset();
 }
 
 TRpEvElement *TRpEvaluator::FirstElement() const

@@ -15,6 +15,18 @@ class TRpFiFo;
 // the dataset by its objectName).
 using TRpDataSetList = QList<DataSet *>;
 
+// A data-set list given from outside (not owned), or an own one made on first use.
+class TRpDataSetSlot {
+public:
+    TRpDataSetList &List();
+    void Set(TRpDataSetList *list);
+    bool HasAny() const { return list_ != nullptr && !list_->isEmpty(); }
+
+private:
+    TRpDataSetList *list_ = nullptr;
+    std::unique_ptr<TRpDataSetList> own_;
+};
+
 // Prepares an expression once into a queue of elements and evaluates it as
 // often as needed (once per record, say); aggregate functions accumulate
 // across DoAggregate calls until Reset.
@@ -38,9 +50,9 @@ public:
     TRpEvResult Calculate(const QString &expression);  // Prepare, Value, Unprepare
 
     // The datasets: given from outside (not owned), or an own list made on first use.
-    TRpDataSetList &DataSets();
-    void SetDataSets(TRpDataSetList *list);
-    bool HasDataSets() const { return dataSets_ != nullptr && !dataSets_->isEmpty(); }
+    TRpDataSetList &DataSets() { return dataSets_.List(); }
+    void SetDataSets(TRpDataSetList *list) { dataSets_.Set(list); }
+    bool HasDataSets() const { return dataSets_.HasAny(); }
 
     TRpEvEnvironment *Environment() const { return environment_; }
     void SetEnvironment(TRpEvEnvironment *environment) { environment_ = environment; }
@@ -50,7 +62,6 @@ public:
 private:
     bool prepared_ = false;
     std::unique_ptr<TRpFiFo> queue_;
-    TRpDataSetList *dataSets_ = nullptr;
-    std::unique_ptr<TRpDataSetList> ownDataSets_;
+    TRpDataSetSlot dataSets_;
     TRpEvEnvironment *environment_ = nullptr;
 };

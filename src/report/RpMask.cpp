@@ -15,8 +15,8 @@ constexpr int MaxPrecision = 18;
 int ReadNumber(const QString &mask, qsizetype &i)
 {
     int n = 0;
-    while (i < mask.size() && mask[i] >= u'0' && mask[i] <= u'9' && n <= MaxWidth * 10)
-        n = n * 10 + (mask[i++].unicode() - u'0');
+    while (i < mask.size() && mask[i] >= u'0' && mask[i] <= u'9')
+        n = qMin(n * 10 + (mask[i++].unicode() - u'0'), MaxWidth + 1);
     return n;
 }
 

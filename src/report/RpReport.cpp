@@ -181,7 +181,9 @@ void TCustomReport::PrintRun(bool composite) {
             Functions.UnprepareEnvironment();
             GlobalEnvironment().UnprepareEnvironment();
         }
-        dataSetList_.clear();
+        for (DataSet *ds : addedDataSets_)
+            DataSetList.removeOne(ds);
+        addedDataSets_.clear();
         if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
             return;
         if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
@@ -213,7 +215,7 @@ void TCustomReport::PrintRun(bool composite) {
 
     CollectDataSets();
     GlobalEnvironment().PrepareEnvironment();
-    Functions.SetDataSets(&dataSetList_);
+    Functions.SetDataSets(&DataSetList);
     Functions.PrepareEnvironment();
     environment = true;
     pageNumberVar_ = GetConstant(Functions, QStringLiteral("PAGENUMBER"));
@@ -241,10 +243,12 @@ void TCustomReport::PrintRun(bool composite) {
 
 // The datasets expressions may name: the record loop's and those of the database texts.
 void TCustomReport::CollectDataSets() {
-    dataSetList_.clear();
+    addedDataSets_.clear();
     auto add = [this](::DataSet *ds) {
-        if (ds && !dataSetList_.contains(ds))
-            dataSetList_.append(ds);
+        if (ds && !DataSetList.contains(ds)) {
+            DataSetList.append(ds);
+            addedDataSets_.append(ds);
+        }
     };
     if (auto *loop = dynamic_cast<TRpController *>(controller_.get()))
         add(loop->DataSet);

@@ -48,8 +48,6 @@ public:
     std::function<void(TCustomReport &)> AfterPrint, AfterPreview, OnStartPage, OnEndPage, OnPreview;
     std::function<void(TCustomReport &, bool &printReport)> BeforePrint;
     QStringList Description;
-    // The report's own variables; PAGENUMBER, COLUMNNUMBER and REPORTTITLE always.
-    TRpEvEnvironment Functions;
     QFont Font;
     TRpReportOptions Options = FirstPageHeader | LastPageFooter;
     TRpPage Page;
@@ -88,6 +86,12 @@ public:
     }
 
     TRpCustomController &Controller() { return *controller_; }
+
+    // The report's expression variables (PAGENUMBER, COLUMNNUMBER, REPORTTITLE
+    // kept current during a run) and the datasets expressions may name; the
+    // record loop's and the database texts' datasets join them for each run.
+    TRpEvEnvironment Functions;
+    TRpDataSetList DataSetList;
 
     // Runs.
     virtual void CreateReport(bool composite);
@@ -152,7 +156,7 @@ private:
     std::vector<TRpCustomBand *> bandList_;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
-    TRpDataSetList dataSetList_;
+    TRpDataSetList addedDataSets_;  // joined DataSetList for the run
     TRpEvElement *pageNumberVar_ = nullptr;
     TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;
