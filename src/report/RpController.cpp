@@ -34,11 +34,12 @@ void TRpController::Execute() {
         return;
     }
     bool moreData = true;
-    int recordCount = 1;
+    // Counting fetches every row: it waits until the first page is out, so
+    // that page shows at once; until then progress stays at 0.
+    int recordCount = -1;
     if (dataSetOK) {
         DataSet->First();
         moreData = !DataSet->Eof();
-        recordCount = DataSet->RecordCount();
         if (!moreData && PrintIfEmpty)
             PrintEmptyController();
     } else {
@@ -66,8 +67,10 @@ void TRpController::Execute() {
             moreData = false;
             OnNeedData(*report, moreData);
         }
+        if (dataSetOK && recordCount < 0 && (report->PageNumber > 1 || !moreData))
+            recordCount = DataSet->RecordCount();
         if (dataSetOK && recordCount > 0)
-            report->SetProgress(std::clamp(RecordNumber * 100 / recordCount, 0, 100));
+            report->SetProgress(std::clamp(int(qint64(RecordNumber) * 100 / recordCount), 0, 100));
     }
     if (Footer) {
         if (report->PageNumber == 0)

@@ -2,6 +2,7 @@
 
 #include "platform/db/DataSet.h"
 #include "report/RpDesignLayout.h"
+#include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 
 #include <QCoreApplication>
@@ -28,10 +29,10 @@ private:
 
 TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this)) {
     Font = QFont(QStringLiteral("Arial"), 10);
-    Page.FontPoints = Font.pointSizeF();
     Functions.AddFunction(QStringLiteral("PAGENUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
+    Page.FontPoints = Font.pointSizeF();
 }
 
 TCustomReport::~TCustomReport() = default;
@@ -167,21 +168,21 @@ void TCustomReport::PrintRun(bool composite) {
     bool documentOpen = false;
     const TRpUnit savedUnits = Units();
     SetUnits(TRpUnit::Native);
-    bool prepared = false;
-    bool functionsPrepared = false;
-    DataSet *addedDataSet = nullptr;
+    bool prepared = false, environment = false;
     RunScope restore([&] {
         SetUnits(savedUnits);
         if (prepared) {
             ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
             controller_->Unprepare();
         }
-        if (functionsPrepared) {
+        if (environment) {
+            pageNumberVar_ = columnNumberVar_ = nullptr;
             Functions.UnprepareEnvironment();
             GlobalEnvironment().UnprepareEnvironment();
         }
-        if (addedDataSet)
-            DataSetList.removeOne(addedDataSet);
+        for (DataSet *ds : addedDataSets_)
+            DataSetList.removeOne(ds);
+        addedDataSets_.clear();
         if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
             return;
         if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
@@ -211,16 +212,15 @@ void TCustomReport::PrintRun(bool composite) {
     }
     CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
-    auto *loop = dynamic_cast<TRpController *>(controller_.get());
-    if (loop && loop->DataSet && loop->DataSet->Active() && !DataSetList.contains(loop->DataSet)) {
-        addedDataSet = loop->DataSet;
-        DataSetList.append(addedDataSet);
-    }
+    CollectDataSets();
     GlobalEnvironment().PrepareEnvironment();
     Functions.SetDataSets(&DataSetList);
     Functions.PrepareEnvironment();
-    functionsPrepared = true;
+    environment = true;
+    pageNumberVar_ = GetConstant(Functions, QStringLiteral("PAGENUMBER"));
+    columnNumberVar_ = GetConstant(Functions, QStringLiteral("COLUMNNUMBER"));
     SetStringConstant(GetConstant(Functions, QStringLiteral("REPORTTITLE")), ReportTitle);
+
     controller_->Prepare();
     ForEachPrintable([](TRpPrintable &p) { p.Prepare(); });
     prepared = true;
@@ -238,6 +238,28 @@ void TCustomReport::PrintRun(bool composite) {
     }
     if (IsCancelled())
         Cancelled = true;
+}
+
+// The datasets expressions may name: the record loop's and those of the database texts.
+void TCustomReport::CollectDataSets() {
+    addedDataSets_.clear();
+    auto add = [this](::DataSet *ds) {
+        if (ds && !DataSetList.contains(ds)) {
+            DataSetList.append(ds);
+            addedDataSets_.append(ds);
+        }
+    };
+    if (auto *loop = dynamic_cast<TRpController *>(controller_.get()))
+        add(loop->DataSet);
+    ForEachPrintable([&](TRpPrintable &p) {
+        if (auto *text = dynamic_cast<TRpDBText *>(&p))
+            add(text->DataSet);
+    });
+}
+
+void TCustomReport::SetNumber(TRpEvElement *element, int value) {
+    if (element)
+        SetIntegerConstant(element, value);
 }
 
 void TCustomReport::CopySettingsToPrinter() {

@@ -89,7 +89,7 @@ public:
 
     // The report's expression variables (PAGENUMBER, COLUMNNUMBER, REPORTTITLE
     // kept current during a run) and the datasets expressions may name; the
-    // record loop's dataset joins them for each run.
+    // record loop's and the database texts' datasets join them for each run.
     TRpEvEnvironment Functions;
     TRpDataSetList DataSetList;
 
@@ -147,6 +147,8 @@ protected:
 
 private:
     void PrintRun(bool composite);
+    void CollectDataSets();
+    void SetNumber(TRpEvElement *element, int value);
     void PrintPageHeaders();
 
     std::unique_ptr<TRpCustomController> controller_;
@@ -154,7 +156,9 @@ private:
     std::vector<TRpCustomBand *> bandList_;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
-    TRpPrinter *previousPrinter_ = nullptr;
+    TRpDataSetList addedDataSets_;  // joined DataSetList for the run
+    TRpEvElement *pageNumberVar_ = nullptr;
+    TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;
 };
 

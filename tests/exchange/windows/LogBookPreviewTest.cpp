@@ -141,3 +141,33 @@ TEST_F(LogBookPreview, TheDialogOpensWithTheCurrentMonthAndKeepsItsPlace) {
     ASSERT_TRUE(stored.LoadWindowPlacement());
     EXPECT_EQ(QPoint(stored.Left, stored.Top), where);
 }
+
+// Grabs the date-range dialog and the preview of a 60-QSO log book to the PNG
+// named by QUARN_SCREENSHOT (the dialog as "…-dialog.png").
+TEST_F(LogBookPreview, Screenshot) {
+    const QString path = qEnvironmentVariable("QUARN_SCREENSHOT");
+    if (path.isEmpty())
+        GTEST_SKIP() << "set QUARN_SCREENSHOT to a PNG path";
+    InsertQsos(dm->Baza, SampleQsos(60));
+    bool saved = false;
+    WhenShown<TParamDrukLog>([&](TParamDrukLog *d) {
+        d->EdOkres->setCurrentIndex(4);
+        d->EdOdDnia->setDate(QDate(2003, 7, 5));
+        d->EdDoDnia->setDate(QDate(2003, 7, 5));
+        QString name = path;
+        d->grab().save(name.replace(QStringLiteral(".png"), QStringLiteral("-dialog.png")));
+        QTest::mouseClick(d->PostBtn, Qt::LeftButton);
+    });
+    WhenShown<TRpStandardPreview>(
+        [&](TRpStandardPreview *preview) {
+            preview->resize(1200, 800);
+            QTest::qWait(300);
+            saved = preview->grab().save(path);
+            preview->close();
+        },
+        [](TRpStandardPreview *preview) {
+            return preview->RpPrinter && preview->RpPrinter->Status() == rpStatusFinished;
+        });
+    DrukujLog(*dm, placement, nullptr);
+    EXPECT_TRUE(saved);
+}
