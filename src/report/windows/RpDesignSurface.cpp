@@ -129,7 +129,8 @@ void TRpDesignSurface::paintEvent(QPaintEvent *)
     PaintRulers(painter, paper);
     const std::vector<TRpBandPlace> places = LayoutBands(report_, Dpi);
     for (const TRpBandPlace &place : places)
-        painter.fillRect(place.Rect.translated(paper.topLeft()), place.Band->Color);
+        painter.fillRect(place.Rect.translated(paper.topLeft()),
+                         place.Band->Enabled ? place.Band->Color : QColor(0xC0C0C0));  // silver when disabled
     if (report_.Page.Ruler)
         PaintGrid(painter, paper);
     PaintMargins(painter, paper);

@@ -28,6 +28,8 @@ TEST(DesignSurface, PaintsThePaperWithGridAndBandsAndABandsLowerEdgeDragsItsHeig
     title->Color = QColor(0xFFFFC0);
     TRpBand *detail = CreateBandOfType(report, TRpBandType::rbDetail);
     detail->Color = QColor(0xC0FFC0);
+    TRpBand *off = CreateBandOfType(report, TRpBandType::rbPageFooter);
+    off->Enabled = false;
     TRpDesignSurface surface(report);
     surface.resize(surface.sizeHint());
     surface.show();
@@ -35,11 +37,12 @@ TEST(DesignSurface, PaintsThePaperWithGridAndBandsAndABandsLowerEdgeDragsItsHeig
     EXPECT_EQ(surface.sizeHint(), QSize(r + 794 + r / 2, r + 1123 + r / 2));  // A4 at 96 dpi
 
     std::vector<TRpBandPlace> places = LayoutBands(report);
-    ASSERT_EQ(places.size(), 2u);
+    ASSERT_EQ(places.size(), 3u);
     const QRect detailRect = places[1].Rect.translated(r, r);
     const QImage image = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_GT(CountColour(image, places[0].Rect.translated(r, r), QColor(0xFFFFC0).rgb()), 1000);
     EXPECT_GT(CountColour(image, detailRect, QColor(0xC0FFC0).rgb()), 1000);
+    EXPECT_GT(CountColour(image, places[2].Rect.translated(r, r), QColor(0xC0C0C0).rgb()), 1000);
     // The grid shows on the paper below the bands; the ruler carries black ticks.
     EXPECT_GT(CountColour(image, QRect(r + 40, r + 400, 200, 200), QColor(0xF0F0F0).rgb()), 100);
     EXPECT_GT(CountColour(image, QRect(r, 0, 400, r), QColor(Qt::black).rgb()), 50);
