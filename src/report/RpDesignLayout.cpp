@@ -69,7 +69,7 @@ std::vector<TRpCustomBand *> BandsInPrintOrder(const TCustomReport &report)
     addType(T::rbColumnHeader);
     addType(T::rbGroupHeader);
     addType(T::rbDetail);
-    for (auto it = all.rbegin(); it != all.rend(); ++it)  // innermost footer first
+    for (auto it = all.rbegin(); it != all.rend(); ++it) // innermost footer first
         if ((*it)->BandType() == T::rbGroupFooter)
             add(*it);
     addType(T::rbSummary);
@@ -77,7 +77,7 @@ std::vector<TRpCustomBand *> BandsInPrintOrder(const TCustomReport &report)
     for (TRpCustomBand *b : all)
         if (b->BandType() != T::rbChild || !dynamic_cast<TRpChildBand *>(b)->ParentBand())
             add(b);
-    for (TRpCustomBand *b : all)  // children whose chain never reaches a listed band
+    for (TRpCustomBand *b : all) // children whose chain never reaches a listed band
         add(b);
     return order;
 }
@@ -119,10 +119,10 @@ std::vector<TRpBandPlace> LayoutBands(const TCustomReport &report, int screenDpi
 TRpGridColors DesignGridColors(int screenColors)
 {
     if (screenColors > 256 || screenColors < 0)
-        return {QColor(0xF9F9F9), Qt::SolidLine, QColor(0xF0F0F0), Qt::SolidLine,
-                QColor(0x707070), 6, QColor(0xFF8080), QColor(0x606060)};
+        return {QColor(0xF9F9F9), Qt::SolidLine,   QColor(0xF0F0F0), Qt::SolidLine, QColor(0x707070), 6,
+                QColor(0xFF8080), QColor(0x606060)};
     return {QColor(0xC0C0C0), Qt::DotLine, QColor(0xC0C0C0), Qt::SolidLine,
-            QColor(0xC0C0C0), 6, QColor(0x808080), QColor(0x808080)};
+            QColor(0xC0C0C0), 6,           QColor(0x808080), QColor(0x808080)};
 }
 
 std::vector<TRpGridLine> DesignGridLines(TRpUnit units, int extentPixels, int zoom, bool horizontal,

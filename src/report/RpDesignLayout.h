@@ -56,7 +56,7 @@ TRpGridColors DesignGridColors(int screenColors);
 struct TRpGridLine {
     int Position;
     bool Major;
-    int Number;  // whole grid steps from the edge (major lines)
+    int Number; // whole grid steps from the edge (major lines)
 };
 
 // Grid lines over an extent: a line every quarter step, a numbered one every

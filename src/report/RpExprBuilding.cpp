@@ -13,7 +13,8 @@ QString RemoveLineBreaks(const QString &text)
     return out;
 }
 
-QString ValidateExpression(const QString &expression, TRpDataSetList &dataSets, TRpEvEnvironment *reportEnvironment)
+QString ValidateExpression(const QString &expression, TRpDataSetList &dataSets,
+                           TRpEvEnvironment *reportEnvironment)
 {
     // Unprepared on every way out, also when the evaluation throws.
     struct Prepared {

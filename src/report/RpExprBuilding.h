@@ -16,7 +16,8 @@ QString RemoveLineBreaks(const QString &text);
 // result as text. Both environments are prepared for the check and
 // unprepared afterwards; the evaluator sees the datasets and the report's
 // environment (which may be null).
-QString ValidateExpression(const QString &expression, TRpDataSetList &dataSets, TRpEvEnvironment *reportEnvironment);
+QString ValidateExpression(const QString &expression, TRpDataSetList &dataSets,
+                           TRpEvEnvironment *reportEnvironment);
 
 // Names of the library's functions of a category (0 lists them all), in
 // registration order.

@@ -52,14 +52,14 @@ TEST(DesignLayout, BandsStackInPrintOrderWithChildrenFollowingTheirParentAndFoot
     TRpCustomBand *grandChild = Child(report, detailChild, 3);
     TRpCustomBand *titleChild = Child(report, title, 2);
 
-    const std::vector<TRpCustomBand *> expected = {pageHeader, title, titleChild, outerHeader, innerHeader, detail,
-                                                   detailChild, grandChild, innerFooter, outerFooter, summary,
-                                                   pageFooter};
+    const std::vector<TRpCustomBand *> expected = {pageHeader,  title,       titleChild,  outerHeader,
+                                                   innerHeader, detail,      detailChild, grandChild,
+                                                   innerFooter, outerFooter, summary,     pageFooter};
     EXPECT_EQ(BandsInPrintOrder(report), expected);
 
     const std::vector<TRpBandPlace> places = LayoutBands(report);
     ASSERT_EQ(places.size(), expected.size());
-    int top = DesignPixels(100, 100);  // under the top margin
+    int top = DesignPixels(100, 100); // under the top margin
     EXPECT_EQ(top, 38);
     for (const TRpBandPlace &p : places) {
         EXPECT_EQ(p.Rect.left(), 38) << p.Band->Name.toStdString();
@@ -74,8 +74,9 @@ TEST(DesignLayout, PageBandsSpanThePrintablePageAndTheOthersOneColumnChildrenTak
 {
     TCustomReport report;
     report.Page.SetColumns(2);
-    report.Page.SetNative(TRpPage::ColumnSpaceIdx, 50);  // 19 pixels
-    const std::vector<T> pageWide = {T::rbTitle, T::rbPageHeader, T::rbPageFooter, T::rbSummary, T::rbOverlay};
+    report.Page.SetNative(TRpPage::ColumnSpaceIdx, 50); // 19 pixels
+    const std::vector<T> pageWide = {T::rbTitle, T::rbPageHeader, T::rbPageFooter, T::rbSummary,
+                                     T::rbOverlay};
     const std::vector<T> columnWide = {T::rbDetail, T::rbColumnHeader, T::rbGroupHeader, T::rbGroupFooter,
                                        T::rbSubDetail};
     std::vector<TRpCustomBand *> wide, narrow;
@@ -156,7 +157,7 @@ TEST(DesignLayout, GridHasQuarterLinesOnlyFromFiftyPercentAndNumbersEveryWholeSt
     EXPECT_EQ(mm[7].Number, 2);
 
     const std::vector<TRpGridLine> atFifty = DesignGridLines(TRpUnit::MM, 80, 50, true, 10);
-    EXPECT_EQ(atFifty.size(), 17u);  // the 17th quarter rounds to 80
+    EXPECT_EQ(atFifty.size(), 17u); // the 17th quarter rounds to 80
     const std::vector<TRpGridLine> below = DesignGridLines(TRpUnit::MM, 80, 49, true, 10);
     ASSERT_EQ(below.size(), 4u);
     for (const TRpGridLine &l : below)
@@ -191,7 +192,8 @@ TEST(PrintableEditor, LabelsAndExpressionsNameTheirEditorsAndAnUnregisteredOneIs
     EXPECT_EQ(shape.EditorClass(), "TRpPrintableEditor");
     const std::unique_ptr<TRpPrintableEditor> editor = CreatePrintableEditor(shape);
     EXPECT_EQ(editor->EditedClass(), "TRpPrintable");
-    EXPECT_TRUE(editor->Text().isEmpty() && editor->Identifier().isEmpty() && editor->Description().isEmpty());
+    EXPECT_TRUE(editor->Text().isEmpty() && editor->Identifier().isEmpty() &&
+                editor->Description().isEmpty());
     EXPECT_EQ(editor->VerbCount(), 0);
     EXPECT_FALSE(editor->ShowEditor());
 }
@@ -232,7 +234,7 @@ TEST(DesignLayout, ADraggedBandHeightIsStoredInTheBandsUnitsAtTheZoomAndRightAli
     label->Size.SetNative(TRpPrintableSize::WidthIdx, 200);
     label->SetAlignment(TRpAlignment::Right);
     label->SetAlignToBand(true);
-    SetBandHeightPixels(*band, 151);  // about 20 mm at 200 percent
+    SetBandHeightPixels(*band, 151); // about 20 mm at 200 percent
     EXPECT_DOUBLE_EQ(band->Size.Native(TRpBandSize::HeightIdx), 151 * 254.0 / 96 / 2);
     EXPECT_EQ(band->Size.Units(), TRpUnit::MM);
     EXPECT_NEAR(band->Size.Height(), 20, 0.03);

@@ -139,7 +139,8 @@ void Prepare(const QString &view, QWidget *window)
         if (view == QLatin1String("builder-params"))
             Click(builder->ContinueButton);
     }
-    if (auto *env = qobject_cast<TRpEnvironmentEditor *>(window); env && view == QLatin1String("environment-new"))
+    if (auto *env = qobject_cast<TRpEnvironmentEditor *>(window);
+        env && view == QLatin1String("environment-new"))
         Click(env->AddButton);
 }
 

@@ -124,7 +124,7 @@ void TRpEnvironmentEditor::CellChanged(int row, int column)
         env.SetName(row, item->text());
         item->setText(env.Name(row));
     } else if (!env.ReplaceExpression(row, item->text())) {
-        item->setText(env.Expression(row));  // a prepared environment keeps its expressions
+        item->setText(env.Expression(row)); // a prepared environment keeps its expressions
     }
     filling_ = false;
 }

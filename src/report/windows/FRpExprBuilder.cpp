@@ -16,15 +16,14 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-TRpExpressionBuilder::TRpExpressionBuilder(TCustomReport *report, TRpEvEnvironment *environment, QWidget *parent)
+TRpExpressionBuilder::TRpExpressionBuilder(TCustomReport *report, TRpEvEnvironment *environment,
+                                           QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint), report_(report), environment_(environment)
 {
     setWindowTitle(QStringLiteral("Expression Builder"));
     if (report_)
         dataSets_ = ReportDataSets(*report_);
-    ShowMessage = [this](const QString &text) {
-        QMessageBox::information(this, windowTitle(), text);
-    };
+    ShowMessage = [this](const QString &text) { QMessageBox::information(this, windowTitle(), text); };
     Pages = new QStackedWidget(this);
     Pages->addWidget(MainPage = BuildMainPage());
     Pages->addWidget(FieldPage = BuildFieldPage());
@@ -65,9 +64,8 @@ QWidget *TRpExpressionBuilder::BuildMainPage()
         operators->addWidget(button, column / 7, column % 7);
         ++column;
         OperatorButtons.push_back(button);
-        connect(button, &QPushButton::clicked, this, [this, button] {
-            InsertText(QLatin1Char(' ') + button->text() + QLatin1Char(' '));
-        });
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { InsertText(QLatin1Char(' ') + button->text() + QLatin1Char(' ')); });
     }
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addLayout(inserts);
@@ -96,7 +94,8 @@ QWidget *TRpExpressionBuilder::BuildMainPage()
     layout->addStretch();
     layout->addLayout(buttons);
 
-    for (QPushButton *b : {FieldButton, FunctionButton, VariableButton, ValidateButton, ClearButton, CancelButton})
+    for (QPushButton *b :
+         {FieldButton, FunctionButton, VariableButton, ValidateButton, ClearButton, CancelButton})
         b->setAutoDefault(false);
     connect(FieldButton, &QPushButton::clicked, this, [this] {
         FillFields();

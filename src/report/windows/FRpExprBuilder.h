@@ -23,7 +23,7 @@ public:
     TRpExpressionBuilder(TCustomReport *report, TRpEvEnvironment *environment, QWidget *parent = nullptr);
 
     void SetHeading(const QString &heading);
-    QString Expression() const;  // as typed, line breaks included
+    QString Expression() const; // as typed, line breaks included
     void SetExpression(const QString &expression);
     void InsertText(const QString &text);
 

@@ -25,8 +25,13 @@ QLineEdit *SizeEdit(QWidget *parent)
 // formatter reads them.
 QStringList MaskChoices()
 {
-    return {QString(), QStringLiteral("#,##0.00"), QStringLiteral("0.00"), QStringLiteral("#,##0"),
-            QStringLiteral("%m"), QStringLiteral("dd/mm/yyyy"), QStringLiteral("hh:nn:ss")};
+    return {QString(),
+            QStringLiteral("#,##0.00"),
+            QStringLiteral("0.00"),
+            QStringLiteral("#,##0"),
+            QStringLiteral("%m"),
+            QStringLiteral("dd/mm/yyyy"),
+            QStringLiteral("hh:nn:ss")};
 }
 
 } // namespace
@@ -48,7 +53,8 @@ TRpLabelSettingsDlg::TRpLabelSettingsDlg(bool expression, QWidget *parent)
     Transparent = new QCheckBox(QStringLiteral("Transparent"), group);
 
     auto *grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(expression ? QStringLiteral("Expression :") : QStringLiteral("Text :"), group), 0, 0);
+    grid->addWidget(new QLabel(expression ? QStringLiteral("Expression :") : QStringLiteral("Text :"), group),
+                    0, 0);
     auto *valueRow = new QHBoxLayout;
     valueRow->addWidget(Value, 1);
     if (expression) {

@@ -20,8 +20,8 @@ public:
     QCheckBox *Autosize;
     QCheckBox *Stretch;
     QCheckBox *Transparent;
-    QComboBox *Mask = nullptr;           // expression settings only
-    QPushButton *BuilderButton = nullptr;  // expression settings only: "..."
+    QComboBox *Mask = nullptr;            // expression settings only
+    QPushButton *BuilderButton = nullptr; // expression settings only: "..."
     QPushButton *OKButton;
     QPushButton *CancelButton;
 };

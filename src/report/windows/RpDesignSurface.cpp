@@ -130,7 +130,7 @@ void TRpDesignSurface::paintEvent(QPaintEvent *)
     const std::vector<TRpBandPlace> places = LayoutBands(report_, Dpi);
     for (const TRpBandPlace &place : places)
         painter.fillRect(place.Rect.translated(paper.topLeft()),
-                         place.Band->Enabled ? place.Band->Color : QColor(0xC0C0C0));  // silver when disabled
+                         place.Band->Enabled ? place.Band->Color : QColor(0xC0C0C0)); // silver when disabled
     if (report_.Page.Ruler)
         PaintGrid(painter, paper);
     PaintMargins(painter, paper);
@@ -154,7 +154,8 @@ void TRpDesignSurface::PaintRulers(QPainter &painter, const QRect &paper)
             painter.drawText(QRect(x - 20, 0, 19, RulerSize - 4), Qt::AlignRight | Qt::AlignVCenter,
                              QString::number(line.Number * (units == TRpUnit::Characters ? 10 : 1)));
     }
-    for (const TRpGridLine &line : DesignGridLines(units, paper.height(), report_.Zoom(), false, points, Dpi)) {
+    for (const TRpGridLine &line :
+         DesignGridLines(units, paper.height(), report_.Zoom(), false, points, Dpi)) {
         const int y = paper.top() + line.Position;
         painter.drawLine(RulerSize - (line.Major ? 8 : 3), y, RulerSize - 1, y);
         if (line.Major)
@@ -172,11 +173,13 @@ void TRpDesignSurface::PaintGrid(QPainter &painter, const QRect &paper)
     // Minor lines first, so that the major ones stay whole where they cross.
     for (bool majorPass : {false, true}) {
         painter.setPen(majorPass ? major : minor);
-        for (const TRpGridLine &line : DesignGridLines(units, paper.width(), report_.Zoom(), true, points, Dpi))
+        for (const TRpGridLine &line :
+             DesignGridLines(units, paper.width(), report_.Zoom(), true, points, Dpi))
             if (line.Major == majorPass)
                 painter.drawLine(paper.left() + line.Position, paper.top(), paper.left() + line.Position,
                                  paper.bottom());
-        for (const TRpGridLine &line : DesignGridLines(units, paper.height(), report_.Zoom(), false, points, Dpi))
+        for (const TRpGridLine &line :
+             DesignGridLines(units, paper.height(), report_.Zoom(), false, points, Dpi))
             if (line.Major == majorPass)
                 painter.drawLine(paper.left(), paper.top() + line.Position, paper.right(),
                                  paper.top() + line.Position);
@@ -225,7 +228,8 @@ void TRpDesignSurface::PaintBand(QPainter &painter, TRpCustomBand &band, const Q
     painter.setPen(QColor(0x606060));
     // Right-aligned, where printables rarely stand; its baseline 4 pixels above the lower edge.
     const QString caption = BandCaption(band.BandType());
-    painter.drawText(rect.right() - 4 - painter.fontMetrics().horizontalAdvance(caption), rect.bottom() - 4, caption);
+    painter.drawText(rect.right() - 4 - painter.fontMetrics().horizontalAdvance(caption), rect.bottom() - 4,
+                     caption);
 }
 
 void TRpDesignSurface::PaintPrintable(QPainter &painter, const QRect &bandRect, TRpPrintable &printable)

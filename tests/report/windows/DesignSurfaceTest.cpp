@@ -34,7 +34,7 @@ TEST(DesignSurface, PaintsThePaperWithGridAndBandsAndABandsLowerEdgeDragsItsHeig
     surface.resize(surface.sizeHint());
     surface.show();
     const int r = TRpDesignSurface::RulerSize;
-    EXPECT_EQ(surface.sizeHint(), QSize(r + 794 + r / 2, r + 1123 + r / 2));  // A4 at 96 dpi
+    EXPECT_EQ(surface.sizeHint(), QSize(r + 794 + r / 2, r + 1123 + r / 2)); // A4 at 96 dpi
 
     std::vector<TRpBandPlace> places = LayoutBands(report);
     ASSERT_EQ(places.size(), 3u);

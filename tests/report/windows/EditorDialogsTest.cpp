@@ -105,7 +105,7 @@ TEST_F(EditorDialogs, TextSettingsShowTheLabelAndWriteTextSizesAndFlagsBackOnlyO
         QTest::keyClicks(d.Value, "Znak korespondenta");
         d.Width->clear();
         QTest::keyClicks(d.Width, "45");
-        d.Height->clear();  // an empty size keeps the old one
+        d.Height->clear(); // an empty size keeps the old one
         d.Stretch->click();
         d.Transparent->click();
         d.OKButton->click();
@@ -188,7 +188,7 @@ TEST_F(EditorDialogs, BuilderInsertsAFieldAnOperatorAFunctionWithArgumentsAndAVa
     EXPECT_EQ(Memo(b), "QSOS.RST <= DIV(120,2)");
 
     b.FunctionButton->click();
-    b.CategoryList->setCurrentRow(5);  // Logical: IF, TRUE, FALSE
+    b.CategoryList->setCurrentRow(5); // Logical: IF, TRUE, FALSE
     b.FunctionList->setCurrentRow(1);
     b.ContinueButton->click();
     EXPECT_EQ(b.Pages->currentWidget(), b.MainPage);
@@ -242,7 +242,7 @@ TEST_F(EditorDialogs, BuilderGivesTheExpressionWithoutLineBreaksOnOkAndNothingOn
     EXPECT_FALSE(ShowExpressionBuilder(QString(), expression, &report, nullptr));
     WhenModal<TRpExpressionBuilder>([](TRpExpressionBuilder &b) {
         b.FunctionButton->click();
-        QTest::keyClick(b.FunctionList, Qt::Key_Escape);  // back from the page only
+        QTest::keyClick(b.FunctionList, Qt::Key_Escape); // back from the page only
         EXPECT_EQ(b.Pages->currentWidget(), b.MainPage);
         EXPECT_TRUE(b.isVisible());
         QTest::keyClick(b.Memo, Qt::Key_Escape);
