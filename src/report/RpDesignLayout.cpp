@@ -118,11 +118,17 @@ std::vector<TRpBandPlace> LayoutBands(const TCustomReport &report, int screenDpi
 
 TRpGridColors DesignGridColors(int screenColors)
 {
-    if (screenColors > 256 || screenColors < 0)
-        return {QColor(0xF9F9F9), Qt::SolidLine,   QColor(0xF0F0F0), Qt::SolidLine, QColor(0x707070), 6,
-                QColor(0xFF8080), QColor(0x606060)};
-    return {QColor(0xC0C0C0), Qt::DotLine, QColor(0xC0C0C0), Qt::SolidLine,
-            QColor(0xC0C0C0), 6,           QColor(0x808080), QColor(0x808080)};
+    TRpGridColors c{QColor(0xC0C0C0), Qt::DotLine, QColor(0xC0C0C0), Qt::SolidLine,
+                    QColor(0xC0C0C0), 6,           QColor(0x808080), QColor(0x808080)};
+    if (screenColors > 256 || screenColors < 0) {
+        c.Minor = QColor(0xF9F9F9);
+        c.MinorStyle = Qt::SolidLine;
+        c.Major = QColor(0xF0F0F0);
+        c.Marker = QColor(0x707070);
+        c.MarkerSelected = QColor(0xFF8080);
+        c.MarkerBorder = QColor(0x606060);
+    }
+    return c;
 }
 
 std::vector<TRpGridLine> DesignGridLines(TRpUnit units, int extentPixels, int zoom, bool horizontal,
