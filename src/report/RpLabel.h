@@ -25,7 +25,7 @@ public:
     const QFont &Font() const { return font_; }
     void SetFont(const QFont &font);
     QColor Color = Qt::white;
-    QStringList Lines;  // multi-line source text (memo fields)
+    QStringList Lines; // multi-line source text (memo fields)
     std::function<void(TRpCustomLabel &, QString &text)> OnPrint;
     bool RightToLeft = false;
 

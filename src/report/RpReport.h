@@ -52,7 +52,7 @@ public:
     TRpReportOptions Options = FirstPageHeader | LastPageFooter;
     TRpPage Page;
     TReportPrinterSettings PrinterSettings;
-    TReportPrinterSettings LastDialogSettings;  // choices of the last print dialog
+    TReportPrinterSettings LastDialogSettings; // choices of the last print dialog
     QString ReportTitle;
     bool ShowProgress = true;
     int Tag = 0;
@@ -76,7 +76,8 @@ public:
     void SetHasBand(TRpBandType type, bool on);
 
     // Printables placed on the report itself, printed once per page when it ends.
-    template <class T, class... Args> T *AddPrintable(Args &&...args) {
+    template <class T, class... Args> T *AddPrintable(Args &&...args)
+    {
         auto p = std::make_unique<T>(std::forward<Args>(args)...);
         T *raw = p.get();
         raw->SetParent(this, nullptr);
@@ -141,7 +142,10 @@ public:
 protected:
     bool event(QEvent *e) override;
     virtual void ExecuteBody();
-    void SetController(std::unique_ptr<TRpCustomController> controller) { controller_ = std::move(controller); }
+    void SetController(std::unique_ptr<TRpCustomController> controller)
+    {
+        controller_ = std::move(controller);
+    }
     void ForEachPrintable(const std::function<void(TRpPrintable &)> &f);
     void CopySettingsToPrinter();
 
@@ -156,7 +160,7 @@ private:
     std::vector<TRpCustomBand *> bandList_;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
-    TRpDataSetList addedDataSets_;  // joined DataSetList for the run
+    TRpDataSetList addedDataSets_; // joined DataSetList for the run
     TRpEvElement *pageNumberVar_ = nullptr;
     TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;
