@@ -75,6 +75,7 @@ TLogPrev::TLogPrev(TDM &dm)
     Report.SetPrintIfEmpty(true);
     Report.Font = ArialCE(8);
     Report.SetDataSet(&dm.DrukLog);
+    Report.PreviewMaximized = true;
     Report.BeforePrint = [this](TCustomReport &sender, bool &print) { ReportBeforePrint(sender, print); };
 
     RpBand1 = AddBand(Report, TRpBandType::rbPageHeader, "RpBand1", 7.94);

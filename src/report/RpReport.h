@@ -5,6 +5,7 @@
 #include "report/RpEvEnvironment.h"
 #include "report/RpUnits.h"
 
+#include "report/RpPrinter.h"
 #include "report/RpPrinterSettings.h"
 
 #include <QFont>
@@ -58,6 +59,9 @@ public:
     int Tag = 0;
     int PreviewWidth = 500, PreviewHeight = 500;
     bool PrevShowThumbs = true, PrevShowSearch = true;
+    bool PrevStayOnTop = false;    // the preview's form style
+    bool PreviewMaximized = false; // the preview's initial window state
+    TRpZoomState PrevInitialZoom = rpZoomOther;
 
     bool PrintIfEmpty() const { return controller_->PrintIfEmpty; }
     void SetPrintIfEmpty(bool on) { controller_->PrintIfEmpty = on; }

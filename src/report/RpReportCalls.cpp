@@ -89,11 +89,17 @@ void TCustomReport::Preview()
     printer->SetTitle(ReportTitle);
     if (OnPreview)
         printer->OnShowPreview = [this](TRpPrinter &) { OnPreview(*this); };
-    printer->PreviewOptions.Width = PreviewWidth > 0 ? PreviewWidth : 500;
-    printer->PreviewOptions.Height = PreviewHeight > 0 ? PreviewHeight : 500;
-    printer->PreviewOptions.ShowThumbs = PrevShowThumbs;
-    printer->PreviewOptions.ShowSearch = PrevShowSearch;
-    printer->PreviewOptions.Landscape = Page.Orientation() == TRpOrientation::Landscape;
+    TRpPreviewOptions &o = printer->PreviewOptions;
+    o.FromReport = true;
+    o.StayOnTop = PrevStayOnTop;
+    o.Maximized = PreviewMaximized;
+    o.Width = PreviewWidth > 0 ? PreviewWidth : 500;
+    o.Height = PreviewHeight > 0 ? PreviewHeight : 500;
+    o.ShowThumbs = PrevShowThumbs;
+    o.ShowSearch = PrevShowSearch;
+    o.InitialZoom = PrevInitialZoom;
+    o.Zoom = Zoom();
+    o.Landscape = Page.Orientation() == TRpOrientation::Landscape;
     CopySettingsToPrinter();
     printer->Preview();
     CreateReport(false);
