@@ -229,3 +229,16 @@ TEST(Engine, PageAndColumnNumbersAndTheTitleReachTheReportsVariables)
     ASSERT_EQ(more.size(), 2u);
     EXPECT_TRUE(more[1].find("Row 55 p2 c1 Dziennik"));
 }
+
+TEST(Engine, AForcedBreakLaterInTheRunIsHonouredThoughTheHeaderCameBeforeIt)
+{
+    RowsReport r(3);
+    TRpBand *summary = AddTestBand(r.report, TRpBandType::rbSummary, 10);
+    AddTestLabel(summary, QStringLiteral("SUMA"), 1, 1, 50, 5);
+    summary->ForceNewPage = true;
+    const auto pages = r.Run();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(RowsOn(pages[0]), 3);
+    EXPECT_EQ(pages[1].count("SUMA"), 1);
+    EXPECT_EQ(pages[1].count("HEAD"), 1);
+}
