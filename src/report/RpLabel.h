@@ -27,7 +27,6 @@ public:
     QColor Color = Qt::white;
     QStringList Lines; // multi-line source text (memo fields)
     std::function<void(TRpCustomLabel &, QString &text)> OnPrint;
-    bool RightToLeft = false;
 
     const QString &Caption() const { return caption_; }
     const QStringList &FormattedLines();

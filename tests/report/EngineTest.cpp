@@ -242,3 +242,22 @@ TEST(Engine, AForcedBreakLaterInTheRunIsHonouredThoughTheHeaderCameBeforeIt)
     EXPECT_EQ(pages[1].count("SUMA"), 1);
     EXPECT_EQ(pages[1].count("HEAD"), 1);
 }
+
+TEST(Engine, APrintableOnTheReportItselfIsPrintedOncePerPageAtItsOwnPlace)
+{
+    RowsReport r(40);
+    auto *stamp = r.report.AddPrintable<TRpLabel>();
+    stamp->SetAutoSize(false);
+    stamp->Size.SetNative(TRpPrintableSize::LeftIdx, 2500);
+    stamp->Size.SetNative(TRpPrintableSize::TopIdx, 2020);
+    stamp->Size.SetNative(TRpPrintableSize::WidthIdx, 300);
+    stamp->Size.SetNative(TRpPrintableSize::HeightIdx, 50);
+    stamp->SetCaption(QStringLiteral("STAMP"));
+    const auto pages = r.Run();
+    ASSERT_EQ(pages.size(), 2u);
+    for (const PageLayout &page : pages) {
+        ASSERT_EQ(page.count("STAMP"), 1);
+        EXPECT_NEAR(page.find("STAMP")->at.x(), 2500, 1);
+        EXPECT_GT(page.find("STAMP")->at.y(), 2020);
+    }
+}
