@@ -6,26 +6,31 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-void TRpCustomController::Notify() {
+void TRpCustomController::Notify()
+{
     for (const auto &client : NotifyList)
         client();
 }
 
-void TRpCustomController::Execute() {
+void TRpCustomController::Execute()
+{
     if (PrintIfEmpty)
         PrintEmptyController();
 }
 
-void TRpCustomController::PrintEmptyController() {
+void TRpCustomController::PrintEmptyController()
+{
     ParentReport->PrintBand(Header);
     // The column header belongs to an empty log too: it says what is missing.
-    if (TRpCustomBand *columns = ParentReport->FindBand(TRpBandType::rbColumnHeader); columns && columns->Enabled)
+    if (TRpCustomBand *columns = ParentReport->FindBand(TRpBandType::rbColumnHeader);
+        columns && columns->Enabled)
         ParentReport->PrintBand(columns);
     ParentReport->PrintBand(Detail);
     ParentReport->PrintBand(Footer);
 }
 
-void TRpController::Execute() {
+void TRpController::Execute()
+{
     TCustomReport *report = ParentReport;
     const bool dataSetOK = DataSet && DataSet->Active();
     if (!report || (!dataSetOK && !OnNeedData)) {
@@ -81,7 +86,8 @@ void TRpController::Execute() {
     }
 }
 
-void TRpController::PrintHeaders() {
+void TRpController::PrintHeaders()
+{
     TCustomReport *report = ParentReport;
     if (Header) {
         report->PrintBand(Header);

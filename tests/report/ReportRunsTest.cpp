@@ -10,7 +10,8 @@ namespace {
 
 // A fake device that leaves its job's calls behind when the printer frees it.
 struct LoggedDevice : FakePrintDevice {
-    explicit LoggedDevice(QStringList &log, bool queue) : log_(log) {
+    explicit LoggedDevice(QStringList &log, bool queue) : log_(log)
+    {
         if (!queue)
             names.clear();
     }
@@ -21,19 +22,21 @@ struct LoggedDevice : FakePrintDevice {
 // Report runs on a fake device, with the print dialog answered by `answer`.
 class ReportRuns : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         PrintDevices::SetFactory([this] { return std::make_unique<LoggedDevice>(jobs, queue); });
         RpWindows::SetPrintDialogRunner([this](PrintDevice &, TRpPrintDialogData &d) {
             seen = d;
             return answer(d);
         });
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         PrintDevices::SetFactory({});
         RpWindows::SetPrintDialogRunner({});
     }
 
-    QStringList jobs;  // the calls of every device freed, in order
+    QStringList jobs; // the calls of every device freed, in order
     bool queue = true;
     TRpPrintDialogData seen;
     std::function<bool(TRpPrintDialogData &)> answer = [](TRpPrintDialogData &) { return false; };
@@ -41,7 +44,8 @@ protected:
 
 } // namespace
 
-TEST_F(ReportRuns, PrintSendsEveryPageToTheDeviceAndLeavesTheReportAsItWas) {
+TEST_F(ReportRuns, PrintSendsEveryPageToTheDeviceAndLeavesTheReportAsItWas)
+{
     RowsReport r(60);
     r.report.Print();
     ASSERT_FALSE(jobs.isEmpty());
@@ -57,7 +61,8 @@ TEST_F(ReportRuns, PrintSendsEveryPageToTheDeviceAndLeavesTheReportAsItWas) {
     EXPECT_EQ(jobs.last(), "BNNE");
 }
 
-TEST_F(ReportRuns, CancellingStopsAtTheNextRecordAndClosesTheDocument) {
+TEST_F(ReportRuns, CancellingStopsAtTheNextRecordAndClosesTheDocument)
+{
     RowsReport r(100);
     int printed = 0;
     r.detail->AfterPrint = [&](TRpCustomBand &, bool) {
@@ -77,7 +82,8 @@ TEST_F(ReportRuns, CancellingStopsAtTheNextRecordAndClosesTheDocument) {
     EXPECT_FALSE(r.report.Cancelled);
 }
 
-TEST_F(ReportRuns, ThePrintDialogKeepsEverythingOnCancelAndStoresTheChosenPages) {
+TEST_F(ReportRuns, ThePrintDialogKeepsEverythingOnCancelAndStoresTheChosenPages)
+{
     RowsReport r(60);
     r.report.PrinterSettings.Copies = 2;
     EXPECT_FALSE(r.report.PrinterSetup());
