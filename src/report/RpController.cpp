@@ -6,26 +6,31 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-void TRpCustomController::Notify() {
+void TRpCustomController::Notify()
+{
     for (const auto &client : NotifyList)
         client();
 }
 
-void TRpCustomController::Execute() {
+void TRpCustomController::Execute()
+{
     if (PrintIfEmpty)
         PrintEmptyController();
 }
 
-void TRpCustomController::PrintEmptyController() {
+void TRpCustomController::PrintEmptyController()
+{
     ParentReport->PrintBand(Header);
     // The column header belongs to an empty log too: it says what is missing.
-    if (TRpCustomBand *columns = ParentReport->FindBand(TRpBandType::rbColumnHeader); columns && columns->Enabled)
+    if (TRpCustomBand *columns = ParentReport->FindBand(TRpBandType::rbColumnHeader);
+        columns && columns->Enabled)
         ParentReport->PrintBand(columns);
     ParentReport->PrintBand(Detail);
     ParentReport->PrintBand(Footer);
 }
 
-void TRpController::Execute() {
+void TRpController::Execute()
+{
     TCustomReport *report = ParentReport;
     const bool dataSetOK = DataSet && DataSet->Active();
     if (!report || (!dataSetOK && !OnNeedData)) {
@@ -34,11 +39,12 @@ void TRpController::Execute() {
         return;
     }
     bool moreData = true;
-    int recordCount = 1;
+    // Counting fetches every row: it waits until the first page is out, so
+    // that page shows at once; until then progress stays at 0.
+    int recordCount = -1;
     if (dataSetOK) {
         DataSet->First();
         moreData = !DataSet->Eof();
-        recordCount = DataSet->RecordCount();
         if (!moreData && PrintIfEmpty)
             PrintEmptyController();
     } else {
@@ -66,8 +72,10 @@ void TRpController::Execute() {
             moreData = false;
             OnNeedData(*report, moreData);
         }
+        if (dataSetOK && recordCount < 0 && (report->PageNumber > 1 || !moreData))
+            recordCount = DataSet->RecordCount();
         if (dataSetOK && recordCount > 0)
-            report->SetProgress(std::clamp(RecordNumber * 100 / recordCount, 0, 100));
+            report->SetProgress(std::clamp(int(qint64(RecordNumber) * 100 / recordCount), 0, 100));
     }
     if (Footer) {
         if (report->PageNumber == 0)
@@ -78,7 +86,8 @@ void TRpController::Execute() {
     }
 }
 
-void TRpController::PrintHeaders() {
+void TRpController::PrintHeaders()
+{
     TCustomReport *report = ParentReport;
     if (Header) {
         report->PrintBand(Header);

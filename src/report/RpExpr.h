@@ -26,6 +26,8 @@ public:
     // One record of the master: the aggregates accumulate.
     void RecordNotify() { evaluator_.DoAggregate(); }
 
+    QString EditorClass() const override { return QStringLiteral("TRpExprEditor"); }
+
     void Prepare() override;
     void Print(int offsetX, int offsetY) override;
     void Unprepare() override;

@@ -52,6 +52,8 @@ public:
     virtual void FinishPrint() { PrintFinished = true; }
     void AlignIt();
     virtual void ParentResized() { AlignIt(); }
+    // Class name of the design-time editor that serves this printable.
+    virtual QString EditorClass() const { return QStringLiteral("TRpPrintableEditor"); }
 
 protected:
     TRpPrinter *RpPrinter() const { return printer_; }

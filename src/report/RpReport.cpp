@@ -1,6 +1,8 @@
 #include "report/RpReport.h"
 
 #include "platform/db/DataSet.h"
+#include "report/RpDesignLayout.h"
+#include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 
 #include <QCoreApplication>
@@ -12,7 +14,8 @@ namespace {
 class RunScope {
 public:
     explicit RunScope(std::function<void()> undo) : undo_(std::move(undo)) {}
-    ~RunScope() {
+    ~RunScope()
+    {
         if (undo_)
             undo_();
     }
@@ -25,17 +28,19 @@ private:
 
 } // namespace
 
-TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this)) {
+TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this))
+{
     Font = QFont(QStringLiteral("Arial"), 10);
-    Page.FontPoints = Font.pointSizeF();
     Functions.AddFunction(QStringLiteral("PAGENUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
+    Page.FontPoints = Font.pointSizeF();
 }
 
 TCustomReport::~TCustomReport() = default;
 
-void TCustomReport::SetUnits(TRpUnit units) {
+void TCustomReport::SetUnits(TRpUnit units)
+{
     Page.SetUnits(units);
     for (TRpCustomBand *band : bandList_) {
         band->Size.SetUnits(units);
@@ -46,12 +51,19 @@ void TCustomReport::SetUnits(TRpUnit units) {
         p->Size.SetUnits(units);
 }
 
-void TCustomReport::SetZoom(int zoom) {
-    if (zoom >= 1 && zoom <= 300)
-        zoom_ = zoom;
+void TCustomReport::SetZoom(int zoom)
+{
+    if (zoom < 1 || zoom > 300)
+        return;
+    zoom_ = zoom;
+    Page.Zoom = zoom;
+    for (TRpCustomBand *band : bandList_)
+        band->Size.Zoom = zoom;
+    ForEachPrintable([zoom](TRpPrintable &p) { p.Size.Zoom = zoom; });
 }
 
-TRpBand *TCustomReport::AddBand(TRpBandType type) {
+TRpBand *TCustomReport::AddBand(TRpBandType type)
+{
     auto band = std::make_unique<TRpBand>(this, type);
     TRpBand *raw = band.get();
     raw->Size.SetNative(TRpBandSize::WidthIdx, Page.Native(TRpPage::WidthIdx) -
@@ -62,7 +74,8 @@ TRpBand *TCustomReport::AddBand(TRpBandType type) {
     return raw;
 }
 
-TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent) {
+TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent)
+{
     auto band = std::make_unique<TRpChildBand>(this);
     TRpChildBand *raw = band.get();
     raw->Size.SetNative(TRpBandSize::WidthIdx, parent->Size.Native(TRpBandSize::WidthIdx));
@@ -74,7 +87,8 @@ TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent) {
     return raw;
 }
 
-void TCustomReport::RemoveBand(TRpCustomBand *band) {
+void TCustomReport::RemoveBand(TRpCustomBand *band)
+{
     std::erase(bandList_, band);
     for (TRpCustomBand *b : bandList_)
         if (b->LinkBand() == band)
@@ -82,30 +96,26 @@ void TCustomReport::RemoveBand(TRpCustomBand *band) {
     std::erase_if(bands_, [band](const auto &b) { return b.get() == band; });
 }
 
-TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const {
+TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const
+{
     for (TRpCustomBand *b : bandList_)
         if (b->BandType() == type)
             return b;
     return nullptr;
 }
 
-void TCustomReport::SetHasBand(TRpBandType type, bool on) {
+void TCustomReport::SetHasBand(TRpBandType type, bool on)
+{
     TRpCustomBand *band = FindBand(type);
     if (on && !band) {
-        TRpBand *b = AddBand(type);
-        for (int i = 1;; ++i) {
-            const QString name = BandNamePrefix(type) + QString::number(i);
-            if (std::none_of(bandList_.begin(), bandList_.end(), [&](auto *x) { return x->Name == name; })) {
-                b->Name = name;
-                break;
-            }
-        }
+        CreateBandOfType(*this, type);
     } else if (!on && band) {
         RemoveBand(band);
     }
 }
 
-void TCustomReport::ForEachPrintable(const std::function<void(TRpPrintable &)> &f) {
+void TCustomReport::ForEachPrintable(const std::function<void(TRpPrintable &)> &f)
+{
     for (TRpCustomBand *band : bandList_)
         for (const auto &p : band->Printables())
             f(*p);
@@ -113,19 +123,25 @@ void TCustomReport::ForEachPrintable(const std::function<void(TRpPrintable &)> &
         f(*p);
 }
 
-QRect TCustomReport::DeviceRect(double left, double top, double right, double bottom) const {
+QRect TCustomReport::DeviceRect(double left, double top, double right, double bottom) const
+{
     const int x1 = RpPrinter->XPos(left), y1 = RpPrinter->YPos(top);
     return QRect(x1, y1, RpPrinter->XPos(right) - x1, RpPrinter->YPos(bottom) - y1);
 }
 
-bool TCustomReport::IsCancelled() const { return Cancelled || (RpPrinter && RpPrinter->Cancelled); }
+bool TCustomReport::IsCancelled() const
+{
+    return Cancelled || (RpPrinter && RpPrinter->Cancelled);
+}
 
-void TCustomReport::SetProgress(int percent) {
+void TCustomReport::SetProgress(int percent)
+{
     if (RpPrinter)
         RpPrinter->SetProgress(std::clamp(percent, 0, 100));
 }
 
-void TCustomReport::CancelReport() {
+void TCustomReport::CancelReport()
+{
     if (Available)
         return;
     Cancelled = true;
@@ -133,7 +149,8 @@ void TCustomReport::CancelReport() {
         RpPrinter->Cancel();
 }
 
-void TCustomReport::CreateReport(bool composite) {
+void TCustomReport::CreateReport(bool composite)
+{
     if (!Available)
         return;
     if (!RpPrinter) {
@@ -142,12 +159,14 @@ void TCustomReport::CreateReport(bool composite) {
         RpPrinter = ownPrinter_.get();
     }
     if (Page.Native(TRpPage::WidthIdx) - Page.Native(TRpPage::LeftMarginIdx) -
-            Page.Native(TRpPage::RightMarginIdx) < 0) {
+            Page.Native(TRpPage::RightMarginIdx) <
+        0) {
         Page.SetNative(TRpPage::LeftMarginIdx, 0);
         Page.SetNative(TRpPage::RightMarginIdx, 0);
     }
     if (Page.Native(TRpPage::LengthIdx) - Page.Native(TRpPage::TopMarginIdx) -
-            Page.Native(TRpPage::BottomMarginIdx) < 0) {
+            Page.Native(TRpPage::BottomMarginIdx) <
+        0) {
         Page.SetNative(TRpPage::TopMarginIdx, 0);
         Page.SetNative(TRpPage::BottomMarginIdx, 0);
     }
@@ -164,25 +183,26 @@ void TCustomReport::CreateReport(bool composite) {
     PrintRun(composite);
 }
 
-void TCustomReport::PrintRun(bool composite) {
+void TCustomReport::PrintRun(bool composite)
+{
     bool documentOpen = false;
     const TRpUnit savedUnits = Units();
     SetUnits(TRpUnit::Native);
-    bool prepared = false;
-    bool functionsPrepared = false;
-    DataSet *addedDataSet = nullptr;
+    bool prepared = false, environment = false;
     RunScope restore([&] {
         SetUnits(savedUnits);
         if (prepared) {
             ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
             controller_->Unprepare();
         }
-        if (functionsPrepared) {
+        if (environment) {
+            pageNumberVar_ = columnNumberVar_ = nullptr;
             Functions.UnprepareEnvironment();
             GlobalEnvironment().UnprepareEnvironment();
         }
-        if (addedDataSet)
-            DataSetList.removeOne(addedDataSet);
+        for (DataSet *ds : addedDataSets_)
+            DataSetList.removeOne(ds);
+        addedDataSets_.clear();
         if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
             return;
         if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
@@ -212,16 +232,15 @@ void TCustomReport::PrintRun(bool composite) {
     }
     CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
-    auto *loop = dynamic_cast<TRpController *>(controller_.get());
-    if (loop && loop->DataSet && loop->DataSet->Active() && !DataSetList.contains(loop->DataSet)) {
-        addedDataSet = loop->DataSet;
-        DataSetList.append(addedDataSet);
-    }
+    CollectDataSets();
     GlobalEnvironment().PrepareEnvironment();
     Functions.SetDataSets(&DataSetList);
     Functions.PrepareEnvironment();
-    functionsPrepared = true;
+    environment = true;
+    pageNumberVar_ = GetConstant(Functions, QStringLiteral("PAGENUMBER"));
+    columnNumberVar_ = GetConstant(Functions, QStringLiteral("COLUMNNUMBER"));
     SetStringConstant(GetConstant(Functions, QStringLiteral("REPORTTITLE")), ReportTitle);
+
     controller_->Prepare();
     ForEachPrintable([](TRpPrintable &p) { p.Prepare(); });
     prepared = true;
@@ -241,7 +260,32 @@ void TCustomReport::PrintRun(bool composite) {
         Cancelled = true;
 }
 
-void TCustomReport::CopySettingsToPrinter() {
+// The datasets expressions may name: the record loop's and those of the database texts.
+void TCustomReport::CollectDataSets()
+{
+    addedDataSets_.clear();
+    auto add = [this](::DataSet *ds) {
+        if (ds && !DataSetList.contains(ds)) {
+            DataSetList.append(ds);
+            addedDataSets_.append(ds);
+        }
+    };
+    if (auto *loop = dynamic_cast<TRpController *>(controller_.get()))
+        add(loop->DataSet);
+    ForEachPrintable([&](TRpPrintable &p) {
+        if (auto *text = dynamic_cast<TRpDBText *>(&p))
+            add(text->DataSet);
+    });
+}
+
+void TCustomReport::SetNumber(TRpEvElement *element, int value)
+{
+    if (element)
+        SetIntegerConstant(element, value);
+}
+
+void TCustomReport::CopySettingsToPrinter()
+{
     TRpPrinter &p = *RpPrinter;
     const TReportPrinterSettings &s = PrinterSettings;
     p.SetPrinterIndex(s.PrinterIndex);
@@ -272,20 +316,31 @@ void TCustomReport::CopySettingsToPrinter() {
     p.SetCompression(Options & Compression);
 }
 
-void TCustomReport::ExecuteBody() {
+void TCustomReport::ExecuteBody()
+{
     controller_->Header = FindBand(TRpBandType::rbTitle);
     controller_->Detail = FindBand(TRpBandType::rbDetail);
     controller_->Footer = FindBand(TRpBandType::rbSummary);
     controller_->Execute();
 }
 
-TReport::TReport() { SetController(std::make_unique<TRpController>(this)); }
+TReport::TReport()
+{
+    SetController(std::make_unique<TRpController>(this));
+}
 
-::DataSet *TReport::DataSet() const { return static_cast<TRpController &>(const_cast<TReport *>(this)->Controller()).DataSet; }
+::DataSet *TReport::DataSet() const
+{
+    return static_cast<TRpController &>(const_cast<TReport *>(this)->Controller()).DataSet;
+}
 
-void TReport::SetDataSet(::DataSet *dataSet) { static_cast<TRpController &>(Controller()).DataSet = dataSet; }
+void TReport::SetDataSet(::DataSet *dataSet)
+{
+    static_cast<TRpController &>(Controller()).DataSet = dataSet;
+}
 
-void TReport::ExecuteBody() {
+void TReport::ExecuteBody()
+{
     static_cast<TRpController &>(Controller()).OnNeedData = OnNeedData;
     TCustomReport::ExecuteBody();
 }

@@ -5,6 +5,7 @@
 #include "report/RpEvEnvironment.h"
 #include "report/RpUnits.h"
 
+#include "report/RpPrinter.h"
 #include "report/RpPrinterSettings.h"
 
 #include <QFont>
@@ -52,12 +53,15 @@ public:
     TRpReportOptions Options = FirstPageHeader | LastPageFooter;
     TRpPage Page;
     TReportPrinterSettings PrinterSettings;
-    TReportPrinterSettings LastDialogSettings;  // choices of the last print dialog
+    TReportPrinterSettings LastDialogSettings; // choices of the last print dialog
     QString ReportTitle;
     bool ShowProgress = true;
     int Tag = 0;
     int PreviewWidth = 500, PreviewHeight = 500;
     bool PrevShowThumbs = true, PrevShowSearch = true;
+    bool PrevStayOnTop = false;    // the preview's form style
+    bool PreviewMaximized = false; // the preview's initial window state
+    TRpZoomState PrevInitialZoom = rpZoomOther;
 
     bool PrintIfEmpty() const { return controller_->PrintIfEmpty; }
     void SetPrintIfEmpty(bool on) { controller_->PrintIfEmpty = on; }
@@ -76,7 +80,8 @@ public:
     void SetHasBand(TRpBandType type, bool on);
 
     // Printables placed on the report itself, printed once per page when it ends.
-    template <class T, class... Args> T *AddPrintable(Args &&...args) {
+    template <class T, class... Args> T *AddPrintable(Args &&...args)
+    {
         auto p = std::make_unique<T>(std::forward<Args>(args)...);
         T *raw = p.get();
         raw->SetParent(this, nullptr);
@@ -89,7 +94,7 @@ public:
 
     // The report's expression variables (PAGENUMBER, COLUMNNUMBER, REPORTTITLE
     // kept current during a run) and the datasets expressions may name; the
-    // record loop's dataset joins them for each run.
+    // record loop's and the database texts' datasets join them for each run.
     TRpEvEnvironment Functions;
     TRpDataSetList DataSetList;
 
@@ -141,12 +146,17 @@ public:
 protected:
     bool event(QEvent *e) override;
     virtual void ExecuteBody();
-    void SetController(std::unique_ptr<TRpCustomController> controller) { controller_ = std::move(controller); }
+    void SetController(std::unique_ptr<TRpCustomController> controller)
+    {
+        controller_ = std::move(controller);
+    }
     void ForEachPrintable(const std::function<void(TRpPrintable &)> &f);
     void CopySettingsToPrinter();
 
 private:
     void PrintRun(bool composite);
+    void CollectDataSets();
+    void SetNumber(TRpEvElement *element, int value);
     void PrintPageHeaders();
 
     std::unique_ptr<TRpCustomController> controller_;
@@ -154,7 +164,9 @@ private:
     std::vector<TRpCustomBand *> bandList_;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
-    TRpPrinter *previousPrinter_ = nullptr;
+    TRpDataSetList addedDataSets_; // joined DataSetList for the run
+    TRpEvElement *pageNumberVar_ = nullptr;
+    TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;
 };
 

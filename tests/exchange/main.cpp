@@ -1,5 +1,5 @@
-// The exchange tests open no window; the log book paints pages, so a GUI
-// application (offscreen) measures its fonts.
+// The exchange tests run without windows; the log book paints pages and
+// measures fonts, so they need a GUI application.
 #include "support/TestMain.h"
 
 #include <QGuiApplication>

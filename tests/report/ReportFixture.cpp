@@ -1,13 +1,15 @@
 #include "ReportFixture.h"
 
-TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm) {
+TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm)
+{
     TRpBand *band = report.AddBand(type);
     band->Size.SetNative(TRpBandSize::HeightIdx, heightMm * 10);
     return band;
 }
 
-TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm, double widthMm,
-                       double heightMm) {
+TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm,
+                       double widthMm, double heightMm)
+{
     auto *label = band->Add<TRpLabel>();
     label->SetAutoSize(false);
     QFont font(QStringLiteral("Arial"));
@@ -21,7 +23,8 @@ TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftM
     return label;
 }
 
-RowsReport::RowsReport(int rows) : rows(rows) {
+RowsReport::RowsReport(int rows) : rows(rows)
+{
     report.SetUnits(TRpUnit::MM);
     report.Page.SetOrientation(TRpOrientation::Landscape);
     report.Page.SetPaperSize(TRpPaperSize::A4);
@@ -43,7 +46,8 @@ RowsReport::RowsReport(int rows) : rows(rows) {
     };
 }
 
-std::vector<PageLayout> RowsReport::Run() {
+std::vector<PageLayout> RowsReport::Run()
+{
     served = 0;
     return RunReport(report);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "support/PageLayout.h"
 #include "report/RpLabel.h"
 #include "report/RpReport.h"
+#include "support/PageLayout.h"
 
 #include <vector>
 
@@ -22,5 +22,5 @@ struct RowsReport {
 };
 
 TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm);
-TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm, double widthMm,
-                       double heightMm);
+TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm,
+                       double widthMm, double heightMm);

@@ -4,6 +4,7 @@
 #include "report/RpPrinter.h"
 #include "report/windows/FRpPreview.h"
 #include "report/windows/FRpProgress.h"
+#include "report/windows/RpEditors.h"
 #include "report/windows/RpPrintDialog.h"
 
 #include <QEventLoop>
@@ -80,4 +81,5 @@ void RegisterReportWindows()
     RpWindows::SetProgressFactory(
         [](TRpPrinter &printer) { return std::make_unique<ProgressWindow>(printer); });
     RpWindows::SetPrintDialogRunner(runPrintDialog);
+    RegisterReportEditors();
 }
