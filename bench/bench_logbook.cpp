@@ -2,7 +2,7 @@
 // pages stored and to a finished PDF, with resident memory, next to a floor
 // that draws the same text lines straight onto a QPdfWriter with one painter.
 #include "core/FDM.h"
-#include "core/Globals.h"
+#include "core/Settings.h"
 #include "core/NewDatabase.h"
 #include "exchange/FLogPrev.h"
 #include "platform/Messages.h"
