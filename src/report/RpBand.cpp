@@ -29,6 +29,14 @@ bool CanBreakBefore(TRpBandType t) {
 
 QString BandCaption(TRpBandType type) { return QString::fromLatin1(Captions[int(type)]); }
 QString BandNamePrefix(TRpBandType type) { return QString::fromLatin1(Prefixes[int(type)]); }
+QString CircularLinkText() { return QStringLiteral("Circular linking not allowed"); }
+
+void TRpBand::SetBandType(TRpBandType type) {
+    if (type == type_)
+        return;
+    type_ = type;
+    ParentReport()->ArrangeBands();
+}
 
 TRpCustomBand::TRpCustomBand(TCustomReport *report) : report_(report) {
     Size.SetUnits(report->Units());

@@ -1,6 +1,7 @@
 #include "report/RpReport.h"
 
 #include "platform/db/DataSet.h"
+#include "report/RpControllerBand.h"
 #include "report/RpPrinter.h"
 
 #include <QCoreApplication>
@@ -51,15 +52,16 @@ void TCustomReport::SetZoom(int zoom) {
         zoom_ = zoom;
 }
 
-TRpBand *TCustomReport::AddBand(TRpBandType type) {
-    auto band = std::make_unique<TRpBand>(this, type);
-    TRpBand *raw = band.get();
+TRpBand *TCustomReport::AddBand(TRpBandType type) { return CreateBand<TRpBand>(type); }
+
+void TCustomReport::AdoptBand(std::unique_ptr<TRpCustomBand> band) {
+    TRpCustomBand *raw = band.get();
     raw->Size.SetNative(TRpBandSize::WidthIdx, Page.Native(TRpPage::WidthIdx) -
                                                    Page.Native(TRpPage::LeftMarginIdx) -
                                                    Page.Native(TRpPage::RightMarginIdx));
     bands_.push_back(std::move(band));
     bandList_.push_back(raw);
-    return raw;
+    ArrangeBands();
 }
 
 TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent) {
@@ -71,15 +73,20 @@ TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent) {
     raw->SetParentBand(parent);
     bands_.push_back(std::move(band));
     bandList_.push_back(raw);
+    ArrangeBands();
     return raw;
 }
 
 void TCustomReport::RemoveBand(TRpCustomBand *band) {
     std::erase(bandList_, band);
-    for (TRpCustomBand *b : bandList_)
+    for (TRpCustomBand *b : bandList_) {
         if (b->LinkBand() == band)
             b->SetLinkBand(nullptr);
+        b->Unlink(band);
+    }
+    UnlinkController(*this, band);
     std::erase_if(bands_, [band](const auto &b) { return b.get() == band; });
+    ArrangeBands();
 }
 
 TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const {
@@ -154,7 +161,11 @@ void TCustomReport::CreateReport(bool composite) {
     Available = false;
     Cancelled = FinalPage = HeaderJustPrinted = ColumnBreakDeferred = SkipForcedBreak = false;
     PrintingBreakHeaders = false;
-    RunScope idle([this] { Available = true; });
+    RunScope idle([this] {
+        Available = true;
+        if (arrangePending_)
+            ArrangeBands();
+    });
 
     bool printReport = true;
     if (BeforePrint)
@@ -170,7 +181,8 @@ void TCustomReport::PrintRun(bool composite) {
     SetUnits(TRpUnit::Native);
     bool prepared = false;
     bool functionsPrepared = false;
-    DataSet *addedDataSet = nullptr;
+    // The record loops add their datasets for this run only.
+    const TRpDataSetList ownDataSets = DataSetList;
     RunScope restore([&] {
         SetUnits(savedUnits);
         if (prepared) {
@@ -181,8 +193,7 @@ void TCustomReport::PrintRun(bool composite) {
             Functions.UnprepareEnvironment();
             GlobalEnvironment().UnprepareEnvironment();
         }
-        if (addedDataSet)
-            DataSetList.removeOne(addedDataSet);
+        DataSetList = ownDataSets;
         if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
             return;
         if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
@@ -212,11 +223,7 @@ void TCustomReport::PrintRun(bool composite) {
     }
     CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
-    auto *loop = dynamic_cast<TRpController *>(controller_.get());
-    if (loop && loop->DataSet && loop->DataSet->Active() && !DataSetList.contains(loop->DataSet)) {
-        addedDataSet = loop->DataSet;
-        DataSetList.append(addedDataSet);
-    }
+    controller_->CollectChildren();
     GlobalEnvironment().PrepareEnvironment();
     Functions.SetDataSets(&DataSetList);
     Functions.PrepareEnvironment();
@@ -272,11 +279,49 @@ void TCustomReport::CopySettingsToPrinter() {
     p.SetCompression(Options & Compression);
 }
 
-void TCustomReport::ExecuteBody() {
+void TCustomReport::AssignControllerBands() {
     controller_->Header = FindBand(TRpBandType::rbTitle);
     controller_->Detail = FindBand(TRpBandType::rbDetail);
     controller_->Footer = FindBand(TRpBandType::rbSummary);
+}
+
+void TCustomReport::ExecuteBody() {
+    AssignControllerBands();
     controller_->Execute();
+}
+
+void TCustomReport::ArrangeBands() {
+    if (!Available) {
+        arrangePending_ = true;
+        return;
+    }
+    arrangePending_ = false;
+    AssignControllerBands();
+    controller_->CollectChildren();
+    std::vector<TRpCustomBand *> heads;
+    auto addType = [&](TRpBandType type) {
+        for (TRpCustomBand *b : bandList_)
+            if (b->BandType() == type)
+                heads.push_back(b);
+    };
+    addType(TRpBandType::rbPageHeader);
+    if (TRpCustomBand *title = FindBand(TRpBandType::rbTitle))
+        heads.push_back(title);
+    addType(TRpBandType::rbColumnHeader);
+    controller_->ArrangeForLayout(heads);
+    addType(TRpBandType::rbPageFooter);
+    for (TRpCustomBand *b : bandList_) {
+        auto *child = dynamic_cast<TRpChildBand *>(b);
+        if (!child || !child->ParentBand())  // a child follows its parent
+            heads.push_back(b);
+    }
+    printOrder_.clear();
+    for (TRpCustomBand *head : heads)
+        for (TRpCustomBand *b = head; b; b = b->ChildBand()) {
+            if (std::find(printOrder_.begin(), printOrder_.end(), b) != printOrder_.end())
+                break;
+            printOrder_.push_back(b);
+        }
 }
 
 TReport::TReport() { SetController(std::make_unique<TRpController>(this)); }

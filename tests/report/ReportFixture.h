@@ -1,6 +1,8 @@
 #pragma once
 
 #include "support/PageLayout.h"
+#include "platform/db/DataSet.h"
+#include "report/RpExpr.h"
 #include "report/RpLabel.h"
 #include "report/RpReport.h"
 
@@ -24,3 +26,19 @@ struct RowsReport {
 TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm);
 TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm, double widthMm,
                        double heightMm);
+
+// An expression printable 40 mm wide on one line of the band.
+TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double leftMm = 1);
+
+// Rows kept in memory, every field a string: the field names, then one list of
+// values per row.
+class MemRows : public DataSet {
+public:
+    MemRows(const QStringList &fields, const std::vector<QStringList> &rows);
+
+protected:
+    void InternalOpen() override { BindDeclaredFields(); }
+};
+
+// Every text of the pages, top to bottom and page after page.
+QStringList AllTexts(const std::vector<PageLayout> &pages);
