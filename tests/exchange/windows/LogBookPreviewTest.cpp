@@ -1,0 +1,143 @@
+#include "core/FWindow.h"
+#include "core/Globals.h"
+#include "exchange/windows/FParamDrukLog.h"
+#include "exchange/windows/LogBookPrint.h"
+#include "platform/print/PrintDevice.h"
+#include "report/RpPrinter.h"
+#include "report/windows/FRpPreview.h"
+#include "report/windows/RpReportWindows.h"
+#include "support/LogDb.h"
+#include "support/QsoRows.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Runs `act` once on the first visible top-level window of type W for which
+// `ready` holds, polling while a modal loop runs.
+template <class W>
+void WhenShown(std::function<void(W *)> act, std::function<bool(W *)> ready = [](W *) { return true; }) {
+    auto *timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, ready] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *window = qobject_cast<W *>(w);
+            if (window && window->isVisible() && ready(window)) {
+                timer->stop();
+                timer->deleteLater();
+                act(window);
+                return;
+            }
+        }
+    });
+    timer->start();
+}
+
+int PdfPages(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+class LogBookPreview : public DataModuleTest {
+protected:
+    void SetUp() override {
+        DataModuleTest::SetUp();
+        RegisterReportWindows();
+        OwnCallSign = QStringLiteral("SP9XYZ");
+        placement.AppKey = QStringLiteral("Quarn");
+    }
+
+    void AnswerDialog(const QDate &first, const QDate &last) {
+        WhenShown<TParamDrukLog>([first, last](TParamDrukLog *d) {
+            d->EdOkres->setCurrentIndex(4);
+            d->EdOdDnia->setDate(first);
+            d->EdDoDnia->setDate(last);
+            QTest::mouseClick(d->PostBtn, Qt::LeftButton);
+        });
+    }
+
+    TWindow placement;
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(LogBookPreview, TheRangeChosenShowsInThePreviewWhichPrintsItsStoredPagesToAPdf) {
+    InsertQsos(dm->Baza, SampleQsos(60));
+    const QString pdf = dir.filePath(QStringLiteral("log.pdf"));
+    int pages = 0, pdfPages = -1;
+    QStringList lastPage;
+    AnswerDialog(QDate(2003, 7, 5), QDate(2003, 7, 5));
+    WhenShown<TRpStandardPreview>(
+        [&](TRpStandardPreview *preview) {
+            pages = preview->RpPrinter->PageCount();
+            preview->LastPageClick();
+            lastPage = preview->RpPrinter->GetPage(pages)->texts();
+            // The query is reopened on another range meanwhile: the print keeps the stored pages.
+            dm->OpenDrukLog(DateTime::fromDate(1990, 1, 1), DateTime::fromDate(1990, 1, 2));
+            // No print queue here: the device writes the PDF the user names in the print dialog.
+            PrintDevice *device = preview->RpPrinter->Printer();
+            ASSERT_TRUE(device);
+            device->SetOutputFileName(pdf);
+            preview->RpPrinter->Print();
+            pdfPages = PdfPages(pdf);
+            preview->close();
+        },
+        [](TRpStandardPreview *preview) {
+            return preview->RpPrinter && preview->RpPrinter->Status() == rpStatusFinished;
+        });
+    DrukujLog(*dm, placement, nullptr);
+    EXPECT_EQ(pages, 3);
+    EXPECT_TRUE(lastPage.contains(QStringLiteral("SP9XYZ")));
+    EXPECT_TRUE(lastPage.contains(SampleQsos(60).back().Data.toString("yyyy-MM-dd HH:mm:ss")));
+    EXPECT_EQ(pdfPages, 3);
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+TEST_F(LogBookPreview, ALastDayBeforeTheFirstIsRefusedAndCancelShowsNothing) {
+    bool stayedOpen = false;
+    WhenShown<TParamDrukLog>([&](TParamDrukLog *d) {
+        d->EdOkres->setCurrentIndex(4);
+        d->EdOdDnia->setDate(QDate(2003, 7, 6));
+        d->EdDoDnia->setDate(QDate(2003, 7, 5));
+        QTest::mouseClick(d->PostBtn, Qt::LeftButton);
+        stayedOpen = d->isVisible();
+        QTest::mouseClick(d->CancelBtn, Qt::LeftButton);
+    });
+    DrukujLog(*dm, placement, nullptr);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(warnings, QStringList{QStringLiteral("Błędny zakres dat.")});
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<TRpStandardPreview *>(w) && w->isVisible());
+}
+
+TEST_F(LogBookPreview, TheDialogOpensWithTheCurrentMonthAndKeepsItsPlace) {
+    QPoint where;
+    WhenShown<TParamDrukLog>([&](TParamDrukLog *d) {
+        const QDate today = QDate::currentDate();
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Wydruk łączności"));
+        EXPECT_EQ(d->EdOkres->currentIndex(), 0);
+        EXPECT_EQ(d->EdOdDnia->date(), QDate(today.year(), today.month(), 1));
+        EXPECT_EQ(d->EdDoDnia->date(), QDate(today.year(), today.month(), today.daysInMonth()));
+        d->move(123, 77);
+        where = d->pos();
+        d->reject();
+    });
+    DrukujLog(*dm, placement, nullptr);
+    TWindow stored;
+    stored.AppKey = QStringLiteral("Quarn");
+    stored.SetWindowSection(QStringLiteral("ParamDrukLog"));
+    ASSERT_TRUE(stored.LoadWindowPlacement());
+    EXPECT_EQ(QPoint(stored.Left, stored.Top), where);
+}
