@@ -1,20 +1,9 @@
 #include "EvalSupport.h"
 
-#include "platform/db/DataSet.h"
 #include "report/RpEvElements.h"
 #include "report/RpEvEnvironment.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// Rows kept in memory only: the fields declared before Open.
-class Rows : public DataSet {
-protected:
-    void InternalOpen() override { BindDeclaredFields(); }
-};
-
-} // namespace
 
 TEST(Environment, VariablesAreFoundByNameInAnyLetterCase)
 {
@@ -122,7 +111,7 @@ TEST(Environment, StoredDataGivesBackTheSameVariables)
 
 TEST(Environment, FieldsOfDatasetsReadWithTheirKinds)
 {
-    Rows log;
+    MemoryRows log;
     log.setObjectName("Log");
     log.AddField("STACJA", FieldType::String, 20);
     log.AddField("NOTATKI", FieldType::String, 40);
@@ -143,7 +132,7 @@ TEST(Environment, FieldsOfDatasetsReadWithTheirKinds)
     log.FieldByName("BIG")->SetAsLargeInt(5000000000LL);
     log.Post();
 
-    Rows other;
+    MemoryRows other;
     other.setObjectName("Other");
     other.AddField("STACJA", FieldType::String, 20);
     other.Open();

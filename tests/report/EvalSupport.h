@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/db/DataSet.h"
 #include "report/RpEvaluator.h"
 
 #include <QString>
@@ -24,4 +25,10 @@ QString AggregateOver(const QString &expression, const std::vector<TRpEvResult> 
 struct EvalCase {
     const char *expression;
     const char *expected;
+};
+
+// Rows kept in memory only: the fields declared before Open.
+class MemoryRows : public DataSet {
+protected:
+    void InternalOpen() override { BindDeclaredFields(); }
 };

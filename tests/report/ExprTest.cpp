@@ -1,7 +1,7 @@
+#include "EvalSupport.h"
 #include "ReportFixture.h"
 
 #include "platform/NumFormat.h"
-#include "platform/db/DataSet.h"
 #include "report/RpExpr.h"
 
 #include <gtest/gtest.h>
@@ -40,11 +40,6 @@ QStringList TextsStarting(const PageLayout &page, const QString &prefix)
             out << t.text;
     return out;
 }
-
-class Rows : public DataSet {
-protected:
-    void InternalOpen() override { BindDeclaredFields(); }
-};
 
 } // namespace
 
@@ -105,7 +100,7 @@ TEST(Expr, PageNumberAndTitleFollowTheRun)
 
 TEST(Expr, AggregatesFollowTheirMasterAndRestartAfterPrintWhenAsked)
 {
-    Rows qsos;
+    MemoryRows qsos;
     qsos.AddField("N", FieldType::Integer);
     qsos.Open();
     for (int n : {5, 7, 11}) {
