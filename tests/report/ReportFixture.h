@@ -1,7 +1,7 @@
 #pragma once
 
+#include "EvalSupport.h"
 #include "support/PageLayout.h"
-#include "platform/db/DataSet.h"
 #include "report/RpExpr.h"
 #include "report/RpLabel.h"
 #include "report/RpReport.h"
@@ -32,12 +32,9 @@ TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double left
 
 // Rows kept in memory, every field a string: the field names, then one list of
 // values per row.
-class MemRows : public DataSet {
+class MemRows : public MemoryRows {
 public:
     MemRows(const QStringList &fields, const std::vector<QStringList> &rows);
-
-protected:
-    void InternalOpen() override { BindDeclaredFields(); }
 };
 
 // Every text of the pages, top to bottom and page after page.
