@@ -79,7 +79,10 @@ bool TRpChildBand::SetParentBand(TRpCustomBand *band) {
         auto *child = dynamic_cast<TRpChildBand *>(b);
         b = child ? child->parent_ : nullptr;
     }
+    if (band == parent_)
+        return true;
     parent_ = band;
+    ParentReport()->ArrangeBands();
     return true;
 }
 

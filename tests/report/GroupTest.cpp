@@ -163,6 +163,8 @@ TEST(SubDetails, RunForEveryMasterRecordBeforeAndAfterItsDetailAndEmptyOnesPrint
     addSub(after, "TEXT", "NA", false);
     TRpSubDetail *first = addSub(before, "NOTE", "NB", true);
 
+    // The record loops' datasets join the report's list for a run only.
+    EXPECT_TRUE(report.DataSetList.isEmpty());
     const QStringList golden = {"NBH", "NB b1", "NB b2", "NBF 2", "D A",  "NAH",  "NA a1", "NAF 1", "D B",
                                 "NBH", "NB b3", "NBF 1", "D C",   "NAH",  "NA c1", "NA c2", "NAF 2", "END"};
     EXPECT_EQ(AllTexts(RunReport(report)), golden);
