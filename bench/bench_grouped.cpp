@@ -76,7 +76,7 @@ int main(int argc, char *argv[]) {
 
     TLogPrev plain(dm);
     int plainPages = 0;
-    Generate(dm, plain.Report, plainPages);  // warms up fonts and the database cache
+    Generate(dm, plain.Report, plainPages); // warms up fonts and the database cache
     const qint64 plainMs = Generate(dm, plain.Report, plainPages);
 
     // The same log book, grouped by day (repeated on every page) with the

@@ -10,7 +10,8 @@ namespace {
 // A report's printer and tag, lent to the composite run for one report.
 class Lend {
 public:
-    Lend(TCustomReport &report, TRpPrinter &printer) : r_(report), printer_(report.RpPrinter), tag_(report.Tag) {
+    Lend(TCustomReport &report, TRpPrinter &printer)
+        : r_(report), printer_(report.RpPrinter), tag_(report.Tag) {
         r_.RpPrinter = &printer;
     }
     ~Lend() {
@@ -29,7 +30,8 @@ private:
 } // namespace
 
 void TRpCompositeReport::CreateReport(TRpPrinter &printer) {
-    if (Reports.empty() || std::any_of(Reports.begin(), Reports.end(), [](TCustomReport *r) { return !r->Available; }))
+    if (Reports.empty() ||
+        std::any_of(Reports.begin(), Reports.end(), [](TCustomReport *r) { return !r->Available; }))
         return;
     {
         Lend first(*Reports.front(), printer);

@@ -87,7 +87,8 @@ void TRpCustomController::PrintEmptyController() {
     report->PrintBand(Header);
     // The column header belongs to an empty log too: it says what is missing.
     if (!OwnerBand)
-        if (TRpCustomBand *columns = report->FindBand(TRpBandType::rbColumnHeader); columns && columns->Enabled)
+        if (TRpCustomBand *columns = report->FindBand(TRpBandType::rbColumnHeader);
+            columns && columns->Enabled)
             report->PrintBand(columns);
     ExecuteBefore();
     report->PrintBand(Detail);

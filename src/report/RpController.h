@@ -24,7 +24,7 @@ public:
     TCustomReport *ParentReport;
     TRpControllerBand *const OwnerBand;
     bool PrintIfEmpty = true;
-    bool PrintBefore = false;  // a sub-detail runs before its master's detail band
+    bool PrintBefore = false; // a sub-detail runs before its master's detail band
     TRpCustomBand *Header = nullptr;
     TRpCustomBand *Detail = nullptr;
     TRpCustomBand *Footer = nullptr;
@@ -55,8 +55,8 @@ public:
 
     // Group changes: true when a group changed (it and every inner group are marked).
     bool CheckGroups();
-    void PrintGroupHeaders();  // changed groups, outermost first
-    void PrintGroupFooters();  // changed groups, innermost first
+    void PrintGroupHeaders(); // changed groups, outermost first
+    void PrintGroupFooters(); // changed groups, innermost first
     // Headers of groups that continue on a new page, after NewColumn.
     void ReprintGroupHeaders();
 
@@ -76,7 +76,7 @@ class TRpController : public TRpCustomController {
 public:
     using TRpCustomController::TRpCustomController;
 
-    QPointer<::DataSet> DataSet;  // cleared when the dataset is freed
+    QPointer<::DataSet> DataSet; // cleared when the dataset is freed
     std::function<void(TCustomReport &, bool &moreData)> OnNeedData;
     int RecordNumber = 0;
 

@@ -25,9 +25,13 @@ void TRpControllerBand::Unlink(TRpCustomBand *gone) {
 
 TRpSubDetail::TRpSubDetail(TCustomReport *report) : TRpControllerBand(report, TRpBandType::rbSubDetail) {}
 
-::DataSet *TRpSubDetail::DataSet() const { return controller_.DataSet.data(); }
+::DataSet *TRpSubDetail::DataSet() const {
+    return controller_.DataSet.data();
+}
 
-void TRpSubDetail::SetDataSet(::DataSet *dataSet) { controller_.DataSet = dataSet; }
+void TRpSubDetail::SetDataSet(::DataSet *dataSet) {
+    controller_.DataSet = dataSet;
+}
 
 void TRpSubDetail::SetPrintBefore(bool on) {
     if (on == controller_.PrintBefore)
@@ -62,10 +66,18 @@ void TRpSubDetail::Unlink(TRpCustomBand *gone) {
         controller_.Footer = nullptr;
 }
 
-bool TRpSubDetailGroupBands::HasHeader() const { return owner_.HeaderBand() != nullptr; }
-void TRpSubDetailGroupBands::SetHasHeader(bool on) { Switch(TRpBandType::rbGroupHeader, on); }
-bool TRpSubDetailGroupBands::HasFooter() const { return owner_.FooterBand() != nullptr; }
-void TRpSubDetailGroupBands::SetHasFooter(bool on) { Switch(TRpBandType::rbGroupFooter, on); }
+bool TRpSubDetailGroupBands::HasHeader() const {
+    return owner_.HeaderBand() != nullptr;
+}
+void TRpSubDetailGroupBands::SetHasHeader(bool on) {
+    Switch(TRpBandType::rbGroupHeader, on);
+}
+bool TRpSubDetailGroupBands::HasFooter() const {
+    return owner_.FooterBand() != nullptr;
+}
+void TRpSubDetailGroupBands::SetHasFooter(bool on) {
+    Switch(TRpBandType::rbGroupFooter, on);
+}
 
 void TRpSubDetailGroupBands::Switch(TRpBandType type, bool on) {
     const bool header = type == TRpBandType::rbGroupHeader;

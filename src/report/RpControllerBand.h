@@ -57,9 +57,9 @@ public:
     void SetPrintIfEmpty(bool on) { controller_.PrintIfEmpty = on; }
 
     TRpCustomBand *HeaderBand() const { return controller_.Header; }
-    void SetHeaderBand(TRpBand *band);  // the band becomes a group header
+    void SetHeaderBand(TRpBand *band); // the band becomes a group header
     TRpCustomBand *FooterBand() const { return controller_.Footer; }
-    void SetFooterBand(TRpBand *band);  // the band becomes a group footer
+    void SetFooterBand(TRpBand *band); // the band becomes a group footer
 
     void Unlink(TRpCustomBand *gone) override;
 };

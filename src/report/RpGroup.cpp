@@ -8,11 +8,16 @@ bool GroupValuesDiffer(const TRpEvResult &a, const TRpEvResult &b) {
     if (a.Kind != b.Kind)
         return true;
     switch (a.Kind) {
-    case rpvInteger: return a.IntValue != b.IntValue;
-    case rpvFloat: return a.FloatValue != b.FloatValue;
-    case rpvString: return a.StringValue != b.StringValue;
-    case rpvBoolean: return a.BooleanValue != b.BooleanValue;
-    default: return false;
+    case rpvInteger:
+        return a.IntValue != b.IntValue;
+    case rpvFloat:
+        return a.FloatValue != b.FloatValue;
+    case rpvString:
+        return a.StringValue != b.StringValue;
+    case rpvBoolean:
+        return a.BooleanValue != b.BooleanValue;
+    default:
+        return false;
     }
 }
 

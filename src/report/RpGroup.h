@@ -16,7 +16,7 @@ public:
     bool ReprintOnNewPage = false;
 
     TRpBand *FooterBand() const { return footer_; }
-    void SetFooterBand(TRpBand *band);  // the band becomes a group footer
+    void SetFooterBand(TRpBand *band); // the band becomes a group footer
 
     // The record loop it belongs to: the report's or a controller band's.
     TRpCustomController *Master() const { return master_; }

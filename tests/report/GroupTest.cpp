@@ -18,7 +18,8 @@ QStringList Lines(const std::vector<PageLayout> &pages, const QStringList &prefi
     return out;
 }
 
-TRpGroup *AddGroup(TCustomReport &report, const QString &expression, const QString &header, const QString &footer) {
+TRpGroup *AddGroup(TCustomReport &report, const QString &expression, const QString &header,
+                   const QString &footer) {
     TRpGroup *group = report.CreateBand<TRpGroup>();
     group->Size.SetNative(TRpBandSize::HeightIdx, 60);
     group->Expression = expression;
@@ -59,10 +60,10 @@ TEST(Groups, HeadersAndFootersOfNestedGroupsPrintInOrderAroundEveryChange) {
                      {"40m", "SSB", "D"},
                      {"40m", "SSB", "E"},
                      {"80m", "CW", "F"}});
-    const QStringList golden = {
-        "HEAD",   "COLS",   "BH 20m", "MH CW", "D A",   "D B",   "MF CW",    "MH SSB", "D C",   "MF SSB",
-        "BF 20m 3", "BH 40m", "MH SSB", "D D",   "D E",   "MF SSB", "BF 40m 2", "BH 80m", "MH CW", "D F",
-        "MF CW",  "BF 80m 1"};
+    const QStringList golden = {"HEAD",   "COLS",   "BH 20m", "MH CW",   "D A",      "D B",
+                                "MF CW",  "MH SSB", "D C",    "MF SSB",  "BF 20m 3", "BH 40m",
+                                "MH SSB", "D D",    "D E",    "MF SSB",  "BF 40m 2", "BH 80m",
+                                "MH CW",  "D F",    "MF CW",  "BF 80m 1"};
     EXPECT_EQ(AllTexts(RunReport(g.report)), golden);
     EXPECT_TRUE(g.report.DataSetList.isEmpty());
 
@@ -118,7 +119,8 @@ TEST(Groups, AGroupThatGoesOnRepeatsItsHeadersOnceAtTheTopOfEachNewPage) {
     } expected[] = {
         {0, {"HEAD", "COLS", "BH 20m", "MH CW", "COLS"}},
         // The inner group follows the outer one that is repeated.
-        {1, {"HEAD", "COLS", "BH 20m", "MH CW", "MF CW", "BF 20m 64", "BH 40m", "MH CW", "MF CW", "BF 40m 6"}},
+        {1,
+         {"HEAD", "COLS", "BH 20m", "MH CW", "MF CW", "BF 20m 64", "BH 40m", "MH CW", "MF CW", "BF 40m 6"}},
     };
     for (const Expect &e : expected)
         EXPECT_EQ(Lines({pages[e.page]}, {"HEAD", "COLS", "B", "M"}), e.heads) << e.page;
@@ -165,8 +167,8 @@ TEST(SubDetails, RunForEveryMasterRecordBeforeAndAfterItsDetailAndEmptyOnesPrint
 
     // The record loops' datasets join the report's list for a run only.
     EXPECT_TRUE(report.DataSetList.isEmpty());
-    const QStringList golden = {"NBH", "NB b1", "NB b2", "NBF 2", "D A",  "NAH",  "NA a1", "NAF 1", "D B",
-                                "NBH", "NB b3", "NBF 1", "D C",   "NAH",  "NA c1", "NA c2", "NAF 2", "END"};
+    const QStringList golden = {"NBH", "NB b1", "NB b2", "NBF 2", "D A", "NAH",   "NA a1", "NAF 1", "D B",
+                                "NBH", "NB b3", "NBF 1", "D C",   "NAH", "NA c1", "NA c2", "NAF 2", "END"};
     EXPECT_EQ(AllTexts(RunReport(report)), golden);
     EXPECT_TRUE(report.DataSetList.isEmpty());
 
@@ -212,9 +214,9 @@ TEST(Groups, BandsAreRearrangedOnlyOutsideARun) {
     EXPECT_EQ(Lines(RunReport(g.report), {"BH", "MH", "BF", "MF"}),
               (QStringList{"BH 20m", "MH CW", "MF CW", "BF 20m 1", "BH 40m", "MH CW", "MF CW", "BF 40m 1"}));
     EXPECT_EQ(seen, 2);
-    EXPECT_EQ(g.report.PrintOrderList(), (std::vector<TRpCustomBand *>{order[0], order[1], g.byBand, g.detail,
-                                                                      g.byBand->FooterBand(), g.byMode,
-                                                                      g.byMode->FooterBand()}));
+    EXPECT_EQ(g.report.PrintOrderList(),
+              (std::vector<TRpCustomBand *>{order[0], order[1], g.byBand, g.detail, g.byBand->FooterBand(),
+                                            g.byMode, g.byMode->FooterBand()}));
 }
 
 TEST(Composite, ReportsFollowEachOtherInOneDocumentEachOnItsOwnPages) {
