@@ -1,5 +1,6 @@
 // Opening a log of 100,000 QSOs: from creating the data module and the main
 // window until the grid shows its first rows, and the resident memory then.
+#include "ResidentMemory.h"
 #include "controls/ExDBCtrl.h"
 #include "core/BaseSchema.h"
 #include "core/FDM.h"
@@ -11,21 +12,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
-
-namespace {
-
-long ResidentKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-}
 
 int main(int argc, char *argv[])
 {

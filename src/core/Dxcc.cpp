@@ -50,19 +50,19 @@ uint8_t ruleZone(std::span<const ZoneRule> rules, int entity, const QString &cal
 } // namespace
 
 QString ContinentFor(int entity) {
-    const TKrajDx *e = DxccEntity(entity);
+    const TDxccEntity *e = DxccEntity(entity);
     return e ? QString::fromLatin1(e->Kontynent) : QString();
 }
 
 uint8_t ItuZoneFor(int entity, const QString &call) {
-    const TKrajDx *e = DxccEntity(entity);
+    const TDxccEntity *e = DxccEntity(entity);
     if (!e)
         return 0;
     return e->ITU != 0 ? e->ITU : ruleZone(ItuZoneRules(), entity, call);
 }
 
 uint8_t CqZoneFor(int entity, const QString &call) {
-    const TKrajDx *e = DxccEntity(entity);
+    const TDxccEntity *e = DxccEntity(entity);
     if (!e)
         return 0;
     return e->CQ != 0 ? e->CQ : ruleZone(CqZoneRules(), entity, call);

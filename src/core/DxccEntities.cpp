@@ -4,7 +4,9 @@
 
 namespace {
 
-const TKrajDx Entities[DxccEntityCount] = {
+// Tables laid out by hand, one record or rule stage a line.
+// clang-format off
+const TDxccEntity Entities[DxccEntityCount] = {
     {  1, "NA",  0,  0},
     {  2, "",  0,  0},
     {  3, "AS", 40, 21},
@@ -624,10 +626,11 @@ const ZoneStage Cq13Stages[] = {{3, Cq13}};
 
 const ZoneRule CqRules[] = {{150, Cq150Stages}, {1, Cq1Stages},     {15, Cq15Stages},
                             {318, Cq318Stages}, {291, Cq291Stages}, {13, Cq13Stages}};
+// clang-format on
 
 } // namespace
 
-const TKrajDx *DxccEntity(int entity)
+const TDxccEntity *DxccEntity(int entity)
 {
     return entity >= 1 && entity <= DxccEntityCount ? &Entities[entity - 1] : nullptr;
 }

@@ -5,7 +5,7 @@
 
 // Continent and zones of one DXCC entity (numbered as in ADIF, equal to KRAJID).
 // A zone of 0 means "decided by a rule over the call sign, or not known".
-struct TKrajDx {
+struct TDxccEntity {
     int Entity;
     const char *Kontynent; // "" when the entity has none
     uint8_t ITU;
@@ -15,7 +15,7 @@ struct TKrajDx {
 inline constexpr int DxccEntityCount = 514;
 
 // The entity with this number, nullptr outside 1..514.
-const TKrajDx *DxccEntity(int entity);
+const TDxccEntity *DxccEntity(int entity);
 
 // A key of a zone rule stage: one key, or with To set every key from From to
 // To that differ only in the last character.

@@ -204,11 +204,11 @@ bool TDM::OpenDatabase()
         return false;
     }
     UpgradeLogiColumns(*this);
-    if (!Baza.TableExists("STACJE"))
+    if (!TableExists(Baza, "STACJE"))
         CreateStacjeTable(*this);
-    if (!Baza.TableExists("ZAMKI"))
+    if (!TableExists(Baza, "ZAMKI"))
         CreateZamkiTable(*this);
-    if (!Baza.TableExists("GMINY"))
+    if (!TableExists(Baza, "GMINY"))
         CreateGminyTable(*this);
     OpenKrajeDX();
     OpenPrefiksy();
@@ -412,7 +412,7 @@ int TDM::LogIdForDateTime(const DateTime &dt)
     trGetLogId.StartTransaction();
     GetLogId.ParamByName("Data")->SetAsDateTime(dt);
     GetLogId.ExecQuery();
-    const int id = GetLogId.Eof() ? 0 : GetLogId.FieldByName("LOGID")->AsInteger();
+    const int id = GetLogId.Eof() ? 0 : GetLogId.ColumnByName("LOGID")->AsInteger();
     trGetLogId.Commit();
     return id;
 }
@@ -446,7 +446,7 @@ int TDM::NewLogId()
         TrNewLogId.Commit();
     TrNewLogId.StartTransaction();
     GetNewLogId.ExecProc();
-    const int id = GetNewLogId.ParamByName("NUM")->AsInteger();
+    const int id = GetNewLogId.ColumnByName("NUM")->AsInteger();
     TrNewLogId.Commit();
     return id;
 }
@@ -457,7 +457,7 @@ int TDM::QsoCount()
         TrFunc.Commit();
     TrFunc.StartTransaction();
     LiczbaRek.ExecQuery();
-    const int count = LiczbaRek.FieldByName("LICZNIK")->AsInteger();
+    const int count = LiczbaRek.ColumnByName("LICZNIK")->AsInteger();
     TrFunc.Commit();
     return count;
 }

@@ -25,8 +25,8 @@ inline constexpr std::array<QLatin1String, LogWriteColumnCount> LogColumnNames =
     QLatin1String("ZAMEK"),     QLatin1String("KONTYNENT"), QLatin1String("ITU"),     QLatin1String("CQ"),
     QLatin1String("PASMO_IND"), QLatin1String("KRAJID")};
 
-// The columns of a dataset or statement by LogColumn: FieldByName (or, for a
-// statement's parameters, ParamByName) of each name.
+// The columns of a dataset or statement by LogColumn: a dataset's FieldByName,
+// a statement's ColumnByName (or, for its parameters, ParamByName) of each name.
 template <int Count = LogColumnCount, typename Lookup>
 auto LogColumnsBy(Lookup lookup)
 {
@@ -39,7 +39,12 @@ auto LogColumnsBy(Lookup lookup)
 template <typename Source>
 auto LogColumnsOf(Source &source)
 {
-    return LogColumnsBy([&](const QString &name) { return source.FieldByName(name); });
+    return LogColumnsBy([&](const QString &name) {
+        if constexpr (requires { source.ColumnByName(name); })
+            return source.ColumnByName(name);
+        else
+            return source.FieldByName(name);
+    });
 }
 
 // Text columns are read as text (NULL gives empty), zones as integers (NULL 0);

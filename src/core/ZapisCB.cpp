@@ -38,11 +38,11 @@ void TZapisCB::CallbookSetStacja(const QString &call)
         st.ExecQuery();
         Found = !st.Eof();
         if (Found) {
-            Imie = st.FieldByName("IMIE")->AsString();
-            Miasto = st.FieldByName("MIASTO")->AsString();
-            Lokator = st.FieldByName("LOKATOR")->AsString();
-            Wojew = st.FieldByName("WOJEW")->AsString();
-            Powiat = st.FieldByName("POWIAT")->AsString();
+            Imie = st.ColumnByName("IMIE")->AsString();
+            Miasto = st.ColumnByName("MIASTO")->AsString();
+            Lokator = st.ColumnByName("LOKATOR")->AsString();
+            Wojew = st.ColumnByName("WOJEW")->AsString();
+            Powiat = st.ColumnByName("POWIAT")->AsString();
         }
         tr.Commit();
     } catch (...) {

@@ -33,7 +33,7 @@ public:
 
     void Insert(const TLog &q) {
         newId_.ExecProc();
-        logId_->SetAsInteger(newId_.ParamByName("NUM")->AsInteger());
+        logId_->SetAsInteger(newId_.ColumnByName("NUM")->AsInteger());
         WriteLogRow(q, p_, dm_.KrajIdForCall(q.Stacja));
         insert_.ExecQuery();
     }
@@ -51,8 +51,8 @@ QSet<QsoKey> LoggedQsos(TDM &dm, FbTransaction &tr) {
     s.SetSQL(QStringList{"select Data, Stacja", "from Logi"});
     s.ExecQuery();
     QSet<QsoKey> keys;
-    Param *data = s.FieldByName("DATA");
-    Param *call = s.FieldByName("STACJA");
+    const ResultColumn *data = s.ColumnByName("DATA");
+    const ResultColumn *call = s.ColumnByName("STACJA");
     for (; !s.Eof(); s.Next())
         keys.insert(KeyOf(data->AsDateTime(), call->AsString()));
     return keys;

@@ -229,7 +229,8 @@ void TRpCustomBand::PrintPrintables() {
     TRpPrinter *printer = r.RpPrinter;
     const double height = Size.Native(TRpBandSize::HeightIdx);
     const double width = Size.Native(TRpBandSize::WidthIdx);
-    if (r.PrintToCanvas && !TransparentBand) {
+    // White on the white paper changes nothing; leaving it out keeps pages small.
+    if (r.PrintToCanvas && !TransparentBand && Color != QColor(Qt::white)) {
         const double h = PreCalculateBandHeight ? StretchHeight() : height;
         Canvas &canvas = *printer->GetCanvas();
         canvas.setBrush(SolidBrush(Color));

@@ -13,9 +13,13 @@ constexpr uint8_t BitMask[8] = {1, 2, 4, 8, 16, 32, 64, 128};
 }
 } // namespace
 
-TRpCompress::TRpCompress(QByteArray *out) : Compressing(true), BitPos(0), out_(out) { InitializeTree(); }
+TRpCompress::TRpCompress(QByteArray *out) : Compressing(true), BitPos(0), out_(out)
+{
+    InitializeTree();
+}
 
-TRpCompress::TRpCompress(const char *data, int64_t size) : Compressing(false), BitPos(7), in_(data), inSize_(size)
+TRpCompress::TRpCompress(const char *data, int64_t size)
+    : Compressing(false), BitPos(7), in_(data), inSize_(size)
 {
     InitializeTree();
 }
@@ -31,48 +35,63 @@ void TRpCompress::InitializeTree()
     }
 }
 
+// Written without data-dependent branches where it can be: every code bit
+// is a coin toss to a branch predictor.
 void TRpCompress::Splay(int b)
 {
+    uint16_t *const child[2] = {Left, Right};
     int a = b + 256;
     do {
         const int c = Up[a];
-        if (c == 0) {
-            a = 0;
-        } else {
-            const int d = Up[c];
-            int x = Left[d];
-            if (x == c) {
-                x = Right[d];
-                Right[d] = uint16_t(a);
-            } else {
-                Left[d] = uint16_t(a);
-            }
-            if (Left[c] == a)
-                Left[c] = uint16_t(x);
-            else
-                Right[c] = uint16_t(x);
-            Up[a] = uint8_t(d);
-            Up[x] = uint8_t(c);
-            a = d;
-        }
+        if (c == 0)
+            break;
+        const int d = Up[c];
+        // a takes the place of c's sibling x under d, and x takes a's under c.
+        uint16_t &place = child[Left[d] == c][d];
+        const int x = place;
+        place = uint16_t(a);
+        child[Right[c] == a][c] = uint16_t(x);
+        Up[a] = uint8_t(d);
+        Up[x] = uint8_t(c);
+        a = d;
     } while (a != 0);
 }
 
 void TRpCompress::Compress(uint8_t b)
 {
-    bool bits[256];
+    // The path from the leaf up, shifted in so that the root's bit ends
+    // lowest: the order the bits go out in, least significant first.
+    uint64_t path = 0;
     int count = 0;
-    for (int a = b + 256; a != 0; a = Up[a])
-        bits[count++] = Right[Up[a]] == a;
-    while (count > 0) {
-        if (bits[--count])
-            OutByte |= BitMask[BitPos];
-        if (BitPos == 7) {
-            out_->append(char(OutByte));
-            BitPos = 0;
-            OutByte = 0;
-        } else {
-            ++BitPos;
+    for (int a = b + 256; a != 0; a = Up[a]) {
+        const uint64_t bit = Right[Up[a]] == a;
+        if (count < 56)
+            path = path << 1 | bit;
+        ++count;
+    }
+    if (count <= 56) {
+        uint64_t pending = OutByte | path << BitPos;
+        int bits = BitPos + count;
+        for (; bits >= 8; bits -= 8, pending >>= 8)
+            out_->append(char(pending & 0xff));
+        OutByte = uint8_t(pending);
+        BitPos = uint8_t(bits);
+    } else {
+        // A path deeper than 56 (a tree skewed by long runs): bit by bit.
+        bool bits[256];
+        int n = 0;
+        for (int a = b + 256; a != 0; a = Up[a])
+            bits[n++] = Right[Up[a]] == a;
+        while (n > 0) {
+            if (bits[--n])
+                OutByte |= BitMask[BitPos];
+            if (BitPos == 7) {
+                out_->append(char(OutByte));
+                BitPos = 0;
+                OutByte = 0;
+            } else {
+                ++BitPos;
+            }
         }
     }
     Splay(b);
@@ -88,18 +107,23 @@ void TRpCompress::Finish()
 
 uint8_t TRpCompress::Expand()
 {
+    const uint16_t *child[2] = {Left, Right};
+    unsigned pos = BitPos;
+    unsigned byte = InByte;
     int a = 0;
     while (a < 256) {
-        if (BitPos == 7) {
+        if (pos == 7) {
             if (inPos_ >= inSize_)
                 Corrupt("kod kończy się przed końcem danych");
-            InByte = uint8_t(in_[inPos_++]);
-            BitPos = 0;
+            byte = uint8_t(in_[inPos_++]);
+            pos = 0;
         } else {
-            ++BitPos;
+            ++pos;
         }
-        a = (InByte & BitMask[BitPos]) ? Right[a] : Left[a];
+        a = child[(byte >> pos) & 1][a];
     }
+    BitPos = uint8_t(pos);
+    InByte = uint8_t(byte);
     if (a > 511) // the leaf no byte maps to: no encoder writes its code
         Corrupt("kod spoza alfabetu");
     Splay(a - 256);

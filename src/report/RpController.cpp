@@ -42,9 +42,8 @@ void TRpCustomController::CollectChildren() {
 void TRpController::CollectChildren() {
     TRpCustomController::CollectChildren();
     // The dataset list lives for a run only.
-    if (ParentReport && !ParentReport->Available && DataSet && DataSet->Active() &&
-        !ParentReport->DataSetList.contains(DataSet.data()))
-        ParentReport->DataSetList.append(DataSet.data());
+    if (ParentReport && DataSet && DataSet->Active())
+        ParentReport->JoinDataSet(DataSet.data());
 }
 
 void TRpCustomController::Prepare() {
@@ -179,12 +178,12 @@ void TRpController::Execute() {
     // Progress follows the report's own dataset only.
     const bool reportLoop = this == &report->Controller();
     bool moreData = true;
-    int recordCount = 1;
+    // Counting fetches every row: it waits until the first page is out, so
+    // that page shows at once; until then progress stays at 0.
+    int recordCount = -1;
     if (dataSetOK) {
         DataSet->First();
         moreData = !DataSet->Eof();
-        if (reportLoop)
-            recordCount = DataSet->RecordCount();
         if (!moreData && PrintIfEmpty)
             PrintEmptyController();
     } else {
@@ -220,8 +219,10 @@ void TRpController::Execute() {
             if (step)
                 DataSet->Next();
         }
+        if (reportLoop && dataSetOK && recordCount < 0 && (report->PageNumber > 1 || !moreData))
+            recordCount = DataSet->RecordCount();
         if (reportLoop && dataSetOK && recordCount > 0)
-            report->SetProgress(std::clamp(RecordNumber * 100 / recordCount, 0, 100));
+            report->SetProgress(std::clamp(int(qint64(RecordNumber) * 100 / recordCount), 0, 100));
     }
     for (TRpGroup *g : Groups)
         g->Changed = !g->Changed;

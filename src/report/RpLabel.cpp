@@ -102,6 +102,10 @@ void TRpCustomLabel::FormatText(const QString &source) {
         return;
     }
     const double width = Size.Native(TRpPrintableSize::WidthIdx);
+    if (TextWidth(text) <= width) {  // most texts fit: one measure instead of one per word
+        lines_.append(text);
+        return;
+    }
     QString line;
     int i = 0;
     while (i < text.size()) {
@@ -200,14 +204,16 @@ void TRpCustomLabel::Print(int offsetX, int offsetY) {
     const double top = offsetY + Size.Native(TRpPrintableSize::TopIdx);
     const double width = Size.Native(TRpPrintableSize::WidthIdx);
     double height = Size.Native(TRpPrintableSize::HeightIdx);
-    if (!Transparent) {
+    // On a band already filled with the same colour the fill would change nothing.
+    TRpCustomBand *band = ParentBand();
+    const bool sameAsBand = band && !band->TransparentBand && band->Color == Color;
+    if (!Transparent && !sameAsBand) {
         canvas.setBrush(SolidBrush(Color));
         canvas.fillRect(ParentReport()->DeviceRect(left, top, left + width, top + height));
     }
     const double textLeft = left + FrameInset(Frame.DrawLeft);
     const double textTop = top + FrameInset(Frame.DrawTop);
     canvas.setFont(canvasFont_);
-    TRpCustomBand *band = ParentBand();
     bool hasExpanded = false;
     int row = 0;
     PrintFinished = true;

@@ -11,7 +11,10 @@ namespace RpPageFile {
 
 namespace {
 
-[[noreturn]] void Fault(const QString &why) { throw ERpError(why); }
+[[noreturn]] void Fault(const QString &why)
+{
+    throw ERpError(why);
+}
 
 void ReadExact(TRpStream &stream, char *buffer, int64_t count)
 {

@@ -4,8 +4,8 @@
 #include "report/RpPageFile.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <QSaveFile>
+#include <QtEndian>
 #include <limits>
 
 using namespace RpPageFile;
@@ -49,7 +49,9 @@ void TRpPageList::AddPage(const PagePicture &page)
     const int64_t start = std::max<int64_t>(number == 1 ? TRpPageList::FileHeaderSize : 0, stream.Size());
     const int64_t end = start + 8 + data.size() + 4;
     if (end > std::numeric_limits<int32_t>::max())
-        throw ERpError(QStringLiteral("Raport jest za duży: strona %1 przekroczyłaby 2 GB stron").arg(number));
+        throw ERpError(
+            QStringLiteral("Raport jest za duży: strona %1 przekroczyłaby granicę 2 GB pliku stron")
+                .arg(number));
 
     QByteArray record(8, '\0');
     qToLittleEndian<int32_t>(number, record.data());
@@ -76,9 +78,9 @@ void TRpPageList::AddPage(const PagePicture &page)
 
 std::optional<PagePicture> TRpPageList::GetPage(int32_t pageNumber)
 {
+    Lock lock(mutex_);
     if (pageNumber < 1 || pageNumber > pageCount_)
         return std::nullopt;
-    Lock lock(mutex_);
     TRpStream &stream = Required(stream_);
     try {
         SeekToPage(pageNumber);
@@ -203,9 +205,11 @@ void TRpPageList::SaveToFile(const QString &fileName)
     QSaveFile file(fileName);
     const int64_t saved = stream.Position();
     if (!file.open(QIODevice::WriteOnly))
-        throw ERpError(QStringLiteral("Nie można zapisać pliku raportu %1: %2").arg(fileName, file.errorString()));
+        throw ERpError(
+            QStringLiteral("Nie można zapisać pliku raportu %1: %2").arg(fileName, file.errorString()));
     stream.SaveToStream(file);
     stream.Seek(saved);
     if (!file.commit())
-        throw ERpError(QStringLiteral("Nie można zapisać pliku raportu %1: %2").arg(fileName, file.errorString()));
+        throw ERpError(
+            QStringLiteral("Nie można zapisać pliku raportu %1: %2").arg(fileName, file.errorString()));
 }

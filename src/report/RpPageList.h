@@ -13,8 +13,8 @@
 #include <optional>
 
 // File dialog filters and default extension of page files.
-extern const QString RppSaveFilter;  // "Report file(*.RPP *.rpp)"
-extern const QString RppLoadFilter;  // "Report file (*.RPP *.rpp)"
+extern const QString RppSaveFilter;    // "Report file(*.RPP *.rpp)"
+extern const QString RppLoadFilter;    // "Report file (*.RPP *.rpp)"
 extern const QString RppDefaultSuffix; // "RPP"
 
 // The pages of a report in one stream, which is also the page file:

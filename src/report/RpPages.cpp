@@ -66,7 +66,7 @@ void TCustomReport::NewColumn() {
         CurrentY = ColumnTopY;
         ++CurrentColumn;
     }
-    SetIntegerConstant(GetConstant(Functions, QStringLiteral("COLUMNNUMBER")), CurrentColumn);
+    SetNumber(columnNumberVar_, CurrentColumn);
     if (PageNumber == 1 && CurrentColumn == 1)
         return;
     BreakHeaders headers(*this);
@@ -77,7 +77,7 @@ void TCustomReport::NewColumn() {
 void TCustomReport::NewPage() {
     EndPage();
     ++PageNumber;
-    SetIntegerConstant(GetConstant(Functions, QStringLiteral("PAGENUMBER")), PageNumber);
+    SetNumber(pageNumberVar_, PageNumber);
     if (PrintToCanvas || PageNumber == 1)
         RpPrinter->NewPage();
     CurrentY = Nearest(Page.Native(TRpPage::TopMarginIdx));

@@ -23,23 +23,25 @@ enum TRpZoomState { rpZoomToFit, rpZoomToWidth, rpZoomOther };
 // What the printer posts to the windows that follow it. Param carries the
 // percentage (Progress) or the number of pages available (PagesAvailable).
 enum TRpMessage {
-    rpMsgProgress = QEvent::User,            // to the Client
-    rpMsgPagesAvailable = QEvent::User + 1,  // to the Client
-    rpMsgPrintAgain = QEvent::User + 2,      // to the ReportWindow: run again for the printer
-    rpMsgPreviewClosed = QEvent::User + 4,   // sent to the ReportWindow
-    rpMsgPrinterFreed = QEvent::User + 5,    // sent to the Client: forget the printer
+    rpMsgProgress = QEvent::User,           // to the Client
+    rpMsgPagesAvailable = QEvent::User + 1, // to the Client
+    rpMsgPrintAgain = QEvent::User + 2,     // to the ReportWindow: run again for the printer
+    rpMsgPreviewClosed = QEvent::User + 4,  // sent to the ReportWindow
+    rpMsgPrinterFreed = QEvent::User + 5,   // sent to the Client: forget the printer
 };
 class TRpMessageEvent : public QEvent {
 public:
     TRpMessageEvent(TRpMessage message, int param, TRpPrinter *printer)
-        : QEvent(static_cast<QEvent::Type>(message)), Param(param), Printer(printer) {}
+        : QEvent(static_cast<QEvent::Type>(message)), Param(param), Printer(printer)
+    {
+    }
     int Param;
     TRpPrinter *Printer;
 };
 
 // How the report wants its preview window shown.
 struct TRpPreviewOptions {
-    bool FromReport = false;  // false: maximised, thumbnails and search, zoom 100
+    bool FromReport = false; // false: maximised, thumbnails and search, zoom 100
     bool StayOnTop = true;
     bool Maximized = false;
     int Width = 500;
@@ -112,9 +114,9 @@ public:
     int PageCount() const { return pageCount_; }
     int PageNumber() const { return pageNumber_; }
     int Progress() const { return progress_; }
-    void SetProgress(int percent);  // posts rpMsgProgress to the Client
+    void SetProgress(int percent); // posts rpMsgProgress to the Client
     int AvailablePages() const { return availablePages_; }
-    void SetAvailablePages(int n);  // posts rpMsgPagesAvailable to the Client
+    void SetAvailablePages(int n); // posts rpMsgPagesAvailable to the Client
     TRpPrinterStatus Status() const { return status_; }
     QString Title() const { return title_; }
     void SetTitle(const QString &t) { title_ = t; }
@@ -138,9 +140,9 @@ public:
     int PrinterIndex() const { return printerIndex_; }
 
     QObject *ParentReport = nullptr;
-    QPointer<QObject> Client;        // gets progress and pages-available messages
-    QPointer<QObject> ReportWindow;  // gets print-again and preview-closed messages
-    QObject *PreviewForm = nullptr;  // the window made by Preview
+    QPointer<QObject> Client;       // gets progress and pages-available messages
+    QPointer<QObject> ReportWindow; // gets print-again and preview-closed messages
+    QObject *PreviewForm = nullptr; // the window made by Preview
     bool Cancelled = false;
     bool PrinterOK = false;
     bool ShowProgress = true;

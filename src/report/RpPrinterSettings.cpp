@@ -122,7 +122,8 @@ void TPrinterSettings::ApplySettings()
     mode_.PaperLength = PaperLength();
     mode_.PaperWidth = PaperWidth();
     if (Supports(dmPaperSize) && PaperSize != 0)
-        mode_.PaperSize = UseCustomPaperCode ? CustomPaperCode : PaperInfo(static_cast<TRpPaperSize>(PaperSize)).code;
+        mode_.PaperSize =
+            UseCustomPaperCode ? CustomPaperCode : PaperInfo(static_cast<TRpPaperSize>(PaperSize)).code;
     SetField(dmCopies);
     mode_.Copies = Copies;
     if (Supports(dmDuplex))

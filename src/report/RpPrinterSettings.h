@@ -7,9 +7,22 @@
 #include <functional>
 
 // Output bins by index, with their DMBIN codes.
-enum TRpBin { rpBinFirst, rpBinUpper, rpBinLower, rpBinMiddle, rpBinManual, rpBinEnvelope, rpBinEnvManual,
-              rpBinAuto, rpBinTractor, rpBinSmallFormat, rpBinLargeFormat, rpBinLargeCapacity, rpBinCassette,
-              rpBinLast };
+enum TRpBin {
+    rpBinFirst,
+    rpBinUpper,
+    rpBinLower,
+    rpBinMiddle,
+    rpBinManual,
+    rpBinEnvelope,
+    rpBinEnvManual,
+    rpBinAuto,
+    rpBinTractor,
+    rpBinSmallFormat,
+    rpBinLargeFormat,
+    rpBinLargeCapacity,
+    rpBinCassette,
+    rpBinLast
+};
 constexpr int RpBinCount = 14;
 int BinCode(int bin);
 // The first bin index with the code, or -1.
@@ -61,14 +74,14 @@ public:
     int MemoryLimit = 250000;
     bool UseCustomPaperCode = false;
     int CustomPaperCode = 0;
-    bool Orientation = false;  // true = landscape
-    int OutputBin = 0;         // TRpBin
-    int PaperSize = 9;         // index into the paper table, A4
-    std::array<bool, 70> PaperAvailable{};  // by paper index; Custom always
+    bool Orientation = false;              // true = landscape
+    int OutputBin = 0;                     // TRpBin
+    int PaperSize = 9;                     // index into the paper table, A4
+    std::array<bool, 70> PaperAvailable{}; // by paper index; Custom always
     int XResolution = 0;
     int YResolution = 0;
-    int TopOffset = 0;   // 0.1 mm
-    int LeftOffset = 0;  // 0.1 mm
+    int TopOffset = 0;  // 0.1 mm
+    int LeftOffset = 0; // 0.1 mm
 
 private:
     DeviceMode mode_;
@@ -83,7 +96,7 @@ struct TRpPrinterSettings {
     int Copies = 1;
     bool Duplex = false;
     int OutputBin = rpBinAuto;
-    int PrinterIndex = -1;  // the default printer
+    int PrinterIndex = -1; // the default printer
     QString Title;
     int FirstPage = 0;
     int LastPage = 0;

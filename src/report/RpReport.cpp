@@ -2,6 +2,7 @@
 
 #include "platform/db/DataSet.h"
 #include "report/RpControllerBand.h"
+#include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 
 #include <QCoreApplication>
@@ -28,10 +29,10 @@ private:
 
 TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this)) {
     Font = QFont(QStringLiteral("Arial"), 10);
-    Page.FontPoints = Font.pointSizeF();
     Functions.AddFunction(QStringLiteral("PAGENUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
+    Page.FontPoints = Font.pointSizeF();
 }
 
 TCustomReport::~TCustomReport() = default;
@@ -179,21 +180,21 @@ void TCustomReport::PrintRun(bool composite) {
     bool documentOpen = false;
     const TRpUnit savedUnits = Units();
     SetUnits(TRpUnit::Native);
-    bool prepared = false;
-    bool functionsPrepared = false;
-    // The record loops add their datasets for this run only.
-    const TRpDataSetList ownDataSets = DataSetList;
+    bool prepared = false, environment = false;
     RunScope restore([&] {
         SetUnits(savedUnits);
         if (prepared) {
             ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
             controller_->Unprepare();
         }
-        if (functionsPrepared) {
+        if (environment) {
+            pageNumberVar_ = columnNumberVar_ = nullptr;
             Functions.UnprepareEnvironment();
             GlobalEnvironment().UnprepareEnvironment();
         }
-        DataSetList = ownDataSets;
+        for (DataSet *ds : addedDataSets_)
+            DataSetList.removeOne(ds);
+        addedDataSets_.clear();
         if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
             return;
         if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
@@ -223,12 +224,16 @@ void TCustomReport::PrintRun(bool composite) {
     }
     CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
+    CollectDataSets();
     controller_->CollectChildren();
     GlobalEnvironment().PrepareEnvironment();
     Functions.SetDataSets(&DataSetList);
     Functions.PrepareEnvironment();
-    functionsPrepared = true;
+    environment = true;
+    pageNumberVar_ = GetConstant(Functions, QStringLiteral("PAGENUMBER"));
+    columnNumberVar_ = GetConstant(Functions, QStringLiteral("COLUMNNUMBER"));
     SetStringConstant(GetConstant(Functions, QStringLiteral("REPORTTITLE")), ReportTitle);
+
     controller_->Prepare();
     ForEachPrintable([](TRpPrintable &p) { p.Prepare(); });
     prepared = true;
@@ -246,6 +251,29 @@ void TCustomReport::PrintRun(bool composite) {
     }
     if (IsCancelled())
         Cancelled = true;
+}
+
+// The datasets expressions may name: the record loop's and those of the database texts.
+void TCustomReport::CollectDataSets() {
+    addedDataSets_.clear();
+    if (auto *loop = dynamic_cast<TRpController *>(controller_.get()))
+        JoinDataSet(loop->DataSet);
+    ForEachPrintable([&](TRpPrintable &p) {
+        if (auto *text = dynamic_cast<TRpDBText *>(&p))
+            JoinDataSet(text->DataSet);
+    });
+}
+
+void TCustomReport::JoinDataSet(::DataSet *ds) {
+    if (Available || !ds || DataSetList.contains(ds))
+        return;
+    DataSetList.append(ds);
+    addedDataSets_.append(ds);
+}
+
+void TCustomReport::SetNumber(TRpEvElement *element, int value) {
+    if (element)
+        SetIntegerConstant(element, value);
 }
 
 void TCustomReport::CopySettingsToPrinter() {

@@ -106,7 +106,7 @@ public:
 
     // The report's expression variables (PAGENUMBER, COLUMNNUMBER, REPORTTITLE
     // kept current during a run) and the datasets expressions may name; the
-    // record loop's dataset joins them for each run.
+    // record loop's and the database texts' datasets join them for each run.
     TRpEvEnvironment Functions;
     TRpDataSetList DataSetList;
 
@@ -164,9 +164,13 @@ protected:
 public:
     // Paper, orientation, printer settings and title of the report into RpPrinter.
     void CopySettingsToPrinter();
+    // A dataset expressions may name during this run (nothing outside a run).
+    void JoinDataSet(::DataSet *ds);
 
 private:
     void PrintRun(bool composite);
+    void CollectDataSets();
+    void SetNumber(TRpEvElement *element, int value);
     void PrintPageHeaders();
     void AdoptBand(std::unique_ptr<TRpCustomBand> band);
     void AssignControllerBands();
@@ -178,7 +182,9 @@ private:
     bool arrangePending_ = false;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
-    TRpPrinter *previousPrinter_ = nullptr;
+    TRpDataSetList addedDataSets_;  // joined DataSetList for the run
+    TRpEvElement *pageNumberVar_ = nullptr;
+    TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;
 };
 

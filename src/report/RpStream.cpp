@@ -50,7 +50,8 @@ std::unique_ptr<TRpStream> TRpStream::CreateFromFile(const QString &fileName)
     stream->memoryLimit_ = 0;
     stream->file_ = std::make_unique<QFile>(fileName);
     if (!stream->file_->open(QIODevice::ReadOnly))
-        throw ERpError(QStringLiteral("Nie można otworzyć pliku %1: %2").arg(fileName, stream->file_->errorString()));
+        throw ERpError(
+            QStringLiteral("Nie można otworzyć pliku %1: %2").arg(fileName, stream->file_->errorString()));
     return stream;
 }
 
@@ -124,7 +125,8 @@ int64_t TRpStream::Seek(int64_t offset, Origin origin)
     if (inMemory_)
         memoryPos_ = target;
     else if (!file_->seek(target))
-        throw ERpError(QStringLiteral("Błąd pozycjonowania w stronach raportu: %1").arg(file_->errorString()));
+        throw ERpError(
+            QStringLiteral("Błąd pozycjonowania w stronach raportu: %1").arg(file_->errorString()));
     return target;
 }
 

@@ -33,7 +33,12 @@ public:
 // What the print dialog shows and hands back (classic codes, see DeviceMode).
 enum TRpPrintRange { prAllPages, prSelection, prPageNums };
 enum TRpPrintDialogOption : unsigned {
-    poPrintToFile = 1, poPageNums = 2, poSelection = 4, poWarning = 8, poHelp = 16, poDisablePrintToFile = 32
+    poPrintToFile = 1,
+    poPageNums = 2,
+    poSelection = 4,
+    poWarning = 8,
+    poHelp = 16,
+    poDisablePrintToFile = 32
 };
 struct TRpPrintDialogData {
     int PrinterIndex = -1;
@@ -48,8 +53,8 @@ struct TRpPrintDialogData {
     TRpPrintRange PrintRange = prAllPages;
     int PrintQuality = 0;
     int ColorOption = 0;
-    int OutputBin = 0;  // bin code
-    int PaperSize = 0;  // paper code
+    int OutputBin = 0; // bin code
+    int PaperSize = 0; // paper code
     double Paperwidth = 0;
     double Paperlength = 0;
     int Orientation = 1;

@@ -599,11 +599,11 @@ bool TLogFrm::FindStationData(const QString &call)
     const bool found = !DaneStacji.Eof();
     StationLookup = Lookup();
     if (found) {
-        StationLookup.Imie = DaneStacji.FieldByName("IMIE")->AsString();
-        StationLookup.Miasto = DaneStacji.FieldByName("MIASTO")->AsString();
-        StationLookup.Domena = DaneStacji.FieldByName("DOMENA")->AsString();
-        StationLookup.Lokator = DaneStacji.FieldByName("LOKATOR")->AsString();
-        StationLookup.QslManager = DaneStacji.FieldByName("QSL_MANAGER")->AsString();
+        StationLookup.Imie = DaneStacji.ColumnByName("IMIE")->AsString();
+        StationLookup.Miasto = DaneStacji.ColumnByName("MIASTO")->AsString();
+        StationLookup.Domena = DaneStacji.ColumnByName("DOMENA")->AsString();
+        StationLookup.Lokator = DaneStacji.ColumnByName("LOKATOR")->AsString();
+        StationLookup.QslManager = DaneStacji.ColumnByName("QSL_MANAGER")->AsString();
     }
     tr.Commit();
     return found;

@@ -37,9 +37,9 @@ TEST_F(DataModule, FirstStartAddsTheUpgradeColumnsAndTables)
 {
     for (const char *col : {"KONTYNENT", "ITU", "CQ", "IARU", "ZAMEK", "GMINA"})
         EXPECT_NE(dm->Logi.FindField(col), nullptr) << col;
-    EXPECT_TRUE(dm->Baza.TableExists("STACJE"));
-    EXPECT_TRUE(dm->Baza.TableExists("ZAMKI"));
-    EXPECT_TRUE(dm->Baza.TableExists("GMINY"));
+    EXPECT_TRUE(TableExists(dm->Baza, "STACJE"));
+    EXPECT_TRUE(TableExists(dm->Baza, "ZAMKI"));
+    EXPECT_TRUE(TableExists(dm->Baza, "GMINY"));
     EXPECT_EQ(SelectInteger(dm->Baza, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$RELATION_NAME='STACJE'"), 11);
     // A second start finds everything in place and changes nothing.
     EXPECT_TRUE(dm->OpenDatabase());

@@ -8,7 +8,7 @@
 TEST(Dxcc, EntityTableIsWholeAndWithinRange) {
     int withContinent = 0;
     for (int i = 1; i <= DxccEntityCount; ++i) {
-        const TKrajDx *e = DxccEntity(i);
+        const TDxccEntity *e = DxccEntity(i);
         ASSERT_NE(e, nullptr);
         EXPECT_EQ(e->Entity, i);
         EXPECT_LE(e->ITU, 90);

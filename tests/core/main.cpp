@@ -1,10 +1,8 @@
-#include <QCoreApplication>
-#include <gtest/gtest.h>
+#include "support/TestMain.h"
 
-// The core tests run without windows, under a core application.
+#include <QCoreApplication>
+
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunTests<QCoreApplication>(argc, argv);
 }

@@ -21,8 +21,8 @@ QStringList LogRows(TDM &dm) {
     QStringList rows;
     for (; !s.Eof(); s.Next()) {
         QStringList cols;
-        for (int i = 0; i < s.FieldCount(); ++i) {
-            Param *p = s.ResultAt(i);
+        for (int i = 0; i < s.ColumnCount(); ++i) {
+            const ResultColumn *p = s.ResultAt(i);
             if (p->Name().compare("LOGID", Qt::CaseInsensitive) == 0)
                 continue;
             cols << p->Name() + "=" + (p->Type() == FieldType::DateTime ? QString::number(p->AsDateTime().ticks()) + "/" + QString::number(p->AsDateTime().days()) : p->AsString());

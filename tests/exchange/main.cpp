@@ -1,13 +1,10 @@
-#include <QGuiApplication>
-#include <gtest/gtest.h>
+// The exchange tests run without windows; the log book paints pages and
+// measures fonts, so they need a GUI application.
+#include "support/TestMain.h"
 
-// The exchange tests run without windows; the log book paints pages, so a GUI
-// application (offscreen) measures its fonts.
+#include <QGuiApplication>
+
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunTests<QGuiApplication>(argc, argv);
 }

@@ -23,7 +23,7 @@ protected:
         FbStatement st(&db.Db(), &tr);
         st.SetSQL(QStringLiteral("select count(*) as N from T"));
         st.ExecQuery();
-        const int n = int(st.FieldByName(QStringLiteral("n"))->AsInteger());
+        const int n = int(st.ColumnByName(QStringLiteral("n"))->AsInteger());
         st.Close();
         return n;
     }
@@ -70,9 +70,9 @@ TEST_F(DbConnection, OpeningAMissingFileFailsWithEngineCode)
 
 TEST_F(DbConnection, TableExistsIgnoresCase)
 {
-    EXPECT_TRUE(db.Db().TableExists(QStringLiteral("T")));
-    EXPECT_TRUE(db.Db().TableExists(QStringLiteral("t")));
-    EXPECT_FALSE(db.Db().TableExists(QStringLiteral("STACJE")));
+    EXPECT_TRUE(TableExists(db.Db(), QStringLiteral("T")));
+    EXPECT_TRUE(TableExists(db.Db(), QStringLiteral("t")));
+    EXPECT_FALSE(TableExists(db.Db(), QStringLiteral("STACJE")));
 }
 
 TEST_F(DbConnection, DuplicateKeyRaisesEngineCodes)
@@ -177,14 +177,14 @@ TEST_F(DbConnection, StoredProcedureOutputAndInputs)
     FbStoredProc proc(&db.Db(), &tr);
     proc.SetStoredProcName(QStringLiteral("GETID"));
     proc.ExecProc();
-    const qint64 first = proc.ParamByName(QStringLiteral("NUM"))->AsInteger();
+    const qint64 first = proc.ColumnByName(QStringLiteral("NUM"))->AsInteger();
     proc.ExecProc();
-    EXPECT_EQ(proc.ParamByName(QStringLiteral("Num"))->AsInteger(), first + 1);
+    EXPECT_EQ(proc.ColumnByName(QStringLiteral("Num"))->AsInteger(), first + 1);
     FbStoredProc twice(&db.Db(), &tr);
     twice.SetStoredProcName(QStringLiteral("TWICE"));
     twice.ParamByName(QStringLiteral("X"))->SetAsInteger(21);
     twice.ExecProc();
-    EXPECT_EQ(twice.ParamByName(QStringLiteral("NUM"))->AsInteger(), 42);
+    EXPECT_EQ(twice.ColumnByName(QStringLiteral("NUM"))->AsInteger(), 42);
     tr.Commit();
 }
 

@@ -14,14 +14,16 @@ class DbModel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db.Exec(QStringLiteral("create table M (ID integer not null primary key, CALL varchar(14), WOJ char(1))"));
+        db.Exec(QStringLiteral(
+            "create table M (ID integer not null primary key, CALL varchar(14), WOJ char(1))"));
         tr.StartTransaction();
         FbStatement ins(&db.Db(), &tr);
         ins.SetSQL(QStringLiteral("insert into M values (:ID, :CALL, :WOJ)"));
         for (int i = 1; i <= 1000; ++i) {
             ins.ParamByName(QStringLiteral("ID"))->SetAsInteger(i);
             ins.ParamByName(QStringLiteral("CALL"))->SetAsString(QStringLiteral("SP%1").arg(i));
-            ins.ParamByName(QStringLiteral("WOJ"))->SetAsString(i % 10 == 0 ? QStringLiteral("D") : QStringLiteral("B"));
+            ins.ParamByName(QStringLiteral("WOJ"))
+                ->SetAsString(i % 10 == 0 ? QStringLiteral("D") : QStringLiteral("B"));
             ins.ExecQuery();
         }
         q.SetTransaction(&tr);

@@ -194,3 +194,25 @@ TEST(Engine, TwoColumnsStartTheSecondAtTheColumnTopBesideTheFirst) {
     EXPECT_EQ(pages[0].count("COLS"), 2);
     EXPECT_NEAR(pages[0].find("COLS", 1)->at.y(), pages[0].find("COLS")->at.y(), 1);
 }
+
+TEST(Engine, PageAndColumnNumbersAndTheTitleReachTheReportsVariables) {
+    RowsReport r(40);
+    r.report.Page.SetColumns(2);
+    r.detail->Size.SetNative(TRpBandSize::WidthIdx, 1000);
+    r.report.ReportTitle = QStringLiteral("Dziennik");
+    r.row->OnPrint = [&](TRpCustomLabel &, QString &text) {
+        text = QStringLiteral("Row %1 p%2 c%3 %4")
+                   .arg(r.served)
+                   .arg(r.report.Functions.EntryValue("PAGENUMBER").IntValue)
+                   .arg(r.report.Functions.EntryValue("columnnumber").IntValue)
+                   .arg(r.report.Functions.EntryValue("REPORTTITLE").StringValue);
+    };
+    const auto pages = r.Run();
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].find("Row 1 p1 c1 Dziennik"));
+    EXPECT_TRUE(pages[0].find("Row 28 p1 c2 Dziennik"));
+    r.rows = 60;
+    const auto more = r.Run();
+    ASSERT_EQ(more.size(), 2u);
+    EXPECT_TRUE(more[1].find("Row 55 p2 c1 Dziennik"));
+}

@@ -15,10 +15,18 @@ public:
     QStringList PrinterNames() const override { return names; }
     int DefaultPrinterIndex() const override { return names.isEmpty() ? -1 : 0; }
     int PrinterIndex() const override { return index; }
-    void SetPrinterIndex(int i) override { index = i; mode = defaults; }
+    void SetPrinterIndex(int i) override
+    {
+        index = i;
+        mode = defaults;
+    }
     void Refresh() override {}
     DeviceMode Mode() const override { return mode; }
-    void SetMode(const DeviceMode &m) override { mode = m; ++modesSet; }
+    void SetMode(const DeviceMode &m) override
+    {
+        mode = m;
+        ++modesSet;
+    }
     QList<int> PaperCodes() const override { return paperCodes; }
     int XResolution() const override { return dpiX; }
     int YResolution() const override { return dpiY; }
@@ -37,8 +45,16 @@ public:
         canvas = std::make_unique<PainterCanvas>(*painter);
     }
     void NewPage() override { calls += 'N'; }
-    void EndDoc() override { calls += 'E'; stop(); }
-    void Abort() override { calls += 'A'; stop(); }
+    void EndDoc() override
+    {
+        calls += 'E';
+        stop();
+    }
+    void Abort() override
+    {
+        calls += 'A';
+        stop();
+    }
     bool Printing() const override { return painter != nullptr; }
     Canvas &PageCanvas() override { return *canvas; }
     QPainter &PagePainter() override { return *painter; }
@@ -46,12 +62,21 @@ public:
     QStringList names{QStringLiteral("Biuro")};
     int index = -1;
     DeviceMode defaults{dmOrientation | dmPaperSize | dmCopies | dmDuplex | dmDefaultSource | dmCollate,
-                        1, 9, 2100, 2970, 2, 4, 600, 2, 2, 1};
+                        1,
+                        9,
+                        2100,
+                        2970,
+                        2,
+                        4,
+                        600,
+                        2,
+                        2,
+                        1};
     DeviceMode mode = defaults;
     int modesSet = 0;
     QList<int> paperCodes{1, 2, 5, 8, 9, 10, 11};
     int dpiX = 600, dpiY = 300;
-    QPoint offset{100, 50};  // device pixels
+    QPoint offset{100, 50}; // device pixels
     QSize physical{4961, 3508 / 2};
     QString title, file;
     QString calls;

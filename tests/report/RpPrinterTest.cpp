@@ -1,8 +1,8 @@
+#include "report/RpPrinter.h"
 #include "FakePrintDevice.h"
 #include "SampleDocument.h"
 #include "report/RpPageList.h"
 #include "report/RpPageSearch.h"
-#include "report/RpPrinter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,7 +14,7 @@ namespace {
 // Collects what the printer posts.
 class Inbox : public QObject {
 public:
-    std::vector<std::pair<int, int>> events;  // message, param
+    std::vector<std::pair<int, int>> events; // message, param
     bool event(QEvent *e) override
     {
         if (e->type() < QEvent::User)
@@ -46,7 +46,10 @@ private:
 
 class RpPrinterTest : public ::testing::Test {
 protected:
-    void SetUp() override { PrintDevices::SetFactory([] { return std::make_unique<FakePrintDevice>(); }); }
+    void SetUp() override
+    {
+        PrintDevices::SetFactory([] { return std::make_unique<FakePrintDevice>(); });
+    }
     void TearDown() override
     {
         PrintDevices::SetFactory({});
@@ -62,8 +65,8 @@ TEST_F(RpPrinterTest, ConversionsUseTheDeviceResolutionAndOffsetsOnlyOnThePrinte
 {
     TRpPrinter printer;
     ASSERT_TRUE(printer.PrinterOK);
-    EXPECT_EQ(printer.PrinterSettings().LeftOffset, 42);  // 100 px at 600 dpi
-    EXPECT_EQ(printer.PrinterSettings().TopOffset, 42);   // 50 px at 300 dpi
+    EXPECT_EQ(printer.PrinterSettings().LeftOffset, 42); // 100 px at 600 dpi
+    EXPECT_EQ(printer.PrinterSettings().TopOffset, 42);  // 50 px at 300 dpi
 
     printer.SetDestination(rpDestPrinter);
     printer.BeginDoc();
@@ -78,7 +81,7 @@ TEST_F(RpPrinterTest, ConversionsUseTheDeviceResolutionAndOffsetsOnlyOnThePrinte
     TRpPrinter preview;
     preview.BeginDoc();
     preview.NewPage();
-    EXPECT_EQ(preview.XPos(1042), 1042);  // recorded in 0.1 mm, no margins
+    EXPECT_EQ(preview.XPos(1042), 1042); // recorded in 0.1 mm, no margins
     EXPECT_EQ(preview.YSize(254), 254);
     preview.EndDoc();
 }
@@ -92,8 +95,8 @@ TEST_F(RpPrinterTest, AResolutionOfZeroOrBelowOneTenthFallsBackTo96Dpi)
         return d;
     });
     TRpPrinter printer;
-    EXPECT_EQ(printer.PrinterSettings().LeftOffset, 265);  // 100 px at 96 dpi
-    EXPECT_EQ(printer.PrinterSettings().TopOffset, 132);   // 50 px at 96 dpi
+    EXPECT_EQ(printer.PrinterSettings().LeftOffset, 265); // 100 px at 96 dpi
+    EXPECT_EQ(printer.PrinterSettings().TopOffset, 132);  // 50 px at 96 dpi
     printer.SetDestination(rpDestPrinter);
     printer.BeginDoc();
     EXPECT_DOUBLE_EQ(printer.XFactor(), 96.0 / 254);
@@ -200,7 +203,7 @@ TEST_F(RpPrinterTest, SettingsAreReadFromTheDeviceAndWrittenBackBeforeAJob)
     EXPECT_FALSE(s.PaperAvailable[3]);
     EXPECT_EQ(s.XResolution, 600);
 
-    printer.SetPaperSize(3);  // not offered by the device
+    printer.SetPaperSize(3); // not offered by the device
     EXPECT_EQ(printer.PaperSize(), 9);
     printer.SetPaperSize(1);
     printer.SetOrientation(true);
@@ -220,7 +223,9 @@ TEST_F(RpPrinterTest, SettingsAreReadFromTheDeviceAndWrittenBackBeforeAJob)
     EXPECT_EQ(m.Copies, 3);
 
     bool vetoed = false;
-    s.OnApplyPrinterSettings = [&](TPrinterSettings &, bool &cancel, DeviceMode &) { cancel = vetoed = true; };
+    s.OnApplyPrinterSettings = [&](TPrinterSettings &, bool &cancel, DeviceMode &) {
+        cancel = vetoed = true;
+    };
     const int before = device(printer).modesSet;
     s.ApplySettings();
     EXPECT_TRUE(vetoed);
@@ -282,9 +287,35 @@ TEST(RpPageSearchTest, TextIsFoundInEitherCaseOfPolishLettersUnlessCaseMustMatch
         const char *text;
         bool matchCase, found;
     };
-    for (const Case c : {Case{"ą", false, true}, Case{"Ą", false, true}, Case{"Ą", true, false},
-                         Case{"łódź", false, true}, Case{"łódź", true, false}, Case{"abc", false, true},
-                         Case{"abc", true, false}, Case{"ABC", true, true}, Case{"ŻÓŁĆ GĘ", false, true},
-                         Case{"jaźń ł", false, false}})
+    for (const Case c :
+         {Case{"ą", false, true}, Case{"Ą", false, true}, Case{"Ą", true, false}, Case{"łódź", false, true},
+          Case{"łódź", true, false}, Case{"abc", false, true}, Case{"abc", true, false},
+          Case{"ABC", true, true}, Case{"ŻÓŁĆ GĘ", false, true}, Case{"jaźń ł", false, false}})
         EXPECT_EQ(SearchPageText(QString::fromUtf8(c.text), page, c.matchCase), c.found) << c.text;
+}
+
+TEST_F(RpPrinterTest, ClosingThePreviewCancelsARunAndAnAbortKeepsOrDropsTheOpenPage)
+{
+    TRpPrinter printer;
+    int closed = 0;
+    printer.OnPreviewClosed = [&](TRpPrinter &) { ++closed; };
+    printer.BeginDoc();
+    printer.NewPage();
+    printer.NewPage();
+    printer.SetShowingPreview(true);
+    printer.SetShowingPreview(false);
+    EXPECT_TRUE(printer.Cancelled);
+    EXPECT_EQ(closed, 1);
+    printer.SetShowingPreview(false);
+    EXPECT_EQ(closed, 1) << "only a preview that was open closes";
+    printer.AbortDoc(true);
+    EXPECT_EQ(printer.Status(), rpStatusFinished);
+    EXPECT_EQ(printer.PageList().PageCount(), 1) << "the dropped page is not stored";
+
+    printer.Reset();
+    printer.BeginDoc();
+    printer.NewPage();
+    printer.AbortDoc();
+    EXPECT_EQ(printer.PageList().PageCount(), 1) << "the open page is kept";
+    EXPECT_FALSE(printer.Cancelled);
 }

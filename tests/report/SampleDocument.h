@@ -33,14 +33,16 @@ inline void PrintSampleDocument(TRpPrinter &printer, int pages)
         Canvas &c = *printer.GetCanvas();
         const int w = printer.PaperWidthValue(), l = printer.PaperLengthValue();
         c.setBrush(CanvasBrush{Qt::white, Qt::NoBrush});
-        c.drawRect(QRect(printer.XPos(100), printer.YPos(100), printer.XSize(w - 200), printer.YSize(l - 200)));
+        c.drawRect(
+            QRect(printer.XPos(100), printer.YPos(100), printer.XSize(w - 200), printer.YSize(l - 200)));
         CanvasFont font;
         const QStringList lines = SamplePageLines(p);
         for (int i = 0; i < lines.size(); ++i) {
             font.pointSize = i == 0 ? 16 : 10;
             font.bold = i == 0;
             c.setFont(font);
-            c.drawText(QRect(printer.XPos(200), printer.YPos(200 + i * 80), printer.XSize(w - 400), printer.YSize(80)),
+            c.drawText(QRect(printer.XPos(200), printer.YPos(200 + i * 80), printer.XSize(w - 400),
+                             printer.YSize(80)),
                        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, lines.at(i));
         }
     }

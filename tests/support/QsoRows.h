@@ -72,7 +72,7 @@ inline std::vector<int> InsertQsos(FbDatabase &db, const std::vector<QsoRow> &ro
         ins.ParamByName(QStringLiteral("DOMENA"))->SetAsString(r.Domena);
         ins.ParamByName(QStringLiteral("WYSPA"))->SetAsString(r.Wyspa);
         ins.ExecQuery();
-        ids.push_back(int(ins.FieldByName(QStringLiteral("LOGID"))->AsInteger()));
+        ids.push_back(int(ins.ColumnByName(QStringLiteral("LOGID"))->AsInteger()));
     }
     ins.Close();
     tr.Commit();

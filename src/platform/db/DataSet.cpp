@@ -144,7 +144,7 @@ Field *DataSet::AddField(const QString &name, FieldType type, int size, FieldKin
             return f.get();
         }
     }
-    owned_.push_back(std::make_unique<Field>(this, name, type, size, kind));
+    owned_.push_back(std::make_unique<Field>(static_cast<FieldOwner *>(this), name, type, size, kind));
     owned_.back()->declared_ = true;
     return owned_.back().get();
 }
@@ -156,7 +156,7 @@ Field *DataSet::BindField(const QString &name, FieldType type, int size, bool re
         if (f->kind_ == FieldKind::Data && f->name_.compare(name, Qt::CaseInsensitive) == 0)
             field = f.get();
     if (!field) {
-        owned_.push_back(std::make_unique<Field>(this, name, type, size, FieldKind::Data));
+        owned_.push_back(std::make_unique<Field>(static_cast<FieldOwner *>(this), name, type, size, FieldKind::Data));
         field = owned_.back().get();
     } else {
         if (field->type_ != type) {
@@ -805,7 +805,7 @@ bool DataSet::Locate(const QString &keyFields, const QVariant &keyValues, Locate
 FieldValue DataSet::ValueAt(int row, const Field *field)
 {
     FetchUpTo(row);
-    if (row < 0 || row >= store_.Count() || field->Calculated() || field->slot_ < 0 || field->dataSet_ != this)
+    if (row < 0 || row >= store_.Count() || field->Calculated() || field->slot_ < 0 || field->owner_ != static_cast<const FieldOwner *>(this))
         return row >= 0 && row < store_.Count() && field->Calculated() ? ValueOfRow(row, field) : FieldValue();
     return store_.Read(row, field->slot_);
 }

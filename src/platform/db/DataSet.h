@@ -25,7 +25,7 @@ constexpr Bookmark NoBookmark = RowStore::NoId;
 // Base of every dataset. Rows live in memory in a RowStore, in table order; a
 // subclass says where they come from (a cursor fetched lazily, or nothing for a
 // memory table), how a post or delete reaches its backend and which fields exist.
-class DataSet : public QObject {
+class DataSet : public QObject, private FieldOwner {
     Q_OBJECT
 public:
     explicit DataSet(QObject *parent = nullptr);
@@ -153,10 +153,10 @@ protected:
     int InsertPosition() const { return insertPos_; }
 
 private:
-    friend class Field;
-    FieldValue ReadValue(const Field &f) const;
+    FieldValue ReadValue(const Field &f) const override;
+    void WriteValue(Field &f, const FieldValue &v) override;
+    void FieldVisibilityChanged() override { DataEvent(); }
     FieldValue ValueOfRow(int row, const Field *field);
-    void WriteValue(Field &f, const FieldValue &v);
     bool FetchUpTo(int index);  // true when row `index` exists afterwards
     bool Accepts(int row);
     int FindAccepted(int from, int step);

@@ -1,8 +1,5 @@
 #include "platform/db/FbDatabase.h"
 
-#include "platform/db/FbStatement.h"
-#include "platform/db/FbTransaction.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <ibase.h>
@@ -115,33 +112,22 @@ void FbDatabase::Close()
 {
     if (!Connected())
         return;
-    // Copy: ending a transaction may not change the list, but be safe against it.
-    const std::vector<FbTransaction *> transactions = transactions_;
-    for (FbTransaction *t : transactions) {
-        if (!t->Active())
-            continue;
-        try {
-            t->Commit();
-        } catch (const FbError &) {
-            t->Rollback();
-        }
-    }
+    // Copy: a user may leave the list while it ends.
+    const std::vector<FbDatabaseUser *> users = users_;
+    for (FbDatabaseUser *u : users)
+        u->DatabaseClosing();
     ISC_STATUS_ARRAY status;
     isc_detach_database(status, &handle_);
     handle_ = 0;
     FbError::Check(status);
 }
 
-bool FbDatabase::TableExists(const QString &name)
+void FbDatabase::AddUser(FbDatabaseUser *user)
 {
-    FbTransaction tr(this);
-    tr.StartTransaction();
-    FbStatement st(this, &tr);
-    st.SetSQL(QStringLiteral("select 1 from RDB$RELATIONS where RDB$RELATION_NAME = :NAME"));
-    st.ParamByName(QStringLiteral("NAME"))->SetAsString(name.trimmed().toUpper());
-    st.ExecQuery();
-    const bool found = !st.Eof();
-    st.Close();
-    tr.Commit();
-    return found;
+    users_.push_back(user);
+}
+
+void FbDatabase::RemoveUser(FbDatabaseUser *user)
+{
+    std::erase(users_, user);
 }

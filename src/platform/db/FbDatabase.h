@@ -5,7 +5,15 @@
 #include <QString>
 #include <vector>
 
-class FbTransaction;
+// Something that must end its work before its connection detaches (a
+// transaction commits, or rolls back when the commit fails).
+class FbDatabaseUser {
+public:
+    virtual void DatabaseClosing() = 0;
+
+protected:
+    ~FbDatabaseUser() = default;
+};
 
 // One attachment to a Firebird database, always in Windows-1250 and dialect 3.
 // A plain path is opened by the embedded engine, "host:/path" through a server.
@@ -22,20 +30,20 @@ public:
     void SetPassword(const QString &password) { password_ = password; }
 
     void Open();   // attach to DatabaseName
-    void Close();  // commits active transactions (closing their datasets), then detaches
+    void Close();  // tells every user (active transactions commit, closing their datasets), then detaches
     bool Connected() const { return handle_ != 0; }
     // Creates a new database file (WIN1250, dialect 3, 8 KB pages) and stays attached to it.
     void Create(const QString &path);
-
-    bool TableExists(const QString &name);
 
     FbHandle Handle() const { return handle_; }
     FbHandle *HandlePtr() { return &handle_; }
     // Changes on every attach: statements prepared on an older attachment are stale.
     unsigned Generation() const { return generation_; }
 
+    void AddUser(FbDatabaseUser *user);
+    void RemoveUser(FbDatabaseUser *user);
+
 private:
-    friend class FbTransaction;
     static void PrepareEnvironment();
     QByteArray ParamBlock(bool creating) const;
 
@@ -44,5 +52,5 @@ private:
     QString password_ = QStringLiteral("masterkey");
     FbHandle handle_ = 0;
     unsigned generation_ = 0;
-    std::vector<FbTransaction *> transactions_;
+    std::vector<FbDatabaseUser *> users_;
 };

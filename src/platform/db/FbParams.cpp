@@ -47,7 +47,7 @@ void Param::SetAsVariant(const QVariant &v)
     AssignVariant(*this, v);
 }
 
-QString Param::AsString() const
+QString SqlValue::AsString() const
 {
     if (value_.null)
         return QString();
@@ -60,7 +60,7 @@ QString Param::AsString() const
     }
 }
 
-qint64 Param::AsInteger() const
+qint64 SqlValue::AsInteger() const
 {
     if (value_.null)
         return 0;
@@ -71,7 +71,7 @@ qint64 Param::AsInteger() const
     return value_.i;
 }
 
-double Param::AsFloat() const
+double SqlValue::AsFloat() const
 {
     if (value_.null)
         return 0;
@@ -84,7 +84,7 @@ double Param::AsFloat() const
     return double(value_.i);
 }
 
-DateTime Param::AsDateTime() const
+DateTime SqlValue::AsDateTime() const
 {
     if (value_.null)
         return DateTime();

@@ -6,12 +6,34 @@
 #include <memory>
 #include <vector>
 
-// A named statement parameter. Its value keeps the type it was given; the
-// conversion to the column's type happens when the statement runs.
-class Param {
+// A named value that keeps the type it was given: a statement parameter or a
+// column of a result row.
+class SqlValue {
 public:
-    explicit Param(const QString &name) : name_(name) {}
+    explicit SqlValue(const QString &name) : name_(name) {}
     const QString &Name() const { return name_; }
+
+    bool IsNull() const { return value_.null; }
+    const FieldValue &Value() const { return value_; }
+    FieldType Type() const { return type_; }
+    QString AsString() const;
+    qint64 AsInteger() const;
+    double AsFloat() const;
+    DateTime AsDateTime() const;
+
+protected:
+    FieldValue value_;
+    FieldType type_ = FieldType::String;
+
+private:
+    QString name_;
+};
+
+// A named statement parameter. The conversion to the column's type happens
+// when the statement runs.
+class Param : public SqlValue {
+public:
+    using SqlValue::SqlValue;
 
     void SetAsString(const QString &v);
     void SetAsInteger(qint64 v);
@@ -22,19 +44,6 @@ public:
     void SetAsVariant(const QVariant &v);
     void SetValue(const FieldValue &v, FieldType type) { value_ = v, type_ = type; }
     void Clear() { value_ = FieldValue(); }
-
-    bool IsNull() const { return value_.null; }
-    const FieldValue &Value() const { return value_; }
-    FieldType Type() const { return type_; }
-    QString AsString() const;
-    qint64 AsInteger() const;
-    double AsFloat() const;
-    DateTime AsDateTime() const;
-
-private:
-    QString name_;
-    FieldValue value_;
-    FieldType type_ = FieldType::String;
 };
 
 // The parameters of one SQL text: ":NAME" markers outside literals, quoted

@@ -82,14 +82,14 @@ void FbQuery::InternalPost(bool inserting)
 {
     if (!update_)
         throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
-    update_->Apply(inserting ? FbUpdateSql::Insert : FbUpdateSql::Modify, *this);
+    update_->Apply(inserting ? FbUpdateSql::Insert : FbUpdateSql::Modify, *this, *this);
 }
 
 void FbQuery::InternalDelete()
 {
     if (!update_)
         throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
-    update_->Apply(FbUpdateSql::Delete, *this);
+    update_->Apply(FbUpdateSql::Delete, *this, *this);
 }
 
 void FbQuery::RefreshRecord()
@@ -99,7 +99,7 @@ void FbQuery::RefreshRecord()
         return;
     std::vector<FieldValue> fresh;
     std::vector<QString> names;
-    if (!update_->Fetch(*this, fresh, names))
+    if (!update_->Fetch(*this, *this, fresh, names))
         return;
     std::vector<FieldValue> values;
     Store().ReadAll(CurrentIndex(), values);

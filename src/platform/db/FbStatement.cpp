@@ -1,6 +1,7 @@
 #include "platform/db/FbStatement.h"
 
 #include "platform/db/FbDatabase.h"
+#include "platform/db/FbTransaction.h"
 
 FbStatement::FbStatement(FbDatabase *db, FbTransaction *tr)
 {
@@ -15,14 +16,16 @@ void FbStatement::Prepare()
     stmt_.Prepare(Database(), Transaction(), text_.Parsed());
     result_.clear();
     for (const FbColumn &c : stmt_.Columns())
-        result_.push_back(std::make_unique<Param>(c.name));
+        result_.push_back(std::make_unique<ResultColumn>(c.name));
 }
 
 void FbStatement::SetResult(const std::vector<FieldValue> &row)
 {
     const auto &cols = stmt_.Columns();
-    for (size_t i = 0; i < result_.size() && i < row.size(); ++i)
-        result_[i]->SetValue(row[i], cols[i].type);
+    for (size_t i = 0; i < result_.size() && i < row.size(); ++i) {
+        result_[i]->value_ = row[i];
+        result_[i]->type_ = cols[i].type;
+    }
 }
 
 void FbStatement::ExecQuery()
@@ -48,7 +51,7 @@ void FbStatement::Next()
     eof_ = !stmt_.Fetch(row_);
     if (eof_) {
         for (auto &r : result_)
-            r->Clear();
+            r->value_ = FieldValue();
     } else {
         SetResult(row_);
     }
@@ -60,7 +63,7 @@ void FbStatement::Close()
     eof_ = true;
 }
 
-Param *FbStatement::FindField(const QString &name) const
+const ResultColumn *FbStatement::FindColumn(const QString &name) const
 {
     for (const auto &r : result_)
         if (r->Name().compare(name, Qt::CaseInsensitive) == 0)
@@ -68,10 +71,10 @@ Param *FbStatement::FindField(const QString &name) const
     return nullptr;
 }
 
-Param *FbStatement::FieldByName(const QString &name) const
+const ResultColumn *FbStatement::ColumnByName(const QString &name) const
 {
-    if (Param *p = FindField(name))
-        return p;
+    if (const ResultColumn *c = FindColumn(name))
+        return c;
     throw DbError(QStringLiteral("Field '%1' not found").arg(name));
 }
 
@@ -93,7 +96,7 @@ void FbStoredProc::Build()
         inputs.ParamByName(QStringLiteral("P"))->SetAsString(name_.toUpper());
         QStringList names;
         for (inputs.ExecQuery(); !inputs.Eof(); inputs.Next())
-            names << u':' + inputs.FieldByName(QStringLiteral("RDB$PARAMETER_NAME"))->AsString().trimmed();
+            names << u':' + inputs.ColumnByName(QStringLiteral("RDB$PARAMETER_NAME"))->AsString().trimmed();
         inputs.Close();
         QString text = QStringLiteral("execute procedure ") + name_;
         if (!names.isEmpty())
@@ -114,7 +117,19 @@ Param *FbStoredProc::ParamByName(const QString &name)
 {
     if (!built_)
         Build();
-    if (Param *p = Params().Find(name))
-        return p;
-    return FieldByName(name);
+    return Params().ByName(name);
+}
+
+bool TableExists(FbDatabase &db, const QString &name)
+{
+    FbTransaction tr(&db);
+    tr.StartTransaction();
+    FbStatement st(&db, &tr);
+    st.SetSQL(QStringLiteral("select 1 from RDB$RELATIONS where RDB$RELATION_NAME = :NAME"));
+    st.ParamByName(QStringLiteral("NAME"))->SetAsString(name.trimmed().toUpper());
+    st.ExecQuery();
+    const bool found = !st.Eof();
+    st.Close();
+    tr.Commit();
+    return found;
 }

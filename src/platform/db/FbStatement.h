@@ -5,8 +5,17 @@
 #include <memory>
 #include <vector>
 
+// One column of a statement's current result row.
+class ResultColumn : public SqlValue {
+public:
+    using SqlValue::SqlValue;
+
+private:
+    friend class FbStatement;
+};
+
 // One SQL statement without a browsing cursor: run it, then read the current
-// result row (Next moves on). Result columns are read through FieldByName.
+// result row (Next moves on). Result columns are read through ColumnByName.
 class FbStatement : public FbSqlLink {
 public:
     explicit FbStatement(FbDatabase *db = nullptr, FbTransaction *tr = nullptr);
@@ -19,34 +28,37 @@ public:
     bool Eof() const { return eof_; }
     void Close();
 
-    int FieldCount() const { return int(result_.size()); }
-    Param *ResultAt(int i) const { return result_[i].get(); }
-    Param *FindField(const QString &name) const;
-    Param *FieldByName(const QString &name) const;  // throws DbError when missing
+    int ColumnCount() const { return int(result_.size()); }
+    const ResultColumn *ResultAt(int i) const { return result_[i].get(); }
+    const ResultColumn *FindColumn(const QString &name) const;
+    const ResultColumn *ColumnByName(const QString &name) const;  // throws DbError when missing
 
 protected:
     void ReleaseCursor() override { Close(); }
     void SetResult(const std::vector<FieldValue> &row);
 
 private:
-    std::vector<std::unique_ptr<Param>> result_;
+    std::vector<std::unique_ptr<ResultColumn>> result_;
     std::vector<FieldValue> row_;
     bool eof_ = true;
 };
 
 // An executable stored procedure: its input parameters are found in the
-// database; after ExecProc the output parameters (e.g. NUM) are read by name.
+// database; after ExecProc the output parameters (e.g. NUM) are the columns
+// of the result row.
 class FbStoredProc : public FbStatement {
 public:
     explicit FbStoredProc(FbDatabase *db = nullptr, FbTransaction *tr = nullptr) : FbStatement(db, tr) {}
     void SetStoredProcName(const QString &name);
     const QString &StoredProcName() const { return name_; }
     void ExecProc();
-    // Inputs first, then the outputs of the last ExecProc.
-    Param *ParamByName(const QString &name);
+    Param *ParamByName(const QString &name);  // an input
 
 private:
     void Build();  // "execute procedure NAME(:IN1, ...)" from the catalogue
     QString name_;
     bool built_ = false;
 };
+
+// Whether the database has a table of that name (any letter case).
+bool TableExists(FbDatabase &db, const QString &name);

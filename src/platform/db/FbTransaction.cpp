@@ -1,7 +1,5 @@
 #include "platform/db/FbTransaction.h"
 
-#include "platform/db/FbDatabase.h"
-
 #include <algorithm>
 #include <ibase.h>
 
@@ -21,7 +19,7 @@ FbTransaction::~FbTransaction()
     for (FbTransactionUser *u : users)
         u->TransactionGone();
     if (db_)
-        std::erase(db_->transactions_, this);
+        db_->RemoveUser(this);
 }
 
 void FbTransaction::SetDefaultDatabase(FbDatabase *db)
@@ -31,10 +29,21 @@ void FbTransaction::SetDefaultDatabase(FbDatabase *db)
     if (Active())
         throw DbError(QStringLiteral("Cannot change the database of an active transaction"));
     if (db_)
-        std::erase(db_->transactions_, this);
+        db_->RemoveUser(this);
     db_ = db;
     if (db_)
-        db_->transactions_.push_back(this);
+        db_->AddUser(this);
+}
+
+void FbTransaction::DatabaseClosing()
+{
+    if (!Active())
+        return;
+    try {
+        Commit();
+    } catch (const FbError &) {
+        Rollback();
+    }
 }
 
 void FbTransaction::CheckActive() const

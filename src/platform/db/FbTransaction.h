@@ -1,10 +1,8 @@
 #pragma once
 
-#include "platform/db/FbError.h"
+#include "platform/db/FbDatabase.h"
 
 #include <vector>
-
-class FbDatabase;
 
 // Something that must let go of its cursor before its transaction ends (a
 // dataset closes, a statement drops its result).
@@ -19,7 +17,7 @@ protected:
 
 // A transaction on one connection: read committed, record version, nowait.
 // Commit and Rollback close every dataset bound to it; CommitRetaining keeps them open.
-class FbTransaction {
+class FbTransaction : private FbDatabaseUser {
 public:
     explicit FbTransaction(FbDatabase *db = nullptr);
     ~FbTransaction();  // rolls back an active transaction; never throws
@@ -42,6 +40,7 @@ public:
     void RemoveUser(FbTransactionUser *user);
 
 private:
+    void DatabaseClosing() override;
     void CheckActive() const;
     void EndUsers();
 

@@ -1,6 +1,7 @@
 #include "platform/db/FbUpdateSql.h"
 
-#include "platform/db/FbQuery.h"
+#include "platform/db/DataSet.h"
+#include "platform/db/FbSqlLink.h"
 
 void FbUpdateSql::SetSQL(Kind kind, const QStringList &lines)
 {
@@ -16,7 +17,7 @@ void FbUpdateSql::Unprepare()
         s.sql.Free();
 }
 
-void FbUpdateSql::Map(Statement &s, FbQuery &dataSet)
+void FbUpdateSql::Map(Statement &s, DataSet &dataSet)
 {
     s.fields.clear();
     s.old.clear();
@@ -35,13 +36,13 @@ void FbUpdateSql::Map(Statement &s, FbQuery &dataSet)
     s.mappedSerial = dataSet.OpenSerial();
 }
 
-void FbUpdateSql::Apply(Kind kind, FbQuery &dataSet)
+void FbUpdateSql::Apply(Kind kind, DataSet &dataSet, const FbSqlLink &link)
 {
     Statement &s = stmts_[kind];
     if (s.text.Parsed().trimmed().isEmpty())
         throw DbError(QStringLiteral("No SQL statement for this kind of update"));
     if (!s.sql.Prepared()) {
-        s.sql.Prepare(dataSet.Database(), dataSet.Transaction(), s.text.Parsed());
+        s.sql.Prepare(link.Database(), link.Transaction(), s.text.Parsed());
         s.mappedFor = nullptr;
     }
     if (s.mappedFor != &dataSet || s.mappedSerial != dataSet.OpenSerial())
@@ -59,12 +60,13 @@ void FbUpdateSql::Apply(Kind kind, FbQuery &dataSet)
             s.sql.SetParam(i, f->Value(), f->DataType());
         }
     }
-    s.sql.Execute(dataSet.Transaction());
+    s.sql.Execute(link.Transaction());
 }
 
-bool FbUpdateSql::Fetch(FbQuery &dataSet, std::vector<FieldValue> &row, std::vector<QString> &names)
+bool FbUpdateSql::Fetch(DataSet &dataSet, const FbSqlLink &link, std::vector<FieldValue> &row,
+                        std::vector<QString> &names)
 {
-    Apply(Refresh, dataSet);
+    Apply(Refresh, dataSet, link);
     FbSql &sql = stmts_[Refresh].sql;
     const bool found = sql.Fetch(row);
     sql.CloseCursor();

@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-class FbQuery;
+class DataSet;
+class FbSqlLink;
 class Field;
 
 // The statements that write an edited query row back: ":X" takes the field's
@@ -21,10 +22,11 @@ public:
     void SetDeleteSQL(const QStringList &lines) { SetSQL(Delete, lines); }
     void SetRefreshSQL(const QStringList &lines) { SetSQL(Refresh, lines); }
 
-    // Runs one statement with the values of the dataset's current (edited) row.
-    void Apply(Kind kind, FbQuery &dataSet);
+    // Runs one statement with the values of the dataset's current (edited) row,
+    // on the connection and in the transaction of `link` (a query is both).
+    void Apply(Kind kind, DataSet &dataSet, const FbSqlLink &link);
     // Runs the refresh statement for the current row; its first result row and column names.
-    bool Fetch(FbQuery &dataSet, std::vector<FieldValue> &row, std::vector<QString> &names);
+    bool Fetch(DataSet &dataSet, const FbSqlLink &link, std::vector<FieldValue> &row, std::vector<QString> &names);
     void Unprepare();
 
 private:
@@ -33,10 +35,10 @@ private:
         FbSql sql;
         std::vector<Field *> fields;  // per "?": the field it reads, null when none
         std::vector<bool> old;        // per "?": the value before the edit
-        const FbQuery *mappedFor = nullptr;
+        const DataSet *mappedFor = nullptr;
         unsigned mappedSerial = 0;
     };
-    void Map(Statement &s, FbQuery &dataSet);
+    void Map(Statement &s, DataSet &dataSet);
 
     Statement stmts_[4];
 };

@@ -1,7 +1,5 @@
 #include "platform/db/Field.h"
 
-#include "platform/db/DataSet.h"
-
 #include <cmath>
 
 bool IsStringType(FieldType t)
@@ -102,8 +100,8 @@ FieldValue Make(qint64 i)
 
 } // namespace
 
-Field::Field(DataSet *dataSet, const QString &name, FieldType type, int size, FieldKind kind)
-    : dataSet_(dataSet), name_(name), type_(type), kind_(kind), size_(size)
+Field::Field(FieldOwner *owner, const QString &name, FieldType type, int size, FieldKind kind)
+    : owner_(owner), name_(name), type_(type), kind_(kind), size_(size)
 {
     const bool numeric = IsIntegerType(type) || type == FieldType::Float;
     alignment_ = numeric ? Qt::AlignRight : Qt::AlignLeft;
@@ -119,7 +117,7 @@ void Field::SetVisible(bool v)
     if (visible_ == v)
         return;
     visible_ = v;
-    dataSet_->DataEvent();
+    owner_->FieldVisibilityChanged();
 }
 
 int Field::DefaultDisplayWidth() const
@@ -138,7 +136,7 @@ int Field::DefaultDisplayWidth() const
 
 FieldValue Field::Value() const
 {
-    return dataSet_->ReadValue(*this);
+    return owner_->ReadValue(*this);
 }
 
 bool Field::IsNull() const
@@ -235,7 +233,7 @@ FieldValue Field::Coerce(const FieldValue &v) const
 
 void Field::SetValue(const FieldValue &v)
 {
-    dataSet_->WriteValue(*this, Coerce(v));
+    owner_->WriteValue(*this, Coerce(v));
 }
 
 void Field::Clear()

@@ -7,7 +7,7 @@
 #include <exception>
 #include <functional>
 
-class DataSet;
+class Field;
 
 // A database failure not coming from the engine itself (wrong state, unknown
 // field, bad conversion). FbError derives from it, so one catch covers both.
@@ -64,15 +64,26 @@ void AssignVariant(Target &target, const QVariant &v)
     }
 }
 
+// What a field reads and writes its values through: its dataset. Declared here
+// so that a field needs nothing of the dataset beyond this.
+class FieldOwner {
+public:
+    virtual FieldValue ReadValue(const Field &f) const = 0;
+    virtual void WriteValue(Field &f, const FieldValue &v) = 0;
+    virtual void FieldVisibilityChanged() = 0;
+
+protected:
+    ~FieldOwner() = default;
+};
+
 // A typed column of a dataset. Fields are owned by their dataset and live as long
 // as it does; their display settings survive closing and reopening it.
 class Field {
 public:
     using GetTextHandler = std::function<void(Field &sender, QString &text, bool displayText)>;
 
-    Field(DataSet *dataSet, const QString &name, FieldType type, int size, FieldKind kind);
+    Field(FieldOwner *owner, const QString &name, FieldType type, int size, FieldKind kind);
 
-    DataSet *dataSet() const { return dataSet_; }
     const QString &FieldName() const { return name_; }
     FieldType DataType() const { return type_; }
     FieldKind Kind() const { return kind_; }
@@ -134,7 +145,7 @@ private:
     friend class DataSet;
     int DefaultDisplayWidth() const;
 
-    DataSet *dataSet_;
+    FieldOwner *owner_;
     QString name_;
     FieldType type_;
     FieldKind kind_;

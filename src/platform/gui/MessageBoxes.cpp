@@ -14,8 +14,8 @@ bool ShowBox(Messages::Kind kind, const QString &caption, const QString &text)
         QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
         return true;
     }
-    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 }

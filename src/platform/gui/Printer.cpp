@@ -2,6 +2,8 @@
 
 #include "platform/print/PagePicture.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -66,6 +68,18 @@ void Printer::SetOutputFileName(const QString &fileName)
     chosenPdfFile() = fileName;
 }
 
+QString Printer::AskPdfFileName(QWidget *parent)
+{
+    QFileDialog dialog(parent ? parent : QApplication::activeWindow(), QStringLiteral("Drukuj do pliku PDF"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf *.PDF)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 void Printer::Refresh()
 {
     names_ = QPrinterInfo::availablePrinterNames();
@@ -115,7 +129,8 @@ DeviceMode Printer::Mode() const
 {
     const QPrinterInfo pi = info();
     DeviceMode m;
-    m.Fields = dmOrientation | dmPaperSize | dmPaperLength | dmPaperWidth | dmCopies | dmCollate | dmPrintQuality;
+    m.Fields =
+        dmOrientation | dmPaperSize | dmPaperLength | dmPaperWidth | dmCopies | dmCollate | dmPrintQuality;
     const QPageLayout layout = printer_->pageLayout();
     m.Orientation = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
     m.PaperSize = layout.pageSize().windowsId();
@@ -144,8 +159,8 @@ void Printer::SetMode(const DeviceMode &m)
     if (m.Supports(dmPaperSize) && m.PaperSize > 0 && id != QPageSize::Custom)
         printer_->setPageSize(QPageSize(id));
     else if (m.PaperWidth > 0 && m.PaperLength > 0)
-        printer_->setPageSize(QPageSize(QSizeF(m.PaperWidth / 10.0, m.PaperLength / 10.0), QPageSize::Millimeter,
-                                        QString(), QPageSize::FuzzyMatch));
+        printer_->setPageSize(QPageSize(QSizeF(m.PaperWidth / 10.0, m.PaperLength / 10.0),
+                                        QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
     if (m.Supports(dmCopies))
         printer_->setCopyCount(std::max(1, m.Copies));
     if (m.Supports(dmCollate))
@@ -153,7 +168,7 @@ void Printer::SetMode(const DeviceMode &m)
     if (m.Supports(dmColor))
         printer_->setColorMode(m.Color == 2 ? QPrinter::Color : QPrinter::GrayScale);
     if (m.Supports(dmDuplex))
-        printer_->setDuplex(m.Duplex == 3 ? QPrinter::DuplexShortSide
+        printer_->setDuplex(m.Duplex == 3   ? QPrinter::DuplexShortSide
                             : m.Duplex == 2 ? QPrinter::DuplexLongSide
                                             : QPrinter::DuplexNone);
     if (m.Supports(dmDefaultSource))
@@ -202,6 +217,8 @@ void Printer::BeginDoc()
     if (Printing())
         throw std::runtime_error("Printing already in progress");
     if (ToPdf()) {
+        if (outputFile_.isEmpty())
+            SetOutputFileName(AskPdfFileName());
         if (outputFile_.isEmpty())
             throw std::runtime_error("No print queue and no PDF file chosen");
         printer_->setOutputFormat(QPrinter::PdfFormat);

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QPrinter;
+class QWidget;
 class PainterCanvas;
 
 // The printing device over Qt's printer. With no print queue on the machine
@@ -52,6 +53,8 @@ public:
 
     // Makes this the device the report logic prints through.
     static void Install();
+    // Asks where a PDF goes; empty when the user cancels.
+    static QString AskPdfFileName(QWidget *parent = nullptr);
 
 private:
     QPrinterInfo info() const;

@@ -8,7 +8,10 @@ using namespace PictureFormat;
 
 namespace {
 
-bool CoordinateOk(int32_t v) { return v >= -MaxCoordinate && v <= MaxCoordinate; }
+bool CoordinateOk(int32_t v)
+{
+    return v >= -MaxCoordinate && v <= MaxCoordinate;
+}
 
 bool RectOk(const char *p)
 {
@@ -44,10 +47,13 @@ QString RecordFault(uint32_t type, const char *r, uint32_t size)
             return QStringLiteral("błędny pędzel");
         break;
     case Font:
-        if (GetI32(f) <= 0 || GetI32(f) > MaxFontSize || !BlockOk(r, size, RecordHead + 12, RecordHead + 16, 2))
+        if (GetI32(f) <= 0 || GetI32(f) > MaxFontSize ||
+            !BlockOk(r, size, RecordHead + 12, RecordHead + 16, 2))
             return QStringLiteral("błędna czcionka");
         break;
-    case Rectangle: case Ellipse: case Fill:
+    case Rectangle:
+    case Ellipse:
+    case Fill:
         if (!RectOk(f))
             return QStringLiteral("współrzędne poza stroną");
         break;

@@ -59,7 +59,9 @@ public:
 private:
     friend class PictureRecorder;
     PagePicture(QByteArray bytes, int width, int height, int records)
-        : bytes_(std::move(bytes)), width_(width), height_(height), records_(records) {}
+        : bytes_(std::move(bytes)), width_(width), height_(height), records_(records)
+    {
+    }
 
     QByteArray bytes_;
     int width_ = 0;

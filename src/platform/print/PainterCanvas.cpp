@@ -11,10 +11,19 @@ PainterCanvas::PainterCanvas(QPainter &painter) : painter_(painter)
     setFont(font());
 }
 
-double PainterCanvas::dpiX() const { return painter_.device() ? painter_.device()->logicalDpiX() : 96; }
-double PainterCanvas::dpiY() const { return painter_.device() ? painter_.device()->logicalDpiY() : 96; }
+double PainterCanvas::dpiX() const
+{
+    return painter_.device() ? painter_.device()->logicalDpiX() : 96;
+}
+double PainterCanvas::dpiY() const
+{
+    return painter_.device() ? painter_.device()->logicalDpiY() : 96;
+}
 
-const QPaintDevice *PainterCanvas::metricsDevice() const { return painter_.device(); }
+const QPaintDevice *PainterCanvas::metricsDevice() const
+{
+    return painter_.device();
+}
 
 void PainterCanvas::setPen(const CanvasPen &pen)
 {
@@ -34,18 +43,30 @@ void PainterCanvas::setFont(const CanvasFont &font)
     painter_.setFont(font.toQFont());
 }
 
-void PainterCanvas::drawRect(const QRect &rect) { painter_.drawRect(QRectF(rect)); }
+void PainterCanvas::drawRect(const QRect &rect)
+{
+    painter_.drawRect(QRectF(rect));
+}
 
-void PainterCanvas::drawEllipse(const QRect &rect) { painter_.drawEllipse(QRectF(rect)); }
+void PainterCanvas::drawEllipse(const QRect &rect)
+{
+    painter_.drawEllipse(QRectF(rect));
+}
 
 void PainterCanvas::drawRoundedRect(const QRect &rect, int rx, int ry)
 {
     painter_.drawRoundedRect(QRectF(rect), rx, ry);
 }
 
-void PainterCanvas::drawLine(QPoint from, QPoint to) { painter_.drawLine(from, to); }
+void PainterCanvas::drawLine(QPoint from, QPoint to)
+{
+    painter_.drawLine(from, to);
+}
 
-void PainterCanvas::fillRect(const QRect &rect) { painter_.fillRect(QRectF(rect), PainterOps::Brush(brush())); }
+void PainterCanvas::fillRect(const QRect &rect)
+{
+    painter_.fillRect(QRectF(rect), PainterOps::Brush(brush()));
+}
 
 void PainterCanvas::drawText(const QRect &rect, int flags, const QString &text)
 {
@@ -57,8 +78,12 @@ void PainterCanvas::drawText(const QRect &rect, int flags, const QString &text)
 void PainterCanvas::drawTextClipped(const QRect &clip, int x, int y, const QString &text)
 {
     const QRectF c(clip);
-    PainterOps::Text(painter_, QRectF(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-                     &c, font().color, text);
+    PainterOps::Text(painter_, QRectF(x, y, 0, 0),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, &c, font().color,
+                     text);
 }
 
-void PainterCanvas::drawPicture(const QRect &rect, const QImage &image) { painter_.drawImage(QRectF(rect), image); }
+void PainterCanvas::drawPicture(const QRect &rect, const QImage &image)
+{
+    painter_.drawImage(QRectF(rect), image);
+}

@@ -16,7 +16,10 @@ inline QPen Pen(const CanvasPen &pen)
     return p;
 }
 
-inline QBrush Brush(const CanvasBrush &brush) { return QBrush(brush.color, brush.style); }
+inline QBrush Brush(const CanvasBrush &brush)
+{
+    return QBrush(brush.color, brush.style);
+}
 
 // Text in the font colour on a transparent background, optionally clipped.
 inline void Text(QPainter &painter, const QRectF &layout, int flags, const QRectF *clip, const QColor &color,

@@ -31,7 +31,10 @@ constexpr int FixedSize(uint32_t type)
     case Pen: return RecordHead + 12;
     case Brush: return RecordHead + 8;
     case Font: return RecordHead + 20;
-    case Rectangle: case Ellipse: case Fill: case Line: return RecordHead + 16;
+    case Rectangle:
+    case Ellipse:
+    case Fill:
+    case Line: return RecordHead + 16;
     case RoundRect: return RecordHead + 24;
     case Text: return RecordHead + 48;
     case Image: return RecordHead + 24;
@@ -51,9 +54,18 @@ constexpr uint32_t TextFlagMask = 0x1fff;
 constexpr int32_t MaxCoordinate = 1000000;
 constexpr int32_t MaxFontSize = 100000; // 1000 pt
 
-inline int32_t GetI32(const char *p) { return qFromLittleEndian<int32_t>(p); }
-inline uint32_t GetU32(const char *p) { return qFromLittleEndian<uint32_t>(p); }
-inline uint16_t GetU16(const char *p) { return qFromLittleEndian<uint16_t>(p); }
+inline int32_t GetI32(const char *p)
+{
+    return qFromLittleEndian<int32_t>(p);
+}
+inline uint32_t GetU32(const char *p)
+{
+    return qFromLittleEndian<uint32_t>(p);
+}
+inline uint16_t GetU16(const char *p)
+{
+    return qFromLittleEndian<uint16_t>(p);
+}
 
 // The UTF-16 string of a checked record: its length and offset fields.
 inline QString Utf16At(const char *record, int countAt, int offsetAt)

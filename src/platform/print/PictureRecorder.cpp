@@ -17,7 +17,10 @@ void PutU32(QByteArray &data, uint32_t v)
     data.append(b, 4);
 }
 
-void PatchU32(QByteArray &data, qsizetype at, uint32_t v) { qToLittleEndian(v, data.data() + at); }
+void PatchU32(QByteArray &data, qsizetype at, uint32_t v)
+{
+    qToLittleEndian(v, data.data() + at);
+}
 
 void Pad4(QByteArray &data)
 {
@@ -39,14 +42,18 @@ const QImage &MetricsImage()
 
 } // namespace
 
-PictureRecorder::PictureRecorder(int width, int height) : width_(std::max(width, 0)), height_(std::max(height, 0))
+PictureRecorder::PictureRecorder(int width, int height)
+    : width_(std::max(width, 0)), height_(std::max(height, 0))
 {
     finish();
 }
 
 PictureRecorder::~PictureRecorder() = default;
 
-const QPaintDevice *PictureRecorder::metricsDevice() const { return &MetricsImage(); }
+const QPaintDevice *PictureRecorder::metricsDevice() const
+{
+    return &MetricsImage();
+}
 
 PagePicture PictureRecorder::finish()
 {
@@ -88,7 +95,10 @@ void PictureRecorder::end()
     ++records_;
 }
 
-void PictureRecorder::putInt(int32_t value) { PutU32(data_, uint32_t(value)); }
+void PictureRecorder::putInt(int32_t value)
+{
+    PutU32(data_, uint32_t(value));
+}
 
 void PictureRecorder::putRect(const QRect &rect)
 {
@@ -216,8 +226,8 @@ void PictureRecorder::drawText(const QRect &rect, int flags, const QString &s)
 
 void PictureRecorder::drawTextClipped(const QRect &clip, int x, int y, const QString &s)
 {
-    text(QRect(x, y, 0, 0), clip, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, Clipped,
-         s);
+    text(QRect(x, y, 0, 0), clip, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+         Clipped, s);
 }
 
 void PictureRecorder::drawPicture(const QRect &rect, const QImage &image)

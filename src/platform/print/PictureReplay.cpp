@@ -10,9 +10,15 @@ using namespace PictureFormat;
 
 namespace {
 
-QRectF RectAt(const char *p) { return QRectF(GetI32(p), GetI32(p + 4), GetI32(p + 8), GetI32(p + 12)); }
+QRectF RectAt(const char *p)
+{
+    return QRectF(GetI32(p), GetI32(p + 4), GetI32(p + 8), GetI32(p + 12));
+}
 
-QColor ColorAt(const char *p) { return QColor::fromRgba(GetU32(p)); }
+QColor ColorAt(const char *p)
+{
+    return QColor::fromRgba(GetU32(p));
+}
 
 // Plays the records of a checked picture in page units (0.1 mm) onto a
 // painter already scaled to the target.
@@ -58,17 +64,21 @@ public:
         case Rectangle: painter_.drawRect(RectAt(f)); break;
         case Ellipse: painter_.drawEllipse(RectAt(f)); break;
         case RoundRect: painter_.drawRoundedRect(RectAt(f), GetI32(f + 16), GetI32(f + 20)); break;
-        case Line: painter_.drawLine(QPointF(GetI32(f), GetI32(f + 4)), QPointF(GetI32(f + 8), GetI32(f + 12))); break;
+        case Line:
+            painter_.drawLine(QPointF(GetI32(f), GetI32(f + 4)), QPointF(GetI32(f + 8), GetI32(f + 12)));
+            break;
         case Fill: painter_.fillRect(RectAt(f), PainterOps::Brush(brush_)); break;
         case Text: {
             const QRectF clip = RectAt(f + 16);
-            PainterOps::Text(painter_, RectAt(f), int(GetU32(f + 32)), (GetU32(f + 36) & Clipped) ? &clip : nullptr,
-                             fontColor_, Utf16At(r, RecordHead + 40, RecordHead + 44));
+            PainterOps::Text(painter_, RectAt(f), int(GetU32(f + 32)),
+                             (GetU32(f + 36) & Clipped) ? &clip : nullptr, fontColor_,
+                             Utf16At(r, RecordHead + 40, RecordHead + 44));
             break;
         }
         case Image: {
             QImage image;
-            if (image.loadFromData(reinterpret_cast<const uchar *>(r + GetU32(f + 20)), int(GetU32(f + 16)), "PNG"))
+            if (image.loadFromData(reinterpret_cast<const uchar *>(r + GetU32(f + 20)), int(GetU32(f + 16)),
+                                   "PNG"))
                 painter_.drawImage(RectAt(f), image);
             break;
         }
@@ -106,6 +116,7 @@ void PagePicture::replay(QPainter &painter, const QRectF &target) const
     painter.scale(target.width() / width_, target.height() / height_);
     painter.setClipRect(QRectF(0, 0, width_, height_), Qt::IntersectClip);
     Player player(painter, 254.0 / deviceDpi);
-    ForEachRecord(bytes_, HeaderSize, [&player](uint32_t type, const char *r, uint32_t) { return player.play(type, r); });
+    ForEachRecord(bytes_, HeaderSize,
+                  [&player](uint32_t type, const char *r, uint32_t) { return player.play(type, r); });
     painter.restore();
 }

@@ -54,8 +54,8 @@ public:
 
     // Print queues known to the machine; none means printing goes to a PDF file.
     virtual QStringList PrinterNames() const = 0;
-    virtual int DefaultPrinterIndex() const = 0;  // -1 when there is no queue
-    virtual int PrinterIndex() const = 0;         // -1 for the default
+    virtual int DefaultPrinterIndex() const = 0; // -1 when there is no queue
+    virtual int PrinterIndex() const = 0;        // -1 for the default
     // Selects a printer (-1 the default) with its driver's default settings.
     virtual void SetPrinterIndex(int index) = 0;
     // Reads the list of print queues again.

@@ -8,14 +8,17 @@
 #include <QActionGroup>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
@@ -30,17 +33,18 @@ namespace {
 class ThumbDelegate : public QStyledItemDelegate {
 public:
     ThumbDelegate(TRpStandardPreview *preview, const int &margin)
-        : QStyledItemDelegate(preview), preview_(preview), margin_(margin) {}
+        : QStyledItemDelegate(preview), preview_(preview), margin_(margin)
+    {
+    }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
-        if (!preview_->RpPrinter)
-            return;
-        const std::optional<PagePicture> page = preview_->RpPrinter->GetPage(index.row() + 1);
+        const std::optional<PagePicture> page = PageToShow(preview_->RpPrinter, index.row() + 1);
         const QRect cell = option.rect;
         if (page) {
-            const QRect r(QPoint(cell.left() + margin_, cell.top() + 10), QPoint(cell.right() - 30, cell.bottom() - 10));
+            const QRect r(QPoint(cell.left() + margin_, cell.top() + 10),
+                          QPoint(cell.right() - 30, cell.bottom() - 10));
             if (r.width() > 0 && r.height() > 0)
                 PaintPage(*painter, r, &*page);
         }
@@ -60,9 +64,42 @@ private:
 
 QAction *toolButton(QToolBar *bar, QStyle::StandardPixmap icon, const QString &hint)
 {
-    QAction *a = bar->addAction(bar->style()->standardIcon(icon), QString());
+    QAction *a = bar->addAction(bar->style()->standardIcon(icon), hint);
     a->setToolTip(hint);
-    a->setText(hint);
+    return a;
+}
+
+// A printer drawn in a few strokes (the style has none); the set-up one carries a dot row.
+QIcon printerIcon(bool setup)
+{
+    QPixmap pm(20, 20);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(5.5, 1.5, 9, 6));
+    p.setBrush(QColor(120, 130, 150));
+    p.drawRoundedRect(QRectF(1.5, 7.5, 17, 7), 1.5, 1.5);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(5.5, 12.5, 9, 6));
+    if (setup) {
+        p.setPen(QPen(QColor(60, 60, 60), 2.2, Qt::SolidLine, Qt::RoundCap));
+        for (int i = 0; i < 8; ++i) {
+            const QLineF tooth = QLineF::fromPolar(4.6, i * 45).translated(14.5, 14.5);
+            p.drawLine(QPointF(14.5, 14.5), tooth.p2());
+        }
+        p.setPen(QPen(QColor(60, 60, 60), 1.2));
+        p.setBrush(QColor(240, 200, 60));
+        p.drawEllipse(QPointF(14.5, 14.5), 3.2, 3.2);
+    }
+    return QIcon(pm);
+}
+
+QAction *iconButton(QToolBar *bar, const QIcon &icon, const QString &hint)
+{
+    QAction *a = bar->addAction(icon, hint);
+    a->setToolTip(hint);
     return a;
 }
 
@@ -91,8 +128,6 @@ TRpStandardPreview::TRpStandardPreview(QWidget *owner, TRpPrinter *printer)
         InitialZoomState = o.InitialZoom;
         zoom = o.Zoom;
         Landscape = o.Landscape;
-        if (o.StayOnTop)
-            setWindowFlag(Qt::WindowStaysOnTopHint);
         if (o.Maximized)
             setWindowState(Qt::WindowMaximized);
     } else {
@@ -100,6 +135,8 @@ TRpStandardPreview::TRpStandardPreview(QWidget *owner, TRpPrinter *printer)
         setWindowState(Qt::WindowMaximized);
         Landscape = printer->Orientation();
     }
+    if (!o.FromReport || o.StayOnTop)
+        setWindowFlag(Qt::WindowStaysOnTopHint);
     StatusText = printer->Title();
 
     RpPreview->SetRpPrinter(printer);
@@ -108,18 +145,24 @@ TRpStandardPreview::TRpStandardPreview(QWidget *owner, TRpPrinter *printer)
         setWindowTitle(QStringLiteral("Podgląd wydruku: ") + printer->Title());
 
     ThumbGrid->setRowCount(1);
-    Tabs->setVisible(ShowThumbs || ShowSearch);
-    if (Tabs->isVisible() && printer->PageCount() > 0)
+    const bool tabs = ShowThumbs || ShowSearch;
+    Tabs->setVisible(tabs);
+    if (tabs && printer->PageCount() > 0)
         ThumbGrid->setRowCount(printer->PageCount());
     Tabs->setTabVisible(0, ShowThumbs);
     FindButton->setVisible(ShowSearch);
     Tabs->setTabVisible(1, ShowSearch);
     applyInitialZoom(zoom);
+    // Pages finished before the window opened count as arrived.
     if (printer->Status() == rpStatusFinished)
-        Print->setEnabled(true);
+        pageAvailable(printer->PageCount());
 
     connect(RpPreview, &TRpPreview::PageAvailable, this, &TRpStandardPreview::pageAvailable);
     connect(RpPreview, &TRpPreview::ProgressUpdate, this, &TRpStandardPreview::ShowProgress);
+    connect(RpPreview, &TRpPreview::PrinterFreed, this, [this] {
+        RpPrinter = nullptr;
+        UpdateStatusBar();
+    });
 }
 
 TRpStandardPreview::~TRpStandardPreview() = default;
@@ -143,8 +186,8 @@ void TRpStandardPreview::createControls()
     GotoPageButton = toolButton(ToolBar1, QStyle::SP_ArrowForward, QStringLiteral("Wybierz stronę"));
     FindButton = toolButton(ToolBar1, QStyle::SP_FileDialogContentsView, QStringLiteral("Szukaj"));
     ToolBar1->addSeparator();
-    PrintSetup = toolButton(ToolBar1, QStyle::SP_FileDialogDetailedView, QStringLiteral("Ustawienia wydruku"));
-    Print = toolButton(ToolBar1, QStyle::SP_DialogApplyButton, QStringLiteral("Drukuj"));
+    PrintSetup = iconButton(ToolBar1, printerIcon(true), QStringLiteral("Ustawienia wydruku"));
+    Print = iconButton(ToolBar1, printerIcon(false), QStringLiteral("Drukuj"));
     Print->setEnabled(false);
     SaveReport = toolButton(ToolBar1, QStyle::SP_DialogSaveButton, QStringLiteral("Zapisz"));
     LoadReport = toolButton(ToolBar1, QStyle::SP_DialogOpenButton, QStringLiteral("Wczytaj"));
@@ -191,7 +234,8 @@ void TRpStandardPreview::createControls()
     RpPreview->viewport()->installEventFilter(this);
     RpPreview->installEventFilter(this);
     Splitter->setStretchFactor(1, 1);
-    Splitter->setSizes({193, 640});
+    // Wide enough for both tab captions in the font in use.
+    Splitter->setSizes({std::max(193, Tabs->tabBar()->sizeHint().width() + 4), 640});
 
     StatusBar = new QStatusBar(this);
     const int widths[3] = {40, 120, 50};

@@ -87,7 +87,8 @@ private:
     void scrollDown();
     bool generating() const;
     int lastPage() const;
-    QString askFileName(bool save, const QString &title, const QString &filter, const QString &suffix);
+    // A page file to save or load, through the file dialog.
+    QString askFileName(bool save, const QString &title, const QString &filter);
 
     int thumbTextHeight_ = 0;
     int thumbWidth_ = 0;

@@ -1,9 +1,12 @@
 #include "report/windows/FRpPreview.h"
 
 #include "platform/Messages.h"
+#include "platform/gui/Printer.h"
 #include "platform/print/PagePicture.h"
+#include "report/RpPageList.h"
 #include "report/RpPageSearch.h"
 #include "report/windows/FSearchDlg.h"
+#include "report/windows/RpPagePaint.h"
 #include "report/windows/RpPreview.h"
 
 #include <QAction>
@@ -88,12 +91,13 @@ void TRpStandardPreview::GotoPageClick()
     if (!RpPrinter)
         return;
     const int count = RpPrinter->PageCount();
-    bool ok = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral("Numer strony [od 1 do %1]").arg(count),
-                                               QStringLiteral("Numer strony"), QLineEdit::Normal,
-                                               QString::number(RpPreview->PageNumber()), &ok);
-    if (ok)
-        GotoPage(PageFromText(text, count));
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Numer strony [od 1 do %1]").arg(count));
+    dialog.setLabelText(QStringLiteral("Numer strony"));
+    dialog.setTextValue(QString::number(RpPreview->PageNumber()));
+    dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+    if (dialog.exec() == QDialog::Accepted)
+        GotoPage(PageFromText(dialog.textValue(), count));
 }
 
 void TRpStandardPreview::FindClick()
@@ -115,9 +119,10 @@ bool TRpStandardPreview::Search(const QString &text, bool matchCase)
     SearchTextLabel->setText(text);
     SearchResultBox->clear();
     for (int i = 1; i <= RpPrinter->PageCount(); ++i) {
-        const std::optional<PagePicture> page = RpPrinter->GetPage(i);
+        const std::optional<PagePicture> page = PageToShow(RpPrinter, i);
         if (page && SearchPageText(text, *page, matchCase)) {
-            auto *item = new QListWidgetItem(QStringLiteral("Strona") + ' ' + QString::number(i), SearchResultBox);
+            auto *item =
+                new QListWidgetItem(QStringLiteral("Strona") + ' ' + QString::number(i), SearchResultBox);
             item->setData(Qt::UserRole, i);
         }
     }
@@ -139,14 +144,14 @@ void TRpStandardPreview::SearchResultClick()
     GotoPage(RpPrinter && n >= 1 && n <= RpPrinter->PageCount() ? n : 1);
 }
 
-QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter, const QString &suffix)
+QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter)
 {
     QFileDialog dialog(this, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(suffix);
+    dialog.setDefaultSuffix(RppDefaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -158,8 +163,7 @@ void TRpStandardPreview::PrintClick()
         return;
     PrintDevice *device = RpPrinter->Printer();
     if (device && !device->HasPrinters()) {
-        const QString pdf = askFileName(true, QStringLiteral("Drukuj do pliku PDF"), QStringLiteral("PDF (*.pdf)"),
-                                        QStringLiteral("pdf"));
+        const QString pdf = Printer::AskPdfFileName(this);
         if (pdf.isEmpty())
             return;
         device->SetOutputFileName(pdf);
@@ -184,8 +188,7 @@ void TRpStandardPreview::SaveReportClick()
 {
     if (!RpPrinter)
         return;
-    const QString name = askFileName(true, QStringLiteral("Zapisz"), QStringLiteral("Report file(*.RPP *.rpp)"),
-                                     QStringLiteral("RPP"));
+    const QString name = askFileName(true, QStringLiteral("Zapisz"), RppSaveFilter);
     if (name.isEmpty())
         return;
     try {
@@ -197,8 +200,7 @@ void TRpStandardPreview::SaveReportClick()
 
 void TRpStandardPreview::LoadReportClick()
 {
-    const QString name = askFileName(false, QStringLiteral("Wczytaj"), QStringLiteral("Report file (*.RPP *.rpp)"),
-                                     QStringLiteral("RPP"));
+    const QString name = askFileName(false, QStringLiteral("Wczytaj"), RppLoadFilter);
     if (!name.isEmpty())
         LoadFile(name);
 }

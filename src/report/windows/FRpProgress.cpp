@@ -9,7 +9,8 @@
 #include <QVBoxLayout>
 
 TRpProgressForm::TRpProgressForm(TRpPrinter *printer, QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint), RpPrinter(printer)
+    : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      RpPrinter(printer)
 {
     setWindowTitle(QStringLiteral("Printing progress"));
     Info = new QLabel(this);

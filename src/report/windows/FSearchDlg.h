@@ -19,7 +19,7 @@ public:
     QLineEdit *Edit1;
     QLabel *Label1;
     QCheckBox *CheckBox1;
-    QPushButton *SpeedButton1;  // cancel
-    QPushButton *SpeedButton2;  // search
+    QPushButton *SpeedButton1; // cancel
+    QPushButton *SpeedButton2; // search
     bool Cancelled = false;
 };

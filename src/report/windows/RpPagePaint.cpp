@@ -1,6 +1,7 @@
 #include "report/windows/RpPagePaint.h"
 
 #include "platform/print/PagePicture.h"
+#include "report/RpPrinter.h"
 
 #include <QPainter>
 
@@ -20,4 +21,15 @@ void PaintPage(QPainter &painter, const QRect &rect, const PagePicture *page, bo
     painter.fillRect(QRect(QPoint(l + w - 2, t + 2), QPoint(l + w - 1, t + h - 1)), Qt::black);
     painter.fillRect(QRect(QPoint(l + 2, t + h - 2), QPoint(l + w - 1, t + h - 1)), Qt::black);
     painter.restore();
+}
+
+std::optional<PagePicture> PageToShow(TRpPrinter *printer, int n)
+{
+    if (!printer)
+        return std::nullopt;
+    try {
+        return printer->GetPage(n);
+    } catch (const ERpError &) {
+        return std::nullopt;
+    }
 }

@@ -16,10 +16,8 @@ TRpPreviewImage::~TRpPreviewImage() = default;
 
 void TRpPreviewImage::SetPageNumber(int n)
 {
-    PageImage.reset();
     pageNumber_ = n;
-    if (RpPrinter)
-        PageImage = RpPrinter->GetPage(n);
+    PageImage = PageToShow(RpPrinter, n);
     update();
 }
 
@@ -158,9 +156,7 @@ void TRpPreview::ZoomToWidth()
 bool TRpPreview::event(QEvent *e)
 {
     switch (int(e->type())) {
-    case rpMsgProgress:
-        emit ProgressUpdate(static_cast<TRpMessageEvent *>(e)->Param);
-        return true;
+    case rpMsgProgress: emit ProgressUpdate(static_cast<TRpMessageEvent *>(e)->Param); return true;
     case rpMsgPagesAvailable: {
         const int n = static_cast<TRpMessageEvent *>(e)->Param;
         if (printer_ && n == pageNumber_ && !PreviewImage->HasPage() && n <= printer_->PageCount()) {
@@ -173,9 +169,9 @@ bool TRpPreview::event(QEvent *e)
     }
     case rpMsgPrinterFreed:
         ForgetPrinter();
+        emit PrinterFreed();
         return true;
-    default:
-        return QScrollArea::event(e);
+    default: return QScrollArea::event(e);
     }
 }
 

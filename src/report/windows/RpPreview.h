@@ -59,6 +59,8 @@ public:
 signals:
     void PageAvailable(int pageNum);
     void ProgressUpdate(int progress);
+    // The printer shown is being freed: nothing may use it any more.
+    void PrinterFreed();
 
 protected:
     bool event(QEvent *e) override;

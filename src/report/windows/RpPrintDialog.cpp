@@ -13,8 +13,8 @@ bool TRpPrintDialog::Execute(QWidget *owner)
     qp.setPageOrientation(Orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
 
     QPrintDialog dialog(&qp, owner);
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintCollateCopies |
-                                                       QAbstractPrintDialog::PrintShowPageSize;
+    QAbstractPrintDialog::PrintDialogOptions options =
+        QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize;
     if ((Options & poPrintToFile) && !(Options & poDisablePrintToFile))
         options |= QAbstractPrintDialog::PrintToFile;
     if (Options & poPageNums)
@@ -26,7 +26,7 @@ bool TRpPrintDialog::Execute(QWidget *owner)
         dialog.setMinMax(std::max(1, MinPage), MaxPage);
     if (FromPage > 0 && ToPage >= FromPage)
         qp.setFromTo(FromPage, ToPage);
-    qp.setPrintRange(PrintRange == prPageNums ? QPrinter::PageRange
+    qp.setPrintRange(PrintRange == prPageNums    ? QPrinter::PageRange
                      : PrintRange == prSelection ? QPrinter::Selection
                                                  : QPrinter::AllPages);
     if (dialog.exec() != QDialog::Accepted)

@@ -1,12 +1,8 @@
-#include <QApplication>
-#include <gtest/gtest.h>
+#include "support/TestMain.h"
 
-// The window tests drive real widgets, so one application object lives for the whole run.
+#include <QApplication>
+
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunTests<QApplication>(argc, argv);
 }
