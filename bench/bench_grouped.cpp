@@ -1,14 +1,12 @@
 // A grouped report with a sub-detail over the log book's 100,000 QSOs, stored
 // as pages, next to the plain log book of the same QSOs built in the same run.
+#include "SampleLog.h"
 #include "controls/ExMemDS.h"
-#include "core/BaseSchema.h"
-#include "core/FDM.h"
 #include "exchange/FLogPrev.h"
 #include "report/RpControllerBand.h"
 #include "report/RpExpr.h"
 #include "report/RpGroup.h"
 #include "report/RpPrinter.h"
-#include "support/QsoRows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,21 +56,11 @@ int main(int argc, char *argv[]) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Log.dat"));
-    qputenv("QUARN_DATABASE", path.toUtf8());
-    qputenv("QUARN_SETTINGS", dir.filePath(QStringLiteral("Quarn.ini")).toUtf8());
-    {
-        FbDatabase db;
-        db.Create(path);
-        BaseSchema::Create(db);
-    }
     TDM dm;
-    DM = &dm;
-    if (!dm.OpenDatabase()) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+    if (!OpenSampleLog(dm, dir.path(), count)) {
+        std::fprintf(stderr, "cannot open the sample log\n");
         return 1;
     }
-    InsertQsos(dm.Baza, SampleQsos(count));
 
     TLogPrev plain(dm);
     int plainPages = 0;
