@@ -15,7 +15,8 @@
 
 namespace {
 
-TRpExpr *AddExpr(TRpCustomBand *band, const QString &expression) {
+TRpExpr *AddExpr(TRpCustomBand *band, const QString &expression)
+{
     auto *e = band->Add<TRpExpr>();
     e->SetAutoSize(false);
     e->Size.SetNative(TRpPrintableSize::LeftIdx, 8);
@@ -26,7 +27,8 @@ TRpExpr *AddExpr(TRpCustomBand *band, const QString &expression) {
     return e;
 }
 
-TRpBand *Sized(TRpBand *band, double heightMm) {
+TRpBand *Sized(TRpBand *band, double heightMm)
+{
     band->Size.SetNative(TRpBandSize::WidthIdx, 2812.5);
     band->Size.SetNative(TRpBandSize::HeightIdx, heightMm * 10);
     return band;
@@ -34,7 +36,8 @@ TRpBand *Sized(TRpBand *band, double heightMm) {
 
 // Generates the report into a printer of its own from a freshly opened
 // query; returns the milliseconds.
-qint64 Generate(TDM &dm, TCustomReport &report, int &pages) {
+qint64 Generate(TDM &dm, TCustomReport &report, int &pages)
+{
     TLogPrev::OpenRange(dm, QDate(2000, 1, 1), QDate(2100, 12, 31));
     TRpPrinter printer(&report);
     report.RpPrinter = &printer;
@@ -49,7 +52,8 @@ qint64 Generate(TDM &dm, TCustomReport &report, int &pages) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
