@@ -10,7 +10,8 @@
 namespace {
 
 // Texts of the pages that start with one of the prefixes, in print order.
-QStringList Lines(const std::vector<PageLayout> &pages, const QStringList &prefixes) {
+QStringList Lines(const std::vector<PageLayout> &pages, const QStringList &prefixes)
+{
     QStringList out;
     for (const QString &t : AllTexts(pages))
         if (std::any_of(prefixes.begin(), prefixes.end(), [&](const QString &p) { return t.startsWith(p); }))
@@ -19,7 +20,8 @@ QStringList Lines(const std::vector<PageLayout> &pages, const QStringList &prefi
 }
 
 TRpGroup *AddGroup(TCustomReport &report, const QString &expression, const QString &header,
-                   const QString &footer) {
+                   const QString &footer)
+{
     TRpGroup *group = report.CreateBand<TRpGroup>();
     group->Size.SetNative(TRpBandSize::HeightIdx, 60);
     group->Expression = expression;
@@ -33,7 +35,8 @@ TRpGroup *AddGroup(TCustomReport &report, const QString &expression, const QStri
 
 // A landscape report over QSOs grouped by band, then by mode.
 struct GroupedReport {
-    explicit GroupedReport(const std::vector<QStringList> &rows) : qsos({"BAND", "MODE", "CALL"}, rows) {
+    explicit GroupedReport(const std::vector<QStringList> &rows) : qsos({"BAND", "MODE", "CALL"}, rows)
+    {
         report.SetUnits(TRpUnit::MM);
         report.Page.SetOrientation(TRpOrientation::Landscape);
         report.SetDataSet(&qsos);
@@ -53,7 +56,8 @@ struct GroupedReport {
 
 } // namespace
 
-TEST(Groups, HeadersAndFootersOfNestedGroupsPrintInOrderAroundEveryChange) {
+TEST(Groups, HeadersAndFootersOfNestedGroupsPrintInOrderAroundEveryChange)
+{
     GroupedReport g({{"20m", "CW", "A"},
                      {"20m", "CW", "B"},
                      {"20m", "SSB", "C"},
@@ -66,6 +70,15 @@ TEST(Groups, HeadersAndFootersOfNestedGroupsPrintInOrderAroundEveryChange) {
                                 "MH CW",  "D F",    "MF CW",  "BF 80m 1"};
     EXPECT_EQ(AllTexts(RunReport(g.report)), golden);
     EXPECT_TRUE(g.report.DataSetList.isEmpty());
+
+    // Each band on a page of its own: the first one stays under the column header.
+    g.byBand->ForceNewPage = true;
+    const std::vector<PageLayout> pages = RunReport(g.report);
+    ASSERT_EQ(pages.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Lines({pages[i]}, {"HEAD", "COLS", "BH"}),
+                  (QStringList{"HEAD", "COLS", QStringList{"BH 20m", "BH 40m", "BH 80m"}[i]}));
+    EXPECT_EQ(Lines(pages, {"BH", "MH", "D ", "MF", "BF"}), golden.mid(2));
 
     // One record: every header before it, every footer after it; a second run
     // starts the groups afresh.
@@ -82,7 +95,8 @@ TEST(Groups, HeadersAndFootersOfNestedGroupsPrintInOrderAroundEveryChange) {
               (QStringList{"BH 20m", "MH CW", "D A", "D B", "MF CW", "MH SSB", "D C", "MF SSB", "BF 20m 3"}));
 }
 
-TEST(Groups, ValuesDifferByKindAndValueButTwoErrorsAreAlike) {
+TEST(Groups, ValuesDifferByKindAndValueButTwoErrorsAreAlike)
+{
     const TRpEvResult i1 = TRpEvResult::Integer(1), f1 = TRpEvResult::Float(1), s = TRpEvResult::String("a");
     struct Case {
         TRpEvResult a, b;
@@ -102,7 +116,8 @@ TEST(Groups, ValuesDifferByKindAndValueButTwoErrorsAreAlike) {
         EXPECT_EQ(GroupValuesDiffer(c.a, c.b), c.differ) << c.a.StringValue.toStdString() << c.b.Kind;
 }
 
-TEST(Groups, AGroupThatGoesOnRepeatsItsHeadersOnceAtTheTopOfEachNewPage) {
+TEST(Groups, AGroupThatGoesOnRepeatsItsHeadersOnceAtTheTopOfEachNewPage)
+{
     std::vector<QStringList> rows;
     for (int i = 1; i <= 70; ++i)
         rows.push_back({i <= 64 ? "20m" : "40m", "CW", QString::number(i)});
@@ -131,7 +146,8 @@ TEST(Groups, AGroupThatGoesOnRepeatsItsHeadersOnceAtTheTopOfEachNewPage) {
     EXPECT_EQ(Lines(RunReport(g.report), {"BH", "MH"}), (QStringList{"BH 20m", "MH CW", "BH 40m", "MH CW"}));
 }
 
-TEST(SubDetails, RunForEveryMasterRecordBeforeAndAfterItsDetailAndEmptyOnesPrintNothing) {
+TEST(SubDetails, RunForEveryMasterRecordBeforeAndAfterItsDetailAndEmptyOnesPrintNothing)
+{
     MemRows masters({"CALL"}, {{"A"}, {"B"}, {"C"}});
     MemRows before({"OWNER", "NOTE"}, {{"A", "b1"}, {"A", "b2"}, {"C", "b3"}});
     MemRows after({"OWNER", "TEXT"}, {{"A", "a1"}, {"C", "c1"}, {"C", "c2"}});
@@ -191,7 +207,8 @@ TEST(SubDetails, RunForEveryMasterRecordBeforeAndAfterItsDetailAndEmptyOnesPrint
     EXPECT_EQ(Lines(RunReport(report), {"NB"}), QStringList{});
 }
 
-TEST(Groups, BandsAreRearrangedOnlyOutsideARun) {
+TEST(Groups, BandsAreRearrangedOnlyOutsideARun)
+{
     GroupedReport g({{"20m", "CW", "A"}, {"40m", "CW", "B"}});
     const std::vector<TRpCustomBand *> order = g.report.PrintOrderList();
     ASSERT_EQ(order.size(), 7u);
@@ -219,7 +236,8 @@ TEST(Groups, BandsAreRearrangedOnlyOutsideARun) {
                                             g.byMode, g.byMode->FooterBand()}));
 }
 
-TEST(Composite, ReportsFollowEachOtherInOneDocumentEachOnItsOwnPages) {
+TEST(Composite, ReportsFollowEachOtherInOneDocumentEachOnItsOwnPages)
+{
     RowsReport a(30), b(2);
     b.head->SetCaption("OTHER");
     a.report.Tag = 7;
