@@ -21,10 +21,14 @@
 
 namespace {
 
-double Seconds(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e9; }
+double Seconds(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e9;
+}
 
 // Resident and peak resident memory of the process, in MB.
-std::pair<double, double> Memory() {
+std::pair<double, double> Memory()
+{
     QFile f(QStringLiteral("/proc/self/status"));
     double rss = 0, hwm = 0;
     if (f.open(QIODevice::ReadOnly))
@@ -39,7 +43,8 @@ std::pair<double, double> Memory() {
 
 // The floor: the log book's text lines drawn straight onto a PDF, 27 rows a
 // page under the two header lines, with no report engine in between.
-double Floor(TDM &dm, const QString &pdf, int &pages) {
+double Floor(TDM &dm, const QString &pdf, int &pages)
+{
     QElapsedTimer t;
     t.start();
     QPdfWriter writer(pdf);
@@ -51,7 +56,7 @@ double Floor(TDM &dm, const QString &pdf, int &pages) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(9);
     p.setFont(font);
-    static const char *const fields[] = {"DATA", "PASMO", "STACJA", "EMISJA", "RAPORT_NAD", "RAPORT_ODB",
+    static const char *const fields[] = {"DATA", "PASMO",  "STACJA",  "EMISJA",  "RAPORT_NAD", "RAPORT_ODB",
                                          "IMIE", "MIASTO", "LOKATOR", "QSL_WYS", "QSL_ODB"};
     static const int lefts[] = {8, 352, 516, 908, 1064, 1225, 1392, 1857, 2302, 2556, 2686};
     std::vector<Field *> columns;
@@ -69,9 +74,10 @@ double Floor(TDM &dm, const QString &pdf, int &pages) {
         if (row == 0) {
             p.drawText(85, 100, OwnCallSign);
             p.drawText(2800, 100, OwnCallSign);
-            static const char *const captions[] = {"Data godz. [UTC]", "Pasmo", "Stacja wołana", "Typ emisji",
-                                                   "Raport nadany", "Raport odebrany", "Imię", "Miejscowość",
-                                                   "Lokator", "QSL W", "QSL O"};
+            static const char *const captions[] = {
+                "Data godz. [UTC]", "Pasmo",           "Stacja wołana", "Typ emisji",
+                "Raport nadany",    "Raport odebrany", "Imię",          "Miejscowość",
+                "Lokator",          "QSL W",           "QSL O"};
             for (size_t c = 0; c < 11; ++c)
                 p.drawText(80 + lefts[c], 190, QString::fromUtf8(captions[c]));
             p.drawLine(80, 129, 2890, 129);
@@ -88,7 +94,8 @@ double Floor(TDM &dm, const QString &pdf, int &pages) {
     return Seconds(t);
 }
 
-void Run(const QString &dir, int qsos) {
+void Run(const QString &dir, int qsos)
+{
     TDM dm;
     if (!OpenSampleLog(dm, dir, qsos))
         return;
@@ -114,8 +121,10 @@ void Run(const QString &dir, int qsos) {
     const double allPages = Seconds(t);
     const auto [rss, peak] = Memory();
     std::printf("  first page shown            %8.3f s   (goal < 0.5 s at 100,000)\n", firstPage);
-    std::printf("  all %5d pages stored      %8.3f s   (goal < 1 s at 10,000)\n", printer.PageCount(), allPages);
-    std::printf("  resident memory             %8.1f MB  peak %.1f MB (goal < 300 MB at 100,000)\n", rss, peak);
+    std::printf("  all %5d pages stored      %8.3f s   (goal < 1 s at 10,000)\n", printer.PageCount(),
+                allPages);
+    std::printf("  resident memory             %8.1f MB  peak %.1f MB (goal < 300 MB at 100,000)\n", rss,
+                peak);
 
     const QString pdf = dir + QStringLiteral("/log%1.pdf").arg(qsos);
     printer.Printer()->SetOutputFileName(pdf);
@@ -138,7 +147,8 @@ void Run(const QString &dir, int qsos) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Messages::setHandler([](Messages::Kind, const QString &, const QString &text) {

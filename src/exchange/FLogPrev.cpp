@@ -6,7 +6,8 @@
 
 namespace {
 
-QFont ArialCE(int points, bool bold = false) {
+QFont ArialCE(int points, bool bold = false)
+{
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(points);
     f.setBold(bold);
@@ -14,14 +15,16 @@ QFont ArialCE(int points, bool bold = false) {
 }
 
 // Position and size in millimetres inside the band.
-void Place(TRpPrintable *p, double left, double top, double width, double height) {
+void Place(TRpPrintable *p, double left, double top, double width, double height)
+{
     p->Size.SetNative(TRpPrintableSize::LeftIdx, left * 10);
     p->Size.SetNative(TRpPrintableSize::TopIdx, top * 10);
     p->Size.SetNative(TRpPrintableSize::WidthIdx, width * 10);
     p->Size.SetNative(TRpPrintableSize::HeightIdx, height * 10);
 }
 
-TRpBand *AddBand(TReport &report, TRpBandType type, const char *name, double height) {
+TRpBand *AddBand(TReport &report, TRpBandType type, const char *name, double height)
+{
     TRpBand *band = report.AddBand(type);
     band->Name = QString::fromLatin1(name);
     band->Size.SetNative(TRpBandSize::WidthIdx, 2812.5);
@@ -29,9 +32,10 @@ TRpBand *AddBand(TReport &report, TRpBandType type, const char *name, double hei
     return band;
 }
 
-TRpLabel *AddLabel(TRpBand *band, const char *name, const QString &caption, double left, double top, double width,
-                   double height, bool autoSize = false, const QFont &font = ArialCE(9, true),
-                   TRpAlignment alignment = TRpAlignment::Left) {
+TRpLabel *AddLabel(TRpBand *band, const char *name, const QString &caption, double left, double top,
+                   double width, double height, bool autoSize = false, const QFont &font = ArialCE(9, true),
+                   TRpAlignment alignment = TRpAlignment::Left)
+{
     auto *label = band->Add<TRpLabel>();
     label->Name = QString::fromLatin1(name);
     label->SetAutoSize(false);
@@ -43,7 +47,9 @@ TRpLabel *AddLabel(TRpBand *band, const char *name, const QString &caption, doub
     return label;
 }
 
-TRpDBText *AddText(TRpBand *band, DataSet &data, const char *name, const char *field, double left, double width) {
+TRpDBText *AddText(TRpBand *band, DataSet &data, const char *name, const char *field, double left,
+                   double width)
+{
     auto *text = band->Add<TRpDBText>();
     text->Name = QString::fromLatin1(name);
     text->SetFont(ArialCE(9));
@@ -55,7 +61,8 @@ TRpDBText *AddText(TRpBand *band, DataSet &data, const char *name, const char *f
 
 } // namespace
 
-TLogPrev::TLogPrev(TDM &dm) {
+TLogPrev::TLogPrev(TDM &dm)
+{
     Report.SetUnits(TRpUnit::MM);
     Report.Page.SetOrientation(TRpOrientation::Landscape);
     Report.Page.SetPaperSize(TRpPaperSize::A4);
@@ -68,6 +75,7 @@ TLogPrev::TLogPrev(TDM &dm) {
     Report.SetPrintIfEmpty(true);
     Report.Font = ArialCE(8);
     Report.SetDataSet(&dm.DrukLog);
+    Report.PreviewMaximized = true;
     Report.BeforePrint = [this](TCustomReport &sender, bool &print) { ReportBeforePrint(sender, print); };
 
     RpBand1 = AddBand(Report, TRpBandType::rbPageHeader, "RpBand1", 7.94);
@@ -121,11 +129,13 @@ TLogPrev::TLogPrev(TDM &dm) {
     Place(RpShape1, 0, 5.29, 280.99, 0.79);
 }
 
-void TLogPrev::OpenRange(TDM &dm, const QDate &first, const QDate &last) {
+void TLogPrev::OpenRange(TDM &dm, const QDate &first, const QDate &last)
+{
     dm.OpenDrukLog(AdifExport::RangeStart(first), AdifExport::RangeEnd(last));
 }
 
-void TLogPrev::ReportBeforePrint(TCustomReport &, bool &) {
+void TLogPrev::ReportBeforePrint(TCustomReport &, bool &)
+{
     CallLbl1->SetCaption(OwnCallSign);
     CallLbl2->SetCaption(OwnCallSign);
 }

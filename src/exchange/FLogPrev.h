@@ -20,10 +20,10 @@ public:
     TReport Report;
     TRpBand *RpBand1, *ColumnHeaderBand1, *DetailBand1;
     TRpLabel *CallLbl1, *CallLbl2;
-    TRpLabel *RpLabel1, *RpLabel2, *RpLabel3, *RpLabel4, *RpLabel5, *RpLabel6, *RpLabel7, *RpLabel8, *RpLabel9,
-        *RpLabel10, *RpLabel11;
-    TRpDBText *RpNazwa, *RpData, *RpOpis, *RpDBText1, *RpDBText2, *RpDBText3, *RpDBText4, *RpDBText5, *RpDBText6,
-        *RpDBText7, *RpDBText8;
+    TRpLabel *RpLabel1, *RpLabel2, *RpLabel3, *RpLabel4, *RpLabel5, *RpLabel6, *RpLabel7, *RpLabel8,
+        *RpLabel9, *RpLabel10, *RpLabel11;
+    TRpDBText *RpNazwa, *RpData, *RpOpis, *RpDBText1, *RpDBText2, *RpDBText3, *RpDBText4, *RpDBText5,
+        *RpDBText6, *RpDBText7, *RpDBText8;
     TRpShape *RpShape1;
 
 private:

@@ -11,34 +11,50 @@
 
 namespace {
 
-const char *const Captions[] = {"Title", "Page Header", "Detail", "Page Footer", "Summary", "Group Header",
-                                "Group Footer", "Sub Detail", "Column Header", "Overlay", "Child"};
-const char *const Prefixes[] = {"TitleBand", "PageHeaderBand", "DetailBand", "PageFooterBand", "SummaryBand",
-                                "GroupHeaderBand", "GroupFooterBand", "SubDetailBand", "ColumnHeaderBand",
-                                "OverlayBand", "ChildBand"};
+const char *const Captions[] = {"Title",         "Page Header",  "Detail",       "Page Footer",
+                                "Summary",       "Group Header", "Group Footer", "Sub Detail",
+                                "Column Header", "Overlay",      "Child"};
+const char *const Prefixes[] = {"TitleBand",        "PageHeaderBand",  "DetailBand",      "PageFooterBand",
+                                "SummaryBand",      "GroupHeaderBand", "GroupFooterBand", "SubDetailBand",
+                                "ColumnHeaderBand", "OverlayBand",     "ChildBand"};
 
 // Height of the band on a 96 dpi design surface at zoom 100.
-int ScreenPixels(double native) { return Nearest(native * 96 / 254); }
+int ScreenPixels(double native)
+{
+    return Nearest(native * 96 / 254);
+}
 
-bool CanBreakBefore(TRpBandType t) {
+bool CanBreakBefore(TRpBandType t)
+{
     return t != TRpBandType::rbTitle && t != TRpBandType::rbPageHeader && t != TRpBandType::rbPageFooter &&
            t != TRpBandType::rbOverlay;
 }
 
 } // namespace
 
-QString BandCaption(TRpBandType type) { return QString::fromLatin1(Captions[int(type)]); }
-QString BandNamePrefix(TRpBandType type) { return QString::fromLatin1(Prefixes[int(type)]); }
-QString CircularLinkText() { return QStringLiteral("Circular linking not allowed"); }
+QString BandCaption(TRpBandType type)
+{
+    return QString::fromLatin1(Captions[int(type)]);
+}
+QString BandNamePrefix(TRpBandType type)
+{
+    return QString::fromLatin1(Prefixes[int(type)]);
+}
+QString CircularLinkText()
+{
+    return QStringLiteral("Circular linking not allowed");
+}
 
-void TRpBand::SetBandType(TRpBandType type) {
+void TRpBand::SetBandType(TRpBandType type)
+{
     if (type == type_)
         return;
     type_ = type;
     ParentReport()->ArrangeBands();
 }
 
-TRpCustomBand::TRpCustomBand(TCustomReport *report) : report_(report) {
+TRpCustomBand::TRpCustomBand(TCustomReport *report) : report_(report)
+{
     Size.SetUnits(report->Units());
     Size.SetNative(TRpBandSize::HeightIdx, 40 * 254.0 / 96);
     Font = report->Font;
@@ -46,7 +62,8 @@ TRpCustomBand::TRpCustomBand(TCustomReport *report) : report_(report) {
 
 TRpCustomBand::~TRpCustomBand() = default;
 
-bool TRpCustomBand::SetLinkBand(TRpCustomBand *band) {
+bool TRpCustomBand::SetLinkBand(TRpCustomBand *band)
+{
     for (TRpCustomBand *b = band; b; b = b->link_)
         if (b == this)
             return false;
@@ -54,14 +71,16 @@ bool TRpCustomBand::SetLinkBand(TRpCustomBand *band) {
     return true;
 }
 
-TRpChildBand *TRpCustomBand::ChildBand() const {
+TRpChildBand *TRpCustomBand::ChildBand() const
+{
     for (TRpCustomBand *b : report_->BandList())
         if (auto *child = dynamic_cast<TRpChildBand *>(b); child && child->ParentBand() == this)
             return child;
     return nullptr;
 }
 
-void TRpCustomBand::SetHasChild(bool on) {
+void TRpCustomBand::SetHasChild(bool on)
+{
     TRpChildBand *child = ChildBand();
     if (on && !child) {
         report_->AddChildBand(this);
@@ -72,7 +91,8 @@ void TRpCustomBand::SetHasChild(bool on) {
     }
 }
 
-bool TRpChildBand::SetParentBand(TRpCustomBand *band) {
+bool TRpChildBand::SetParentBand(TRpCustomBand *band)
+{
     for (TRpCustomBand *b = band; b;) {
         if (b == this)
             return false;
@@ -86,7 +106,8 @@ bool TRpChildBand::SetParentBand(TRpCustomBand *band) {
     return true;
 }
 
-double TRpCustomBand::StretchHeight() const {
+double TRpCustomBand::StretchHeight() const
+{
     const double height = Size.Native(TRpBandSize::HeightIdx);
     double result = height, rest = 0;
     for (const auto &p : printables_) {
@@ -103,18 +124,21 @@ double TRpCustomBand::StretchHeight() const {
     return result + std::max(rest, 0.0);
 }
 
-double TRpCustomBand::LinkedHeight(bool withLinks) const {
+double TRpCustomBand::LinkedHeight(bool withLinks) const
+{
     double h = Size.Native(TRpBandSize::HeightIdx);
     if (withLinks && link_)
         h += link_->LinkedHeight(true);
     return h;
 }
 
-bool TRpCustomBand::CanExpand(double value) const {
+bool TRpCustomBand::CanExpand(double value) const
+{
     return Nearest(Size.Native(TRpBandSize::HeightIdx) + Expanded + value) <= report_->AvailableSpace();
 }
 
-bool TRpCustomBand::ExpandBand(double value, double &newHeight, bool &hasExpanded) {
+bool TRpCustomBand::ExpandBand(double value, double &newHeight, bool &hasExpanded)
+{
     if (!CanExpand(value))
         return false;
     if (!hasExpanded && value < Expanded) {
@@ -128,7 +152,8 @@ bool TRpCustomBand::ExpandBand(double value, double &newHeight, bool &hasExpande
     return false;
 }
 
-void TRpCustomBand::Output() {
+void TRpCustomBand::Output()
+{
     TCustomReport &r = *report_;
     bool doPrint = Enabled;
     if (Enabled && BeforePrint)
@@ -171,11 +196,13 @@ void TRpCustomBand::Output() {
     r.SkipForcedBreak = false;
     // A forced break is swallowed only right after the header at the top of a page.
     if (doPrint && type != TRpBandType::rbTitle && type != TRpBandType::rbColumnHeader &&
-        type != TRpBandType::rbPageHeader && type != TRpBandType::rbPageFooter && type != TRpBandType::rbChild)
+        type != TRpBandType::rbPageHeader && type != TRpBandType::rbPageFooter &&
+        type != TRpBandType::rbChild)
         r.HeaderJustPrinted = false;
 }
 
-void TRpCustomBand::FitCheck() {
+void TRpCustomBand::FitCheck()
+{
     TCustomReport &r = *report_;
     const TRpBandType type = BandType();
     const bool detail = type == TRpBandType::rbDetail;
@@ -201,7 +228,8 @@ void TRpCustomBand::FitCheck() {
     }
 }
 
-void TRpCustomBand::ForcedPageBreak() {
+void TRpCustomBand::ForcedPageBreak()
+{
     TCustomReport &r = *report_;
     if (r.Available)
         return;
@@ -214,7 +242,8 @@ void TRpCustomBand::ForcedPageBreak() {
     while (r.CurrentColumn != 1);
 }
 
-void TRpCustomBand::ForcedColumnBreak() {
+void TRpCustomBand::ForcedColumnBreak()
+{
     TCustomReport &r = *report_;
     if (r.Available)
         return;
@@ -224,7 +253,8 @@ void TRpCustomBand::ForcedColumnBreak() {
         r.ColumnBreakDeferred = true;
 }
 
-void TRpCustomBand::PrintPrintables() {
+void TRpCustomBand::PrintPrintables()
+{
     TCustomReport &r = *report_;
     TRpPrinter *printer = r.RpPrinter;
     const double height = Size.Native(TRpBandSize::HeightIdx);
@@ -283,7 +313,8 @@ void TRpCustomBand::PrintPrintables() {
     r.PageTopY = std::max(r.PageTopY, r.CurrentY);
 }
 
-void TRpCustomBand::DrawVerticalLines(const QRect &rect) {
+void TRpCustomBand::DrawVerticalLines(const QRect &rect)
+{
     const double bandWidth = Size.Native(TRpBandSize::WidthIdx);
     if (bandWidth <= 0)
         return;

@@ -14,8 +14,17 @@ class TCustomReport;
 class TRpController;
 
 enum class TRpBandType {
-    rbTitle, rbPageHeader, rbDetail, rbPageFooter, rbSummary, rbGroupHeader, rbGroupFooter, rbSubDetail,
-    rbColumnHeader, rbOverlay, rbChild
+    rbTitle,
+    rbPageHeader,
+    rbDetail,
+    rbPageFooter,
+    rbSummary,
+    rbGroupHeader,
+    rbGroupFooter,
+    rbSubDetail,
+    rbColumnHeader,
+    rbOverlay,
+    rbChild
 };
 
 // Caption and default name prefix of a band type.
@@ -54,10 +63,11 @@ public:
     TCustomReport *ParentReport() const { return report_; }
 
     TRpCustomBand *LinkBand() const { return link_; }
-    bool SetLinkBand(TRpCustomBand *band);  // false (unchanged) when it would close a cycle
+    bool SetLinkBand(TRpCustomBand *band); // false (unchanged) when it would close a cycle
 
     // Printables in child order; the band owns them.
-    template <class T, class... Args> T *Add(Args &&...args) {
+    template <class T, class... Args> T *Add(Args &&...args)
+    {
         auto p = std::make_unique<T>(std::forward<Args>(args)...);
         T *raw = p.get();
         raw->SetParent(report_, this);
@@ -79,7 +89,7 @@ public:
     bool ExpandBand(double value, double &newHeight, bool &hasExpanded);
     double Expanded = 0;
 
-    TRpController *Controller = nullptr;  // the record loop that drives it, if any
+    TRpController *Controller = nullptr; // the record loop that drives it, if any
 
     // Another band of the report is going away: drop every reference to it.
     virtual void Unlink(TRpCustomBand *gone) { (void)gone; }
@@ -114,8 +124,9 @@ class TRpChildBand : public TRpBand {
 public:
     explicit TRpChildBand(TCustomReport *report) : TRpBand(report, TRpBandType::rbChild) {}
     TRpCustomBand *ParentBand() const { return parent_; }
-    bool SetParentBand(TRpCustomBand *band);  // false when it would close a cycle
-    void Unlink(TRpCustomBand *gone) override {
+    bool SetParentBand(TRpCustomBand *band); // false when it would close a cycle
+    void Unlink(TRpCustomBand *gone) override
+    {
         if (parent_ == gone)
             parent_ = nullptr;
     }

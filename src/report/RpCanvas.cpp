@@ -1,6 +1,7 @@
 #include "report/RpCanvas.h"
 
-CanvasFont ToCanvasFont(const QFont &font, const QColor &color) {
+CanvasFont ToCanvasFont(const QFont &font, const QColor &color)
+{
     CanvasFont f;
     f.family = font.family();
     f.pointSize = font.pointSizeF() > 0 ? font.pointSizeF() : 10;
@@ -12,10 +13,17 @@ CanvasFont ToCanvasFont(const QFont &font, const QColor &color) {
     return f;
 }
 
-CanvasPen ToCanvasPen(const QPen &pen) {
+CanvasPen ToCanvasPen(const QPen &pen)
+{
     return CanvasPen{pen.color(), pen.width() <= 1 ? 0 : pen.width(), pen.style()};
 }
 
-CanvasBrush ToCanvasBrush(const QBrush &brush) { return CanvasBrush{brush.color(), brush.style()}; }
+CanvasBrush ToCanvasBrush(const QBrush &brush)
+{
+    return CanvasBrush{brush.color(), brush.style()};
+}
 
-CanvasBrush SolidBrush(const QColor &color) { return CanvasBrush{color, Qt::SolidPattern}; }
+CanvasBrush SolidBrush(const QColor &color)
+{
+    return CanvasBrush{color, Qt::SolidPattern};
+}

@@ -8,7 +8,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-bool TRpCustomController::SetMaster(TRpCustomController *master) {
+bool TRpCustomController::SetMaster(TRpCustomController *master)
+{
     for (TRpCustomController *c = master; c; c = c->master_)
         if (c == this)
             return false;
@@ -16,12 +17,14 @@ bool TRpCustomController::SetMaster(TRpCustomController *master) {
     return true;
 }
 
-void TRpCustomController::Notify() {
+void TRpCustomController::Notify()
+{
     for (const auto &client : NotifyList)
         client();
 }
 
-void TRpCustomController::CollectChildren() {
+void TRpCustomController::CollectChildren()
+{
     SubDetailsBefore.clear();
     SubDetailsAfter.clear();
     Groups.clear();
@@ -39,14 +42,16 @@ void TRpCustomController::CollectChildren() {
     }
 }
 
-void TRpController::CollectChildren() {
+void TRpController::CollectChildren()
+{
     TRpCustomController::CollectChildren();
     // The dataset list lives for a run only.
     if (ParentReport && DataSet && DataSet->Active())
         ParentReport->JoinDataSet(DataSet.data());
 }
 
-void TRpCustomController::Prepare() {
+void TRpCustomController::Prepare()
+{
     NotifyList.clear();
     for (TRpCustomController *c : SubDetailsBefore)
         c->Prepare();
@@ -56,7 +61,8 @@ void TRpCustomController::Prepare() {
         g->Prepare();
 }
 
-void TRpCustomController::Unprepare() {
+void TRpCustomController::Unprepare()
+{
     for (TRpCustomController *c : SubDetailsBefore)
         c->Unprepare();
     for (TRpCustomController *c : SubDetailsAfter)
@@ -65,23 +71,27 @@ void TRpCustomController::Unprepare() {
         g->Unprepare();
 }
 
-void TRpCustomController::Execute() {
+void TRpCustomController::Execute()
+{
     ClearGroupMarks();
     if (PrintIfEmpty)
         PrintEmptyController();
 }
 
-void TRpCustomController::ExecuteBefore() {
+void TRpCustomController::ExecuteBefore()
+{
     for (TRpCustomController *c : SubDetailsBefore)
         c->Execute();
 }
 
-void TRpCustomController::ExecuteAfter() {
+void TRpCustomController::ExecuteAfter()
+{
     for (TRpCustomController *c : SubDetailsAfter)
         c->Execute();
 }
 
-void TRpCustomController::PrintEmptyController() {
+void TRpCustomController::PrintEmptyController()
+{
     TCustomReport *report = ParentReport;
     report->PrintBand(Header);
     // The column header belongs to an empty log too: it says what is missing.
@@ -95,12 +105,14 @@ void TRpCustomController::PrintEmptyController() {
     report->PrintBand(Footer);
 }
 
-void TRpCustomController::ClearGroupMarks() {
+void TRpCustomController::ClearGroupMarks()
+{
     for (TRpGroup *g : Groups)
         g->FirstEvaluationDone = false;
 }
 
-bool TRpCustomController::CheckGroups() {
+bool TRpCustomController::CheckGroups()
+{
     for (auto it = Groups.begin(); it != Groups.end(); ++it)
         if ((*it)->TestValue()) {
             std::for_each(it + 1, Groups.end(), [](TRpGroup *inner) { inner->MarkChanged(); });
@@ -109,7 +121,8 @@ bool TRpCustomController::CheckGroups() {
     return false;
 }
 
-void TRpCustomController::PrintGroupHeaders() {
+void TRpCustomController::PrintGroupHeaders()
+{
     for (TRpGroup *g : Groups)
         if (g->Changed) {
             ParentReport->PrintBand(g);
@@ -118,7 +131,8 @@ void TRpCustomController::PrintGroupHeaders() {
         }
 }
 
-void TRpCustomController::PrintGroupFooters() {
+void TRpCustomController::PrintGroupFooters()
+{
     for (auto it = Groups.rbegin(); it != Groups.rend(); ++it)
         if ((*it)->Changed) {
             ParentReport->PrintBand((*it)->FooterBand());
@@ -126,7 +140,8 @@ void TRpCustomController::PrintGroupFooters() {
         }
 }
 
-void TRpCustomController::ReprintGroupHeaders() {
+void TRpCustomController::ReprintGroupHeaders()
+{
     // Headers being printed anyway stand at the top of the new page already.
     if (std::any_of(Groups.begin(), Groups.end(), [](TRpGroup *g) { return g->Changed; }))
         return;
@@ -148,7 +163,8 @@ void TRpCustomController::ReprintGroupHeaders() {
         c->ReprintGroupHeaders();
 }
 
-void TRpCustomController::ArrangeForLayout(std::vector<TRpCustomBand *> &order) const {
+void TRpCustomController::ArrangeForLayout(std::vector<TRpCustomBand *> &order) const
+{
     auto add = [&order](TRpCustomBand *band) {
         if (band)
             order.push_back(band);
@@ -166,7 +182,8 @@ void TRpCustomController::ArrangeForLayout(std::vector<TRpCustomBand *> &order) 
     add(Footer);
 }
 
-void TRpController::Execute() {
+void TRpController::Execute()
+{
     ClearGroupMarks();
     TCustomReport *report = ParentReport;
     const bool dataSetOK = DataSet && DataSet->Active();
@@ -236,7 +253,8 @@ void TRpController::Execute() {
     }
 }
 
-void TRpController::FetchNext(bool dataSetOK, bool &moreData) {
+void TRpController::FetchNext(bool dataSetOK, bool &moreData)
+{
     if (dataSetOK) {
         DataSet->Next();
         moreData = !DataSet->Eof();
@@ -246,7 +264,8 @@ void TRpController::FetchNext(bool dataSetOK, bool &moreData) {
     }
 }
 
-void TRpController::PrintHeaders() {
+void TRpController::PrintHeaders()
+{
     TCustomReport *report = ParentReport;
     // Only the report's own loop stands at the top of the page after its headers.
     const bool ownsReport = !OwnerBand;

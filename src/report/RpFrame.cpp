@@ -4,14 +4,16 @@
 #include "report/RpCanvas.h"
 #include "report/RpUnits.h"
 
-int TRpFrame::Thickness(double factor) const {
+int TRpFrame::Thickness(double factor) const
+{
     if (Width == -1)
         return 1;
     const int t = Nearest(factor / 72 * 254 * Width);
     return t < 1 && Width >= 1 ? 1 : t;
 }
 
-void TRpFrame::Paint(Canvas &canvas, const QRect &rect, double fx, double fy) const {
+void TRpFrame::Paint(Canvas &canvas, const QRect &rect, double fx, double fy) const
+{
     const int hw = Thickness(fx), vw = Thickness(fy);
     if (!AnyFrame() || Width == 0)
         return;

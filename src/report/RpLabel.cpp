@@ -13,52 +13,66 @@
 
 namespace {
 
-bool IsBreak(QChar c) { return c == QChar(13) || c == QChar(' ') || c == QChar('-'); }
+bool IsBreak(QChar c)
+{
+    return c == QChar(13) || c == QChar(' ') || c == QChar('-');
+}
 
 } // namespace
 
-TRpCustomLabel::TRpCustomLabel() { Transparent = false; }
+TRpCustomLabel::TRpCustomLabel()
+{
+    Transparent = false;
+}
 
-void TRpCustomLabel::SetAutoSize(bool on) {
+void TRpCustomLabel::SetAutoSize(bool on)
+{
     autoSize_ = on;
     formatted_ = false;
 }
 
-void TRpCustomLabel::SetWordWrap(bool on) {
+void TRpCustomLabel::SetWordWrap(bool on)
+{
     wordWrap_ = on;
     formatted_ = false;
 }
 
-Canvas *TRpCustomLabel::PrintCanvas() const {
+Canvas *TRpCustomLabel::PrintCanvas() const
+{
     return Printing() && RpPrinter() ? RpPrinter()->GetCanvas() : nullptr;
 }
 
-void TRpCustomLabel::SetFont(const QFont &font) {
+void TRpCustomLabel::SetFont(const QFont &font)
+{
     font_ = font;
     canvasFont_ = ToCanvasFont(font);
     formatted_ = false;
     FormatLines();
 }
 
-void TRpCustomLabel::SetAlignment(TRpAlignment alignment) {
+void TRpCustomLabel::SetAlignment(TRpAlignment alignment)
+{
     TRpPrintable::SetAlignment(alignment);
     formatted_ = false;
 }
 
-void TRpCustomLabel::SetCaptionText(const QString &text) {
+void TRpCustomLabel::SetCaptionText(const QString &text)
+{
     caption_ = text;
     printCaption_ = text;
     formatted_ = false;
     FormatLines();
 }
 
-const QStringList &TRpCustomLabel::FormattedLines() {
+const QStringList &TRpCustomLabel::FormattedLines()
+{
     if (!formatted_)
         FormatLines();
     return lines_;
 }
 
-double TRpCustomLabel::TextWidth(const QString &text) const {
+double TRpCustomLabel::TextWidth(const QString &text) const
+{
     if (Canvas *canvas = PrintCanvas()) {
         canvas->setFont(canvasFont_);
         return canvas->textWidth(text) / RpPrinter()->XFactor();
@@ -66,7 +80,8 @@ double TRpCustomLabel::TextWidth(const QString &text) const {
     return QFontMetricsF(font_).horizontalAdvance(text) * 254 / 96;
 }
 
-double TRpCustomLabel::LineHeight() const {
+double TRpCustomLabel::LineHeight() const
+{
     if (Canvas *canvas = PrintCanvas()) {
         canvas->setFont(canvasFont_);
         return canvas->textHeight(QStringLiteral("W")) / RpPrinter()->YFactor();
@@ -74,7 +89,8 @@ double TRpCustomLabel::LineHeight() const {
     return QFontMetricsF(font_).height() * 254 / 96;
 }
 
-void TRpCustomLabel::FormatLines() {
+void TRpCustomLabel::FormatLines()
+{
     lines_.clear();
     if (Lines.isEmpty() || CaptionIsSource()) {
         FormatText(Printing() ? printCaption_ : caption_);
@@ -89,7 +105,8 @@ void TRpCustomLabel::FormatLines() {
     formatted_ = true;
 }
 
-void TRpCustomLabel::FormatText(const QString &source) {
+void TRpCustomLabel::FormatText(const QString &source)
+{
     QString text = source;
     text.remove(QChar(10));
     if (text.contains(QChar(13))) {
@@ -102,7 +119,7 @@ void TRpCustomLabel::FormatText(const QString &source) {
         return;
     }
     const double width = Size.Native(TRpPrintableSize::WidthIdx);
-    if (TextWidth(text) <= width) {  // most texts fit: one measure instead of one per word
+    if (TextWidth(text) <= width) { // most texts fit: one measure instead of one per word
         lines_.append(text);
         return;
     }
@@ -113,7 +130,7 @@ void TRpCustomLabel::FormatText(const QString &source) {
         while (end < text.size() && !IsBreak(text[end]))
             ++end;
         if (end < text.size())
-            ++end;  // the break character stays with its word
+            ++end; // the break character stays with its word
         QString word = text.mid(i, end - i);
         i = end;
         if (TextWidth(line + word) <= width) {
@@ -142,11 +159,13 @@ void TRpCustomLabel::FormatText(const QString &source) {
         lines_.append(line);
 }
 
-double TRpCustomLabel::FrameInset(bool drawn) const {
+double TRpCustomLabel::FrameInset(bool drawn) const
+{
     return drawn && Frame.Width > 0 ? Nearest(Frame.Width / 72.0 * 254) : 0;
 }
 
-void TRpCustomLabel::AutoSizeWidth() {
+void TRpCustomLabel::AutoSizeWidth()
+{
     resizing_ = true;
     double widest = 0;
     for (const QString &line : lines_)
@@ -165,26 +184,30 @@ void TRpCustomLabel::AutoSizeWidth() {
     resizing_ = false;
 }
 
-void TRpCustomLabel::Prepare() {
+void TRpCustomLabel::Prepare()
+{
     TRpPrintable::Prepare();
     printCaption_ = caption_;
     nextLine_ = 0;
     formatted_ = false;
 }
 
-void TRpCustomLabel::Unprepare() {
+void TRpCustomLabel::Unprepare()
+{
     TRpPrintable::Unprepare();
     nextLine_ = 0;
     PrintFinished = true;
     formatted_ = false;
 }
 
-void TRpCustomLabel::FinishPrint() {
+void TRpCustomLabel::FinishPrint()
+{
     nextLine_ = 0;
     PrintFinished = true;
 }
 
-void TRpCustomLabel::Print(int offsetX, int offsetY) {
+void TRpCustomLabel::Print(int offsetX, int offsetY)
+{
     if (!ShouldDraw())
         return;
     TRpPrinter &printer = *RpPrinter();
@@ -248,9 +271,13 @@ void TRpCustomLabel::Print(int offsetX, int offsetY) {
     TRpPrintable::Print(offsetX, offsetY);
 }
 
-TRpDBText::TRpDBText() { SetAutoSize(false); }
+TRpDBText::TRpDBText()
+{
+    SetAutoSize(false);
+}
 
-void TRpDBText::Prepare() {
+void TRpDBText::Prepare()
+{
     TRpCustomLabel::Prepare();
     field_ = DataSet ? DataSet->FindField(DataField) : nullptr;
     isMemo_ = field_ && field_->DataType() == FieldType::Memo;
@@ -258,7 +285,8 @@ void TRpDBText::Prepare() {
         SetCaptionText(QString());
 }
 
-QString TRpDBText::ValueText() const {
+QString TRpDBText::ValueText() const
+{
     if (!field_ || !DataSet || !DataSet->Active() || DataSet->IsEmpty())
         return QString();
     try {
@@ -266,7 +294,8 @@ QString TRpDBText::ValueText() const {
         if (type == FieldType::Memo || IsStringType(type) || Mask.isEmpty())
             return type == FieldType::Memo ? field_->AsString() : field_->DisplayText();
         if (IsIntegerType(type) || type == FieldType::Float)
-            return field_->IsNull() ? QString() : FormatNumberMask(Mask, field_->AsFloat()).value_or(QString());
+            return field_->IsNull() ? QString()
+                                    : FormatNumberMask(Mask, field_->AsFloat()).value_or(QString());
         if (IsDateTimeType(type))
             return field_->IsNull() ? QString() : FormatDateTimeMask(Mask, field_->AsDateTime());
     } catch (const std::exception &) {
@@ -274,7 +303,8 @@ QString TRpDBText::ValueText() const {
     return QString();
 }
 
-void TRpDBText::TakeValue() {
+void TRpDBText::TakeValue()
+{
     const QString text = ValueText();
     if (isMemo_) {
         Lines = text.split(QChar(10));
@@ -285,12 +315,14 @@ void TRpDBText::TakeValue() {
     }
 }
 
-double TRpDBText::NeededHeight() {
+double TRpDBText::NeededHeight()
+{
     TakeValue();
     return FormattedLines().size() * LineHeight();
 }
 
-void TRpDBText::Print(int offsetX, int offsetY) {
+void TRpDBText::Print(int offsetX, int offsetY)
+{
     if (PrintProgress() == 0)
         TakeValue();
     TRpCustomLabel::Print(offsetX, offsetY);

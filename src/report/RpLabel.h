@@ -25,9 +25,8 @@ public:
     const QFont &Font() const { return font_; }
     void SetFont(const QFont &font);
     QColor Color = Qt::white;
-    QStringList Lines;  // multi-line source text (memo fields)
+    QStringList Lines; // multi-line source text (memo fields)
     std::function<void(TRpCustomLabel &, QString &text)> OnPrint;
-    bool RightToLeft = false;
 
     const QString &Caption() const { return caption_; }
     const QStringList &FormattedLines();

@@ -6,10 +6,12 @@ namespace {
 // Marks the headers and footers a break prints: they stand where they are.
 class BreakHeaders {
 public:
-    explicit BreakHeaders(TCustomReport &r) : r_(r), was_(r.PrintingBreakHeaders), skip_(r.SkipForcedBreak) {
+    explicit BreakHeaders(TCustomReport &r) : r_(r), was_(r.PrintingBreakHeaders), skip_(r.SkipForcedBreak)
+    {
         r_.PrintingBreakHeaders = true;
     }
-    ~BreakHeaders() {
+    ~BreakHeaders()
+    {
         r_.PrintingBreakHeaders = was_;
         r_.SkipForcedBreak = skip_;
     }
@@ -23,15 +25,20 @@ private:
 
 } // namespace
 
-double TCustomReport::PaperExtent() const { return Page.Native(TRpPage::LengthIdx); }
+double TCustomReport::PaperExtent() const
+{
+    return Page.Native(TRpPage::LengthIdx);
+}
 
-int TCustomReport::AvailableSpace() const {
+int TCustomReport::AvailableSpace() const
+{
     if (Available || CurrentY == -1)
         return 0;
     return Nearest(PaperExtent() - Page.Native(TRpPage::BottomMarginIdx) - PageFooterSize - CurrentY);
 }
 
-void TCustomReport::PrintBand(TRpCustomBand *band) {
+void TCustomReport::PrintBand(TRpCustomBand *band)
+{
     if (!band)
         return;
     if (band->AlignToBottom && band->Enabled) {
@@ -47,7 +54,8 @@ void TCustomReport::PrintBand(TRpCustomBand *band) {
     band->Output();
 }
 
-void TCustomReport::NewColumn() {
+void TCustomReport::NewColumn()
+{
     if (CurrentColumn >= Page.Columns()) {
         CurrentColumn = 1;
         CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
@@ -57,8 +65,9 @@ void TCustomReport::NewColumn() {
         if (TRpCustomBand *detail = FindBand(TRpBandType::rbDetail)) {
             columnWidth = Nearest(detail->Size.Native(TRpBandSize::WidthIdx));
         } else {
-            const int inner = Nearest(Page.Native(TRpPage::WidthIdx) - (Page.Native(TRpPage::LeftMarginIdx) +
-                                                                         Page.Native(TRpPage::RightMarginIdx)));
+            const int inner =
+                Nearest(Page.Native(TRpPage::WidthIdx) -
+                        (Page.Native(TRpPage::LeftMarginIdx) + Page.Native(TRpPage::RightMarginIdx)));
             columnWidth = (inner - (Page.Columns() - 1) * Nearest(Page.Native(TRpPage::ColumnSpaceIdx))) /
                           Page.Columns();
         }
@@ -74,7 +83,8 @@ void TCustomReport::NewColumn() {
     controller_->ReprintGroupHeaders();
 }
 
-void TCustomReport::NewPage() {
+void TCustomReport::NewPage()
+{
     EndPage();
     ++PageNumber;
     SetNumber(pageNumberVar_, PageNumber);
@@ -95,7 +105,8 @@ void TCustomReport::NewPage() {
             ColumnTopY += Nearest(title->Size.Native(TRpBandSize::HeightIdx));
 }
 
-void TCustomReport::EndPage() {
+void TCustomReport::EndPage()
+{
     if (PageNumber <= 0)
         return;
     CurrentY = Nearest(PaperExtent() - Page.Native(TRpPage::BottomMarginIdx) - PageFooterSize);

@@ -79,7 +79,7 @@ private:
 // A box holding an amount of money (four decimals fixed point), right-aligned.
 class TRpIntBox : public TRpCustomBox {
 public:
-    qint64 Value() const { return value_; }  // in 1/10000
+    qint64 Value() const { return value_; } // in 1/10000
     void SetValue(qint64 value);
     void SetAmount(double amount) { SetValue(qint64(std::llround(amount * 10000))); }
     bool PrintZL() const { return printZL_; }

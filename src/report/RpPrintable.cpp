@@ -4,13 +4,15 @@
 #include "report/RpPrinter.h"
 #include "report/RpReport.h"
 
-TRpPrintable::TRpPrintable() {
+TRpPrintable::TRpPrintable()
+{
     Size.SetNative(TRpPrintableSize::WidthIdx, 10 * 254.0 / 96);
     Size.SetNative(TRpPrintableSize::HeightIdx, 10 * 254.0 / 96);
     Size.OnApply = [this] { AlignIt(); };
 }
 
-void TRpPrintable::SetParent(TCustomReport *report, TRpCustomBand *band) {
+void TRpPrintable::SetParent(TCustomReport *report, TRpCustomBand *band)
+{
     report_ = report;
     band_ = band;
     if (report)
@@ -18,17 +20,20 @@ void TRpPrintable::SetParent(TCustomReport *report, TRpCustomBand *band) {
     AlignIt();
 }
 
-void TRpPrintable::SetAlignment(TRpAlignment alignment) {
+void TRpPrintable::SetAlignment(TRpAlignment alignment)
+{
     alignment_ = alignment;
     AlignIt();
 }
 
-void TRpPrintable::SetAlignToBand(bool on) {
+void TRpPrintable::SetAlignToBand(bool on)
+{
     alignToBand_ = on;
     AlignIt();
 }
 
-void TRpPrintable::AlignIt() {
+void TRpPrintable::AlignIt()
+{
     if (!alignToBand_ || aligning_)
         return;
     aligning_ = true;
@@ -44,26 +49,34 @@ void TRpPrintable::AlignIt() {
     aligning_ = false;
 }
 
-void TRpPrintable::Prepare() {
+void TRpPrintable::Prepare()
+{
     printing_ = true;
     printer_ = report_ ? report_->RpPrinter : nullptr;
 }
 
-void TRpPrintable::Unprepare() {
+void TRpPrintable::Unprepare()
+{
     printing_ = false;
     printer_ = nullptr;
 }
 
-bool TRpPrintable::ShouldDraw() const { return printer_ && report_ && report_->PrintToCanvas && printer_->GetCanvas(); }
+bool TRpPrintable::ShouldDraw() const
+{
+    return printer_ && report_ && report_->PrintToCanvas && printer_->GetCanvas();
+}
 
-QRect TRpPrintable::DeviceRect(int offsetX, int offsetY) const {
+QRect TRpPrintable::DeviceRect(int offsetX, int offsetY) const
+{
     const double left = offsetX + Size.Native(TRpPrintableSize::LeftIdx);
     const double top = offsetY + Size.Native(TRpPrintableSize::TopIdx);
     return report_->DeviceRect(left, top, left + Size.Native(TRpPrintableSize::WidthIdx),
                                top + Size.Native(TRpPrintableSize::HeightIdx));
 }
 
-void TRpPrintable::Print(int offsetX, int offsetY) {
+void TRpPrintable::Print(int offsetX, int offsetY)
+{
     if (ShouldDraw() && Frame.AnyFrame())
-        Frame.Paint(*printer_->GetCanvas(), DeviceRect(offsetX, offsetY), printer_->XFactor(), printer_->YFactor());
+        Frame.Paint(*printer_->GetCanvas(), DeviceRect(offsetX, offsetY), printer_->XFactor(),
+                    printer_->YFactor());
 }

@@ -14,7 +14,8 @@ namespace {
 class RunScope {
 public:
     explicit RunScope(std::function<void()> undo) : undo_(std::move(undo)) {}
-    ~RunScope() {
+    ~RunScope()
+    {
         if (undo_)
             undo_();
     }
@@ -27,7 +28,8 @@ private:
 
 } // namespace
 
-TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this)) {
+TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomController>(this))
+{
     Font = QFont(QStringLiteral("Arial"), 10);
     Functions.AddFunction(QStringLiteral("PAGENUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
@@ -37,7 +39,8 @@ TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomControlle
 
 TCustomReport::~TCustomReport() = default;
 
-void TCustomReport::SetUnits(TRpUnit units) {
+void TCustomReport::SetUnits(TRpUnit units)
+{
     Page.SetUnits(units);
     for (TRpCustomBand *band : bandList_) {
         band->Size.SetUnits(units);
@@ -48,14 +51,19 @@ void TCustomReport::SetUnits(TRpUnit units) {
         p->Size.SetUnits(units);
 }
 
-void TCustomReport::SetZoom(int zoom) {
+void TCustomReport::SetZoom(int zoom)
+{
     if (zoom >= 1 && zoom <= 300)
         zoom_ = zoom;
 }
 
-TRpBand *TCustomReport::AddBand(TRpBandType type) { return CreateBand<TRpBand>(type); }
+TRpBand *TCustomReport::AddBand(TRpBandType type)
+{
+    return CreateBand<TRpBand>(type);
+}
 
-void TCustomReport::AdoptBand(std::unique_ptr<TRpCustomBand> band) {
+void TCustomReport::AdoptBand(std::unique_ptr<TRpCustomBand> band)
+{
     TRpCustomBand *raw = band.get();
     raw->Size.SetNative(TRpBandSize::WidthIdx, Page.Native(TRpPage::WidthIdx) -
                                                    Page.Native(TRpPage::LeftMarginIdx) -
@@ -65,7 +73,8 @@ void TCustomReport::AdoptBand(std::unique_ptr<TRpCustomBand> band) {
     ArrangeBands();
 }
 
-TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent) {
+TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent)
+{
     auto band = std::make_unique<TRpChildBand>(this);
     TRpChildBand *raw = band.get();
     raw->Size.SetNative(TRpBandSize::WidthIdx, parent->Size.Native(TRpBandSize::WidthIdx));
@@ -78,7 +87,8 @@ TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent) {
     return raw;
 }
 
-void TCustomReport::RemoveBand(TRpCustomBand *band) {
+void TCustomReport::RemoveBand(TRpCustomBand *band)
+{
     std::erase(bandList_, band);
     for (TRpCustomBand *b : bandList_) {
         if (b->LinkBand() == band)
@@ -90,14 +100,16 @@ void TCustomReport::RemoveBand(TRpCustomBand *band) {
     ArrangeBands();
 }
 
-TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const {
+TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const
+{
     for (TRpCustomBand *b : bandList_)
         if (b->BandType() == type)
             return b;
     return nullptr;
 }
 
-void TCustomReport::SetHasBand(TRpBandType type, bool on) {
+void TCustomReport::SetHasBand(TRpBandType type, bool on)
+{
     TRpCustomBand *band = FindBand(type);
     if (on && !band) {
         TRpBand *b = AddBand(type);
@@ -113,7 +125,8 @@ void TCustomReport::SetHasBand(TRpBandType type, bool on) {
     }
 }
 
-void TCustomReport::ForEachPrintable(const std::function<void(TRpPrintable &)> &f) {
+void TCustomReport::ForEachPrintable(const std::function<void(TRpPrintable &)> &f)
+{
     for (TRpCustomBand *band : bandList_)
         for (const auto &p : band->Printables())
             f(*p);
@@ -121,19 +134,25 @@ void TCustomReport::ForEachPrintable(const std::function<void(TRpPrintable &)> &
         f(*p);
 }
 
-QRect TCustomReport::DeviceRect(double left, double top, double right, double bottom) const {
+QRect TCustomReport::DeviceRect(double left, double top, double right, double bottom) const
+{
     const int x1 = RpPrinter->XPos(left), y1 = RpPrinter->YPos(top);
     return QRect(x1, y1, RpPrinter->XPos(right) - x1, RpPrinter->YPos(bottom) - y1);
 }
 
-bool TCustomReport::IsCancelled() const { return Cancelled || (RpPrinter && RpPrinter->Cancelled); }
+bool TCustomReport::IsCancelled() const
+{
+    return Cancelled || (RpPrinter && RpPrinter->Cancelled);
+}
 
-void TCustomReport::SetProgress(int percent) {
+void TCustomReport::SetProgress(int percent)
+{
     if (RpPrinter)
         RpPrinter->SetProgress(std::clamp(percent, 0, 100));
 }
 
-void TCustomReport::CancelReport() {
+void TCustomReport::CancelReport()
+{
     if (Available)
         return;
     Cancelled = true;
@@ -141,7 +160,8 @@ void TCustomReport::CancelReport() {
         RpPrinter->Cancel();
 }
 
-void TCustomReport::CreateReport(bool composite) {
+void TCustomReport::CreateReport(bool composite)
+{
     if (!Available)
         return;
     if (!RpPrinter) {
@@ -150,12 +170,14 @@ void TCustomReport::CreateReport(bool composite) {
         RpPrinter = ownPrinter_.get();
     }
     if (Page.Native(TRpPage::WidthIdx) - Page.Native(TRpPage::LeftMarginIdx) -
-            Page.Native(TRpPage::RightMarginIdx) < 0) {
+            Page.Native(TRpPage::RightMarginIdx) <
+        0) {
         Page.SetNative(TRpPage::LeftMarginIdx, 0);
         Page.SetNative(TRpPage::RightMarginIdx, 0);
     }
     if (Page.Native(TRpPage::LengthIdx) - Page.Native(TRpPage::TopMarginIdx) -
-            Page.Native(TRpPage::BottomMarginIdx) < 0) {
+            Page.Native(TRpPage::BottomMarginIdx) <
+        0) {
         Page.SetNative(TRpPage::TopMarginIdx, 0);
         Page.SetNative(TRpPage::BottomMarginIdx, 0);
     }
@@ -176,7 +198,8 @@ void TCustomReport::CreateReport(bool composite) {
     PrintRun(composite);
 }
 
-void TCustomReport::PrintRun(bool composite) {
+void TCustomReport::PrintRun(bool composite)
+{
     bool documentOpen = false;
     const TRpUnit savedUnits = Units();
     SetUnits(TRpUnit::Native);
@@ -254,7 +277,8 @@ void TCustomReport::PrintRun(bool composite) {
 }
 
 // The datasets expressions may name: the record loop's and those of the database texts.
-void TCustomReport::CollectDataSets() {
+void TCustomReport::CollectDataSets()
+{
     addedDataSets_.clear();
     if (auto *loop = dynamic_cast<TRpController *>(controller_.get()))
         JoinDataSet(loop->DataSet);
@@ -264,19 +288,22 @@ void TCustomReport::CollectDataSets() {
     });
 }
 
-void TCustomReport::JoinDataSet(::DataSet *ds) {
+void TCustomReport::JoinDataSet(::DataSet *ds)
+{
     if (Available || !ds || DataSetList.contains(ds))
         return;
     DataSetList.append(ds);
     addedDataSets_.append(ds);
 }
 
-void TCustomReport::SetNumber(TRpEvElement *element, int value) {
+void TCustomReport::SetNumber(TRpEvElement *element, int value)
+{
     if (element)
         SetIntegerConstant(element, value);
 }
 
-void TCustomReport::CopySettingsToPrinter() {
+void TCustomReport::CopySettingsToPrinter()
+{
     TRpPrinter &p = *RpPrinter;
     const TReportPrinterSettings &s = PrinterSettings;
     p.SetPrinterIndex(s.PrinterIndex);
@@ -307,18 +334,21 @@ void TCustomReport::CopySettingsToPrinter() {
     p.SetCompression(Options & Compression);
 }
 
-void TCustomReport::AssignControllerBands() {
+void TCustomReport::AssignControllerBands()
+{
     controller_->Header = FindBand(TRpBandType::rbTitle);
     controller_->Detail = FindBand(TRpBandType::rbDetail);
     controller_->Footer = FindBand(TRpBandType::rbSummary);
 }
 
-void TCustomReport::ExecuteBody() {
+void TCustomReport::ExecuteBody()
+{
     AssignControllerBands();
     controller_->Execute();
 }
 
-void TCustomReport::ArrangeBands() {
+void TCustomReport::ArrangeBands()
+{
     if (!Available) {
         arrangePending_ = true;
         return;
@@ -340,7 +370,7 @@ void TCustomReport::ArrangeBands() {
     addType(TRpBandType::rbPageFooter);
     for (TRpCustomBand *b : bandList_) {
         auto *child = dynamic_cast<TRpChildBand *>(b);
-        if (!child || !child->ParentBand())  // a child follows its parent
+        if (!child || !child->ParentBand()) // a child follows its parent
             heads.push_back(b);
     }
     printOrder_.clear();
@@ -352,13 +382,23 @@ void TCustomReport::ArrangeBands() {
         }
 }
 
-TReport::TReport() { SetController(std::make_unique<TRpController>(this)); }
+TReport::TReport()
+{
+    SetController(std::make_unique<TRpController>(this));
+}
 
-::DataSet *TReport::DataSet() const { return static_cast<TRpController &>(const_cast<TReport *>(this)->Controller()).DataSet; }
+::DataSet *TReport::DataSet() const
+{
+    return static_cast<TRpController &>(const_cast<TReport *>(this)->Controller()).DataSet;
+}
 
-void TReport::SetDataSet(::DataSet *dataSet) { static_cast<TRpController &>(Controller()).DataSet = dataSet; }
+void TReport::SetDataSet(::DataSet *dataSet)
+{
+    static_cast<TRpController &>(Controller()).DataSet = dataSet;
+}
 
-void TReport::ExecuteBody() {
+void TReport::ExecuteBody()
+{
     static_cast<TRpController &>(Controller()).OnNeedData = OnNeedData;
     TCustomReport::ExecuteBody();
 }

@@ -5,6 +5,7 @@
 #include "report/RpEvEnvironment.h"
 #include "report/RpUnits.h"
 
+#include "report/RpPrinter.h"
 #include "report/RpPrinterSettings.h"
 
 #include <QFont>
@@ -53,12 +54,15 @@ public:
     TRpReportOptions Options = FirstPageHeader | LastPageFooter;
     TRpPage Page;
     TReportPrinterSettings PrinterSettings;
-    TReportPrinterSettings LastDialogSettings;  // choices of the last print dialog
+    TReportPrinterSettings LastDialogSettings; // choices of the last print dialog
     QString ReportTitle;
     bool ShowProgress = true;
     int Tag = 0;
     int PreviewWidth = 500, PreviewHeight = 500;
     bool PrevShowThumbs = true, PrevShowSearch = true;
+    bool PrevStayOnTop = false;    // the preview's form style
+    bool PreviewMaximized = false; // the preview's initial window state
+    TRpZoomState PrevInitialZoom = rpZoomOther;
 
     bool PrintIfEmpty() const { return controller_->PrintIfEmpty; }
     void SetPrintIfEmpty(bool on) { controller_->PrintIfEmpty = on; }
@@ -90,7 +94,8 @@ public:
     const std::vector<TRpCustomBand *> &PrintOrderList() const { return printOrder_; }
 
     // Printables placed on the report itself, printed once per page when it ends.
-    template <class T, class... Args> T *AddPrintable(Args &&...args) {
+    template <class T, class... Args> T *AddPrintable(Args &&...args)
+    {
         auto p = std::make_unique<T>(std::forward<Args>(args)...);
         T *raw = p.get();
         raw->SetParent(this, nullptr);
@@ -158,7 +163,10 @@ public:
 protected:
     bool event(QEvent *e) override;
     virtual void ExecuteBody();
-    void SetController(std::unique_ptr<TRpCustomController> controller) { controller_ = std::move(controller); }
+    void SetController(std::unique_ptr<TRpCustomController> controller)
+    {
+        controller_ = std::move(controller);
+    }
     void ForEachPrintable(const std::function<void(TRpPrintable &)> &f);
 
 public:
@@ -182,7 +190,7 @@ private:
     bool arrangePending_ = false;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
-    TRpDataSetList addedDataSets_;  // joined DataSetList for the run
+    TRpDataSetList addedDataSets_; // joined DataSetList for the run
     TRpEvElement *pageNumberVar_ = nullptr;
     TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;

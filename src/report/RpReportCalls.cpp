@@ -7,10 +7,12 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
-bool TCustomReport::CreateReportPrinter() {
+bool TCustomReport::CreateReportPrinter()
+{
     if (!Available)
         return false;
-    ownPrinter_ = std::make_unique<TRpPrinter>(this, PrinterSettings.UseStandardprinter, PrinterSettings.MemoryLimit);
+    ownPrinter_ =
+        std::make_unique<TRpPrinter>(this, PrinterSettings.UseStandardprinter, PrinterSettings.MemoryLimit);
     RpPrinter = ownPrinter_.get();
     RpPrinter->ReportWindow = this;
     RpPrinter->ShowProgress = ShowProgress;
@@ -25,7 +27,8 @@ bool TCustomReport::CreateReportPrinter() {
     return true;
 }
 
-void TCustomReport::FreeReportPrinter() {
+void TCustomReport::FreeReportPrinter()
+{
     if (!Available) {
         CancelReport();
         return;
@@ -36,10 +39,12 @@ void TCustomReport::FreeReportPrinter() {
         RpPrinter = nullptr;
     // The printer may be the one telling us: it goes once its call has returned.
     if (TRpPrinter *printer = ownPrinter_.release())
-        QMetaObject::invokeMethod(this, [printer] { delete printer; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [printer] { delete printer; }, Qt::QueuedConnection);
 }
 
-void TCustomReport::Print() {
+void TCustomReport::Print()
+{
     if (!Available)
         return;
     if (Composite) {
@@ -52,7 +57,8 @@ void TCustomReport::Print() {
         TCustomReport &r;
         TRpPrinter *previous;
         std::unique_ptr<TRpPrinter> &kept;
-        ~Restore() {
+        ~Restore()
+        {
             r.ownPrinter_ = std::move(kept);
             r.RpPrinter = previous;
         }
@@ -76,7 +82,8 @@ void TCustomReport::Print() {
     ownPrinter_.reset();
 }
 
-void TCustomReport::Preview() {
+void TCustomReport::Preview()
+{
     QCoreApplication::processEvents();
     if (!CreateReportPrinter() || RpPrinter->ShowingPreview())
         return;
@@ -87,11 +94,17 @@ void TCustomReport::Preview() {
     printer->SetTitle(ReportTitle);
     if (OnPreview)
         printer->OnShowPreview = [this](TRpPrinter &) { OnPreview(*this); };
-    printer->PreviewOptions.Width = PreviewWidth > 0 ? PreviewWidth : 500;
-    printer->PreviewOptions.Height = PreviewHeight > 0 ? PreviewHeight : 500;
-    printer->PreviewOptions.ShowThumbs = PrevShowThumbs;
-    printer->PreviewOptions.ShowSearch = PrevShowSearch;
-    printer->PreviewOptions.Landscape = Page.Orientation() == TRpOrientation::Landscape;
+    TRpPreviewOptions &o = printer->PreviewOptions;
+    o.FromReport = true;
+    o.StayOnTop = PrevStayOnTop;
+    o.Maximized = PreviewMaximized;
+    o.Width = PreviewWidth > 0 ? PreviewWidth : 500;
+    o.Height = PreviewHeight > 0 ? PreviewHeight : 500;
+    o.ShowThumbs = PrevShowThumbs;
+    o.ShowSearch = PrevShowSearch;
+    o.InitialZoom = PrevInitialZoom;
+    o.Zoom = Zoom();
+    o.Landscape = Page.Orientation() == TRpOrientation::Landscape;
     CopySettingsToPrinter();
     printer->Preview();
     CreateReport(false);
@@ -108,7 +121,8 @@ void TCustomReport::Preview() {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-bool TCustomReport::PrinterSetup() {
+bool TCustomReport::PrinterSetup()
+{
     PrintDevice *device = RpPrinter ? RpPrinter->Printer() : PrintDevices::Shared();
     if (!device) {
         Tag = 1;
@@ -154,7 +168,8 @@ bool TCustomReport::PrinterSetup() {
     return true;
 }
 
-bool TCustomReport::event(QEvent *e) {
+bool TCustomReport::event(QEvent *e)
+{
     switch (int(e->type())) {
     case rpMsgPrintAgain: Print(); return true;
     case rpMsgPreviewClosed: FreeReportPrinter(); return true;

@@ -4,12 +4,14 @@
 #include "report/RpCanvas.h"
 #include "report/RpPrinter.h"
 
-TRpShape::TRpShape() {
+TRpShape::TRpShape()
+{
     Size.SetNative(TRpPrintableSize::WidthIdx, 65 * 254.0 / 96);
     Size.SetNative(TRpPrintableSize::HeightIdx, 65 * 254.0 / 96);
 }
 
-void TRpShape::Draw(Canvas &canvas, const QRect &rect) const {
+void TRpShape::Draw(Canvas &canvas, const QRect &rect) const
+{
     canvas.setPen(ToCanvasPen(Pen));
     canvas.setBrush(ToCanvasBrush(Brush));
     const int l = rect.left(), t = rect.top(), w = rect.width(), h = rect.height();
@@ -34,7 +36,8 @@ void TRpShape::Draw(Canvas &canvas, const QRect &rect) const {
     }
 }
 
-void TRpShape::Print(int offsetX, int offsetY) {
+void TRpShape::Print(int offsetX, int offsetY)
+{
     if (ShouldDraw())
         Draw(*RpPrinter()->GetCanvas(), DeviceRect(offsetX, offsetY));
     TRpPrintable::Print(offsetX, offsetY);

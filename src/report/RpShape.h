@@ -5,7 +5,15 @@
 #include <QBrush>
 #include <QPen>
 
-enum class TRpShapeType { rpsRectangle, rpsCircle, rpsVertLine, rpsHorLine, rpsTopAndBottom, rpsRightAndLeft, rpsRoundRect };
+enum class TRpShapeType {
+    rpsRectangle,
+    rpsCircle,
+    rpsVertLine,
+    rpsHorLine,
+    rpsTopAndBottom,
+    rpsRightAndLeft,
+    rpsRoundRect
+};
 
 // A line or outline inside the printable's rectangle.
 class TRpShape : public TRpPrintable {

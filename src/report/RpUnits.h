@@ -14,7 +14,10 @@ enum class TRpUnit { MM, Inches, Pixels, Characters, Native };
 inline bool DefaultInches = false;
 
 // Nearest whole number, halves to the even neighbour.
-inline int Nearest(double x) { return int(std::nearbyint(x)); }
+inline int Nearest(double x)
+{
+    return int(std::nearbyint(x));
+}
 
 // Native-unit values of one owner (a band, a printable, a page), read and
 // written in the chosen units.
@@ -34,7 +37,7 @@ public:
 
     int ScreenResolution = 96;
     int Zoom = 100;
-    double FontPoints = 10;  // absolute point size of the report's font (Characters unit)
+    double FontPoints = 10; // absolute point size of the report's font (Characters unit)
 
     // The "Values" list: the native values in index order.
     const std::vector<double> &Values() const { return values_; }
@@ -94,7 +97,15 @@ enum class TRpOrientation { Portrait, Landscape };
 // Paper, orientation, margins and columns of a report.
 class TRpPage : public TRpUnitBase {
 public:
-    enum { BottomMarginIdx, LengthIdx, TopMarginIdx, WidthIdx, LeftMarginIdx, RightMarginIdx, ColumnSpaceIdx };
+    enum {
+        BottomMarginIdx,
+        LengthIdx,
+        TopMarginIdx,
+        WidthIdx,
+        LeftMarginIdx,
+        RightMarginIdx,
+        ColumnSpaceIdx
+    };
     TRpPage();
 
     double BottomMargin() const { return Value(BottomMarginIdx); }
@@ -121,8 +132,10 @@ public:
     bool Ruler = true;
 
 protected:
-    bool Horizontal(int index) const override {
-        return index == WidthIdx || index == LeftMarginIdx || index == RightMarginIdx || index == ColumnSpaceIdx;
+    bool Horizontal(int index) const override
+    {
+        return index == WidthIdx || index == LeftMarginIdx || index == RightMarginIdx ||
+               index == ColumnSpaceIdx;
     }
 
 private:

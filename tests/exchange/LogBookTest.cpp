@@ -12,7 +12,8 @@ namespace {
 // The log book of every QSO of the fixture log, page by page.
 class LogBook : public DataModuleTest {
 protected:
-    std::vector<PageLayout> Print(int qsos) {
+    std::vector<PageLayout> Print(int qsos)
+    {
         if (qsos > 0)
             InsertQsos(dm->Baza, SampleQsos(qsos));
         OwnCallSign = QStringLiteral("SP9XYZ");
@@ -21,7 +22,8 @@ protected:
         return RunReport(prev.Report);
     }
 
-    static std::vector<const PlacedText *> Dates(const PageLayout &page) {
+    static std::vector<const PlacedText *> Dates(const PageLayout &page)
+    {
         std::vector<const PlacedText *> dates;
         for (const PlacedText &t : page.texts)
             if (t.text.startsWith(QLatin1String("2003-")))
@@ -36,14 +38,16 @@ constexpr double FirstRowTop = 50 + 79 + 98 + 7.9;
 constexpr int RowsPerPage = 27;
 constexpr int RowPitch = 64;
 
-double Ascent(int points, bool bold = false) {
+double Ascent(int points, bool bold = false)
+{
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(points);
     f.setBold(bold);
     return QFontMetricsF(f).ascent() * 254 / 96;
 }
 
-void ExpectPageFrame(const PageLayout &page) {
+void ExpectPageFrame(const PageLayout &page)
+{
     // The call sign at both top corners, the column captions under them.
     const PlacedText *left = page.find("SP9XYZ"), *right = page.find("SP9XYZ", 1);
     ASSERT_TRUE(left && right);
@@ -58,7 +62,8 @@ void ExpectPageFrame(const PageLayout &page) {
     ASSERT_TRUE(pasmo);
     EXPECT_NEAR(pasmo->at.x(), 80 + 351.9, 1);
     EXPECT_NEAR(pasmo->at.y(), 50 + 79 + 29.1 + Ascent(9, true), 3);
-    for (const char *caption : {"Data godz. [UTC]", "Stacja wołana", "Imię", "Miejscowość", "Lokator", "QSL W", "QSL O"})
+    for (const char *caption :
+         {"Data godz. [UTC]", "Stacja wołana", "Imię", "Miejscowość", "Lokator", "QSL W", "QSL O"})
         EXPECT_EQ(page.count(QString::fromUtf8(caption)), 1) << caption;
     // The two-line captions break between their words.
     for (const char *word : {"Typ ", "emisji", "Raport ", "nadany", "odebrany"})
@@ -69,14 +74,16 @@ void ExpectPageFrame(const PageLayout &page) {
 
 } // namespace
 
-TEST_F(LogBook, AnEmptyRangeGivesOnePageWithBothHeadersAndNoQso) {
+TEST_F(LogBook, AnEmptyRangeGivesOnePageWithBothHeadersAndNoQso)
+{
     const auto pages = Print(0);
     ASSERT_EQ(pages.size(), 1u);
     ExpectPageFrame(pages[0]);
     EXPECT_TRUE(Dates(pages[0]).empty());
 }
 
-TEST_F(LogBook, OneQsoIsOneLineUnderTheHeaders) {
+TEST_F(LogBook, OneQsoIsOneLineUnderTheHeaders)
+{
     const auto pages = Print(1);
     ASSERT_EQ(pages.size(), 1u);
     ExpectPageFrame(pages[0]);
@@ -92,7 +99,8 @@ TEST_F(LogBook, OneQsoIsOneLineUnderTheHeaders) {
     EXPECT_GT(pages[0].find(QString(QChar(0x2713)))->at.x(), 80 + 2685.5);
 }
 
-TEST_F(LogBook, AFullPageAndOneMoreGoOnASecondPageWithItsOwnHeaders) {
+TEST_F(LogBook, AFullPageAndOneMoreGoOnASecondPageWithItsOwnHeaders)
+{
     const auto full = Print(RowsPerPage);
     ASSERT_EQ(full.size(), 1u);
     const auto dates = Dates(full[0]);
@@ -111,7 +119,8 @@ TEST_F(LogBook, AFullPageAndOneMoreGoOnASecondPageWithItsOwnHeaders) {
     EXPECT_NEAR(second[0]->at.y(), dates.front()->at.y(), 1);
 }
 
-TEST_F(LogBook, AThousandQsosFillThirtyEightPagesInDateOrder) {
+TEST_F(LogBook, AThousandQsosFillThirtyEightPagesInDateOrder)
+{
     const auto pages = Print(1000);
     ASSERT_EQ(pages.size(), 38u);
     int total = 0;
@@ -131,7 +140,8 @@ TEST_F(LogBook, AThousandQsosFillThirtyEightPagesInDateOrder) {
     EXPECT_EQ(Dates(pages.back()).back()->text, SampleQsos(1000).back().Data.toString("yyyy-MM-dd HH:mm:ss"));
 }
 
-TEST_F(LogBook, OneDayListsItsLastSecondAndEqualTimesInCallSignOrder) {
+TEST_F(LogBook, OneDayListsItsLastSecondAndEqualTimesInCallSignOrder)
+{
     const DateTime day = DateTime::fromDate(2003, 7, 5);
     std::vector<QsoRow> rows(4);
     rows[0].Data = day.addSecs(23 * 3600 + 59 * 60 + 59);

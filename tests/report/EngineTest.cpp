@@ -7,7 +7,8 @@
 
 namespace {
 
-int RowsOn(const PageLayout &page) {
+int RowsOn(const PageLayout &page)
+{
     int n = 0;
     for (const PlacedText &t : page.texts)
         n += t.text.startsWith(QLatin1String("Row "));
@@ -16,7 +17,8 @@ int RowsOn(const PageLayout &page) {
 
 } // namespace
 
-TEST(Engine, RowsFillTheLandscapePageDownToItsOwnBottomMarginAndHeadersRepeat) {
+TEST(Engine, RowsFillTheLandscapePageDownToItsOwnBottomMarginAndHeadersRepeat)
+{
     RowsReport r(28);
     const auto pages = r.Run();
     ASSERT_EQ(pages.size(), 2u);
@@ -38,7 +40,8 @@ TEST(Engine, RowsFillTheLandscapePageDownToItsOwnBottomMarginAndHeadersRepeat) {
     EXPECT_EQ(r.report.Units(), TRpUnit::MM);
 }
 
-TEST(Engine, AReportWithoutRecordsPrintsOnePageWithBothHeadersAndOneDetail) {
+TEST(Engine, AReportWithoutRecordsPrintsOnePageWithBothHeadersAndOneDetail)
+{
     RowsReport r(0);
     r.report.OnNeedData = nullptr;
     const auto pages = r.Run();
@@ -51,7 +54,8 @@ TEST(Engine, AReportWithoutRecordsPrintsOnePageWithBothHeadersAndOneDetail) {
     EXPECT_TRUE(r.Run().empty());
 }
 
-TEST(Engine, ForcedPageBreaksAfterTheHeaderLeaveNoEmptyFirstPageAndLaterOnesAreHonoured) {
+TEST(Engine, ForcedPageBreaksAfterTheHeaderLeaveNoEmptyFirstPageAndLaterOnesAreHonoured)
+{
     RowsReport r(3);
     r.detail->ForceNewPage = true;
     const auto pages = r.Run();
@@ -63,7 +67,8 @@ TEST(Engine, ForcedPageBreaksAfterTheHeaderLeaveNoEmptyFirstPageAndLaterOnesAreH
     }
 }
 
-TEST(Engine, HeadersTallerThanThePageStandWhereTheyAreAndTheRunEnds) {
+TEST(Engine, HeadersTallerThanThePageStandWhereTheyAreAndTheRunEnds)
+{
     RowsReport r(3);
     r.pageHeader->Size.SetNative(TRpBandSize::HeightIdx, 1500);
     r.columnHeader->Size.SetNative(TRpBandSize::HeightIdx, 1000);
@@ -79,7 +84,8 @@ TEST(Engine, HeadersTallerThanThePageStandWhereTheyAreAndTheRunEnds) {
     }
 }
 
-TEST(Engine, PageFooterAndItsChildSitAtTheBottomAndTheirSpaceIsKeptFree) {
+TEST(Engine, PageFooterAndItsChildSitAtTheBottomAndTheirSpaceIsKeptFree)
+{
     RowsReport r(40);
     auto *footer = AddTestBand(r.report, TRpBandType::rbPageFooter, 10);
     AddTestLabel(footer, QStringLiteral("FOOT"), 1, 1, 50, 5);
@@ -98,7 +104,8 @@ TEST(Engine, PageFooterAndItsChildSitAtTheBottomAndTheirSpaceIsKeptFree) {
     EXPECT_LT(pages[0].find("Row 25")->at.y(), pages[0].find("FOOT")->at.y());
 }
 
-TEST(Engine, StretchingTextContinuesOnTheNextPagesAndEveryLineIsPrintedOnce) {
+TEST(Engine, StretchingTextContinuesOnTheNextPagesAndEveryLineIsPrintedOnce)
+{
     RowsReport r(1);
     QStringList words;
     for (int i = 1; i <= 90; ++i)
@@ -120,7 +127,8 @@ TEST(Engine, StretchingTextContinuesOnTheNextPagesAndEveryLineIsPrintedOnce) {
     EXPECT_EQ(pages[1].count("COLS"), 1);
 }
 
-TEST(Engine, TextThatCanNeverFitIsGivenUpSoTheRunEnds) {
+TEST(Engine, TextThatCanNeverFitIsGivenUpSoTheRunEnds)
+{
     RowsReport r(2);
     r.row->OnPrint = nullptr;
     QFont huge(QStringLiteral("Arial"));
@@ -132,7 +140,8 @@ TEST(Engine, TextThatCanNeverFitIsGivenUpSoTheRunEnds) {
     EXPECT_LE(pages.size(), 4u);
 }
 
-TEST(Engine, AFailingBandLeavesTheReportIdleInItsUnitsAndThePrinterClosed) {
+TEST(Engine, AFailingBandLeavesTheReportIdleInItsUnitsAndThePrinterClosed)
+{
     RowsReport r(5);
     r.detail->BeforePrint = [&](TRpCustomBand &, bool &) {
         if (r.served == 3)
@@ -147,7 +156,8 @@ TEST(Engine, AFailingBandLeavesTheReportIdleInItsUnitsAndThePrinterClosed) {
     r.report.RpPrinter = nullptr;
 }
 
-TEST(Engine, BeforePrintFalseMakesNoPageAndARunInProgressRefusesASecond) {
+TEST(Engine, BeforePrintFalseMakesNoPageAndARunInProgressRefusesASecond)
+{
     RowsReport r(5);
     r.report.BeforePrint = [](TCustomReport &, bool &print) { print = false; };
     EXPECT_TRUE(r.Run().empty());
@@ -162,7 +172,8 @@ TEST(Engine, BeforePrintFalseMakesNoPageAndARunInProgressRefusesASecond) {
     EXPECT_EQ(r.Run().size(), 1u);
 }
 
-TEST(Engine, VerticalRulesFollowTheBandAndABandOfNoWidthSkipsThem) {
+TEST(Engine, VerticalRulesFollowTheBandAndABandOfNoWidthSkipsThem)
+{
     RowsReport r(1);
     auto *rule = r.detail->Add<TRpShape>();
     rule->Tag = 1000;
@@ -181,7 +192,8 @@ TEST(Engine, VerticalRulesFollowTheBandAndABandOfNoWidthSkipsThem) {
     EXPECT_EQ(r.Run().size(), 1u);
 }
 
-TEST(Engine, TwoColumnsStartTheSecondAtTheColumnTopBesideTheFirst) {
+TEST(Engine, TwoColumnsStartTheSecondAtTheColumnTopBesideTheFirst)
+{
     RowsReport r(30);
     r.report.Page.SetColumns(2);
     r.report.Page.SetColumnSpace(5);
@@ -195,7 +207,8 @@ TEST(Engine, TwoColumnsStartTheSecondAtTheColumnTopBesideTheFirst) {
     EXPECT_NEAR(pages[0].find("COLS", 1)->at.y(), pages[0].find("COLS")->at.y(), 1);
 }
 
-TEST(Engine, PageAndColumnNumbersAndTheTitleReachTheReportsVariables) {
+TEST(Engine, PageAndColumnNumbersAndTheTitleReachTheReportsVariables)
+{
     RowsReport r(40);
     r.report.Page.SetColumns(2);
     r.detail->Size.SetNative(TRpBandSize::WidthIdx, 1000);
@@ -215,4 +228,36 @@ TEST(Engine, PageAndColumnNumbersAndTheTitleReachTheReportsVariables) {
     const auto more = r.Run();
     ASSERT_EQ(more.size(), 2u);
     EXPECT_TRUE(more[1].find("Row 55 p2 c1 Dziennik"));
+}
+
+TEST(Engine, AForcedBreakLaterInTheRunIsHonouredThoughTheHeaderCameBeforeIt)
+{
+    RowsReport r(3);
+    TRpBand *summary = AddTestBand(r.report, TRpBandType::rbSummary, 10);
+    AddTestLabel(summary, QStringLiteral("SUMA"), 1, 1, 50, 5);
+    summary->ForceNewPage = true;
+    const auto pages = r.Run();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(RowsOn(pages[0]), 3);
+    EXPECT_EQ(pages[1].count("SUMA"), 1);
+    EXPECT_EQ(pages[1].count("HEAD"), 1);
+}
+
+TEST(Engine, APrintableOnTheReportItselfIsPrintedOncePerPageAtItsOwnPlace)
+{
+    RowsReport r(40);
+    auto *stamp = r.report.AddPrintable<TRpLabel>();
+    stamp->SetAutoSize(false);
+    stamp->Size.SetNative(TRpPrintableSize::LeftIdx, 2500);
+    stamp->Size.SetNative(TRpPrintableSize::TopIdx, 2020);
+    stamp->Size.SetNative(TRpPrintableSize::WidthIdx, 300);
+    stamp->Size.SetNative(TRpPrintableSize::HeightIdx, 50);
+    stamp->SetCaption(QStringLiteral("STAMP"));
+    const auto pages = r.Run();
+    ASSERT_EQ(pages.size(), 2u);
+    for (const PageLayout &page : pages) {
+        ASSERT_EQ(page.count("STAMP"), 1);
+        EXPECT_NEAR(page.find("STAMP")->at.x(), 2500, 1);
+        EXPECT_GT(page.find("STAMP")->at.y(), 2020);
+    }
 }

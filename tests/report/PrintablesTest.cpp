@@ -12,11 +12,13 @@
 namespace {
 
 // Native width of a text in the label's font on the 96 dpi design surface.
-double Native(const TRpLabel &label, const QString &text) {
+double Native(const TRpLabel &label, const QString &text)
+{
     return QFontMetricsF(label.Font()).horizontalAdvance(text) * 254 / 96;
 }
 
-QStringList Wrapped(const QString &caption, const QString &fitting, bool wordWrap = true) {
+QStringList Wrapped(const QString &caption, const QString &fitting, bool wordWrap = true)
+{
     TRpLabel label;
     label.SetAutoSize(false);
     label.SetWordWrap(wordWrap);
@@ -27,7 +29,8 @@ QStringList Wrapped(const QString &caption, const QString &fitting, bool wordWra
 
 } // namespace
 
-TEST(Label, WordsBreakAfterBlanksAndDashesLongWordsAreCutAndLineFeedsVanish) {
+TEST(Label, WordsBreakAfterBlanksAndDashesLongWordsAreCutAndLineFeedsVanish)
+{
     EXPECT_EQ(Wrapped("abc-def ghi", "abc-de"), (QStringList{"abc-", "def ", "ghi"}));
     EXPECT_EQ(Wrapped("ab cd ef", "ab cd "), (QStringList{"ab cd ", "ef"}));
     EXPECT_EQ(Wrapped("one\r\ntwo\nthree", "onetwothree"), (QStringList{"one", "twothree"}));
@@ -37,7 +40,8 @@ TEST(Label, WordsBreakAfterBlanksAndDashesLongWordsAreCutAndLineFeedsVanish) {
     EXPECT_EQ(Wrapped("", "abc"), (QStringList{""}));
 }
 
-TEST(Label, ARightAlignedAutoSizeLabelKeepsItsRightEdgeAndACentredOneItsCentre) {
+TEST(Label, ARightAlignedAutoSizeLabelKeepsItsRightEdgeAndACentredOneItsCentre)
+{
     TRpLabel right, centre;
     right.SetAlignment(TRpAlignment::Right);
     centre.SetAlignment(TRpAlignment::Center);
@@ -51,12 +55,14 @@ TEST(Label, ARightAlignedAutoSizeLabelKeepsItsRightEdgeAndACentredOneItsCentre) 
     centre.SetCaption("SP1ABCDEFG");
     EXPECT_NEAR(right.Size.Native(TRpPrintableSize::LeftIdx) + right.Size.Native(TRpPrintableSize::WidthIdx),
                 rightEdge, 1e-6);
-    EXPECT_NEAR(centre.Size.Native(TRpPrintableSize::LeftIdx) + centre.Size.Native(TRpPrintableSize::WidthIdx) / 2,
+    EXPECT_NEAR(centre.Size.Native(TRpPrintableSize::LeftIdx) +
+                    centre.Size.Native(TRpPrintableSize::WidthIdx) / 2,
                 middle, 1e-6);
     EXPECT_NEAR(right.Size.Native(TRpPrintableSize::WidthIdx), Native(right, "SP1ABCDEFG"), 1e-6);
 }
 
-TEST(Label, ARightAlignedAutoSizeLabelEndsAtItsRightEdgeOnThePage) {
+TEST(Label, ARightAlignedAutoSizeLabelEndsAtItsRightEdgeOnThePage)
+{
     RowsReport r(1);
     auto *call = AddTestLabel(r.pageHeader, "X", 262.47, 1.06, 17.20, 6.09);
     call->SetAlignment(TRpAlignment::Right);
@@ -72,14 +78,16 @@ TEST(Label, ARightAlignedAutoSizeLabelEndsAtItsRightEdgeOnThePage) {
     EXPECT_NEAR(t->at.x() + QFontMetricsF(f).horizontalAdvance("SP9XYZ/P") * 254 / 96, rightEdge, 6);
 }
 
-TEST(CellBoxes, AmountsShowWholeUnitsWithTheLocaleSeparatorsAndZeroOnlyWhenAsked) {
+TEST(CellBoxes, AmountsShowWholeUnitsWithTheLocaleSeparatorsAndZeroOnlyWhenAsked)
+{
     TRpIntBox box;
     int repaints = 0;
     box.Repaint = [&] { ++repaints; };
     box.SetAmount(1234567);
     box.SetPrintZL(true);
     const QChar group = CurrentFormatSettings().ThousandSeparator;
-    EXPECT_EQ(box.FormattedText(), "1" + QString(group) + "234" + QString(group) + QString::fromUtf8("567 zł"));
+    EXPECT_EQ(box.FormattedText(),
+              "1" + QString(group) + "234" + QString(group) + QString::fromUtf8("567 zł"));
     box.SetAmount(2.5);
     EXPECT_EQ(box.FormattedText(), QString::fromUtf8("3 zł"));
     box.SetValue(0);
@@ -93,7 +101,8 @@ TEST(CellBoxes, AmountsShowWholeUnitsWithTheLocaleSeparatorsAndZeroOnlyWhenAsked
     EXPECT_EQ(repaints, 6);
 }
 
-TEST(CellBoxes, ACellRepaintsOnlyForANewCaptionAndPlacesItByItsAlignments) {
+TEST(CellBoxes, ACellRepaintsOnlyForANewCaptionAndPlacesItByItsAlignments)
+{
     TRpCell cell;
     int repaints = 0;
     cell.Repaint = [&] { ++repaints; };
@@ -121,7 +130,8 @@ TEST(CellBoxes, ACellRepaintsOnlyForANewCaptionAndPlacesItByItsAlignments) {
     EXPECT_GE(lowest, 25);
 }
 
-TEST(CellBoxes, BoxesDrawTheirCaptionAndTextOnThePage) {
+TEST(CellBoxes, BoxesDrawTheirCaptionAndTextOnThePage)
+{
     RowsReport r(1);
     auto *text = r.detail->Add<TRpTextBox>();
     text->SetCaption("Znak");

@@ -1,13 +1,15 @@
 #include "ReportFixture.h"
 
-TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm) {
+TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm)
+{
     TRpBand *band = report.AddBand(type);
     band->Size.SetNative(TRpBandSize::HeightIdx, heightMm * 10);
     return band;
 }
 
-TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm, double widthMm,
-                       double heightMm) {
+TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm,
+                       double widthMm, double heightMm)
+{
     auto *label = band->Add<TRpLabel>();
     label->SetAutoSize(false);
     QFont font(QStringLiteral("Arial"));
@@ -21,7 +23,8 @@ TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftM
     return label;
 }
 
-TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double leftMm) {
+TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double leftMm)
+{
     auto *e = band->Add<TRpExpr>();
     e->SetAutoSize(false);
     e->Size.SetNative(TRpPrintableSize::LeftIdx, leftMm * 10);
@@ -31,7 +34,8 @@ TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double left
     return e;
 }
 
-MemRows::MemRows(const QStringList &fields, const std::vector<QStringList> &rows) {
+MemRows::MemRows(const QStringList &fields, const std::vector<QStringList> &rows)
+{
     for (const QString &name : fields)
         AddField(name, FieldType::String, 40);
     Open();
@@ -44,7 +48,8 @@ MemRows::MemRows(const QStringList &fields, const std::vector<QStringList> &rows
     First();
 }
 
-QStringList AllTexts(const std::vector<PageLayout> &pages) {
+QStringList AllTexts(const std::vector<PageLayout> &pages)
+{
     QStringList out;
     for (const PageLayout &page : pages)
         for (const PlacedText &t : page.texts)
@@ -52,7 +57,8 @@ QStringList AllTexts(const std::vector<PageLayout> &pages) {
     return out;
 }
 
-RowsReport::RowsReport(int rows) : rows(rows) {
+RowsReport::RowsReport(int rows) : rows(rows)
+{
     report.SetUnits(TRpUnit::MM);
     report.Page.SetOrientation(TRpOrientation::Landscape);
     report.Page.SetPaperSize(TRpPaperSize::A4);
@@ -74,7 +80,8 @@ RowsReport::RowsReport(int rows) : rows(rows) {
     };
 }
 
-std::vector<PageLayout> RowsReport::Run() {
+std::vector<PageLayout> RowsReport::Run()
+{
     served = 0;
     return RunReport(report);
 }

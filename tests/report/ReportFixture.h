@@ -1,10 +1,10 @@
 #pragma once
 
 #include "EvalSupport.h"
-#include "support/PageLayout.h"
 #include "report/RpExpr.h"
 #include "report/RpLabel.h"
 #include "report/RpReport.h"
+#include "support/PageLayout.h"
 
 #include <vector>
 
@@ -24,8 +24,8 @@ struct RowsReport {
 };
 
 TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm);
-TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm, double widthMm,
-                       double heightMm);
+TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm,
+                       double widthMm, double heightMm);
 
 // An expression printable 40 mm wide on one line of the band.
 TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double leftMm = 1);

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(Units, LogBookPageReadsInEveryUnitAndSwapsWithOrientation) {
+TEST(Units, LogBookPageReadsInEveryUnitAndSwapsWithOrientation)
+{
     TRpPage page;
     page.SetOrientation(TRpOrientation::Landscape);
     page.SetPaperSize(TRpPaperSize::A4);
@@ -28,7 +29,8 @@ TEST(Units, LogBookPageReadsInEveryUnitAndSwapsWithOrientation) {
     EXPECT_DOUBLE_EQ(page.Length(), 50);
 }
 
-TEST(Units, StoredValuesOfTheLogBookReadAsScreenPixelsAndBack) {
+TEST(Units, StoredValuesOfTheLogBookReadAsScreenPixelsAndBack)
+{
     TRpBandSize band;
     band.SetValues({97.89583333333333, 2812.520833333333});
     band.SetUnits(TRpUnit::Pixels);
@@ -49,7 +51,8 @@ TEST(Units, StoredValuesOfTheLogBookReadAsScreenPixelsAndBack) {
     EXPECT_NEAR(size.Native(TRpPrintableSize::LeftIdx), 132.2916666666667, 1e-9);
 }
 
-TEST(Units, EveryUnitConvertsToNativeAndBackExactly) {
+TEST(Units, EveryUnitConvertsToNativeAndBackExactly)
+{
     TRpBandSize s;
     s.FontPoints = -12;
     for (TRpUnit u : {TRpUnit::MM, TRpUnit::Inches, TRpUnit::Pixels, TRpUnit::Characters, TRpUnit::Native})
@@ -60,7 +63,8 @@ TEST(Units, EveryUnitConvertsToNativeAndBackExactly) {
     EXPECT_NEAR(s.LoadUnit(254, TRpUnit::Characters, false), 254 / (145.3 / 12.0 / 2.54) / 10, 1e-12);
 }
 
-TEST(Units, NearestRoundsHalvesToEven) {
+TEST(Units, NearestRoundsHalvesToEven)
+{
     EXPECT_EQ(Nearest(0.5), 0);
     EXPECT_EQ(Nearest(1.5), 2);
     EXPECT_EQ(Nearest(2.5), 2);
@@ -68,7 +72,8 @@ TEST(Units, NearestRoundsHalvesToEven) {
     EXPECT_EQ(Nearest(2.51), 3);
 }
 
-TEST(Units, NewPageIsA4WithTenMillimetreMarginsAndColumnsBelowOneAreRefused) {
+TEST(Units, NewPageIsA4WithTenMillimetreMarginsAndColumnsBelowOneAreRefused)
+{
     TRpPage page;
     EXPECT_EQ(page.PaperSize(), TRpPaperSize::A4);
     EXPECT_EQ(page.Units(), TRpUnit::MM);

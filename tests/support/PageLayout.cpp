@@ -19,22 +19,27 @@ public:
     void updateState(const QPaintEngineState &) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-    void drawTextItem(const QPointF &p, const QTextItem &item) override {
+    void drawTextItem(const QPointF &p, const QTextItem &item) override
+    {
         out_.texts.push_back({item.text(), painter()->combinedTransform().map(p)});
     }
-    void drawRects(const QRectF *rects, int count) override {
+    void drawRects(const QRectF *rects, int count) override
+    {
         for (int i = 0; i < count; ++i)
             out_.rects.push_back(painter()->combinedTransform().mapRect(rects[i]));
     }
-    void drawRects(const QRect *rects, int count) override {
+    void drawRects(const QRect *rects, int count) override
+    {
         for (int i = 0; i < count; ++i)
             out_.rects.push_back(painter()->combinedTransform().mapRect(QRectF(rects[i])));
     }
-    void drawLines(const QLineF *lines, int count) override {
+    void drawLines(const QLineF *lines, int count) override
+    {
         for (int i = 0; i < count; ++i)
             out_.lines.push_back(painter()->combinedTransform().map(lines[i]));
     }
-    void drawLines(const QLine *lines, int count) override {
+    void drawLines(const QLine *lines, int count) override
+    {
         for (int i = 0; i < count; ++i)
             out_.lines.push_back(painter()->combinedTransform().map(QLineF(lines[i])));
     }
@@ -51,7 +56,8 @@ public:
     QPaintEngine *paintEngine() const override { return const_cast<CaptureEngine *>(&engine_); }
 
 protected:
-    int metric(PaintDeviceMetric m) const override {
+    int metric(PaintDeviceMetric m) const override
+    {
         switch (m) {
         case PdmWidth: return width_;
         case PdmHeight: return height_;
@@ -76,21 +82,24 @@ private:
 
 } // namespace
 
-const PlacedText *PageLayout::find(const QString &text, int nth) const {
+const PlacedText *PageLayout::find(const QString &text, int nth) const
+{
     for (const PlacedText &t : texts)
         if (t.text == text && nth-- == 0)
             return &t;
     return nullptr;
 }
 
-int PageLayout::count(const QString &text) const {
+int PageLayout::count(const QString &text) const
+{
     int n = 0;
     for (const PlacedText &t : texts)
         n += t.text == text;
     return n;
 }
 
-std::vector<PageLayout> RunReport(TCustomReport &report) {
+std::vector<PageLayout> RunReport(TCustomReport &report)
+{
     TRpPrinter printer(&report);
     report.RpPrinter = &printer;
     report.CreateReport(false);
@@ -101,7 +110,8 @@ std::vector<PageLayout> RunReport(TCustomReport &report) {
     return pages;
 }
 
-PageLayout LayoutOf(const PagePicture &page) {
+PageLayout LayoutOf(const PagePicture &page)
+{
     PageLayout out;
     CaptureDevice device(out, page.width(), page.height());
     QPainter painter(&device);

@@ -14,7 +14,8 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TParamDrukLog::TParamDrukLog(TWindow &placement, QWidget *parent) : QDialog(parent), placement_(placement) {
+TParamDrukLog::TParamDrukLog(TWindow &placement, QWidget *parent) : QDialog(parent), placement_(placement)
+{
     setObjectName(QStringLiteral("ParamDrukLog"));
     setWindowTitle(QStringLiteral("Wydruk łączności"));
     Range = new PeriodRangeBox(QStringLiteral("Zakres danych do wydruku "), this);
@@ -42,22 +43,27 @@ TParamDrukLog::TParamDrukLog(TWindow &placement, QWidget *parent) : QDialog(pare
     FormCreate();
 }
 
-TParamDrukLog::~TParamDrukLog() { FormDestroy(); }
+TParamDrukLog::~TParamDrukLog()
+{
+    FormDestroy();
+}
 
-void TParamDrukLog::FormCreate() {
+void TParamDrukLog::FormCreate()
+{
     placement_.SetWindowSection(objectName());
     try {
         if (!placement_.LoadWindowPlacement())
             return;
     } catch (const RegistryError &) {
-        return;  // a damaged key is rewritten when the dialog closes
+        return; // a damaged key is rewritten when the dialog closes
     }
     const QPoint at(placement_.Left, placement_.Top);
     if (QGuiApplication::screenAt(at + QPoint(20, 20)))
         move(at);
 }
 
-void TParamDrukLog::FormDestroy() {
+void TParamDrukLog::FormDestroy()
+{
     placement_.SetWindowSection(objectName());
     placement_.SetWindowLeft(x());
     placement_.SetWindowTop(y());
@@ -70,23 +76,32 @@ void TParamDrukLog::FormDestroy() {
     }
 }
 
-void TParamDrukLog::showEvent(QShowEvent *event) {
+void TParamDrukLog::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormActivate();
 }
 
-void TParamDrukLog::FormActivate() {
+void TParamDrukLog::FormActivate()
+{
     Range->Activate();
     EdOkres->setFocus();
 }
 
-void TParamDrukLog::PostBtnClick() {
+void TParamDrukLog::PostBtnClick()
+{
     if (Range->ValidRange())
         accept();
     else
         Messages::ShowWarning(QStringLiteral("Błędny zakres dat."));
 }
 
-QDate TParamDrukLog::FirstDay() const { return EdOdDnia->date(); }
-QDate TParamDrukLog::LastDay() const { return EdDoDnia->date(); }
+QDate TParamDrukLog::FirstDay() const
+{
+    return EdOdDnia->date();
+}
+QDate TParamDrukLog::LastDay() const
+{
+    return EdDoDnia->date();
+}

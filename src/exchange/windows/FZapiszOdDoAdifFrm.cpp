@@ -6,7 +6,8 @@
 #include <QDateEdit>
 #include <QVBoxLayout>
 
-TZapiszOdDoAdifFrm::TZapiszOdDoAdifFrm(QWidget *parent) : TZapiszAdifFrm(parent) {
+TZapiszOdDoAdifFrm::TZapiszOdDoAdifFrm(QWidget *parent) : TZapiszAdifFrm(parent)
+{
     Range = new PeriodRangeBox(QStringLiteral("Zakres danych do eksportu "), this);
     EdOkres = Range->EdOkres;
     EdOdDnia = Range->EdOdDnia;
@@ -14,12 +15,14 @@ TZapiszOdDoAdifFrm::TZapiszOdDoAdifFrm(QWidget *parent) : TZapiszAdifFrm(parent)
     RangeArea->addWidget(Range);
 }
 
-void TZapiszOdDoAdifFrm::FormActivate() {
+void TZapiszOdDoAdifFrm::FormActivate()
+{
     TZapiszAdifFrm::FormActivate();
     Range->Activate();
 }
 
-bool TZapiszOdDoAdifFrm::ExportRange(std::optional<QDate> &from, std::optional<QDate> &to) {
+bool TZapiszOdDoAdifFrm::ExportRange(std::optional<QDate> &from, std::optional<QDate> &to)
+{
     if (!Range->ValidRange()) {
         Messages::ShowWarning(QStringLiteral("Błędny zakres dat."));
         return false;

@@ -3,7 +3,8 @@
 #include "exchange/FLogPrev.h"
 #include "exchange/windows/FParamDrukLog.h"
 
-void DrukujLog(TDM &dm, TWindow &placement, QWidget *parent) {
+void DrukujLog(TDM &dm, TWindow &placement, QWidget *parent)
+{
     QDate first, last;
     {
         TParamDrukLog dialog(placement, parent);

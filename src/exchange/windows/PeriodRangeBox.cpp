@@ -9,7 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-PeriodRangeBox::PeriodRangeBox(const QString &title, QWidget *parent) : QGroupBox(title, parent) {
+PeriodRangeBox::PeriodRangeBox(const QString &title, QWidget *parent) : QGroupBox(title, parent)
+{
     auto *okresLbl = new QLabel(QStringLiteral("&Lista łączności w okresie"), this);
     EdOkres = new QComboBox(this);
     EdOkres->setObjectName(QStringLiteral("EdOkres"));
@@ -38,16 +39,21 @@ PeriodRangeBox::PeriodRangeBox(const QString &title, QWidget *parent) : QGroupBo
     connect(EdOkres, &QComboBox::currentIndexChanged, this, &PeriodRangeBox::ApplyPreset);
 }
 
-void PeriodRangeBox::Activate() {
+void PeriodRangeBox::Activate()
+{
     const QString format = DateFormatText(DateFrm);
     EdOdDnia->setDisplayFormat(format);
     EdDoDnia->setDisplayFormat(format);
     ApplyPreset();
 }
 
-bool PeriodRangeBox::ValidRange() const { return EdDoDnia->date() >= EdOdDnia->date(); }
+bool PeriodRangeBox::ValidRange() const
+{
+    return EdDoDnia->date() >= EdOdDnia->date();
+}
 
-void PeriodRangeBox::ApplyPreset() {
+void PeriodRangeBox::ApplyPreset()
+{
     QDate from = EdOdDnia->date(), to = EdDoDnia->date();
     if (ApplyPeriodPreset(EdOkres->currentIndex(), QDate::currentDate(), from, to)) {
         EdOdDnia->setDate(from);

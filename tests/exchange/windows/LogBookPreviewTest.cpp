@@ -25,7 +25,9 @@ namespace {
 // Runs `act` once on the first visible top-level window of type W for which
 // `ready` holds, polling while a modal loop runs.
 template <class W>
-void WhenShown(std::function<void(W *)> act, std::function<bool(W *)> ready = [](W *) { return true; }) {
+void WhenShown(
+    std::function<void(W *)> act, std::function<bool(W *)> ready = [](W *) { return true; })
+{
     auto *timer = new QTimer;
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, act, ready] {
@@ -42,23 +44,27 @@ void WhenShown(std::function<void(W *)> act, std::function<bool(W *)> ready = []
     timer->start();
 }
 
-int PdfPages(const QString &path) {
+int PdfPages(const QString &path)
+{
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return -1;
-    return int(QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    return int(
+        QString::fromLatin1(f.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
 class LogBookPreview : public DataModuleTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         DataModuleTest::SetUp();
         RegisterReportWindows();
         OwnCallSign = QStringLiteral("SP9XYZ");
         placement.AppKey = QStringLiteral("Quarn");
     }
 
-    void AnswerDialog(const QDate &first, const QDate &last) {
+    void AnswerDialog(const QDate &first, const QDate &last)
+    {
         WhenShown<TParamDrukLog>([first, last](TParamDrukLog *d) {
             d->EdOkres->setCurrentIndex(4);
             d->EdOdDnia->setDate(first);
@@ -73,7 +79,8 @@ protected:
 
 } // namespace
 
-TEST_F(LogBookPreview, TheRangeChosenShowsInThePreviewWhichPrintsItsStoredPagesToAPdf) {
+TEST_F(LogBookPreview, TheRangeChosenShowsInThePreviewWhichPrintsItsStoredPagesToAPdf)
+{
     InsertQsos(dm->Baza, SampleQsos(60));
     const QString pdf = dir.filePath(QStringLiteral("log.pdf"));
     int pages = 0, pdfPages = -1;
@@ -105,7 +112,8 @@ TEST_F(LogBookPreview, TheRangeChosenShowsInThePreviewWhichPrintsItsStoredPagesT
     EXPECT_TRUE(warnings.isEmpty());
 }
 
-TEST_F(LogBookPreview, ALastDayBeforeTheFirstIsRefusedAndCancelShowsNothing) {
+TEST_F(LogBookPreview, ALastDayBeforeTheFirstIsRefusedAndCancelShowsNothing)
+{
     bool stayedOpen = false;
     WhenShown<TParamDrukLog>([&](TParamDrukLog *d) {
         d->EdOkres->setCurrentIndex(4);
@@ -122,7 +130,8 @@ TEST_F(LogBookPreview, ALastDayBeforeTheFirstIsRefusedAndCancelShowsNothing) {
         EXPECT_FALSE(qobject_cast<TRpStandardPreview *>(w) && w->isVisible());
 }
 
-TEST_F(LogBookPreview, TheDialogOpensWithTheCurrentMonthAndKeepsItsPlace) {
+TEST_F(LogBookPreview, TheDialogOpensWithTheCurrentMonthAndKeepsItsPlace)
+{
     QPoint where;
     WhenShown<TParamDrukLog>([&](TParamDrukLog *d) {
         const QDate today = QDate::currentDate();
@@ -140,4 +149,35 @@ TEST_F(LogBookPreview, TheDialogOpensWithTheCurrentMonthAndKeepsItsPlace) {
     stored.SetWindowSection(QStringLiteral("ParamDrukLog"));
     ASSERT_TRUE(stored.LoadWindowPlacement());
     EXPECT_EQ(QPoint(stored.Left, stored.Top), where);
+}
+
+// Grabs the date-range dialog and the preview of a 60-QSO log book to the PNG
+// named by QUARN_SCREENSHOT (the dialog as "…-dialog.png").
+TEST_F(LogBookPreview, Screenshot)
+{
+    const QString path = qEnvironmentVariable("QUARN_SCREENSHOT");
+    if (path.isEmpty())
+        GTEST_SKIP() << "set QUARN_SCREENSHOT to a PNG path";
+    InsertQsos(dm->Baza, SampleQsos(60));
+    bool saved = false;
+    WhenShown<TParamDrukLog>([&](TParamDrukLog *d) {
+        d->EdOkres->setCurrentIndex(4);
+        d->EdOdDnia->setDate(QDate(2003, 7, 5));
+        d->EdDoDnia->setDate(QDate(2003, 7, 5));
+        QString name = path;
+        d->grab().save(name.replace(QStringLiteral(".png"), QStringLiteral("-dialog.png")));
+        QTest::mouseClick(d->PostBtn, Qt::LeftButton);
+    });
+    WhenShown<TRpStandardPreview>(
+        [&](TRpStandardPreview *preview) {
+            preview->resize(1200, 800);
+            QTest::qWait(300);
+            saved = preview->grab().save(path);
+            preview->close();
+        },
+        [](TRpStandardPreview *preview) {
+            return preview->RpPrinter && preview->RpPrinter->Status() == rpStatusFinished;
+        });
+    DrukujLog(*dm, placement, nullptr);
+    EXPECT_TRUE(saved);
 }
