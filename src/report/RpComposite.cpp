@@ -11,10 +11,12 @@ namespace {
 class Lend {
 public:
     Lend(TCustomReport &report, TRpPrinter &printer)
-        : r_(report), printer_(report.RpPrinter), tag_(report.Tag) {
+        : r_(report), printer_(report.RpPrinter), tag_(report.Tag)
+    {
         r_.RpPrinter = &printer;
     }
-    ~Lend() {
+    ~Lend()
+    {
         r_.RpPrinter = printer_;
         r_.Tag = tag_;
     }
@@ -29,7 +31,8 @@ private:
 
 } // namespace
 
-void TRpCompositeReport::CreateReport(TRpPrinter &printer) {
+void TRpCompositeReport::CreateReport(TRpPrinter &printer)
+{
     if (Reports.empty() ||
         std::any_of(Reports.begin(), Reports.end(), [](TCustomReport *r) { return !r->Available; }))
         return;
@@ -62,7 +65,8 @@ void TRpCompositeReport::CreateReport(TRpPrinter &printer) {
         printer.EndDoc();
 }
 
-void TRpCompositeReport::Print() {
+void TRpCompositeReport::Print()
+{
     if (Reports.empty())
         return;
     TCustomReport &first = *Reports.front();

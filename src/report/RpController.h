@@ -16,7 +16,9 @@ class TRpCustomController {
 public:
     // ownerBand: the controller band that owns it; null for the report's own.
     explicit TRpCustomController(TCustomReport *owner, TRpControllerBand *ownerBand = nullptr)
-        : ParentReport(owner), OwnerBand(ownerBand) {}
+        : ParentReport(owner), OwnerBand(ownerBand)
+    {
+    }
     virtual ~TRpCustomController() = default;
     TRpCustomController(const TRpCustomController &) = delete;
     TRpCustomController &operator=(const TRpCustomController &) = delete;

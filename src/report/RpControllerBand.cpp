@@ -5,11 +5,13 @@
 #include "report/RpReport.h"
 
 TRpControllerBand::TRpControllerBand(TCustomReport *report, TRpBandType type)
-    : TRpBand(report, type), controller_(report, this) {
+    : TRpBand(report, type), controller_(report, this)
+{
     controller_.Detail = this;
 }
 
-bool TRpControllerBand::SetMaster(TRpCustomController *master) {
+bool TRpControllerBand::SetMaster(TRpCustomController *master)
+{
     if (master == controller_.Master())
         return true;
     if (!controller_.SetMaster(master))
@@ -18,29 +20,34 @@ bool TRpControllerBand::SetMaster(TRpCustomController *master) {
     return true;
 }
 
-void TRpControllerBand::Unlink(TRpCustomBand *gone) {
+void TRpControllerBand::Unlink(TRpCustomBand *gone)
+{
     if (auto *owner = dynamic_cast<TRpControllerBand *>(gone); owner && Master() == &owner->Controller())
         controller_.SetMaster(nullptr);
 }
 
 TRpSubDetail::TRpSubDetail(TCustomReport *report) : TRpControllerBand(report, TRpBandType::rbSubDetail) {}
 
-::DataSet *TRpSubDetail::DataSet() const {
+::DataSet *TRpSubDetail::DataSet() const
+{
     return controller_.DataSet.data();
 }
 
-void TRpSubDetail::SetDataSet(::DataSet *dataSet) {
+void TRpSubDetail::SetDataSet(::DataSet *dataSet)
+{
     controller_.DataSet = dataSet;
 }
 
-void TRpSubDetail::SetPrintBefore(bool on) {
+void TRpSubDetail::SetPrintBefore(bool on)
+{
     if (on == controller_.PrintBefore)
         return;
     controller_.PrintBefore = on;
     ParentReport()->ArrangeBands();
 }
 
-void TRpSubDetail::SetHeaderBand(TRpBand *band) {
+void TRpSubDetail::SetHeaderBand(TRpBand *band)
+{
     if (band == controller_.Header || band == this)
         return;
     controller_.Header = band;
@@ -49,7 +56,8 @@ void TRpSubDetail::SetHeaderBand(TRpBand *band) {
     ParentReport()->ArrangeBands();
 }
 
-void TRpSubDetail::SetFooterBand(TRpBand *band) {
+void TRpSubDetail::SetFooterBand(TRpBand *band)
+{
     if (band == controller_.Footer || band == this)
         return;
     controller_.Footer = band;
@@ -58,7 +66,8 @@ void TRpSubDetail::SetFooterBand(TRpBand *band) {
     ParentReport()->ArrangeBands();
 }
 
-void TRpSubDetail::Unlink(TRpCustomBand *gone) {
+void TRpSubDetail::Unlink(TRpCustomBand *gone)
+{
     TRpControllerBand::Unlink(gone);
     if (controller_.Header == gone)
         controller_.Header = nullptr;
@@ -66,20 +75,25 @@ void TRpSubDetail::Unlink(TRpCustomBand *gone) {
         controller_.Footer = nullptr;
 }
 
-bool TRpSubDetailGroupBands::HasHeader() const {
+bool TRpSubDetailGroupBands::HasHeader() const
+{
     return owner_.HeaderBand() != nullptr;
 }
-void TRpSubDetailGroupBands::SetHasHeader(bool on) {
+void TRpSubDetailGroupBands::SetHasHeader(bool on)
+{
     Switch(TRpBandType::rbGroupHeader, on);
 }
-bool TRpSubDetailGroupBands::HasFooter() const {
+bool TRpSubDetailGroupBands::HasFooter() const
+{
     return owner_.FooterBand() != nullptr;
 }
-void TRpSubDetailGroupBands::SetHasFooter(bool on) {
+void TRpSubDetailGroupBands::SetHasFooter(bool on)
+{
     Switch(TRpBandType::rbGroupFooter, on);
 }
 
-void TRpSubDetailGroupBands::Switch(TRpBandType type, bool on) {
+void TRpSubDetailGroupBands::Switch(TRpBandType type, bool on)
+{
     const bool header = type == TRpBandType::rbGroupHeader;
     TRpCustomBand *band = header ? owner_.HeaderBand() : owner_.FooterBand();
     TCustomReport &report = *owner_.ParentReport();
@@ -91,7 +105,8 @@ void TRpSubDetailGroupBands::Switch(TRpBandType type, bool on) {
     }
 }
 
-void UnlinkController(TCustomReport &report, TRpCustomBand *gone) {
+void UnlinkController(TCustomReport &report, TRpCustomBand *gone)
+{
     auto *owner = dynamic_cast<TRpControllerBand *>(gone);
     if (!owner)
         return;

@@ -4,27 +4,26 @@
 #include "report/RpControllerBand.h"
 #include "report/RpReport.h"
 
-bool GroupValuesDiffer(const TRpEvResult &a, const TRpEvResult &b) {
+bool GroupValuesDiffer(const TRpEvResult &a, const TRpEvResult &b)
+{
     if (a.Kind != b.Kind)
         return true;
     switch (a.Kind) {
-    case rpvInteger:
-        return a.IntValue != b.IntValue;
-    case rpvFloat:
-        return a.FloatValue != b.FloatValue;
-    case rpvString:
-        return a.StringValue != b.StringValue;
-    case rpvBoolean:
-        return a.BooleanValue != b.BooleanValue;
-    default:
-        return false;
+    case rpvInteger: return a.IntValue != b.IntValue;
+    case rpvFloat: return a.FloatValue != b.FloatValue;
+    case rpvString: return a.StringValue != b.StringValue;
+    case rpvBoolean: return a.BooleanValue != b.BooleanValue;
+    default: return false;
     }
 }
 
 TRpGroup::TRpGroup(TCustomReport *report)
-    : TRpBand(report, TRpBandType::rbGroupHeader), master_(&report->Controller()) {}
+    : TRpBand(report, TRpBandType::rbGroupHeader), master_(&report->Controller())
+{
+}
 
-void TRpGroup::SetFooterBand(TRpBand *band) {
+void TRpGroup::SetFooterBand(TRpBand *band)
+{
     if (band == footer_ || band == this)
         return;
     footer_ = band;
@@ -33,14 +32,16 @@ void TRpGroup::SetFooterBand(TRpBand *band) {
     ParentReport()->ArrangeBands();
 }
 
-void TRpGroup::SetMaster(TRpCustomController *master) {
+void TRpGroup::SetMaster(TRpCustomController *master)
+{
     if (master == master_)
         return;
     master_ = master;
     ParentReport()->ArrangeBands();
 }
 
-void TRpGroup::Prepare() {
+void TRpGroup::Prepare()
+{
     TCustomReport *report = ParentReport();
     evaluator_.SetDataSets(&report->DataSetList);
     evaluator_.SetEnvironment(&report->Functions);
@@ -50,12 +51,14 @@ void TRpGroup::Prepare() {
     LastHeaderPage = 1;
 }
 
-void TRpGroup::Unprepare() {
+void TRpGroup::Unprepare()
+{
     evaluator_.Unprepare();
     value_ = TRpEvResult();
 }
 
-bool TRpGroup::TestValue() {
+bool TRpGroup::TestValue()
+{
     Changed = false;
     TRpEvResult value = evaluator_.Value();
     if (!FirstEvaluationDone || GroupValuesDiffer(value, value_)) {
@@ -66,13 +69,15 @@ bool TRpGroup::TestValue() {
     return Changed;
 }
 
-void TRpGroup::MarkChanged() {
+void TRpGroup::MarkChanged()
+{
     value_ = evaluator_.Value();
     FirstEvaluationDone = true;
     Changed = true;
 }
 
-void TRpGroup::Unlink(TRpCustomBand *gone) {
+void TRpGroup::Unlink(TRpCustomBand *gone)
+{
     if (footer_ == gone)
         footer_ = nullptr;
     if (auto *owner = dynamic_cast<TRpControllerBand *>(gone); owner && master_ == &owner->Controller())

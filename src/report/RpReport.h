@@ -74,7 +74,8 @@ public:
     // Bands: the report owns them; BandList is in insertion order.
     TRpBand *AddBand(TRpBandType type);
     // A band of any class (a group, a sub-detail), made with the report first.
-    template <class T, class... Args> T *CreateBand(Args &&...args) {
+    template <class T, class... Args> T *CreateBand(Args &&...args)
+    {
         auto band = std::make_unique<T>(this, std::forward<Args>(args)...);
         T *raw = band.get();
         AdoptBand(std::move(band));
