@@ -178,7 +178,7 @@ TEST(SubDetails, RunForEveryMasterRecordBeforeAndAfterItsDetailAndEmptyOnesPrint
         count->ResetAfterPrint = true;
         return sub;
     };
-    addSub(after, "TEXT", "NA", false);
+    TRpSubDetail *afterSub = addSub(after, "TEXT", "NA", false);
     TRpSubDetail *first = addSub(before, "NOTE", "NB", true);
 
     // The record loops' datasets join the report's list for a run only.
@@ -204,7 +204,19 @@ TEST(SubDetails, RunForEveryMasterRecordBeforeAndAfterItsDetailAndEmptyOnesPrint
     EXPECT_EQ(first->FooterBand(), nullptr);
     report.RemoveBand(first);
     EXPECT_EQ(nested->Master(), nullptr);
-    EXPECT_EQ(Lines(RunReport(report), {"NB"}), QStringList{});
+
+    // An empty sub-detail that prints anyway shows its bands once; rows may
+    // also come from OnNeedData, two for every master record here.
+    afterSub->SetPrintIfEmpty(true);
+    TRpSubDetail *served = report.CreateBand<TRpSubDetail>();
+    served->SetMaster(&report.Controller());
+    int row = 0;
+    served->OnNeedData() = [&row](TCustomReport &, bool &more) { more = ++row % 3 != 0; };
+    auto *label = AddTestLabel(served, QString(), 1, 1, 40, 4);
+    label->OnPrint = [&row](TRpCustomLabel &, QString &text) { text = QStringLiteral("ND %1").arg(row); };
+    EXPECT_EQ(Lines(RunReport(report), {"N", "D "}),
+              (QStringList{"D A", "NAH", "NA a1", "NAF 1", "ND 1", "ND 2", "D B", "NAH", "NA ", "NAF 1",
+                           "ND 4", "ND 5", "D C", "NAH", "NA c1", "NA c2", "NAF 2", "ND 7", "ND 8"}));
 }
 
 TEST(Groups, BandsAreRearrangedOnlyOutsideARun)
