@@ -1,16 +1,13 @@
 // The log book of 10,000 and 100,000 QSOs: time to the first page shown, to all
 // pages stored and to a finished PDF, with resident memory, next to a floor
 // that draws the same text lines straight onto a QPdfWriter with one painter.
-#include "core/FDM.h"
-#include "core/Settings.h"
-#include "core/NewDatabase.h"
+#include "SampleLog.h"
 #include "exchange/FLogPrev.h"
 #include "platform/Messages.h"
 #include "platform/print/PagePicture.h"
 #include "platform/print/PrintDevice.h"
 #include "report/RpPrinter.h"
 #include "report/windows/RpReportWindows.h"
-#include "support/QsoRows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -99,14 +96,9 @@ double Floor(TDM &dm, const QString &pdf, int &pages)
 
 void Run(const QString &dir, int qsos)
 {
-    const QString path = dir + QStringLiteral("/log%1.dat").arg(qsos);
-    CreateLogDatabase(path, DefaultSeedDataDir());
-    qputenv("QUARN_DATABASE", path.toLocal8Bit());
     TDM dm;
-    DM = &dm;
-    if (!dm.OpenDatabase())
+    if (!OpenSampleLog(dm, dir, qsos))
         return;
-    InsertQsos(dm.Baza, SampleQsos(qsos));
     std::printf("\n%d QSOs\n", qsos);
 
     // From OK in the dialog: open the range, generate, show page 1 as the preview does.

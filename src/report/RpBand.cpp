@@ -40,6 +40,18 @@ QString BandNamePrefix(TRpBandType type)
 {
     return QString::fromLatin1(Prefixes[int(type)]);
 }
+QString CircularLinkText()
+{
+    return QStringLiteral("Circular linking not allowed");
+}
+
+void TRpBand::SetBandType(TRpBandType type)
+{
+    if (type == type_)
+        return;
+    type_ = type;
+    ParentReport()->ArrangeBands();
+}
 
 TRpCustomBand::TRpCustomBand(TCustomReport *report) : report_(report)
 {
@@ -87,7 +99,10 @@ bool TRpChildBand::SetParentBand(TRpCustomBand *band)
         auto *child = dynamic_cast<TRpChildBand *>(b);
         b = child ? child->parent_ : nullptr;
     }
+    if (band == parent_)
+        return true;
     parent_ = band;
+    ParentReport()->ArrangeBands();
     return true;
 }
 

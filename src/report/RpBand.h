@@ -30,6 +30,8 @@ enum class TRpBandType {
 // Caption and default name prefix of a band type.
 QString BandCaption(TRpBandType type);
 QString BandNamePrefix(TRpBandType type);
+// Why a link, parent or master that would close a cycle was refused.
+QString CircularLinkText();
 
 // A horizontal strip of the report carrying printables. Its output routine
 // decides about breaks, grows for stretching text, draws the background, the
@@ -89,6 +91,9 @@ public:
 
     TRpController *Controller = nullptr; // the record loop that drives it, if any
 
+    // Another band of the report is going away: drop every reference to it.
+    virtual void Unlink(TRpCustomBand *gone) { (void)gone; }
+
     // The output routine; called through the report's PrintBand.
     void Output();
 
@@ -108,7 +113,8 @@ class TRpBand : public TRpCustomBand {
 public:
     TRpBand(TCustomReport *report, TRpBandType type) : TRpCustomBand(report), type_(type) {}
     TRpBandType BandType() const override { return type_; }
-    void SetBandType(TRpBandType type) { type_ = type; }
+    // A new type rearranges the report's bands (once the run is over, during one).
+    void SetBandType(TRpBandType type);
 
 private:
     TRpBandType type_;
@@ -119,6 +125,11 @@ public:
     explicit TRpChildBand(TCustomReport *report) : TRpBand(report, TRpBandType::rbChild) {}
     TRpCustomBand *ParentBand() const { return parent_; }
     bool SetParentBand(TRpCustomBand *band); // false when it would close a cycle
+    void Unlink(TRpCustomBand *gone) override
+    {
+        if (parent_ == gone)
+            parent_ = nullptr;
+    }
 
 private:
     TRpCustomBand *parent_ = nullptr;

@@ -46,6 +46,8 @@ void TRpCustomLabel::SetFont(const QFont &font)
 {
     font_ = font;
     canvasFont_ = ToCanvasFont(font);
+    lineHeight_ = -1;
+    widths_.clear();
     formatted_ = false;
     FormatLines();
 }
@@ -73,20 +75,37 @@ const QStringList &TRpCustomLabel::FormattedLines()
 
 double TRpCustomLabel::TextWidth(const QString &text) const
 {
-    if (Canvas *canvas = PrintCanvas()) {
-        canvas->setFont(canvasFont_);
-        return canvas->textWidth(text) / RpPrinter()->XFactor();
+    Canvas *canvas = PrintCanvas();
+    if (!canvas)
+        return QFontMetricsF(font_).horizontalAdvance(text) * 254 / 96;
+    // Bands, modes, reports and names come back record after record: keep their widths.
+    if (widthsDpi_ != canvas->dpiX() || widths_.size() > 512) {
+        widths_.clear();
+        widthsDpi_ = canvas->dpiX();
     }
-    return QFontMetricsF(font_).horizontalAdvance(text) * 254 / 96;
+    if (auto known = widths_.constFind(text); known != widths_.constEnd())
+        return *known;
+    canvas->setFont(canvasFont_);
+    const double width = canvas->textWidth(text) / RpPrinter()->XFactor();
+    widths_.insert(text, width);
+    return width;
 }
 
 double TRpCustomLabel::LineHeight() const
 {
-    if (Canvas *canvas = PrintCanvas()) {
-        canvas->setFont(canvasFont_);
-        return canvas->textHeight(QStringLiteral("W")) / RpPrinter()->YFactor();
+    // The same for every record of a run: measured once per font and resolution.
+    Canvas *canvas = PrintCanvas();
+    const double dpi = canvas ? canvas->dpiY() : 0;
+    if (lineHeightDpi_ != dpi || lineHeight_ < 0) {
+        if (canvas) {
+            canvas->setFont(canvasFont_);
+            lineHeight_ = canvas->textHeight(QStringLiteral("W")) / RpPrinter()->YFactor();
+        } else {
+            lineHeight_ = QFontMetricsF(font_).height() * 254 / 96;
+        }
+        lineHeightDpi_ = dpi;
     }
-    return QFontMetricsF(font_).height() * 254 / 96;
+    return lineHeight_;
 }
 
 void TRpCustomLabel::FormatLines()

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QStringList>
 #include <functional>
 
@@ -62,6 +63,10 @@ private:
     bool resizing_ = false;
     QFont font_;
     CanvasFont canvasFont_;
+    mutable double lineHeight_ = -1;
+    mutable double lineHeightDpi_ = 0;
+    mutable QHash<QString, double> widths_;
+    mutable double widthsDpi_ = 0;
     QString caption_;
     QString printCaption_;
     QStringList lines_;

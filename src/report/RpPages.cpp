@@ -80,6 +80,7 @@ void TCustomReport::NewColumn()
         return;
     BreakHeaders headers(*this);
     PrintBand(FindBand(TRpBandType::rbColumnHeader));
+    controller_->ReprintGroupHeaders();
 }
 
 void TCustomReport::NewPage()

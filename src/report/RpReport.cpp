@@ -2,6 +2,7 @@
 
 #include "platform/db/DataSet.h"
 #include "report/RpDesignLayout.h"
+#include "report/RpControllerBand.h"
 #include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 
@@ -64,14 +65,18 @@ void TCustomReport::SetZoom(int zoom)
 
 TRpBand *TCustomReport::AddBand(TRpBandType type)
 {
-    auto band = std::make_unique<TRpBand>(this, type);
-    TRpBand *raw = band.get();
+    return CreateBand<TRpBand>(type);
+}
+
+void TCustomReport::AdoptBand(std::unique_ptr<TRpCustomBand> band)
+{
+    TRpCustomBand *raw = band.get();
     raw->Size.SetNative(TRpBandSize::WidthIdx, Page.Native(TRpPage::WidthIdx) -
                                                    Page.Native(TRpPage::LeftMarginIdx) -
                                                    Page.Native(TRpPage::RightMarginIdx));
     bands_.push_back(std::move(band));
     bandList_.push_back(raw);
-    return raw;
+    ArrangeBands();
 }
 
 TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent)
@@ -84,16 +89,21 @@ TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent)
     raw->SetParentBand(parent);
     bands_.push_back(std::move(band));
     bandList_.push_back(raw);
+    ArrangeBands();
     return raw;
 }
 
 void TCustomReport::RemoveBand(TRpCustomBand *band)
 {
     std::erase(bandList_, band);
-    for (TRpCustomBand *b : bandList_)
+    for (TRpCustomBand *b : bandList_) {
         if (b->LinkBand() == band)
             b->SetLinkBand(nullptr);
+        b->Unlink(band);
+    }
+    UnlinkController(*this, band);
     std::erase_if(bands_, [band](const auto &b) { return b.get() == band; });
+    ArrangeBands();
 }
 
 TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const
@@ -173,7 +183,11 @@ void TCustomReport::CreateReport(bool composite)
     Available = false;
     Cancelled = FinalPage = HeaderJustPrinted = ColumnBreakDeferred = SkipForcedBreak = false;
     PrintingBreakHeaders = false;
-    RunScope idle([this] { Available = true; });
+    RunScope idle([this] {
+        Available = true;
+        if (arrangePending_)
+            ArrangeBands();
+    });
 
     bool printReport = true;
     if (BeforePrint)
@@ -233,6 +247,7 @@ void TCustomReport::PrintRun(bool composite)
     CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
     CollectDataSets();
+    controller_->CollectChildren();
     GlobalEnvironment().PrepareEnvironment();
     Functions.SetDataSets(&DataSetList);
     Functions.PrepareEnvironment();
@@ -264,18 +279,20 @@ void TCustomReport::PrintRun(bool composite)
 void TCustomReport::CollectDataSets()
 {
     addedDataSets_.clear();
-    auto add = [this](::DataSet *ds) {
-        if (ds && !DataSetList.contains(ds)) {
-            DataSetList.append(ds);
-            addedDataSets_.append(ds);
-        }
-    };
     if (auto *loop = dynamic_cast<TRpController *>(controller_.get()))
-        add(loop->DataSet);
+        JoinDataSet(loop->DataSet);
     ForEachPrintable([&](TRpPrintable &p) {
         if (auto *text = dynamic_cast<TRpDBText *>(&p))
-            add(text->DataSet);
+            JoinDataSet(text->DataSet);
     });
+}
+
+void TCustomReport::JoinDataSet(::DataSet *ds)
+{
+    if (Available || !ds || DataSetList.contains(ds))
+        return;
+    DataSetList.append(ds);
+    addedDataSets_.append(ds);
 }
 
 void TCustomReport::SetNumber(TRpEvElement *element, int value)
@@ -316,12 +333,52 @@ void TCustomReport::CopySettingsToPrinter()
     p.SetCompression(Options & Compression);
 }
 
-void TCustomReport::ExecuteBody()
+void TCustomReport::AssignControllerBands()
 {
     controller_->Header = FindBand(TRpBandType::rbTitle);
     controller_->Detail = FindBand(TRpBandType::rbDetail);
     controller_->Footer = FindBand(TRpBandType::rbSummary);
+}
+
+void TCustomReport::ExecuteBody()
+{
+    AssignControllerBands();
     controller_->Execute();
+}
+
+void TCustomReport::ArrangeBands()
+{
+    if (!Available) {
+        arrangePending_ = true;
+        return;
+    }
+    arrangePending_ = false;
+    AssignControllerBands();
+    controller_->CollectChildren();
+    std::vector<TRpCustomBand *> heads;
+    auto addType = [&](TRpBandType type) {
+        for (TRpCustomBand *b : bandList_)
+            if (b->BandType() == type)
+                heads.push_back(b);
+    };
+    addType(TRpBandType::rbPageHeader);
+    if (TRpCustomBand *title = FindBand(TRpBandType::rbTitle))
+        heads.push_back(title);
+    addType(TRpBandType::rbColumnHeader);
+    controller_->ArrangeForLayout(heads);
+    addType(TRpBandType::rbPageFooter);
+    for (TRpCustomBand *b : bandList_) {
+        auto *child = dynamic_cast<TRpChildBand *>(b);
+        if (!child || !child->ParentBand()) // a child follows its parent
+            heads.push_back(b);
+    }
+    printOrder_.clear();
+    for (TRpCustomBand *head : heads)
+        for (TRpCustomBand *b = head; b; b = b->ChildBand()) {
+            if (std::find(printOrder_.begin(), printOrder_.end(), b) != printOrder_.end())
+                break;
+            printOrder_.push_back(b);
+        }
 }
 
 TReport::TReport()

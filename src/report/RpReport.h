@@ -16,6 +16,7 @@
 #include <vector>
 
 class DataSet;
+class TRpCompositeReport;
 class TRpPrinter;
 
 enum TRpReportOption { FirstPageHeader = 1, LastPageFooter = 2, Compression = 4 };
@@ -72,12 +73,26 @@ public:
 
     // Bands: the report owns them; BandList is in insertion order.
     TRpBand *AddBand(TRpBandType type);
+    // A band of any class (a group, a sub-detail), made with the report first.
+    template <class T, class... Args> T *CreateBand(Args &&...args)
+    {
+        auto band = std::make_unique<T>(this, std::forward<Args>(args)...);
+        T *raw = band.get();
+        AdoptBand(std::move(band));
+        return raw;
+    }
     TRpChildBand *AddChildBand(TRpCustomBand *parent);
     void RemoveBand(TRpCustomBand *band);
     const std::vector<TRpCustomBand *> &BandList() const { return bandList_; }
     TRpCustomBand *FindBand(TRpBandType type) const;
     bool HasBand(TRpBandType type) const { return FindBand(type) != nullptr; }
     void SetHasBand(TRpBandType type, bool on);
+    // The design order of the bands: page headers, title, column headers, the
+    // record loop's bands, page footers, the rest; each band followed by its
+    // child bands. Rebuilt when bands, types or masters change; a change during
+    // a run is taken in once the run is over.
+    void ArrangeBands();
+    const std::vector<TRpCustomBand *> &PrintOrderList() const { return printOrder_; }
 
     // Printables placed on the report itself, printed once per page when it ends.
     template <class T, class... Args> T *AddPrintable(Args &&...args)
@@ -91,6 +106,9 @@ public:
     }
 
     TRpCustomController &Controller() { return *controller_; }
+
+    // A driver printing several reports into one document; Print hands over to it.
+    TRpCompositeReport *Composite = nullptr;
 
     // The report's expression variables (PAGENUMBER, COLUMNNUMBER, REPORTTITLE
     // kept current during a run) and the datasets expressions may name; the
@@ -151,17 +169,26 @@ protected:
         controller_ = std::move(controller);
     }
     void ForEachPrintable(const std::function<void(TRpPrintable &)> &f);
+
+public:
+    // Paper, orientation, printer settings and title of the report into RpPrinter.
     void CopySettingsToPrinter();
+    // A dataset expressions may name during this run (nothing outside a run).
+    void JoinDataSet(::DataSet *ds);
 
 private:
     void PrintRun(bool composite);
     void CollectDataSets();
     void SetNumber(TRpEvElement *element, int value);
     void PrintPageHeaders();
+    void AdoptBand(std::unique_ptr<TRpCustomBand> band);
+    void AssignControllerBands();
 
     std::unique_ptr<TRpCustomController> controller_;
     std::vector<std::unique_ptr<TRpCustomBand>> bands_;
     std::vector<TRpCustomBand *> bandList_;
+    std::vector<TRpCustomBand *> printOrder_;
+    bool arrangePending_ = false;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
     TRpDataSetList addedDataSets_; // joined DataSetList for the run

@@ -1,4 +1,5 @@
 #include "platform/print/PrintDevice.h"
+#include "report/RpComposite.h"
 #include "report/RpPrinter.h"
 #include "report/RpReport.h"
 #include "report/RpWindowHooks.h"
@@ -46,6 +47,10 @@ void TCustomReport::Print()
 {
     if (!Available)
         return;
+    if (Composite) {
+        Composite->Print();
+        return;
+    }
     TRpPrinter *previous = RpPrinter;
     std::unique_ptr<TRpPrinter> kept = std::move(ownPrinter_);
     struct Restore {

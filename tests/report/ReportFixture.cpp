@@ -23,6 +23,40 @@ TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftM
     return label;
 }
 
+TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double leftMm)
+{
+    auto *e = band->Add<TRpExpr>();
+    e->SetAutoSize(false);
+    e->Size.SetNative(TRpPrintableSize::LeftIdx, leftMm * 10);
+    e->Size.SetNative(TRpPrintableSize::WidthIdx, 400);
+    e->Size.SetNative(TRpPrintableSize::HeightIdx, 42);
+    e->SetExpression(expression);
+    return e;
+}
+
+MemRows::MemRows(const QStringList &fields, const std::vector<QStringList> &rows)
+{
+    for (const QString &name : fields)
+        AddField(name, FieldType::String, 40);
+    Open();
+    for (const QStringList &row : rows) {
+        Append();
+        for (int i = 0; i < fields.size(); ++i)
+            FieldByName(fields[i])->SetAsString(row.value(i));
+        Post();
+    }
+    First();
+}
+
+QStringList AllTexts(const std::vector<PageLayout> &pages)
+{
+    QStringList out;
+    for (const PageLayout &page : pages)
+        for (const PlacedText &t : page.texts)
+            out << t.text;
+    return out;
+}
+
 RowsReport::RowsReport(int rows) : rows(rows)
 {
     report.SetUnits(TRpUnit::MM);

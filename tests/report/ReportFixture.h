@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalSupport.h"
+#include "report/RpExpr.h"
 #include "report/RpLabel.h"
 #include "report/RpReport.h"
 #include "support/PageLayout.h"
@@ -24,3 +26,16 @@ struct RowsReport {
 TRpBand *AddTestBand(TCustomReport &report, TRpBandType type, double heightMm);
 TRpLabel *AddTestLabel(TRpCustomBand *band, const QString &caption, double leftMm, double topMm,
                        double widthMm, double heightMm);
+
+// An expression printable 40 mm wide on one line of the band.
+TRpExpr *AddTestExpr(TRpCustomBand *band, const QString &expression, double leftMm = 1);
+
+// Rows kept in memory, every field a string: the field names, then one list of
+// values per row.
+class MemRows : public MemoryRows {
+public:
+    MemRows(const QStringList &fields, const std::vector<QStringList> &rows);
+};
+
+// Every text of the pages, top to bottom and page after page.
+QStringList AllTexts(const std::vector<PageLayout> &pages);
