@@ -1,6 +1,6 @@
 #include "controls/FileNameEdit.h"
 
-#include "controls/DialogFolder.h"
+#include "platform/gui/DialogFolder.h"
 #include "controls/DrawUtils.h"
 #include "controls/FileUtils.h"
 

@@ -1,5 +1,6 @@
 #include "platform/gui/Printer.h"
 
+#include "platform/gui/DialogFolder.h"
 #include "platform/print/PagePicture.h"
 
 #include <QApplication>
@@ -75,9 +76,7 @@ QString Printer::AskPdfFileName(QWidget *parent)
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf *.PDF)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ExecFileDialog(dialog);
 }
 
 void Printer::Refresh()

@@ -1,8 +1,9 @@
-#include "controls/DialogFolder.h"
+#include "platform/gui/DialogFolder.h"
 
 #include "platform/Registry.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
@@ -30,4 +31,14 @@ void RememberDialogFolder(const QString &folder)
     Registry reg;
     if (reg.OpenKey(Key, true))
         reg.WriteString(Value, QFileInfo(folder).absoluteFilePath());
+}
+
+QString ExecFileDialog(QFileDialog &dialog)
+{
+    dialog.setDirectory(DialogStartFolder());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString file = dialog.selectedFiles().constFirst();
+    RememberDialogFolder(QFileInfo(file).absolutePath());
+    return file;
 }
