@@ -137,8 +137,10 @@ bool TCustomReport::IsCancelled() const
 
 void TCustomReport::SetProgress(int percent)
 {
-    if (RpPrinter)
-        RpPrinter->SetProgress(std::clamp(percent, 0, 100));
+    // One message per step of the percentage, not one per record.
+    percent = std::clamp(percent, 0, 100);
+    if (RpPrinter && percent != RpPrinter->Progress())
+        RpPrinter->SetProgress(percent);
 }
 
 void TCustomReport::CancelReport()
