@@ -34,6 +34,10 @@ TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomControlle
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
     Page.FontPoints = Font.pointSizeF();
+    // A new report starts on the paper the current printer has by default.
+    TRpPrinter probe;
+    if (probe.Printer() && probe.PaperSize() > 0 && probe.PaperSize() < int(TRpPaperSize::Custom))
+        Page.SetPaperSize(TRpPaperSize(probe.PaperSize()));
 }
 
 TCustomReport::~TCustomReport() = default;
