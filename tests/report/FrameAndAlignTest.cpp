@@ -60,3 +60,35 @@ TEST(Printable, ADisabledPrintableIsNotPrinted)
     EXPECT_EQ(pages[0].count("HIDDEN"), 0);
     EXPECT_EQ(pages[0].count("Row 1"), 1);
 }
+
+TEST(Bands, SwitchesMakeNamedBandsAndLinksAndChildrenRefuseCycles)
+{
+    TReport report;
+    report.SetHasBand(TRpBandType::rbTitle, true);
+    report.SetHasBand(TRpBandType::rbDetail, true);
+    report.SetHasBand(TRpBandType::rbTitle, true);
+    ASSERT_EQ(report.BandList().size(), 2u);
+    EXPECT_EQ(report.FindBand(TRpBandType::rbTitle)->Name, "TitleBand1");
+    EXPECT_EQ(report.FindBand(TRpBandType::rbDetail)->Name, "DetailBand1");
+    EXPECT_EQ(BandCaption(TRpBandType::rbColumnHeader), "Column Header");
+
+    TRpCustomBand *title = report.FindBand(TRpBandType::rbTitle), *detail = report.FindBand(TRpBandType::rbDetail);
+    EXPECT_TRUE(title->SetLinkBand(detail));
+    EXPECT_FALSE(detail->SetLinkBand(title));
+    EXPECT_EQ(detail->LinkBand(), nullptr);
+    EXPECT_NEAR(title->LinkedHeight(true), title->Size.Native(TRpBandSize::HeightIdx) * 2, 1e-9);
+
+    detail->SetHasChild(true);
+    TRpChildBand *child = detail->ChildBand();
+    ASSERT_TRUE(child);
+    child->SetHasChild(true);
+    TRpChildBand *grandChild = child->ChildBand();
+    EXPECT_FALSE(detail->SetLinkBand(detail));
+    EXPECT_FALSE(child->SetParentBand(grandChild));
+    detail->SetHasChild(false);
+    EXPECT_EQ(detail->ChildBand(), grandChild);
+
+    report.SetHasBand(TRpBandType::rbTitle, false);
+    EXPECT_FALSE(report.HasBand(TRpBandType::rbTitle));
+    EXPECT_EQ(report.BandList().size(), 2u);
+}
