@@ -98,6 +98,18 @@ double Scaled(qint64 v, short scale)
     return d;
 }
 
+// An integer column: a whole number, or a decimal when the column has a scale.
+template <typename T>
+void ReadInteger(const char *data, short scale, FieldValue &f)
+{
+    T n;
+    std::memcpy(&n, data, sizeof n);
+    if (scale)
+        f.f = Scaled(n, scale);
+    else
+        f.i = n;
+}
+
 } // namespace
 
 struct FbSql::Impl {
@@ -181,24 +193,9 @@ struct FbSql::Impl {
             f.s = Cp1250::toUnicode(data + 2, len);
             break;
         }
-        case SQL_SHORT: {
-            short s;
-            std::memcpy(&s, data, 2);
-            v.sqlscale ? void(f.f = Scaled(s, v.sqlscale)) : void(f.i = s);
-            break;
-        }
-        case SQL_LONG: {
-            ISC_LONG l;
-            std::memcpy(&l, data, 4);
-            v.sqlscale ? void(f.f = Scaled(l, v.sqlscale)) : void(f.i = l);
-            break;
-        }
-        case SQL_INT64: {
-            ISC_INT64 l;
-            std::memcpy(&l, data, 8);
-            v.sqlscale ? void(f.f = Scaled(l, v.sqlscale)) : void(f.i = l);
-            break;
-        }
+        case SQL_SHORT: ReadInteger<short>(data, v.sqlscale, f); break;
+        case SQL_LONG: ReadInteger<ISC_LONG>(data, v.sqlscale, f); break;
+        case SQL_INT64: ReadInteger<ISC_INT64>(data, v.sqlscale, f); break;
         case SQL_FLOAT: {
             float x;
             std::memcpy(&x, data, 4);
