@@ -24,6 +24,19 @@ XSQLDA *AllocDa(int n)
     return da;
 }
 
+// A described area tells how many columns the statement has (sqld); when that
+// is more than it holds, it is made again at full size and described again.
+template <typename Describe>
+void DescribeAll(XSQLDA *&da, Describe describe)
+{
+    if (da->sqld <= da->sqln)
+        return;
+    const int n = da->sqld;
+    std::free(da);
+    da = AllocDa(n);
+    describe(da);
+}
+
 ISC_QUAD WriteBlob(FbDatabase *db, FbTransaction *tr, const QByteArray &bytes)
 {
     ISC_STATUS_ARRAY status;
@@ -377,23 +390,17 @@ void FbSql::Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql)
         Free();
         throw e;
     }
-    if (d->out->sqld > d->out->sqln) {
-        const int n = d->out->sqld;
-        std::free(d->out);
-        d->out = AllocDa(n);
-        isc_dsql_describe(status, &d->stmt, 3, d->out);
+    DescribeAll(d->out, [&](XSQLDA *da) {
+        isc_dsql_describe(status, &d->stmt, 3, da);
         FbError::Check(status);
-    }
+    });
+    const auto describeParams = [&](XSQLDA *da) {
+        isc_dsql_describe_bind(status, &d->stmt, 3, da);
+        FbError::Check(status);
+    };
     d->in = AllocDa(10);
-    isc_dsql_describe_bind(status, &d->stmt, 3, d->in);
-    FbError::Check(status);
-    if (d->in->sqld > d->in->sqln) {
-        const int n = d->in->sqld;
-        std::free(d->in);
-        d->in = AllocDa(n);
-        isc_dsql_describe_bind(status, &d->stmt, 3, d->in);
-        FbError::Check(status);
-    }
+    describeParams(d->in);
+    DescribeAll(d->in, describeParams);
     const int nIn = d->in->sqld;
     d->inTypes.resize(nIn);
     d->inLens.resize(nIn);
