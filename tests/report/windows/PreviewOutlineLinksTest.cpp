@@ -63,7 +63,9 @@ TEST_F(PreviewFixture, TheOutlineTreeHoldsTheEntriesAndChoosingANodeShowsItsPage
     outline.Add({QStringLiteral("Czerwiec"), 1, QRect(), 0, 4}); // no page of its own
     QTreeWidget tree;
     tree.resize(300, 300);
+    Window->GotoPage(2);
     Window->RpPreview->SetOutline(&tree);
+    EXPECT_EQ(Page(), 2) << "filling the tree chooses no node";
     EXPECT_EQ(Window->RpPreview->Outline(), &tree);
     ASSERT_EQ(tree.topLevelItemCount(), 1);
     QTreeWidgetItem *top = tree.topLevelItem(0);
