@@ -1,8 +1,8 @@
 #include "report/windows/FRpPreview.h"
 
+#include "controls/FileNameEdit.h"
 #include "platform/Messages.h"
 #include "platform/gui/Printer.h"
-#include "controls/FileNameEdit.h"
 #include "platform/print/PagePicture.h"
 #include "report/RpExportFilter.h"
 #include "report/RpPageList.h"
