@@ -1,5 +1,7 @@
 #include "controls/ButtonEdit.h"
 
+#include "controls/DrawUtils.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -95,7 +97,7 @@ TCustomButtonEdit::TCustomButtonEdit(QWidget *parent) : QLineEdit(parent), butto
     connect(button_, &TExSpeedButton::OnClick, this, &TCustomButtonEdit::EditButtonClick);
     connect(this, &QLineEdit::textChanged, this, [this] { Change(); });
     resize(width(), 21);
-    setMinimumHeight(fontMetrics().height() + 5);
+    setMinimumHeight(ButtonEditMinHeight(fontMetrics()));
     UpdateButtonPlacement();
 }
 
@@ -318,7 +320,7 @@ void TCustomButtonEdit::changeEvent(QEvent *e)
 {
     QLineEdit::changeEvent(e);
     if (e->type() == QEvent::FontChange)
-        setMinimumHeight(fontMetrics().height() + 5);
+        setMinimumHeight(ButtonEditMinHeight(fontMetrics()));
     if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
         UpdateButtonPlacement();
 }

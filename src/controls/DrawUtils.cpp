@@ -93,6 +93,11 @@ std::function<void()> SetBeepHandler(std::function<void()> handler)
     return std::exchange(BeepHandler(), std::move(handler));
 }
 
+int ButtonEditMinHeight(const QFontMetrics &metrics)
+{
+    return metrics.height() + 5;
+}
+
 QString ShortenText(const QFontMetrics &metrics, const QString &text, int width)
 {
     if (metrics.horizontalAdvance(text) <= width)

@@ -38,6 +38,10 @@ std::function<void()> SetBeepHandler(std::function<void()> handler);
 // stops at "..." alone when nothing is left to cut.
 QString ShortenText(const QFontMetrics &metrics, const QString &text, int width);
 
+// The least height of a one-line edit with a button inside: the font's line
+// and room for the frame around the button.
+int ButtonEditMinHeight(const QFontMetrics &metrics);
+
 // The program name of a command line; *params receives the parameters joined by
 // one blank, those holding a blank put between double quotes.
 QString SplitCommandLine(const QString &line, QString *params = nullptr);

@@ -201,32 +201,33 @@ QString TExDBGrid::LayoutSection() const {
     return iniLink_->RootSection() + GetDefaultSection(this);
 }
 
-void TExDBGrid::SaveLayout() {
+PlacementStorage *TExDBGrid::LayoutStorage() const {
     if (objectName().isEmpty() || columns_.empty() || !IniStorage() || !IniStorage()->Active())
-        return;
-    PlacementStorage *storage = iniLink_->Storage();
+        return nullptr;
+    return iniLink_->Storage();
+}
+
+QString TExDBGrid::ColumnKey(int column) const {
+    return QStringLiteral("%1.%2").arg(objectName(), columns_[column].FieldName);
+}
+
+void TExDBGrid::SaveLayout() {
+    PlacementStorage *storage = LayoutStorage();
     if (!storage)
         return;
     const QString section = LayoutSection();
     for (int i = 0; i < int(columns_.size()); ++i)
-        storage->WriteString(section, QStringLiteral("%1.%2").arg(objectName(), columns_[i].FieldName),
-                             QStringLiteral("%1,%2").arg(i).arg(ColumnWidth(i)));
+        storage->WriteString(section, ColumnKey(i), QStringLiteral("%1,%2").arg(i).arg(ColumnWidth(i)));
 }
 
 void TExDBGrid::RestoreLayout() {
-    if (objectName().isEmpty() || columns_.empty() || !IniStorage() || !IniStorage()->Active())
-        return;
-    PlacementStorage *storage = iniLink_->Storage();
+    PlacementStorage *storage = LayoutStorage();
     if (!storage)
         return;
     const QString section = LayoutSection();
     std::vector<std::pair<int, int>> wanted; // wanted index, current index
     for (int i = 0; i < int(columns_.size()); ++i) {
-        const QStringList words =
-            storage
-                ->ReadString(section, QStringLiteral("%1.%2").arg(objectName(), columns_[i].FieldName),
-                             QString())
-                .split(u',');
+        const QStringList words = storage->ReadString(section, ColumnKey(i), QString()).split(u',');
         bool ok = false;
         const int index = words.value(0).trimmed().toInt(&ok);
         wanted.emplace_back(ok ? index : i, i);

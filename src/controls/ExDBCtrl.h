@@ -17,6 +17,7 @@ class Field;
 class TExDBGrid;
 class TPlacementLink;
 class TPlacementStore;
+class PlacementStorage;
 
 // The marker a window puts on the title of the sorted column.
 enum TSortMarker { smNone, smDown, smUp };
@@ -182,6 +183,10 @@ private:
     friend class GridCellDelegate;
     void ApplyColumns();
     QString LayoutSection() const;
+    // Where the column layout is kept; null when the grid has nothing to keep
+    // or no active store to keep it in.
+    PlacementStorage *LayoutStorage() const;
+    QString ColumnKey(int column) const;
     void ApplyOptions();
     void StoreColumnWidth(int modelColumn, int width);
     void SelectionStep(Qt::KeyboardModifiers modifiers, int distance);

@@ -253,7 +253,7 @@ void TExUpDown::paintEvent(QPaintEvent *)
 TExSpinEdit::TExSpinEdit(QWidget *parent) : QLineEdit(parent)
 {
     setText(QStringLiteral("0"));
-    setMinimumHeight(fontMetrics().height() + 5);
+    setMinimumHeight(ButtonEditMinHeight(fontMetrics()));
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!changing_)
             emit OnChange();
@@ -509,7 +509,7 @@ void TExSpinEdit::changeEvent(QEvent *e)
 {
     QLineEdit::changeEvent(e);
     if (e->type() == QEvent::FontChange)
-        setMinimumHeight(fontMetrics().height() + 5);
+        setMinimumHeight(ButtonEditMinHeight(fontMetrics()));
     if (e->type() == QEvent::FontChange || e->type() == QEvent::LayoutDirectionChange ||
         e->type() == QEvent::StyleChange)
         PlaceButton();

@@ -1,6 +1,8 @@
 #include "controls/RunDialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 TRunDialog::TRunDialog(QWidget *parent) : QDialog(parent) {}
@@ -12,6 +14,24 @@ void TRunDialog::SetRunButtons(QPushButton *run, QPushButton *cancel, const QStr
     runCaption_ = runCaption;
     connect(run, &QPushButton::clicked, this, &TRunDialog::RunBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TRunDialog::reject);
+}
+
+QHBoxLayout *TRunDialog::CreateRunButtons(const QString &runCaption, QPushButton *&run, QPushButton *&cancel)
+{
+    run = new QPushButton(runCaption, this);
+    run->setDefault(true);
+    cancel = new QPushButton(QStringLiteral("&Anuluj"), this);
+    SetRunButtons(run, cancel, runCaption);
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(run);
+    row->addWidget(cancel);
+    return row;
+}
+
+void TRunDialog::ProgressPacer::RepaintNow()
+{
+    QCoreApplication::processEvents();
 }
 
 // Reset when shown, not on every activation: a warning box closing activates

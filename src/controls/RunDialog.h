@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
 
+class QHBoxLayout;
 class QPushButton;
 
 // A window that runs one long job from its run button. While the job runs the
@@ -22,6 +24,9 @@ public slots:
 protected:
     // The two buttons and the run caption; the run button's click is taken here.
     void SetRunButtons(QPushButton *run, QPushButton *cancel, const QString &runCaption);
+    // Creates the run button (the default one) and "&Anuluj", takes them as
+    // above and returns them in a row aligned to the right.
+    QHBoxLayout *CreateRunButtons(const QString &runCaption, QPushButton *&run, QPushButton *&cancel);
     // Restores the run caption and the cancel button; subclasses reset their counters too.
     virtual void FormActivate();
     // The job itself; it marks its running part with a RunScope and calls
@@ -39,6 +44,27 @@ protected:
 
     private:
         TRunDialog &d_;
+    };
+
+    // Shows a job's progress a few times a second, not at every step: a large
+    // job would spend more time drawing than working.
+    class ProgressPacer {
+    public:
+        ProgressPacer() { shown_.start(); }
+        // Calls show and lets the window repaint once 50 ms have passed since the last time.
+        template <typename Show>
+        void operator()(Show show)
+        {
+            if (shown_.elapsed() < 50)
+                return;
+            show();
+            RepaintNow();
+            shown_.restart();
+        }
+
+    private:
+        static void RepaintNow();
+        QElapsedTimer shown_;
     };
 
     void showEvent(QShowEvent *e) override;

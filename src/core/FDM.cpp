@@ -212,13 +212,14 @@ bool TDM::OpenDatabase()
         connectionError_ = QString::fromUtf8(e.what()).simplified();
         return false;
     }
-    UpgradeLogiColumns(*this);
+    const SchemaLinks schema{q, trq, Upg, trUpg};
+    UpgradeLogiColumns(schema);
     if (!TableExists(Baza, "STACJE"))
-        CreateStacjeTable(*this);
+        CreateStacjeTable(schema);
     if (!TableExists(Baza, "ZAMKI"))
-        CreateZamkiTable(*this);
+        CreateZamkiTable(schema);
     if (!TableExists(Baza, "GMINY"))
-        CreateGminyTable(*this);
+        CreateGminyTable(schema);
     OpenKrajeDX();
     OpenPrefiksy();
     OpenPowiaty();

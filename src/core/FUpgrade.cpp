@@ -1,6 +1,8 @@
 #include "core/FUpgrade.h"
 
-#include "core/FDM.h"
+#include "platform/db/FbQuery.h"
+#include "platform/db/FbStatement.h"
+#include "platform/db/FbTransaction.h"
 
 namespace {
 
@@ -19,41 +21,41 @@ const ColumnStep ColumnSteps[] = {
     {"GMINA", "ADD Gmina VARCHAR(6)", "CREATE INDEX Logi_Gmina ON Logi(Gmina)"},
 };
 
-void Execute(TDM &dm, const QStringList &sql)
+void Execute(const SchemaLinks &links, const QStringList &sql)
 {
-    dm.Upg.SetSQL(sql);
-    dm.Upg.ExecQuery();
+    links.ddl.SetSQL(sql);
+    links.ddl.ExecQuery();
 }
 
 // Runs the statements in one transaction of trUpg; a failure rolls it back so
 // the next start retries the whole step.
-void RunStep(TDM &dm, const QList<QStringList> &statements)
+void RunStep(const SchemaLinks &links, const QList<QStringList> &statements)
 {
-    FbTransactionScope scope(dm.trUpg);
+    FbTransactionScope scope(links.ddlTr);
     for (const QStringList &sql : statements)
-        Execute(dm, sql);
+        Execute(links, sql);
     scope.Commit();
 }
 
 }
 
-void UpgradeLogiColumns(TDM &dm)
+void UpgradeLogiColumns(const SchemaLinks &links)
 {
     bool present[std::size(ColumnSteps)];
     {
-        FbTransactionScope scope(dm.trq);
-        dm.q.SetSQL({"SELECT *", "FROM Logi", "WHERE LogId=0"});
-        dm.q.Open();
+        FbTransactionScope scope(links.probeTr);
+        links.probe.SetSQL({"SELECT *", "FROM Logi", "WHERE LogId=0"});
+        links.probe.Open();
         for (size_t i = 0; i < std::size(ColumnSteps); ++i)
-            present[i] = dm.q.FindField(ColumnSteps[i].name) != nullptr;
+            present[i] = links.probe.FindField(ColumnSteps[i].name) != nullptr;
     }
 
     for (size_t i = 0; i < std::size(ColumnSteps); ++i)
         if (!present[i])
-            RunStep(dm, {{"ALTER TABLE LOGI", ColumnSteps[i].addLine}, {ColumnSteps[i].indexLine}});
+            RunStep(links, {{"ALTER TABLE LOGI", ColumnSteps[i].addLine}, {ColumnSteps[i].indexLine}});
 }
 
-void CreateStacjeTable(TDM &dm)
+void CreateStacjeTable(const SchemaLinks &links)
 {
     QList<QStringList> statements = {{
         "CREATE TABLE Stacje(",
@@ -86,18 +88,18 @@ void CreateStacjeTable(TDM &dm)
           "CREATE INDEX Stacje_Wojew ON Stacje(Wojew)", "CREATE INDEX Stacje_Powiat ON Stacje(Powiat)",
           "CREATE INDEX Stacje_Rodzaj ON Stacje(Rodzaj)", "CREATE INDEX Stacje_Kraj ON Stacje(Kraj)"})
         statements.append(QStringList{index});
-    RunStep(dm, statements);
+    RunStep(links, statements);
 }
 
-void CreateZamkiTable(TDM &dm)
+void CreateZamkiTable(const SchemaLinks &links)
 {
-    RunStep(dm, {{"CREATE TABLE Zamki(", "Symbol   VARCHAR(6) NOT NULL COLLATE PXW_PLK,",
+    RunStep(links, {{"CREATE TABLE Zamki(", "Symbol   VARCHAR(6) NOT NULL COLLATE PXW_PLK,",
                   "Nazwa    VARCHAR(60) COLLATE PXW_PLK,", "CONSTRAINT pk_Zamki PRIMARY KEY (Symbol) )"}});
 }
 
-void CreateGminyTable(TDM &dm)
+void CreateGminyTable(const SchemaLinks &links)
 {
-    RunStep(dm, {{"CREATE TABLE Gminy(", "GminaId CHAR( 6) NOT NULL COLLATE PXW_PLK,",
+    RunStep(links, {{"CREATE TABLE Gminy(", "GminaId CHAR( 6) NOT NULL COLLATE PXW_PLK,",
                   "Gmina   VARCHAR(50) COLLATE PXW_PLK,", "Powiat  VARCHAR(50) COLLATE PXW_PLK,",
                   "WojewId CHAR(1) COLLATE PXW_PLK,", "CONSTRAINT pk_Gminy PRIMARY KEY (GminaId) )"}});
 }

@@ -1,11 +1,22 @@
 #pragma once
 
-class TDM;
+class FbQuery;
+class FbStatement;
+class FbTransaction;
+
+// What the upgrade works with: a query that probes the LOGI columns and a
+// statement for the DDL, each on its own transaction.
+struct SchemaLinks {
+    FbQuery &probe;
+    FbTransaction &probeTr;
+    FbStatement &ddl;
+    FbTransaction &ddlTr;
+};
 
 // Schema upgrade run on every start: adds what an older Log.dat lacks, never
 // drops or renames anything. Each step is guarded by its probe, so running it
 // again on an up-to-date file costs one probe query and three existence tests.
-void UpgradeLogiColumns(TDM &dm);
-void CreateStacjeTable(TDM &dm);
-void CreateZamkiTable(TDM &dm);
-void CreateGminyTable(TDM &dm);
+void UpgradeLogiColumns(const SchemaLinks &links);
+void CreateStacjeTable(const SchemaLinks &links);
+void CreateZamkiTable(const SchemaLinks &links);
+void CreateGminyTable(const SchemaLinks &links);

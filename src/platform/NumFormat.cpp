@@ -9,21 +9,40 @@ namespace {
 
 QChar PlainBlank(QChar c) { return c == QChar(0x00A0) || c == QChar(0x202F) ? QChar(u' ') : c; }
 
+// Reads a picture character by character and tells which characters are
+// format characters and which stand in quotes ("..." or '...').
+class PictureScan {
+public:
+    enum Kind { Format, QuoteMark, Quoted };
+
+    Kind Next(QChar c)
+    {
+        if (!quote_.isNull()) {
+            if (c != quote_)
+                return Quoted;
+            quote_ = QChar();
+            return QuoteMark;
+        }
+        if (c == u'"' || c == u'\'') {
+            quote_ = c;
+            return QuoteMark;
+        }
+        return Format;
+    }
+
+private:
+    QChar quote_;
+};
+
 QStringList SplitSections(const QString &format)
 {
     QStringList sections(1);
-    QChar quote;
+    PictureScan scan;
     for (QChar c : format) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u';') {
+        if (scan.Next(c) == PictureScan::Format && c == u';')
             sections.append(QString());
-            continue;
-        }
-        sections.last() += c;
+        else
+            sections.last() += c;
     }
     return sections;
 }
@@ -41,14 +60,11 @@ Picture Analyse(const QString &section)
     bool point = false;
     bool zeroSeen = false;
     int decCount = 0;
-    QChar quote;
+    PictureScan scan;
     for (QChar c : section) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c == u'0' || c == u'#') {
+        if (scan.Next(c) != PictureScan::Format)
+            continue;
+        if (c == u'0' || c == u'#') {
             if (point) {
                 ++decCount;
                 if (c == u'0')
@@ -79,15 +95,12 @@ struct Exponent {
 
 Exponent FindExponent(const QString &section)
 {
-    QChar quote;
+    PictureScan scan;
     for (qsizetype i = 0; i + 1 < section.size(); ++i) {
         const QChar c = section[i];
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if ((c == u'E' || c == u'e') && (section[i + 1] == u'+' || section[i + 1] == u'-')) {
+        if (scan.Next(c) != PictureScan::Format)
+            continue;
+        if ((c == u'E' || c == u'e') && (section[i + 1] == u'+' || section[i + 1] == u'-')) {
             Exponent e{i, 2, section[i + 1] == u'+', 0};
             while (i + e.length < section.size() && section[i + e.length] == u'0') {
                 ++e.length;
@@ -122,7 +135,7 @@ QString Render(const QString &section, double absValue, bool minus, const Format
 
     QString out = minus && nonZero ? QStringLiteral("-") : QString();
     bool intDone = false, point = false, fracDone = false;
-    QChar quote;
+    PictureScan scan;
     auto emitInt = [&] {
         if (!intDone)
             out += intPart;
@@ -134,13 +147,10 @@ QString Render(const QString &section, double absValue, bool minus, const Format
         fracDone = true;
     };
     for (QChar c : section) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-            else
+        const PictureScan::Kind kind = scan.Next(c);
+        if (kind != PictureScan::Format) {
+            if (kind == PictureScan::Quoted)
                 out += c;
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
         } else if (c == u'0' || c == u'#') {
             if (point)
                 emitFrac();

@@ -58,6 +58,10 @@ TRpCustomBand::TRpCustomBand(TCustomReport *report) : report_(report)
     Size.SetUnits(report->Units());
     Size.SetNative(TRpBandSize::HeightIdx, 40 * 254.0 / 96);
     Font = report->Font;
+    Size.OnApply = [this] {
+        for (const auto &p : printables_)
+            p->ParentResized();
+    };
 }
 
 TRpCustomBand::~TRpCustomBand() = default;

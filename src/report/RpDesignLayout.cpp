@@ -48,40 +48,6 @@ bool IsPageWideBand(TRpBandType type)
            type == T::rbOverlay;
 }
 
-std::vector<TRpCustomBand *> BandsInPrintOrder(const TCustomReport &report)
-{
-    const std::vector<TRpCustomBand *> &all = report.BandList();
-    std::vector<TRpCustomBand *> order;
-    auto add = [&](TRpCustomBand *band) {
-        for (TRpCustomBand *b = band; b; b = b->ChildBand()) {
-            if (std::find(order.begin(), order.end(), b) != order.end())
-                break;
-            order.push_back(b);
-        }
-    };
-    auto addType = [&](T type) {
-        for (TRpCustomBand *b : all)
-            if (b->BandType() == type)
-                add(b);
-    };
-    addType(T::rbPageHeader);
-    addType(T::rbTitle);
-    addType(T::rbColumnHeader);
-    addType(T::rbGroupHeader);
-    addType(T::rbDetail);
-    for (auto it = all.rbegin(); it != all.rend(); ++it) // innermost footer first
-        if ((*it)->BandType() == T::rbGroupFooter)
-            add(*it);
-    addType(T::rbSummary);
-    addType(T::rbPageFooter);
-    for (TRpCustomBand *b : all)
-        if (b->BandType() != T::rbChild || !dynamic_cast<TRpChildBand *>(b)->ParentBand())
-            add(b);
-    for (TRpCustomBand *b : all) // children whose chain never reaches a listed band
-        add(b);
-    return order;
-}
-
 int DesignPixels(double native, int zoom, int screenDpi)
 {
     return Nearest(native * screenDpi / 254 * zoom / 100);
@@ -107,7 +73,7 @@ std::vector<TRpBandPlace> LayoutBands(const TCustomReport &report, int screenDpi
     const int pageWidth = PageWidthPixels(report, screenDpi);
     const int columnWidth = ColumnWidthPixels(report, screenDpi);
     std::vector<TRpBandPlace> places;
-    for (TRpCustomBand *band : BandsInPrintOrder(report)) {
+    for (TRpCustomBand *band : report.PrintOrderList()) {
         const int width = IsPageWideBand(ChainTop(band)->BandType()) ? pageWidth : columnWidth;
         const int height = DesignPixels(band->Size.Native(TRpBandSize::HeightIdx), zoom, screenDpi);
         places.push_back({band, QRect(left, top, width, height)});

@@ -13,11 +13,6 @@ class DataSet;
 // Design-view geometry of a report, in screen pixels at the report's zoom.
 // Kept apart from the widgets so that it is checked without a window.
 
-// Bands in print order: page headers, the title, column headers, the record
-// loop's header, detail and footer, page footers, then every other band in
-// insertion order; each band followed by its chain of child bands.
-std::vector<TRpCustomBand *> BandsInPrintOrder(const TCustomReport &report);
-
 // The band at the top of a child band's chain (the band itself otherwise).
 TRpCustomBand *ChainTop(TRpCustomBand *band);
 
@@ -32,8 +27,9 @@ struct TRpBandPlace {
 // Screen pixels of a length in 0.1 mm at the given zoom (percent).
 int DesignPixels(double native, int zoom, int screenDpi = 96);
 
-// Places every band at the left margin, one directly under the other (the
-// first under the top margin), page-wide or column-wide by its type.
+// Places every band of the report's print order at the left margin, one
+// directly under the other (the first under the top margin), page-wide or
+// column-wide by its type.
 std::vector<TRpBandPlace> LayoutBands(const TCustomReport &report, int screenDpi = 96);
 int PageWidthPixels(const TCustomReport &report, int screenDpi = 96);
 int ColumnWidthPixels(const TCustomReport &report, int screenDpi = 96);

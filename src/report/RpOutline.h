@@ -14,6 +14,18 @@ struct TRpOutlineEntry {
     int32_t Id = 0;
 };
 
+// A tree view that shows an outline; the windows library puts one over its
+// tree widget, so the outline itself needs no widget.
+class TRpOutlineView {
+public:
+    virtual ~TRpOutlineView() = default;
+    virtual void BeginUpdate() = 0;
+    virtual void EndUpdate() = 0;
+    virtual void Clear() = 0;
+    // Adds the node of entry index under the node of entry parent (-1: at the top).
+    virtual void AddNode(int index, int parent, const QString &caption, int32_t id) = 0;
+};
+
 // The outline entries of a page list; the preview shows them as a tree.
 class TRpOutline {
 public:
@@ -34,6 +46,19 @@ public:
     // rectangle and page 0 when there is none.
     Target Find(int32_t id) const;
 
+    // The parent of every entry, as an entry index or -1 for a top node. An
+    // entry hangs under the nearest entry before it with a smaller level, so
+    // levels need not be consecutive (1, 3, 2 puts both 3 and 2 under 1) and an
+    // entry with no smaller level before it is a top node.
+    QList<int> Parents() const;
+
+    // Clears the view shown so far (when it changes) and fills the new one,
+    // if any, with one node per entry. The view is not owned; whoever frees
+    // it attaches none first.
+    void SetTreeView(TRpOutlineView *view);
+    TRpOutlineView *TreeView() const { return view_; }
+
 private:
     QList<TRpOutlineEntry> entries_;
+    TRpOutlineView *view_ = nullptr;
 };

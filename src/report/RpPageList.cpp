@@ -10,8 +10,7 @@
 
 using namespace RpPageFile;
 
-const QString RppSaveFilter = QStringLiteral("Report file(*.RPP *.rpp)");
-const QString RppLoadFilter = QStringLiteral("Report file (*.RPP *.rpp)");
+const QString RppLoadFilter = QStringLiteral("Report file (*.RPP)|*.RPP");
 const QString RppDefaultSuffix = QStringLiteral("RPP");
 
 namespace {

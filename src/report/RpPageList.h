@@ -12,9 +12,10 @@
 #include <mutex>
 #include <optional>
 
-// File dialog filters and default extension of page files.
-extern const QString RppSaveFilter;    // "Report file(*.RPP *.rpp)"
-extern const QString RppLoadFilter;    // "Report file (*.RPP *.rpp)"
+// The open dialog's filter and the default extension of page files (the
+// save dialog's filter comes from TRpExportFilterLibrary). File dialogs match
+// patterns in any case, so *.RPP finds .rpp files too.
+extern const QString RppLoadFilter;    // "Report file (*.RPP)|*.RPP"
 extern const QString RppDefaultSuffix; // "RPP"
 
 // The pages of a report in one stream, which is also the page file:

@@ -1,5 +1,6 @@
 #include "report/RpPrinter.h"
 
+#include "report/RpExportFilter.h"
 #include "report/RpPageList.h"
 #include "report/RpPaper.h"
 #include "report/RpStream.h"
@@ -160,10 +161,12 @@ void TRpPrinter::closePage()
         pageList_->AddPage(recorder_->finish());
     recorder_.reset();
     canvas_ = nullptr;
+    HyperlinkList.clear();
 }
 
 void TRpPrinter::openPage()
 {
+    HyperlinkList.clear();
     if (destination_ == rpDestPreview || !pageInRange()) {
         recorder_ = std::make_unique<PictureRecorder>(PaperWidthValue(), PaperLengthValue());
         canvas_ = recorder_.get();
@@ -200,8 +203,7 @@ void TRpPrinter::EndDoc()
     if (status_ != rpStatusBusy)
         return;
     if (destination_ == rpDestPrinter) {
-        recorder_.reset();
-        canvas_ = nullptr;
+        closePage();
         if (printer_->Printing())
             printer_->EndDoc();
     } else if (pageCount_ > 0) {
@@ -219,8 +221,7 @@ void TRpPrinter::EndDoc()
 void TRpPrinter::AbortDoc(bool dropPage)
 {
     if (destination_ == rpDestPrinter) {
-        recorder_.reset();
-        canvas_ = nullptr;
+        closePage();
         if (printer_ && printer_->Printing())
             printer_->Abort();
     } else if (recorder_) {
@@ -237,6 +238,7 @@ void TRpPrinter::Reset()
         Cancel();
     recorder_.reset();
     canvas_ = nullptr;
+    HyperlinkList.clear();
     pageList_->SetStream(nullptr);
     pageList_->Clear();
     status_ = rpStatusIdle;
@@ -285,6 +287,21 @@ void TRpPrinter::Save(const QString &fileName)
 {
     if (status_ == rpStatusFinished)
         pageList_->SaveToFile(fileName);
+}
+
+void TRpPrinter::ExportToFilter(TRpExportFilter &filter)
+{
+    if (status_ != rpStatusFinished)
+        return;
+    if (OnExport) {
+        OnExport(*this, filter);
+        return;
+    }
+    filter.BeginDoc(pageCount_);
+    for (int n = 1; n <= pageCount_; ++n)
+        if (const std::optional<PagePicture> page = pageList_->GetPage(n))
+            filter.NewPage(n, *page);
+    filter.EndDoc();
 }
 
 void TRpPrinter::Load(const QString &fileName)

@@ -2,10 +2,12 @@
 
 #include "platform/print/PagePicture.h"
 #include "report/RpError.h"
+#include "report/RpHyperlinks.h"
 #include "report/RpPrinterSettings.h"
 #include "report/RpWindowHooks.h"
 
 #include <QEvent>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class TRpExportFilter;
 class TRpPageList;
 class TRpPrinter;
 
@@ -77,6 +80,9 @@ public:
     // Replaces the pages by a page file's; throws and keeps the pages on a bad file.
     void Load(const QString &fileName);
     void Save(const QString &fileName);
+    // Hands the pages of a finished report to the filter, page by page;
+    // OnExport, when set, exports them instead.
+    void ExportToFilter(TRpExportFilter &filter);
     // Page n (1-based) of a running or finished report, nothing when there is none.
     std::optional<PagePicture> GetPage(int n);
     void ClosePreview();
@@ -147,9 +153,12 @@ public:
     bool PrinterOK = false;
     bool ShowProgress = true;
     TRpPreviewOptions PreviewOptions;
+    // The links drawn on the open page, in its units; emptied when the page closes.
+    QList<TRpHyperlink> HyperlinkList;
     std::function<void(TRpPrinter &)> OnAfterPrint;
     std::function<void(TRpPrinter &)> OnShowPreview;
     std::function<void(TRpPrinter &)> OnPreviewClosed;
+    std::function<void(TRpPrinter &, TRpExportFilter &)> OnExport;
     // The report's printer set-up, run from the preview; true when confirmed.
     std::function<bool(TRpPrinter &)> OnPrinterSetup;
 

@@ -36,6 +36,10 @@ TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomControlle
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
     Page.FontPoints = Font.pointSizeF();
+    // A new report starts on the paper the current printer has by default.
+    TRpPrinter probe;
+    if (probe.Printer() && probe.PaperSize() > 0 && probe.PaperSize() < int(TRpPaperSize::Custom))
+        Page.SetPaperSize(TRpPaperSize(probe.PaperSize()));
 }
 
 TCustomReport::~TCustomReport() = default;
@@ -146,8 +150,10 @@ bool TCustomReport::IsCancelled() const
 
 void TCustomReport::SetProgress(int percent)
 {
-    if (RpPrinter)
-        RpPrinter->SetProgress(std::clamp(percent, 0, 100));
+    // One message per step of the percentage, not one per record.
+    percent = std::clamp(percent, 0, 100);
+    if (RpPrinter && percent != RpPrinter->Progress())
+        RpPrinter->SetProgress(percent);
 }
 
 void TCustomReport::CancelReport()

@@ -191,6 +191,7 @@ private:
     bool arrangePending_ = false;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
+    std::unique_ptr<TRpPrinter> retiredPrinter_;
     TRpDataSetList addedDataSets_; // joined DataSetList for the run
     TRpEvElement *pageNumberVar_ = nullptr;
     TRpEvElement *columnNumberVar_ = nullptr;

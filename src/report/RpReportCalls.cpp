@@ -37,10 +37,10 @@ void TCustomReport::FreeReportPrinter()
         RpPrinter->SetShowingPreview(false);
     if (RpPrinter == ownPrinter_.get())
         RpPrinter = nullptr;
-    // The printer may be the one telling us: it goes once its call has returned.
-    if (TRpPrinter *printer = ownPrinter_.release())
-        QMetaObject::invokeMethod(
-            this, [printer] { delete printer; }, Qt::QueuedConnection);
+    // The printer may be the one telling us: it goes once its call has returned
+    // (when the preview loop ends, at the next free, or with the report).
+    if (ownPrinter_)
+        retiredPrinter_ = std::move(ownPrinter_);
 }
 
 void TCustomReport::Print()
@@ -119,6 +119,7 @@ void TCustomReport::Preview()
     }
     while (RpPrinter && RpPrinter->ShowingPreview() && !QCoreApplication::closingDown())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    retiredPrinter_.reset();
 }
 
 bool TCustomReport::PrinterSetup()

@@ -1,5 +1,6 @@
 #include "report/RpDesignLayout.h"
 #include "report/RpExprBuilding.h"
+#include "report/RpGroup.h"
 #include "report/RpLabel.h"
 #include "report/RpPrintableEditor.h"
 #include "report/RpReport.h"
@@ -17,6 +18,17 @@ TRpBand *Band(TCustomReport &report, T type, double heightMm)
     TRpBand *band = CreateBandOfType(report, type);
     band->Size.SetNative(TRpBandSize::HeightIdx, heightMm * 10);
     return band;
+}
+
+// A group header with its footer band, as the design surface adds them.
+TRpGroup *Group(TCustomReport &report, double heightMm)
+{
+    TRpGroup *group = report.CreateBand<TRpGroup>();
+    group->Size.SetNative(TRpBandSize::HeightIdx, heightMm * 10);
+    TRpBand *footer = report.AddBand(T::rbGroupFooter);
+    footer->Size.SetNative(TRpBandSize::HeightIdx, heightMm * 10);
+    group->SetFooterBand(footer);
+    return group;
 }
 
 TRpCustomBand *Child(TCustomReport &report, TRpCustomBand *parent, double heightMm)
@@ -44,10 +56,10 @@ TEST(DesignLayout, BandsStackInPrintOrderWithChildrenFollowingTheirParentAndFoot
     TRpCustomBand *title = Band(report, T::rbTitle, 20);
     TRpCustomBand *pageFooter = Band(report, T::rbPageFooter, 5);
     TRpCustomBand *pageHeader = Band(report, T::rbPageHeader, 8);
-    TRpCustomBand *outerHeader = Band(report, T::rbGroupHeader, 6);
-    TRpCustomBand *innerHeader = Band(report, T::rbGroupHeader, 6);
-    TRpCustomBand *outerFooter = Band(report, T::rbGroupFooter, 6);
-    TRpCustomBand *innerFooter = Band(report, T::rbGroupFooter, 6);
+    TRpCustomBand *outerHeader = Group(report, 6);
+    TRpCustomBand *innerHeader = Group(report, 6);
+    TRpCustomBand *outerFooter = static_cast<TRpGroup *>(outerHeader)->FooterBand();
+    TRpCustomBand *innerFooter = static_cast<TRpGroup *>(innerHeader)->FooterBand();
     TRpCustomBand *detailChild = Child(report, detail, 4);
     TRpCustomBand *grandChild = Child(report, detailChild, 3);
     TRpCustomBand *titleChild = Child(report, title, 2);
@@ -55,7 +67,7 @@ TEST(DesignLayout, BandsStackInPrintOrderWithChildrenFollowingTheirParentAndFoot
     const std::vector<TRpCustomBand *> expected = {pageHeader,  title,       titleChild,  outerHeader,
                                                    innerHeader, detail,      detailChild, grandChild,
                                                    innerFooter, outerFooter, summary,     pageFooter};
-    EXPECT_EQ(BandsInPrintOrder(report), expected);
+    EXPECT_EQ(report.PrintOrderList(), expected);
 
     const std::vector<TRpBandPlace> places = LayoutBands(report);
     ASSERT_EQ(places.size(), expected.size());

@@ -115,3 +115,19 @@ TEST_F(ReportRuns, ThePrintDialogKeepsEverythingOnCancelAndStoresTheChosenPages)
     EXPECT_EQ(r.report.LastDialogSettings.FirstPage, 0);
     EXPECT_EQ(r.report.LastDialogSettings.LastPage, 0);
 }
+
+TEST_F(ReportRuns, ANewReportStartsOnThePaperOfTheCurrentPrinter)
+{
+    PrintDevices::SetFactory([] {
+        auto device = std::make_unique<FakePrintDevice>();
+        device->defaults.PaperSize = 5;
+        device->mode = device->defaults;
+        return device;
+    });
+    TReport legal;
+    EXPECT_EQ(legal.Page.PaperSize(), TRpPaperSize::Legal);
+    EXPECT_NEAR(legal.Page.Native(TRpPage::LengthIdx), 3556, 1e-9);
+    PrintDevices::SetFactory({});
+    TReport plain;
+    EXPECT_EQ(plain.Page.PaperSize(), TRpPaperSize::A4);
+}

@@ -9,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -42,14 +41,7 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent) {
     counters->addWidget(StatysDopLbl, 1, 1);
     counters->setColumnStretch(2, 1);
 
-    WczytajBtn = new QPushButton(QStringLiteral("&Wczytaj"), this);
-    WczytajBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
-    SetRunButtons(WczytajBtn, CancelBtn, QStringLiteral("&Wczytaj"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(WczytajBtn);
-    buttons->addWidget(CancelBtn);
+    QHBoxLayout *buttons = CreateRunButtons(QStringLiteral("&Wczytaj"), WczytajBtn, CancelBtn);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(nameLbl);
@@ -98,17 +90,12 @@ void TWczytajAdifFrm::Run() {
         DM->Logi.DisableControls();
         try {
             AdifImport import(*DM);
-            QElapsedTimer shown;
-            shown.start();
+            ProgressPacer pace;
             completed = import.Run(bytes, [&](const AdifImportCounts &c) {
-                // Repaint a few times a second, not per record: a large file
-                // would spend more time drawing than reading.
-                if (shown.elapsed() >= 50) {
+                pace([&] {
                     StatysLbl->setText(QString::number(c.processed));
                     StatysDopLbl->setText(QString::number(c.added));
-                    QCoreApplication::processEvents();
-                    shown.restart();
-                }
+                });
             });
             counts = import.Counts();
             warnings = import.Warnings();

@@ -7,8 +7,6 @@
 #include "platform/Messages.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,14 +35,7 @@ TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : TRunDialog(parent) {
     counter->addWidget(StatysLbl);
     counter->addStretch();
 
-    ZapiszBtn = new QPushButton(QStringLiteral("&Zapisz"), this);
-    ZapiszBtn->setDefault(true);
-    AnulujBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
-    SetRunButtons(ZapiszBtn, AnulujBtn, QStringLiteral("&Zapisz"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ZapiszBtn);
-    buttons->addWidget(AnulujBtn);
+    QHBoxLayout *buttons = CreateRunButtons(QStringLiteral("&Zapisz"), ZapiszBtn, AnulujBtn);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(nameLbl);
@@ -83,14 +74,9 @@ void TZapiszAdifFrm::Run() {
         RunScope running(*this);
         BusyGuard busy({ZapiszBtn, AnulujBtn, EdNazwaPliku});
         AdifExport exp(*DM);
-        QElapsedTimer shown;
-        shown.start();
+        ProgressPacer pace;
         outcome = exp.Run(name, from, to, [&](qsizetype written) {
-            if (shown.elapsed() >= 50) {
-                StatysLbl->setText(QString::number(written));
-                QCoreApplication::processEvents();
-                shown.restart();
-            }
+            pace([&] { StatysLbl->setText(QString::number(written)); });
         });
         StatysLbl->setText(QString::number(exp.Written()));
         error = exp.ErrorText();

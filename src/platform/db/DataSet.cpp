@@ -48,6 +48,12 @@ void DataSet::CheckEditing() const
         throw DbError(NotEditingText());
 }
 
+void DataSet::CheckModifiable() const
+{
+    if (!CanModify())
+        throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
+}
+
 void DataSet::SetState(DataSetState s)
 {
     if (state_ == s)
@@ -500,8 +506,7 @@ void DataSet::Edit()
     CheckActive();
     if (editing_)
         return;
-    if (!CanModify())
-        throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
+    CheckModifiable();
     if (cur_ < 0)
         return Insert();
     StartEditBuffer(true);
@@ -512,25 +517,22 @@ void DataSet::Edit()
 void DataSet::Insert()
 {
     CheckBrowseMode();
-    if (!CanModify())
-        throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
-    insertPos_ = cur_ < 0 ? 0 : cur_;
-    StartEditBuffer(false);
-    SetState(DataSetState::Insert);
-    InitNewRecord();
-    if (OnNewRecord)
-        OnNewRecord(*this);
-    modified_ = false;
+    CheckModifiable();
+    StartInsert(cur_ < 0 ? 0 : cur_);
 }
 
 void DataSet::Append()
 {
     CheckBrowseMode();
-    if (!CanModify())
-        throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
+    CheckModifiable();
     // The new row goes after every row of the result, so the rest is fetched first.
     FetchUpTo(INT_MAX - 1);
-    insertPos_ = -1;
+    StartInsert(-1);
+}
+
+void DataSet::StartInsert(int position)
+{
+    insertPos_ = position;
     StartEditBuffer(false);
     SetState(DataSetState::Insert);
     InitNewRecord();
@@ -620,8 +622,7 @@ void DataSet::Delete()
         return Cancel();
     if (cur_ < 0)
         throw DbError(QStringLiteral("Cannot perform this operation on an empty dataset"));
-    if (!CanModify())
-        throw DbError(QStringLiteral("Cannot modify a read-only dataset"));
+    CheckModifiable();
     if (BeforeDelete)
         BeforeDelete(*this);
     if (editing_) {

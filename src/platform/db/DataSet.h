@@ -150,6 +150,7 @@ protected:
     void SetState(DataSetState s);
     void CheckActive() const;
     void CheckEditing() const;  // throws NotEditingText outside edit and insert
+    void CheckModifiable() const;  // throws on a read-only dataset
     int InsertPosition() const { return insertPos_; }
 
 private:
@@ -164,6 +165,7 @@ private:
     void CalcActive();
     void CalcRow(int row);
     void StartEditBuffer(bool fromCurrent);
+    void StartInsert(int position);  // -1: after the last row
     void StoreEditBuffer(bool inserting);
     bool MatchRow(int row, const std::vector<Field *> &keys, const QVariantList &values, LocateOptions options);
     void EmitScrolled();

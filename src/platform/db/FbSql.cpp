@@ -24,6 +24,19 @@ XSQLDA *AllocDa(int n)
     return da;
 }
 
+// A described area tells how many columns the statement has (sqld); when that
+// is more than it holds, it is made again at full size and described again.
+template <typename Describe>
+void DescribeAll(XSQLDA *&da, Describe describe)
+{
+    if (da->sqld <= da->sqln)
+        return;
+    const int n = da->sqld;
+    std::free(da);
+    da = AllocDa(n);
+    describe(da);
+}
+
 ISC_QUAD WriteBlob(FbDatabase *db, FbTransaction *tr, const QByteArray &bytes)
 {
     ISC_STATUS_ARRAY status;
@@ -96,6 +109,18 @@ double Scaled(qint64 v, short scale)
     for (short s = scale; s < 0; ++s)
         d /= 10;
     return d;
+}
+
+// An integer column: a whole number, or a decimal when the column has a scale.
+template <typename T>
+void ReadInteger(const char *data, short scale, FieldValue &f)
+{
+    T n;
+    std::memcpy(&n, data, sizeof n);
+    if (scale)
+        f.f = Scaled(n, scale);
+    else
+        f.i = n;
 }
 
 } // namespace
@@ -181,24 +206,9 @@ struct FbSql::Impl {
             f.s = Cp1250::toUnicode(data + 2, len);
             break;
         }
-        case SQL_SHORT: {
-            short s;
-            std::memcpy(&s, data, 2);
-            v.sqlscale ? void(f.f = Scaled(s, v.sqlscale)) : void(f.i = s);
-            break;
-        }
-        case SQL_LONG: {
-            ISC_LONG l;
-            std::memcpy(&l, data, 4);
-            v.sqlscale ? void(f.f = Scaled(l, v.sqlscale)) : void(f.i = l);
-            break;
-        }
-        case SQL_INT64: {
-            ISC_INT64 l;
-            std::memcpy(&l, data, 8);
-            v.sqlscale ? void(f.f = Scaled(l, v.sqlscale)) : void(f.i = l);
-            break;
-        }
+        case SQL_SHORT: ReadInteger<short>(data, v.sqlscale, f); break;
+        case SQL_LONG: ReadInteger<ISC_LONG>(data, v.sqlscale, f); break;
+        case SQL_INT64: ReadInteger<ISC_INT64>(data, v.sqlscale, f); break;
         case SQL_FLOAT: {
             float x;
             std::memcpy(&x, data, 4);
@@ -380,23 +390,17 @@ void FbSql::Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql)
         Free();
         throw e;
     }
-    if (d->out->sqld > d->out->sqln) {
-        const int n = d->out->sqld;
-        std::free(d->out);
-        d->out = AllocDa(n);
-        isc_dsql_describe(status, &d->stmt, 3, d->out);
+    DescribeAll(d->out, [&](XSQLDA *da) {
+        isc_dsql_describe(status, &d->stmt, 3, da);
         FbError::Check(status);
-    }
+    });
+    const auto describeParams = [&](XSQLDA *da) {
+        isc_dsql_describe_bind(status, &d->stmt, 3, da);
+        FbError::Check(status);
+    };
     d->in = AllocDa(10);
-    isc_dsql_describe_bind(status, &d->stmt, 3, d->in);
-    FbError::Check(status);
-    if (d->in->sqld > d->in->sqln) {
-        const int n = d->in->sqld;
-        std::free(d->in);
-        d->in = AllocDa(n);
-        isc_dsql_describe_bind(status, &d->stmt, 3, d->in);
-        FbError::Check(status);
-    }
+    describeParams(d->in);
+    DescribeAll(d->in, describeParams);
     const int nIn = d->in->sqld;
     d->inTypes.resize(nIn);
     d->inLens.resize(nIn);

@@ -159,6 +159,7 @@ TRpStandardPreview::TRpStandardPreview(QWidget *owner, TRpPrinter *printer)
 
     connect(RpPreview, &TRpPreview::PageAvailable, this, &TRpStandardPreview::pageAvailable);
     connect(RpPreview, &TRpPreview::ProgressUpdate, this, &TRpStandardPreview::ShowProgress);
+    connect(RpPreview, &TRpPreview::OutlinePageChosen, this, &TRpStandardPreview::GotoPage);
     connect(RpPreview, &TRpPreview::PrinterFreed, this, [this] {
         RpPrinter = nullptr;
         UpdateStatusBar();

@@ -87,8 +87,9 @@ private:
     void scrollDown();
     bool generating() const;
     int lastPage() const;
-    // A page file to save or load, through the file dialog.
-    QString askFileName(bool save, const QString &title, const QString &filter);
+    // A file to save or load, through the file dialog; filter is in the
+    // "Description|patterns|..." form, filterIndex gets the chosen pair (0 first).
+    QString askFileName(bool save, const QString &title, const QString &filter, int *filterIndex = nullptr);
 
     int thumbTextHeight_ = 0;
     int thumbWidth_ = 0;

@@ -1,8 +1,10 @@
 #include "report/windows/FRpPreview.h"
 
+#include "controls/FileNameEdit.h"
 #include "platform/Messages.h"
 #include "platform/gui/Printer.h"
 #include "platform/print/PagePicture.h"
+#include "report/RpExportFilter.h"
 #include "report/RpPageList.h"
 #include "report/RpPageSearch.h"
 #include "report/windows/FSearchDlg.h"
@@ -144,16 +146,28 @@ void TRpStandardPreview::SearchResultClick()
     GotoPage(RpPrinter && n >= 1 && n <= RpPrinter->PageCount() ? n : 1);
 }
 
-QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter)
+QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter, int *filterIndex)
 {
     QFileDialog dialog(this, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(filter);
+    const QStringList filters = TFileNameEdit::NameFilters(filter);
+    // Each pair's extension, from its first pattern.
+    QStringList suffixes;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 1; i < parts.size(); i += 2)
+        suffixes << parts.at(i).section(u';', 0, 0).trimmed().remove(QStringLiteral("*."));
+    dialog.setNameFilters(filters);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(RppDefaultSuffix);
+    // A name typed without an extension takes the chosen kind's.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &chosen) {
+        dialog.setDefaultSuffix(suffixes.value(filters.indexOf(chosen), RppDefaultSuffix));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    if (filterIndex)
+        *filterIndex = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().constFirst();
 }
 
@@ -188,11 +202,18 @@ void TRpStandardPreview::SaveReportClick()
 {
     if (!RpPrinter)
         return;
-    const QString name = askFileName(true, QStringLiteral("Zapisz"), RppSaveFilter);
+    const TRpExportFilterLibrary &library = TRpExportFilterLibrary::Instance();
+    int index = 0;
+    const QString name = askFileName(true, QStringLiteral("Zapisz"), library.SaveDialogFilter(), &index);
     if (name.isEmpty())
         return;
     try {
-        RpPrinter->Save(name);
+        if (index == 0) {
+            RpPrinter->Save(name);
+        } else if (index - 1 < library.Count()) {
+            const std::unique_ptr<TRpExportFilter> filter = library.Filter(index - 1).Create(name);
+            RpPrinter->ExportToFilter(*filter);
+        }
     } catch (const std::exception &e) {
         Messages::ShowWarning(QString::fromUtf8(e.what()));
     }
@@ -307,7 +328,7 @@ void TRpStandardPreview::closeEvent(QCloseEvent *e)
     }
     if (TRpPrinter *printer = RpPrinter) {
         RpPrinter = nullptr;
-        RpPreview->ForgetPrinter();
+        RpPreview->ReleasePrinter();
         printer->ClosePreview();
     }
     QApplication::processEvents();

@@ -1,15 +1,26 @@
 #include "report/windows/RpPreview.h"
 
 #include "platform/print/PagePicture.h"
+#include "report/RpPageList.h"
+#include "report/windows/RpOutlineTree.h"
 #include "report/windows/RpPagePaint.h"
 
+#include <QDesktopServices>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QUrl>
 #include <cmath>
+
+void OpenExternalLink(const QString &target)
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(target));
+}
 
 TRpPreviewImage::TRpPreviewImage(QWidget *parent) : QWidget(parent)
 {
     resize(100, 50);
+    setMouseTracking(true);
 }
 
 TRpPreviewImage::~TRpPreviewImage() = default;
@@ -34,6 +45,67 @@ void TRpPreviewImage::paintEvent(QPaintEvent *)
     PaintPage(p, rect(), PageImage ? &*PageImage : nullptr);
 }
 
+QString TRpPreviewImage::LinkAt(const QPoint &point) const
+{
+    if (Hyperlinks.isEmpty() || Zoom <= 0)
+        return {};
+    const QPoint at(int(std::lrint(point.x() / double(Zoom) * 100)), int(std::lrint(point.y() / double(Zoom) * 100)));
+    for (const TRpHyperlink &h : Hyperlinks)
+        if (h.Rect.contains(at))
+            return h.Link;
+    return {};
+}
+
+void TRpPreviewImage::hyperlinkEvent(TRpHyperlinkEventType type, const QString &link, bool &handled)
+{
+    if (OnHyperlink)
+        OnHyperlink(this, type, link, handled);
+}
+
+// The pointer is now over the link (none when empty).
+void TRpPreviewImage::pointerAt(const QString &link)
+{
+    bool handled = false;
+    if (!link.isEmpty()) {
+        if (overLink_ && link == currentLink_)
+            return;
+        overLink_ = true;
+        currentLink_ = link;
+        setCursor(Qt::PointingHandCursor);
+        hyperlinkEvent(heCursorMoveOver, link, handled);
+    } else if (overLink_) {
+        overLink_ = false;
+        currentLink_.clear();
+        unsetCursor();
+        hyperlinkEvent(heCursorMoveAway, QString(), handled);
+    }
+}
+
+void TRpPreviewImage::mouseMoveEvent(QMouseEvent *e)
+{
+    pointerAt(LinkAt(e->position().toPoint()));
+    QWidget::mouseMoveEvent(e);
+}
+
+void TRpPreviewImage::leaveEvent(QEvent *e)
+{
+    pointerAt(QString());
+    QWidget::leaveEvent(e);
+}
+
+void TRpPreviewImage::mouseReleaseEvent(QMouseEvent *e)
+{
+    const QString link = LinkAt(e->position().toPoint());
+    if (link.isEmpty()) {
+        QWidget::mouseReleaseEvent(e);
+        return;
+    }
+    bool handled = false;
+    hyperlinkEvent(heGoto, link, handled);
+    if (!handled)
+        RpHyperlinks::Follow(link, OpenExternalLink);
+}
+
 TRpPreview::TRpPreview(QWidget *parent) : QScrollArea(parent)
 {
     PreviewImage = new TRpPreviewImage;
@@ -46,6 +118,7 @@ TRpPreview::TRpPreview(QWidget *parent) : QScrollArea(parent)
 
 TRpPreview::~TRpPreview()
 {
+    detachOutline();
     if (printer_ && printer_->Client == this) {
         printer_->SetShowingPreview(false);
         printer_->Client = nullptr;
@@ -57,10 +130,66 @@ void TRpPreview::ForgetPrinter()
     printer_ = nullptr;
     PreviewImage->RpPrinter = nullptr;
     PreviewImage->Clear();
+    if (outlineView_)
+        outlineView_->Clear();
+}
+
+void TRpPreview::ReleasePrinter()
+{
+    detachOutline();
+    ForgetPrinter();
+}
+
+void TRpPreview::detachOutline()
+{
+    if (!printer_)
+        return;
+    TRpOutline &outline = printer_->PageList().Outline();
+    if (outline.TreeView() && outline.TreeView() == outlineView_.get())
+        outline.SetTreeView(nullptr);
+}
+
+void TRpPreview::attachOutline()
+{
+    if (printer_)
+        printer_->PageList().Outline().SetTreeView(outlineView_.get());
+}
+
+QTreeWidget *TRpPreview::Outline() const
+{
+    return outlineView_ ? outlineView_->Tree() : nullptr;
+}
+
+void TRpPreview::SetOutline(QTreeWidget *tree)
+{
+    if (tree == Outline())
+        return;
+    if (QTreeWidget *old = Outline())
+        disconnect(old, nullptr, this, nullptr);
+    detachOutline();
+    outlineView_ = tree ? std::make_unique<TRpOutlineTree>(tree) : nullptr;
+    if (tree) {
+        connect(tree, &QTreeWidget::currentItemChanged, this,
+                [this](QTreeWidgetItem *node) { outlineNodeChosen(node); });
+        connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *node) { outlineNodeChosen(node); });
+    }
+    attachOutline();
+}
+
+void TRpPreview::outlineNodeChosen(QTreeWidgetItem *node)
+{
+    if (!node || !printer_)
+        return;
+    const int page = printer_->PageList().Outline().Find(node->data(0, TRpOutlineTree::OutlineIdRole).toInt()).Page;
+    if (page <= 0)
+        return;
+    SetPageNumber(page);
+    emit OutlinePageChosen(page);
 }
 
 void TRpPreview::SetRpPrinter(TRpPrinter *printer)
 {
+    detachOutline();
     if (printer_ && printer_->Client == this) {
         printer_->SetShowingPreview(false);
         printer_->Client = nullptr;
@@ -73,6 +202,7 @@ void TRpPreview::SetRpPrinter(TRpPrinter *printer)
     }
     pageNumber_ = 1;
     PreviewImage->SetPageNumber(1);
+    attachOutline();
 }
 
 void TRpPreview::SetPageNumber(int n)

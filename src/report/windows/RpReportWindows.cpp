@@ -12,7 +12,7 @@
 
 namespace {
 
-class StandardPreviewInterface : public TRpPreviewInterface {
+class TRpStandardPreviewInterface : public TRpPreviewInterface {
 public:
     QObject *Show(TRpPrinter &printer) override
     {
@@ -77,7 +77,7 @@ bool runPrintDialog(PrintDevice &device, TRpPrintDialogData &data)
 void RegisterReportWindows()
 {
     Printer::Install();
-    RpWindows::SetPreviewFactory([] { return std::make_unique<StandardPreviewInterface>(); });
+    RpWindows::SetPreviewFactory([] { return std::make_unique<TRpStandardPreviewInterface>(); });
     RpWindows::SetProgressFactory(
         [](TRpPrinter &printer) { return std::make_unique<ProgressWindow>(printer); });
     RpWindows::SetPrintDialogRunner(runPrintDialog);
