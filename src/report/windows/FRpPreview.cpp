@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCache>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
@@ -27,9 +28,10 @@
 
 QString StatusText;
 
-namespace {
-
 // Paints page row + 1 of the preview's printer as a thumbnail with its number.
+// A page once drawn is kept as a picture of its thumbnail: while pages arrive
+// the grid repaints after each one, and replaying every visible page each time
+// made a long report many times slower to generate than without the window.
 class ThumbDelegate : public QStyledItemDelegate {
 public:
     ThumbDelegate(TRpStandardPreview *preview, const int &margin)
@@ -40,13 +42,11 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
-        const std::optional<PagePicture> page = PageToShow(preview_->RpPrinter, index.row() + 1);
         const QRect cell = option.rect;
-        if (page) {
-            const QRect r(QPoint(cell.left() + margin_, cell.top() + 10),
-                          QPoint(cell.right() - 30, cell.bottom() - 10));
-            if (r.width() > 0 && r.height() > 0)
-                PaintPage(*painter, r, &*page);
+        const QRect r(QPoint(cell.left() + margin_, cell.top() + 10), QPoint(cell.right() - 30, cell.bottom() - 10));
+        if (r.width() > 0 && r.height() > 0) {
+            if (const QPixmap *thumb = Thumbnail(index.row() + 1, r.size(), painter->device()->devicePixelRatioF()))
+                painter->drawPixmap(r.topLeft(), *thumb);
         }
         painter->save();
         painter->setPen(Qt::black);
@@ -57,10 +57,36 @@ public:
         painter->restore();
     }
 
+    // Forgets the pictures when the pages behind them change.
+    void Clear() { cache_.clear(); }
+    int Rendered() const { return rendered_; }
+
 private:
+    const QPixmap *Thumbnail(int n, const QSize &size, qreal ratio) const
+    {
+        if (const QPixmap *kept = cache_.object(n); kept && kept->deviceIndependentSize().toSize() == size)
+            return kept;
+        const std::optional<PagePicture> page = PageToShow(preview_->RpPrinter, n);
+        if (!page)
+            return nullptr;
+        auto *thumb = new QPixmap(size * ratio);
+        thumb->setDevicePixelRatio(ratio);
+        thumb->fill(Qt::transparent);
+        QPainter p(thumb);
+        PaintPage(p, QRect(QPoint(0, 0), size), &*page);
+        p.end();
+        ++rendered_;
+        cache_.insert(n, thumb);
+        return thumb;
+    }
+
     TRpStandardPreview *preview_;
     const int &margin_;
+    mutable QCache<int, QPixmap> cache_{64};
+    mutable int rendered_ = 0;
 };
+
+namespace {
 
 QAction *toolButton(QToolBar *bar, QStyle::StandardPixmap icon, const QString &hint)
 {
@@ -209,7 +235,8 @@ void TRpStandardPreview::createControls()
     ThumbGrid->setShowGrid(false);
     ThumbGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ThumbGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ThumbGrid->setItemDelegate(new ThumbDelegate(this, thumbMargin_));
+    thumbs_ = new ThumbDelegate(this, thumbMargin_);
+    ThumbGrid->setItemDelegate(thumbs_);
     ThumbGrid->installEventFilter(this);
     Tabs->installEventFilter(this);
     (new QVBoxLayout(TabThumbs))->addWidget(ThumbGrid);
@@ -334,6 +361,16 @@ void TRpStandardPreview::pageAvailable(int)
     ThumbGrid->viewport()->update();
 }
 
+int TRpStandardPreview::ThumbnailsRendered() const
+{
+    return thumbs_->Rendered();
+}
+
+void TRpStandardPreview::clearThumbnails()
+{
+    thumbs_->Clear();
+}
+
 void TRpStandardPreview::thumbsResized()
 {
     if (!RpPrinter)
@@ -349,8 +386,11 @@ void TRpStandardPreview::thumbsResized()
     const double scale = double(thumbWidth_) / across;
     thumbRowHeight_ = std::max(1, int(std::lrint(down * scale - thumbTextHeight_)));
     thumbMargin_ = int(std::lrint((columnWidth - thumbWidth_) / 2.0));
-    ThumbGrid->setColumnWidth(0, columnWidth);
-    ThumbGrid->verticalHeader()->setDefaultSectionSize(thumbRowHeight_);
+    // Setting a header's sizes walks all its rows: only on a change.
+    if (ThumbGrid->columnWidth(0) != columnWidth)
+        ThumbGrid->setColumnWidth(0, columnWidth);
+    if (ThumbGrid->verticalHeader()->defaultSectionSize() != thumbRowHeight_)
+        ThumbGrid->verticalHeader()->setDefaultSectionSize(thumbRowHeight_);
 }
 
 void TRpStandardPreview::resizeEvent(QResizeEvent *e)

@@ -15,6 +15,7 @@ class QTabWidget;
 class QTableWidget;
 class QToolBar;
 class TRpPreview;
+class ThumbDelegate;
 
 // The print preview window: pages with zoom, thumbnails, search results,
 // page navigation, printing and page files.
@@ -46,6 +47,8 @@ public:
     void SearchResultClick();
     void UpdateStatusBar();
     void ShowProgress(int progress);
+    // How many page pictures the thumbnails have drawn so far.
+    int ThumbnailsRendered() const;
 
     QToolBar *ToolBar1;
     QActionGroup *ZoomGroup;
@@ -81,6 +84,7 @@ private:
     void applyInitialZoom(int zoom);
     void pageAvailable(int n);
     void thumbsResized();
+    void clearThumbnails();
     void thumbRowSelected(int row);
     void selectThumb(int n);
     void scrollUp();
@@ -91,6 +95,7 @@ private:
     // "Description|patterns|..." form, filterIndex gets the chosen pair (0 first).
     QString askFileName(bool save, const QString &title, const QString &filter, int *filterIndex = nullptr);
 
+    ThumbDelegate *thumbs_ = nullptr;
     int thumbTextHeight_ = 0;
     int thumbWidth_ = 0;
     int thumbRowHeight_ = 0;

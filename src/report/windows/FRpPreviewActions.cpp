@@ -241,6 +241,7 @@ bool TRpStandardPreview::LoadFile(const QString &fileName)
         return false;
     }
     StatusText = fileName;
+    clearThumbnails();
     RpPreview->PreviewImage->Clear();
     RpPreview->SetPageNumber(1);
     Landscape = RpPrinter->Orientation();

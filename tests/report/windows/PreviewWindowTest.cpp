@@ -245,6 +245,34 @@ TEST_F(PreviewFixture, TheWindowDoesNotCloseWhilePagesAreStillBeingMade)
     EXPECT_TRUE(orphan->close());
 }
 
+TEST_F(PreviewFixture, EachThumbnailIsDrawnOnceWhilePagesArriveAndAgainAfterALoad)
+{
+    TRpPrinter running;
+    running.BeginDoc();
+    running.NewPage();
+    TRpStandardPreview *w = Open(running);
+    constexpr int pages = 40;
+    for (int i = 2; i <= pages; ++i) {
+        running.NewPage();
+        QApplication::processEvents();
+        w->ThumbGrid->viewport()->repaint();
+    }
+    running.EndDoc();
+    QApplication::processEvents();
+    w->ThumbGrid->viewport()->repaint();
+    ASSERT_EQ(w->ThumbGrid->rowCount(), pages);
+    EXPECT_GT(w->ThumbnailsRendered(), 0);
+    EXPECT_LE(w->ThumbnailsRendered(), pages) << "a page that has arrived is not drawn anew for every later page";
+
+    const QString file = Dir.filePath(QStringLiteral("trzy.RPP"));
+    Printer->Save(file);
+    const int before = w->ThumbnailsRendered();
+    ASSERT_TRUE(w->LoadFile(file));
+    w->ThumbGrid->viewport()->repaint();
+    EXPECT_EQ(w->ThumbGrid->rowCount(), 3);
+    EXPECT_GT(w->ThumbnailsRendered(), before) << "the loaded pages are drawn, not the ones kept from before";
+}
+
 TEST_F(PreviewFixture, ProgressShowsInStepsOfFiveAndTheProgressFormOnlyOnMultiplesOfFive)
 {
     for (auto [progress, shown] : {std::pair{3, "0%"}, {7, "7%"}, {10, "7%"}, {12, "12%"}, {100, ""}}) {
