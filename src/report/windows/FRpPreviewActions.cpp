@@ -19,6 +19,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -98,6 +99,15 @@ void TRpStandardPreview::GotoPageClick()
     dialog.setLabelText(QStringLiteral("Numer strony"));
     dialog.setTextValue(QString::number(RpPreview->PageNumber()));
     dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+    // The box is narrower than its caption, which the title bar would cut
+    // short: its edit field widens it to leave room for the caption, in the
+    // bold and often larger type of title bars, centred between the bar's
+    // icon and buttons.
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    const int caption = QFontMetrics(bold).horizontalAdvance(dialog.windowTitle());
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        edit->setMinimumWidth(caption * 5 / 4 + 160);
     if (dialog.exec() == QDialog::Accepted)
         GotoPage(PageFromText(dialog.textValue(), count));
 }

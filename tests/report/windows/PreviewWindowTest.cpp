@@ -117,8 +117,13 @@ TEST_F(PreviewFixture, GoToPageReadsANumberAndAnythingElseMeansPageOne)
         EXPECT_EQ(TRpStandardPreview::PageFromText(QString::fromUtf8(text), 3), page) << text;
 
     QString caption, prompt, start;
+    int width = 0, captionWidth = 0;
     Answer<QInputDialog>([&](QInputDialog *d) {
         caption = d->windowTitle();
+        width = d->width();
+        QFont bold = d->font();
+        bold.setBold(true);
+        captionWidth = QFontMetrics(bold).horizontalAdvance(caption);
         prompt = d->labelText();
         start = d->textValue();
         d->setTextValue(QStringLiteral("3"));
@@ -126,6 +131,8 @@ TEST_F(PreviewFixture, GoToPageReadsANumberAndAnythingElseMeansPageOne)
     });
     Window->GotoPageButton->trigger();
     EXPECT_EQ(caption, "Numer strony [od 1 do 3]");
+    EXPECT_GE(width, captionWidth * 5 / 4 + 160)
+        << "room for the whole caption beside the title bar's buttons";
     EXPECT_EQ(prompt, "Numer strony");
     EXPECT_EQ(start, "1");
     EXPECT_EQ(Page(), 3);
