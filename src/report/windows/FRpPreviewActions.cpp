@@ -2,6 +2,7 @@
 
 #include "controls/FileNameEdit.h"
 #include "platform/Messages.h"
+#include "platform/gui/DialogFolder.h"
 #include "platform/gui/Printer.h"
 #include "platform/print/PagePicture.h"
 #include "report/RpExportFilter.h"
@@ -174,11 +175,10 @@ QString TRpStandardPreview::askFileName(bool save, const QString &title, const Q
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &chosen) {
         dialog.setDefaultSuffix(suffixes.value(filters.indexOf(chosen), RppDefaultSuffix));
     });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    if (filterIndex)
+    const QString file = ExecFileDialog(dialog);
+    if (!file.isEmpty() && filterIndex)
         *filterIndex = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
-    return dialog.selectedFiles().constFirst();
+    return file;
 }
 
 void TRpStandardPreview::PrintClick()

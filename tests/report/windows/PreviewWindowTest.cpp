@@ -1,5 +1,6 @@
 #include "PreviewFixture.h"
 
+#include "platform/gui/DialogFolder.h"
 #include "platform/gui/Printer.h"
 #include "report/SampleDocument.h"
 #include "report/windows/FRpProgress.h"
@@ -172,9 +173,12 @@ TEST_F(PreviewFixture, FindListsThePagesWithTheTextInAnyCaseOfPolishLetters)
 
 TEST_F(PreviewFixture, SaveAndLoadGoThroughTheFileDialogsAndABadFileKeepsThePages)
 {
-    QString saveFilter;
+    QTemporaryDir lastUsed;
+    RememberDialogFolder(lastUsed.path());
+    QString saveFilter, openedIn;
     Answer<QFileDialog>([&](QFileDialog *d) {
         saveFilter = d->nameFilters().join(';');
+        openedIn = d->directory().absolutePath();
         d->selectFile(Dir.filePath(QStringLiteral("kopia")));
         static_cast<QDialog *>(d)->accept();
     });
@@ -182,6 +186,8 @@ TEST_F(PreviewFixture, SaveAndLoadGoThroughTheFileDialogsAndABadFileKeepsThePage
     const QString saved = Dir.filePath(QStringLiteral("kopia.RPP"));
     ASSERT_TRUE(QFile::exists(saved));
     EXPECT_EQ(saveFilter, "Report file (*.RPP)");
+    EXPECT_EQ(openedIn, QDir(lastUsed.path()).absolutePath())
+        << "the folder last used, not the working folder";
     QFile::copy(saved, Dir.filePath(QStringLiteral("male.rpp")));
 
     TRpPrinter other;
@@ -191,11 +197,13 @@ TEST_F(PreviewFixture, SaveAndLoadGoThroughTheFileDialogsAndABadFileKeepsThePage
     QString loadFilter;
     Answer<QFileDialog>([&](QFileDialog *d) {
         loadFilter = d->nameFilters().join(';');
+        openedIn = d->directory().absolutePath();
         d->selectFile(Dir.filePath(QStringLiteral("male.rpp")));
         static_cast<QDialog *>(d)->accept();
     });
     second->LoadReport->trigger();
     EXPECT_EQ(loadFilter, "Report file (*.RPP)") << "patterns match in any case: male.rpp was found";
+    EXPECT_EQ(openedIn, QDir(Dir.path()).absolutePath()) << "where the page file was saved";
     EXPECT_EQ(other.PageCount(), 3);
     EXPECT_EQ(second->StatusPanels[1]->text(), "Strona 1 z 3");
     EXPECT_EQ(second->StatusPanels[2]->text(), Dir.filePath(QStringLiteral("male.rpp")));
