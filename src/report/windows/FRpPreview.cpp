@@ -43,9 +43,11 @@ public:
     {
         QStyledItemDelegate::paint(painter, option, index);
         const QRect cell = option.rect;
-        const QRect r(QPoint(cell.left() + margin_, cell.top() + 10), QPoint(cell.right() - 30, cell.bottom() - 10));
+        const QRect r(QPoint(cell.left() + margin_, cell.top() + 10),
+                      QPoint(cell.right() - 30, cell.bottom() - 10));
         if (r.width() > 0 && r.height() > 0) {
-            if (const QPixmap *thumb = Thumbnail(index.row() + 1, r.size(), painter->device()->devicePixelRatioF()))
+            if (const QPixmap *thumb =
+                    Thumbnail(index.row() + 1, r.size(), painter->device()->devicePixelRatioF()))
                 painter->drawPixmap(r.topLeft(), *thumb);
         }
         painter->save();

@@ -45,5 +45,6 @@ TEST(FileDialogFolder, ThePdfDialogOpensInTheFolderLastUsedAndRemembersTheOneCho
     AnswerFileDialog(openedIn, QString());
     EXPECT_TRUE(Printer::AskPdfFileName(nullptr).isEmpty());
     EXPECT_EQ(openedIn, QDir(second.path()).absolutePath());
-    EXPECT_EQ(DialogStartFolder(), QDir(second.path()).absolutePath()) << "a cancelled dialog changes nothing";
+    EXPECT_EQ(DialogStartFolder(), QDir(second.path()).absolutePath())
+        << "a cancelled dialog changes nothing";
 }
