@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/FDM.h"
-#include "core/Settings.h"
 #include "core/NewDatabase.h"
+#include "core/Settings.h"
 #include "support/QsoRows.h"
 
 #include <QString>

@@ -21,23 +21,30 @@ namespace {
 
 constexpr int Qsos = 100000;
 
-double Seconds(const QElapsedTimer &t) { return double(t.nsecsElapsed()) / 1e9; }
+double Seconds(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1e9;
+}
 
-void Report(const char *what, double s, qsizetype n) {
+void Report(const char *what, double s, qsizetype n)
+{
     std::printf("%-34s %8.3f s  %10.0f QSO/s\n", what, s, n / s);
 }
 
 // The floor: the same QSOs through one prepared INSERT in one transaction,
 // ids from a counter, no parsing and no duplicate check.
-double RawInsert(TDM &dm, const std::vector<TLog> &qsos) {
+double RawInsert(TDM &dm, const std::vector<TLog> &qsos)
+{
     FbTransaction tr(&dm.Baza);
     tr.StartTransaction();
     FbStatement ins(&dm.Baza, &tr);
-    ins.SetSQL(QStringList{
-        "insert into Logi (LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, RAPORT_ODB, IMIE, "
-        "WYSPA, DOMENA, GMINA, ZAMEK, MIASTO, LOKATOR, NOTATKI, QSL_MANAGER, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ)",
-        "values (:P1, :P2, :P3, :P4, :P5, :P6, :P7, :P8, :P9, :P10, :P11, :P12, :P13, :P14, :P15, :P16, :P17, "
-        ":P18, :P19, :P20, :P21, :P22, :P23)"});
+    ins.SetSQL(QStringList{"insert into Logi (LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, "
+                           "RAPORT_NAD, RAPORT_ODB, IMIE, "
+                           "WYSPA, DOMENA, GMINA, ZAMEK, MIASTO, LOKATOR, NOTATKI, QSL_MANAGER, QSL_WYS, "
+                           "QSL_ODB, KONTYNENT, ITU, CQ)",
+                           "values (:P1, :P2, :P3, :P4, :P5, :P6, :P7, :P8, :P9, :P10, :P11, :P12, :P13, "
+                           ":P14, :P15, :P16, :P17, "
+                           ":P18, :P19, :P20, :P21, :P22, :P23)"});
     ins.Prepare();
     std::vector<Param *> p;
     for (int i = 0; i < ins.Params().Count(); ++i)
@@ -53,8 +60,8 @@ double RawInsert(TDM &dm, const std::vector<TLog> &qsos) {
         p[c++]->SetAsInteger(q.Pasmo.BandWavelength());
         p[c++]->SetAsString(q.Stacja);
         p[c++]->SetAsInteger(0);
-        for (const QString *s : {&q.Emisja, &q.RaportNad, &q.RaportOdb, &q.Imie, &q.Wyspa, &q.Domena, &q.Gmina,
-                                 &q.Zamek, &q.Miasto, &q.Lokator, &q.Notatki, &q.QslManager})
+        for (const QString *s : {&q.Emisja, &q.RaportNad, &q.RaportOdb, &q.Imie, &q.Wyspa, &q.Domena,
+                                 &q.Gmina, &q.Zamek, &q.Miasto, &q.Lokator, &q.Notatki, &q.QslManager})
             p[c++]->SetAsString(*s);
         p[c++]->SetAsString(q.QslWys ? "T" : "N");
         p[c++]->SetAsString(q.QslOdb ? "T" : "N");
@@ -69,7 +76,8 @@ double RawInsert(TDM &dm, const std::vector<TLog> &qsos) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Messages::setHandler([](Messages::Kind, const QString &, const QString &text) {
@@ -135,7 +143,8 @@ int main(int argc, char **argv) {
             t.restart();
             outcome = exp.Run(name);
             const double exportTime = Seconds(t);
-            Report(qPrintable(QStringLiteral("export of the whole log, run %1").arg(run)), exportTime, exp.Written());
+            Report(qPrintable(QStringLiteral("export of the whole log, run %1").arg(run)), exportTime,
+                   exp.Written());
         }
         QFile out(dir.filePath("out3.adi"));
         out.open(QIODevice::ReadOnly);

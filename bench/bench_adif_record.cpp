@@ -5,7 +5,8 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-int main() {
+int main()
+{
     TLog log;
     log.Data = DateTime::fromDate(2003, 7, 14, 9, 5, 0);
     log.Pasmo.SetIndex(5);

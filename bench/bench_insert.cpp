@@ -10,8 +10,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <ibase.h>
 #include <malloc.h>
@@ -21,21 +21,24 @@ namespace {
 
 constexpr int Rows = 100000;
 
-const char *const Columns[] = {"LOGID",   "DATA",    "PASMO",       "PASMO_IND", "STACJA", "EMISJA", "RAPORT_NAD",
-                               "RAPORT_ODB", "LOKATOR", "IMIE",     "NOTATKI",   "QSL_WYS", "QSL_ODB", "QSL_MANAGER",
-                               "MIASTO",  "WYSPA",   "DOMENA",      "KRAJID",    "ITU",    "CQ"};
+const char *const Columns[] = {"LOGID",   "DATA",       "PASMO",      "PASMO_IND",   "STACJA",
+                               "EMISJA",  "RAPORT_NAD", "RAPORT_ODB", "LOKATOR",     "IMIE",
+                               "NOTATKI", "QSL_WYS",    "QSL_ODB",    "QSL_MANAGER", "MIASTO",
+                               "WYSPA",   "DOMENA",     "KRAJID",     "ITU",         "CQ"};
 
 const char *const Ddl =
     "create table QSO (LOGID integer not null primary key, DATA timestamp not null, PASMO varchar(7), "
     "PASMO_IND integer, STACJA varchar(14), EMISJA varchar(6), RAPORT_NAD varchar(8), RAPORT_ODB varchar(8), "
-    "LOKATOR varchar(6), IMIE varchar(15), NOTATKI varchar(50), QSL_WYS char(1) not null, QSL_ODB char(1) not null, "
-    "QSL_MANAGER varchar(7), MIASTO varchar(25), WYSPA varchar(6), DOMENA varchar(6), KRAJID integer not null, "
+    "LOKATOR varchar(6), IMIE varchar(15), NOTATKI varchar(50), QSL_WYS char(1) not null, QSL_ODB char(1) "
+    "not null, "
+    "QSL_MANAGER varchar(7), MIASTO varchar(25), WYSPA varchar(6), DOMENA varchar(6), KRAJID integer not "
+    "null, "
     "ITU smallint, CQ smallint)";
 
 struct Qso {
     int id;
     DateTime data;
-    QString text[14];  // the text columns, PASMO ... DOMENA, in column order
+    QString text[14]; // the text columns, PASMO ... DOMENA, in column order
     int pasmoInd, krajId, itu, cq;
 };
 
@@ -284,11 +287,13 @@ int main(int argc, char **argv)
         floorRead = std::min(floorRead, FloorRead(floorDb, sumFloor));
         layerRead = std::min(layerRead, LayerRead(layerDb, sumLayer, megabytes));
         std::printf("%d rows x 20 columns\n", Rows);
-        std::printf("insert: floor %.2f s, data layer %.2f s, ratio %.2f\n", floorIns, layerIns, layerIns / floorIns);
+        std::printf("insert: floor %.2f s, data layer %.2f s, ratio %.2f\n", floorIns, layerIns,
+                    layerIns / floorIns);
         std::printf("read:   floor %.2f s, data layer %.2f s, ratio %.2f\n", floorRead, layerRead,
                     layerRead / floorRead);
-        std::printf("total:  floor %.2f s, data layer %.2f s, ratio %.2f (goal <= 1.5)\n", floorIns + floorRead,
-                    layerIns + layerRead, (layerIns + layerRead) / (floorIns + floorRead));
+        std::printf("total:  floor %.2f s, data layer %.2f s, ratio %.2f (goal <= 1.5)\n",
+                    floorIns + floorRead, layerIns + layerRead,
+                    (layerIns + layerRead) / (floorIns + floorRead));
         std::printf("rows held by the open query: %.1f MB\n", megabytes);
         if (sumFloor == 0 || sumLayer == 0)
             std::printf("warning: rows missing\n");

@@ -11,7 +11,8 @@ namespace {
 
 // The same kind of fill with a grid showing the table, as a window that does not
 // detach its grid would do it.
-qint64 BoundAppendMs(int rows) {
+qint64 BoundAppendMs(int rows)
+{
     TExMemoryData table;
     table.AddField("Symbol", FieldType::FixedChar, 8);
     table.AddField("Ilosc", FieldType::Integer);
@@ -37,7 +38,8 @@ qint64 BoundAppendMs(int rows) {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

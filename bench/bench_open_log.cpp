@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     if (!DM->OpenDatabase())
         return 1;
     form->show();
-    form->FormActivate();  // what the first activation does: count, buttons
+    form->FormActivate(); // what the first activation does: count, buttons
     while (form->DbGrid->model()->rowCount() == 0 || !form->DbGrid->isVisible())
         QApplication::processEvents();
     form->DbGrid->repaint();
@@ -68,8 +68,8 @@ int main(int argc, char *argv[])
     last.start();
     DM->Logi.Last();
     QApplication::processEvents();
-    std::printf("go to the last QSO (fetches every row): %lld ms, resident memory then %.1f MB\n", last.elapsed(),
-                ResidentKb() / 1024.0);
+    std::printf("go to the last QSO (fetches every row): %lld ms, resident memory then %.1f MB\n",
+                last.elapsed(), ResidentKb() / 1024.0);
 
     QElapsedTimer sort;
     sort.start();

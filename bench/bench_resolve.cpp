@@ -8,7 +8,8 @@
 #include <QStringList>
 #include <cstdio>
 
-int main() {
+int main()
+{
     const PrefixFileData data = LoadPrefixFile();
     QElapsedTimer timer;
     timer.start();

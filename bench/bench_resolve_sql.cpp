@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     std::printf("prefixes checked:        %lld\n", (long long)calls.size());
     std::printf("mismatches memory/SQL:   %d\n", mismatches);
     std::printf("SQL path (with memory):  %.0f calls/s\n", calls.size() / sqlSeconds);
-    std::printf("in memory:               %.0f calls/s (checksum %lld)\n", calls.size() * double(rounds) / memSeconds,
-                sum);
+    std::printf("in memory:               %.0f calls/s (checksum %lld)\n",
+                calls.size() * double(rounds) / memSeconds, sum);
     return mismatches == 0 ? 0 : 1;
 }

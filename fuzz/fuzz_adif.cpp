@@ -12,18 +12,23 @@
 
 namespace {
 
-QByteArray Written(const TLog &q) { return AdifFileHeader() + Cp1250::fromUnicode(q.LogToAdif()) + "\r\n"; }
+QByteArray Written(const TLog &q)
+{
+    return AdifFileHeader() + Cp1250::fromUnicode(q.LogToAdif()) + "\r\n";
+}
 
 // Windows-1250 text that happens to be UTF-8 may be read back as UTF-8; the
 // round trip holds for the rest.
-bool HasUtf8Sequence(const QByteArray &bytes) {
+bool HasUtf8Sequence(const QByteArray &bytes)
+{
     for (qsizetype i = 0; i + 1 < bytes.size(); ++i)
         if (uchar(bytes[i]) >= 0xC2 && uchar(bytes[i]) <= 0xF4 && (uchar(bytes[i + 1]) & 0xC0) == 0x80)
             return true;
     return false;
 }
 
-void CheckRoundTrip(const TLog &q) {
+void CheckRoundTrip(const TLog &q)
+{
     const QByteArray first = Written(q);
     if (HasUtf8Sequence(first))
         return;
@@ -37,7 +42,8 @@ void CheckRoundTrip(const TLog &q) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     AdifReader reader(bytes);
     AdifRecord record;
@@ -59,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         if (p.count != reader.skippedRecords())
             std::abort();
     }
-    if (reader.problems().size() > 2 || skipProblems > 1 || (skipProblems == 1) != (reader.skippedRecords() > 0))
+    if (reader.problems().size() > 2 || skipProblems > 1 ||
+        (skipProblems == 1) != (reader.skippedRecords() > 0))
         std::abort();
     for (const AdifProblem &p : reader.problems())
         (void)AdifProblemText(p);

@@ -1,10 +1,10 @@
 #include "core/FDM.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/gui/MessageBoxes.h"
+#include "report/windows/RpReportWindows.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 #include "ui/Startup.h"
-#include "report/windows/RpReportWindows.h"
 
 #include <QApplication>
 #include <memory>

@@ -158,8 +158,7 @@ void TCustomButtonEdit::RebuildGlyph()
         button_->SetGlyph(EllipsisGlyph(buttonWidth_));
         button_->SetNumGlyphs(1);
         break;
-    case gkCustom:
-        break;
+    case gkCustom: break;
     }
 }
 
@@ -234,7 +233,8 @@ void TCustomButtonEdit::PopupDropDown(bool disableEdit)
         origin.setX(mapToGlobal(QPoint(width(), 0)).x() - size.width());
     else if (popupAlign_ == 2)
         origin.setX(mapToGlobal(QPoint(width() / 2, 0)).x() - size.width() / 2);
-    origin.setX(std::clamp(origin.x(), screen.left(), std::max(screen.left(), screen.right() - size.width())));
+    origin.setX(
+        std::clamp(origin.x(), screen.left(), std::max(screen.left(), screen.right() - size.width())));
     SetPopupValue(text());
     setFocus();
     ShowPopup(origin);
@@ -249,7 +249,10 @@ void TCustomButtonEdit::ShowPopup(QPoint origin)
     popup_->show();
 }
 
-void TCustomButtonEdit::HidePopup() { popup_->hide(); }
+void TCustomButtonEdit::HidePopup()
+{
+    popup_->hide();
+}
 
 void TCustomButtonEdit::PopupCloseUp(bool accept)
 {

@@ -3,11 +3,8 @@
 QCursor ScreenCursor(int id)
 {
     switch (id) {
-    case crExHand:
-        return QCursor(Qt::PointingHandCursor);
-    case crExDrag:
-        return QCursor(Qt::ClosedHandCursor);
-    default:
-        return QCursor(Qt::ArrowCursor);
+    case crExHand: return QCursor(Qt::PointingHandCursor);
+    case crExDrag: return QCursor(Qt::ClosedHandCursor);
+    default: return QCursor(Qt::ArrowCursor);
     }
 }

@@ -42,8 +42,8 @@ void DrawBitmapTransparent(QPainter &painter, int x, int y, const QImage &image,
     StretchBitmapTransparent(painter, image, transparent, QRect(x, y, 0, 0));
 }
 
-QImage CreateDisabledBitmap(const QImage &image, QRgb transparent, const QColor &face, const QColor &highlight,
-                            const QColor &shadow, bool embossed)
+QImage CreateDisabledBitmap(const QImage &image, QRgb transparent, const QColor &face,
+                            const QColor &highlight, const QColor &shadow, bool embossed)
 {
     const QImage shape = ApplyTransparentColor(image, transparent);
     auto tinted = [&](const QColor &colour) {
@@ -183,4 +183,7 @@ void DrawCellText(QPainter &painter, const QRect &rect, const QString &text, Qt:
     WriteCellText(painter, rect, 2, dy, text, alignment, wordWrap, rightToLeft);
 }
 
-bool IsForegroundTask() { return QApplication::activeWindow() != nullptr; }
+bool IsForegroundTask()
+{
+    return QApplication::activeWindow() != nullptr;
+}

@@ -25,8 +25,8 @@ void DrawBitmapTransparent(QPainter &painter, int x, int y, const QImage &image,
 
 // The embossed look of a disabled glyph: its shape in the shadow colour with a
 // highlight copy one pixel down and right, on the face colour.
-QImage CreateDisabledBitmap(const QImage &image, QRgb transparent, const QColor &face, const QColor &highlight,
-                            const QColor &shadow, bool embossed);
+QImage CreateDisabledBitmap(const QImage &image, QRgb transparent, const QColor &face,
+                            const QColor &highlight, const QColor &shadow, bool embossed);
 // Same with the button colours of the application palette, made transparent on the face.
 QImage CreateDisabledBitmap(const QImage &image, QRgb transparent);
 

@@ -3,9 +3,9 @@
 #include "controls/DrawUtils.h"
 #include "controls/ExDBCtrlParts.h"
 #include "controls/FormPlacement.h"
+#include "platform/Messages.h"
 #include "platform/db/DataSetModel.h"
 #include "platform/db/DataSource.h"
-#include "platform/Messages.h"
 #include "platform/gui/DataSetView.h"
 #include "platform/gui/Guarded.h"
 
@@ -17,7 +17,8 @@
 #include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
-TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent) {
+TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
+{
     auto *titles = new TitleHeader(this);
     setHorizontalHeader(titles);
     setVerticalHeader(new IndicatorHeader(this));
@@ -37,22 +38,26 @@ TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent) {
     SetOptions(DefaultGridOptions);
 }
 
-TExDBGrid::~TExDBGrid() {
+TExDBGrid::~TExDBGrid()
+{
     delete iniLink_;
 }
 
 // ---- data link
 
-DataSet *TExDBGrid::dataSet() const {
+DataSet *TExDBGrid::dataSet() const
+{
     return source_ ? source_->dataSet() : nullptr;
 }
 
-bool TExDBGrid::LinkActive() const {
+bool TExDBGrid::LinkActive() const
+{
     DataSet *ds = dataSet();
     return model_ && ds && ds->Active();
 }
 
-void TExDBGrid::SetDataSource(DataSource *source) {
+void TExDBGrid::SetDataSource(DataSource *source)
+{
     if (source == source_ && (model_ || !source))
         return;
     StopTracking();
@@ -77,18 +82,21 @@ void TExDBGrid::SetDataSource(DataSource *source) {
 
 // ---- columns
 
-void TExDBGrid::SetColumns(const std::vector<TColumn> &columns) {
+void TExDBGrid::SetColumns(const std::vector<TColumn> &columns)
+{
     columns_ = columns;
     ApplyColumns();
 }
 
-int TExDBGrid::ColumnCount() const {
+int TExDBGrid::ColumnCount() const
+{
     if (!columns_.empty())
         return int(columns_.size());
     return model_ ? model_->columnCount() : 0;
 }
 
-int TExDBGrid::GridColumnOf(int modelColumn) const {
+int TExDBGrid::GridColumnOf(int modelColumn) const
+{
     if (!model_ || modelColumn < 0 || modelColumn >= model_->columnCount())
         return -1;
     if (columns_.empty())
@@ -100,7 +108,8 @@ int TExDBGrid::GridColumnOf(int modelColumn) const {
     return -1;
 }
 
-int TExDBGrid::ModelColumnOf(int column) const {
+int TExDBGrid::ModelColumnOf(int column) const
+{
     if (!model_ || column < 0 || column >= ColumnCount())
         return -1;
     if (columns_.empty())
@@ -111,7 +120,8 @@ int TExDBGrid::ModelColumnOf(int column) const {
     return -1;
 }
 
-Field *TExDBGrid::ColumnField(int column) const {
+Field *TExDBGrid::ColumnField(int column) const
+{
     const int mc = ModelColumnOf(column);
     if (mc >= 0)
         return model_->FieldAt(mc);
@@ -120,14 +130,16 @@ Field *TExDBGrid::ColumnField(int column) const {
     return nullptr;
 }
 
-int TExDBGrid::ColumnWidth(int column) const {
+int TExDBGrid::ColumnWidth(int column) const
+{
     const int mc = ModelColumnOf(column);
     if (mc >= 0)
         return horizontalHeader()->sectionSize(mc);
     return column >= 0 && column < int(columns_.size()) ? columns_[column].Width : 0;
 }
 
-void TExDBGrid::SetColumnWidth(int column, int width) {
+void TExDBGrid::SetColumnWidth(int column, int width)
+{
     if (column >= 0 && column < int(columns_.size()))
         columns_[column].Width = width;
     const int mc = ModelColumnOf(column);
@@ -135,7 +147,8 @@ void TExDBGrid::SetColumnWidth(int column, int width) {
         horizontalHeader()->resizeSection(mc, width);
 }
 
-int TExDBGrid::WidthToShow(const QString &title, const QString &value, bool withMarker) const {
+int TExDBGrid::WidthToShow(const QString &title, const QString &value, bool withMarker) const
+{
     // The title panel takes a pixel each side, the text two more; the marker
     // keeps its own width and six pixels. Cell text stands 2 pixels in, 3 from the right.
     const int marker = withMarker ? GetGridBitmap(8).width() + 6 : 1;
@@ -144,13 +157,15 @@ int TExDBGrid::WidthToShow(const QString &title, const QString &value, bool with
     return std::max(titleWidth, valueWidth);
 }
 
-void TExDBGrid::StoreColumnWidth(int modelColumn, int width) {
+void TExDBGrid::StoreColumnWidth(int modelColumn, int width)
+{
     const int column = columns_.empty() ? -1 : GridColumnOf(modelColumn);
     if (column >= 0)
         columns_[column].Width = width;
 }
 
-void TExDBGrid::ApplyColumns() {
+void TExDBGrid::ApplyColumns()
+{
     if (!model_)
         return;
     QHeaderView *header = horizontalHeader();
@@ -167,7 +182,8 @@ void TExDBGrid::ApplyColumns() {
             const QString title = columns_.empty() || columns_[column].Title.isEmpty()
                                       ? f->DisplayLabel()
                                       : columns_[column].Title;
-            width = std::max(f->DisplayWidth() * fm.horizontalAdvance(u'0') + 4, WidthToShow(title, QString(), false));
+            width = std::max(f->DisplayWidth() * fm.horizontalAdvance(u'0') + 4,
+                             WidthToShow(title, QString(), false));
         }
         header->resizeSection(c, width);
     }
@@ -181,11 +197,13 @@ void TExDBGrid::ApplyColumns() {
 
 // ---- layout storage
 
-TPlacementStore *TExDBGrid::IniStorage() const {
+TPlacementStore *TExDBGrid::IniStorage() const
+{
     return iniLink_ ? iniLink_->Store() : nullptr;
 }
 
-void TExDBGrid::SetIniStorage(TPlacementStore *store) {
+void TExDBGrid::SetIniStorage(TPlacementStore *store)
+{
     if (store == IniStorage())
         return;
     delete iniLink_;
@@ -196,22 +214,26 @@ void TExDBGrid::SetIniStorage(TPlacementStore *store) {
     connect(iniLink_, &TPlacementLink::OnLoad, this, &TExDBGrid::RestoreLayout);
 }
 
-QString TExDBGrid::LayoutSection() const {
+QString TExDBGrid::LayoutSection() const
+{
     // The customised columns have a section of their own.
     return iniLink_->RootSection() + GetDefaultSection(this);
 }
 
-PlacementStorage *TExDBGrid::LayoutStorage() const {
+PlacementStorage *TExDBGrid::LayoutStorage() const
+{
     if (objectName().isEmpty() || columns_.empty() || !IniStorage() || !IniStorage()->Active())
         return nullptr;
     return iniLink_->Storage();
 }
 
-QString TExDBGrid::ColumnKey(int column) const {
+QString TExDBGrid::ColumnKey(int column) const
+{
     return QStringLiteral("%1.%2").arg(objectName(), columns_[column].FieldName);
 }
 
-void TExDBGrid::SaveLayout() {
+void TExDBGrid::SaveLayout()
+{
     PlacementStorage *storage = LayoutStorage();
     if (!storage)
         return;
@@ -220,7 +242,8 @@ void TExDBGrid::SaveLayout() {
         storage->WriteString(section, ColumnKey(i), QStringLiteral("%1,%2").arg(i).arg(ColumnWidth(i)));
 }
 
-void TExDBGrid::RestoreLayout() {
+void TExDBGrid::RestoreLayout()
+{
     PlacementStorage *storage = LayoutStorage();
     if (!storage)
         return;
@@ -244,17 +267,20 @@ void TExDBGrid::RestoreLayout() {
 
 // ---- properties
 
-TDBGridOptions TExDBGrid::Options() const {
+TDBGridOptions TExDBGrid::Options() const
+{
     return multiSelect_ ? (options_ | dgMultiSelect) : options_;
 }
 
-void TExDBGrid::SetOptions(TDBGridOptions options) {
+void TExDBGrid::SetOptions(TDBGridOptions options)
+{
     options_ = options & ~TDBGridOptions(dgMultiSelect);
     ApplyOptions();
     SetMultiSelect(options & dgMultiSelect);
 }
 
-void TExDBGrid::ApplyOptions() {
+void TExDBGrid::ApplyOptions()
+{
     horizontalHeader()->setVisible(options_ & dgTitles);
     verticalHeader()->setVisible(options_ & dgIndicator);
     horizontalHeader()->setSectionResizeMode((options_ & dgColumnResize) ? QHeaderView::Interactive
@@ -269,21 +295,24 @@ void TExDBGrid::ApplyOptions() {
     horizontalHeader()->viewport()->update();
 }
 
-void TExDBGrid::SetShowGlyphs(bool on) {
+void TExDBGrid::SetShowGlyphs(bool on)
+{
     if (showGlyphs_ == on)
         return;
     showGlyphs_ = on;
     viewport()->update();
 }
 
-void TExDBGrid::SetDefaultDrawing(bool on) {
+void TExDBGrid::SetDefaultDrawing(bool on)
+{
     if (defaultDrawing_ == on)
         return;
     defaultDrawing_ = on;
     viewport()->update();
 }
 
-void TExDBGrid::SetMultiSelect(bool on) {
+void TExDBGrid::SetMultiSelect(bool on)
+{
     if (multiSelect_ == on)
         return;
     multiSelect_ = on;
@@ -291,7 +320,8 @@ void TExDBGrid::SetMultiSelect(bool on) {
         ClearSelectedRows();
 }
 
-void TExDBGrid::SetTitleButtons(bool on) {
+void TExDBGrid::SetTitleButtons(bool on)
+{
     if (titleButtons_ == on)
         return;
     titleButtons_ = on;
@@ -299,28 +329,33 @@ void TExDBGrid::SetTitleButtons(bool on) {
     SetOptions(Options());
 }
 
-void TExDBGrid::SetTitleFont(const TGridFont &font) {
+void TExDBGrid::SetTitleFont(const TGridFont &font)
+{
     titleFont_ = font;
     titleFontSet_ = true;
     horizontalHeader()->viewport()->update();
 }
 
-int TExDBGrid::FixedCols() const {
+int TExDBGrid::FixedCols() const
+{
     return fixedColsValue_;
 }
 
-void TExDBGrid::SetFixedCols(int count) {
+void TExDBGrid::SetFixedCols(int count)
+{
     count = std::max(count, 0);
     if (LinkActive() && ColumnCount() > 1)
         count = std::min(count, ColumnCount() - 1);
     fixedColsValue_ = count;
 }
 
-int TExDBGrid::RowsHeight() const {
+int TExDBGrid::RowsHeight() const
+{
     return verticalHeader()->defaultSectionSize();
 }
 
-void TExDBGrid::SetRowsHeight(int height) {
+void TExDBGrid::SetRowsHeight(int height)
+{
     if (height == RowsHeight() || height <= 0)
         return;
     rowsHeightSet_ = true;
@@ -329,7 +364,8 @@ void TExDBGrid::SetRowsHeight(int height) {
         horizontalHeader()->setFixedHeight(height + 2);
 }
 
-void TExDBGrid::changeEvent(QEvent *event) {
+void TExDBGrid::changeEvent(QEvent *event)
+{
     QTableView::changeEvent(event);
     if (event->type() != QEvent::FontChange)
         return;
@@ -342,13 +378,15 @@ void TExDBGrid::changeEvent(QEvent *event) {
 
 // ---- cells
 
-int TExDBGrid::GetImageIndex(const Field *field) const {
+int TExDBGrid::GetImageIndex(const Field *field) const
+{
     if (!showGlyphs_ || !field)
         return -1;
     return field->DataType() == FieldType::Memo ? 1 : -1;
 }
 
-QString TExDBGrid::CellText(const QModelIndex &index) const {
+QString TExDBGrid::CellText(const QModelIndex &index) const
+{
     if (!model_ || !index.isValid())
         return QString();
     QString text = model_->data(index, Qt::DisplayRole).toString();
@@ -358,7 +396,8 @@ QString TExDBGrid::CellText(const QModelIndex &index) const {
     return text;
 }
 
-void TExDBGrid::GetCellProps(Field *field, TGridFont &font, QColor &background, bool highlight) {
+void TExDBGrid::GetCellProps(Field *field, TGridFont &font, QColor &background, bool highlight)
+{
     if (OnGetCellParams) {
         OnGetCellParams(*this, field, font, background, highlight);
     } else if (OnGetCellProps) {
@@ -369,7 +408,8 @@ void TExDBGrid::GetCellProps(Field *field, TGridFont &font, QColor &background, 
     }
 }
 
-bool TExDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {
+bool TExDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
     if (!(options_ & dgEditing) || readOnly_ || !model_)
         return false;
     Field *field = model_->FieldAt(index.column());
@@ -379,7 +419,8 @@ bool TExDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *even
     return allow && QTableView::edit(index, trigger, event);
 }
 
-void TExDBGrid::paintEvent(QPaintEvent *event) {
+void TExDBGrid::paintEvent(QPaintEvent *event)
+{
     QTableView::paintEvent(event);
     if (!(options_ & dgRowSelect) || !defaultDrawing_ || !hasFocus() || !currentIndex().isValid())
         return;
@@ -393,12 +434,14 @@ void TExDBGrid::paintEvent(QPaintEvent *event) {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
-void TExDBGrid::updateGeometries() {
+void TExDBGrid::updateGeometries()
+{
     QTableView::updateGeometries();
     FetchVisibleRows();
 }
 
-void TExDBGrid::FetchVisibleRows() {
+void TExDBGrid::FetchVisibleRows()
+{
     if (fetchingRows_ || !model_)
         return;
     fetchingRows_ = true;
@@ -413,7 +456,8 @@ void TExDBGrid::FetchVisibleRows() {
     fetchingRows_ = false;
 }
 
-void TExDBGrid::scrollContentsBy(int dx, int dy) {
+void TExDBGrid::scrollContentsBy(int dx, int dy)
+{
     QTableView::scrollContentsBy(dx, dy);
     FetchVisibleRows();
     StopTracking();
@@ -423,7 +467,8 @@ void TExDBGrid::scrollContentsBy(int dx, int dy) {
 
 // ---- multiselection
 
-void TExDBGrid::SelectCurrentRow(bool select) {
+void TExDBGrid::SelectCurrentRow(bool select)
+{
     DataSet *ds = dataSet();
     if (!LinkActive() || ds->IsEmpty())
         return;
@@ -437,7 +482,8 @@ void TExDBGrid::SelectCurrentRow(bool select) {
     verticalHeader()->viewport()->update();
 }
 
-void TExDBGrid::ClearSelectedRows() {
+void TExDBGrid::ClearSelectedRows()
+{
     if (selectedRows_.isEmpty())
         return;
     selectedRows_.clear();
@@ -445,7 +491,8 @@ void TExDBGrid::ClearSelectedRows() {
     verticalHeader()->viewport()->update();
 }
 
-void TExDBGrid::EndRangeSelection() {
+void TExDBGrid::EndRangeSelection()
+{
     selecting_ = false;
     if (clearSelection_)
         ClearSelectedRows();
@@ -453,23 +500,28 @@ void TExDBGrid::EndRangeSelection() {
 
 // ---- keys, wheel and mouse
 
-int TExDBGrid::VisibleRowCount() const {
+int TExDBGrid::VisibleRowCount() const
+{
     return std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()));
 }
 
-bool TExDBGrid::CanAppendAtEnd() const {
+bool TExDBGrid::CanAppendAtEnd() const
+{
     return !readOnly_ && (options_ & dgEditing) && LinkActive();
 }
 
-void TExDBGrid::Guard(const std::function<void()> &action) {
+void TExDBGrid::Guard(const std::function<void()> &action)
+{
     Guarded(action);
 }
 
-void TExDBGrid::MoveDataSet(int distance) {
+void TExDBGrid::MoveDataSet(int distance)
+{
     dataSet()->MoveBy(distance);
 }
 
-void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance) {
+void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
+{
     DataSet *ds = dataSet();
     bool addAfter = false;
     if (multiSelect_) {
@@ -495,11 +547,13 @@ void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance) {
         SelectCurrentRow(true);
 }
 
-void TExDBGrid::keyPressEvent(QKeyEvent *event) {
+void TExDBGrid::keyPressEvent(QKeyEvent *event)
+{
     Guard([&] { HandleKey(event); });
 }
 
-void TExDBGrid::HandleKey(QKeyEvent *event) {
+void TExDBGrid::HandleKey(QKeyEvent *event)
+{
     int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (OnKeyDown) {
@@ -519,19 +573,12 @@ void TExDBGrid::HandleKey(QKeyEvent *event) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
         case Qt::Key_Home:
-        case Qt::Key_End:
-            EndRangeSelection();
-            break;
-        default:
-            break;
+        case Qt::Key_End: EndRangeSelection(); break;
+        default: break;
         }
         switch (key) {
-        case Qt::Key_Home:
-            ds->First();
-            return event->accept();
-        case Qt::Key_End:
-            ds->Last();
-            return event->accept();
+        case Qt::Key_Home: ds->First(); return event->accept();
+        case Qt::Key_End: ds->Last(); return event->accept();
         case Qt::Key_Up:
         case Qt::Key_PageUp: {
             const int top = rowAt(0);
@@ -548,8 +595,7 @@ void TExDBGrid::HandleKey(QKeyEvent *event) {
                 MoveDataSet(bottom - currentIndex().row());
             return event->accept();
         }
-        default:
-            break;
+        default: break;
         }
     } else {
         switch (key) {
@@ -558,12 +604,8 @@ void TExDBGrid::HandleKey(QKeyEvent *event) {
             if (browsing)
                 SelectionStep(modifiers, key == Qt::Key_Down ? 1 : -1);
             return event->accept();
-        case Qt::Key_PageUp:
-            MoveDataSet(-VisibleRowCount());
-            return event->accept();
-        case Qt::Key_PageDown:
-            MoveDataSet(VisibleRowCount());
-            return event->accept();
+        case Qt::Key_PageUp: MoveDataSet(-VisibleRowCount()); return event->accept();
+        case Qt::Key_PageDown: MoveDataSet(VisibleRowCount()); return event->accept();
         case Qt::Key_Home:
         case Qt::Key_End:
             if (rowSelect || ColumnCount() <= 1) {
@@ -571,8 +613,7 @@ void TExDBGrid::HandleKey(QKeyEvent *event) {
                 return event->accept();
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
     const QString text = event->text();
@@ -586,12 +627,14 @@ void TExDBGrid::HandleKey(QKeyEvent *event) {
     QTableView::keyPressEvent(event);
 }
 
-void TExDBGrid::wheelEvent(QWheelEvent *event) {
+void TExDBGrid::wheelEvent(QWheelEvent *event)
+{
     event->ignore();
     Guard([&] { HandleWheel(event); });
 }
 
-void TExDBGrid::HandleWheel(QWheelEvent *event) {
+void TExDBGrid::HandleWheel(QWheelEvent *event)
+{
     wheelRest_ += event->angleDelta().y();
     bool handled = false;
     while (std::abs(wheelRest_) >= QWheelEvent::DefaultDeltasPerStep) {
@@ -611,7 +654,8 @@ void TExDBGrid::HandleWheel(QWheelEvent *event) {
     event->setAccepted(handled);
 }
 
-void TExDBGrid::mousePressEvent(QMouseEvent *event) {
+void TExDBGrid::mousePressEvent(QMouseEvent *event)
+{
     Guard([&] { QTableView::mousePressEvent(event); });
     if (event->button() != Qt::LeftButton || !multiSelect_ || !LinkActive())
         return;
@@ -625,7 +669,8 @@ void TExDBGrid::mousePressEvent(QMouseEvent *event) {
     }
 }
 
-void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event) {
+void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
     QTableView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && OnDblClick)
         Guard([this] { OnDblClick(*this); });
@@ -633,7 +678,8 @@ void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event) {
 
 // ---- title buttons
 
-void TExDBGrid::CheckTitleButton(int column, bool &enabled) {
+void TExDBGrid::CheckTitleButton(int column, bool &enabled)
+{
     if (column < 0 || column >= ColumnCount()) {
         enabled = false;
         return;
@@ -642,12 +688,14 @@ void TExDBGrid::CheckTitleButton(int column, bool &enabled) {
         OnCheckButton(*this, column, ColumnField(column), enabled);
 }
 
-void TExDBGrid::DoTitleClick(int column, Field *field) {
+void TExDBGrid::DoTitleClick(int column, Field *field)
+{
     if (OnTitleBtnClick)
         OnTitleBtnClick(*this, column, field);
 }
 
-void TExDBGrid::TitlePress(int modelColumn, Qt::MouseButton button) {
+void TExDBGrid::TitlePress(int modelColumn, Qt::MouseButton button)
+{
     if (button != Qt::LeftButton)
         return;
     bool enabled = true;
@@ -661,7 +709,8 @@ void TExDBGrid::TitlePress(int modelColumn, Qt::MouseButton button) {
     TitleTrack(modelColumn, true);
 }
 
-void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle) {
+void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle)
+{
     const bool now = tracking_ && insideTitle && modelColumn == pressedCol_ && modelColumn >= 0;
     if (now == pressed_)
         return;
@@ -669,7 +718,8 @@ void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle) {
     horizontalHeader()->viewport()->update();
 }
 
-void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton) {
+void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton)
+{
     const int pressed = pressedCol_;
     const bool counted = insideTitle && modelColumn == pressed;
     StopTracking();
@@ -678,7 +728,8 @@ void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton)
         DoTitleClick(column, ColumnField(column));
 }
 
-void TExDBGrid::StopTracking() {
+void TExDBGrid::StopTracking()
+{
     if (!tracking_)
         return;
     TitleTrack(-1, false);

@@ -13,14 +13,16 @@
 
 namespace {
 
-QImage NewBitmap(int width, int height) {
+QImage NewBitmap(int width, int height)
+{
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
 // A sort marker: a small filled triangle, 10 x 9 pixels.
-QImage MarkerBitmap(bool up) {
+QImage MarkerBitmap(bool up)
+{
     QImage image = NewBitmap(10, 9);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -42,7 +44,8 @@ QImage MarkerBitmap(bool up) {
 }
 
 // A field glyph, 18 x 14 pixels: a framed page with a picture of its kind.
-QImage FieldBitmap(int index) {
+QImage FieldBitmap(int index)
+{
     QImage image = NewBitmap(18, 14);
     QPainter p(&image);
     p.setPen(QColor(0x80, 0x80, 0x80));
@@ -82,7 +85,8 @@ QImage FieldBitmap(int index) {
 }
 
 // The multiselection marks: a dot (selected row) and an arrow (selected current row).
-void DrawIndicatorMark(QPainter &p, const QRect &rect, bool current, bool selected) {
+void DrawIndicatorMark(QPainter &p, const QRect &rect, bool current, bool selected)
+{
     const QColor ink = QApplication::palette().color(QPalette::ButtonText);
     const int cx = rect.center().x();
     const int cy = rect.center().y();
@@ -107,7 +111,8 @@ void DrawIndicatorMark(QPainter &p, const QRect &rect, bool current, bool select
 
 } // namespace
 
-const QImage &GetGridBitmap(int index) {
+const QImage &GetGridBitmap(int index)
+{
     static std::array<QImage, 9> cache;
     index = std::clamp(index, 0, 8);
     if (cache[index].isNull())
@@ -117,13 +122,15 @@ const QImage &GetGridBitmap(int index) {
 
 // ---- title row
 
-TitleHeader::TitleHeader(TExDBGrid *grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid) {
+TitleHeader::TitleHeader(TExDBGrid *grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid)
+{
     setSectionsClickable(false);
     setHighlightSections(false);
     setSectionsMovable(false);
 }
 
-void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const {
+void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const
+{
     painter->save();
     const TExDBGrid &g = *grid_;
     const bool down = g.titleButtons_ && g.pressed_ && logical == g.pressedCol_;
@@ -168,7 +175,8 @@ void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical
     painter->restore();
 }
 
-bool TitleHeader::OnSectionBorder(const QPoint &pos) const {
+bool TitleHeader::OnSectionBorder(const QPoint &pos) const
+{
     if (!(grid_->options_ & dgColumnResize))
         return false;
     const int logical = logicalIndexAt(pos);
@@ -180,11 +188,13 @@ bool TitleHeader::OnSectionBorder(const QPoint &pos) const {
     return pos.x() >= right - margin || (pos.x() < left + margin && visualIndex(logical) > 0);
 }
 
-bool TitleHeader::InsideTitle(const QPoint &pos) const {
+bool TitleHeader::InsideTitle(const QPoint &pos) const
+{
     return rect().contains(pos);
 }
 
-void TitleHeader::mousePressEvent(QMouseEvent *event) {
+void TitleHeader::mousePressEvent(QMouseEvent *event)
+{
     TExDBGrid &g = *grid_;
     if (g.focusPolicy() != Qt::NoFocus) {
         g.setFocus(Qt::MouseFocusReason);
@@ -208,14 +218,16 @@ void TitleHeader::mousePressEvent(QMouseEvent *event) {
     g.Guard([&] { g.TitlePress(logical, event->button()); });
 }
 
-void TitleHeader::mouseMoveEvent(QMouseEvent *event) {
+void TitleHeader::mouseMoveEvent(QMouseEvent *event)
+{
     if (!grid_->tracking_)
         return QHeaderView::mouseMoveEvent(event);
     const QPoint pos = event->position().toPoint();
     grid_->TitleTrack(logicalIndexAt(pos), InsideTitle(pos));
 }
 
-void TitleHeader::mouseReleaseEvent(QMouseEvent *event) {
+void TitleHeader::mouseReleaseEvent(QMouseEvent *event)
+{
     TExDBGrid &g = *grid_;
     const QPoint pos = event->position().toPoint();
     const int logical = logicalIndexAt(pos);
@@ -237,7 +249,8 @@ void TitleHeader::mouseReleaseEvent(QMouseEvent *event) {
         g.Guard([&] { g.OnTitleClick(g, column); });
 }
 
-void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event) {
+void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event)
+{
     if (OnSectionBorder(event->position().toPoint()))
         return QHeaderView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && grid_->OnDblClick)
@@ -246,21 +259,25 @@ void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event) {
 
 // ---- indicator column
 
-IndicatorHeader::IndicatorHeader(TExDBGrid *grid) : QHeaderView(Qt::Vertical, grid), grid_(grid) {
+IndicatorHeader::IndicatorHeader(TExDBGrid *grid) : QHeaderView(Qt::Vertical, grid), grid_(grid)
+{
     setSectionsClickable(true);
     setHighlightSections(false);
     setFixedWidth(12);
 }
 
-QSize IndicatorHeader::sizeHint() const {
+QSize IndicatorHeader::sizeHint() const
+{
     return QSize(width(), defaultSectionSize());
 }
 
-QSize IndicatorHeader::sectionSizeFromContents(int) const {
+QSize IndicatorHeader::sectionSizeFromContents(int) const
+{
     return QSize(width(), defaultSectionSize());
 }
 
-void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const {
+void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const
+{
     painter->save();
     painter->fillRect(rect, palette().color(QPalette::Button));
     qDrawShadePanel(painter, rect, palette(), false, 1);
@@ -287,7 +304,8 @@ void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int log
 GridCellDelegate::GridCellDelegate(TExDBGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
 void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
-                             const QModelIndex &index) const {
+                             const QModelIndex &index) const
+{
     TExDBGrid &g = *grid_;
     Field *field = g.model_ ? g.model_->FieldAt(index.column()) : nullptr;
     const int column = g.columns_.empty() ? -1 : g.GridColumnOf(index.column());

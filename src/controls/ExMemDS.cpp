@@ -2,7 +2,8 @@
 
 namespace {
 
-bool IsSupported(FieldType type) {
+bool IsSupported(FieldType type)
+{
     switch (type) {
     case FieldType::String:
     case FieldType::FixedChar:
@@ -15,8 +16,7 @@ bool IsSupported(FieldType type) {
     case FieldType::Time:
     case FieldType::DateTime:
     case FieldType::AutoInc:
-    case FieldType::Memo:
-        return true;
+    case FieldType::Memo: return true;
     }
     return false;
 }
@@ -25,11 +25,13 @@ bool IsSupported(FieldType type) {
 
 TExMemoryData::TExMemoryData(QObject *parent) : DataSet(parent) {}
 
-TExMemoryData::~TExMemoryData() {
+TExMemoryData::~TExMemoryData()
+{
     Close();
 }
 
-void TExMemoryData::InternalOpen() {
+void TExMemoryData::InternalOpen()
+{
     BindDeclaredFields();
     for (Field *f : DataFields()) {
         if (!IsSupported(f->DataType()))
@@ -37,16 +39,19 @@ void TExMemoryData::InternalOpen() {
     }
 }
 
-void TExMemoryData::InternalClose() {
+void TExMemoryData::InternalClose()
+{
     autoInc_ = 1;
 }
 
-void TExMemoryData::InitNewRecord() {
+void TExMemoryData::InitNewRecord()
+{
     if (capacity_ > 0 && Store().Count() == 0)
         Store().Reserve(capacity_);
 }
 
-void TExMemoryData::InternalPost(bool inserting) {
+void TExMemoryData::InternalPost(bool inserting)
+{
     std::vector<FieldValue> &buffer = EditBuffer();
     const std::vector<Field *> &fields = DataFields();
     bool hasAutoInc = false;
@@ -66,7 +71,8 @@ void TExMemoryData::InternalPost(bool inserting) {
         ++autoInc_;
 }
 
-void TExMemoryData::EmptyMemoryTable() {
+void TExMemoryData::EmptyMemoryTable()
+{
     if (!Active())
         return;
     CheckBrowseMode();
@@ -74,17 +80,20 @@ void TExMemoryData::EmptyMemoryTable() {
     DataEvent();
 }
 
-int TExMemoryData::Capacity() const {
+int TExMemoryData::Capacity() const
+{
     return std::max(capacity_, Store().Count());
 }
 
-void TExMemoryData::SetCapacity(int capacity) {
+void TExMemoryData::SetCapacity(int capacity)
+{
     capacity_ = std::max(capacity, 0);
     if (Active() && capacity_ > Store().Count())
         Store().Reserve(capacity_);
 }
 
-void TExMemoryData::SetRecNo(int recNo) {
+void TExMemoryData::SetRecNo(int recNo)
+{
     CheckBrowseMode();
     if (recNo < 1 || recNo > Store().Count())
         return;

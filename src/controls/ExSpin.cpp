@@ -161,8 +161,8 @@ QPixmap TExSpinButton::DrawBitmap(TSpinButtonState state) const
     const QImage up = enabled ? upGlyph_ : CreateDisabledBitmap(upGlyph_, clNone);
     const QImage down = enabled ? downGlyph_ : CreateDisabledBitmap(downGlyph_, clNone);
     const int d = topDown ? 2 : 1;
-    p.drawImage(int(std::lround(w / 4.0 - up.width() / 2.0)) + d, int(std::lround(h / 4.0 - up.height() / 2.0)) + d,
-                up);
+    p.drawImage(int(std::lround(w / 4.0 - up.width() / 2.0)) + d,
+                int(std::lround(h / 4.0 - up.height() / 2.0)) + d, up);
     p.drawImage(int(std::lround(3 * w / 4.0 - down.width() / 2.0)) - 1,
                 int(std::lround(3 * h / 4.0 - down.height() / 2.0)) - 1, down);
     return pm;
@@ -243,8 +243,8 @@ void TExUpDown::paintEvent(QPaintEvent *)
         QStyleOption arrow;
         arrow.initFrom(this);
         arrow.rect = parts[i].adjusted(2, 1, -2, -1);
-        style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow, &p,
-                               this);
+        style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow,
+                               &p, this);
     }
 }
 
@@ -261,7 +261,10 @@ TExSpinEdit::TExSpinEdit(QWidget *parent) : QLineEdit(parent)
     CreateButton();
 }
 
-TExSpinEdit::~TExSpinEdit() { changing_ = true; }
+TExSpinEdit::~TExSpinEdit()
+{
+    changing_ = true;
+}
 
 double TExSpinEdit::CheckValue(double value) const
 {
@@ -287,30 +290,31 @@ double TExSpinEdit::RawValue() const
         const qlonglong n = t.toLongLong(&ok, 16);
         return ok ? double(n) : std::trunc(minValue_);
     }
-    case vtInteger:
-        break;
+    case vtInteger: break;
     }
     const qlonglong n = t.toLongLong(&ok, 10);
     return ok ? double(n) : std::trunc(minValue_);
 }
 
-double TExSpinEdit::Value() const { return CheckValue(RawValue()); }
+double TExSpinEdit::Value() const
+{
+    return CheckValue(RawValue());
+}
 
 void TExSpinEdit::SetValue(double value)
 {
     value = CheckValue(value);
     switch (valueType_) {
     case vtFloat:
-        setText(QString::number(value, 'f', decimal_).replace(u'.', CurrentFormatSettings().DecimalSeparator));
+        setText(
+            QString::number(value, 'f', decimal_).replace(u'.', CurrentFormatSettings().DecimalSeparator));
         break;
     case vtHex: {
         const qlonglong n = qlonglong(std::nearbyint(value));
         setText((n < 0 ? QString::number(qulonglong(n), 16) : QString::number(n, 16)).toUpper());
         break;
     }
-    case vtInteger:
-        setText(QString::number(qlonglong(std::nearbyint(value))));
-        break;
+    case vtInteger: setText(QString::number(qlonglong(std::nearbyint(value)))); break;
     }
 }
 
@@ -369,8 +373,14 @@ void TExSpinEdit::Step(double delta, bool up)
         emit OnBottomClick();
 }
 
-void TExSpinEdit::UpClick() { Step(increment_, true); }
-void TExSpinEdit::DownClick() { Step(-increment_, false); }
+void TExSpinEdit::UpClick()
+{
+    Step(increment_, true);
+}
+void TExSpinEdit::DownClick()
+{
+    Step(-increment_, false);
+}
 
 bool TExSpinEdit::IsValidChar(QChar key) const
 {

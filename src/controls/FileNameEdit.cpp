@@ -1,8 +1,8 @@
 #include "controls/FileNameEdit.h"
 
-#include "platform/gui/DialogFolder.h"
 #include "controls/DrawUtils.h"
 #include "controls/FileUtils.h"
+#include "platform/gui/DialogFolder.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -43,7 +43,10 @@ QString FolderOf(const QString &name)
 
 // ---------------------------------------------------------------- path edit
 
-TPathEdit::TPathEdit(QWidget *parent) : TCustomButtonEdit(parent) { setAcceptDrops(false); }
+TPathEdit::TPathEdit(QWidget *parent) : TCustomButtonEdit(parent)
+{
+    setAcceptDrops(false);
+}
 
 void TPathEdit::dragEnterEvent(QDragEnterEvent *e)
 {
@@ -126,7 +129,10 @@ void TFileNameEdit::SetFileName(const QString &name)
     ClearFileList();
 }
 
-void TFileNameEdit::SetDialogKind(TFileDialogKind kind) { dialogKind_ = kind; }
+void TFileNameEdit::SetDialogKind(TFileDialogKind kind)
+{
+    dialogKind_ = kind;
+}
 
 void TFileNameEdit::SetDialogOptions(TOpenOptions options)
 {
@@ -172,7 +178,7 @@ bool TFileNameEdit::ExecuteDialog(QString &name)
     const bool save = dialogKind_ == dkSave || dialogKind_ == dkSavePicture;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (!save)
-        dialog.setFileMode(multipleFiles_ ? QFileDialog::ExistingFiles
+        dialog.setFileMode(multipleFiles_               ? QFileDialog::ExistingFiles
                            : options_ & ofFileMustExist ? QFileDialog::ExistingFile
                                                         : QFileDialog::AnyFile);
     if (!(options_ & ofOverwritePrompt))

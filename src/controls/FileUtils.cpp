@@ -2,7 +2,10 @@
 
 #include <QFileInfo>
 
-bool IsDirectory(const QString &name) { return !name.isEmpty() && QFileInfo(name).isDir(); }
+bool IsDirectory(const QString &name)
+{
+    return !name.isEmpty() && QFileInfo(name).isDir();
+}
 
 bool IsValidFileName(const QString &name)
 {
@@ -21,4 +24,7 @@ QString LongNameOf(const QString &name)
     return !name.isEmpty() && info.exists() ? info.fileName() : QString();
 }
 
-QString ShortNameOf(const QString &name) { return LongNameOf(name); }
+QString ShortNameOf(const QString &name)
+{
+    return LongNameOf(name);
+}

@@ -16,7 +16,10 @@ QScreen *ScreenOf(const QWidget *form)
     return form->screen() ? form->screen() : QGuiApplication::primaryScreen();
 }
 
-int PixelsPerInch(const QWidget *form) { return qRound(ScreenOf(form)->logicalDotsPerInch()); }
+int PixelsPerInch(const QWidget *form)
+{
+    return qRound(ScreenOf(form)->logicalDotsPerInch());
+}
 
 QString ScreenSuffix(const QWidget *form)
 {
@@ -35,21 +38,31 @@ void ReadFour(const QString &text, int values[4])
     }
 }
 
-QString ProgramName() { return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(); }
+QString ProgramName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
 
 } // namespace
 
-bool TWinMinMaxInfo::IsEmpty() const { return *this == TWinMinMaxInfo(); }
+bool TWinMinMaxInfo::IsEmpty() const
+{
+    return *this == TWinMinMaxInfo();
+}
 
 void WriteFormPlacement(QWidget *form, PlacementStorage &storage, const QString &section)
 {
-    const QRect normal = form->isMaximized() || form->isMinimized() ? form->normalGeometry() : form->geometry();
+    const QRect normal =
+        form->isMaximized() || form->isMinimized() ? form->normalGeometry() : form->geometry();
     const QRect r = normal.isValid() ? normal : form->geometry();
     const int showCmd = !form->isVisible() ? 0 : form->isMinimized() ? 2 : form->isMaximized() ? 3 : 1;
     const QString suffix = ScreenSuffix(form);
     const QString minMax = QStringLiteral("-1,-1,-1,-1");
-    const QString norm = QStringLiteral("%1,%2,%3,%4").arg(r.left()).arg(r.top()).arg(r.left() + r.width()).arg(
-        r.top() + r.height());
+    const QString norm = QStringLiteral("%1,%2,%3,%4")
+                             .arg(r.left())
+                             .arg(r.top())
+                             .arg(r.left() + r.width())
+                             .arg(r.top() + r.height());
     storage.WriteInteger(section, QStringLiteral("Flags"), 0);
     storage.WriteInteger(section, QStringLiteral("ShowCmd"), showCmd);
     storage.WriteInteger(section, QStringLiteral("PixelsPerInch"), PixelsPerInch(form));
@@ -85,19 +98,12 @@ void ReadFormPlacement(QWidget *form, PlacementStorage &storage, const QString &
         switch (storage.ReadInteger(section, QStringLiteral("ShowCmd"), 0)) {
         case 1:
         case 5:
-        case 9:
-            state = Qt::WindowNoState;
-            break;
+        case 9: state = Qt::WindowNoState; break;
         case 2:
         case 6:
-        case 7:
-            state = Qt::WindowMinimized;
-            break;
-        case 3:
-            state = Qt::WindowMaximized;
-            break;
-        default:
-            break;
+        case 7: state = Qt::WindowMinimized; break;
+        case 3: state = Qt::WindowMaximized; break;
+        default: break;
         }
         form->setWindowState(state);
     }
@@ -124,7 +130,10 @@ QString GetDefaultIniName()
     return QFileInfo(Registry::FileName()).absolutePath() + u'/' + ProgramName() + QStringLiteral(".INI");
 }
 
-QString GetDefaultIniRegKey() { return QStringLiteral("Software\\") + ProgramName(); }
+QString GetDefaultIniRegKey()
+{
+    return QStringLiteral("Software\\") + ProgramName();
+}
 
 // ---------------------------------------------------------------- link
 
@@ -139,7 +148,10 @@ TPlacementLink::~TPlacementLink()
         store_->links_.removeAll(this);
 }
 
-PlacementStorage *TPlacementLink::Storage() const { return store_ ? store_->Storage() : nullptr; }
+PlacementStorage *TPlacementLink::Storage() const
+{
+    return store_ ? store_->Storage() : nullptr;
+}
 
 QString TPlacementLink::RootSection() const
 {
@@ -183,15 +195,18 @@ QString TPlacementStore::IniSection() const
 std::unique_ptr<PlacementStorage> TPlacementStore::OpenStorage(bool readOnly) const
 {
     if (useRegistry_)
-        return std::make_unique<RegistryStorage>(iniFileName_.isEmpty() ? GetDefaultIniRegKey() : iniFileName_,
-                                                 readOnly);
+        return std::make_unique<RegistryStorage>(
+            iniFileName_.isEmpty() ? GetDefaultIniRegKey() : iniFileName_, readOnly);
     QString name = iniFileName_.isEmpty() ? GetDefaultIniName() : iniFileName_;
     if (QFileInfo(name).isRelative())
         name = QFileInfo(Registry::FileName()).absolutePath() + u'/' + name;
     return std::make_unique<IniStorage>(name);
 }
 
-void TPlacementStore::SaveFormPlacement() { Save(false); }
+void TPlacementStore::SaveFormPlacement()
+{
+    Save(false);
+}
 
 void TPlacementStore::Save(bool destroying)
 {
@@ -265,7 +280,10 @@ int TPlacementStore::ReadInteger(const QString &ident, int def)
     return ok ? v : def;
 }
 
-void TPlacementStore::WriteInteger(const QString &ident, int value) { WriteString(ident, QString::number(value)); }
+void TPlacementStore::WriteInteger(const QString &ident, int value)
+{
+    WriteString(ident, QString::number(value));
+}
 
 void TPlacementStore::SetMinMaxInfo(const TWinMinMaxInfo &info)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/PlacementStorage.h"
 #include "controls/WindowHook.h"
+#include "core/PlacementStorage.h"
 
 #include <QList>
 #include <QObject>

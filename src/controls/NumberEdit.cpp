@@ -78,8 +78,9 @@ double TCustomNumberEdit::CheckValue(double value, bool raise) const
     if (raise && result != value) {
         const QChar dec = CurrentFormatSettings().DecimalSeparator;
         auto number = [&](double v) { return QString::number(v, 'f', decimalPlaces_).replace(u'.', dec); };
-        throw ERangeError(
-            QStringLiteral("Value must be between %1 and %2").arg(number(minValue_), number(maxValue_)).toStdString());
+        throw ERangeError(QStringLiteral("Value must be between %1 and %2")
+                              .arg(number(minValue_), number(maxValue_))
+                              .toStdString());
     }
     return result;
 }
@@ -431,18 +432,10 @@ QString TAmountEdit::GetDefaultDisplayFormat() const
     const QString number = QStringLiteral(",0.") + QString(fs.CurrencyDecimals, u'0');
     QString f;
     switch (fs.CurrencyFormat) {
-    case 0:
-        f = currency + number;
-        break;
-    case 1:
-        f = number + currency;
-        break;
-    case 2:
-        f = currency + u' ' + number;
-        break;
-    default:
-        f = number + u' ' + currency;
-        break;
+    case 0: f = currency + number; break;
+    case 1: f = number + currency; break;
+    case 2: f = currency + u' ' + number; break;
+    default: f = number + u' ' + currency; break;
     }
     return f + QStringLiteral(";-") + f;
 }

@@ -52,8 +52,7 @@ protected:
     public:
         ProgressPacer() { shown_.start(); }
         // Calls show and lets the window repaint once 50 ms have passed since the last time.
-        template <typename Show>
-        void operator()(Show show)
+        template <typename Show> void operator()(Show show)
         {
             if (shown_.elapsed() < 50)
                 return;

@@ -51,18 +51,10 @@ QImage TExButtonGlyph::StateImage(TButtonState state) const
     if (!img.isNull())
         return img;
     switch (state) {
-    case bsUp:
-        img = Image(0);
-        break;
-    case bsDisabled:
-        img = numGlyphs_ >= 2 ? Image(1) : CreateDisabledBitmap(Image(0), clNone);
-        break;
-    case bsDown:
-        img = Image(numGlyphs_ >= 3 ? 2 : 0);
-        break;
-    case bsExclusive:
-        img = Image(numGlyphs_ >= 4 ? 3 : 0);
-        break;
+    case bsUp: img = Image(0); break;
+    case bsDisabled: img = numGlyphs_ >= 2 ? Image(1) : CreateDisabledBitmap(Image(0), clNone); break;
+    case bsDown: img = Image(numGlyphs_ >= 3 ? 2 : 0); break;
+    case bsExclusive: img = Image(numGlyphs_ >= 4 ? 3 : 0); break;
     case bsInactive:
         if (numGlyphs_ >= 5) {
             img = Image(4);
@@ -93,8 +85,8 @@ TExButtonGlyph::Placement TExButtonGlyph::CalcLayout(const QRect &client, const 
     const QSize gs = GlyphSize();
     const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
     const int fixed = (margin != -1 ? margin : 0) + (spacing != -1 ? spacing : 0);
-    const int availW = std::max(0, horizontal ? client.width() - gs.width() - fixed - (mark ? 9 : 0)
-                                              : client.width());
+    const int availW =
+        std::max(0, horizontal ? client.width() - gs.width() - fixed - (mark ? 9 : 0) : client.width());
     const int availH = std::max(0, horizontal ? client.height() : client.height() - gs.height() - fixed);
 
     QString text = caption.left(255);
@@ -162,8 +154,9 @@ TExButtonGlyph::Placement TExButtonGlyph::CalcLayout(const QRect &client, const 
     if (layout != blGlyphLeft && !gs.isEmpty())
         result.mark = QPoint(result.glyph.x() + gs.width() + 1, result.glyph.y() + gs.height() / 2);
     else
-        result.mark = QPoint(text.isEmpty() ? (2 * client.left() + cw - 7) / 2 : result.text.x() + ts.width() + 3,
-                             result.text.y() + ts.height() / 2);
+        result.mark =
+            QPoint(text.isEmpty() ? (2 * client.left() + cw - 7) / 2 : result.text.x() + ts.width() + 3,
+                   result.text.y() + ts.height() / 2);
     return result;
 }
 
@@ -332,8 +325,10 @@ QSize TExSpeedButton::sizeHint() const
     const QSize gs = glyph_.GlyphSize();
     const QSize ts = caption_.isEmpty() ? QSize(0, 0) : fontMetrics().size(Qt::TextShowMnemonic, caption_);
     if (layout_ == blGlyphLeft || layout_ == blGlyphRight)
-        return QSize(std::max(25, gs.width() + ts.width() + 12), std::max({25, gs.height() + 8, ts.height() + 8}));
-    return QSize(std::max({25, gs.width() + 8, ts.width() + 8}), std::max(25, gs.height() + ts.height() + 12));
+        return QSize(std::max(25, gs.width() + ts.width() + 12),
+                     std::max({25, gs.height() + 8, ts.height() + 8}));
+    return QSize(std::max({25, gs.width() + 8, ts.width() + 8}),
+                 std::max(25, gs.height() + ts.height() + 12));
 }
 
 void TExSpeedButton::UpdateExclusive()
@@ -445,8 +440,8 @@ void TExSpeedButton::PaintGlyph(QPainter &p, const QRect &rect, TButtonState sta
         p.drawImage(place.glyph.topLeft(), glyph_.StateImage(state));
     const bool enabled = state != bsDisabled;
     if (!place.caption.isEmpty()) {
-        const int flags = int(alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextShowMnemonic |
-                          (wordWrap_ ? Qt::TextWordWrap : 0);
+        const int flags = int(alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter |
+                          Qt::TextShowMnemonic | (wordWrap_ ? Qt::TextWordWrap : 0);
         if (!enabled) {
             p.setPen(palette().color(QPalette::Light));
             p.drawText(place.text.translated(1, 1), flags, place.caption);

@@ -7,7 +7,6 @@
 #include <QWidget>
 #include <array>
 
-
 class QFontMetrics;
 
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive, bsInactive };

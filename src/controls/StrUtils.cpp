@@ -1,7 +1,13 @@
 #include "controls/StrUtils.h"
 
-int Max(int a, int b) { return a > b ? a : b; }
-int Min(int a, int b) { return a < b ? a : b; }
+int Max(int a, int b)
+{
+    return a > b ? a : b;
+}
+int Min(int a, int b)
+{
+    return a < b ? a : b;
+}
 
 QString ReplaceAll(const QString &text, const QString &search, const QString &replacement)
 {
@@ -43,9 +49,15 @@ QString TrimRightBlanks(const QString &text)
     return text.left(n);
 }
 
-QString TrimBlanks(const QString &text) { return TrimRightBlanks(TrimLeftBlanks(text)); }
+QString TrimBlanks(const QString &text)
+{
+    return TrimRightBlanks(TrimLeftBlanks(text));
+}
 
-QString FillString(QChar c, int count) { return count < 1 ? QString() : QString(count, c); }
+QString FillString(QChar c, int count)
+{
+    return count < 1 ? QString() : QString(count, c);
+}
 
 int NthWordPos(int n, const QString &text, const QString &delimiters)
 {

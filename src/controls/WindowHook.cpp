@@ -11,7 +11,10 @@ QHash<const QWidget *, TControlHook *> &Hooks()
 }
 } // namespace
 
-TControlHook *THookList::Find(const QWidget *control) { return Hooks().value(control); }
+TControlHook *THookList::Find(const QWidget *control)
+{
+    return Hooks().value(control);
+}
 
 TControlHook *THookList::FindOrCreate(QWidget *control)
 {
@@ -29,7 +32,10 @@ TControlHook *THookList::FindOrCreate(QWidget *control)
 
 // ---------------------------------------------------------------- control hook
 
-TControlHook::TControlHook(QWidget *control) : control_(control) { control->installEventFilter(this); }
+TControlHook::TControlHook(QWidget *control) : control_(control)
+{
+    control->installEventFilter(this);
+}
 
 void TControlHook::AddHook(TExWindowHook *hook)
 {
@@ -80,7 +86,10 @@ bool TControlHook::eventFilter(QObject *watched, QEvent *event)
 
 TExWindowHook::TExWindowHook(QObject *owner) : QObject(owner) {}
 
-TExWindowHook::~TExWindowHook() { Detach(); }
+TExWindowHook::~TExWindowHook()
+{
+    Detach();
+}
 
 void TExWindowHook::SetActive(bool active)
 {

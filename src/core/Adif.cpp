@@ -5,44 +5,52 @@
 
 namespace {
 
-bool isAscii(const QString &s) {
+bool isAscii(const QString &s)
+{
     for (QChar c : s)
         if (c.unicode() >= 0x80)
             return false;
     return true;
 }
 
-QString twoDigits(int n) {
+QString twoDigits(int n)
+{
     return QString::number(n).rightJustified(2, u'0');
 }
 
 } // namespace
 
-int AdifValueLength(const QString &value) {
+int AdifValueLength(const QString &value)
+{
     // Every Windows-1250 character is one byte; outside ASCII count what the
     // file will really hold.
     return isAscii(value) ? int(value.size()) : int(Cp1250::fromUnicode(value).size());
 }
 
-QString AdifField(QLatin1String tag, const QString &value) {
+QString AdifField(QLatin1String tag, const QString &value)
+{
     return u'<' + tag + u':' + QString::number(AdifValueLength(value)) + u'>' + value;
 }
 
-QString AdifFieldIfAny(QLatin1String tag, const QString &value) {
+QString AdifFieldIfAny(QLatin1String tag, const QString &value)
+{
     return value.isEmpty() ? QString() : AdifField(tag, value);
 }
 
-QString AdifZoneField(QLatin1String tag, uint8_t zone) {
+QString AdifZoneField(QLatin1String tag, uint8_t zone)
+{
     return zone == 0 ? QString() : AdifField(tag, QString::number(zone));
 }
 
-QString AdifBandText(const QString &bandName) {
+QString AdifBandText(const QString &bandName)
+{
     QString s = bandName;
     s.remove(u' ');
     return s.toUpper();
 }
 
-QString TLog::LogToAdif() const {
+QString TLog::LogToAdif() const
+{
     const QDate date = Data.date();
     const int64_t seconds = Data.ticks() / DateTime::TicksPerSecond;
     const QString qsoDate = QString::number(date.year()).rightJustified(4, u'0') + twoDigits(date.month()) +

@@ -6,11 +6,13 @@
 
 namespace {
 
-char16_t asciiUpper(char16_t c) {
+char16_t asciiUpper(char16_t c)
+{
     return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
 }
 
-bool keyMatches(const ZoneKey &key, const QString &call, int length) {
+bool keyMatches(const ZoneKey &key, const QString &call, int length)
+{
     if (int(std::strlen(key.From)) != length)
         return false;
     for (int i = 0; i < length - 1; ++i)
@@ -21,7 +23,8 @@ bool keyMatches(const ZoneKey &key, const QString &call, int length) {
     return last >= char16_t(key.From[length - 1]) && last <= char16_t(to[length - 1]);
 }
 
-bool stageZone(const ZoneStage &stage, const QString &call, uint8_t &zone) {
+bool stageZone(const ZoneStage &stage, const QString &call, uint8_t &zone)
+{
     for (const ZoneKey &key : stage.Keys) {
         const bool hit = stage.Length == 0
                              ? call == QLatin1String(key.From)
@@ -34,7 +37,8 @@ bool stageZone(const ZoneStage &stage, const QString &call, uint8_t &zone) {
     return false;
 }
 
-uint8_t ruleZone(std::span<const ZoneRule> rules, int entity, const QString &call) {
+uint8_t ruleZone(std::span<const ZoneRule> rules, int entity, const QString &call)
+{
     for (const ZoneRule &rule : rules) {
         if (rule.Entity != entity)
             continue;
@@ -49,19 +53,22 @@ uint8_t ruleZone(std::span<const ZoneRule> rules, int entity, const QString &cal
 
 } // namespace
 
-QString ContinentFor(int entity) {
+QString ContinentFor(int entity)
+{
     const TDxccEntity *e = DxccEntity(entity);
     return e ? QString::fromLatin1(e->Kontynent) : QString();
 }
 
-uint8_t ItuZoneFor(int entity, const QString &call) {
+uint8_t ItuZoneFor(int entity, const QString &call)
+{
     const TDxccEntity *e = DxccEntity(entity);
     if (!e)
         return 0;
     return e->ITU != 0 ? e->ITU : ruleZone(ItuZoneRules(), entity, call);
 }
 
-uint8_t CqZoneFor(int entity, const QString &call) {
+uint8_t CqZoneFor(int entity, const QString &call)
+{
     const TDxccEntity *e = DxccEntity(entity);
     if (!e)
         return 0;

@@ -1,12 +1,12 @@
 #include "core/FDM.h"
 
-#include "core/FUpgrade.h"
 #include "core/DisplayText.h"
+#include "core/FUpgrade.h"
 #include "core/Geography.h"
-#include "core/Settings.h"
 #include "core/PrefixIndex.h"
-#include "platform/db/FbError.h"
+#include "core/Settings.h"
 #include "platform/Messages.h"
+#include "platform/db/FbError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +15,7 @@ TDM *DM = nullptr;
 
 namespace {
 
-const int DuplicateValue = 335544349;  // duplicate value in a unique index
+const int DuplicateValue = 335544349; // duplicate value in a unique index
 const int UniqueKeyViolation = 335544665;
 
 QStringList Lines(std::initializer_list<const char *> lines)
@@ -48,9 +48,9 @@ TDM::~TDM()
 void TDM::SetUpDatasets()
 {
     for (FbTransaction *tr :
-         {&trLogi, &trLog, &trLaczStacja, &trDrukLog, &trPrefix, &trPrefStart, &trKrajDX, &trWyspy, &trCallBook,
-          &trq, &trPowiaty, &trStale, &trEtykiety, &trStacje, &trZamki, &trGminy, &TrFunc, &trGetLogId,
-          &trStacja, &trUpg, &TrNewLogId})
+         {&trLogi,  &trLog,      &trLaczStacja, &trDrukLog,  &trPrefix, &trPrefStart, &trKrajDX,
+          &trWyspy, &trCallBook, &trq,          &trPowiaty,  &trStale,  &trEtykiety,  &trStacje,
+          &trZamki, &trGminy,    &TrFunc,       &trGetLogId, &trStacja, &trUpg,       &TrNewLogId})
         tr->SetDefaultDatabase(&Baza);
 
     auto bind = [this](auto &ds, FbTransaction &tr) {
@@ -82,9 +82,10 @@ void TDM::SetUpDatasets()
     Logi.SetSQL(Lines({"select  *", "from Logi", "order by Data"}));
     Log.SetSQL(Lines({"select *", "from LOGI", "where LogId=:LogId"}));
     LaczStacja.SetSQL(Lines({"select *", "from Logi", "where Stacja=:Stacja", "order by Data"}));
-    DrukLog.SetSQL(Lines({"select Data, Pasmo, Stacja, Emisja, Raport_Nad, Raport_Odb, Imie, Miasto, Lokator, "
-                          "QSL_Wys, QSL_Odb  ",
-                          "from LOGI", "where Data between :OdDnia and :DoDnia", "order by Data, Stacja "}));
+    DrukLog.SetSQL(
+        Lines({"select Data, Pasmo, Stacja, Emisja, Raport_Nad, Raport_Odb, Imie, Miasto, Lokator, "
+               "QSL_Wys, QSL_Odb  ",
+               "from LOGI", "where Data between :OdDnia and :DoDnia", "order by Data, Stacja "}));
     Prefiksy.SetSQL(Lines({"select Prefix, KrajId", "from PrefiksyDX", "order by Prefix"}));
     PrefStart.SetSQL(Lines({"SELECT Prefix, KrajId", "FROM PrefiksyDX", "WHERE Prefix STARTING WITH :Prefix ",
                             "ORDER BY Prefix"}));
@@ -101,19 +102,40 @@ void TDM::SetUpDatasets()
     Gminy.SetTableName("GMINY");
     LiczbaRek.SetSQL(Lines({"select  COUNT(*) AS Licznik", "from LOGI"}));
     GetLogId.SetSQL(Lines({"select LOGID", "from Logi", "where Data=:Data"}));
-    Stacja.SetSQL(Lines({"select Imie, Miasto, Lokator, Wojew, Powiat", "from STACJE", "where Stacja=:Stacja"}));
+    Stacja.SetSQL(
+        Lines({"select Imie, Miasto, Lokator, Wojew, Powiat", "from STACJE", "where Stacja=:Stacja"}));
     GetNewLogId.SetStoredProcName("GETLOGID");
 
-    updLogi.SetModifySQL(Lines(
-        {"update Logi", "set", "DATA = :DATA,", "PASMO = :PASMO,", "PASMO_IND = :PASMO_IND,", "STACJA = :STACJA,",
-         "KRAJID = :KRAJID,", "EMISJA = :EMISJA,", "RAPORT_NAD = :RAPORT_NAD,", "RAPORT_ODB = :RAPORT_ODB,",
-         "IMIE = :IMIE,", "WYSPA = :WYSPA,", "DOMENA = :DOMENA,", "GMINA =:GMINA,", "ZAMEK=:ZAMEK,",
-         "MIASTO = :MIASTO,", "LOKATOR = :LOKATOR,", "NOTATKI = :NOTATKI,", "QSL_MANAGER = :QSL_MANAGER,",
-         "QSL_WYS = :QSL_WYS,", "QSL_ODB = :QSL_ODB,", "KONTYNENT=:KONTYNENT,", "ITU=:ITU,", "CQ=:CQ", "where",
-         "LOGID = :OLD_LOGID"}));
+    updLogi.SetModifySQL(Lines({"update Logi",
+                                "set",
+                                "DATA = :DATA,",
+                                "PASMO = :PASMO,",
+                                "PASMO_IND = :PASMO_IND,",
+                                "STACJA = :STACJA,",
+                                "KRAJID = :KRAJID,",
+                                "EMISJA = :EMISJA,",
+                                "RAPORT_NAD = :RAPORT_NAD,",
+                                "RAPORT_ODB = :RAPORT_ODB,",
+                                "IMIE = :IMIE,",
+                                "WYSPA = :WYSPA,",
+                                "DOMENA = :DOMENA,",
+                                "GMINA =:GMINA,",
+                                "ZAMEK=:ZAMEK,",
+                                "MIASTO = :MIASTO,",
+                                "LOKATOR = :LOKATOR,",
+                                "NOTATKI = :NOTATKI,",
+                                "QSL_MANAGER = :QSL_MANAGER,",
+                                "QSL_WYS = :QSL_WYS,",
+                                "QSL_ODB = :QSL_ODB,",
+                                "KONTYNENT=:KONTYNENT,",
+                                "ITU=:ITU,",
+                                "CQ=:CQ",
+                                "where",
+                                "LOGID = :OLD_LOGID"}));
     updLogi.SetInsertSQL(Lines(
         {"insert into Logi",
-         "(LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, RAPORT_ODB, IMIE, WYSPA, DOMENA, "
+         "(LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, RAPORT_ODB, IMIE, WYSPA, "
+         "DOMENA, "
          "GMINA, ZAMEK, MIASTO, LOKATOR, NOTATKI, QSL_MANAGER, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ)",
          "values",
          "(:LOGID, :DATA, :PASMO, :PASMO_IND, :STACJA, :KRAJID, :EMISJA, :RAPORT_NAD, :RAPORT_ODB, :IMIE, "
@@ -121,22 +143,25 @@ void TDM::SetUpDatasets()
          ":KONTYNENT, :ITU, :CQ)"}));
     updLogi.SetDeleteSQL(Lines({"delete from Logi", "where", "LOGID = :OLD_LOGID"}));
     updLogi.SetRefreshSQL(Lines({"Select *", "from Logi ", "where", "LOGID = :LOGID"}));
-    updLogi.SetRowLostMessage(FbUpdateSql::Modify,
-                              QStringLiteral("Nie zapisano: QSO zostało w międzyczasie zmienione lub usunięte."));
-    updLogi.SetRowLostMessage(FbUpdateSql::Delete,
-                              QStringLiteral("Nie usunięto: QSO zostało w międzyczasie zmienione lub usunięte."));
+    updLogi.SetRowLostMessage(
+        FbUpdateSql::Modify,
+        QStringLiteral("Nie zapisano: QSO zostało w międzyczasie zmienione lub usunięte."));
+    updLogi.SetRowLostMessage(
+        FbUpdateSql::Delete,
+        QStringLiteral("Nie usunięto: QSO zostało w międzyczasie zmienione lub usunięte."));
     Logi.SetUpdateObject(&updLogi);
     // A QSO the user saw saved must survive a crash: every change to the log is
     // committed at once, keeping the open cursor.
     Logi.AfterPost = [this](DataSet &) { trLogi.CommitRetaining(); };
     Logi.AfterDelete = [this](DataSet &) { trLogi.CommitRetaining(); };
 
-    UpWyspy.SetModifySQL(Lines({"update WYSPY", "set", "NAZWAANG = :NAZWAANG,", "NAZWAPOL = :NAZWAPOL", "where",
-                                "IOTA = :OLD_IOTA"}));
-    UpWyspy.SetInsertSQL(
-        Lines({"insert into WYSPY", "(IOTA, NAZWAANG, NAZWAPOL)", "values", "(:IOTA, :NAZWAANG, :NAZWAPOL)"}));
+    UpWyspy.SetModifySQL(Lines({"update WYSPY", "set", "NAZWAANG = :NAZWAANG,", "NAZWAPOL = :NAZWAPOL",
+                                "where", "IOTA = :OLD_IOTA"}));
+    UpWyspy.SetInsertSQL(Lines(
+        {"insert into WYSPY", "(IOTA, NAZWAANG, NAZWAPOL)", "values", "(:IOTA, :NAZWAANG, :NAZWAPOL)"}));
     UpWyspy.SetDeleteSQL(Lines({"delete from WYSPY", "where", "IOTA = :OLD_IOTA"}));
-    UpWyspy.SetRefreshSQL(Lines({"Select ", "IOTA,", "NAZWAANG,", "NAZWAPOL", "from WYSPY ", "where", "IOTA = :IOTA"}));
+    UpWyspy.SetRefreshSQL(
+        Lines({"Select ", "IOTA,", "NAZWAANG,", "NAZWAPOL", "from WYSPY ", "where", "IOTA = :IOTA"}));
     Wyspy.SetUpdateObject(&UpWyspy);
 
     SetUpLogiFields();
@@ -252,7 +277,8 @@ void TDM::OpenLogById(int logId)
 void TDM::ReopenLogiOrdered(int sortIndex, int logId)
 {
     trLogi.Restart();
-    Logi.SetSQL({"SELECT *", "FROM Logi", "ORDER BY " + QString(SortFieldNames[sortIndex < SortOrderCount ? sortIndex : 1])});
+    Logi.SetSQL({"SELECT *", "FROM Logi",
+                 "ORDER BY " + QString(SortFieldNames[sortIndex < SortOrderCount ? sortIndex : 1])});
     Logi.Open();
     if (logId > 0)
         Logi.Locate("LOGID", logId, 0);
@@ -273,13 +299,34 @@ void TDM::OpenDrukLog(const DateTime &from, const DateTime &to)
     DrukLog.Open();
 }
 
-void TDM::OpenStale() { Reopen(Stale, trStale); }
-void TDM::OpenKrajeDX() { Reopen(KrajeDX, trKrajDX); }
-void TDM::OpenPowiaty() { Reopen(Powiaty, trPowiaty); }
-void TDM::OpenGminy() { Reopen(Gminy, trGminy); }
-void TDM::OpenWyspy() { Reopen(Wyspy, trWyspy); }
-void TDM::OpenEtykiety() { Reopen(Etykiety, trEtykiety); }
-void TDM::OpenZamki() { Reopen(Zamki, trZamki); }
+void TDM::OpenStale()
+{
+    Reopen(Stale, trStale);
+}
+void TDM::OpenKrajeDX()
+{
+    Reopen(KrajeDX, trKrajDX);
+}
+void TDM::OpenPowiaty()
+{
+    Reopen(Powiaty, trPowiaty);
+}
+void TDM::OpenGminy()
+{
+    Reopen(Gminy, trGminy);
+}
+void TDM::OpenWyspy()
+{
+    Reopen(Wyspy, trWyspy);
+}
+void TDM::OpenEtykiety()
+{
+    Reopen(Etykiety, trEtykiety);
+}
+void TDM::OpenZamki()
+{
+    Reopen(Zamki, trZamki);
+}
 
 void TDM::OpenPrefiksy()
 {
@@ -446,9 +493,9 @@ bool TDM::AskConfirm(const QString &text)
 void TDM::CommitAll()
 {
     for (FbTransaction *tr :
-         {&trLogi, &trLog, &trLaczStacja, &trDrukLog, &trPrefix, &trPrefStart, &trKrajDX, &trWyspy, &trCallBook,
-          &trq, &trPowiaty, &trStale, &trEtykiety, &trStacje, &trZamki, &trGminy, &TrFunc, &trGetLogId,
-          &trStacja, &trUpg, &TrNewLogId})
+         {&trLogi,  &trLog,      &trLaczStacja, &trDrukLog,  &trPrefix, &trPrefStart, &trKrajDX,
+          &trWyspy, &trCallBook, &trq,          &trPowiaty,  &trStale,  &trEtykiety,  &trStacje,
+          &trZamki, &trGminy,    &TrFunc,       &trGetLogId, &trStacja, &trUpg,       &TrNewLogId})
         if (tr->Active())
             tr->Commit();
 }
@@ -465,19 +512,20 @@ QString ZoneColumnText(int zone)
 void TDM::LogiCalcFields(DataSet &ds)
 {
     ds.FieldByName("KrajDxcc")->SetAsString(CountryNameForKrajId(ds.FieldByName("KRAJID")->AsInteger()));
-    ds.FieldByName("StacjaImie")->SetAsString(ds.FieldByName("STACJA")->AsString() + " " +
-                                              ds.FieldByName("IMIE")->AsString());
+    ds.FieldByName("StacjaImie")
+        ->SetAsString(ds.FieldByName("STACJA")->AsString() + " " + ds.FieldByName("IMIE")->AsString());
     QString cont = ds.FieldByName("KONTYNENT")->AsString().trimmed();
     if (cont.isEmpty())
         cont = QStringLiteral("  ");
-    ds.FieldByName("KontITUCQ")->SetAsString(cont + "/" + ZoneColumnText(ds.FieldByName("ITU")->AsInteger()) + "/" +
-                                             ZoneColumnText(ds.FieldByName("CQ")->AsInteger()));
+    ds.FieldByName("KontITUCQ")
+        ->SetAsString(cont + "/" + ZoneColumnText(ds.FieldByName("ITU")->AsInteger()) + "/" +
+                      ZoneColumnText(ds.FieldByName("CQ")->AsInteger()));
 }
 
 void TDM::CallBookCalcFields(DataSet &ds)
 {
-    ds.FieldByName("PelnaNazwa")->SetAsString(ds.FieldByName("STACJA")->AsString() + "  " +
-                                              ds.FieldByName("NAZWA")->AsString());
+    ds.FieldByName("PelnaNazwa")
+        ->SetAsString(ds.FieldByName("STACJA")->AsString() + "  " + ds.FieldByName("NAZWA")->AsString());
     ds.FieldByName("NazwaPowiatu")->SetAsString(DistrictNameForCode(ds.FieldByName("POWIAT")->AsString()));
     ds.FieldByName("NazwaWojew")->SetAsString(VoivodeshipNameForCode(ds.FieldByName("WOJEW")->AsString()));
 }

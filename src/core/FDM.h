@@ -54,8 +54,8 @@ public:
     void CommitGminy();
 
     QString CountryNameForCall(const QString &call);
-    int KrajIdForCall(const QString &call) const;  // in memory, no query
-    int KrajIdForCallSql(const QString &call);     // the same through PrefStart
+    int KrajIdForCall(const QString &call) const; // in memory, no query
+    int KrajIdForCallSql(const QString &call);    // the same through PrefStart
     QString CountryNameForKrajId(int krajId);
     QString PrefixForCall(const QString &call);
     QString IslandNameForIota(const QString &iota);
@@ -77,9 +77,9 @@ public:
 
     FbDatabase Baza;
 
-    FbTransaction trLogi, trLog, trLaczStacja, trDrukLog, trPrefix, trPrefStart, trKrajDX, trWyspy, trCallBook,
-        trq, trPowiaty, trStale, trEtykiety, trStacje, trZamki, trGminy, TrFunc, trGetLogId, trStacja, trUpg,
-        TrNewLogId;
+    FbTransaction trLogi, trLog, trLaczStacja, trDrukLog, trPrefix, trPrefStart, trKrajDX, trWyspy,
+        trCallBook, trq, trPowiaty, trStale, trEtykiety, trStacje, trZamki, trGminy, TrFunc, trGetLogId,
+        trStacja, trUpg, TrNewLogId;
 
     FbQuery Logi, Log, LaczStacja, DrukLog, Prefiksy, PrefStart, KrajeDX, Wyspy, Callbook, q;
     FbUpdateSql updLogi, UpWyspy;

@@ -84,9 +84,10 @@ void CreateStacjeTable(const SchemaLinks &links)
     for (const char *index :
          {"CREATE INDEX Stacje_Nazwa ON Stacje(Nazwa)", "CREATE INDEX Stacje_Nazwisko ON Stacje(Nazwisko)",
           "CREATE INDEX Stacje_Imie ON Stacje(Imie)", "CREATE INDEX Stacje_Miasto ON Stacje(Miasto)",
-          "CREATE INDEX Stacje_KodPoczt ON Stacje(KodPoczt)", "CREATE INDEX Stacje_Lokator ON Stacje(Lokator)",
-          "CREATE INDEX Stacje_Wojew ON Stacje(Wojew)", "CREATE INDEX Stacje_Powiat ON Stacje(Powiat)",
-          "CREATE INDEX Stacje_Rodzaj ON Stacje(Rodzaj)", "CREATE INDEX Stacje_Kraj ON Stacje(Kraj)"})
+          "CREATE INDEX Stacje_KodPoczt ON Stacje(KodPoczt)",
+          "CREATE INDEX Stacje_Lokator ON Stacje(Lokator)", "CREATE INDEX Stacje_Wojew ON Stacje(Wojew)",
+          "CREATE INDEX Stacje_Powiat ON Stacje(Powiat)", "CREATE INDEX Stacje_Rodzaj ON Stacje(Rodzaj)",
+          "CREATE INDEX Stacje_Kraj ON Stacje(Kraj)"})
         statements.append(QStringList{index});
     RunStep(links, statements);
 }
@@ -94,12 +95,12 @@ void CreateStacjeTable(const SchemaLinks &links)
 void CreateZamkiTable(const SchemaLinks &links)
 {
     RunStep(links, {{"CREATE TABLE Zamki(", "Symbol   VARCHAR(6) NOT NULL COLLATE PXW_PLK,",
-                  "Nazwa    VARCHAR(60) COLLATE PXW_PLK,", "CONSTRAINT pk_Zamki PRIMARY KEY (Symbol) )"}});
+                     "Nazwa    VARCHAR(60) COLLATE PXW_PLK,", "CONSTRAINT pk_Zamki PRIMARY KEY (Symbol) )"}});
 }
 
 void CreateGminyTable(const SchemaLinks &links)
 {
     RunStep(links, {{"CREATE TABLE Gminy(", "GminaId CHAR( 6) NOT NULL COLLATE PXW_PLK,",
-                  "Gmina   VARCHAR(50) COLLATE PXW_PLK,", "Powiat  VARCHAR(50) COLLATE PXW_PLK,",
-                  "WojewId CHAR(1) COLLATE PXW_PLK,", "CONSTRAINT pk_Gminy PRIMARY KEY (GminaId) )"}});
+                     "Gmina   VARCHAR(50) COLLATE PXW_PLK,", "Powiat  VARCHAR(50) COLLATE PXW_PLK,",
+                     "WojewId CHAR(1) COLLATE PXW_PLK,", "CONSTRAINT pk_Gminy PRIMARY KEY (GminaId) )"}});
 }

@@ -2,51 +2,61 @@
 
 #include "core/Geography.h"
 
-void TLog::LogSetStacja(const QString &value) {
+void TLog::LogSetStacja(const QString &value)
+{
     if (value != Stacja)
         Stacja = value;
 }
 
-void TLog::LogSetEmisja(const QString &value) {
+void TLog::LogSetEmisja(const QString &value)
+{
     if (value != Emisja)
         Emisja = value.toUpper();
 }
 
-void TLog::LogSetLokator(const QString &value) {
+void TLog::LogSetLokator(const QString &value)
+{
     if (value.size() == 0 || value.size() == 4 || value.size() == 6)
         Lokator = value;
 }
 
-QString TLog::LogGetLokator() const {
+QString TLog::LogGetLokator() const
+{
     const QString s = Lokator.trimmed();
     return s == QLatin1String("-") ? QString() : s;
 }
 
-void TLog::LogSetWyspa(const QString &value) {
+void TLog::LogSetWyspa(const QString &value)
+{
     const QString s = value.trimmed();
     Wyspa = s == QLatin1String("-") ? QString() : s;
 }
 
-void TLog::LogSetKontynent(const QString &value) {
+void TLog::LogSetKontynent(const QString &value)
+{
     if (value.trimmed().isEmpty() || ContinentIndex(value) > 0)
         Kontynent = value;
 }
 
-void TLog::LogSetItu(int value) {
+void TLog::LogSetItu(int value)
+{
     if (value >= 0 && value < 76)
         ITU = uint8_t(value);
 }
 
-void TLog::LogSetCq(int value) {
+void TLog::LogSetCq(int value)
+{
     if (value >= 0 && value < 41)
         CQ = uint8_t(value);
 }
 
-int TLog::LogContinentIndex() const {
+int TLog::LogContinentIndex() const
+{
     return ContinentIndex(Kontynent);
 }
 
-void TLog::LogReset() {
+void TLog::LogReset()
+{
     Pasmo.SetIndex(0);
     Stacja.clear();
     Emisja.clear();

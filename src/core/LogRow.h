@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/SqlText.h"
 #include "core/Log.h"
+#include "core/SqlText.h"
 
 #include <QLatin1String>
 #include <array>
@@ -10,25 +10,45 @@
 // own load and save and by the one-pass readers and writers (ADIF export and
 // import). The columns are looked up once; rows then go through them.
 enum LogColumn {
-    lcData, lcPasmo, lcStacja, lcEmisja, lcRaportNad, lcRaportOdb, lcLokator, lcImie, lcNotatki, lcQslManager,
-    lcQslWys, lcQslOdb, lcMiasto, lcWyspa, lcDomena, lcGmina, lcZamek, lcKontynent, lcItu, lcCq,
-    LogColumnCount,                  // the columns a record is read from
-    lcPasmoInd = LogColumnCount, lcKrajId,
-    LogWriteColumnCount              // and the derived ones it also writes
+    lcData,
+    lcPasmo,
+    lcStacja,
+    lcEmisja,
+    lcRaportNad,
+    lcRaportOdb,
+    lcLokator,
+    lcImie,
+    lcNotatki,
+    lcQslManager,
+    lcQslWys,
+    lcQslOdb,
+    lcMiasto,
+    lcWyspa,
+    lcDomena,
+    lcGmina,
+    lcZamek,
+    lcKontynent,
+    lcItu,
+    lcCq,
+    LogColumnCount, // the columns a record is read from
+    lcPasmoInd = LogColumnCount,
+    lcKrajId,
+    LogWriteColumnCount // and the derived ones it also writes
 };
 
 inline constexpr std::array<QLatin1String, LogWriteColumnCount> LogColumnNames = {
-    QLatin1String("DATA"),      QLatin1String("PASMO"),     QLatin1String("STACJA"),  QLatin1String("EMISJA"),
-    QLatin1String("RAPORT_NAD"), QLatin1String("RAPORT_ODB"), QLatin1String("LOKATOR"), QLatin1String("IMIE"),
-    QLatin1String("NOTATKI"),   QLatin1String("QSL_MANAGER"), QLatin1String("QSL_WYS"), QLatin1String("QSL_ODB"),
-    QLatin1String("MIASTO"),    QLatin1String("WYSPA"),     QLatin1String("DOMENA"),  QLatin1String("GMINA"),
-    QLatin1String("ZAMEK"),     QLatin1String("KONTYNENT"), QLatin1String("ITU"),     QLatin1String("CQ"),
-    QLatin1String("PASMO_IND"), QLatin1String("KRAJID")};
+    QLatin1String("DATA"),        QLatin1String("PASMO"),      QLatin1String("STACJA"),
+    QLatin1String("EMISJA"),      QLatin1String("RAPORT_NAD"), QLatin1String("RAPORT_ODB"),
+    QLatin1String("LOKATOR"),     QLatin1String("IMIE"),       QLatin1String("NOTATKI"),
+    QLatin1String("QSL_MANAGER"), QLatin1String("QSL_WYS"),    QLatin1String("QSL_ODB"),
+    QLatin1String("MIASTO"),      QLatin1String("WYSPA"),      QLatin1String("DOMENA"),
+    QLatin1String("GMINA"),       QLatin1String("ZAMEK"),      QLatin1String("KONTYNENT"),
+    QLatin1String("ITU"),         QLatin1String("CQ"),         QLatin1String("PASMO_IND"),
+    QLatin1String("KRAJID")};
 
 // The columns of a dataset or statement by LogColumn: a dataset's FieldByName,
 // a statement's ColumnByName (or, for its parameters, ParamByName) of each name.
-template <int Count = LogColumnCount, typename Lookup>
-auto LogColumnsBy(Lookup lookup)
+template <int Count = LogColumnCount, typename Lookup> auto LogColumnsBy(Lookup lookup)
 {
     std::array<decltype(lookup(QString())), Count> columns{};
     for (int i = 0; i < Count; ++i)
@@ -36,8 +56,7 @@ auto LogColumnsBy(Lookup lookup)
     return columns;
 }
 
-template <typename Source>
-auto LogColumnsOf(Source &source)
+template <typename Source> auto LogColumnsOf(Source &source)
 {
     return LogColumnsBy([&](const QString &name) {
         if constexpr (requires { source.ColumnByName(name); })
@@ -49,8 +68,7 @@ auto LogColumnsOf(Source &source)
 
 // Text columns are read as text (NULL gives empty), zones as integers (NULL 0);
 // the flags are set only by an exact "T"; the setters keep their rules.
-template <typename Column>
-void ReadLogRow(TLog &log, const std::array<Column, LogColumnCount> &c)
+template <typename Column> void ReadLogRow(TLog &log, const std::array<Column, LogColumnCount> &c)
 {
     log.Data = c[lcData]->AsDateTime();
     log.Pasmo.ParseBand(c[lcPasmo]->AsString());

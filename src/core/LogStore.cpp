@@ -9,7 +9,8 @@ namespace {
 void WriteColumns(TDM &dm, const TLog &log)
 {
     FbQuery &l = dm.Logi;
-    WriteLogRow(log, LogColumnsBy<LogWriteColumnCount>([&](const QString &name) { return l.FieldByName(name); }),
+    WriteLogRow(log,
+                LogColumnsBy<LogWriteColumnCount>([&](const QString &name) { return l.FieldByName(name); }),
                 dm.KrajIdForCall(log.Stacja));
 }
 
@@ -47,7 +48,8 @@ void TLog::LogSave(TDM &dm)
     FbQuery &l = dm.Logi;
     if (l.IsEmpty() || l.FieldByName("LOGID")->AsInteger() != LogId) {
         if (!l.Locate("LOGID", LogId, 0))
-            throw DbError(QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(LogId));
+            throw DbError(
+                QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(LogId));
     }
     l.Edit();
     WriteColumns(dm, *this);

@@ -85,7 +85,8 @@ void SeedIslands(FbDatabase &db, const QString &dataDir)
     FbTransaction tr(&db);
     tr.StartTransaction();
     FbStatement q(&db, &tr);
-    q.SetSQL(QStringLiteral("INSERT INTO WYSPY (IOTA, NAZWAANG, NAZWAPOL) VALUES (:IOTA, :NAZWAANG, :NAZWAPOL)"));
+    q.SetSQL(
+        QStringLiteral("INSERT INTO WYSPY (IOTA, NAZWAANG, NAZWAPOL) VALUES (:IOTA, :NAZWAANG, :NAZWAPOL)"));
     const QStringList lines = QString::fromUtf8(ReadFile(QDir(dataDir).filePath("wyspy.tsv"))).split('\n');
     for (const QString &line : lines) {
         const QStringList cols = QString(line).remove('\r').split('\t');
@@ -104,7 +105,8 @@ void SeedDistricts(FbDatabase &db)
     FbTransaction tr(&db);
     tr.StartTransaction();
     FbStatement q(&db, &tr);
-    q.SetSQL(QStringLiteral("INSERT INTO POWIATY (POWIATID, WOJEWID, POWIAT) VALUES (:POWIATID, :WOJEWID, :POWIAT)"));
+    q.SetSQL(QStringLiteral(
+        "INSERT INTO POWIATY (POWIATID, WOJEWID, POWIAT) VALUES (:POWIATID, :WOJEWID, :POWIAT)"));
     for (const District &d : Districts()) {
         q.ParamByName("POWIATID")->SetAsString(QString::fromUtf16(d.Code));
         if (d.Voivodeship)

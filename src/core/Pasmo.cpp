@@ -12,22 +12,26 @@ constexpr std::array<int, TPasmo::BandCount> Wavelengths = {0,    16000, 8000, 4
                                                             1200, 1000,  600,  400,  200,  70,   23};
 constexpr std::array<int, TPasmo::BandCount> Positions = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 
-bool valid(int index) {
+bool valid(int index)
+{
     return index >= 0 && index < TPasmo::BandCount;
 }
 
 } // namespace
 
-void TPasmo::SetIndex(int index) {
+void TPasmo::SetIndex(int index)
+{
     if (valid(index))
         index_ = uint8_t(index);
 }
 
-int TPasmo::BandItemIndex() const {
+int TPasmo::BandItemIndex() const
+{
     return Positions[index_];
 }
 
-void TPasmo::ParseBand(const QString &text) {
+void TPasmo::ParseBand(const QString &text)
+{
     // Each name is number, blank, unit: the number alone, the number and the
     // unit, or the whole name are accepted, in upper case.
     const QString u = text.toUpper();
@@ -42,10 +46,12 @@ void TPasmo::ParseBand(const QString &text) {
     }
 }
 
-QString TPasmo::BandNameOf(int index) {
+QString TPasmo::BandNameOf(int index)
+{
     return valid(index) ? QString::fromLatin1(Names[index]) : QString();
 }
 
-int TPasmo::BandWavelengthOf(int index) {
+int TPasmo::BandWavelengthOf(int index)
+{
     return valid(index) ? Wavelengths[index] : 0;
 }

@@ -43,7 +43,10 @@ IniStorage::IniStorage(const QString &fileName) : fileName_(fileName)
     }
 }
 
-IniStorage::~IniStorage() { Close(); }
+IniStorage::~IniStorage()
+{
+    Close();
+}
 
 IniStorage::Section *IniStorage::Find(const QString &name)
 {

@@ -5,7 +5,8 @@
 
 namespace {
 
-QString idField(int32_t id) {
+QString idField(int32_t id)
+{
     return id > 0 ? AdifField(QLatin1String("KRAJID"), QString::number(id)) : QString();
 }
 
@@ -16,7 +17,8 @@ public:
     explicit TagReader(const QByteArray &bytes) : b_(bytes) {}
 
     // The next tag's text, false at the end of the file.
-    bool nextTag(QByteArray &tag) {
+    bool nextTag(QByteArray &tag)
+    {
         const qsizetype open = b_.indexOf('<', pos_);
         if (open < 0) {
             pos_ = b_.size();
@@ -30,7 +32,8 @@ public:
         return true;
     }
 
-    QByteArray take(qsizetype length) {
+    QByteArray take(qsizetype length)
+    {
         const QByteArray v = b_.mid(pos_, length);
         pos_ += v.size();
         return v;
@@ -43,7 +46,8 @@ private:
 
 } // namespace
 
-QString TKrajDX::KrajDXToTagText() const {
+QString TKrajDX::KrajDXToTagText() const
+{
     return QStringLiteral("<TABELA:7>KrajeDx") + idField(KrajId) +
            AdifFieldIfAny(QLatin1String("PREFIXDX"), PrefixDX) +
            AdifFieldIfAny(QLatin1String("NAZWAANG"), NazwaAng) +
@@ -51,7 +55,8 @@ QString TKrajDX::KrajDXToTagText() const {
            AdifFieldIfAny(QLatin1String("KONTYNENT"), Kontynent) + AdifTag::Eor;
 }
 
-bool TKrajDX::KrajDXInsert(PrefixTableExecutor &db) const {
+bool TKrajDX::KrajDXInsert(PrefixTableExecutor &db) const
+{
     if (KrajId <= 0)
         return false;
     db.Execute(QStringLiteral("INSERT INTO KrajeDX(KrajId, PrefixDX, NazwaAng, NazwaPol, Kontynent)\n"
@@ -64,16 +69,19 @@ bool TKrajDX::KrajDXInsert(PrefixTableExecutor &db) const {
     return true;
 }
 
-void TKrajDX::KrajDXClear() {
+void TKrajDX::KrajDXClear()
+{
     *this = TKrajDX();
 }
 
-QString TPrefixDX::PrefixDXToTagText() const {
+QString TPrefixDX::PrefixDXToTagText() const
+{
     return QStringLiteral("<TABELA:10>PrefiksyDx") + idField(KrajId) +
            AdifFieldIfAny(QLatin1String("PREFIX"), Prefix) + AdifTag::Eor;
 }
 
-bool TPrefixDX::PrefixDXInsert(PrefixTableExecutor &db) const {
+bool TPrefixDX::PrefixDXInsert(PrefixTableExecutor &db) const
+{
     if (KrajId <= 0)
         return false;
     const PrefixTableExecutor::Param id{QStringLiteral("KrajId"), KrajId};
@@ -92,12 +100,14 @@ bool TPrefixDX::PrefixDXInsert(PrefixTableExecutor &db) const {
     return true;
 }
 
-void TPrefixDX::PrefixDXClear() {
+void TPrefixDX::PrefixDXClear()
+{
     *this = TPrefixDX();
 }
 
 QString ReadPrefixRecords(const QByteArray &bytes, const std::function<void(const TKrajDX &)> &onCountry,
-                          const std::function<void(const TPrefixDX &)> &onPrefix) {
+                          const std::function<void(const TPrefixDX &)> &onPrefix)
+{
     TagReader reader(bytes);
     TKrajDX country;
     TPrefixDX prefix;

@@ -2,26 +2,30 @@
 
 namespace {
 
-bool isAscii(QStringView s) {
+bool isAscii(QStringView s)
+{
     for (QChar c : s)
         if (c.unicode() >= 0x80)
             return false;
     return true;
 }
 
-char16_t asciiUpper(char16_t c) {
+char16_t asciiUpper(char16_t c)
+{
     return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c;
 }
 
 } // namespace
 
-void PrefixIndex::Clear() {
+void PrefixIndex::Clear()
+{
     nodes_.assign(1, Node{});
     entries_.clear();
     count_ = 0;
 }
 
-void PrefixIndex::Build(const std::vector<Entry> &entries) {
+void PrefixIndex::Build(const std::vector<Entry> &entries)
+{
     Clear();
     for (const Entry &e : entries) {
         if (e.Prefix.isEmpty())
@@ -38,14 +42,16 @@ void PrefixIndex::Build(const std::vector<Entry> &entries) {
     }
 }
 
-int PrefixIndex::child(int node, char16_t c) const {
+int PrefixIndex::child(int node, char16_t c) const
+{
     for (int n = nodes_[node].FirstChild; n >= 0; n = nodes_[n].NextSibling)
         if (nodes_[n].Char == c)
             return n;
     return -1;
 }
 
-int PrefixIndex::addChild(int node, char16_t c) {
+int PrefixIndex::addChild(int node, char16_t c)
+{
     const int existing = child(node, c);
     if (existing >= 0)
         return existing;
@@ -58,7 +64,8 @@ int PrefixIndex::addChild(int node, char16_t c) {
     return id;
 }
 
-int PrefixIndex::deepestEntry(QStringView call) const {
+int PrefixIndex::deepestEntry(QStringView call) const
+{
     // Call signs are ASCII: upper-case them on the fly, without an allocation.
     if (!isAscii(call)) {
         const QString upper = call.toString().toUpper();
@@ -67,7 +74,8 @@ int PrefixIndex::deepestEntry(QStringView call) const {
     return deepestEntryOf(call, true);
 }
 
-int PrefixIndex::deepestEntryOf(QStringView call, bool upperAscii) const {
+int PrefixIndex::deepestEntryOf(QStringView call, bool upperAscii) const
+{
     int node = 0;
     int found = -1;
     for (QChar c : call) {
@@ -80,14 +88,16 @@ int PrefixIndex::deepestEntryOf(QStringView call, bool upperAscii) const {
     return found;
 }
 
-PrefixIndex::Match PrefixIndex::Resolve(QStringView call) const {
+PrefixIndex::Match PrefixIndex::Resolve(QStringView call) const
+{
     const int found = deepestEntry(call);
     if (found < 0)
         return {};
     return {entries_[found].KrajId, entries_[found].Prefix};
 }
 
-int32_t PrefixIndex::KrajIdForCall(QStringView call) const {
+int32_t PrefixIndex::KrajIdForCall(QStringView call) const
+{
     const int found = deepestEntry(call);
     return found < 0 ? 0 : entries_[found].KrajId;
 }

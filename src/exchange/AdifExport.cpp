@@ -5,13 +5,20 @@
 #include "core/LogRow.h"
 #include "exchange/AdifWriter.h"
 
-DateTime AdifExport::RangeStart(const QDate &day) { return DateTime::fromQDate(day); }
+DateTime AdifExport::RangeStart(const QDate &day)
+{
+    return DateTime::fromQDate(day);
+}
 
 // The last tick of the day, so that no QSO of that day falls outside.
-DateTime AdifExport::RangeEnd(const QDate &day) { return DateTime::fromQDate(day.addDays(1)).addTicks(-1); }
+DateTime AdifExport::RangeEnd(const QDate &day)
+{
+    return DateTime::fromQDate(day.addDays(1)).addTicks(-1);
+}
 
-AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate> from, std::optional<QDate> to,
-                                    const Progress &progress) {
+AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate> from,
+                                    std::optional<QDate> to, const Progress &progress)
+{
     written_ = 0;
     error_.clear();
     FbTransaction trLista(&dm_.Baza);

@@ -14,23 +14,27 @@ namespace {
 
 using QsoKey = std::pair<qint64, QString>;
 
-QsoKey KeyOf(const DateTime &data, const QString &call) {
+QsoKey KeyOf(const DateTime &data, const QString &call)
+{
     return {qint64(data.days()) * 86400 + data.ticks() / DateTime::TicksPerSecond, call.toUpper()};
 }
 
 class QsoInserter {
 public:
-    QsoInserter(TDM &dm, FbTransaction &tr) : insert_(&dm.Baza, &tr), newId_(&dm.Baza, &tr), dm_(dm) {
+    QsoInserter(TDM &dm, FbTransaction &tr) : insert_(&dm.Baza, &tr), newId_(&dm.Baza, &tr), dm_(dm)
+    {
         // The insert of the log's own update object, run directly: one prepared
         // statement in the import's transaction instead of a dataset row per QSO.
         insert_.SetSQL(dm.updLogi.SQL(FbUpdateSql::Insert));
         insert_.Prepare();
         logId_ = insert_.ParamByName("LOGID");
-        p_ = LogColumnsBy<LogWriteColumnCount>([this](const QString &name) { return insert_.ParamByName(name); });
+        p_ = LogColumnsBy<LogWriteColumnCount>(
+            [this](const QString &name) { return insert_.ParamByName(name); });
         newId_.SetStoredProcName("GETLOGID");
     }
 
-    void Insert(const TLog &q) {
+    void Insert(const TLog &q)
+    {
         newId_.ExecProc();
         logId_->SetAsInteger(newId_.ColumnByName("NUM")->AsInteger());
         WriteLogRow(q, p_, dm_.KrajIdForCall(q.Stacja));
@@ -45,7 +49,8 @@ private:
     std::array<Param *, LogWriteColumnCount> p_{};
 };
 
-QSet<QsoKey> LoggedQsos(TDM &dm, FbTransaction &tr) {
+QSet<QsoKey> LoggedQsos(TDM &dm, FbTransaction &tr)
+{
     FbStatement s(&dm.Baza, &tr);
     s.SetSQL(QStringList{"select Data, Stacja", "from Logi"});
     s.ExecQuery();
@@ -59,7 +64,8 @@ QSet<QsoKey> LoggedQsos(TDM &dm, FbTransaction &tr) {
 
 } // namespace
 
-bool AdifImport::Run(const QByteArray &bytes, const Progress &progress) {
+bool AdifImport::Run(const QByteArray &bytes, const Progress &progress)
+{
     counts_ = {};
     warnings_.clear();
 
@@ -107,15 +113,17 @@ bool AdifImport::Run(const QByteArray &bytes, const Progress &progress) {
         } catch (const DbError &) {
             tr.Rollback();
         }
-        warnings_ << QStringLiteral("Błąd zapisu do bazy danych: %1\nWczytywanie przerwano przy pozycji %2 pliku; "
-                                    "dodano %3 nowych łączności.")
+        warnings_ << QStringLiteral(
+                         "Błąd zapisu do bazy danych: %1\nWczytywanie przerwano przy pozycji %2 pliku; "
+                         "dodano %3 nowych łączności.")
                          .arg(e.Message())
                          .arg(counts_.processed)
                          .arg(counts_.added);
     }
 
     if (counts_.rejected > 0)
-        warnings_.prepend(QStringLiteral("Pominięto pozycje bez poprawnej daty QSO_DATE: %1.").arg(counts_.rejected));
+        warnings_.prepend(
+            QStringLiteral("Pominięto pozycje bez poprawnej daty QSO_DATE: %1.").arg(counts_.rejected));
     for (const AdifProblem &problem : reader.problems()) {
         // Skipped records are reported; the rest of the file was read all the same.
         if (problem.kind == AdifProblemKind::LengthPastRecord) {

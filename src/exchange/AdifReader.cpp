@@ -6,7 +6,8 @@
 
 namespace {
 
-qsizetype FindEndOfHeader(const QByteArray &bytes) {
+qsizetype FindEndOfHeader(const QByteArray &bytes)
+{
     static const QByteArrayView eoh("<EOH>");
     const char *data = bytes.constData();
     const qsizetype n = bytes.size();
@@ -26,10 +27,14 @@ qsizetype FindEndOfHeader(const QByteArray &bytes) {
     return -1;
 }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+char UpperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 // Where "<EOR>" (any letter case) starts in data[from, to), or -1.
-qsizetype FindEndOfRecord(const char *data, qsizetype from, qsizetype to) {
+qsizetype FindEndOfRecord(const char *data, qsizetype from, qsizetype to)
+{
     for (qsizetype i = from; i + 5 <= to; ++i) {
         const char *lt = static_cast<const char *>(std::memchr(data + i, '<', to - i));
         if (!lt)
@@ -43,21 +48,27 @@ qsizetype FindEndOfRecord(const char *data, qsizetype from, qsizetype to) {
 }
 
 // Only blanks and line breaks between here and the next tag or the end of the file.
-bool AtFieldBoundary(const char *data, qsizetype pos, qsizetype n) {
+bool AtFieldBoundary(const char *data, qsizetype pos, qsizetype n)
+{
     while (pos < n && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\r' || data[pos] == '\n'))
         ++pos;
     return pos == n || data[pos] == '<';
 }
 
-bool IsOtherScriptLetter(QChar c) {
+bool IsOtherScriptLetter(QChar c)
+{
     return c.isLetter() && c.script() != QChar::Script_Latin && c.script() != QChar::Script_Common &&
            c.script() != QChar::Script_Inherited;
 }
 
-bool IsLatinLetter(QChar c) { return c.isLetter() && c.script() == QChar::Script_Latin; }
+bool IsLatinLetter(QChar c)
+{
+    return c.isLetter() && c.script() == QChar::Script_Latin;
+}
 
 // A letter of another script right beside a Latin letter: one word mixing two alphabets.
-bool MixesScriptsInAWord(const QString &text) {
+bool MixesScriptsInAWord(const QString &text)
+{
     for (qsizetype i = 0; i < text.size(); ++i)
         if (IsOtherScriptLetter(text[i]) &&
             ((i > 0 && IsLatinLetter(text[i - 1])) || (i + 1 < text.size() && IsLatinLetter(text[i + 1]))))
@@ -65,7 +76,8 @@ bool MixesScriptsInAWord(const QString &text) {
     return false;
 }
 
-bool HasOnlyLatinLetters(const QString &text) {
+bool HasOnlyLatinLetters(const QString &text)
+{
     for (QChar c : text)
         if (c.isLetter() && !IsLatinLetter(c))
             return false;
@@ -74,7 +86,8 @@ bool HasOnlyLatinLetters(const QString &text) {
 
 } // namespace
 
-QString DecodeAdifValue(QByteArrayView bytes) {
+QString DecodeAdifValue(QByteArrayView bytes)
+{
     if (!IsMultiByteUtf8(bytes))
         return Cp1250::toUnicode(bytes.data(), bytes.size());
     QString utf8 = QString::fromUtf8(bytes);
@@ -86,7 +99,8 @@ QString DecodeAdifValue(QByteArrayView bytes) {
     return utf8;
 }
 
-bool IsMultiByteUtf8(QByteArrayView bytes) {
+bool IsMultiByteUtf8(QByteArrayView bytes)
+{
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype n = bytes.size();
     bool multiByte = false;
@@ -129,18 +143,21 @@ bool IsMultiByteUtf8(QByteArrayView bytes) {
     return multiByte;
 }
 
-AdifReader::AdifReader(QByteArray bytes) : bytes_(std::move(bytes)) {
+AdifReader::AdifReader(QByteArray bytes) : bytes_(std::move(bytes))
+{
     const qsizetype start = FindEndOfHeader(bytes_);
     pos_ = start < 0 ? 0 : start;
 }
 
-void AdifReader::fail(AdifProblemKind kind, qsizetype offset, QString tag) {
+void AdifReader::fail(AdifProblemKind kind, qsizetype offset, QString tag)
+{
     problems_.append(AdifProblem{kind, offset, recordsRead_, tag.left(40), recordsRead_ + skipped_ + 1});
     state_ = State::Finished;
     pos_ = bytes_.size();
 }
 
-void AdifReader::skip(qsizetype offset, const QByteArray &tag) {
+void AdifReader::skip(qsizetype offset, const QByteArray &tag)
+{
     ++skipped_;
     for (AdifProblem &p : problems_)
         if (p.kind == AdifProblemKind::LengthPastRecord) {
@@ -151,7 +168,8 @@ void AdifReader::skip(qsizetype offset, const QByteArray &tag) {
                                  QString::fromLatin1(tag.left(40)), recordsRead_ + skipped_});
 }
 
-bool AdifReader::next(AdifRecord &record) {
+bool AdifReader::next(AdifRecord &record)
+{
     record.fields.clear();
     record.offset = -1;
     if (state_ == State::Finished)
@@ -162,7 +180,8 @@ bool AdifReader::next(AdifRecord &record) {
     QByteArray tag;
     while (true) {
         // Seeking a tag: everything between fields is skipped.
-        const char *lt = pos_ < n ? static_cast<const char *>(std::memchr(data + pos_, '<', n - pos_)) : nullptr;
+        const char *lt =
+            pos_ < n ? static_cast<const char *>(std::memchr(data + pos_, '<', n - pos_)) : nullptr;
         if (!lt) {
             if (!record.fields.isEmpty())
                 fail(AdifProblemKind::Unterminated, record.offset, QString());
@@ -231,7 +250,8 @@ bool AdifReader::next(AdifRecord &record) {
     }
 }
 
-AdifReadResult ReadAdif(const QByteArray &bytes) {
+AdifReadResult ReadAdif(const QByteArray &bytes)
+{
     AdifReader reader(bytes);
     AdifReadResult result;
     AdifRecord record;
@@ -241,25 +261,30 @@ AdifReadResult ReadAdif(const QByteArray &bytes) {
     return result;
 }
 
-QString AdifProblemText(const AdifProblem &problem) {
-    const QString where = QStringLiteral("po %1 pozycjach, bajt %2 pliku").arg(problem.recordsRead).arg(problem.offset);
+QString AdifProblemText(const AdifProblem &problem)
+{
+    const QString where =
+        QStringLiteral("po %1 pozycjach, bajt %2 pliku").arg(problem.recordsRead).arg(problem.offset);
     switch (problem.kind) {
     case AdifProblemKind::BadLength:
-        return QStringLiteral("Błędna długość pola w znaczniku <%1> (%2). Dalsza część pliku nie została wczytana.")
+        return QStringLiteral(
+                   "Błędna długość pola w znaczniku <%1> (%2). Dalsza część pliku nie została wczytana.")
             .arg(problem.tag, where);
     case AdifProblemKind::Truncated:
         return QStringLiteral("Plik jest urwany: znacznik <%1> sięga poza koniec pliku (%2). "
                               "Niepełna pozycja została pominięta.")
             .arg(problem.tag, where);
     case AdifProblemKind::LengthPastRecord:
-        return QStringLiteral("Pominięto pozycje z długością pola sięgającą poza koniec pozycji lub pliku: %1. "
-                              "Pierwszy błędny znacznik: <%2> w pozycji nr %3 pliku (bajt %4).")
+        return QStringLiteral(
+                   "Pominięto pozycje z długością pola sięgającą poza koniec pozycji lub pliku: %1. "
+                   "Pierwszy błędny znacznik: <%2> w pozycji nr %3 pliku (bajt %4).")
             .arg(problem.count)
             .arg(problem.tag)
             .arg(problem.record)
             .arg(problem.offset);
     case AdifProblemKind::Unterminated:
-        return QStringLiteral("Ostatnia pozycja pliku nie kończy się znacznikiem <EOR> (%1) i została pominięta.")
+        return QStringLiteral(
+                   "Ostatnia pozycja pliku nie kończy się znacznikiem <EOR> (%1) i została pominięta.")
             .arg(where);
     }
     return QString();

@@ -30,14 +30,16 @@ constexpr std::array<ColumnWidth, 13> ColumnWidths{{
     {&TLog::Kontynent, 2},
 }};
 
-bool AllDigits(QStringView s) {
+bool AllDigits(QStringView s)
+{
     for (QChar c : s)
         if (c < u'0' || c > u'9')
             return false;
     return true;
 }
 
-int Number(QStringView s) {
+int Number(QStringView s)
+{
     int n = 0;
     for (QChar c : s)
         n = n * 10 + (c.unicode() - u'0');
@@ -45,7 +47,8 @@ int Number(QStringView s) {
 }
 
 // A zone as the file gives it; letters or a number out of any range read as 0.
-int ParseZone(const QString &value) {
+int ParseZone(const QString &value)
+{
     bool ok = false;
     const int zone = value.trimmed().toInt(&ok);
     return ok ? zone : 0;
@@ -74,7 +77,8 @@ constexpr std::array<Frequency, 13> FrequencyBands{{
 
 } // namespace
 
-std::optional<QDate> ParseAdifDate(const QString &value) {
+std::optional<QDate> ParseAdifDate(const QString &value)
+{
     if (value.size() != 8 || !AllDigits(value))
         return std::nullopt;
     const QStringView v(value);
@@ -84,7 +88,8 @@ std::optional<QDate> ParseAdifDate(const QString &value) {
     return date;
 }
 
-int ParseAdifTime(const QString &value) {
+int ParseAdifTime(const QString &value)
+{
     if ((value.size() != 4 && value.size() != 6) || !AllDigits(value))
         return 0;
     const QStringView v(value);
@@ -96,9 +101,13 @@ int ParseAdifTime(const QString &value) {
     return h * 3600 + m * 60 + s;
 }
 
-bool ParseAdifFlag(const QString &value) { return value.trimmed().compare(u"Y", Qt::CaseInsensitive) == 0; }
+bool ParseAdifFlag(const QString &value)
+{
+    return value.trimmed().compare(u"Y", Qt::CaseInsensitive) == 0;
+}
 
-std::optional<double> ParseAdifFrequency(const QString &value) {
+std::optional<double> ParseAdifFrequency(const QString &value)
+{
     QString text = value.trimmed();
     text.replace(u',', u'.');
     bool ok = false;
@@ -108,14 +117,16 @@ std::optional<double> ParseAdifFrequency(const QString &value) {
     return mhz;
 }
 
-int BandIndexForFrequency(double mhz) {
+int BandIndexForFrequency(double mhz)
+{
     for (const Frequency &f : FrequencyBands)
         if (mhz >= f.low && mhz <= f.high)
             return f.band;
     return 0;
 }
 
-AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log) {
+AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log)
+{
     log.LogReset();
     if (record.fields.isEmpty())
         return AdifVerdict::Empty;

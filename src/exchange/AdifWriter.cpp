@@ -3,7 +3,8 @@
 #include "core/Log.h"
 #include "platform/Cp1250.h"
 
-QByteArray AdifFileHeader() {
+QByteArray AdifFileHeader()
+{
     // The Polish letters in line 2 also keep the file from ever passing for
     // UTF-8, so the reader takes it back as Windows-1250 whatever the QSOs hold.
     return Cp1250::fromUnicode(QStringLiteral("ADIF Export from Quarn\r\n"
@@ -16,13 +17,15 @@ QByteArray AdifFileHeader() {
 
 AdifFileWriter::AdifFileWriter(const QString &fileName) : file_(fileName) {}
 
-bool AdifFileWriter::Fail() {
+bool AdifFileWriter::Fail()
+{
     error_ = QStringLiteral("Błąd zapisu pliku %1: %2").arg(file_.fileName(), file_.errorString());
     file_.cancelWriting();
     return false;
 }
 
-bool AdifFileWriter::Open() {
+bool AdifFileWriter::Open()
+{
     if (!file_.open(QIODevice::WriteOnly))
         return Fail();
     const QByteArray header = AdifFileHeader();
@@ -31,7 +34,8 @@ bool AdifFileWriter::Open() {
     return true;
 }
 
-bool AdifFileWriter::WriteQso(const TLog &qso) {
+bool AdifFileWriter::WriteQso(const TLog &qso)
+{
     QByteArray line = Cp1250::fromUnicode(qso.LogToAdif());
     line.append("\r\n");
     if (file_.write(line) != line.size())
@@ -39,7 +43,8 @@ bool AdifFileWriter::WriteQso(const TLog &qso) {
     return true;
 }
 
-bool AdifFileWriter::Commit() {
+bool AdifFileWriter::Commit()
+{
     if (!file_.commit())
         return Fail();
     return true;

@@ -1,11 +1,13 @@
 #include "exchange/PeriodPreset.h"
 
-QStringList PeriodPresetItems() {
-    return {QStringLiteral("Bieżący miesiąc"), QStringLiteral("Poprzedni miesiąc"), QStringLiteral("Bieżący rok"),
-            QStringLiteral("Poprzedni rok"), QStringLiteral("  ")};
+QStringList PeriodPresetItems()
+{
+    return {QStringLiteral("Bieżący miesiąc"), QStringLiteral("Poprzedni miesiąc"),
+            QStringLiteral("Bieżący rok"), QStringLiteral("Poprzedni rok"), QStringLiteral("  ")};
 }
 
-bool ApplyPeriodPreset(int item, const QDate &today, QDate &from, QDate &to) {
+bool ApplyPeriodPreset(int item, const QDate &today, QDate &from, QDate &to)
+{
     switch (item) {
     case 0:
         from = QDate(today.year(), today.month(), 1);
@@ -23,7 +25,6 @@ bool ApplyPeriodPreset(int item, const QDate &today, QDate &from, QDate &to) {
         from = QDate(today.year() - 1, 1, 1);
         to = QDate(today.year() - 1, 12, 31);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }

@@ -9,7 +9,10 @@ namespace Cp1250 {
 // Characters with no Windows-1250 form become '?'.
 QByteArray fromUnicode(const QString &text);
 QString toUnicode(const char *data, qsizetype size);
-inline QString toUnicode(const QByteArray &bytes) { return toUnicode(bytes.constData(), bytes.size()); }
+inline QString toUnicode(const QByteArray &bytes)
+{
+    return toUnicode(bytes.constData(), bytes.size());
+}
 // The byte for one character, '?' when it has none.
 char toByte(QChar c);
 }

@@ -36,7 +36,10 @@ DateTime DateTime::fromDays(double days)
     const int64_t t = int64_t(total);
     int64_t d = t / TicksPerDay;
     int64_t rest = t % TicksPerDay;
-    if (rest < 0) { rest += TicksPerDay; --d; }
+    if (rest < 0) {
+        rest += TicksPerDay;
+        --d;
+    }
     return DateTime(int32_t(d), rest);
 }
 

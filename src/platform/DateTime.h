@@ -22,7 +22,7 @@ public:
     static DateTime fromDate(int year, int month, int day, int hour = 0, int minute = 0, int second = 0,
                              int msec = 0);
     static DateTime fromQDate(const QDate &date);
-    static DateTime fromQDateTime(const QDateTime &dt);  // wall-clock fields, no zone conversion
+    static DateTime fromQDateTime(const QDateTime &dt); // wall-clock fields, no zone conversion
     // A floating day count as the original date-time type held it; rounds to whole ticks.
     static DateTime fromDays(double days);
     static DateTime currentLocal();
@@ -33,8 +33,8 @@ public:
     bool isNull() const { return days_ == 0 && ticks_ == 0; }
 
     QDate date() const;
-    QTime time() const;                 // milliseconds precision
-    QDateTime toQDateTime() const;      // local wall-clock value
+    QTime time() const;            // milliseconds precision
+    QDateTime toQDateTime() const; // local wall-clock value
     DateTime dateOnly() const { return DateTime(days_, 0); }
 
     DateTime addTicks(int64_t ticks) const { return DateTime(days_, ticks_ + ticks); }
@@ -47,9 +47,16 @@ public:
     auto operator<=>(const DateTime &) const = default;
 
 private:
-    constexpr void normalize() {
-        while (ticks_ < 0) { ticks_ += TicksPerDay; --days_; }
-        while (ticks_ >= TicksPerDay) { ticks_ -= TicksPerDay; ++days_; }
+    constexpr void normalize()
+    {
+        while (ticks_ < 0) {
+            ticks_ += TicksPerDay;
+            --days_;
+        }
+        while (ticks_ >= TicksPerDay) {
+            ticks_ -= TicksPerDay;
+            ++days_;
+        }
     }
     int32_t days_ = 0;
     int64_t ticks_ = 0;

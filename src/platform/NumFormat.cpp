@@ -7,7 +7,10 @@
 
 namespace {
 
-QChar PlainBlank(QChar c) { return c == QChar(0x00A0) || c == QChar(0x202F) ? QChar(u' ') : c; }
+QChar PlainBlank(QChar c)
+{
+    return c == QChar(0x00A0) || c == QChar(0x202F) ? QChar(u' ') : c;
+}
 
 // Reads a picture character by character and tells which characters are
 // format characters and which stand in quotes ("..." or '...').
@@ -204,7 +207,8 @@ QString RenderScientific(const QString &section, const Exponent &e, double absVa
 QString RenderSection(const QString &section, double absValue, bool minus, const FormatSettings &fs)
 {
     const Exponent e = FindExponent(section);
-    return e.at >= 0 ? RenderScientific(section, e, absValue, minus, fs) : Render(section, absValue, minus, fs);
+    return e.at >= 0 ? RenderScientific(section, e, absValue, minus, fs)
+                     : Render(section, absValue, minus, fs);
 }
 
 } // namespace
@@ -293,6 +297,7 @@ double StrToFloat(const QString &text, const FormatSettings &fs)
 {
     double v = 0;
     if (!TextToFloat(text, v, fs))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+        throw EConvertError(
+            QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
     return v;
 }

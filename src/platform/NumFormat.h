@@ -36,4 +36,5 @@ QString FloatToStr(double value, const FormatSettings &fs = CurrentFormatSetting
 QString FloatToGeneral(double value, int precision, const FormatSettings &fs = CurrentFormatSettings());
 // Blanks around the number are allowed; the decimal separator is the settings' one.
 bool TextToFloat(const QString &text, double &value, const FormatSettings &fs = CurrentFormatSettings());
-double StrToFloat(const QString &text, const FormatSettings &fs = CurrentFormatSettings()); // throws EConvertError
+double StrToFloat(const QString &text,
+                  const FormatSettings &fs = CurrentFormatSettings()); // throws EConvertError

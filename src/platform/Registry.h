@@ -46,6 +46,6 @@ private:
     void requireOpen() const;
 
     std::unique_ptr<QSettings> settings_;
-    QString path_;  // open key as a settings group, empty when none
+    QString path_; // open key as a settings group, empty when none
     bool open_ = false;
 };

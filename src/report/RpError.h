@@ -6,8 +6,9 @@
 // An error of the report engine, with a message for the user.
 class ERpError : public std::runtime_error {
 public:
-    explicit ERpError(const QString &message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit ERpError(const QString &message) : std::runtime_error(message.toStdString()), message_(message)
+    {
+    }
     const QString &message() const { return message_; }
     const QString &Message() const { return message_; }
 

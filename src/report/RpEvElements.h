@@ -25,8 +25,18 @@ protected:
 
 // Operator codes, loosest level first.
 enum TRpEvOperator : quint8 {
-    rpopLess = 0, rpopLessEqual = 1, rpopGreater = 2, rpopGreaterEqual = 3, rpopEqual = 4, rpopNotEqual = 5,
-    rpopAdd = 6, rpopSubtract = 7, rpopOr = 8, rpopMultiply = 9, rpopDivide = 10, rpopAnd = 11
+    rpopLess = 0,
+    rpopLessEqual = 1,
+    rpopGreater = 2,
+    rpopGreaterEqual = 3,
+    rpopEqual = 4,
+    rpopNotEqual = 5,
+    rpopAdd = 6,
+    rpopSubtract = 7,
+    rpopOr = 8,
+    rpopMultiply = 9,
+    rpopDivide = 10,
+    rpopAnd = 11
 };
 
 // A binary operator: left operand, then right operand follow it in the queue.
@@ -95,7 +105,7 @@ public:
     virtual TRpEvResult Calculate();
 
 protected:
-    std::vector<TRpEvResult> Params;  // the collected arguments, from index 0
+    std::vector<TRpEvResult> Params; // the collected arguments, from index 0
 };
 
 // A field of a dataset, looked up again at each evaluation so that a dataset
@@ -115,7 +125,9 @@ private:
 class TRpEvElementWrapper : public TRpEvElement {
 public:
     TRpEvElementWrapper(std::weak_ptr<TRpEvEmbeddedFunction> entry, const QString &name)
-        : entry_(std::move(entry)), name_(name) {}
+        : entry_(std::move(entry)), name_(name)
+    {
+    }
     TRpEvResult Value(TRpFiFo &) override;
     void Reset() override;
 

@@ -10,7 +10,7 @@
 class TRpEvEmbeddedFunction {
 public:
     explicit TRpEvEmbeddedFunction(const QString &expression) : Expression(expression) {}
-    TRpEvResult Value();  // "Recursive calls not allowed" when it reaches itself
+    TRpEvResult Value(); // "Recursive calls not allowed" when it reaches itself
     void Reset() { Evaluator.Reset(); }
 
     QString Expression;
@@ -30,7 +30,7 @@ public:
     // Adds a variable unless the name exists (which keeps its old expression);
     // prepared at once when the environment is prepared.
     void AddFunction(const QString &name, const QString &expression);
-    void DeleteFunction(const QString &name);  // an absent name is ignored
+    void DeleteFunction(const QString &name); // an absent name is ignored
     void Clear();
 
     // A wrapper around the named variable, or an error element with
@@ -43,11 +43,11 @@ public:
     bool IsPrepared() const { return prepareCount_ > 0; }
 
     int Count() const { return int(entries_.size()); }
-    int IndexOf(const QString &name) const;  // letter case ignored; -1 when absent
+    int IndexOf(const QString &name) const; // letter case ignored; -1 when absent
     QString Name(int index) const;
     QString Expression(int index) const;
     TRpEvEmbeddedFunction *Entry(int index) const;
-    void SetName(int index, const QString &name);  // stored in upper case
+    void SetName(int index, const QString &name); // stored in upper case
     // A new variable body; refused (false) while the environment is prepared.
     bool ReplaceExpression(int index, const QString &expression);
 

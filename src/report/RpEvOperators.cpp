@@ -25,7 +25,8 @@ TRpEvResult Cannot(TRpEvOperator code, TRpEvKind kind)
                        : code == rpopSubtract ? "subtract"
                        : code == rpopMultiply ? "multiply"
                                               : "divide";
-    return TRpEvResult::Error(QStringLiteral("Cannot %1 %2 expressions").arg(QLatin1String(verb), KindWord(kind)));
+    return TRpEvResult::Error(
+        QStringLiteral("Cannot %1 %2 expressions").arg(QLatin1String(verb), KindWord(kind)));
 }
 
 TRpEvResult Overflow()
@@ -45,10 +46,9 @@ bool Compare(TRpEvOperator code, int c)
     }
 }
 
-template <typename T>
-int Order(T a, T b)
+template <typename T> int Order(T a, T b)
 {
-    return a < b ? -1 : (b < a ? 1 : (a == b ? 0 : 2));  // 2: unordered (NaN), never equal
+    return a < b ? -1 : (b < a ? 1 : (a == b ? 0 : 2)); // 2: unordered (NaN), never equal
 }
 
 bool IsComparison(TRpEvOperator code)

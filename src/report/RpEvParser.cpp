@@ -142,7 +142,8 @@ void Parser::Number(const QString &text)
     while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128)
         ++i;
     const int digits = i;
-    while (i < text.size() && ((text[i] >= u'0' && text[i] <= u'9') || QStringView(u"+-.Ee").contains(text[i])))
+    while (i < text.size() &&
+           ((text[i] >= u'0' && text[i] <= u'9') || QStringView(u"+-.Ee").contains(text[i])))
         ++i;
     const TRpEvResult illegal =
         TRpEvResult::Error(QStringLiteral("Illegal character in numeric contant \"%1\"").arg(text));

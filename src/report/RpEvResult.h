@@ -21,7 +21,7 @@ struct TRpEvResult {
 
     static TRpEvResult Integer(qint32 value);
     static TRpEvResult Float(double value);
-    static TRpEvResult String(const QString &value);  // cut to RpMaxStringLength
+    static TRpEvResult String(const QString &value); // cut to RpMaxStringLength
     static TRpEvResult Boolean(bool value);
     static TRpEvResult Error(const QString &message);
 

@@ -68,8 +68,7 @@ bool WordAt(const QString &text, int i, const char *word)
     return text.mid(i + 1, n).compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
-template <typename Match>
-Split FirstOperator(const QString &text, const std::vector<bool> &top, Match match)
+template <typename Match> Split FirstOperator(const QString &text, const std::vector<bool> &top, Match match)
 {
     for (int i = 1; i + 1 < text.size(); ++i) {
         if (!top[size_t(i)])

@@ -20,7 +20,7 @@ enum class Sign { Binary, Unary, Exponent };
 Sign SignRole(const QString &text, int i);
 
 struct Split {
-    int pos = -1;  // -1: no operator
+    int pos = -1; // -1: no operator
     int length = 0;
     int code = 0;
 };

@@ -43,11 +43,11 @@ public:
     void Unprepare();
     bool Prepared() const { return prepared_; }
 
-    TRpEvResult Value();  // throws ERpError "Evaluator not prepared"
-    void Reset();         // restarts the aggregates
-    void DoAggregate();   // one accumulation step of every aggregate
+    TRpEvResult Value(); // throws ERpError "Evaluator not prepared"
+    void Reset();        // restarts the aggregates
+    void DoAggregate();  // one accumulation step of every aggregate
     bool IsAggregate() const;
-    TRpEvResult Calculate(const QString &expression);  // Prepare, Value, Unprepare
+    TRpEvResult Calculate(const QString &expression); // Prepare, Value, Unprepare
 
     // The datasets: given from outside (not owned), or an own list made on first use.
     TRpDataSetList &DataSets() { return dataSets_.List(); }
@@ -57,7 +57,7 @@ public:
     TRpEvEnvironment *Environment() const { return environment_; }
     void SetEnvironment(TRpEvEnvironment *environment) { environment_ = environment; }
 
-    TRpEvElement *FirstElement() const;  // null when not prepared
+    TRpEvElement *FirstElement() const; // null when not prepared
 
 private:
     bool prepared_ = false;

@@ -20,6 +20,7 @@ QString TRpExportFilterLibrary::SaveDialogFilter() const
 {
     QString text = QStringLiteral("Report file(*.RPP)|*.RPP");
     for (const TRpExportFilterClass &f : filters_)
-        text += u'|' + f.Description + QStringLiteral(" (*.") + f.Extension + QStringLiteral(")|*.") + f.Extension;
+        text += u'|' + f.Description + QStringLiteral(" (*.") + f.Extension + QStringLiteral(")|*.") +
+                f.Extension;
     return text;
 }

@@ -23,8 +23,9 @@ QString TRpExpr::ValueText()
     switch (value.Kind) {
     case rpvInteger: return FormatNumberMask(Mask, value.IntValue).value_or(QString());
     case rpvFloat: {
-        const std::optional<QString> text = Mask.contains(QStringLiteral("%m")) ? FormatValueMask(Mask, value.FloatValue)
-                                                                               : FormatNumberMask(Mask, value.FloatValue);
+        const std::optional<QString> text = Mask.contains(QStringLiteral("%m"))
+                                                ? FormatValueMask(Mask, value.FloatValue)
+                                                : FormatNumberMask(Mask, value.FloatValue);
         return text.value_or(QStringLiteral("Invalid format or value specified"));
     }
     case rpvBoolean: return value.BooleanValue ? QStringLiteral("True") : QStringLiteral("False");

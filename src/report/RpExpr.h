@@ -12,7 +12,7 @@ public:
     TRpExpr();
 
     const QString &Expression() const { return expression_; }
-    void SetExpression(const QString &expression);  // design caption: the expression, or "(none)"
+    void SetExpression(const QString &expression); // design caption: the expression, or "(none)"
     QString Mask;
     // The record loop whose records feed the aggregates (a report's or a
     // sub-detail's controller). Without one, an aggregate expression follows

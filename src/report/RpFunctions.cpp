@@ -28,11 +28,13 @@ TRpFunctionLibrary::TRpFunctionLibrary()
         TRpFunctionFactory create;
         const char *name, *syntax, *explanation, *code;
     } functions[] = {
-        {F::If, "IF", "IF(<Exp>, <X>, <Y>)", "Returns <X> or <Y> depending on the boolean expression <Exp>", "5BVV"},
+        {F::If, "IF", "IF(<Exp>, <X>, <Y>)", "Returns <X> or <Y> depending on the boolean expression <Exp>",
+         "5BVV"},
         {F::Str, "STR", "STR(<X>)", "Convert a numeric <X> to a string", "7N"},
         {F::Upper, "UPPER", "UPPER(<X>)", "Converts a string to upper case letters", "7S"},
         {F::Lower, "LOWER", "LOWER(<X>)", "Converts a string to lower case letters", "7S"},
-        {F::Pretty, "PRETTY", "PRETTY(<X>)", "Makes the first character upper case and the rest lower case", "7S"},
+        {F::Pretty, "PRETTY", "PRETTY(<X>)", "Makes the first character upper case and the rest lower case",
+         "7S"},
         {F::Time, "TIME", "TIME", "Return current time as a string", "1"},
         {F::Date, "DATE", "DATE", "Return current date as a string", "1"},
         {F::Copy, "COPY", "COPY(<X>, <St>,<Len>)", "Returns a substring of string X", "7SNN"},
@@ -48,7 +50,8 @@ TRpFunctionLibrary::TRpFunctionLibrary()
         {F::Sqrt, "SQRT", "SQRT(<X>)", "Returns square root of <X>", "2N"},
         {F::Div, "DIV", "DIV(<X>, <Y>) ", " Integer division of <X> by <Y>", "2NN"},
         {F::TypeOf, "TYPEOF", "TYPEOF(<Exp>)", "Returns the data type of <Exp>", "6N"},
-        {F::FormatNumeric, "FORMATNUMERIC", "FORMATNUMERIC(<F>,<N>)", "Formats numeric <N> using the mask in <F>", "7SN"},
+        {F::FormatNumeric, "FORMATNUMERIC", "FORMATNUMERIC(<F>,<N>)",
+         "Formats numeric <N> using the mask in <F>", "7SN"},
     };
     for (const auto &f : functions)
         Add(TRpLibraryEntry{QString::fromLatin1(f.name),
@@ -78,7 +81,7 @@ std::unique_ptr<TRpEvElement> CreateRpFunction(const QString &name)
 
 QStringList RpFunctionCategories()
 {
-    return {QStringLiteral("All"),      QStringLiteral("Date & time"), QStringLiteral("Math & trig"),
-            QStringLiteral("Statistical"), QStringLiteral("Database"), QStringLiteral("Logical"),
+    return {QStringLiteral("All"),         QStringLiteral("Date & time"), QStringLiteral("Math & trig"),
+            QStringLiteral("Statistical"), QStringLiteral("Database"),    QStringLiteral("Logical"),
             QStringLiteral("Information"), QStringLiteral("Other")};
 }

@@ -156,9 +156,24 @@ private:
 } // namespace
 
 namespace RpFunctionElements {
-std::unique_ptr<TRpEvElementFunction> Sum() { return std::make_unique<FuncSum>(); }
-std::unique_ptr<TRpEvElementFunction> Average() { return std::make_unique<FuncAverage>(); }
-std::unique_ptr<TRpEvElementFunction> Max() { return std::make_unique<FuncExtreme>(true); }
-std::unique_ptr<TRpEvElementFunction> Min() { return std::make_unique<FuncExtreme>(false); }
-std::unique_ptr<TRpEvElementFunction> Count() { return std::make_unique<FuncCount>(); }
+std::unique_ptr<TRpEvElementFunction> Sum()
+{
+    return std::make_unique<FuncSum>();
+}
+std::unique_ptr<TRpEvElementFunction> Average()
+{
+    return std::make_unique<FuncAverage>();
+}
+std::unique_ptr<TRpEvElementFunction> Max()
+{
+    return std::make_unique<FuncExtreme>(true);
+}
+std::unique_ptr<TRpEvElementFunction> Min()
+{
+    return std::make_unique<FuncExtreme>(false);
+}
+std::unique_ptr<TRpEvElementFunction> Count()
+{
+    return std::make_unique<FuncCount>();
+}
 } // namespace RpFunctionElements

@@ -77,7 +77,10 @@ class FuncLower : public TextFunction {
 
 class FuncPretty : public TextFunction {
     const char *Name() const override { return "PRETTY"; }
-    QString Convert(const QString &text) const override { return text.left(1).toUpper() + text.mid(1).toLower(); }
+    QString Convert(const QString &text) const override
+    {
+        return text.left(1).toUpper() + text.mid(1).toLower();
+    }
 };
 
 class FuncTime : public TRpEvElementFunction {
@@ -191,8 +194,7 @@ class FuncFormatNumeric : public TRpEvElementFunction {
     }
 };
 
-template <typename T, typename... Args>
-std::unique_ptr<TRpEvElementFunction> Make(Args... args)
+template <typename T, typename... Args> std::unique_ptr<TRpEvElementFunction> Make(Args... args)
 {
     return std::make_unique<T>(args...);
 }
@@ -200,20 +202,68 @@ std::unique_ptr<TRpEvElementFunction> Make(Args... args)
 } // namespace
 
 namespace RpFunctionElements {
-std::unique_ptr<TRpEvElementFunction> If() { return Make<FuncIf>(); }
-std::unique_ptr<TRpEvElementFunction> Str() { return Make<FuncStr>(); }
-std::unique_ptr<TRpEvElementFunction> Upper() { return Make<FuncUpper>(); }
-std::unique_ptr<TRpEvElementFunction> Lower() { return Make<FuncLower>(); }
-std::unique_ptr<TRpEvElementFunction> Pretty() { return Make<FuncPretty>(); }
-std::unique_ptr<TRpEvElementFunction> Time() { return Make<FuncTime>(); }
-std::unique_ptr<TRpEvElementFunction> Date() { return Make<FuncDate>(); }
-std::unique_ptr<TRpEvElementFunction> Copy() { return Make<FuncCopy>(); }
-std::unique_ptr<TRpEvElementFunction> TrueValue() { return Make<FuncBoolean>(true); }
-std::unique_ptr<TRpEvElementFunction> FalseValue() { return Make<FuncBoolean>(false); }
-std::unique_ptr<TRpEvElementFunction> Int() { return Make<FuncInt>(); }
-std::unique_ptr<TRpEvElementFunction> Frac() { return Make<FuncFrac>(); }
-std::unique_ptr<TRpEvElementFunction> Sqrt() { return Make<FuncSqrt>(); }
-std::unique_ptr<TRpEvElementFunction> Div() { return Make<FuncDiv>(); }
-std::unique_ptr<TRpEvElementFunction> TypeOf() { return Make<FuncTypeOf>(); }
-std::unique_ptr<TRpEvElementFunction> FormatNumeric() { return Make<FuncFormatNumeric>(); }
+std::unique_ptr<TRpEvElementFunction> If()
+{
+    return Make<FuncIf>();
+}
+std::unique_ptr<TRpEvElementFunction> Str()
+{
+    return Make<FuncStr>();
+}
+std::unique_ptr<TRpEvElementFunction> Upper()
+{
+    return Make<FuncUpper>();
+}
+std::unique_ptr<TRpEvElementFunction> Lower()
+{
+    return Make<FuncLower>();
+}
+std::unique_ptr<TRpEvElementFunction> Pretty()
+{
+    return Make<FuncPretty>();
+}
+std::unique_ptr<TRpEvElementFunction> Time()
+{
+    return Make<FuncTime>();
+}
+std::unique_ptr<TRpEvElementFunction> Date()
+{
+    return Make<FuncDate>();
+}
+std::unique_ptr<TRpEvElementFunction> Copy()
+{
+    return Make<FuncCopy>();
+}
+std::unique_ptr<TRpEvElementFunction> TrueValue()
+{
+    return Make<FuncBoolean>(true);
+}
+std::unique_ptr<TRpEvElementFunction> FalseValue()
+{
+    return Make<FuncBoolean>(false);
+}
+std::unique_ptr<TRpEvElementFunction> Int()
+{
+    return Make<FuncInt>();
+}
+std::unique_ptr<TRpEvElementFunction> Frac()
+{
+    return Make<FuncFrac>();
+}
+std::unique_ptr<TRpEvElementFunction> Sqrt()
+{
+    return Make<FuncSqrt>();
+}
+std::unique_ptr<TRpEvElementFunction> Div()
+{
+    return Make<FuncDiv>();
+}
+std::unique_ptr<TRpEvElementFunction> TypeOf()
+{
+    return Make<FuncTypeOf>();
+}
+std::unique_ptr<TRpEvElementFunction> FormatNumeric()
+{
+    return Make<FuncFormatNumeric>();
+}
 } // namespace RpFunctionElements

@@ -37,10 +37,12 @@ std::optional<QString> FormatOne(QChar type, int precision, double value)
     case u'g': return FloatToGeneral(value, precision < 0 ? 15 : precision, fs);
     case u'n': return FormatFloat(QStringLiteral(",0") + Zeros(precision < 0 ? 2 : precision), value, fs);
     case u'm': {
-        const QString number = FormatFloat(QStringLiteral(",0") + Zeros(precision < 0 ? fs.CurrencyDecimals : precision),
-                                           std::fabs(value), fs);
+        const QString number =
+            FormatFloat(QStringLiteral(",0") + Zeros(precision < 0 ? fs.CurrencyDecimals : precision),
+                        std::fabs(value), fs);
         static const char *const layouts[] = {"%2%1", "%1%2", "%2 %1", "%1 %2"};
-        const QString text = QString::fromLatin1(layouts[qBound(0, fs.CurrencyFormat, 3)]).arg(number, fs.CurrencyString);
+        const QString text =
+            QString::fromLatin1(layouts[qBound(0, fs.CurrencyFormat, 3)]).arg(number, fs.CurrencyString);
         return value < 0 && number.contains(QRegularExpression(QStringLiteral("[1-9]"))) ? u'-' + text : text;
     }
     default: return std::nullopt;
@@ -88,7 +90,10 @@ public:
                             : k == 3 ? c.monthName(date_.month(), QLocale::ShortFormat)
                                      : c.monthName(date_.month(), QLocale::LongFormat);
                 break;
-            case u'y': out_ += k <= 2 ? Two(date_.year() % 100) : QString::number(date_.year()).rightJustified(4, u'0'); break;
+            case u'y':
+                out_ +=
+                    k <= 2 ? Two(date_.year() % 100) : QString::number(date_.year()).rightJustified(4, u'0');
+                break;
             case u'h': {
                 const int h = twelveHour_ ? (time_.hour() + 11) % 12 + 1 : time_.hour();
                 out_ += k == 1 ? QString::number(h) : Two(h);
@@ -97,8 +102,13 @@ public:
             }
             case u'n': out_ += k == 1 ? QString::number(time_.minute()) : Two(time_.minute()); break;
             case u's': out_ += k == 1 ? QString::number(time_.second()) : Two(time_.second()); break;
-            case u'z': out_ += k < 3 ? QString::number(time_.msec()) : QString::number(time_.msec()).rightJustified(3, u'0'); break;
-            case u't': out_ += k == 1 ? c.toString(time_, QStringLiteral("HH:mm")) : LocaleTimeText(time_); break;
+            case u'z':
+                out_ += k < 3 ? QString::number(time_.msec())
+                              : QString::number(time_.msec()).rightJustified(3, u'0');
+                break;
+            case u't':
+                out_ += k == 1 ? c.toString(time_, QStringLiteral("HH:mm")) : LocaleTimeText(time_);
+                break;
             case u'c':
                 out_ += LocaleDateText(date_);
                 if (time_.msecsSinceStartOfDay() != 0)

@@ -1,8 +1,8 @@
 #include "report/RpReport.h"
 
 #include "platform/db/DataSet.h"
-#include "report/RpDesignLayout.h"
 #include "report/RpControllerBand.h"
+#include "report/RpDesignLayout.h"
 #include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 

@@ -1,11 +1,11 @@
 #include "ui/FLaczStacjaFrm.h"
 
-#include "platform/db/DataSource.h"
 #include "controls/ExDBCtrl.h"
+#include "controls/WindowGeometry.h"
 #include "core/FDM.h"
 #include "core/FWindow.h"
 #include "core/Settings.h"
-#include "controls/WindowGeometry.h"
+#include "platform/db/DataSource.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

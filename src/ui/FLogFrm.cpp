@@ -10,8 +10,8 @@
 #include "core/Settings.h"
 #include "core/Validators.h"
 #include "core/ZapisCB.h"
-#include "platform/gui/BusyGuard.h"
 #include "platform/Messages.h"
+#include "platform/gui/BusyGuard.h"
 #include "platform/gui/Guarded.h"
 #include "ui/FWybierzFrm.h"
 
@@ -22,8 +22,8 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -39,18 +39,14 @@ namespace {
 const QString NewCaption = QStringLiteral("Wprowadzenie nowej łączności");
 const QString EditCaption = QStringLiteral("Edycja istniejącej łączności");
 
-const char *const Continents[] = {"  ",
-                                  "AF - Afryka",
-                                  "AN - Antarktyda",
-                                  "AS - Azja",
-                                  "EU - Europa",
-                                  "NA - Ameryka Północna",
-                                  "OC - Oceania",
-                                  "SA - Ameryka Południowa"};
+const char *const Continents[] = {
+    "  ",          "AF - Afryka",           "AN - Antarktyda", "AS - Azja",
+    "EU - Europa", "NA - Ameryka Północna", "OC - Oceania",    "SA - Ameryka Południowa"};
 
 DateTime JoinDateTime(const QDate &date, const QTime &time)
 {
-    return DateTime::fromQDate(date).addTicks(int64_t(time.msecsSinceStartOfDay()) * (DateTime::TicksPerSecond / 1000));
+    return DateTime::fromQDate(date).addTicks(int64_t(time.msecsSinceStartOfDay()) *
+                                              (DateTime::TicksPerSecond / 1000));
 }
 
 // A padlock: the lock buttons keep a value for the next QSO.
@@ -346,15 +342,15 @@ void TLogFrm::BuildForm()
     main->addLayout(buttons);
     main->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QList<QWidget *> tabOrder = {EdData,    EdGodz,   EdPasmo,   EdEmisja, EdStacja, EdRaportNad,
-                                       EdRaportOdb, EdImie, EdMiasto,  EdDomena, EdGmina,  EdZamek,
-                                       EdLokator, EdWyspa,  EdManager, EdQSLWys, EdQSLOdb, EdKont,
-                                       EdITU,     EdCQ,     WyznaczBtn, EdNotatki, PostBtn, CancelBtn};
+    const QList<QWidget *> tabOrder = {EdData,      EdGodz,  EdPasmo,    EdEmisja,  EdStacja, EdRaportNad,
+                                       EdRaportOdb, EdImie,  EdMiasto,   EdDomena,  EdGmina,  EdZamek,
+                                       EdLokator,   EdWyspa, EdManager,  EdQSLWys,  EdQSLOdb, EdKont,
+                                       EdITU,       EdCQ,    WyznaczBtn, EdNotatki, PostBtn,  CancelBtn};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    for (QWidget *w : {static_cast<QWidget *>(EdStacja), static_cast<QWidget *>(EdEmisja),
-                       static_cast<QWidget *>(EdKont)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(EdStacja), static_cast<QWidget *>(EdEmisja), static_cast<QWidget *>(EdKont)})
         w->installEventFilter(this);
 
     connect(EdStacja, &QLineEdit::textChanged, this, [this] {
@@ -677,9 +673,9 @@ void TLogFrm::Warn(const QString &text, QWidget *field)
 
 void TLogFrm::SaveQso()
 {
-    const QsoSaveCheck check = CheckQsoBeforeSave({EdStacja->text(), EdRaportNad->text(), EdRaportOdb->text(),
-                                                   EdLokator->text(), EdWyspa->text(), EdDomena->text(),
-                                                   EdZamek->text()});
+    const QsoSaveCheck check =
+        CheckQsoBeforeSave({EdStacja->text(), EdRaportNad->text(), EdRaportOdb->text(), EdLokator->text(),
+                            EdWyspa->text(), EdDomena->text(), EdZamek->text()});
     if (check.Refused()) {
         QWidget *const fields[] = {nullptr, EdStacja, EdRaportNad, EdRaportOdb, EdLokator, EdWyspa};
         return Warn(check.Warning, fields[int(check.Field)]);

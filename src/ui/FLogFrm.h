@@ -33,8 +33,8 @@ public:
     int EditQso(int logId);
 
     bool NewMode = false;
-    bool Changed = false;   // edit mode: the QSO differed and was saved
-    bool SavedAny = false;  // new mode: at least one QSO saved since opening
+    bool Changed = false;  // edit mode: the QSO differed and was saved
+    bool SavedAny = false; // new mode: at least one QSO saved since opening
     bool OwnLocatorValid = false;
 
     // Controls, named as the program names them.
@@ -113,7 +113,7 @@ private:
     std::unique_ptr<TZapisCB> callbook_;
     TWspGeogr OwnPosition;
     TWspGeogr QsoPosition;
-    TLog QsoSnapshot;  // edit mode: the QSO as loaded
+    TLog QsoSnapshot; // edit mode: the QSO as loaded
     bool stacjaHandlerOn_ = false;
 };
 

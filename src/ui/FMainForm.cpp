@@ -9,8 +9,8 @@
 #include "exchange/windows/FZapiszAdifFrm.h"
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
 #include "exchange/windows/LogBookPrint.h"
-#include "platform/db/DataSource.h"
 #include "platform/Messages.h"
+#include "platform/db/DataSource.h"
 #include "platform/gui/Guarded.h"
 #include "ui/Glyphs.h"
 #include "ui/RecordView.h"
@@ -20,8 +20,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -58,8 +58,8 @@ const std::array<GridColumn, MainGridColumnCount> GridColumns = {{
 }};
 
 const std::array<const char *, SortOrderCount> SortItems = {
-    "Kolejność wprowadzania", "Data godz.",    "Pasmo", "Stacja wołana", "Typ emisji", "Raport nadany",
-    "Raport odebrany",        "Imię",          "Miejscowość", "Lokator", "QSL W",       "QSL O"};
+    "Kolejność wprowadzania", "Data godz.", "Pasmo",       "Stacja wołana", "Typ emisji", "Raport nadany",
+    "Raport odebrany",        "Imię",       "Miejscowość", "Lokator",       "QSL W",      "QSL O"};
 
 QPushButton *ToolButton(const QString &caption, const QString &hint, QWidget *parent)
 {
@@ -179,9 +179,9 @@ void TMainForm::BuildMenus()
 
     PrintMenu = new QMenu(this);
     KsiegaDrukMnu = PrintMenu->addAction(QStringLiteral("&LOG - Łączności"));
-    connect(KsiegaDrukMnu, &QAction::triggered, this, [this] { Guarded([this] { DrukujLog(*DM, window_, this); }); });
+    connect(KsiegaDrukMnu, &QAction::triggered, this,
+            [this] { Guarded([this] { DrukujLog(*DM, window_, this); }); });
     EtykietyDrukMnu = Unavailable(PrintMenu->addAction(QStringLiteral("&QSL - Etykiety")));
-
 }
 
 QWidget *TMainForm::BuildToolPanel()
@@ -203,9 +203,10 @@ QWidget *TMainForm::BuildToolPanel()
     PrintBtn->SetDropDownMenu(PrintMenu);
     StatysBtn = ToolButton(QStringLiteral("&Statystyka"), QString(), panel);
     StatysBtn->setEnabled(false);
-    LacznBtn = ToolButton(QStringLiteral("Łącz&ności"), QStringLiteral("Pokaż wszystkie łączności\nz bieżącą stacją"),
-                          panel);
-    for (QWidget *w : std::initializer_list<QWidget *>{InsertBtn, EditBtn, DeleteBtn, PrintBtn, StatysBtn, LacznBtn})
+    LacznBtn = ToolButton(QStringLiteral("Łącz&ności"),
+                          QStringLiteral("Pokaż wszystkie łączności\nz bieżącą stacją"), panel);
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{InsertBtn, EditBtn, DeleteBtn, PrintBtn, StatysBtn, LacznBtn})
         row->addWidget(w);
 
     ZnakLbl = new QLabel(panel);
@@ -254,7 +255,8 @@ QWidget *TMainForm::BuildToolPanel()
         Navigator[i]->setText(QString::fromUtf8(nav[i].first));
         Navigator[i]->setToolTip(QString::fromUtf8(nav[i].second));
         navRow->addWidget(Navigator[i]);
-        connect(Navigator[i], &QToolButton::clicked, this, [this, i] { Guarded([this, i] { Navigate(i); }); });
+        connect(Navigator[i], &QToolButton::clicked, this,
+                [this, i] { Guarded([this, i] { Navigate(i); }); });
     }
     auto *sortLbl = new QLabel(QStringLiteral("&Kolejność wg:"), panel);
     EdSortOrder = new QComboBox(panel);
@@ -317,8 +319,9 @@ int TMainForm::DefaultColumnWidth(int column) const
     // the narrowest width that shows it whole. The date column carries the
     // sort marker at every start (date order), so its title keeps room for it.
     const GridColumn &c = GridColumns[column];
-    return std::max(MainGridDefaultWidths[column],
-                    DbGrid->WidthToShow(QString::fromUtf8(c.title), QString::fromLatin1(c.sample), column == 0));
+    return std::max(
+        MainGridDefaultWidths[column],
+        DbGrid->WidthToShow(QString::fromUtf8(c.title), QString::fromLatin1(c.sample), column == 0));
 }
 
 void TMainForm::SetUpGridColumns()
@@ -343,10 +346,11 @@ void TMainForm::SetUpGridColumns()
         DbGrid->SetColumnWidth(i, DefaultColumnWidth(i));
     DbGrid->SetDataSource(LogiSource);
     DbGrid->horizontalHeader()->setSectionsMovable(false);
-    DbGrid->OnTitleClick = [this](TExDBGrid &, int column) { Guarded([this, column] { GridTitleClick(column); }); };
-    DbGrid->OnGetBtnParams = [this](TExDBGrid &, Field *field, TGridFont &, QColor &, TSortMarker &marker, bool) {
-        marker = SortMarkerFor(field);
+    DbGrid->OnTitleClick = [this](TExDBGrid &, int column) {
+        Guarded([this, column] { GridTitleClick(column); });
     };
+    DbGrid->OnGetBtnParams = [this](TExDBGrid &, Field *field, TGridFont &, QColor &, TSortMarker &marker,
+                                    bool) { marker = SortMarkerFor(field); };
     DbGrid->OnKeyPress = [this](TExDBGrid &, QChar &key) {
         if (key.isPrint() && !key.isSpace()) {
             const QChar letter = key;
@@ -405,4 +409,3 @@ void TMainForm::closeEvent(QCloseEvent *e)
     settingsSaved_ = true;
     e->accept();
 }
-

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/db/DataSource.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FWindow.h"
 #include "core/Settings.h"
+#include "platform/db/DataSource.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -91,7 +91,7 @@ public:
     TButtonEdit *EdStacja = nullptr;
     QDateEdit *EdData = nullptr;
     QToolButton *SzukajDataBtn = nullptr;
-    std::array<QToolButton *, 4> Navigator{};  // first, prior, next, last
+    std::array<QToolButton *, 4> Navigator{}; // first, prior, next, last
     QComboBox *EdSortOrder = nullptr;
     QTabWidget *PageControl = nullptr;
     DataSource *LogiSource = nullptr;
@@ -103,7 +103,8 @@ public:
     QMenu *PrintMenu = nullptr;
     QAction *KsiegaDrukMnu = nullptr, *EtykietyDrukMnu = nullptr;
     QAction *ExportAllMnu = nullptr, *ExportSelMnu = nullptr, *ImportMnu = nullptr, *DaneStacjiMnu = nullptr,
-            *AktualPrefixMnu = nullptr, *AktualGminMnu = nullptr, *AktualZamkiMnu = nullptr, *Zakocz1 = nullptr;
+            *AktualPrefixMnu = nullptr, *AktualGminMnu = nullptr, *AktualZamkiMnu = nullptr,
+            *Zakocz1 = nullptr;
     QAction *DataMnu = nullptr, *CzasLetniMnu = nullptr, *CzasZimowyMnu = nullptr;
     QAction *WydrukEtykMnu = nullptr, *WzorceMnu = nullptr;
     QAction *Wyszukiwanieproste1 = nullptr, *Wyszukiwaniezoone1 = nullptr, *WyznaczITUCQMnu = nullptr,

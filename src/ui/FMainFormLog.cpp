@@ -6,8 +6,8 @@
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
-#include "platform/gui/BusyGuard.h"
 #include "platform/Messages.h"
+#include "platform/gui/BusyGuard.h"
 #include "ui/FLaczStacjaFrm.h"
 #include "ui/FLogFrm.h"
 
@@ -111,7 +111,8 @@ void TMainForm::ShowLastQso()
         const LastQso last = DM->LastQsoWith(call);
         if (last.Data > DateTime())
             text = QStringLiteral(" [") + call.trimmed() + QStringLiteral("] Ostatnia łączność: ") +
-                   last.Data.toString(DateFormatText(DateTimeFormatIndex)) + QStringLiteral(" Pasmo: ") + last.Pasmo;
+                   last.Data.toString(DateFormatText(DateTimeFormatIndex)) + QStringLiteral(" Pasmo: ") +
+                   last.Pasmo;
     }
     StatusPanels[1]->setText(text);
 }

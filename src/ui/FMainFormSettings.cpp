@@ -2,10 +2,10 @@
 #include "ui/FMainForm.h"
 
 #include "controls/ExDBCtrl.h"
+#include "controls/WindowGeometry.h"
 #include "core/FDM.h"
 #include "core/FWindow.h"
 #include "platform/Registry.h"
-#include "controls/WindowGeometry.h"
 
 #include <QAction>
 #include <QDateEdit>

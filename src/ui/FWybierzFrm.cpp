@@ -4,10 +4,10 @@
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "core/Geography.h"
+#include "platform/Messages.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/FbTable.h"
 #include "platform/db/FbTransaction.h"
-#include "platform/Messages.h"
 #include "ui/Glyphs.h"
 
 #include <QComboBox>
@@ -21,13 +21,13 @@
 struct TWybierzFrm::Config {
     const char *Caption;
     const char *TableName;
-    const char *IndexFields;  // table order; empty: the table's natural order
-    std::vector<std::pair<const char *, const char *>> Columns;  // field, title
-    const char *FilterField;  // its first character is compared with FilterLetter
+    const char *IndexFields; // table order; empty: the table's natural order
+    std::vector<std::pair<const char *, const char *>> Columns; // field, title
+    const char *FilterField; // its first character is compared with FilterLetter
     const char *SearchCaption;
     int SearchLength;
-    const char *Key;  // search and start-position key
-    bool SearchTrimmed;  // the box text trimmed, searched only while the table is open
+    const char *Key;    // search and start-position key
+    bool SearchTrimmed; // the box text trimmed, searched only while the table is open
     bool StartOnDistrictCode;
     bool PickedStartsAsInitial;
     bool Centred;
@@ -57,8 +57,8 @@ QVariant KeyValue(DataSet &table, const QString &key, const QString &value)
 }
 
 TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
-    : QDialog(parent), config_(*ConfigFor(kind)), kind_(kind), tr_(std::make_unique<FbTransaction>(&DM->Baza)),
-      table_(std::make_unique<FbTable>())
+    : QDialog(parent), config_(*ConfigFor(kind)), kind_(kind),
+      tr_(std::make_unique<FbTransaction>(&DM->Baza)), table_(std::make_unique<FbTable>())
 {
     setWindowTitle(QString::fromUtf8(config_.Caption));
     table_->SetDatabase(&DM->Baza);
@@ -207,21 +207,21 @@ void TWybierzFrm::Search(const QString &text)
     const Bookmark here = t.GetBookmark();
     t.DisableControls();
     t.First();
-    if (!t.Locate(QLatin1String(config_.Key), value, LocateCaseInsensitive | LocatePartialKey) && t.BookmarkValid(here))
+    if (!t.Locate(QLatin1String(config_.Key), value, LocateCaseInsensitive | LocatePartialKey) &&
+        t.BookmarkValid(here))
         t.GotoBookmark(here);
     t.EnableControls();
 }
 
 QString TWybierzFrm::CurrentCode() const
 {
-    auto text = [this](const char *name) { return table_->FieldByName(QLatin1String(name))->AsString().trimmed(); };
+    auto text = [this](const char *name) {
+        return table_->FieldByName(QLatin1String(name))->AsString().trimmed();
+    };
     switch (kind_) {
-    case Zamek:
-        return text("SYMBOL");
-    case Powiat:
-        return text("WOJEWID") + u'-' + text("POWIATID");
-    case Gmina:
-        return text("GMINAID");
+    case Zamek: return text("SYMBOL");
+    case Powiat: return text("WOJEWID") + u'-' + text("POWIATID");
+    case Gmina: return text("GMINAID");
     }
     return QString();
 }
@@ -257,40 +257,32 @@ const TWybierzFrm::Config ZamekConfig{"Zamki Polskie",
                                       false,
                                       true,
                                       true};
-const TWybierzFrm::Config PowiatConfig{"Wybór SPPA",
-                                       "POWIATY",
-                                       "",
-                                       {{"WOJEWID", "Województwo"}, {"POWIATID", "Powiat"}, {"POWIAT", "Nazwa"}},
-                                       "WOJEWID",
-                                       "&Szukaj  [Powiat]",
-                                       2,
-                                       "PowiatId",
-                                       false,
-                                       true,
-                                       false,
-                                       false};
-const TWybierzFrm::Config GminaConfig{"Gminy",
-                                      "GMINY",
-                                      "",
-                                      {{"GMINAID", "Gmina"}, {"GMINA", "Nazwa"}},
-                                      "WOJEWID",
-                                      "&Szukaj  [Gmina]",
-                                      4,
-                                      "GminaId",
-                                      true,
-                                      false,
-                                      true,
-                                      true};
+const TWybierzFrm::Config PowiatConfig{
+    "Wybór SPPA",
+    "POWIATY",
+    "",
+    {{"WOJEWID", "Województwo"}, {"POWIATID", "Powiat"}, {"POWIAT", "Nazwa"}},
+    "WOJEWID",
+    "&Szukaj  [Powiat]",
+    2,
+    "PowiatId",
+    false,
+    true,
+    false,
+    false};
+const TWybierzFrm::Config GminaConfig{"Gminy",   "GMINY",
+                                      "",        {{"GMINAID", "Gmina"}, {"GMINA", "Nazwa"}},
+                                      "WOJEWID", "&Szukaj  [Gmina]",
+                                      4,         "GminaId",
+                                      true,      false,
+                                      true,      true};
 
 const TWybierzFrm::Config *ConfigFor(TWybierzFrm::Kind kind)
 {
     switch (kind) {
-    case TWybierzFrm::Powiat:
-        return &PowiatConfig;
-    case TWybierzFrm::Gmina:
-        return &GminaConfig;
-    case TWybierzFrm::Zamek:
-        break;
+    case TWybierzFrm::Powiat: return &PowiatConfig;
+    case TWybierzFrm::Gmina: return &GminaConfig;
+    case TWybierzFrm::Zamek: break;
     }
     return &ZamekConfig;
 }

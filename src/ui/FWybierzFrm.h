@@ -48,7 +48,6 @@ public:
     void Choose();
 
 private:
-
     void FillVoivodeshipCombo();
     void ApplyVoivodeshipFilter();
     QString CurrentCode() const;

@@ -37,8 +37,8 @@ const PanelLine RightPanel[] = {
 };
 
 constexpr int Margin = 6;
-constexpr int LineCount = 8;  // the longer of the two columns
-constexpr int DxccLines = 2;  // the country name may wrap
+constexpr int LineCount = 8; // the longer of the two columns
+constexpr int DxccLines = 2; // the country name may wrap
 
 }
 
@@ -102,7 +102,8 @@ void TRecordPanelDelegate::paint(QPainter *painter, const QStyleOptionViewItem &
 
     painter->setFont(option.font);
     const int half = r.width() / 2;
-    const int captionWidth = option.fontMetrics.horizontalAdvance(QStringLiteral("Kont/ITU/CQ......................"));
+    const int captionWidth =
+        option.fontMetrics.horizontalAdvance(QStringLiteral("Kont/ITU/CQ......................"));
     auto column = [&](const QList<Line> &lines, int left, int width, bool wrapLast) {
         int y = r.top() + Margin * 2 + lineHeight;
         for (int i = 0; i < lines.size(); ++i) {

@@ -12,7 +12,8 @@ class DataSource;
 class TRecordPanelDelegate : public QStyledItemDelegate {
 public:
     TRecordPanelDelegate(DataSet *dataSet, QObject *parent);
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
     // The caption and the display text of every line of a row's panel.

@@ -1,5 +1,5 @@
-#include "controls/DrawUtils.h"
 #include "controls/ExSpin.h"
+#include "controls/DrawUtils.h"
 #include "platform/NumFormat.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "controls/DrawUtils.h"
 #include "controls/FileNameEdit.h"
+#include "controls/DrawUtils.h"
 
 #include <QApplication>
 #include <QMimeData>
@@ -16,8 +16,8 @@ namespace {
 class ScriptedFileEdit : public TFileNameEdit {
 public:
     using TFileNameEdit::TFileNameEdit;
-    QString offered;   // the name the dialog was opened with
-    QString answer;    // empty: cancelled
+    QString offered; // the name the dialog was opened with
+    QString answer;  // empty: cancelled
     int dialogs = 0;
 
 protected:
@@ -81,7 +81,8 @@ TEST(FileNameEdit, FiltersAndDialogSettings)
 {
     EXPECT_EQ(TFileNameEdit::NameFilters("Pliki ADIF (*.adi)|*.adi|Wszystkie pliki (*.*)|*.*"),
               QStringList({"Pliki ADIF (*.adi)", "Wszystkie pliki (*)"}));
-    EXPECT_EQ(TFileNameEdit::NameFilters("Plik prefiksów|Prefiksy.txt"), QStringList({"Plik prefiksów (Prefiksy.txt)"}));
+    EXPECT_EQ(TFileNameEdit::NameFilters("Plik prefiksów|Prefiksy.txt"),
+              QStringList({"Plik prefiksów (Prefiksy.txt)"}));
     EXPECT_TRUE(TFileNameEdit::NameFilters("").isEmpty());
 
     TFileNameEdit ed;
@@ -153,8 +154,9 @@ TEST(FileNameEdit, RealDialogAcceptsAChosenFile)
     QStringList filters;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *dialog = QApplication::activeModalWidget() ? qobject_cast<QFileDialog *>(QApplication::activeModalWidget())
-                                                          : ed.findChild<QFileDialog *>();
+        auto *dialog = QApplication::activeModalWidget()
+                           ? qobject_cast<QFileDialog *>(QApplication::activeModalWidget())
+                           : ed.findChild<QFileDialog *>();
         if (!dialog || !dialog->isVisible())
             return;
         // The dialog takes the name from its own name field.

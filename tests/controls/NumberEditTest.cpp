@@ -1,6 +1,6 @@
+#include "controls/NumberEdit.h"
 #include "controls/DrawUtils.h"
 #include "platform/NumFormat.h"
-#include "controls/NumberEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

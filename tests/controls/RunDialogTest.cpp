@@ -26,7 +26,7 @@ protected:
         ++runs;
         {
             RunScope running(*this);
-            reject();  // a close request during the job is refused
+            reject(); // a close request during the job is refused
             rejectedWhileRunning = isVisible();
         }
         if (succeed)
@@ -47,7 +47,7 @@ TEST(RunDialog, RunThenCloseAndShowingAgainRestoresTheRunCaption)
     EXPECT_EQ(d.Run_->text(), QStringLiteral("&Zamknij"));
     EXPECT_FALSE(d.Cancel->isVisible());
 
-    QTest::mouseClick(d.Run_, Qt::LeftButton);  // closes, runs nothing
+    QTest::mouseClick(d.Run_, Qt::LeftButton); // closes, runs nothing
     EXPECT_EQ(d.runs, 1);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(d.isVisible());

@@ -141,7 +141,7 @@ TEST(SpeedButton, AutoRepeatWhileHeld)
     // Timers may fire up to 5% early, and each click is stamped a little after
     // its timer restarted, in whole milliseconds; a loaded machine only makes
     // them late.
-    EXPECT_GE(at[0], 470); // InitPause
+    EXPECT_GE(at[0], 470);        // InitPause
     EXPECT_GE(at[1] - at[0], 90); // RepeatInterval
     EXPECT_GE(at[2] - at[1], 90);
     QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
@@ -155,20 +155,23 @@ TEST(SpeedButton, LayoutPutsGlyphAboveCaption)
     TExSpeedButton b;
     b.SetGlyph(Strip(16, 16));
     const QFontMetrics fm(QFont("DejaVu Sans", 9));
-    const auto place = b.ButtonGlyph().CalcLayout(QRect(0, 0, 67, 44), "Drukuj", blGlyphTop, -1, 4, false, fm, false);
+    const auto place =
+        b.ButtonGlyph().CalcLayout(QRect(0, 0, 67, 44), "Drukuj", blGlyphTop, -1, 4, false, fm, false);
     EXPECT_EQ(place.glyph.size(), QSize(16, 16));
     EXPECT_EQ(place.text.top(), place.glyph.bottom() + 1 + 4);
     EXPECT_EQ(place.glyph.x(), 67 / 2 - 8);
     EXPECT_EQ(place.caption, "Drukuj");
 
-    const auto narrow = b.ButtonGlyph().CalcLayout(QRect(0, 0, 40, 25), "Drukowanie", blGlyphLeft, 2, 2, false, fm, false);
+    const auto narrow =
+        b.ButtonGlyph().CalcLayout(QRect(0, 0, 40, 25), "Drukowanie", blGlyphLeft, 2, 2, false, fm, false);
     EXPECT_TRUE(narrow.caption.endsWith("..."));
     EXPECT_EQ(narrow.glyph.x(), 2);
     EXPECT_EQ(narrow.text.x(), 2 + 16 + 2);
 
     // With a drop-down mark and no glyph the mark follows the caption.
     TExSpeedButton plain;
-    const auto marked = plain.ButtonGlyph().CalcLayout(QRect(0, 0, 80, 25), "Menu", blGlyphLeft, -1, 1, true, fm, false);
+    const auto marked =
+        plain.ButtonGlyph().CalcLayout(QRect(0, 0, 80, 25), "Menu", blGlyphLeft, -1, 1, true, fm, false);
     EXPECT_EQ(marked.mark.x(), marked.text.right() + 1 + 3);
 }
 

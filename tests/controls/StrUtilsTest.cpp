@@ -1,5 +1,5 @@
-#include "controls/FileUtils.h"
 #include "controls/StrUtils.h"
+#include "controls/FileUtils.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,13 +5,15 @@
 
 namespace {
 
-TEST_F(GridTest, DefaultColumnsShowEveryVisibleField) {
+TEST_F(GridTest, DefaultColumnsShowEveryVisibleField)
+{
     EXPECT_EQ(grid->ColumnCount(), 4);
     EXPECT_EQ(grid->ColumnField(2)->FieldName(), "Miasto");
     EXPECT_EQ(grid->CellText(grid->model()->index(1, 2)), QString::fromUtf8("Gdańsk"));
 }
 
-TEST_F(GridTest, ProgramColumnsChooseOrderTitlesAndWidths) {
+TEST_F(GridTest, ProgramColumnsChooseOrderTitlesAndWidths)
+{
     grid->SetColumns({Col("MIASTO", QString::fromUtf8("Miejscowość"), 120), Col("Stacja", "Stacja", 70),
                       Col("QSL_ODB", "QSL O", 40, Qt::AlignHCenter, true)});
     EXPECT_EQ(grid->ColumnCount(), 3);
@@ -32,7 +34,8 @@ TEST_F(GridTest, ProgramColumnsChooseOrderTitlesAndWidths) {
     EXPECT_EQ(grid->ColumnField(0)->FieldName(), "Miasto");
 }
 
-TEST_F(GridTest, CheckMarkColumnsShowTheTick) {
+TEST_F(GridTest, CheckMarkColumnsShowTheTick)
+{
     const QString tick = QString(QChar(CheckMarkChar));
     grid->SetColumns({Col("Stacja"), Col("Imie"), Col("QSL_Odb", "QSL O", 40, Qt::AlignHCenter, true)});
     Field *qsl = table.FieldByName("QSL_Odb");
@@ -51,7 +54,8 @@ TEST_F(GridTest, CheckMarkColumnsShowTheTick) {
     EXPECT_EQ(grid->CellText(name), QString::fromUtf8("Östen")) << "other columns keep their letters";
 }
 
-TEST_F(GridTest, CellEventsSetColoursAndKeepTheHighlightTextColour) {
+TEST_F(GridTest, CellEventsSetColoursAndKeepTheHighlightTextColour)
+{
     QStringList fields;
     grid->OnGetCellProps = [&](TExDBGrid &, Field *field, TGridFont &font, QColor &background) {
         fields << field->FieldName();
@@ -75,7 +79,8 @@ TEST_F(GridTest, CellEventsSetColoursAndKeepTheHighlightTextColour) {
     EXPECT_EQ(font.Color, QColor(Qt::green)) << "OnGetCellParams alone decides";
 }
 
-TEST_F(GridTest, RowsAndTitlesFollowTheGridFontUntilSetThemselves) {
+TEST_F(GridTest, RowsAndTitlesFollowTheGridFontUntilSetThemselves)
+{
     QFont big = grid->font();
     big.setPixelSize(30);
     grid->setFont(big);
@@ -88,7 +93,8 @@ TEST_F(GridTest, RowsAndTitlesFollowTheGridFontUntilSetThemselves) {
     EXPECT_EQ(grid->RowsHeight(), 18);
 }
 
-TEST_F(GridTest, DetachingAndAttachingTheDataSource) {
+TEST_F(GridTest, DetachingAndAttachingTheDataSource)
+{
     grid->SetDataSource(nullptr);
     EXPECT_FALSE(grid->LinkActive());
     table.Last();

@@ -12,7 +12,8 @@
 // A grid over a memory table of a few QSOs, shown in its own window.
 class GridTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         table.AddField("Stacja", FieldType::String, 12);
         table.AddField("Imie", FieldType::String, 20);
         table.AddField("Miasto", FieldType::String, 30);
@@ -34,7 +35,8 @@ protected:
         grid->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(grid.get()));
     }
-    void Add(const char *call, const char *name, const char *town, const char *qsl) {
+    void Add(const char *call, const char *name, const char *town, const char *qsl)
+    {
         table.Append();
         table.FieldByName("Stacja")->SetAsString(QString::fromUtf8(call));
         table.FieldByName("Imie")->SetAsString(QString::fromUtf8(name));
@@ -43,18 +45,21 @@ protected:
         table.Post();
     }
     QHeaderView *Titles() { return grid->horizontalHeader(); }
-    QPoint TitleCentre(int column) {
+    QPoint TitleCentre(int column)
+    {
         const int mc = grid->ModelColumnOf(column);
         return QPoint(Titles()->sectionViewportPosition(mc) + Titles()->sectionSize(mc) / 2,
                       Titles()->height() / 2);
     }
-    QPoint CellCentre(int row, int column) {
+    QPoint CellCentre(int row, int column)
+    {
         const int mc = grid->ModelColumnOf(column);
         return QPoint(grid->columnViewportPosition(mc) + grid->columnWidth(mc) / 2,
                       grid->rowViewportPosition(row) + grid->rowHeight(row) / 2);
     }
     static TColumn Col(const QString &field, const QString &title = QString(), int width = 0,
-                       Qt::Alignment alignment = {}, bool checkMark = false) {
+                       Qt::Alignment alignment = {}, bool checkMark = false)
+    {
         TColumn c;
         c.FieldName = field;
         c.Title = title;

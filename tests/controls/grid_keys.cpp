@@ -7,14 +7,16 @@
 
 namespace {
 
-void Wheel(QWidget *target, int delta) {
+void Wheel(QWidget *target, int delta)
+{
     const QPointF pos(target->width() / 2.0, target->height() / 2.0);
     QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &event);
 }
 
-TEST_F(GridTest, ArrowAndPagingKeysMoveTheDataSetAndTheViewFollows) {
+TEST_F(GridTest, ArrowAndPagingKeysMoveTheDataSetAndTheViewFollows)
+{
     QTest::keyClick(grid.get(), Qt::Key_Down);
     QTest::keyClick(grid.get(), Qt::Key_Down);
     EXPECT_EQ(table.RecNo(), 3);
@@ -32,14 +34,16 @@ TEST_F(GridTest, ArrowAndPagingKeysMoveTheDataSetAndTheViewFollows) {
     EXPECT_EQ(table.RecNo(), 1) << "Home goes to the first record in a row-select grid";
 }
 
-TEST_F(GridTest, CtrlUpAndDownGoToTheEdgesOfThePage) {
+TEST_F(GridTest, CtrlUpAndDownGoToTheEdgesOfThePage)
+{
     QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(table.RecNo(), 5);
     QTest::keyClick(grid.get(), Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(table.RecNo(), 1);
 }
 
-TEST_F(GridTest, KeysWalkOnlyTheRowsAFilterLetsThrough) {
+TEST_F(GridTest, KeysWalkOnlyTheRowsAFilterLetsThrough)
+{
     table.OnFilterRecord = [](DataSet &ds, bool &accept) {
         accept = ds.FieldByName("QSL_Odb")->AsString() == "T";
     };
@@ -53,7 +57,8 @@ TEST_F(GridTest, KeysWalkOnlyTheRowsAFilterLetsThrough) {
     EXPECT_EQ(grid->currentIndex().row(), 2);
 }
 
-TEST_F(GridTest, FailureInAHandlerIsShownAsAWarning) {
+TEST_F(GridTest, FailureInAHandlerIsShownAsAWarning)
+{
     QStringList shown;
     auto old = Messages::setHandler([&](Messages::Kind, const QString &, const QString &text) {
         shown << text;
@@ -69,19 +74,22 @@ TEST_F(GridTest, FailureInAHandlerIsShownAsAWarning) {
     EXPECT_EQ(shown[1], QString::fromUtf8("Błąd sortowania"));
 }
 
-TEST_F(GridTest, DownOnTheLastRowDoesNotAppend) {
+TEST_F(GridTest, DownOnTheLastRowDoesNotAppend)
+{
     table.Last();
     QTest::keyClick(grid.get(), Qt::Key_Down);
     EXPECT_EQ(table.State(), DataSetState::Browse);
     EXPECT_EQ(table.RecordCount(), 5);
 }
 
-TEST_F(GridTest, CtrlDeleteDeletesNothing) {
+TEST_F(GridTest, CtrlDeleteDeletesNothing)
+{
     QTest::keyClick(grid.get(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(table.RecordCount(), 5);
 }
 
-TEST_F(GridTest, TypedCharacterGoesToOnKeyPressAndJumpsLikeTheMainWindow) {
+TEST_F(GridTest, TypedCharacterGoesToOnKeyPressAndJumpsLikeTheMainWindow)
+{
     QStringList typed;
     grid->OnKeyPress = [&](TExDBGrid &, QChar &key) {
         typed << QString(key);
@@ -95,7 +103,8 @@ TEST_F(GridTest, TypedCharacterGoesToOnKeyPressAndJumpsLikeTheMainWindow) {
     EXPECT_EQ(typed, QStringList({"k", "s"}));
 }
 
-TEST_F(GridTest, ConsumedKeyDownNeverReachesTheGrid) {
+TEST_F(GridTest, ConsumedKeyDownNeverReachesTheGrid)
+{
     int enters = 0;
     grid->OnKeyDown = [&](TExDBGrid &, int &key, Qt::KeyboardModifiers) {
         if (key == Qt::Key_Return)
@@ -109,7 +118,8 @@ TEST_F(GridTest, ConsumedKeyDownNeverReachesTheGrid) {
     EXPECT_EQ(enters, 1);
 }
 
-TEST_F(GridTest, WheelMovesOneRecordPerNotchUnlessHandled) {
+TEST_F(GridTest, WheelMovesOneRecordPerNotchUnlessHandled)
+{
     Wheel(grid->viewport(), -120);
     Wheel(grid->viewport(), -120);
     EXPECT_EQ(table.RecNo(), 3);
@@ -126,7 +136,8 @@ TEST_F(GridTest, WheelMovesOneRecordPerNotchUnlessHandled) {
     EXPECT_EQ(handled, 1);
 }
 
-TEST_F(GridTest, ClickOnARowAndDoubleClick) {
+TEST_F(GridTest, ClickOnARowAndDoubleClick)
+{
     int doubles = 0;
     grid->OnDblClick = [&](TExDBGrid &) { ++doubles; };
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(3, 1));
@@ -136,7 +147,8 @@ TEST_F(GridTest, ClickOnARowAndDoubleClick) {
     EXPECT_EQ(table.State(), DataSetState::Browse) << "a read-only grid starts no editor";
 }
 
-TEST_F(GridTest, MultiSelectionWithShiftAndCtrlClick) {
+TEST_F(GridTest, MultiSelectionWithShiftAndCtrlClick)
+{
     grid->SetMultiSelect(true);
     QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);

@@ -11,7 +11,8 @@ namespace {
 
 // A window with a named grid of three program columns, its layout kept in an INI file.
 struct LayoutWindow {
-    explicit LayoutWindow(const QString &iniFile) {
+    explicit LayoutWindow(const QString &iniFile)
+    {
         store = new TPlacementStore(&form);
         store->SetIniFileName(iniFile);
         grid = new TExDBGrid(&form);
@@ -31,7 +32,8 @@ struct LayoutWindow {
         source.SetDataSet(&table);
         grid->SetDataSource(&source);
     }
-    QStringList Order() const {
+    QStringList Order() const
+    {
         QStringList names;
         for (const TColumn &c : grid->Columns())
             names << c.FieldName;
@@ -44,7 +46,8 @@ struct LayoutWindow {
     DataSource source;
 };
 
-TEST(GridLayout, ColumnOrderAndWidthsComeBackFromTheStore) {
+TEST(GridLayout, ColumnOrderAndWidthsComeBackFromTheStore)
+{
     QTemporaryDir dir;
     const QString ini = dir.filePath("Quarn.INI");
     {
@@ -69,7 +72,8 @@ TEST(GridLayout, ColumnOrderAndWidthsComeBackFromTheStore) {
     EXPECT_EQ(again.grid->ColumnWidth(0), 80);
 }
 
-TEST(GridLayout, UnnamedGridKeepsNothing) {
+TEST(GridLayout, UnnamedGridKeepsNothing)
+{
     QTemporaryDir dir;
     LayoutWindow w(dir.filePath("Quarn.INI"));
     w.grid->setObjectName(QString());

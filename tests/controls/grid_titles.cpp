@@ -7,7 +7,8 @@ namespace {
 // Records the title events in the order they arrive.
 class GridTitleTest : public GridTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         GridTest::SetUp();
         grid->OnTitleBtnClick = [this](TExDBGrid &, int column, Field *field) {
             log << QStringLiteral("btn %1 %2").arg(column).arg(field ? field->FieldName() : "-");
@@ -20,14 +21,16 @@ protected:
     QStringList log;
 };
 
-TEST_F(GridTitleTest, ClickOnTitleRaisesButtonClickThenTitleClick) {
+TEST_F(GridTitleTest, ClickOnTitleRaisesButtonClickThenTitleClick)
+{
     QTest::mouseClick(Area(), Qt::LeftButton, {}, TitleCentre(1));
     EXPECT_EQ(log, QStringList({"btn 1 Imie", "title 1"}));
     EXPECT_FALSE(grid->Tracking());
     EXPECT_FALSE(grid->Pressed());
 }
 
-TEST_F(GridTitleTest, ReleaseOverAnotherTitleGivesOnlyTheBaseTitleClick) {
+TEST_F(GridTitleTest, ReleaseOverAnotherTitleGivesOnlyTheBaseTitleClick)
+{
     QTest::mousePress(Area(), Qt::LeftButton, {}, TitleCentre(0));
     EXPECT_TRUE(grid->Pressed());
     QTest::mouseMove(Area(), TitleCentre(2));
@@ -37,7 +40,8 @@ TEST_F(GridTitleTest, ReleaseOverAnotherTitleGivesOnlyTheBaseTitleClick) {
     EXPECT_EQ(log, QStringList({"title 2"}));
 }
 
-TEST_F(GridTitleTest, MovingBackOverThePressedTitlePressesItAgain) {
+TEST_F(GridTitleTest, MovingBackOverThePressedTitlePressesItAgain)
+{
     QTest::mousePress(Area(), Qt::LeftButton, {}, TitleCentre(0));
     QTest::mouseMove(Area(), TitleCentre(1));
     QTest::mouseMove(Area(), TitleCentre(0));
@@ -46,7 +50,8 @@ TEST_F(GridTitleTest, MovingBackOverThePressedTitlePressesItAgain) {
     EXPECT_EQ(log, QStringList({"btn 0 Stacja", "title 0"}));
 }
 
-TEST_F(GridTitleTest, DisabledTitleButtonBeepsAndDoesNothing) {
+TEST_F(GridTitleTest, DisabledTitleButtonBeepsAndDoesNothing)
+{
     int beeps = 0;
     auto old = SetBeepHandler([&] { ++beeps; });
     grid->OnCheckButton = [](TExDBGrid &, int column, Field *, bool &enabled) { enabled = column != 1; };
@@ -59,19 +64,22 @@ TEST_F(GridTitleTest, DisabledTitleButtonBeepsAndDoesNothing) {
     EXPECT_EQ(table.RecNo(), 1);
 }
 
-TEST_F(GridTitleTest, WithoutTitleButtonsOnlyTheTitleClickFires) {
+TEST_F(GridTitleTest, WithoutTitleButtonsOnlyTheTitleClickFires)
+{
     grid->SetTitleButtons(false);
     QTest::mouseClick(Area(), Qt::LeftButton, {}, TitleCentre(2));
     EXPECT_EQ(log, QStringList({"title 2"}));
 }
 
-TEST_F(GridTitleTest, RightButtonIsTakenAsLeftForTheTitleClickOnly) {
+TEST_F(GridTitleTest, RightButtonIsTakenAsLeftForTheTitleClickOnly)
+{
     QTest::mouseClick(Area(), Qt::RightButton, {}, TitleCentre(1));
     EXPECT_EQ(log, QStringList({"title 1"}));
 }
 
 // Dark pixels in the right end of a title, where the marker goes.
-int MarkerInk(QHeaderView *header, int logical) {
+int MarkerInk(QHeaderView *header, int logical)
+{
     const QImage image = header->viewport()->grab().toImage();
     const int right = header->sectionViewportPosition(logical) + header->sectionSize(logical);
     int ink = 0;
@@ -81,7 +89,8 @@ int MarkerInk(QHeaderView *header, int logical) {
     return ink;
 }
 
-TEST_F(GridTitleTest, SortMarkerShowsOnlyOnTheColumnTheWindowMarks) {
+TEST_F(GridTitleTest, SortMarkerShowsOnlyOnTheColumnTheWindowMarks)
+{
     QStringList asked;
     bool sawDown = false;
     grid->OnGetBtnParams = [&](TExDBGrid &, Field *field, TGridFont &, QColor &, TSortMarker &marker,
@@ -102,7 +111,8 @@ TEST_F(GridTitleTest, SortMarkerShowsOnlyOnTheColumnTheWindowMarks) {
     QTest::mouseRelease(Area(), Qt::LeftButton, {}, TitleCentre(2));
 }
 
-TEST_F(GridTitleTest, NarrowTitleDropsTheMarkerThatDoesNotFit) {
+TEST_F(GridTitleTest, NarrowTitleDropsTheMarkerThatDoesNotFit)
+{
     TSortMarker wanted = smDown;
     // The caption is written in the background colour so that only the marker shows.
     grid->OnGetBtnParams = [&](TExDBGrid &, Field *, TGridFont &font, QColor &background, TSortMarker &marker,
@@ -128,7 +138,8 @@ TEST_F(GridTitleTest, NarrowTitleDropsTheMarkerThatDoesNotFit) {
     EXPECT_NE(section(), wideWithout);
 }
 
-TEST_F(GridTest, OptionsReportMultiSelectAndRowsHeightWidensTitleRow) {
+TEST_F(GridTest, OptionsReportMultiSelectAndRowsHeightWidensTitleRow)
+{
     grid->SetMultiSelect(true);
     EXPECT_TRUE(grid->Options() & dgMultiSelect);
     grid->SetOptions(grid->Options() & ~TDBGridOptions(dgMultiSelect));

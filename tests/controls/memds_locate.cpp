@@ -7,7 +7,8 @@ namespace {
 
 class MemDsLocateTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         table.AddField("Stacja", FieldType::String, 10);
         table.AddField("Powiat", FieldType::FixedChar, 2);
         table.AddField("Pasmo", FieldType::Integer);
@@ -17,7 +18,8 @@ protected:
         Add("SP5ABD", "WA", 7);
         Add("DL1AA", "", 9);
     }
-    void Add(const QString &call, const QString &powiat, int pasmo) {
+    void Add(const QString &call, const QString &powiat, int pasmo)
+    {
         table.Append();
         table.FieldByName("Stacja")->SetAsString(call);
         table.FieldByName("Powiat")->SetAsString(powiat);
@@ -28,7 +30,8 @@ protected:
     TExMemoryData table;
 };
 
-TEST_F(MemDsLocateTest, PartialCaseInsensitiveKeyOnTextField) {
+TEST_F(MemDsLocateTest, PartialCaseInsensitiveKeyOnTextField)
+{
     table.First();
     EXPECT_TRUE(LocateThrough(table, "Stacja", "SQ", LocateCaseInsensitive | LocatePartialKey));
     EXPECT_EQ(Call(), "sq9xyz");
@@ -38,7 +41,8 @@ TEST_F(MemDsLocateTest, PartialCaseInsensitiveKeyOnTextField) {
         << "whole text without partial key";
 }
 
-TEST_F(MemDsLocateTest, FixedWidthTextFieldTakesTheOptionsToo) {
+TEST_F(MemDsLocateTest, FixedWidthTextFieldTakesTheOptionsToo)
+{
     table.First();
     EXPECT_TRUE(LocateThrough(table, "Powiat", "k", LocateCaseInsensitive | LocatePartialKey));
     EXPECT_EQ(Call(), "sq9xyz");
@@ -46,7 +50,8 @@ TEST_F(MemDsLocateTest, FixedWidthTextFieldTakesTheOptionsToo) {
     EXPECT_EQ(Call(), "sq9xyz");
 }
 
-TEST_F(MemDsLocateTest, CurrentRecordIsTriedFirstThenFromTheTop) {
+TEST_F(MemDsLocateTest, CurrentRecordIsTriedFirstThenFromTheTop)
+{
     table.SetRecNo(3);
     EXPECT_TRUE(LocateThrough(table, "Powiat", "WA", 0));
     EXPECT_EQ(table.RecNo(), 3) << "the current record matches: no move";
@@ -55,7 +60,8 @@ TEST_F(MemDsLocateTest, CurrentRecordIsTriedFirstThenFromTheTop) {
     EXPECT_EQ(table.RecNo(), 1);
 }
 
-TEST_F(MemDsLocateTest, SeveralKeyFieldsAllMustMatch) {
+TEST_F(MemDsLocateTest, SeveralKeyFieldsAllMustMatch)
+{
     table.First();
     EXPECT_TRUE(LocateThrough(table, "Powiat;Pasmo", QVariantList{"WA", 7}, 0));
     EXPECT_EQ(Call(), "SP5ABD");
@@ -63,7 +69,8 @@ TEST_F(MemDsLocateTest, SeveralKeyFieldsAllMustMatch) {
     EXPECT_EQ(Call(), "SP5ABD") << "a failed search leaves the cursor where it was";
 }
 
-TEST_F(MemDsLocateTest, PendingEditIsPostedBeforeTheSearch) {
+TEST_F(MemDsLocateTest, PendingEditIsPostedBeforeTheSearch)
+{
     table.First();
     table.Edit();
     table.FieldByName("Stacja")->SetAsString("SN0HQ");
@@ -73,7 +80,8 @@ TEST_F(MemDsLocateTest, PendingEditIsPostedBeforeTheSearch) {
     EXPECT_EQ(table.RecNo(), 1);
 }
 
-TEST(MemDsLocateEmpty, EmptyOrClosedTableFindsNothing) {
+TEST(MemDsLocateEmpty, EmptyOrClosedTableFindsNothing)
+{
     TExMemoryData table;
     table.AddField("Stacja", FieldType::String, 10);
     EXPECT_TRUE(DataSetHasNoRows(&table));
@@ -87,7 +95,8 @@ TEST(MemDsLocateEmpty, EmptyOrClosedTableFindsNothing) {
     EXPECT_FALSE(DataSetHasNoRows(&table));
 }
 
-TEST_F(MemDsLocateTest, FilterHidesRecordsButNotFromTheCount) {
+TEST_F(MemDsLocateTest, FilterHidesRecordsButNotFromTheCount)
+{
     table.OnFilterRecord = [](DataSet &ds, bool &accept) {
         accept = ds.FieldByName("Pasmo")->AsInteger() == 7;
     };

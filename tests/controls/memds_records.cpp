@@ -9,13 +9,15 @@ constexpr qint64 FirstId = -2147483647;
 // A result table shaped like the statistics tables: a key, a name, a count.
 class MemDsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         table.AddField("Symbol", FieldType::FixedChar, 4);
         table.AddField("Nazwa", FieldType::String, 30);
         table.AddField("Ilosc", FieldType::Integer);
         table.Open();
     }
-    void Add(const QString &symbol, const QString &name, int count = 0) {
+    void Add(const QString &symbol, const QString &name, int count = 0)
+    {
         table.Append();
         table.FieldByName("Symbol")->SetAsString(symbol);
         table.FieldByName("Nazwa")->SetAsString(name);
@@ -26,7 +28,8 @@ protected:
     TExMemoryData table;
 };
 
-TEST_F(MemDsTest, IdsStartAtLowestPlusOneAndAreNotReused) {
+TEST_F(MemDsTest, IdsStartAtLowestPlusOneAndAreNotReused)
+{
     Add("A", "Alfa");
     EXPECT_EQ(table.GetBookmark(), FirstId);
     Add("B", "Bravo");
@@ -42,7 +45,8 @@ TEST_F(MemDsTest, IdsStartAtLowestPlusOneAndAreNotReused) {
     EXPECT_EQ(table.GetBookmark(), FirstId) << "emptying restarts the ids";
 }
 
-TEST_F(MemDsTest, BookmarksOfExtremeIdsCompareWithoutOverflow) {
+TEST_F(MemDsTest, BookmarksOfExtremeIdsCompareWithoutOverflow)
+{
     Add("A", "Alfa");
     const Bookmark first = table.GetBookmark();
     EXPECT_GT(DataSet::CompareBookmarks(INT32_MAX, first), 0);
@@ -54,7 +58,8 @@ TEST_F(MemDsTest, BookmarksOfExtremeIdsCompareWithoutOverflow) {
     EXPECT_FALSE(table.BookmarkValid(NoBookmark));
 }
 
-TEST_F(MemDsTest, BookmarkOfDeletedRecordIsValidButGoingThereChangesNothing) {
+TEST_F(MemDsTest, BookmarkOfDeletedRecordIsValidButGoingThereChangesNothing)
+{
     Add("A", "Alfa");
     Add("B", "Bravo");
     const Bookmark b = table.GetBookmark();
@@ -68,7 +73,8 @@ TEST_F(MemDsTest, BookmarkOfDeletedRecordIsValidButGoingThereChangesNothing) {
     EXPECT_EQ(Current(), "C");
 }
 
-TEST_F(MemDsTest, InsertBeforeFirstAndAtCursorAppendAtEnd) {
+TEST_F(MemDsTest, InsertBeforeFirstAndAtCursorAppendAtEnd)
+{
     table.Insert(); // empty table: the cursor stands before the first record
     table.FieldByName("Symbol")->SetAsString("B");
     table.Post();
@@ -90,7 +96,8 @@ TEST_F(MemDsTest, InsertBeforeFirstAndAtCursorAppendAtEnd) {
     EXPECT_EQ(order, QStringList({"A", "X", "B", "Z"}));
 }
 
-TEST_F(MemDsTest, DeletingLastAndOnlyRecords) {
+TEST_F(MemDsTest, DeletingLastAndOnlyRecords)
+{
     Add("A", "Alfa");
     Add("B", "Bravo");
     Add("C", "Charlie");
@@ -109,7 +116,8 @@ TEST_F(MemDsTest, DeletingLastAndOnlyRecords) {
     EXPECT_EQ(table.GetBookmark(), FirstId) << "an emptied list restarts the ids";
 }
 
-TEST_F(MemDsTest, RecNoMovesWithinRangeAndIgnoresOthers) {
+TEST_F(MemDsTest, RecNoMovesWithinRangeAndIgnoresOthers)
+{
     for (const char *s : {"A", "B", "C"})
         Add(s, s);
     table.SetRecNo(2);
@@ -120,7 +128,8 @@ TEST_F(MemDsTest, RecNoMovesWithinRangeAndIgnoresOthers) {
     EXPECT_EQ(table.RecNo(), 2);
 }
 
-TEST_F(MemDsTest, EmptyStringReadsAsNullAndLongTextIsCut) {
+TEST_F(MemDsTest, EmptyStringReadsAsNullAndLongTextIsCut)
+{
     Add("", "");
     EXPECT_TRUE(table.FieldByName("Symbol")->IsNull());
     EXPECT_TRUE(table.FieldByName("Nazwa")->IsNull());
@@ -130,7 +139,8 @@ TEST_F(MemDsTest, EmptyStringReadsAsNullAndLongTextIsCut) {
     EXPECT_EQ(table.FieldByName("Nazwa")->AsString(), QString::fromUtf8("Łódź"));
 }
 
-TEST_F(MemDsTest, ErrorsOfWrongStateAndReadOnlyField) {
+TEST_F(MemDsTest, ErrorsOfWrongStateAndReadOnlyField)
+{
     Add("A", "Alfa");
     try {
         table.FieldByName("Nazwa")->SetAsString("x");
@@ -152,7 +162,8 @@ TEST_F(MemDsTest, ErrorsOfWrongStateAndReadOnlyField) {
     EXPECT_EQ(table.RecordCount(), 0) << "close frees all records";
 }
 
-TEST_F(MemDsTest, EmptyMemoryTablePostsPendingInsertAndIgnoresClosedTable) {
+TEST_F(MemDsTest, EmptyMemoryTablePostsPendingInsertAndIgnoresClosedTable)
+{
     Add("A", "Alfa");
     table.Append();
     table.FieldByName("Symbol")->SetAsString("B");
@@ -166,7 +177,8 @@ TEST_F(MemDsTest, EmptyMemoryTablePostsPendingInsertAndIgnoresClosedTable) {
     EXPECT_FALSE(table.Active());
 }
 
-TEST(MemDsAutoInc, ContinuesAfterEmptyingAndRestartsAfterReopen) {
+TEST(MemDsAutoInc, ContinuesAfterEmptyingAndRestartsAfterReopen)
+{
     TExMemoryData table;
     table.AddField("Nr", FieldType::AutoInc);
     table.AddField("Nazwa", FieldType::String, 10);
@@ -186,7 +198,8 @@ TEST(MemDsAutoInc, ContinuesAfterEmptyingAndRestartsAfterReopen) {
     EXPECT_EQ(add(), 1);
 }
 
-TEST(MemDsOpen, FieldOfUnknownTypeFailsNamingIt) {
+TEST(MemDsOpen, FieldOfUnknownTypeFailsNamingIt)
+{
     TExMemoryData table;
     table.AddField("Dobre", FieldType::Integer);
     table.AddField("Znacznik", static_cast<FieldType>(99));
@@ -199,7 +212,8 @@ TEST(MemDsOpen, FieldOfUnknownTypeFailsNamingIt) {
     EXPECT_FALSE(table.Active());
 }
 
-TEST(MemDsCapacity, PresizesWithoutChangingContents) {
+TEST(MemDsCapacity, PresizesWithoutChangingContents)
+{
     TExMemoryData table;
     table.AddField("N", FieldType::Integer);
     table.SetCapacity(500);

@@ -6,7 +6,8 @@
 
 namespace {
 
-TLog twoMetreQso() {
+TLog twoMetreQso()
+{
     TLog log;
     log.Data = DateTime::fromDate(2003, 7, 14, 9, 5, 0);
     log.Pasmo.SetIndex(12);
@@ -17,20 +18,23 @@ TLog twoMetreQso() {
 
 } // namespace
 
-TEST(Adif, MinimalRecord) {
+TEST(Adif, MinimalRecord)
+{
     EXPECT_EQ(twoMetreQso().LogToAdif(),
               "<QSO_DATE:8>20030714<TIME_ON:6>090500<BAND:2>2M<CALL:6>SP5ABC<MODE:2>FM"
               "<QSL_SENT:1>N<QSL_RCVD:1>N<EOR>");
 }
 
-TEST(Adif, EmptyRecordStillWritesDateTimeCallAndFlags) {
+TEST(Adif, EmptyRecordStillWritesDateTimeCallAndFlags)
+{
     TLog log;
     log.Data = DateTime::fromDate(1999, 1, 2, 23, 59, 59);
     EXPECT_EQ(log.LogToAdif(),
               "<QSO_DATE:8>19990102<TIME_ON:6>235959<CALL:0><QSL_SENT:1>N<QSL_RCVD:1>N<EOR>");
 }
 
-TEST(Adif, EveryFieldInOrder) {
+TEST(Adif, EveryFieldInOrder)
+{
     TLog log = twoMetreQso();
     log.Pasmo.SetIndex(13);
     log.RaportNad = "59";
@@ -56,7 +60,8 @@ TEST(Adif, EveryFieldInOrder) {
               "<CONT:2>EU<ITUZ:1>5<CQZ:2>15<EOR>");
 }
 
-TEST(Adif, DashLocatorAndBlankValues) {
+TEST(Adif, DashLocatorAndBlankValues)
+{
     TLog log = twoMetreQso();
     log.Lokator = "-";
     log.Imie = "  ";
@@ -65,7 +70,8 @@ TEST(Adif, DashLocatorAndBlankValues) {
     EXPECT_TRUE(r.contains("<NAME:2>  <QSL_SENT"));
 }
 
-TEST(Adif, LengthsCountWindows1250Bytes) {
+TEST(Adif, LengthsCountWindows1250Bytes)
+{
     TLog log = twoMetreQso();
     log.Miasto = QString::fromUtf8("Łódź");
     log.Notatki = QString::fromUtf8("ok \U0001F600"); // no Windows-1250 form: one '?' in the file
@@ -80,7 +86,8 @@ TEST(Adif, LengthsCountWindows1250Bytes) {
     EXPECT_EQ(bytes.mid(close + 1 + length, 10), "<QSL_SENT:");
 }
 
-TEST(Adif, FieldBuilders) {
+TEST(Adif, FieldBuilders)
+{
     EXPECT_EQ(AdifField(AdifTag::Call, ""), "<CALL:0>");
     EXPECT_EQ(AdifFieldIfAny(AdifTag::Mode, ""), "");
     EXPECT_EQ(AdifZoneField(AdifTag::Cqz, 0), "");

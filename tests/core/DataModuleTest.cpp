@@ -4,8 +4,6 @@
 
 #include <QTemporaryDir>
 
-
-
 TEST(DataModuleStart, MissingFileFailsWithTheFullPathTwice)
 {
     QTemporaryDir dir;
@@ -39,7 +37,8 @@ TEST_F(DataModule, FirstStartAddsTheUpgradeColumnsAndTables)
     EXPECT_TRUE(TableExists(dm->Baza, "STACJE"));
     EXPECT_TRUE(TableExists(dm->Baza, "ZAMKI"));
     EXPECT_TRUE(TableExists(dm->Baza, "GMINY"));
-    EXPECT_EQ(SelectInteger(dm->Baza, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$RELATION_NAME='STACJE'"), 11);
+    EXPECT_EQ(SelectInteger(dm->Baza, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$RELATION_NAME='STACJE'"),
+              11);
     // A second start finds everything in place and changes nothing.
     EXPECT_TRUE(dm->OpenDatabase());
     EXPECT_TRUE(dm->Logi.Active());
@@ -157,8 +156,8 @@ TEST_F(DataModule, DuplicateLabelNameIsReportedAndCancelled)
 TEST_F(DataModule, ResolvesRealCallSigns)
 {
     const std::pair<const char *, int> calls[] = {{"SP5ABC", 269}, {"DL1ABC", 230}, {"JA1ABC", 339},
-                                                 {"VK6ABC", 150}, {"W1AW", 291},   {"UA9ABC", 15},
-                                                 {"sp5abc", 269}, {"", 0}};
+                                                  {"VK6ABC", 150}, {"W1AW", 291},   {"UA9ABC", 15},
+                                                  {"sp5abc", 269}, {"", 0}};
     for (const auto &[call, id] : calls) {
         EXPECT_EQ(dm->KrajIdForCall(call), id) << call;
         EXPECT_EQ(dm->KrajIdForCallSql(call), id) << call;

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-TEST(Dxcc, EntityTableIsWholeAndWithinRange) {
+TEST(Dxcc, EntityTableIsWholeAndWithinRange)
+{
     int withContinent = 0;
     for (int i = 1; i <= DxccEntityCount; ++i) {
         const TDxccEntity *e = DxccEntity(i);
@@ -22,7 +23,8 @@ TEST(Dxcc, EntityTableIsWholeAndWithinRange) {
     EXPECT_EQ(DxccEntity(515), nullptr);
 }
 
-TEST(Dxcc, TableValues) {
+TEST(Dxcc, TableValues)
+{
     EXPECT_EQ(ContinentFor(269), "EU");
     EXPECT_EQ(ItuZoneFor(269, "SP5ABC"), 28);
     EXPECT_EQ(CqZoneFor(269, "SP5ABC"), 15);
@@ -37,7 +39,8 @@ TEST(Dxcc, TableValues) {
     EXPECT_EQ(ContinentFor(-1), "");
 }
 
-TEST(Dxcc, RulesDecideZeroZones) {
+TEST(Dxcc, RulesDecideZeroZones)
+{
     EXPECT_EQ(ItuZoneFor(291, "W6XYZ"), 6);
     EXPECT_EQ(ItuZoneFor(291, "W7XYZ"), 0);
     EXPECT_EQ(ItuZoneFor(291, "w1aw"), 8);
@@ -74,7 +77,8 @@ TEST(Dxcc, RulesDecideZeroZones) {
     EXPECT_EQ(ItuZoneFor(13, "DP0GVN"), 0);
 }
 
-TEST(Dxcc, ShortCallsNeverMatchLongerStages) {
+TEST(Dxcc, ShortCallsNeverMatchLongerStages)
+{
     EXPECT_EQ(ItuZoneFor(150, "VK"), 0);
     EXPECT_EQ(ItuZoneFor(15, "UA9"), 0);
     EXPECT_EQ(ItuZoneFor(291, "W"), 0);
@@ -84,7 +88,8 @@ TEST(Dxcc, ShortCallsNeverMatchLongerStages) {
     EXPECT_EQ(ItuZoneFor(6, "KL7ABC"), 0);
 }
 
-TEST(Dxcc, RuleKeysAreWellFormed) {
+TEST(Dxcc, RuleKeysAreWellFormed)
+{
     for (auto rules : {ItuZoneRules(), CqZoneRules()})
         for (const ZoneRule &rule : rules) {
             ASSERT_NE(DxccEntity(rule.Entity), nullptr);

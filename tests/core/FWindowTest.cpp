@@ -8,18 +8,21 @@ namespace {
 
 class FWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_TRUE(dir.isValid());
         oldConfig = qgetenv("XDG_CONFIG_HOME");
         oldSettings = qgetenv("QUARN_SETTINGS");
         qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
         qunsetenv("QUARN_SETTINGS");
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         restore("XDG_CONFIG_HOME", oldConfig);
         restore("QUARN_SETTINGS", oldSettings);
     }
-    static void restore(const char *name, const QByteArray &value) {
+    static void restore(const char *name, const QByteArray &value)
+    {
         if (value.isNull())
             qunsetenv(name);
         else
@@ -30,7 +33,8 @@ protected:
     QByteArray oldConfig, oldSettings;
 };
 
-TWindow placement(const QString &section) {
+TWindow placement(const QString &section)
+{
     TWindow w;
     w.AppKey = "Quarn";
     w.SetWindowSection(section);
@@ -39,7 +43,8 @@ TWindow placement(const QString &section) {
 
 } // namespace
 
-TEST_F(FWindowTest, FirstRunLoadsNothingThenRoundTrips) {
+TEST_F(FWindowTest, FirstRunLoadsNothingThenRoundTrips)
+{
     TWindow w = placement("LaczStacjaFrm");
     w.SetWindowLeft(10);
     w.SetWindowWidth(333);
@@ -65,7 +70,8 @@ TEST_F(FWindowTest, FirstRunLoadsNothingThenRoundTrips) {
     EXPECT_EQ(reg.ReadInteger("Height"), 444);
 }
 
-TEST_F(FWindowTest, NegativeLeftAndTopComeBackAtTheEdge) {
+TEST_F(FWindowTest, NegativeLeftAndTopComeBackAtTheEdge)
+{
     {
         Registry reg;
         ASSERT_TRUE(reg.OpenKey("\\Software\\Dovren\\Quarn\\EtykietyFrm", true));
@@ -83,7 +89,8 @@ TEST_F(FWindowTest, NegativeLeftAndTopComeBackAtTheEdge) {
     EXPECT_EQ(w.Left, 0);
 }
 
-TEST_F(FWindowTest, WindowsKeepSeparateKeys) {
+TEST_F(FWindowTest, WindowsKeepSeparateKeys)
+{
     TWindow a = placement("A");
     a.SetWindowLeft(1);
     a.SaveWindowPlacement();
@@ -101,7 +108,8 @@ TEST_F(FWindowTest, WindowsKeepSeparateKeys) {
     EXPECT_EQ(r.Left, 2);
 }
 
-TEST_F(FWindowTest, MissingValueThrowsAndChangesNothing) {
+TEST_F(FWindowTest, MissingValueThrowsAndChangesNothing)
+{
     {
         Registry reg;
         ASSERT_TRUE(reg.OpenKey("\\Software\\Dovren\\Quarn\\Half", true));
@@ -114,7 +122,8 @@ TEST_F(FWindowTest, MissingValueThrowsAndChangesNothing) {
     EXPECT_EQ(w.Left, 7);
 }
 
-TEST_F(FWindowTest, StoredBoundsAreReadEachOnTheirOwn) {
+TEST_F(FWindowTest, StoredBoundsAreReadEachOnTheirOwn)
+{
     const QString key = "\\Software\\Dovren\\Quarn\\MainWindow";
     EXPECT_FALSE(ReadStoredBounds(key));
     {

@@ -88,7 +88,7 @@ TEST_F(LogStore, EditChangesExactlyTheLoadedQsoWhereverTheListStands)
     b.LogSave(*dm);
     dm->ReopenLogiOrdered(0, 0);
     const int firstId = dm->Logi.FieldByName("LOGID")->AsInteger();
-    dm->Logi.Last();  // the list stands on the other QSO
+    dm->Logi.Last(); // the list stands on the other QSO
 
     TLog edit;
     edit.LogLoad(*dm, firstId);

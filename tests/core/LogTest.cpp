@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(Log, NewRecordIsEmpty) {
+TEST(Log, NewRecordIsEmpty)
+{
     const TLog log;
     EXPECT_EQ(log.LogId, 0);
     EXPECT_TRUE(log.Data.isNull());
@@ -13,7 +14,8 @@ TEST(Log, NewRecordIsEmpty) {
     EXPECT_EQ(log.CQ, 0);
 }
 
-TEST(Log, StacjaAndEmisja) {
+TEST(Log, StacjaAndEmisja)
+{
     TLog log;
     log.LogSetStacja(" sp5abc ");
     EXPECT_EQ(log.Stacja, " sp5abc ");
@@ -23,7 +25,8 @@ TEST(Log, StacjaAndEmisja) {
     EXPECT_EQ(log.Emisja, QString::fromUtf8("ŁĄCZE"));
 }
 
-TEST(Log, LokatorLengthRule) {
+TEST(Log, LokatorLengthRule)
+{
     TLog log;
     log.LogSetLokator("JO91");
     EXPECT_EQ(log.Lokator, "JO91");
@@ -42,7 +45,8 @@ TEST(Log, LokatorLengthRule) {
     EXPECT_EQ(log.LogGetLokator(), "KO02");
 }
 
-TEST(Log, WyspaIsTrimmedAndDashIsEmpty) {
+TEST(Log, WyspaIsTrimmedAndDashIsEmpty)
+{
     TLog log;
     log.LogSetWyspa("  EU-024 ");
     EXPECT_EQ(log.Wyspa, "EU-024");
@@ -50,7 +54,8 @@ TEST(Log, WyspaIsTrimmedAndDashIsEmpty) {
     EXPECT_EQ(log.Wyspa, "");
 }
 
-TEST(Log, KontynentAcceptsOnlyExactCodes) {
+TEST(Log, KontynentAcceptsOnlyExactCodes)
+{
     TLog log;
     log.LogSetKontynent("EU");
     EXPECT_EQ(log.Kontynent, "EU");
@@ -66,7 +71,8 @@ TEST(Log, KontynentAcceptsOnlyExactCodes) {
     EXPECT_EQ(log.LogContinentIndex(), 7);
 }
 
-TEST(Log, ZonesAreRangeChecked) {
+TEST(Log, ZonesAreRangeChecked)
+{
     TLog log;
     log.LogSetItu(75);
     log.LogSetCq(40);
@@ -88,7 +94,8 @@ TEST(Log, ZonesAreRangeChecked) {
     EXPECT_EQ(log.CQ, 0);
 }
 
-TEST(Log, ResetKeepsIdAndDate) {
+TEST(Log, ResetKeepsIdAndDate)
+{
     TLog log;
     log.LogId = 17;
     log.Data = DateTime::fromDate(2003, 7, 14, 9, 5, 0);

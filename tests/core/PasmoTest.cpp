@@ -4,7 +4,8 @@
 
 namespace {
 
-int parsed(const QString &text) {
+int parsed(const QString &text)
+{
     TPasmo p;
     p.SetIndex(5);
     p.ParseBand(text);
@@ -13,7 +14,8 @@ int parsed(const QString &text) {
 
 } // namespace
 
-TEST(Pasmo, NamesWavelengthsAndPositions) {
+TEST(Pasmo, NamesWavelengthsAndPositions)
+{
     TPasmo p;
     EXPECT_EQ(p.Index(), 0);
     EXPECT_EQ(p.BandName(), " ");
@@ -30,7 +32,8 @@ TEST(Pasmo, NamesWavelengthsAndPositions) {
     EXPECT_EQ(p.BandWavelength(), 23);
 }
 
-TEST(Pasmo, IndexOutsideTableIsRefused) {
+TEST(Pasmo, IndexOutsideTableIsRefused)
+{
     TPasmo p;
     p.SetIndex(12);
     p.SetIndex(15);
@@ -40,7 +43,8 @@ TEST(Pasmo, IndexOutsideTableIsRefused) {
     EXPECT_EQ(TPasmo::BandWavelengthOf(15), 0);
 }
 
-TEST(Pasmo, ParsesTheThreeFormsInAnyCase) {
+TEST(Pasmo, ParsesTheThreeFormsInAnyCase)
+{
     EXPECT_EQ(parsed("160 m"), 1);
     EXPECT_EQ(parsed("160m"), 1);
     EXPECT_EQ(parsed("160"), 1);
@@ -54,7 +58,8 @@ TEST(Pasmo, ParsesTheThreeFormsInAnyCase) {
     EXPECT_EQ(parsed("20M"), 5);
 }
 
-TEST(Pasmo, RejectsOtherTexts) {
+TEST(Pasmo, RejectsOtherTexts)
+{
     EXPECT_EQ(parsed(" 20 m"), 0);
     EXPECT_EQ(parsed("20 meters"), 0);
     EXPECT_EQ(parsed("20 m "), 0);
@@ -66,7 +71,8 @@ TEST(Pasmo, RejectsOtherTexts) {
     EXPECT_EQ(parsed(" "), 0);
 }
 
-TEST(Pasmo, EveryNameParsesBackToItsIndex) {
+TEST(Pasmo, EveryNameParsesBackToItsIndex)
+{
     for (int i = 1; i < TPasmo::BandCount; ++i)
         EXPECT_EQ(parsed(TPasmo::BandNameOf(i)), i) << i;
 }

@@ -19,12 +19,14 @@ public:
     };
     std::vector<Call> Executed;
 
-    void Execute(const QString &sql, const std::vector<Param> &params) override {
+    void Execute(const QString &sql, const std::vector<Param> &params) override
+    {
         Executed.push_back({sql, params});
         if (sql.startsWith("INSERT INTO KrajeDX"))
             Countries.insert(params[0].Value.toInt());
     }
-    int64_t SelectInteger(const QString &sql, const std::vector<Param> &params) override {
+    int64_t SelectInteger(const QString &sql, const std::vector<Param> &params) override
+    {
         if (FailCheck)
             throw std::runtime_error("connection lost");
         EXPECT_TRUE(sql.contains("COUNT(*)"));
@@ -38,7 +40,8 @@ struct Read {
     QString Error;
 };
 
-Read read(const QByteArray &bytes) {
+Read read(const QByteArray &bytes)
+{
     Read r;
     r.Error = ReadPrefixRecords(
         bytes, [&](const TKrajDX &c) { r.Countries.push_back(c); },
@@ -48,7 +51,8 @@ Read read(const QByteArray &bytes) {
 
 } // namespace
 
-TEST(PrefiksyExpImp, CountryRecordText) {
+TEST(PrefiksyExpImp, CountryRecordText)
+{
     TKrajDX k;
     k.KrajId = 291;
     k.PrefixDX = "K";
@@ -63,7 +67,8 @@ TEST(PrefiksyExpImp, CountryRecordText) {
     EXPECT_EQ(k.KrajDXToTagText(), "<TABELA:7>KrajeDx<EOR>");
 }
 
-TEST(PrefiksyExpImp, PrefixRecordText) {
+TEST(PrefiksyExpImp, PrefixRecordText)
+{
     TPrefixDX p;
     p.KrajId = 269;
     p.Prefix = "SP";
@@ -72,7 +77,8 @@ TEST(PrefiksyExpImp, PrefixRecordText) {
     EXPECT_EQ(p.PrefixDXToTagText(), "<TABELA:10>PrefiksyDx<EOR>");
 }
 
-TEST(PrefiksyExpImp, InsertsUseParameters) {
+TEST(PrefiksyExpImp, InsertsUseParameters)
+{
     FakeExecutor db;
     TKrajDX k;
     k.KrajId = 269;
@@ -94,7 +100,8 @@ TEST(PrefiksyExpImp, InsertsUseParameters) {
     EXPECT_EQ(db.Executed[1].Params[1].Value.toString(), "S'P");
 }
 
-TEST(PrefiksyExpImp, RecordsWithoutAValidCountryAreSkipped) {
+TEST(PrefiksyExpImp, RecordsWithoutAValidCountryAreSkipped)
+{
     FakeExecutor db;
     TKrajDX k; // KrajId 0: missing or not numeric in the file
     EXPECT_FALSE(k.KrajDXInsert(db));
@@ -109,7 +116,8 @@ TEST(PrefiksyExpImp, RecordsWithoutAValidCountryAreSkipped) {
     EXPECT_TRUE(db.Executed.empty());
 }
 
-TEST(PrefiksyExpImp, ReadsFieldsByTheirLength) {
+TEST(PrefiksyExpImp, ReadsFieldsByTheirLength)
+{
     const Read r = read(Cp1250::fromUnicode(
         QString::fromUtf8("<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<NAZWAANG:6>Poland<NAZWAPOL:6>Polska<"
                           "KONTYNENT:2>EU<EOR>\r\n"
@@ -129,21 +137,24 @@ TEST(PrefiksyExpImp, ReadsFieldsByTheirLength) {
     EXPECT_EQ(r.Prefixes[1].Prefix, QString::fromUtf8("Żx1"));
 }
 
-TEST(PrefiksyExpImp, RecordsBeforeAnyTableTagAreCountries) {
+TEST(PrefiksyExpImp, RecordsBeforeAnyTableTagAreCountries)
+{
     const Read r = read("<KRAJID:1>7<PREFIX:2>ZA<PREFIXDX:2>ZA<EOR>");
     ASSERT_EQ(r.Countries.size(), 1u);
     EXPECT_EQ(r.Countries[0].KrajId, 7);
     EXPECT_TRUE(r.Prefixes.empty());
 }
 
-TEST(PrefiksyExpImp, BadLengthStopsWithAMessage) {
+TEST(PrefiksyExpImp, BadLengthStopsWithAMessage)
+{
     const Read r = read("<TABELA:7>KrajeDx<KRAJID:1>7<EOR><TABELA:10>PrefiksyDx<KRAJID:x>7<EOR>");
     EXPECT_EQ(r.Countries.size(), 1u);
     EXPECT_TRUE(r.Prefixes.empty());
     EXPECT_FALSE(r.Error.isEmpty());
 }
 
-TEST(PrefiksyExpImp, TruncatedFileDoesNotOverrun) {
+TEST(PrefiksyExpImp, TruncatedFileDoesNotOverrun)
+{
     for (const char *text : {"<TABELA:7>Kraj", "<TABELA:7>KrajeDx<KRAJID:900>12", "no tags at all"}) {
         const Read r = read(text);
         EXPECT_TRUE(r.Error.isEmpty()) << text;
@@ -159,7 +170,8 @@ TEST(PrefiksyExpImp, TruncatedFileDoesNotOverrun) {
     EXPECT_FALSE(r.Error.isEmpty());
 }
 
-TEST(PrefiksyExpImp, RealFileRoundTripsByteForByte) {
+TEST(PrefiksyExpImp, RealFileRoundTripsByteForByte)
+{
     const PrefixFileData data = LoadPrefixFile();
     EXPECT_EQ(data.Countries.size(), 340u);
     EXPECT_EQ(data.Prefixes.size(), 11543u);
@@ -171,7 +183,8 @@ TEST(PrefiksyExpImp, RealFileRoundTripsByteForByte) {
     EXPECT_EQ(Cp1250::fromUnicode(text), data.Bytes);
 }
 
-TEST(PrefiksyExpImp, RealFileImportsIntoTheTables) {
+TEST(PrefiksyExpImp, RealFileImportsIntoTheTables)
+{
     const PrefixFileData data = LoadPrefixFile();
     FakeExecutor db;
     int countries = 0, prefixes = 0;
@@ -183,7 +196,8 @@ TEST(PrefiksyExpImp, RealFileImportsIntoTheTables) {
     EXPECT_EQ(prefixes, 11543);
 }
 
-TEST(PrefiksyExpImp, DamagedFilesNeverOverrun) {
+TEST(PrefiksyExpImp, DamagedFilesNeverOverrun)
+{
     // Cuts and byte changes at random (fixed seed) in the head of the real file.
     const QByteArray head = LoadPrefixFile().Bytes.left(3000);
     quint32 seed = 12345;

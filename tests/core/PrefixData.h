@@ -15,7 +15,8 @@ struct PrefixFileData {
     std::vector<TKrajDX> Countries;
     std::vector<TPrefixDX> Prefixes;
 
-    std::vector<PrefixIndex::Entry> IndexEntries() const {
+    std::vector<PrefixIndex::Entry> IndexEntries() const
+    {
         std::vector<PrefixIndex::Entry> entries;
         entries.reserve(Prefixes.size());
         for (const TPrefixDX &p : Prefixes)
@@ -25,11 +26,13 @@ struct PrefixFileData {
 };
 
 // The repository's data folder, found from this file's own place.
-inline QString RepoDataFile(const QString &name) {
+inline QString RepoDataFile(const QString &name)
+{
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
 }
 
-inline PrefixFileData LoadPrefixFile() {
+inline PrefixFileData LoadPrefixFile()
+{
     PrefixFileData d;
     QFile f(RepoDataFile(QStringLiteral("Prefiksy.txt")));
     if (!f.open(QIODevice::ReadOnly))

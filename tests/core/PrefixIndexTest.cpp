@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(PrefixIndex, LongestPrefixWins) {
+TEST(PrefixIndex, LongestPrefixWins)
+{
     const PrefixIndex index({{"SP", 269}, {"SP9", 999}, {"S5", 499}, {"K", 291}, {"KH6", 110}});
     EXPECT_EQ(index.KrajIdForCall(u"SP9XYZ"), 999);
     EXPECT_EQ(index.KrajIdForCall(u"SP5ABC"), 269);
@@ -18,7 +19,8 @@ TEST(PrefixIndex, LongestPrefixWins) {
     EXPECT_EQ(index.Resolve(u"XX1").Prefix, "");
 }
 
-TEST(PrefixIndex, IgnoresLetterCase) {
+TEST(PrefixIndex, IgnoresLetterCase)
+{
     const PrefixIndex index({{"sp", 269}, {"DL", 230}});
     EXPECT_EQ(index.KrajIdForCall(u"sp5abc"), 269);
     EXPECT_EQ(index.KrajIdForCall(u"Dl1x"), 230);
@@ -26,14 +28,16 @@ TEST(PrefixIndex, IgnoresLetterCase) {
     EXPECT_EQ(index.KrajIdForCall(QString::fromUtf8("sp5żółw")), 269);
 }
 
-TEST(PrefixIndex, FirstCountryOfADuplicatePrefixAndEmptyPrefixes) {
+TEST(PrefixIndex, FirstCountryOfADuplicatePrefixAndEmptyPrefixes)
+{
     const PrefixIndex index({{"", 1}, {"EA", 281}, {"ea", 21}});
     EXPECT_EQ(index.Size(), 1);
     EXPECT_EQ(index.KrajIdForCall(u"EA1ABC"), 281);
     EXPECT_EQ(index.KrajIdForCall(u"X"), 0);
 }
 
-TEST(PrefixIndex, RebuildReplacesContents) {
+TEST(PrefixIndex, RebuildReplacesContents)
+{
     PrefixIndex index({{"SP", 269}});
     index.Build({{"DL", 230}});
     EXPECT_EQ(index.KrajIdForCall(u"SP5ABC"), 0);
@@ -42,7 +46,8 @@ TEST(PrefixIndex, RebuildReplacesContents) {
     EXPECT_EQ(index.KrajIdForCall(u"DL1ABC"), 0);
 }
 
-TEST(PrefixIndex, RealPrefixTable) {
+TEST(PrefixIndex, RealPrefixTable)
+{
     const PrefixFileData data = LoadPrefixFile();
     const PrefixIndex index(data.IndexEntries());
     EXPECT_EQ(index.Size(), 11543);
@@ -55,7 +60,8 @@ TEST(PrefixIndex, RealPrefixTable) {
     EXPECT_EQ(index.KrajIdForCall(u"sp5abc"), 269);
 }
 
-TEST(PrefixIndex, AgreesWithRightShorteningSearch) {
+TEST(PrefixIndex, AgreesWithRightShorteningSearch)
+{
     // The rule as the database search states it: shorten the call from the
     // right until a whole prefix matches.
     const PrefixFileData data = LoadPrefixFile();

@@ -4,7 +4,8 @@ namespace {
 
 QStringList LogiIndexes(FbDatabase &db)
 {
-    QStringList names = SelectStrings(db, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='LOGI'");
+    QStringList names =
+        SelectStrings(db, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='LOGI'");
     names.sort();
     return names;
 }
@@ -18,8 +19,10 @@ TEST(Upgrade, DatabaseLackingOnlyGminaGetsOneColumnAndOneIndex)
         FbDatabase db;
         db.SetDatabaseName(file.Path());
         db.Open();
-        ExecSql(db, "ALTER TABLE LOGI ADD Kontynent VARCHAR(2) COLLATE PXW_PLK, ADD ITU SMALLINT, ADD CQ SMALLINT, "
-                 "ADD IARU SMALLINT, ADD ZAMEK VARCHAR(6)");
+        ExecSql(
+            db,
+            "ALTER TABLE LOGI ADD Kontynent VARCHAR(2) COLLATE PXW_PLK, ADD ITU SMALLINT, ADD CQ SMALLINT, "
+            "ADD IARU SMALLINT, ADD ZAMEK VARCHAR(6)");
         db.Close();
     }
     FbDatabase before;
@@ -51,8 +54,9 @@ TEST(Upgrade, CreatedCastleTableHasItsKeyAndNoOtherIndex)
         const QStringList idx =
             SelectStrings(dm.Baza, "SELECT RDB$INDEX_NAME FROM RDB$INDICES WHERE RDB$RELATION_NAME='ZAMKI'");
         ASSERT_EQ(idx.size(), 1);
-        const QStringList pk = SelectStrings(dm.Baza, "SELECT RDB$CONSTRAINT_NAME FROM RDB$RELATION_CONSTRAINTS "
-                                              "WHERE RDB$RELATION_NAME='ZAMKI' AND RDB$CONSTRAINT_TYPE='PRIMARY KEY'");
+        const QStringList pk =
+            SelectStrings(dm.Baza, "SELECT RDB$CONSTRAINT_NAME FROM RDB$RELATION_CONSTRAINTS "
+                                   "WHERE RDB$RELATION_NAME='ZAMKI' AND RDB$CONSTRAINT_TYPE='PRIMARY KEY'");
         EXPECT_EQ(pk, QStringList{"PK_ZAMKI"});
     }
     qunsetenv("QUARN_DATABASE");
@@ -97,7 +101,8 @@ TEST(Upgrade, FailingStepIsRolledBackAndRetriedOnTheNextStart)
         db.SetDatabaseName(file.Path());
         db.Open();
         // The steps before stay done; the failed one left no column behind.
-        const QStringList cols = SelectStrings(db, "SELECT RDB$FIELD_NAME FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME='LOGI'");
+        const QStringList cols = SelectStrings(
+            db, "SELECT RDB$FIELD_NAME FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME='LOGI'");
         EXPECT_TRUE(cols.contains("ITU"));
         EXPECT_FALSE(cols.contains("CQ"));
         ExecSql(db, "DROP INDEX Logi_CQ");

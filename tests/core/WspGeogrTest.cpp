@@ -5,20 +5,23 @@
 
 namespace {
 
-TWspGeogr at(long double lon, long double lat) {
+TWspGeogr at(long double lon, long double lat)
+{
     TWspGeogr p;
     p.SetLongitude(lon);
     p.SetLatitude(lat);
     return p;
 }
 
-TWspGeogr locator(const char *loc) {
+TWspGeogr locator(const char *loc)
+{
     return at(TWspGeogr::LocatorLongitude(loc), TWspGeogr::LocatorLatitude(loc));
 }
 
 // Independent reference: haversine distance in degrees of arc and the
 // initial-bearing formula, in double precision.
-double refArcDegrees(double lon1, double lat1, double lon2, double lat2) {
+double refArcDegrees(double lon1, double lat1, double lon2, double lat2)
+{
     const double r = M_PI / 180;
     const double dlat = (lat2 - lat1) * r, dlon = (lon2 - lon1) * r;
     const double h = std::pow(std::sin(dlat / 2), 2) +
@@ -26,7 +29,8 @@ double refArcDegrees(double lon1, double lat1, double lon2, double lat2) {
     return 2 * std::asin(std::sqrt(h)) / r;
 }
 
-double refBearing(double lon1, double lat1, double lon2, double lat2) {
+double refBearing(double lon1, double lat1, double lon2, double lat2)
+{
     const double r = M_PI / 180;
     const double y = std::sin((lon2 - lon1) * r) * std::cos(lat2 * r);
     const double x = std::cos(lat1 * r) * std::sin(lat2 * r) -
@@ -36,7 +40,8 @@ double refBearing(double lon1, double lat1, double lon2, double lat2) {
 
 } // namespace
 
-TEST(WspGeogr, LocatorToDegrees) {
+TEST(WspGeogr, LocatorToDegrees)
+{
     EXPECT_NEAR(double(TWspGeogr::LocatorLongitude("AA00AA")), -180 + 0.04165, 1e-12);
     EXPECT_NEAR(double(TWspGeogr::LocatorLongitude("RR99XX")), 179.95755, 1e-12);
     EXPECT_NEAR(double(TWspGeogr::LocatorLatitude("AJ00AA")), 0.02085, 1e-12);
@@ -46,7 +51,8 @@ TEST(WspGeogr, LocatorToDegrees) {
     EXPECT_NEAR(double(at(180, -90).LatitudeRad()), -M_PI / 2, 1e-15);
 }
 
-TEST(WspGeogr, SamePointHasNoDistanceAndNoBearing) {
+TEST(WspGeogr, SamePointHasNoDistanceAndNoBearing)
+{
     for (const char *loc : {"JO91RG", "AA00AA", "RR99XX", "KO02MD", "FN31PR"}) {
         const TWspGeogr p = locator(loc);
         EXPECT_EQ(TWspGeogr::GreatCircleDistance(p, p), 0) << loc;
@@ -54,7 +60,8 @@ TEST(WspGeogr, SamePointHasNoDistanceAndNoBearing) {
     }
 }
 
-TEST(WspGeogr, AlongTheEquator) {
+TEST(WspGeogr, AlongTheEquator)
+{
     const TWspGeogr origin = at(0, 0);
     EXPECT_NEAR(double(TWspGeogr::GreatCircleDistance(origin, at(1, 0))), 111.3214, 1e-9);
     EXPECT_NEAR(double(TWspGeogr::Azimuth(origin, at(10, 0))), 90, 1e-9);
@@ -63,7 +70,8 @@ TEST(WspGeogr, AlongTheEquator) {
     EXPECT_NEAR(double(TWspGeogr::Azimuth(origin, at(0, -10))), 180, 1e-6);
 }
 
-TEST(WspGeogr, NearlyEqualAndOppositePointsStayFinite) {
+TEST(WspGeogr, NearlyEqualAndOppositePointsStayFinite)
+{
     const TWspGeogr a = at(21.0123456789L, 52.2297L);
     const TWspGeogr b = at(21.0123456789L + 1e-12L, 52.2297L);
     EXPECT_TRUE(std::isfinite(double(TWspGeogr::GreatCircleDistance(a, b))));
@@ -73,7 +81,8 @@ TEST(WspGeogr, NearlyEqualAndOppositePointsStayFinite) {
     EXPECT_TRUE(std::isfinite(double(TWspGeogr::Azimuth(a, antipode))));
 }
 
-TEST(WspGeogr, KnownLocatorPairsAgainstReference) {
+TEST(WspGeogr, KnownLocatorPairsAgainstReference)
+{
     const char *pairs[][2] = {{"JO91RG", "FN31PR"}, {"KO02MD", "PM95VQ"}, {"JO91RG", "QF56OD"},
                               {"IO91WM", "RE78JU"}, {"FN31PR", "JO91RG"}, {"KO02MD", "KO02ME"}};
     for (const auto &p : pairs) {

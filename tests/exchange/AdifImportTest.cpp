@@ -1,6 +1,6 @@
+#include "exchange/AdifImport.h"
 #include "core/Log.h"
 #include "exchange/AdifExport.h"
-#include "exchange/AdifImport.h"
 #include "exchange/AdifWriter.h"
 #include "exchange/QsoGenerator.h"
 #include "platform/Cp1250.h"
@@ -12,7 +12,8 @@
 namespace {
 
 // Every LOGI row but its id, in date-time and call order, one text per row.
-QStringList LogRows(TDM &dm) {
+QStringList LogRows(TDM &dm)
+{
     FbTransaction tr(&dm.Baza);
     tr.StartTransaction();
     FbStatement s(&dm.Baza, &tr);
@@ -25,7 +26,10 @@ QStringList LogRows(TDM &dm) {
             const ResultColumn *p = s.ResultAt(i);
             if (p->Name().compare("LOGID", Qt::CaseInsensitive) == 0)
                 continue;
-            cols << p->Name() + "=" + (p->Type() == FieldType::DateTime ? QString::number(p->AsDateTime().ticks()) + "/" + QString::number(p->AsDateTime().days()) : p->AsString());
+            cols << p->Name() + "=" +
+                        (p->Type() == FieldType::DateTime ? QString::number(p->AsDateTime().ticks()) + "/" +
+                                                                QString::number(p->AsDateTime().days())
+                                                          : p->AsString());
         }
         rows << cols.join('|');
     }
@@ -33,7 +37,8 @@ QStringList LogRows(TDM &dm) {
     return rows;
 }
 
-void Exec(TDM &dm, const QString &sql) {
+void Exec(TDM &dm, const QString &sql)
+{
     FbTransaction tr(&dm.Baza);
     tr.StartTransaction();
     FbStatement s(&dm.Baza, &tr);
@@ -42,13 +47,15 @@ void Exec(TDM &dm, const QString &sql) {
     tr.Commit();
 }
 
-QByteArray ReadFile(const QString &path) {
+QByteArray ReadFile(const QString &path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // An ADIF file of `n` generated QSOs.
-QByteArray GeneratedFile(int n, quint32 seed = 7) {
+QByteArray GeneratedFile(int n, quint32 seed = 7)
+{
     QsoGenerator gen(seed);
     QByteArray bytes = AdifFileHeader();
     for (int i = 0; i < n; ++i) {
@@ -62,7 +69,8 @@ class AdifImportTest : public DataModuleTest {};
 
 } // namespace
 
-TEST_F(AdifImportTest, ExportedLogImportsBackColumnForColumn) {
+TEST_F(AdifImportTest, ExportedLogImportsBackColumnForColumn)
+{
     AdifImport first(*dm);
     ASSERT_TRUE(first.Run(GeneratedFile(2500)));
     EXPECT_EQ(first.Counts().added, 2500);
@@ -87,15 +95,17 @@ TEST_F(AdifImportTest, ExportedLogImportsBackColumnForColumn) {
         ASSERT_EQ(after[i].toStdString(), before[i].toStdString());
 }
 
-TEST_F(AdifImportTest, DuplicatesBySecondAndCallInAnyCase) {
+TEST_F(AdifImportTest, DuplicatesBySecondAndCallInAnyCase)
+{
     AddQso("SP5ABC", DateTime::fromDate(2020, 5, 1, 12, 0, 0, 500));
-    const QByteArray file = "<EOH>"
-                            "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:6>sp5abc<EOR>"  // in the log
-                            "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:4>DL1A<EOR>"    // same second, other call
-                            "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:4>dl1a<EOR>"    // added just before
-                            "<QSO_DATE:8>20200501<TIME_ON:6>120001<CALL:6>SP5ABC<EOR>"  // next second
-                            "<CALL:4>K1AB<EOR>"                                         // no date
-                            "<EOR>";                                                    // empty
+    const QByteArray file =
+        "<EOH>"
+        "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:6>sp5abc<EOR>" // in the log
+        "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:4>DL1A<EOR>"   // same second, other call
+        "<QSO_DATE:8>20200501<TIME_ON:6>120000<CALL:4>dl1a<EOR>"   // added just before
+        "<QSO_DATE:8>20200501<TIME_ON:6>120001<CALL:6>SP5ABC<EOR>" // next second
+        "<CALL:4>K1AB<EOR>"                                        // no date
+        "<EOR>";                                                   // empty
     AdifImport imp(*dm);
     ASSERT_TRUE(imp.Run(file));
     EXPECT_EQ(imp.Counts().processed, 6);
@@ -113,9 +123,11 @@ TEST_F(AdifImportTest, DuplicatesBySecondAndCallInAnyCase) {
     EXPECT_EQ(dm->QsoCount(), 3);
 }
 
-TEST_F(AdifImportTest, CountryComesFromTheCallSign) {
+TEST_F(AdifImportTest, CountryComesFromTheCallSign)
+{
     AdifImport imp(*dm);
-    ASSERT_TRUE(imp.Run("<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:6>sp5abc<QTH:4>\xA3\xF3" "d\x9F<EOR>"
+    ASSERT_TRUE(imp.Run("<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:6>sp5abc<QTH:4>\xA3\xF3"
+                        "d\x9F<EOR>"
                         "<QSO_DATE:8>20200501<TIME_ON:4>1201<CALL:0><EOR>"));
     const QStringList rows = LogRows(*dm);
     ASSERT_EQ(rows.size(), 2);
@@ -126,7 +138,8 @@ TEST_F(AdifImportTest, CountryComesFromTheCallSign) {
     EXPECT_TRUE(rows[1].contains("KRAJID=0"));
 }
 
-TEST_F(AdifImportTest, DatabaseErrorKeepsWhatWasAddedAndSaysHowFar) {
+TEST_F(AdifImportTest, DatabaseErrorKeepsWhatWasAddedAndSaysHowFar)
+{
     Exec(*dm, "CREATE EXCEPTION QUARN_TEST_BOOM 'boom'");
     Exec(*dm, "CREATE TRIGGER LOGI_TEST_BOOM FOR LOGI BEFORE INSERT AS BEGIN "
               "IF (NEW.STACJA = 'FAIL') THEN EXCEPTION QUARN_TEST_BOOM; END");
@@ -149,7 +162,8 @@ TEST_F(AdifImportTest, DatabaseErrorKeepsWhatWasAddedAndSaysHowFar) {
     EXPECT_TRUE(imp.Warnings()[0].contains("1234"));
 }
 
-TEST_F(AdifImportTest, DamagedFileKeepsTheRecordsBeforeTheDamage) {
+TEST_F(AdifImportTest, DamagedFileKeepsTheRecordsBeforeTheDamage)
+{
     AdifImport imp(*dm);
     EXPECT_FALSE(imp.Run("<QSO_DATE:8>20200501<CALL:3>K1A<EOR><QSO_DATE:8>20200502<CALL:3>K1B<EOR>"
                          "<QSO_DATE:8>20200503<CALL:X>K1C<EOR><QSO_DATE:8>20200504<CALL:3>K1D<EOR>"));
@@ -160,15 +174,19 @@ TEST_F(AdifImportTest, DamagedFileKeepsTheRecordsBeforeTheDamage) {
     EXPECT_TRUE(imp.Warnings()[0].contains("CALL:X"));
 }
 
-TEST_F(AdifImportTest, MixedEncodingsAndBadLengthsLoseOnlyTheDamagedRecords) {
+TEST_F(AdifImportTest, MixedEncodingsAndBadLengthsLoseOnlyTheDamagedRecords)
+{
     // A UTF-8 log merged with Windows-1250 records, one of them "GÓŁKOWO",
     // Cyrillic names, and two records whose lengths run past their end.
     const QByteArray ivan = QString::fromUtf8("Иван").toUtf8();
     const QByteArray file = QByteArray("<EOH>\n<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:5>SP5AA<QTH:7>") +
-                            QString::fromUtf8("Łódź").toUtf8() + "<EOR>\n"
+                            QString::fromUtf8("Łódź").toUtf8() +
+                            "<EOR>\n"
                             "<QSO_DATE:8>20200501<TIME_ON:4>1201<CALL:5>SP5AB<QTH:7>G\xD3\xA3KOWO<EOR>\n"
                             "<QSO_DATE:8>20200501<TIME_ON:4>1202<CALL:999999999>SP5AC<EOR>\n"
-                            "<QSO_DATE:8>20200501<TIME_ON:4>1203<CALL:5>UA3AA<NAME:8>" + ivan + "<EOR>\n"
+                            "<QSO_DATE:8>20200501<TIME_ON:4>1203<CALL:5>UA3AA<NAME:8>" +
+                            ivan +
+                            "<EOR>\n"
                             "<QSO_DATE:8>20200501<TIME_ON:4>1204<CALL:5>SP5AD<NAME:40>Jan<EOR>\n"
                             "<QSO_DATE:8>20200501<TIME_ON:4>1205<CALL:5>SP5AE<NAME:5>Pawe\xB3<EOR>\n";
     AdifImport imp(*dm);
@@ -180,10 +198,12 @@ TEST_F(AdifImportTest, MixedEncodingsAndBadLengthsLoseOnlyTheDamagedRecords) {
               (QStringList{"????", QString::fromUtf8("Paweł")}));
     ASSERT_EQ(imp.Warnings().size(), 1);
     EXPECT_TRUE(imp.Warnings()[0].contains(": 2.")) << imp.Warnings()[0].toStdString();
-    EXPECT_TRUE(imp.Warnings()[0].contains("<CALL:999999999> w pozycji nr 3 ")) << imp.Warnings()[0].toStdString();
+    EXPECT_TRUE(imp.Warnings()[0].contains("<CALL:999999999> w pozycji nr 3 "))
+        << imp.Warnings()[0].toStdString();
 }
 
-TEST_F(AdifImportTest, RangeExportTakesWholeDays) {
+TEST_F(AdifImportTest, RangeExportTakesWholeDays)
+{
     AddQso("SP1AA", DateTime::fromDate(2021, 3, 9, 23, 59, 59));
     AddQso("SP1AB", DateTime::fromDate(2021, 3, 10, 0, 0, 0));
     AddQso("SP1AC", DateTime::fromDate(2021, 3, 10, 23, 59, 59, 999).addTicks(9));

@@ -1,5 +1,5 @@
-#include "core/Log.h"
 #include "exchange/AdifToLog.h"
+#include "core/Log.h"
 #include "exchange/AdifWriter.h"
 #include "platform/Cp1250.h"
 
@@ -8,7 +8,8 @@
 namespace {
 
 // Maps the first record of an ADIF text.
-AdifVerdict Map(const QByteArray &text, TLog &log) {
+AdifVerdict Map(const QByteArray &text, TLog &log)
+{
     const AdifReadResult r = ReadAdif(text);
     EXPECT_FALSE(r.records.isEmpty());
     return r.records.isEmpty() ? AdifVerdict::Empty : AdifRecordToLog(r.records[0], log);
@@ -16,7 +17,8 @@ AdifVerdict Map(const QByteArray &text, TLog &log) {
 
 } // namespace
 
-TEST(AdifToLog, EveryKnownFieldLandsInItsColumn) {
+TEST(AdifToLog, EveryKnownFieldLandsInItsColumn)
+{
     TLog log;
     log.LogId = 77;
     const QByteArray text = "<QSO_DATE:8>20030714<TIME_ON:6>090512<BAND:3>20m<CALL:6>SP5ABC<MODE:3>ssb"
@@ -48,7 +50,8 @@ TEST(AdifToLog, EveryKnownFieldLandsInItsColumn) {
     EXPECT_EQ(log.CQ, 15);
 }
 
-TEST(AdifToLog, ReusedRecordStartsClean) {
+TEST(AdifToLog, ReusedRecordStartsClean)
+{
     TLog log;
     ASSERT_EQ(Map("<QSO_DATE:8>20030714<CALL:3>K1A<QSL_SENT:1>Y<CQZ:1>5<BAND:2>2m<EOR>", log),
               AdifVerdict::Accepted);
@@ -59,7 +62,8 @@ TEST(AdifToLog, ReusedRecordStartsClean) {
     EXPECT_EQ(log.Data, DateTime::fromDate(2003, 7, 15));
 }
 
-TEST(AdifToLog, RecordsWithoutValidDateAreRejected) {
+TEST(AdifToLog, RecordsWithoutValidDateAreRejected)
+{
     TLog log;
     EXPECT_EQ(Map("<EOR>", log), AdifVerdict::Empty);
     EXPECT_EQ(Map("<CALL:3>K1A<TIME_ON:4>1200<EOR>", log), AdifVerdict::NoDate);
@@ -72,7 +76,8 @@ TEST(AdifToLog, RecordsWithoutValidDateAreRejected) {
     EXPECT_EQ(Map("<QSO_DATE:8>20030714<QSO_DATE:8>2003xx14<EOR>", log), AdifVerdict::NoDate);
 }
 
-TEST(AdifToLog, TimeForms) {
+TEST(AdifToLog, TimeForms)
+{
     EXPECT_EQ(ParseAdifTime("0905"), 9 * 3600 + 5 * 60);
     EXPECT_EQ(ParseAdifTime("090512"), 9 * 3600 + 5 * 60 + 12);
     EXPECT_EQ(ParseAdifTime("09051"), 0);
@@ -82,7 +87,8 @@ TEST(AdifToLog, TimeForms) {
     EXPECT_EQ(ParseAdifTime("235959"), 86399);
 }
 
-TEST(AdifToLog, BandFromBandOrFrequencyLaterWins) {
+TEST(AdifToLog, BandFromBandOrFrequencyLaterWins)
+{
     TLog log;
     Map("<QSO_DATE:8>20200101<FREQ:6>14.074<EOR>", log);
     EXPECT_EQ(log.Pasmo.Index(), 5);
@@ -113,7 +119,8 @@ TEST(AdifToLog, BandFromBandOrFrequencyLaterWins) {
     EXPECT_FALSE(ParseAdifFrequency("14.0.7").has_value());
 }
 
-TEST(AdifToLog, LocatorContinentAndZoneRules) {
+TEST(AdifToLog, LocatorContinentAndZoneRules)
+{
     TLog log;
     Map("<QSO_DATE:8>20200101<GRIDSQUARE:8>ko02md45<CONT:2>Na<ITUZ:3>300<CQZ:2>45<EOR>", log);
     EXPECT_EQ(log.Lokator, "KO02MD");
@@ -139,7 +146,8 @@ TEST(AdifToLog, LocatorContinentAndZoneRules) {
     EXPECT_EQ(log.Wyspa, "");
 }
 
-TEST(AdifToLog, LongValuesAreCutToTheirColumns) {
+TEST(AdifToLog, LongValuesAreCutToTheirColumns)
+{
     TLog log;
     Map("<QSO_DATE:8>20200101<CALL:20>SP5ABCDEFGHIJKLMNOPQ<MODE:8>DOMINOEX<NAME:20>Maksymilian Zbigniew"
         "<QTH:30>Konstantynów Łódzki pod Łodzią<QSL_VIA:10>SP5ABC/QRP<EOR>",
@@ -151,7 +159,8 @@ TEST(AdifToLog, LongValuesAreCutToTheirColumns) {
     EXPECT_EQ(log.Miasto.size(), 25);
 }
 
-TEST(AdifToLog, QslFlag) {
+TEST(AdifToLog, QslFlag)
+{
     EXPECT_TRUE(ParseAdifFlag("y"));
     EXPECT_TRUE(ParseAdifFlag(" Y "));
     EXPECT_FALSE(ParseAdifFlag("N"));
@@ -160,11 +169,12 @@ TEST(AdifToLog, QslFlag) {
 }
 
 // Found by fuzzing: what a record stores must write and read back the same.
-TEST(AdifToLog, StoredValuesSurviveWritingAndReading) {
+TEST(AdifToLog, StoredValuesSurviveWritingAndReading)
+{
     TLog log;
     static const char text[] = "<QSO_DATE:8>20200101<GRIDSQUARE:8>KO02M\r\0\0<IOTA:7>158-0 m<EOR>";
     Map(QByteArray(text, sizeof text - 1), log);
-    EXPECT_EQ(log.Lokator, "");     // "KO02M" after cutting and trimming: five characters
+    EXPECT_EQ(log.Lokator, "");    // "KO02M" after cutting and trimming: five characters
     EXPECT_EQ(log.Wyspa, "158-0"); // cut to six, then trimmed like any reference
     Map("<QSO_DATE:8>20200101<GRIDSQUARE:6> KO02 <EOR>", log);
     EXPECT_EQ(log.Lokator, "KO02");

@@ -1,6 +1,6 @@
+#include "exchange/AdifWriter.h"
 #include "core/Log.h"
 #include "exchange/AdifToLog.h"
-#include "exchange/AdifWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,12 +9,14 @@
 
 namespace {
 
-QByteArray ReadAll(const QString &path) {
+QByteArray ReadAll(const QString &path)
+{
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TLog SampleQso() {
+TLog SampleQso()
+{
     TLog q;
     q.Data = DateTime::fromDate(2003, 7, 14, 9, 5, 0);
     q.Pasmo.SetIndex(12);
@@ -25,7 +27,8 @@ TLog SampleQso() {
 
 } // namespace
 
-TEST(AdifWriter, HeaderAndRecordBytes) {
+TEST(AdifWriter, HeaderAndRecordBytes)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("log.adi");
     AdifFileWriter w(path);
@@ -46,7 +49,8 @@ TEST(AdifWriter, HeaderAndRecordBytes) {
     EXPECT_EQ(lines[6], "<QSO_DATE:8>20030714<TIME_ON:6>090500<BAND:2>2M<CALL:6>SP5ABC<MODE:2>FM"
                         "<QSL_SENT:1>N<QSL_RCVD:1>N<EOR>\r");
     EXPECT_EQ(lines[7], "<QSO_DATE:8>20030714<TIME_ON:6>090500<BAND:2>2M<CALL:6>SP5ABC<MODE:2>FM"
-                        "<QSL_SENT:1>N<QSL_RCVD:1>N<QTH:4>\xA3\xF3" "d\x9F<EOR>\r");
+                        "<QSL_SENT:1>N<QSL_RCVD:1>N<QTH:4>\xA3\xF3"
+                        "d\x9F<EOR>\r");
     EXPECT_EQ(lines[8], "");
     EXPECT_TRUE(bytes.startsWith(AdifFileHeader()));
     // Every header line but the first and the <EOH> line is free text without tags.
@@ -54,7 +58,8 @@ TEST(AdifWriter, HeaderAndRecordBytes) {
         EXPECT_FALSE(lines[i].contains('<'));
 }
 
-TEST(AdifWriter, FailureLeavesNoFile) {
+TEST(AdifWriter, FailureLeavesNoFile)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("missing/sub/log.adi");
     AdifFileWriter w(path);
@@ -64,7 +69,8 @@ TEST(AdifWriter, FailureLeavesNoFile) {
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-TEST(AdifWriter, WrittenQsosReadBackUnchanged) {
+TEST(AdifWriter, WrittenQsosReadBackUnchanged)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("log.adi");
     TLog a = SampleQso();

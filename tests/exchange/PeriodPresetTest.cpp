@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(PeriodPreset, MonthsAndYears) {
+TEST(PeriodPreset, MonthsAndYears)
+{
     QDate from, to;
     ASSERT_TRUE(ApplyPeriodPreset(0, QDate(2024, 2, 10), from, to));
     EXPECT_EQ(from, QDate(2024, 2, 1));
@@ -24,7 +25,8 @@ TEST(PeriodPreset, MonthsAndYears) {
     EXPECT_EQ(to, QDate(2023, 12, 31));
 }
 
-TEST(PeriodPreset, BlankItemKeepsThePickedDays) {
+TEST(PeriodPreset, BlankItemKeepsThePickedDays)
+{
     QDate from(2020, 5, 5), to(2020, 6, 6);
     EXPECT_FALSE(ApplyPeriodPreset(4, QDate(2024, 7, 4), from, to));
     EXPECT_EQ(from, QDate(2020, 5, 5));

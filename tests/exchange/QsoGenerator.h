@@ -12,17 +12,19 @@ class QsoGenerator {
 public:
     explicit QsoGenerator(quint32 seed = 1) : rng_(seed) {}
 
-    TLog Next() {
-        static const QStringList prefixes = {"SP", "SQ", "SO", "SN", "DL", "OK", "OM", "G", "F", "I", "EA",
-                                             "W", "K", "JA", "VK", "UA", "LY", "YL", "ES", "HA", "9A"};
+    TLog Next()
+    {
+        static const QStringList prefixes = {"SP", "SQ", "SO", "SN", "DL", "OK", "OM", "G",  "F",  "I", "EA",
+                                             "W",  "K",  "JA", "VK", "UA", "LY", "YL", "ES", "HA", "9A"};
         static const QStringList modes = {"SSB", "CW", "FM", "RTTY", "FT8", "PSK31", "AM"};
-        static const QStringList names = {"Jan", "Piotr", "Krzysztof", "Andrzej", "Tomasz", "Paweł", "Michał",
-                                          "Grzegorz", "Łukasz", "Zbigniew", "Małgorzata", "Agnieszka",
-                                          "Józef", "Stanisław", "Wojciech", "Jerzy"};
-        static const QStringList towns = {"Warszawa", "Kraków", "Łódź", "Wrocław", "Poznań", "Gdańsk",
-                                          "Szczecin", "Bydgoszcz", "Lublin", "Białystok", "Katowice",
-                                          "Częstochowa", "Radom", "Toruń", "Kielce", "Rzeszów", "Gliwice",
-                                          "Zielona Góra", "Olsztyn", "Świętochłowice", "Bielsko-Biała"};
+        static const QStringList names = {
+            "Jan",    "Piotr",    "Krzysztof",  "Andrzej",   "Tomasz", "Paweł",     "Michał",   "Grzegorz",
+            "Łukasz", "Zbigniew", "Małgorzata", "Agnieszka", "Józef",  "Stanisław", "Wojciech", "Jerzy"};
+        static const QStringList towns = {
+            "Warszawa", "Kraków",         "Łódź",         "Wrocław",   "Poznań",   "Gdańsk",
+            "Szczecin", "Bydgoszcz",      "Lublin",       "Białystok", "Katowice", "Częstochowa",
+            "Radom",    "Toruń",          "Kielce",       "Rzeszów",   "Gliwice",  "Zielona Góra",
+            "Olsztyn",  "Świętochłowice", "Bielsko-Biała"};
         static const QStringList continents = {"EU", "EU", "EU", "NA", "AS", "OC", "SA", "AF"};
         TLog q;
         q.Data = DateTime::fromDate(2015, 1, 1).addSecs(qint64(count_++) * 60 + rng_.bounded(50));
@@ -45,8 +47,8 @@ public:
                 q.Zamek = QStringLiteral("Z%1").arg(rng_.bounded(1000), 3, 10, QChar(u'0'));
         }
         if (rng_.bounded(2) == 0)
-            q.Lokator = Letters(2, 'R') + QString::number(rng_.bounded(100)).rightJustified(2, '0') +
-                        Letters(2, 'X');
+            q.Lokator =
+                Letters(2, 'R') + QString::number(rng_.bounded(100)).rightJustified(2, '0') + Letters(2, 'X');
         if (rng_.bounded(8) == 0)
             q.Notatki = QStringLiteral("Dzięki za QSO, %1 W, antena GP").arg(5 + rng_.bounded(100));
         if (rng_.bounded(30) == 0)
@@ -62,7 +64,8 @@ public:
     }
 
 private:
-    QString Letters(int n, char last = 'Z') {
+    QString Letters(int n, char last = 'Z')
+    {
         QString s;
         for (int i = 0; i < n; ++i)
             s += QChar(u'A' + rng_.bounded(last - 'A' + 1));

@@ -15,8 +15,10 @@ protected:
         db.Exec({QStringLiteral("create table T (ID integer not null primary key, NAME varchar(20))"),
                  QStringLiteral("create unique index T_NAME on T(NAME)"),
                  QStringLiteral("create generator GEN_T"),
-                 QStringLiteral("create procedure GETID returns (NUM integer) as begin NUM = gen_id(GEN_T, 1); end"),
-                 QStringLiteral("create procedure TWICE (X integer) returns (NUM integer) as begin NUM = 2 * X; end")});
+                 QStringLiteral(
+                     "create procedure GETID returns (NUM integer) as begin NUM = gen_id(GEN_T, 1); end"),
+                 QStringLiteral(
+                     "create procedure TWICE (X integer) returns (NUM integer) as begin NUM = 2 * X; end")});
     }
     int Count(FbTransaction &tr)
     {
@@ -116,7 +118,7 @@ TEST_F(DbConnection, TwoTransactionsOnOneConnectionSeeOnlyCommittedRows)
     EXPECT_EQ(Count(reader), 0);
     writer.CommitRetaining();
     EXPECT_TRUE(writer.Active());
-    EXPECT_EQ(Count(reader), 1);  // read committed
+    EXPECT_EQ(Count(reader), 1); // read committed
     ins.SetSQL(QStringLiteral("insert into T values (6, 'Y')"));
     ins.ExecQuery();
     writer.Rollback();

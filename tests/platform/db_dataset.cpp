@@ -58,10 +58,11 @@ protected:
 TEST_F(DbDataSet, LocateOptionsOnStringAndFixedCharFields)
 {
     q.Open();
-    EXPECT_TRUE(q.Locate(QStringLiteral("CALL"), QStringLiteral("SP9"), LocateCaseInsensitive | LocatePartialKey));
+    EXPECT_TRUE(
+        q.Locate(QStringLiteral("CALL"), QStringLiteral("SP9"), LocateCaseInsensitive | LocatePartialKey));
     EXPECT_EQ(Id(), 3);
     EXPECT_FALSE(q.Locate(QStringLiteral("CALL"), QStringLiteral("SP9"), LocatePartialKey));
-    EXPECT_EQ(Id(), 3);  // a failed search leaves the cursor where it was
+    EXPECT_EQ(Id(), 3); // a failed search leaves the cursor where it was
     EXPECT_FALSE(q.Locate(QStringLiteral("CALL"), QStringLiteral("dl1xyz"), 0));
     EXPECT_TRUE(q.Locate(QStringLiteral("call"), QStringLiteral("dl1xyz"), LocateCaseInsensitive));
     EXPECT_EQ(Id(), 2);
@@ -71,12 +72,14 @@ TEST_F(DbDataSet, LocateOptionsOnStringAndFixedCharFields)
     EXPECT_EQ(Id(), 4);
     // Fixed-character fields take the case and partial options like other text.
     EXPECT_FALSE(q.Locate(QStringLiteral("FLAG"), QStringLiteral("t"), 0));
-    EXPECT_TRUE(q.Locate(QStringLiteral("FLAG"), QStringLiteral("t"), LocateCaseInsensitive | LocatePartialKey));
+    EXPECT_TRUE(
+        q.Locate(QStringLiteral("FLAG"), QStringLiteral("t"), LocateCaseInsensitive | LocatePartialKey));
     EXPECT_EQ(Id(), 1);
     EXPECT_TRUE(q.Locate(QStringLiteral("ID;FLAG"), QVariantList{1, QStringLiteral("T")}, 0));
     EXPECT_EQ(Id(), 1);
     EXPECT_FALSE(q.Locate(QStringLiteral("ID;FLAG"), QVariantList{2, QStringLiteral("T")}, 0));
-    EXPECT_TRUE(q.Locate(QStringLiteral("STAMP"), QVariant::fromValue(DateTime::fromDate(2024, 5, 6, 7, 8, 9)), 0));
+    EXPECT_TRUE(
+        q.Locate(QStringLiteral("STAMP"), QVariant::fromValue(DateTime::fromDate(2024, 5, 6, 7, 8, 9)), 0));
     EXPECT_EQ(Id(), 2);
     EXPECT_TRUE(q.Locate(QStringLiteral("STAMP"), QVariant(), 0));
     EXPECT_EQ(Id(), 3);
@@ -100,7 +103,7 @@ TEST_F(DbDataSet, BookmarksReturnToRowsAndCompare)
     EXPECT_EQ(Id(), 2);
     q.Delete();
     q.Last();
-    q.GotoBookmark(second);  // a deleted row: nothing happens
+    q.GotoBookmark(second); // a deleted row: nothing happens
     EXPECT_EQ(Id(), 4);
     q.Close();
     EXPECT_FALSE(q.BookmarkValid(second));
@@ -119,7 +122,7 @@ TEST_F(DbDataSet, CalculatedFieldsAndDisplaySettingsSurviveReopen)
     q.Open();
     EXPECT_EQ(calc->AsString(), QStringLiteral("SP5ABC/1"));
     EXPECT_EQ(q.Fields().back(), calc);
-    EXPECT_THROW(calc->SetAsString(QStringLiteral("x")), DbError);  // only inside OnCalcFields
+    EXPECT_THROW(calc->SetAsString(QStringLiteral("x")), DbError); // only inside OnCalcFields
     Field *stamp = q.FieldByName(QStringLiteral("STAMP"));
     stamp->SetDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm"));
     EXPECT_EQ(stamp->DisplayText(), QStringLiteral("2024-01-02 03:04"));
@@ -133,7 +136,7 @@ TEST_F(DbDataSet, CalculatedFieldsAndDisplaySettingsSurviveReopen)
     EXPECT_EQ(flag->DisplayText(), QStringLiteral("✓"));
     EXPECT_EQ(q.DisplayTextAt(1, flag), QStringLiteral(" "));
     EXPECT_EQ(q.DisplayTextAt(2, calc), QStringLiteral("sp9kkk/3"));
-    EXPECT_EQ(calc->AsString(), QStringLiteral("SP5ABC/1"));  // reading another row left the current one alone
+    EXPECT_EQ(calc->AsString(), QStringLiteral("SP5ABC/1")); // reading another row left the current one alone
 
     // Edits are seen by the calculated field at once.
     q.Edit();
@@ -199,10 +202,10 @@ TEST_F(DbDataSet, EventsFireInOrder)
     q.Open();
     q.Next();
     q.Append();
-    EXPECT_FALSE(q.Modified());  // values set by OnNewRecord do not count as changes
+    EXPECT_FALSE(q.Modified()); // values set by OnNewRecord do not count as changes
     q.FieldByName(QStringLiteral("ID"))->SetAsInteger(5);
     EXPECT_TRUE(q.Modified());
-    q.CheckBrowseMode();  // posts the pending insert
+    q.CheckBrowseMode(); // posts the pending insert
     EXPECT_EQ(q.FieldByName(QStringLiteral("FLAG"))->AsString(), QStringLiteral("N"));
     q.Delete();
     q.Close();
@@ -266,17 +269,17 @@ TEST(DataSetBase, MemoryRowsInsertAtPositionAndKeepIds)
     t.Post();
     EXPECT_EQ(t.RecNo(), 1);
     EXPECT_EQ(t.FieldByName(QStringLiteral("NAME"))->AsString(), QStringLiteral("A-too-lon"
-                                                                                 "g"));
+                                                                                "g"));
     EXPECT_EQ(t.RecordCount(), 3);
     t.Next();
     EXPECT_EQ(t.GetBookmark(), first);
     t.Last();
     t.Delete();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("N"))->AsInteger(), 2);  // the new last row
+    EXPECT_EQ(t.FieldByName(QStringLiteral("N"))->AsInteger(), 2); // the new last row
     t.Delete();
     t.Delete();
     EXPECT_TRUE(t.IsEmpty());
-    EXPECT_FALSE(t.BookmarkValid(first));  // ids restart once the table is empty
+    EXPECT_FALSE(t.BookmarkValid(first)); // ids restart once the table is empty
     t.Add(QStringLiteral("D"), 4);
     EXPECT_EQ(t.GetBookmark(), first);
 }

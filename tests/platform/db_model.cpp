@@ -14,8 +14,9 @@ TEST_F(DbModel, ColumnsAreVisibleFieldsAndRowsComeLazily)
     model.fetchMore(QModelIndex());
     EXPECT_GT(model.rowCount(), before);
     EXPECT_EQ(model.data(model.index(150, 1)).toString(), QStringLiteral("SP151"));
-    EXPECT_EQ(model.data(model.index(150, 0), Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
-    q.Last();  // fetching by navigation reaches the model too
+    EXPECT_EQ(model.data(model.index(150, 0), Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
+              Qt::AlignRight);
+    q.Last(); // fetching by navigation reaches the model too
     EXPECT_EQ(model.rowCount(), 1000);
     EXPECT_FALSE(model.canFetchMore(QModelIndex()));
     q.Close();
@@ -34,6 +35,6 @@ TEST_F(DbModel, ReplacingTheDatasetOfTheSourceResetsTheModel)
     EXPECT_EQ(model.rowCount(), other.FetchedCount());
     EXPECT_EQ(other.RecordCount(), 3);
     EXPECT_EQ(model.rowCount(), 3);
-    tr.Commit();  // closes both
+    tr.Commit(); // closes both
     EXPECT_EQ(model.rowCount(), 0);
 }

@@ -14,9 +14,10 @@ class DbQuery : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db.Exec(QStringLiteral("create table V (ID integer not null primary key, NAME varchar(20), CODE char(3), "
-                               "SMALLV smallint, BIGV bigint, RATE double precision, PRICE numeric(9,2), "
-                               "STAMP timestamp, DZIEN date, FLAG boolean, NOTE blob sub_type text)"));
+        db.Exec(
+            QStringLiteral("create table V (ID integer not null primary key, NAME varchar(20), CODE char(3), "
+                           "SMALLV smallint, BIGV bigint, RATE double precision, PRICE numeric(9,2), "
+                           "STAMP timestamp, DZIEN date, FLAG boolean, NOTE blob sub_type text)"));
         tr.StartTransaction();
         q.SetTransaction(&tr);
     }
@@ -34,7 +35,8 @@ protected:
     {
         upd.SetModifySQL({QStringLiteral("update V set ID = :ID, NAME = :NAME, CODE = :CODE"),
                           QStringLiteral("where ID = :OLD_ID")});
-        upd.SetInsertSQL({QStringLiteral("insert into V (ID, NAME, CODE)"), QStringLiteral("values (:ID, :NAME, :CODE)")});
+        upd.SetInsertSQL(
+            {QStringLiteral("insert into V (ID, NAME, CODE)"), QStringLiteral("values (:ID, :NAME, :CODE)")});
         upd.SetDeleteSQL({QStringLiteral("delete from V"), QStringLiteral("where ID = :OLD_ID")});
         q.SetUpdateObject(&upd);
     }
@@ -57,8 +59,11 @@ protected:
 TEST_F(DbQuery, ParametersOfEveryTypeRoundTrip)
 {
     FbStatement ins(&db.Db(), &tr);
-    ins.SetSQL({QStringLiteral("insert into V (ID, NAME, CODE, SMALLV, BIGV, RATE, PRICE, STAMP, DZIEN, FLAG, NOTE)"),
-                QStringLiteral("values (:ID, :NAME, :CODE, :SMALLV, :BIGV, :RATE, :PRICE, :STAMP, :DZIEN, :FLAG, :NOTE)")});
+    ins.SetSQL(
+        {QStringLiteral(
+             "insert into V (ID, NAME, CODE, SMALLV, BIGV, RATE, PRICE, STAMP, DZIEN, FLAG, NOTE)"),
+         QStringLiteral(
+             "values (:ID, :NAME, :CODE, :SMALLV, :BIGV, :RATE, :PRICE, :STAMP, :DZIEN, :FLAG, :NOTE)")});
     const DateTime stamp = DateTime::fromDate(2024, 2, 29, 23, 59, 58).addTicks(1234);
     ins.ParamByName(QStringLiteral("ID"))->SetAsInteger(1);
     ins.ParamByName(QStringLiteral("NAME"))->SetAsString(QStringLiteral("SP5ABC"));
@@ -81,7 +86,8 @@ TEST_F(DbQuery, ParametersOfEveryTypeRoundTrip)
     EXPECT_EQ(q.FieldByName(QStringLiteral("NAME"))->DataType(), FieldType::String);
     EXPECT_EQ(q.FieldByName(QStringLiteral("NAME"))->Size(), 20);
     EXPECT_EQ(q.FieldByName(QStringLiteral("CODE"))->DataType(), FieldType::FixedChar);
-    EXPECT_EQ(q.FieldByName(QStringLiteral("CODE"))->AsString(), QStringLiteral("T  "));  // engine padding kept
+    EXPECT_EQ(q.FieldByName(QStringLiteral("CODE"))->AsString(),
+              QStringLiteral("T  ")); // engine padding kept
     EXPECT_EQ(q.FieldByName(QStringLiteral("SMALLV"))->AsInteger(), -28);
     EXPECT_EQ(q.FieldByName(QStringLiteral("BIGV"))->AsLargeInt(), 9000000000LL);
     EXPECT_DOUBLE_EQ(q.FieldByName(QStringLiteral("RATE"))->AsFloat(), 14.074);
@@ -225,7 +231,7 @@ TEST_F(DbQuery, EmptyResultIsBofAndEof)
     q.Next();
     EXPECT_TRUE(q.Eof());
     EXPECT_THROW(q.Delete(), DbError);
-    EXPECT_THROW(q.Edit(), DbError);  // read-only without an update object
+    EXPECT_THROW(q.Edit(), DbError); // read-only without an update object
 }
 
 TEST_F(DbQuery, UpdateObjectInsertsModifiesAndDeletesWithOldValues)
@@ -318,7 +324,8 @@ TEST_F(DbQuery, FailedPostKeepsTheEditAndPostErrorCanAbortOrRetry)
 TEST_F(DbQuery, ExecSqlRunsStatementsWithoutRows)
 {
     Fill(3);
-    q.SetSQL({QStringLiteral("update V"), QStringLiteral("set NAME = :NAME"), QStringLiteral("where ID = :ID")});
+    q.SetSQL(
+        {QStringLiteral("update V"), QStringLiteral("set NAME = :NAME"), QStringLiteral("where ID = :ID")});
     q.ParamByName(QStringLiteral("NAME"))->SetAsString(QStringLiteral("ZMIANA"));
     q.ParamByName(QStringLiteral("ID"))->SetAsInteger(2);
     q.ExecSQL();
@@ -328,7 +335,7 @@ TEST_F(DbQuery, ExecSqlRunsStatementsWithoutRows)
     q.AddLine(QStringLiteral("where ID = 3"));
     q.ExecSQL();
     EXPECT_EQ(NameInDb(3), QStringLiteral("<none>"));
-    EXPECT_THROW(q.Open(), DbError);  // not a select
+    EXPECT_THROW(q.Open(), DbError); // not a select
 }
 
 TEST_F(DbQuery, TableIsEditableByKeyAndOrderedByIndexFields)
@@ -369,7 +376,7 @@ TEST_F(DbQuery, TableOrderedByIndexName)
     t.SetTableName(QStringLiteral("V"));
     t.SetIndexName(QStringLiteral("V_ID_DESC"));
     t.Open();
-    EXPECT_EQ(t.FieldByName(QStringLiteral("ID"))->AsInteger(), 1);  // the index's columns, ascending
+    EXPECT_EQ(t.FieldByName(QStringLiteral("ID"))->AsInteger(), 1); // the index's columns, ascending
     t.Last();
     EXPECT_EQ(t.FieldByName(QStringLiteral("ID"))->AsInteger(), 3);
 }
@@ -439,7 +446,8 @@ TEST_F(DbQuery, ModifyOrDeleteThatReachesNoRowFailsAndKeepsTheEdit)
         q.Delete();
         ADD_FAILURE() << "a delete of no row was taken as done";
     } catch (const DbError &e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Nie usunięto: pozycja została w międzyczasie zmieniona lub usunięta."));
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Nie usunięto: pozycja została w międzyczasie zmieniona lub usunięta."));
     }
     EXPECT_EQ(q.RecordCount(), 3);
 

@@ -9,7 +9,7 @@ TEST(Environment, VariablesAreFoundByNameInAnyLetterCase)
 {
     TRpEvEnvironment env;
     env.AddFunction("Rate", "2 * 3");
-    env.AddFunction("rate", "100");  // an existing name keeps its expression
+    env.AddFunction("rate", "100"); // an existing name keeps its expression
     env.AddFunction("Label", "'x' + STR(RATE)");
     ASSERT_EQ(env.Count(), 2);
     EXPECT_EQ(env.Name(0), "RATE");
@@ -52,7 +52,7 @@ TEST(Environment, ConstantsOfLiteralVariablesChangeWithoutPreparingAgain)
     env.AddFunction("PAGENUMBER", "1");
     env.AddFunction("REPORTTITLE", "''");
     env.AddFunction("SUM2", "1 + 1");
-    EXPECT_EQ(GetConstant(env, "PAGENUMBER"), nullptr);  // not prepared yet
+    EXPECT_EQ(GetConstant(env, "PAGENUMBER"), nullptr); // not prepared yet
     env.PrepareEnvironment();
     TRpEvaluator ev;
     ev.SetEnvironment(&env);

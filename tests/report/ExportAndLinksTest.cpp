@@ -28,7 +28,8 @@ private:
 TEST(RpHyperlinks, ExtOpensOutsideIntGoesToTheHandlersAndOtherLinksTryTheHandlersFirst)
 {
     QStringList opened, handled;
-    RpHyperlinks::RegisterHandler(QStringLiteral("qso:"), [&](const QString &rest) { handled << "qso " + rest; });
+    RpHyperlinks::RegisterHandler(QStringLiteral("qso:"),
+                                  [&](const QString &rest) { handled << "qso " + rest; });
     RpHyperlinks::RegisterHandler(QStringLiteral("q"), [&](const QString &rest) { handled << "q " + rest; });
     const auto open = [&](const QString &target) { opened << target; };
     const struct {
@@ -40,8 +41,8 @@ TEST(RpHyperlinks, ExtOpensOutsideIntGoesToTheHandlersAndOtherLinksTryTheHandler
         {"ext:/tmp/dziennik.pdf", "/tmp/dziennik.pdf", ""},
         {"Ext:qso:1", "qso:1", ""}, // outside, even where a handler would fit
         {"INT:qso:42", "", "qso 42"},
-        {"int:qsl", "", "q sl"},       // the first registered prefix that fits
-        {"INT:mapa", "", ""},          // no handler: dropped, not opened
+        {"int:qsl", "", "q sl"}, // the first registered prefix that fits
+        {"INT:mapa", "", ""},    // no handler: dropped, not opened
         {"qso:7", "", "qso 7"},
         {"https://qrz.com", "https://qrz.com", ""},
     };

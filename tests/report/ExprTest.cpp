@@ -95,7 +95,8 @@ TEST(Expr, PageNumberAndTitleFollowTheRun)
     const std::vector<PageLayout> pages = r.Run();
     ASSERT_GE(pages.size(), 3u);
     for (size_t i = 0; i < pages.size(); ++i)
-        EXPECT_EQ(TextsStarting(pages[i], "Dziennik"), QStringList{QStringLiteral("Dziennik / %1").arg(i + 1)});
+        EXPECT_EQ(TextsStarting(pages[i], "Dziennik"),
+                  QStringList{QStringLiteral("Dziennik / %1").arg(i + 1)});
 }
 
 TEST(Expr, AggregatesFollowTheirMasterAndRestartAfterPrintWhenAsked)

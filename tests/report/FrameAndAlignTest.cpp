@@ -72,7 +72,8 @@ TEST(Bands, SwitchesMakeNamedBandsAndLinksAndChildrenRefuseCycles)
     EXPECT_EQ(report.FindBand(TRpBandType::rbDetail)->Name, "DetailBand1");
     EXPECT_EQ(BandCaption(TRpBandType::rbColumnHeader), "Column Header");
 
-    TRpCustomBand *title = report.FindBand(TRpBandType::rbTitle), *detail = report.FindBand(TRpBandType::rbDetail);
+    TRpCustomBand *title = report.FindBand(TRpBandType::rbTitle),
+                  *detail = report.FindBand(TRpBandType::rbDetail);
     EXPECT_TRUE(title->SetLinkBand(detail));
     EXPECT_FALSE(detail->SetLinkBand(title));
     EXPECT_EQ(detail->LinkBand(), nullptr);

@@ -105,7 +105,8 @@ TEST(Functions, AggregatesAccumulateOverTheRecordsUntilReset)
     EXPECT_EQ(AggregateOver("SUM(V)", {R::Integer(2147483647), R::Integer(1)}), "error:Integer overflow");
     EXPECT_EQ(AggregateOver("SUM(V)", {}), "int:0");
     EXPECT_EQ(AggregateOver("SUM(V) * 2", {R::Integer(4), R::Integer(5)}), "int:18");
-    EXPECT_EQ(AggregateOver("AVERAGE(V)", {R::Integer(1), R::Float(2.5), R::Integer(3)}).left(12), "float:2.1666");
+    EXPECT_EQ(AggregateOver("AVERAGE(V)", {R::Integer(1), R::Float(2.5), R::Integer(3)}).left(12),
+              "float:2.1666");
     EXPECT_EQ(AggregateOver("AVERAGE(V)", {R::Integer(2), R::Integer(4)}), "float:3");
     EXPECT_EQ(AggregateOver("AVERAGE(V)", {}), "float:0");
     EXPECT_EQ(AggregateOver("AVERAGE(V)", {R::String("a")}), "error:Wrong arguments for AVERAGE");
@@ -140,8 +141,9 @@ TEST(Functions, TheLibraryHoldsTheTwentyOneFunctionsInOrder)
     QStringList names;
     for (int i = 0; i < lib.Count(); ++i)
         names << lib.Entry(i).Name;
-    EXPECT_EQ(names.join(u' '), "IF STR UPPER LOWER PRETTY TIME DATE COPY SUM COUNT MAX MIN AVERAGE TRUE FALSE INT "
-                                "FRAC SQRT DIV TYPEOF FORMATNUMERIC");
+    EXPECT_EQ(names.join(u' '),
+              "IF STR UPPER LOWER PRETTY TIME DATE COPY SUM COUNT MAX MIN AVERAGE TRUE FALSE INT "
+              "FRAC SQRT DIV TYPEOF FORMATNUMERIC");
     EXPECT_EQ(lib.Find("if")->ArgCode, "5BVV");
     EXPECT_EQ(lib.Find("copy")->ArgCode, "7SNN");
     EXPECT_EQ(lib.Find("COUNT")->ArgCode, "3");

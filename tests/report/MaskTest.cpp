@@ -9,7 +9,10 @@ namespace {
 // The program's format settings replaced for one test.
 class Settings {
 public:
-    explicit Settings(const FormatSettings &fs) : saved_(CurrentFormatSettings()) { CurrentFormatSettings() = fs; }
+    explicit Settings(const FormatSettings &fs) : saved_(CurrentFormatSettings())
+    {
+        CurrentFormatSettings() = fs;
+    }
     ~Settings() { CurrentFormatSettings() = saved_; }
 
 private:

@@ -61,7 +61,8 @@ TEST(RpOutline, EachEntryHangsUnderTheNearestEarlierEntryOfASmallerLevelAndAView
     outline.Add({QStringLiteral("Łączności"), 1, QRect(), 2, 11});
     FakeOutlineView first, second;
     outline.SetTreeView(&first);
-    EXPECT_EQ(first.calls, QStringList({"begin", "clear", "0<-1 Rozdział 1 #10", "1<0 Łączności #11", "end"}));
+    EXPECT_EQ(first.calls,
+              QStringList({"begin", "clear", "0<-1 Rozdział 1 #10", "1<0 Łączności #11", "end"}));
     EXPECT_EQ(outline.TreeView(), &first);
 
     first.calls.clear();

@@ -1,8 +1,8 @@
 #include "support/LogDb.h"
 
 #include "core/NewDatabase.h"
-#include "platform/db/FbStatement.h"
 #include "platform/Messages.h"
+#include "platform/db/FbStatement.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,7 +57,8 @@ void DataModuleTest::TearDown()
     db.reset();
 }
 
-int DataModuleTest::AddQso(const QString &call, const DateTime &when, const QString &band, const QString &name)
+int DataModuleTest::AddQso(const QString &call, const DateTime &when, const QString &band,
+                           const QString &name)
 {
     const int id = dm->NewLogId();
     FbTransaction tr(&dm->Baza);

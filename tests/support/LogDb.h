@@ -39,7 +39,7 @@ protected:
 
     std::unique_ptr<TempLogDb> db;
     std::unique_ptr<TDM> dm;
-    QStringList warnings;     // texts of the warning boxes shown
-    QStringList confirms;     // texts of the confirmation boxes shown
+    QStringList warnings; // texts of the warning boxes shown
+    QStringList confirms; // texts of the confirmation boxes shown
     bool confirmAnswer = true;
 };

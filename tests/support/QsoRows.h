@@ -14,7 +14,7 @@
 
 struct QsoRow {
     DateTime Data;
-    int Band = 0;  // TPasmo index
+    int Band = 0; // TPasmo index
     QString Stacja;
     QString Emisja = QStringLiteral("SSB");
     QString RaportNad = QStringLiteral("59");
@@ -41,9 +41,10 @@ inline std::vector<int> InsertQsos(FbDatabase &db, const std::vector<QsoRow> &ro
     tr.StartTransaction();
     FbStatement ins(&db, &tr);
     ins.SetSQL(QStringList{
-        QStringLiteral("insert into Logi (LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, "
-                       "RAPORT_ODB, IMIE, MIASTO, LOKATOR, NOTATKI, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ, DOMENA, "
-                       "WYSPA)"),
+        QStringLiteral(
+            "insert into Logi (LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, "
+            "RAPORT_ODB, IMIE, MIASTO, LOKATOR, NOTATKI, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ, DOMENA, "
+            "WYSPA)"),
         QStringLiteral("values (GEN_ID(GEN_LOGID, 1), :DATA, :PASMO, :PASMO_IND, :STACJA, :KRAJID, :EMISJA, "
                        ":RAPORT_NAD, :RAPORT_ODB, :IMIE, :MIASTO, :LOKATOR, :NOTATKI, :QSL_WYS, :QSL_ODB, "
                        ":KONTYNENT, :ITU, :CQ, :DOMENA, :WYSPA)"),
@@ -83,12 +84,13 @@ inline std::vector<int> InsertQsos(FbDatabase &db, const std::vector<QsoRow> &ro
 // names and towns, several QSOs per station and every band.
 inline std::vector<QsoRow> SampleQsos(int n)
 {
-    static const char *const calls[] = {"SP5ABC", "SQ9XYZ", "DL1AA", "OK2PBQ", "G3XYZ", "SP3KEP", "HA5KDQ",
-                                        "IK2AAA", "SP9LOD", "W1AW", "JA1ZZZ", "VK2ABC", "SP7CMA"};
-    static const char *const names[] = {"Józef", "Łukasz", "Hans", "Jiří", "John", "Zbigniew", "Gábor",
+    static const char *const calls[] = {"SP5ABC", "SQ9XYZ", "DL1AA", "OK2PBQ", "G3XYZ",  "SP3KEP", "HA5KDQ",
+                                        "IK2AAA", "SP9LOD", "W1AW",  "JA1ZZZ", "VK2ABC", "SP7CMA"};
+    static const char *const names[] = {"Józef", "Łukasz", "Hans",  "Jiří", "John",  "Zbigniew", "Gábor",
                                         "Marco", "Żaneta", "Hiram", "Taro", "Bruce", "Ćwirek"};
-    static const char *const towns[] = {"Warszawa", "Kraków", "Berlin", "Brno", "London", "Poznań", "Budapest",
-                                        "Milano", "Łódź", "Newington", "Tokyo", "Sydney", "Częstochowa"};
+    static const char *const towns[] = {"Warszawa", "Kraków",   "Berlin",     "Brno", "London",
+                                        "Poznań",   "Budapest", "Milano",     "Łódź", "Newington",
+                                        "Tokyo",    "Sydney",   "Częstochowa"};
     static const char *const modes[] = {"SSB", "CW", "FM", "RTTY"};
     std::vector<QsoRow> rows;
     rows.reserve(n);

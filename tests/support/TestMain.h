@@ -12,8 +12,7 @@
 // Each test program keeps its settings in a folder of its own: CTest runs
 // test cases in parallel processes, which must not see each other's
 // remembered folders or window positions.
-template <typename App, typename Ready>
-int RunTests(int argc, char **argv, Ready ready)
+template <typename App, typename Ready> int RunTests(int argc, char **argv, Ready ready)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -26,8 +25,7 @@ int RunTests(int argc, char **argv, Ready ready)
     return RUN_ALL_TESTS();
 }
 
-template <typename App>
-int RunTests(int argc, char **argv)
+template <typename App> int RunTests(int argc, char **argv)
 {
     return RunTests<App>(argc, argv, [] {});
 }

@@ -3,8 +3,8 @@
 #include "core/BaseSchema.h"
 #include "core/FDM.h"
 #include "core/Settings.h"
-#include "platform/db/FbDatabase.h"
 #include "platform/Messages.h"
+#include "platform/db/FbDatabase.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
 
@@ -83,7 +83,8 @@ int UiFixture::CurrentLogId() const
 QString UiFixture::CurrentCall() const
 {
     DataSet &logi = DM->Logi;
-    return logi.Active() && !logi.IsEmpty() ? logi.FieldByName(QStringLiteral("STACJA"))->AsString() : QString();
+    return logi.Active() && !logi.IsEmpty() ? logi.FieldByName(QStringLiteral("STACJA"))->AsString()
+                                            : QString();
 }
 
 QString UiFixture::DatabasePath() const

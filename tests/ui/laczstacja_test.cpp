@@ -86,7 +86,7 @@ TEST_F(LaczStacja, PlacementIsKeptBetweenOpenings)
 TEST_F(LaczStacja, ShowsTheDatesInTheDateTimeFormat)
 {
     AddQsos(SampleQsos(3));
-    Main();  // loads the stored formats
+    Main(); // loads the stored formats
     DateTimeFormatIndex = 3;
     ShowList([&](TLaczStacjaFrm &) {
         EXPECT_EQ(DM->LaczStacja.FieldByName("DATA")->DisplayFormat(), QStringLiteral("dd-MM-yyyy HH:mm:ss"));

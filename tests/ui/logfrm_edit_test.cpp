@@ -120,7 +120,7 @@ TEST_F(LogFrmTest, EditWithAFaultStaysOpen)
 TEST_F(LogFrmTest, SavingAQsoDeletedThroughAnotherConnectionFailsAndKeepsTheInput)
 {
     const int id = AddQsos({StoredQso()})[0];
-    FbDatabase other;  // a second copy of the program on the same log
+    FbDatabase other; // a second copy of the program on the same log
     other.SetDatabaseName(db->Path());
     other.Open();
     bool open = false;
@@ -144,7 +144,8 @@ TEST_F(LogFrmTest, SavingAQsoDeletedThroughAnotherConnectionFailsAndKeepsTheInpu
         DM->Logi.Delete();
         ADD_FAILURE() << "a delete that removed no row succeeded";
     } catch (const DbError &e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Nie usunięto: QSO zostało w międzyczasie zmienione lub usunięte."));
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Nie usunięto: QSO zostało w międzyczasie zmienione lub usunięte."));
     }
     EXPECT_EQ(SelectInteger(other, QStringLiteral("select count(*) from Logi")), 0);
     other.Close();

@@ -51,12 +51,14 @@ int RunShown(TLogFrm &f, const std::function<int()> &open, const std::function<v
 
 int LogFrmTest::OpenNew(const std::function<void()> &steps)
 {
-    return RunShown(*frm, [this] { return frm->NewQso(); }, steps);
+    return RunShown(
+        *frm, [this] { return frm->NewQso(); }, steps);
 }
 
 int LogFrmTest::OpenEdit(int logId, const std::function<void()> &steps)
 {
-    return RunShown(*frm, [this, logId] { return frm->EditQso(logId); }, steps);
+    return RunShown(
+        *frm, [this, logId] { return frm->EditQso(logId); }, steps);
 }
 
 void LogFrmTest::Exec(const QString &sql)

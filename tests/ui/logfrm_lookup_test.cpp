@@ -47,7 +47,8 @@ TEST_F(LogFrmTest, LeavingTheCallFillsFromAnEarlierQsoBeforeTheCallbook)
     EXPECT_EQ(frm->EdITU->text(), QStringLiteral("28"));
     EXPECT_EQ(frm->EdCQ->text(), QStringLiteral("15"));
     EXPECT_FALSE(frm->dxccLbl->text().isEmpty());
-    EXPECT_TRUE(frm->QsoLbl->text().endsWith(QStringLiteral(" Pasmo: 80 m"))) << frm->QsoLbl->text().toStdString();
+    EXPECT_TRUE(frm->QsoLbl->text().endsWith(QStringLiteral(" Pasmo: 80 m")))
+        << frm->QsoLbl->text().toStdString();
 }
 
 TEST_F(LogFrmTest, AStationNeverWorkedIsFilledFromTheCallbook)
@@ -142,7 +143,8 @@ TEST_F(LogFrmTest, DistanceNeedsASixCharacterOwnLocator)
         frm->EdLokator->setText("KO02MF");
         noBearing = frm->OdlegloscLbl->text();
     });
-    EXPECT_TRUE(distance.contains(QRegularExpression("^\\d+ km  \\[ \\d+° \\d+' \\d+\" \\]$"))) << distance.toStdString();
+    EXPECT_TRUE(distance.contains(QRegularExpression("^\\d+ km  \\[ \\d+° \\d+' \\d+\" \\]$")))
+        << distance.toStdString();
     EXPECT_EQ(noBearing, QStringLiteral("0 km"));
 
     Exec("UPDATE STALE SET LOKATOR='KO02'");

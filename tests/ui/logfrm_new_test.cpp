@@ -1,7 +1,7 @@
 #include "logfrm_fixture.h"
 
-#include "core/Settings.h"
 #include "core/Log.h"
+#include "core/Settings.h"
 #include "platform/Messages.h"
 
 #include <QCheckBox>

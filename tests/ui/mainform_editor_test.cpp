@@ -47,7 +47,7 @@ TEST_F(MainFormEditor, ThreeNewQsosReopenTheLogOnceOnTheQsoThatWasCurrent)
             LogFrm->EdRaportNad->setText("59");
             LogFrm->SaveQso();
         }
-        EXPECT_EQ(reopens, 0);  // nothing reopens while the editor is open
+        EXPECT_EQ(reopens, 0); // nothing reopens while the editor is open
         EXPECT_EQ(DM->QsoCount(), 8);
     });
     f.InsertBtn->click();
@@ -91,7 +91,7 @@ TEST_F(MainFormEditor, EditingReopensOnTheEditedQsoOnlyWhenItChanged)
     TMainForm &f = Main();
     DM->Logi.Locate("LogId", ids[4], 0);
     CountReopens();
-    WhileEditorShown([] { LogFrm->SaveQso(); });  // unchanged: nothing written
+    WhileEditorShown([] { LogFrm->SaveQso(); }); // unchanged: nothing written
     f.EditBtn->click();
     EXPECT_TRUE(editorSeen);
     EXPECT_FALSE(LogFrm->Changed);
@@ -114,7 +114,7 @@ TEST_F(MainFormEditor, DoubleClickEditsOnlyWhileEditingIsPossible)
     WhileEditorShown([] {});
     f.DbGrid->OnDblClick(*f.DbGrid);
     EXPECT_FALSE(editorSeen);
-    QApplication::processEvents();  // the pending check runs now, with no editor shown
+    QApplication::processEvents(); // the pending check runs now, with no editor shown
 
     AddQsos(SampleQsos(2));
     f.RefreshButtons();

@@ -1,6 +1,6 @@
 #include "controls/ButtonEdit.h"
-#include "controls/FileNameEdit.h"
 #include "controls/ExDBCtrl.h"
+#include "controls/FileNameEdit.h"
 #include "core/FDM.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "support/UiFixture.h"
@@ -13,9 +13,9 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 

@@ -94,7 +94,7 @@ TEST_F(MainFormSettings, DateFormatFourKeepsTheDateTimeFormat)
 
 TEST_F(MainFormSettings, BadStoredValuesFallBackToDefaults)
 {
-    Write(GridKey, "ColO", 3);      // too narrow to grab again
+    Write(GridKey, "ColO", 3); // too narrow to grab again
     Write(GridKey, "Col1", 70);
     Write(GridKey, "Col2", -40);
     // Col3..Col10 missing

@@ -95,7 +95,7 @@ TEST_F(MainFormSortFind, FindByCallSignMatchesTheWholeCallWithoutCase)
     const int before = CurrentLogId();
     f.EdStacja->setText("DL1");
     f.FindByCall();
-    EXPECT_EQ(CurrentLogId(), before);  // a prefix is not a match
+    EXPECT_EQ(CurrentLogId(), before); // a prefix is not a match
     f.EdStacja->setText("NOBODY");
     f.FindByCall();
     EXPECT_EQ(CurrentLogId(), before);
@@ -111,7 +111,7 @@ TEST_F(MainFormSortFind, FindBoxTakesFourteenCharacters)
 TEST_F(MainFormSortFind, ATypedLetterGoesToTheFirstCallWithIt)
 {
     TMainForm &f = Main();
-    f.GridTitleClick(0);  // date order
+    f.GridTitleClick(0); // date order
     DM->Logi.Last();
     f.DbGrid->setFocus();
     QTest::keyClick(f.DbGrid, Qt::Key_O);
@@ -121,12 +121,12 @@ TEST_F(MainFormSortFind, ATypedLetterGoesToTheFirstCallWithIt)
     for (logi.First(); !logi.Eof(); logi.Next())
         if (logi.FieldByName("STACJA")->AsString().startsWith('O'))
             break;
-    EXPECT_EQ(CurrentLogId(), first);  // the first in the current order
+    EXPECT_EQ(CurrentLogId(), first); // the first in the current order
     QTest::keyClick(f.DbGrid, Qt::Key_O);
     EXPECT_EQ(CurrentLogId(), first);
-    QTest::keyClick(f.DbGrid, Qt::Key_J);  // letters do not accumulate into "OJ"
+    QTest::keyClick(f.DbGrid, Qt::Key_J); // letters do not accumulate into "OJ"
     EXPECT_EQ(CurrentCall(), QStringLiteral("JA1ZZZ"));
-    QTest::keyClick(f.DbGrid, Qt::Key_Q);  // no call begins with Q: the position stays
+    QTest::keyClick(f.DbGrid, Qt::Key_Q); // no call begins with Q: the position stays
     EXPECT_EQ(CurrentCall(), QStringLiteral("JA1ZZZ"));
 }
 
@@ -140,12 +140,12 @@ TEST_F(MainFormSortFind, FindByDayStopsAtTheFirstQsoOfThatDayInTheCurrentOrder)
     TMainForm &f = Main();
     f.EdData->setDate(QDate(2003, 7, 6));
     f.FindByDate();
-    EXPECT_EQ(CurrentLogId(), day2[2]);  // 18:00, the earliest in date order
+    EXPECT_EQ(CurrentLogId(), day2[2]); // 18:00, the earliest in date order
 
-    f.EdSortOrder->setCurrentIndex(0);  // entry order
+    f.EdSortOrder->setCurrentIndex(0); // entry order
     DM->Logi.First();
     f.FindByDate();
-    EXPECT_EQ(CurrentLogId(), day2[0]);  // entered first, though not the earliest
+    EXPECT_EQ(CurrentLogId(), day2[0]); // entered first, though not the earliest
 
     DM->Logi.Locate("LogId", ids[10], 0);
     f.EdData->setDate(QDate(2003, 7, 7));
@@ -161,7 +161,7 @@ TEST_F(MainFormSortFind, ClickingATitleWithTheMouseSortsByItsColumn)
     f.show();
     QTest::qWait(50);
     QHeaderView *header = f.DbGrid->horizontalHeader();
-    const int section = f.DbGrid->ModelColumnOf(7);  // MIASTO
+    const int section = f.DbGrid->ModelColumnOf(7); // MIASTO
     const QPoint at(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
                     header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);

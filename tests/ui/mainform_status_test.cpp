@@ -81,10 +81,10 @@ TEST_F(MainFormStatus, CountAndLatestQsoWithTheCurrentStation)
     EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 3"));
     EXPECT_TRUE(f.EditBtn->isEnabled());
     EXPECT_TRUE(f.LacznBtn->isEnabled());
-    DM->Logi.First();  // SP5ABC 2003: its latest QSO is the one of 2004
+    DM->Logi.First(); // SP5ABC 2003: its latest QSO is the one of 2004
     EXPECT_EQ(f.PanelText(1), QStringLiteral(" [SP5ABC] Ostatnia łączność: 2004-01-02 03:04:00 Pasmo: ") +
                                   TPasmo::BandNameOf(5));
-    DM->Logi.Next();  // DL1AA
+    DM->Logi.Next(); // DL1AA
     EXPECT_EQ(f.PanelText(1), QStringLiteral(" [DL1AA] Ostatnia łączność: 2003-08-01 00:00:00 Pasmo: ") +
                                   TPasmo::BandNameOf(9));
 }
@@ -135,7 +135,7 @@ TEST_F(MainFormStatus, TheGridFillsItsViewAndFetchesMoreAsItScrolls)
     QAbstractItemModel *model = f.DbGrid->model();
     const int first = model->rowCount();
     EXPECT_GT(first, 5);
-    EXPECT_LT(first, 300);  // rows still come lazily
+    EXPECT_LT(first, 300); // rows still come lazily
     f.DbGrid->verticalScrollBar()->setValue(f.DbGrid->verticalScrollBar()->maximum());
     QCoreApplication::processEvents();
     EXPECT_GT(model->rowCount(), first);

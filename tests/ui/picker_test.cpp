@@ -2,8 +2,8 @@
 
 #include "controls/ButtonEdit.h"
 #include "core/Geography.h"
-#include "platform/db/DataSet.h"
 #include "platform/Messages.h"
+#include "platform/db/DataSet.h"
 #include "ui/FWybierzFrm.h"
 
 #include <QApplication>
@@ -180,7 +180,7 @@ TEST_F(PickerTest, SearchJumpsToTheFirstCodeStartingWithTheTextWithinTheFilter)
         QTest::keyClicks(p.EdSzukaj, "9");
         afterNothing = Code(p, "SYMBOL");
         p.EdSzukaj->clear();
-        p.EdWojew->setCurrentIndex(1);  // D: only DWA01
+        p.EdWojew->setCurrentIndex(1); // D: only DWA01
         p.Search("SKI");
         filteredSearch = Code(p, "SYMBOL");
     });

@@ -1,6 +1,6 @@
 #include "core/FDM.h"
-#include "platform/db/FbDatabase.h"
 #include "platform/Messages.h"
+#include "platform/db/FbDatabase.h"
 #include "support/UiFixture.h"
 #include "ui/Startup.h"
 
@@ -48,7 +48,7 @@ TEST(Startup, AFileThatCannotBeUpgradedIsReportedNotThrown)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Log.dat"));
     {
-        FbDatabase db;  // a database without the program's tables
+        FbDatabase db; // a database without the program's tables
         db.Create(path);
         db.Close();
     }

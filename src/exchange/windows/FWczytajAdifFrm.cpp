@@ -4,8 +4,8 @@
 #include "core/FDM.h"
 #include "core/Settings.h"
 #include "exchange/AdifImport.h"
-#include "platform/gui/BusyGuard.h"
 #include "platform/Messages.h"
+#include "platform/gui/BusyGuard.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -17,7 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent) {
+TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
+{
     setWindowTitle(QStringLiteral("Wczytaj dane z pliku - format ADIF"));
 
     auto *nameLbl = new QLabel(QStringLiteral("&Nazwa pliku do wczytania"), this);
@@ -51,17 +52,20 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TWczytajAdifFrm::FormActivate() {
+void TWczytajAdifFrm::FormActivate()
+{
     TRunDialog::FormActivate();
     ResetImportCounters();
 }
 
-void TWczytajAdifFrm::ResetImportCounters() {
+void TWczytajAdifFrm::ResetImportCounters()
+{
     StatysLbl->setText(QStringLiteral("0"));
     StatysDopLbl->setText(QStringLiteral("0"));
 }
 
-void TWczytajAdifFrm::Run() {
+void TWczytajAdifFrm::Run()
+{
     const QString name = EdNazwaPliku->FileName();
     if (name.isEmpty()) {
         Messages::ShowWarning(QStringLiteral("Nazwa pliku do czytania musi być podana."));
@@ -73,7 +77,8 @@ void TWczytajAdifFrm::Run() {
     }
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        Messages::ShowWarning(QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+        Messages::ShowWarning(
+            QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
         return;
     }
     const QByteArray bytes = file.readAll();
@@ -110,8 +115,9 @@ void TWczytajAdifFrm::Run() {
     // Whatever ended the run, the QSOs it added are in the log: show them.
     if (counts.added > 0) {
         try {
-            const int current =
-                DM->Logi.Active() && !DM->Logi.IsEmpty() ? int(DM->Logi.FieldByName("LOGID")->AsInteger()) : 0;
+            const int current = DM->Logi.Active() && !DM->Logi.IsEmpty()
+                                    ? int(DM->Logi.FieldByName("LOGID")->AsInteger())
+                                    : 0;
             DM->ReopenLogiOrdered(SortOrder, current);
         } catch (const std::exception &e) {
             warnings << QString::fromUtf8(e.what());

@@ -3,8 +3,8 @@
 #include "controls/FileNameEdit.h"
 #include "core/FDM.h"
 #include "exchange/AdifExport.h"
-#include "platform/gui/BusyGuard.h"
 #include "platform/Messages.h"
+#include "platform/gui/BusyGuard.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : TRunDialog(parent) {
+TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : TRunDialog(parent)
+{
     setWindowTitle(QStringLiteral("Zapisz dane do pliku - format ADIF"));
 
     auto *nameLbl = new QLabel(QStringLiteral("&Nazwa pliku "), this);
@@ -47,14 +48,19 @@ TZapiszAdifFrm::TZapiszAdifFrm(QWidget *parent) : TRunDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TZapiszAdifFrm::FormActivate() {
+void TZapiszAdifFrm::FormActivate()
+{
     TRunDialog::FormActivate();
     StatysLbl->setText(QStringLiteral("0"));
 }
 
-bool TZapiszAdifFrm::ExportRange(std::optional<QDate> &, std::optional<QDate> &) { return true; }
+bool TZapiszAdifFrm::ExportRange(std::optional<QDate> &, std::optional<QDate> &)
+{
+    return true;
+}
 
-void TZapiszAdifFrm::Run() {
+void TZapiszAdifFrm::Run()
+{
     const QString name = EdNazwaPliku->FileName();
     if (name.isEmpty()) {
         Messages::ShowWarning(QStringLiteral("Nazwa pliku musi być podana."));
@@ -86,11 +92,7 @@ void TZapiszAdifFrm::Run() {
     case AdifExport::Outcome::NoRows:
         Messages::ShowWarning(QStringLiteral("Brak pozycji do eksportu. "));
         break;
-    case AdifExport::Outcome::Failed:
-        Messages::ShowWarning(error);
-        break;
-    case AdifExport::Outcome::Written:
-        Finished();
-        break;
+    case AdifExport::Outcome::Failed: Messages::ShowWarning(error); break;
+    case AdifExport::Outcome::Written: Finished(); break;
     }
 }

@@ -31,5 +31,4 @@ protected:
     virtual bool ExportRange(std::optional<QDate> &from, std::optional<QDate> &to);
 
     QVBoxLayout *RangeArea; // where the range window puts its group box
-
 };

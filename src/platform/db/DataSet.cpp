@@ -33,7 +33,8 @@ QString DataSet::ReadOnlyText() const
 
 QString DataSet::FieldNotFoundText() const
 {
-    return QStringLiteral("%1: Field '%2' not found").arg(objectName().isEmpty() ? QStringLiteral("DataSet") : objectName());
+    return QStringLiteral("%1: Field '%2' not found")
+        .arg(objectName().isEmpty() ? QStringLiteral("DataSet") : objectName());
 }
 
 void DataSet::CheckActive() const
@@ -162,7 +163,8 @@ Field *DataSet::BindField(const QString &name, FieldType type, int size, bool re
         if (f->kind_ == FieldKind::Data && f->name_.compare(name, Qt::CaseInsensitive) == 0)
             field = f.get();
     if (!field) {
-        owned_.push_back(std::make_unique<Field>(static_cast<FieldOwner *>(this), name, type, size, FieldKind::Data));
+        owned_.push_back(
+            std::make_unique<Field>(static_cast<FieldOwner *>(this), name, type, size, FieldKind::Data));
         field = owned_.back().get();
     } else {
         if (field->type_ != type) {
@@ -752,7 +754,8 @@ bool VariantEquals(const Field &f, const QVariant &key)
 
 } // namespace
 
-bool DataSet::MatchRow(int row, const std::vector<Field *> &keys, const QVariantList &values, LocateOptions options)
+bool DataSet::MatchRow(int row, const std::vector<Field *> &keys, const QVariantList &values,
+                       LocateOptions options)
 {
     Restore<int> active(activeRow_, row);
     for (size_t i = 0; i < keys.size(); ++i) {
@@ -764,7 +767,8 @@ bool DataSet::MatchRow(int row, const std::vector<Field *> &keys, const QVariant
             const QString k = key.toString();
             if (options & LocatePartialKey)
                 text.truncate(k.size());
-            const Qt::CaseSensitivity cs = (options & LocateCaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+            const Qt::CaseSensitivity cs =
+                (options & LocateCaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
             if (text.compare(k, cs) != 0)
                 return false;
         } else if (!VariantEquals(f, key)) {
@@ -806,8 +810,10 @@ bool DataSet::Locate(const QString &keyFields, const QVariant &keyValues, Locate
 FieldValue DataSet::ValueAt(int row, const Field *field)
 {
     FetchUpTo(row);
-    if (row < 0 || row >= store_.Count() || field->Calculated() || field->slot_ < 0 || field->owner_ != static_cast<const FieldOwner *>(this))
-        return row >= 0 && row < store_.Count() && field->Calculated() ? ValueOfRow(row, field) : FieldValue();
+    if (row < 0 || row >= store_.Count() || field->Calculated() || field->slot_ < 0 ||
+        field->owner_ != static_cast<const FieldOwner *>(this))
+        return row >= 0 && row < store_.Count() && field->Calculated() ? ValueOfRow(row, field)
+                                                                       : FieldValue();
     return store_.Read(row, field->slot_);
 }
 

@@ -30,11 +30,11 @@ public:
     void AnnounceCurrentRow();
 
 public slots:
-    void SetCurrentRow(int row);  // moves the dataset
+    void SetCurrentRow(int row); // moves the dataset
 
 signals:
-    void currentRowChanged(const QModelIndex &index);  // the dataset moved
-    void error(const QString &message);                // moving the dataset failed (e.g. a post)
+    void currentRowChanged(const QModelIndex &index); // the dataset moved
+    void error(const QString &message);               // moving the dataset failed (e.g. a post)
 
 private:
     void Connect(DataSet *ds);
@@ -53,6 +53,6 @@ private:
     std::vector<Field *> columns_;
     int rows_ = 0;
     bool filtered_ = false;
-    std::vector<int> map_;  // view row -> dataset row while a filter hides rows
+    std::vector<int> map_; // view row -> dataset row while a filter hides rows
     bool moving_ = false;
 };

@@ -30,8 +30,8 @@ public:
     void SetUserName(const QString &user) { user_ = user; }
     void SetPassword(const QString &password) { password_ = password; }
 
-    void Open();   // attach to DatabaseName
-    void Close();  // tells every user (active transactions commit, closing their datasets), then detaches
+    void Open();  // attach to DatabaseName
+    void Close(); // tells every user (active transactions commit, closing their datasets), then detaches
     bool Connected() const { return handle_ != 0; }
     // Creates a new database file (WIN1250, dialect 3, 8 KB pages) and stays attached to it.
     void Create(const QString &path);

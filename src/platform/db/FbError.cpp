@@ -5,7 +5,8 @@
 #include <ibase.h>
 #include <type_traits>
 
-static_assert(std::is_same_v<FB_API_HANDLE, FbHandle>, "FbHandle must match the client library's handle type");
+static_assert(std::is_same_v<FB_API_HANDLE, FbHandle>,
+              "FbHandle must match the client library's handle type");
 static_assert(std::is_same_v<ISC_STATUS, intptr_t>);
 
 FbError FbError::FromStatus(const intptr_t *status)

@@ -10,7 +10,9 @@
 class FbError : public DbError {
 public:
     FbError(const QString &message, long gdsCode, int sqlCode)
-        : DbError(message), gdsCode_(gdsCode), sqlCode_(sqlCode) {}
+        : DbError(message), gdsCode_(gdsCode), sqlCode_(sqlCode)
+    {
+    }
     long GdsCode() const { return gdsCode_; }
     int SqlCode() const { return sqlCode_; }
 

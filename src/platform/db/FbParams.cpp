@@ -55,7 +55,8 @@ QString SqlValue::AsString() const
     case FieldType::Float: return QString::number(value_.f, 'g', 15);
     case FieldType::Date:
     case FieldType::Time:
-    case FieldType::DateTime: return TicksToDateTime(value_.i).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case FieldType::DateTime:
+        return TicksToDateTime(value_.i).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     default: return IsStringType(type_) ? value_.s : QString::number(value_.i);
     }
 }
@@ -193,4 +194,3 @@ void FbSqlText::Bind(FbSql &statement) const
     for (int i = 0; i < int(positions.size()) && i < statement.ParamCount(); ++i)
         statement.SetParam(i, positions[i]->Value(), positions[i]->Type());
 }
-

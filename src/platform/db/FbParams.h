@@ -53,7 +53,7 @@ public:
     // Returns the SQL with markers replaced; names keep their first spelling.
     QString Parse(const QString &sql);
     Param *Find(const QString &name) const;
-    Param *ByName(const QString &name) const;  // throws DbError when missing
+    Param *ByName(const QString &name) const; // throws DbError when missing
     int Count() const { return int(params_.size()); }
     Param *At(int i) const { return params_[i].get(); }
     // The parameter behind each "?" of the parsed SQL, in order.
@@ -85,4 +85,3 @@ private:
     QString parsed_;
     ParamList params_;
 };
-

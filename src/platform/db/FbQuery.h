@@ -17,7 +17,7 @@ public:
     void Prepare();
     void Unprepare();
     bool Prepared() const { return stmt_.Prepared(); }
-    void ExecSQL();  // a statement without result rows
+    void ExecSQL(); // a statement without result rows
 
     // Reads the current row again through the update object's refresh statement.
     void RefreshRecord();

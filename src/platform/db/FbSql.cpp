@@ -26,8 +26,7 @@ XSQLDA *AllocDa(int n)
 
 // A described area tells how many columns the statement has (sqld); when that
 // is more than it holds, it is made again at full size and described again.
-template <typename Describe>
-void DescribeAll(XSQLDA *&da, Describe describe)
+template <typename Describe> void DescribeAll(XSQLDA *&da, Describe describe)
 {
     if (da->sqld <= da->sqln)
         return;
@@ -112,8 +111,7 @@ double Scaled(qint64 v, short scale)
 }
 
 // An integer column: a whole number, or a decimal when the column has a scale.
-template <typename T>
-void ReadInteger(const char *data, short scale, FieldValue &f)
+template <typename T> void ReadInteger(const char *data, short scale, FieldValue &f)
 {
     T n;
     std::memcpy(&n, data, sizeof n);
@@ -131,11 +129,11 @@ struct FbSql::Impl {
     isc_stmt_handle stmt = 0;
     XSQLDA *in = nullptr;
     XSQLDA *out = nullptr;
-    std::vector<short> inTypes, inLens, inScales, inSubtypes;  // as described
+    std::vector<short> inTypes, inLens, inScales, inSubtypes; // as described
     std::vector<FieldValue> inValues;
     std::vector<FieldType> inValueTypes;
     std::vector<QByteArray> inText;
-    std::vector<qint64> inScalar;  // 8 bytes per parameter (12 for timestamps: two slots)
+    std::vector<qint64> inScalar; // 8 bytes per parameter (12 for timestamps: two slots)
     std::vector<short> inNull;
     std::vector<char> outBuf;
     std::vector<short> outNull;
@@ -383,8 +381,8 @@ void FbSql::Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql)
     FbError::Check(status);
     d->out = AllocDa(20);
     const QByteArray text = Cp1250::fromUnicode(sql);
-    isc_dsql_prepare(status, tr->HandlePtr(), &d->stmt, static_cast<unsigned short>(text.size()), text.constData(), 3,
-                     d->out);
+    isc_dsql_prepare(status, tr->HandlePtr(), &d->stmt, static_cast<unsigned short>(text.size()),
+                     text.constData(), 3, d->out);
     if (status[0] == 1 && status[1]) {
         const FbError e = FbError::FromStatus(status);
         Free();

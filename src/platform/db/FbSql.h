@@ -9,7 +9,7 @@ class FbDatabase;
 class FbTransaction;
 
 struct FbColumn {
-    QString name;  // the alias the engine reports, upper case unless quoted
+    QString name; // the alias the engine reports, upper case unless quoted
     FieldType type;
     int size;
     bool nullable;
@@ -28,14 +28,14 @@ public:
     void Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql);
     void Free();
     bool Prepared() const;
-    bool HasCursor() const;  // a select: Execute opens a cursor
+    bool HasCursor() const; // a select: Execute opens a cursor
     const std::vector<FbColumn> &Columns() const;
     int ParamCount() const;
 
     // Values for the "?" markers; converted to the engine's types when executed.
     void SetParam(int index, const FieldValue &value, FieldType type);
     void Execute(FbTransaction *tr);
-    bool Fetch(std::vector<FieldValue> &row);  // false after the last row
+    bool Fetch(std::vector<FieldValue> &row); // false after the last row
     void CloseCursor();
     bool CursorOpen() const;
     // The single result row of an executable procedure ("execute procedure"), else empty.

@@ -26,7 +26,7 @@ public:
     void SetSQL(const QStringList &lines);
     void SetSQL(const QString &text) { SetSQL(text.split(u'\n')); }
     void AddLine(const QString &line) { SetSQL(text_.WithLine(line)); }
-    void Clear() { SetSQL(QStringList()); }  // lets go of the cursor and empties the SQL
+    void Clear() { SetSQL(QStringList()); } // lets go of the cursor and empties the SQL
 
     Param *ParamByName(const QString &name) { return text_.Params().ByName(name); }
     ParamList &Params() { return text_.Params(); }

@@ -23,7 +23,7 @@ public:
 
     void Prepare();
     bool Prepared() const { return stmt_.Prepared(); }
-    void ExecQuery();  // runs the statement; a select stands on its first row
+    void ExecQuery(); // runs the statement; a select stands on its first row
     void Next();
     bool Eof() const { return eof_; }
     void Close();
@@ -31,7 +31,7 @@ public:
     int ColumnCount() const { return int(result_.size()); }
     const ResultColumn *ResultAt(int i) const { return result_[i].get(); }
     const ResultColumn *FindColumn(const QString &name) const;
-    const ResultColumn *ColumnByName(const QString &name) const;  // throws DbError when missing
+    const ResultColumn *ColumnByName(const QString &name) const; // throws DbError when missing
 
 protected:
     void ReleaseCursor() override { Close(); }
@@ -52,10 +52,10 @@ public:
     void SetStoredProcName(const QString &name);
     const QString &StoredProcName() const { return name_; }
     void ExecProc();
-    Param *ParamByName(const QString &name);  // an input
+    Param *ParamByName(const QString &name); // an input
 
 private:
-    void Build();  // "execute procedure NAME(:IN1, ...)" from the catalogue
+    void Build(); // "execute procedure NAME(:IN1, ...)" from the catalogue
     QString name_;
     bool built_ = false;
 };

@@ -63,15 +63,17 @@ void FbTable::InternalOpen()
 
 void FbTable::BuildUpdates()
 {
-    QStringList key = Column(QStringLiteral("select s.RDB$FIELD_NAME from RDB$RELATION_CONSTRAINTS c\n"
-                                            "join RDB$INDEX_SEGMENTS s on s.RDB$INDEX_NAME = c.RDB$INDEX_NAME\n"
-                                            "where c.RDB$RELATION_NAME = :P and c.RDB$CONSTRAINT_TYPE = 'PRIMARY KEY'\n"
-                                            "order by s.RDB$FIELD_POSITION"),
-                             table_);
-    const QStringList computed = Column(QStringLiteral("select r.RDB$FIELD_NAME from RDB$RELATION_FIELDS r\n"
-                                                       "join RDB$FIELDS f on f.RDB$FIELD_NAME = r.RDB$FIELD_SOURCE\n"
-                                                       "where r.RDB$RELATION_NAME = :P and f.RDB$COMPUTED_BLR is not null"),
-                                        table_);
+    QStringList key =
+        Column(QStringLiteral("select s.RDB$FIELD_NAME from RDB$RELATION_CONSTRAINTS c\n"
+                              "join RDB$INDEX_SEGMENTS s on s.RDB$INDEX_NAME = c.RDB$INDEX_NAME\n"
+                              "where c.RDB$RELATION_NAME = :P and c.RDB$CONSTRAINT_TYPE = 'PRIMARY KEY'\n"
+                              "order by s.RDB$FIELD_POSITION"),
+               table_);
+    const QStringList computed =
+        Column(QStringLiteral("select r.RDB$FIELD_NAME from RDB$RELATION_FIELDS r\n"
+                              "join RDB$FIELDS f on f.RDB$FIELD_NAME = r.RDB$FIELD_SOURCE\n"
+                              "where r.RDB$RELATION_NAME = :P and f.RDB$COMPUTED_BLR is not null"),
+               table_);
     QStringList columns, comparable;
     for (Field *f : DataFields()) {
         if (computed.contains(f->FieldName()))
@@ -86,15 +88,18 @@ void FbTable::BuildUpdates()
         key = comparable;
     QStringList where, sets, params;
     for (const QString &k : key)
-        where << (byKey ? QStringLiteral("%1 = :OLD_%1") : QStringLiteral("%1 is not distinct from :OLD_%1")).arg(k);
+        where << (byKey ? QStringLiteral("%1 = :OLD_%1") : QStringLiteral("%1 is not distinct from :OLD_%1"))
+                     .arg(k);
     for (const QString &c : columns) {
         sets << QStringLiteral("%1 = :%1").arg(c);
         params << u':' + c;
     }
     const QString whereText = QStringLiteral("where ") + where.join(QStringLiteral(" and "));
-    updates_.SetModifySQL({QStringLiteral("update ") + table_, QStringLiteral("set ") + sets.join(QStringLiteral(", ")), whereText});
-    updates_.SetInsertSQL({QStringLiteral("insert into %1 (%2)").arg(table_, columns.join(QStringLiteral(", "))),
-                           QStringLiteral("values (%1)").arg(params.join(QStringLiteral(", ")))});
+    updates_.SetModifySQL({QStringLiteral("update ") + table_,
+                           QStringLiteral("set ") + sets.join(QStringLiteral(", ")), whereText});
+    updates_.SetInsertSQL(
+        {QStringLiteral("insert into %1 (%2)").arg(table_, columns.join(QStringLiteral(", "))),
+         QStringLiteral("values (%1)").arg(params.join(QStringLiteral(", ")))});
     updates_.SetDeleteSQL({QStringLiteral("delete from ") + table_, whereText});
     SetUpdateObject(&updates_);
     built_ = true;

@@ -9,7 +9,7 @@
 class FbTransactionUser {
 public:
     virtual void TransactionEnding() = 0;
-    virtual void TransactionGone() = 0;  // the transaction object is being destroyed
+    virtual void TransactionGone() = 0; // the transaction object is being destroyed
 
 protected:
     ~FbTransactionUser() = default;
@@ -20,7 +20,7 @@ protected:
 class FbTransaction : private FbDatabaseUser {
 public:
     explicit FbTransaction(FbDatabase *db = nullptr);
-    ~FbTransaction();  // rolls back an active transaction; never throws
+    ~FbTransaction(); // rolls back an active transaction; never throws
     FbTransaction(const FbTransaction &) = delete;
     FbTransaction &operator=(const FbTransaction &) = delete;
 

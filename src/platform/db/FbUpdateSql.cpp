@@ -5,8 +5,10 @@
 
 FbUpdateSql::FbUpdateSql()
 {
-    SetRowLostMessage(Modify, QStringLiteral("Nie zapisano: pozycja została w międzyczasie zmieniona lub usunięta."));
-    SetRowLostMessage(Delete, QStringLiteral("Nie usunięto: pozycja została w międzyczasie zmieniona lub usunięta."));
+    SetRowLostMessage(Modify,
+                      QStringLiteral("Nie zapisano: pozycja została w międzyczasie zmieniona lub usunięta."));
+    SetRowLostMessage(Delete,
+                      QStringLiteral("Nie usunięto: pozycja została w międzyczasie zmieniona lub usunięta."));
 }
 
 void FbUpdateSql::SetSQL(Kind kind, const QStringList &lines)

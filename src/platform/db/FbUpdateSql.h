@@ -31,15 +31,16 @@ public:
     void Apply(Kind kind, DataSet &dataSet, const FbSqlLink &link);
     void SetRowLostMessage(Kind kind, const QString &text) { stmts_[kind].rowLost = text; }
     // Runs the refresh statement for the current row; its first result row and column names.
-    bool Fetch(DataSet &dataSet, const FbSqlLink &link, std::vector<FieldValue> &row, std::vector<QString> &names);
+    bool Fetch(DataSet &dataSet, const FbSqlLink &link, std::vector<FieldValue> &row,
+               std::vector<QString> &names);
     void Unprepare();
 
 private:
     struct Statement {
         FbSqlText text;
         FbSql sql;
-        std::vector<Field *> fields;  // per "?": the field it reads, null when none
-        std::vector<bool> old;        // per "?": the value before the edit
+        std::vector<Field *> fields; // per "?": the field it reads, null when none
+        std::vector<bool> old;       // per "?": the value before the edit
         const DataSet *mappedFor = nullptr;
         unsigned mappedSerial = 0;
         QString rowLost;

@@ -53,7 +53,8 @@ namespace {
 DateTime ParseDateTime(const QString &text)
 {
     const QString t = text.trimmed();
-    for (const char *f : {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"}) {
+    for (const char *f :
+         {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"}) {
         const QDateTime dt = QDateTime::fromString(t, QString::fromLatin1(f));
         if (dt.isValid())
             return DateTime::fromQDateTime(dt);

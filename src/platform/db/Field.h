@@ -22,7 +22,20 @@ private:
     QByteArray utf8_;
 };
 
-enum class FieldType { String, FixedChar, Smallint, Integer, Largeint, Float, Boolean, Date, Time, DateTime, AutoInc, Memo };
+enum class FieldType {
+    String,
+    FixedChar,
+    Smallint,
+    Integer,
+    Largeint,
+    Float,
+    Boolean,
+    Date,
+    Time,
+    DateTime,
+    AutoInc,
+    Memo
+};
 enum class FieldKind { Data, Calculated };
 
 // One field value outside the row store: the edit buffer, calculated values,
@@ -43,8 +56,7 @@ DateTime TicksToDateTime(qint64 total);
 QString NormalizeDateFormat(const QString &format);
 
 // Hands a variant to the typed setter of a field or a parameter; NULL clears.
-template <typename Target>
-void AssignVariant(Target &target, const QVariant &v)
+template <typename Target> void AssignVariant(Target &target, const QVariant &v)
 {
     if (!v.isValid() || v.isNull())
         return target.Clear();
@@ -88,7 +100,7 @@ public:
     FieldType DataType() const { return type_; }
     FieldKind Kind() const { return kind_; }
     bool Calculated() const { return kind_ == FieldKind::Calculated; }
-    int Index() const;  // position in the dataset's field list, -1 when not bound
+    int Index() const; // position in the dataset's field list, -1 when not bound
 
     int Size() const { return size_; }
     void SetSize(int size) { size_ = size; }
@@ -107,7 +119,7 @@ public:
     double AsFloat() const;
     DateTime AsDateTime() const;
     bool AsBoolean() const;
-    QVariant AsVariant() const;  // invalid QVariant for NULL; DateTime for date-time fields
+    QVariant AsVariant() const; // invalid QVariant for NULL; DateTime for date-time fields
     FieldValue Value() const;
 
     // Setters need edit or insert state (calculated fields: calc state). Strings
@@ -133,8 +145,8 @@ public:
     void SetDisplayLabel(const QString &l) { displayLabel_ = l; }
     GetTextHandler OnGetText;
 
-    QString DisplayText() const;  // OnGetText, else the value in DisplayFormat
-    QString Text() const;         // OnGetText for editing, else AsString
+    QString DisplayText() const; // OnGetText, else the value in DisplayFormat
+    QString Text() const;        // OnGetText for editing, else AsString
 
     // Text of a value of this field's type (used by DisplayText and by views of any row).
     QString FormatValue(const FieldValue &v, bool display) const;
@@ -160,5 +172,5 @@ private:
     // Set by the dataset: slot in the row store (data) or in the calc buffer.
     int slot_ = -1;
     int index_ = -1;
-    bool declared_ = false;  // created before open by the program (a persistent field)
+    bool declared_ = false; // created before open by the program (a persistent field)
 };

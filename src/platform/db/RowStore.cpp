@@ -8,7 +8,7 @@ void RowStore::SetLayout(const std::vector<FieldType> &types)
     types_ = types;
     bitmapBytes_ = int((types_.size() + 7) / 8);
     textStart_ = int(types_.size()) * 8 + bitmapBytes_;
-    textStart_ += textStart_ & 1;  // UTF-16 text needs an even offset
+    textStart_ += textStart_ & 1; // UTF-16 text needs an even offset
 }
 
 std::unique_ptr<uint8_t[]> RowStore::Pack(const std::vector<FieldValue> &values) const

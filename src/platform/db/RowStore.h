@@ -21,14 +21,14 @@ public:
 
     int Count() const { return int(rows_.size()); }
     void Reserve(int n) { rows_.reserve(n); }
-    int Insert(int pos, const std::vector<FieldValue> &values);  // returns pos
+    int Insert(int pos, const std::vector<FieldValue> &values); // returns pos
     void Replace(int pos, const std::vector<FieldValue> &values);
     void Remove(int pos);
     void Clear();
 
     qint64 Id(int pos) const { return rows_[pos].id; }
     qint64 LastId() const { return lastId_; }
-    int IndexOfId(qint64 id) const;  // -1 when absent
+    int IndexOfId(qint64 id) const; // -1 when absent
 
     bool IsNull(int pos, int slot) const;
     qint64 Int(int pos, int slot) const;

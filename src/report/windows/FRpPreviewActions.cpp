@@ -157,7 +157,8 @@ void TRpStandardPreview::SearchResultClick()
     GotoPage(RpPrinter && n >= 1 && n <= RpPrinter->PageCount() ? n : 1);
 }
 
-QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter, int *filterIndex)
+QString TRpStandardPreview::askFileName(bool save, const QString &title, const QString &filter,
+                                        int *filterIndex)
 {
     QFileDialog dialog(this, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -49,7 +49,8 @@ QString TRpPreviewImage::LinkAt(const QPoint &point) const
 {
     if (Hyperlinks.isEmpty() || Zoom <= 0)
         return {};
-    const QPoint at(int(std::lrint(point.x() / double(Zoom) * 100)), int(std::lrint(point.y() / double(Zoom) * 100)));
+    const QPoint at(int(std::lrint(point.x() / double(Zoom) * 100)),
+                    int(std::lrint(point.y() / double(Zoom) * 100)));
     for (const TRpHyperlink &h : Hyperlinks)
         if (h.Rect.contains(at))
             return h.Link;
@@ -171,7 +172,8 @@ void TRpPreview::SetOutline(QTreeWidget *tree)
     if (tree) {
         connect(tree, &QTreeWidget::currentItemChanged, this,
                 [this](QTreeWidgetItem *node) { outlineNodeChosen(node); });
-        connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *node) { outlineNodeChosen(node); });
+        connect(tree, &QTreeWidget::itemClicked, this,
+                [this](QTreeWidgetItem *node) { outlineNodeChosen(node); });
     }
     attachOutline();
 }
@@ -180,7 +182,8 @@ void TRpPreview::outlineNodeChosen(QTreeWidgetItem *node)
 {
     if (!node || !printer_)
         return;
-    const int page = printer_->PageList().Outline().Find(node->data(0, TRpOutlineTree::OutlineIdRole).toInt()).Page;
+    const int page =
+        printer_->PageList().Outline().Find(node->data(0, TRpOutlineTree::OutlineIdRole).toInt()).Page;
     if (page <= 0)
         return;
     SetPageNumber(page);

@@ -13,7 +13,8 @@
 
 namespace {
 
-void WriteFile(const QString &path, const QByteArray &bytes) {
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
@@ -31,7 +32,8 @@ const QByteArray ThreeRecords = "ADIF from elsewhere\n<EOH>\n"
 
 } // namespace
 
-TEST_F(AdifWindowsTest, ImportChecksTheNameFirst) {
+TEST_F(AdifWindowsTest, ImportChecksTheNameFirst)
+{
     TWczytajAdifFrm w;
     w.show();
     w.WczytajBtn->click();
@@ -44,7 +46,8 @@ TEST_F(AdifWindowsTest, ImportChecksTheNameFirst) {
     EXPECT_TRUE(w.CancelBtn->isVisible());
 }
 
-TEST_F(AdifWindowsTest, ImportRunsThenTheButtonCloses) {
+TEST_F(AdifWindowsTest, ImportRunsThenTheButtonCloses)
+{
     AddQso("SP5AB", DateTime::fromDate(2020, 5, 1, 12, 0, 0));
     const QString path = dir.filePath("z innego programu.adi");
     WriteFile(path, ThreeRecords);
@@ -72,7 +75,8 @@ TEST_F(AdifWindowsTest, ImportRunsThenTheButtonCloses) {
     EXPECT_EQ(again.StatysDopLbl->text(), "0");
 }
 
-TEST_F(AdifWindowsTest, ImportOfDamagedFileStaysReadyWithCounters) {
+TEST_F(AdifWindowsTest, ImportOfDamagedFileStaysReadyWithCounters)
+{
     const QString path = dir.filePath("damaged.adi");
     WriteFile(path, "<QSO_DATE:8>20200501<CALL:3>K1A<EOR><QSO_DATE:8>20200502<CALL:Q>K1B<EOR>");
     TWczytajAdifFrm w;
@@ -88,7 +92,8 @@ TEST_F(AdifWindowsTest, ImportOfDamagedFileStaysReadyWithCounters) {
     EXPECT_EQ(dm->QsoCount(), 1);
 }
 
-TEST_F(AdifWindowsTest, NoSecondRunAndNoClosingWhileRunning) {
+TEST_F(AdifWindowsTest, NoSecondRunAndNoClosingWhileRunning)
+{
     const QString path = dir.filePath("log.adi");
     WriteFile(path, ThreeRecords);
     TWczytajAdifFrm w;
@@ -111,7 +116,8 @@ TEST_F(AdifWindowsTest, NoSecondRunAndNoClosingWhileRunning) {
     EXPECT_TRUE(w.WczytajBtn->isEnabled());
 }
 
-TEST_F(AdifWindowsTest, ExportWarningsInOrder) {
+TEST_F(AdifWindowsTest, ExportWarningsInOrder)
+{
     TZapiszAdifFrm w;
     w.show();
     w.ZapiszBtn->click();
@@ -132,7 +138,8 @@ TEST_F(AdifWindowsTest, ExportWarningsInOrder) {
     EXPECT_EQ(w.ZapiszBtn->text(), "&Zapisz");
 }
 
-TEST_F(AdifWindowsTest, ExportWritesTheWholeLogUnderANameWithBlanks) {
+TEST_F(AdifWindowsTest, ExportWritesTheWholeLogUnderANameWithBlanks)
+{
     AddQso("SP5AB", DateTime::fromDate(2020, 5, 1, 12, 0, 0));
     AddQso("DL1A", DateTime::fromDate(2021, 5, 1, 12, 0, 0));
     TZapiszAdifFrm w;
@@ -149,7 +156,8 @@ TEST_F(AdifWindowsTest, ExportWritesTheWholeLogUnderANameWithBlanks) {
     EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
-TEST_F(AdifWindowsTest, RangeWindowPresetsAndRangeCheck) {
+TEST_F(AdifWindowsTest, RangeWindowPresetsAndRangeCheck)
+{
     const QDate today = QDate::currentDate();
     AddQso("SP5AB", DateTime::fromQDate(today).addSecs(3600));
     AddQso("DL1A", DateTime::fromQDate(today.addYears(-2)));

@@ -129,8 +129,8 @@ TEST_F(PreviewFixture, APointerOverALinkShowsAHandAndReleasingFollowsTheLinkUnle
     const auto area = [](int top, const char *link) {
         return TRpHyperlink{QRect(QPoint(101, top), QPoint(199, top + 19)), QString::fromUtf8(link)};
     };
-    image->Hyperlinks = {area(100, "ext:quarntest:strona"), area(200, "INT:qso:5"), area(300, "quarntest:inny"),
-                         area(400, "qso:6")};
+    image->Hyperlinks = {area(100, "ext:quarntest:strona"), area(200, "INT:qso:5"),
+                         area(300, "quarntest:inny"), area(400, "qso:6")};
     // Page units are image pixels over the zoom, rounded half to even; edges belong to the area.
     const struct {
         QPoint at;
@@ -143,20 +143,21 @@ TEST_F(PreviewFixture, APointerOverALinkShowsAHandAndReleasingFollowsTheLinkUnle
     static const char *const names[] = {"over", "away", "goto", "new window"};
     QStringList events;
     bool takeIt = false;
-    Window->RpPreview->SetOnHyperlink([&](QObject *sender, TRpHyperlinkEventType type, const QString &link,
-                                          bool &handled) {
-        EXPECT_EQ(sender, image);
-        events << QString::fromLatin1(names[type]) + ' ' + link;
-        handled = takeIt;
-    });
+    Window->RpPreview->SetOnHyperlink(
+        [&](QObject *sender, TRpHyperlinkEventType type, const QString &link, bool &handled) {
+            EXPECT_EQ(sender, image);
+            events << QString::fromLatin1(names[type]) + ' ' + link;
+            handled = takeIt;
+        });
     UrlCatcher desktop;
     QDesktopServices::setUrlHandler(QStringLiteral("quarntest"), &desktop, "open");
     QStringList internal;
     RpHyperlinks::RegisterHandler(QStringLiteral("qso:"), [&](const QString &rest) { internal << rest; });
 
     const auto mouse = [&](QEvent::Type type, QPoint at) {
-        QMouseEvent e(type, at, image->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoButton, Qt::NoModifier);
+        QMouseEvent e(type, at, image->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
         QApplication::sendEvent(image, &e);
     };
     const QPoint overExt(300, 220), overInt(300, 420), overOther(300, 620), overQso(300, 820), off(20, 20);
@@ -218,7 +219,8 @@ TEST_F(PreviewFixture, SaveOffersEveryExportFilterAndWritesThroughTheOneChosen)
         return filters;
     };
 
-    EXPECT_EQ(save(Dir.filePath(QStringLiteral("wynik")), 1), QStringList({"Report file (*.RPP)", "Tekst (*.txt)"}));
+    EXPECT_EQ(save(Dir.filePath(QStringLiteral("wynik")), 1),
+              QStringList({"Report file (*.RPP)", "Tekst (*.txt)"}));
     EXPECT_FALSE(QFile::exists(Dir.filePath(QStringLiteral("wynik.RPP"))));
     const QByteArray text = fileBytes(Dir.filePath(QStringLiteral("wynik.txt")));
     EXPECT_TRUE(text.startsWith("== 1\nDziennik stacji SP5QRN\nStrona 1\n")) << text.left(80).constData();
@@ -231,7 +233,8 @@ TEST_F(PreviewFixture, SaveOffersEveryExportFilterAndWritesThroughTheOneChosen)
     EXPECT_EQ(loaded.PageCount(), 3);
 
     save(Dir.filePath(QStringLiteral("brak/wynik.txt")), 1);
-    EXPECT_EQ(Warnings, QStringList({"Nie można zapisać pliku " + Dir.filePath(QStringLiteral("brak/wynik.txt"))}));
+    EXPECT_EQ(Warnings,
+              QStringList({"Nie można zapisać pliku " + Dir.filePath(QStringLiteral("brak/wynik.txt"))}));
     library.Unregister(QStringLiteral("Tekst"));
 }
 

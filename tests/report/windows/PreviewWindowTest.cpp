@@ -277,7 +277,8 @@ TEST_F(PreviewFixture, EachThumbnailIsDrawnOnceWhilePagesArriveAndAgainAfterALoa
     w->ThumbGrid->viewport()->repaint();
     ASSERT_EQ(w->ThumbGrid->rowCount(), pages);
     EXPECT_GT(w->ThumbnailsRendered(), 0);
-    EXPECT_LE(w->ThumbnailsRendered(), pages) << "a page that has arrived is not drawn anew for every later page";
+    EXPECT_LE(w->ThumbnailsRendered(), pages)
+        << "a page that has arrived is not drawn anew for every later page";
 
     const QString file = Dir.filePath(QStringLiteral("trzy.RPP"));
     Printer->Save(file);
