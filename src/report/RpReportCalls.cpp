@@ -4,6 +4,7 @@
 #include "report/RpReport.h"
 #include "report/RpWindowHooks.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
 
@@ -117,8 +118,18 @@ void TCustomReport::Preview()
         FreeReportPrinter();
         return;
     }
-    while (RpPrinter && RpPrinter->ShowingPreview() && !QCoreApplication::closingDown())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Wait in an event loop of its own, so that an application exit (a
+    // termination signal) ends the wait, or prevents it, like every other loop.
+    auto showing = [this] { return RpPrinter && RpPrinter->ShowingPreview(); };
+    if (showing() && !QCoreApplication::closingDown()) {
+        QEventLoop loop;
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &loop,
+                         [&] {
+                             if (!showing())
+                                 loop.quit();
+                         });
+        loop.exec();
+    }
     retiredPrinter_.reset();
 }
 

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -110,6 +111,40 @@ TEST_F(LogBookPreview, TheRangeChosenShowsInThePreviewWhichPrintsItsStoredPagesT
     EXPECT_TRUE(lastPage.contains(SampleQsos(60).back().Data.toString("yyyy-MM-dd HH:mm:ss")));
     EXPECT_EQ(pdfPages, 3);
     EXPECT_TRUE(warnings.isEmpty());
+}
+
+// A termination signal exits the application's event loops; the wait for the
+// preview to close must be one of them, or the program never ends.
+TEST_F(LogBookPreview, AnApplicationExitEndsTheWaitForTheShownPreview)
+{
+    InsertQsos(dm->Baza, SampleQsos(60));
+    AnswerDialog(QDate(2003, 7, 5), QDate(2003, 7, 5));
+    QPointer<TRpStandardPreview> shown;
+    WhenShown<TRpStandardPreview>(
+        [&](TRpStandardPreview *preview) {
+            shown = preview;
+            QCoreApplication::exit(0);
+        },
+        [](TRpStandardPreview *preview) {
+            return preview->RpPrinter && preview->RpPrinter->Status() == rpStatusFinished;
+        });
+    bool closedByGuard = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        closedByGuard = true;
+        if (shown)
+            shown->close();
+    });
+    guard.start(10000);
+    DrukujLog(*dm, placement, nullptr);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(closedByGuard) << "the wait ended only when the preview was closed";
+    if (shown)
+        shown->close();
+    // An exit stops every loop started later, until the application loop runs again.
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    QCoreApplication::exec();
 }
 
 TEST_F(LogBookPreview, ALastDayBeforeTheFirstIsRefusedAndCancelShowsNothing)
