@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -224,6 +225,8 @@ void TRpStandardPreview::createControls()
     ToolBar1->addSeparator();
     ExitButton = ToolBar1->addAction(QStringLiteral("&Zamknij"));
     ExitButton->setToolTip(QStringLiteral("Zamknij"));
+    // A tool bar gives its actions no mnemonic of their own.
+    ExitButton->setShortcut(QKeySequence::mnemonic(ExitButton->text()));
 
     Splitter = new QSplitter(this);
     Tabs = new QTabWidget(Splitter);

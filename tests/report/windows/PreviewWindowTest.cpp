@@ -258,6 +258,14 @@ TEST_F(PreviewFixture, TheWindowDoesNotCloseWhilePagesAreStillBeingMade)
     EXPECT_FALSE(orphan->Search(QStringLiteral("Strona"), false));
     orphan->ThumbGrid->viewport()->repaint();
     EXPECT_TRUE(orphan->close());
+
+    // "&Zamknij" closes a finished preview from the keyboard, as its caption says.
+    TRpPrinter done;
+    PrintSampleDocument(done, 1);
+    QPointer<TRpStandardPreview> byKey = Open(done);
+    QTest::keyClick(byKey->RpPreview, Qt::Key_Z, Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(byKey.isNull());
 }
 
 TEST_F(PreviewFixture, EachThumbnailIsDrawnOnceWhilePagesArriveAndAgainAfterALoad)
