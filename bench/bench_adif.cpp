@@ -1,5 +1,6 @@
 // ADIF export and import of a generated 100,000-QSO log, against the floor of
 // the same rows through one bare prepared INSERT in one transaction.
+#include "BenchApp.h"
 #include "core/FDM.h"
 #include "core/Log.h"
 #include "core/NewDatabase.h"
@@ -8,7 +9,6 @@
 #include "exchange/AdifWriter.h"
 #include "exchange/QsoGenerator.h"
 #include "platform/Cp1250.h"
-#include "platform/Messages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,11 +20,6 @@
 namespace {
 
 constexpr int Qsos = 100000;
-
-double Seconds(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e9;
-}
 
 void Report(const char *what, double s, qsizetype n)
 {
@@ -80,10 +75,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Messages::setHandler([](Messages::Kind, const QString &, const QString &text) {
-        std::fprintf(stderr, "box: %s\n", qPrintable(text));
-        return true;
-    });
+    PrintBoxesToStderr();
     QTemporaryDir dir;
 
     QElapsedTimer t;

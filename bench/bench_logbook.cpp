@@ -1,9 +1,10 @@
 // The log book of 10,000 and 100,000 QSOs: time to the first page shown, to all
 // pages stored and to a finished PDF, with resident memory, next to a floor
 // that draws the same text lines straight onto a QPdfWriter with one painter.
+#include "BenchApp.h"
+#include "ResidentMemory.h"
 #include "SampleLog.h"
 #include "exchange/FLogPrev.h"
-#include "platform/Messages.h"
 #include "platform/print/PagePicture.h"
 #include "platform/print/PrintDevice.h"
 #include "report/RpPrinter.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -21,24 +21,10 @@
 
 namespace {
 
-double Seconds(const QElapsedTimer &t)
-{
-    return double(t.nsecsElapsed()) / 1e9;
-}
-
 // Resident and peak resident memory of the process, in MB.
 std::pair<double, double> Memory()
 {
-    QFile f(QStringLiteral("/proc/self/status"));
-    double rss = 0, hwm = 0;
-    if (f.open(QIODevice::ReadOnly))
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            if (line.startsWith("VmRSS:"))
-                rss = line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-            if (line.startsWith("VmHWM:"))
-                hwm = line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-        }
-    return {rss, hwm};
+    return {ResidentKb() / 1024.0, PeakResidentKb() / 1024.0};
 }
 
 // The floor: the log book's text lines drawn straight onto a PDF, 27 rows a
@@ -151,10 +137,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Messages::setHandler([](Messages::Kind, const QString &, const QString &text) {
-        std::fprintf(stderr, "box: %s\n", qPrintable(text));
-        return true;
-    });
+    PrintBoxesToStderr();
     RegisterReportWindows();
     OwnCallSign = QStringLiteral("SP9XYZ");
     QTemporaryDir dir;
