@@ -20,17 +20,6 @@ QString Shown(const QString &expression, const QString &mask = QString())
     return text;
 }
 
-TRpExpr *AddExpr(TRpCustomBand *band, const QString &expression, double leftMm)
-{
-    auto *e = band->Add<TRpExpr>();
-    e->SetAutoSize(false);
-    e->Size.SetNative(TRpPrintableSize::LeftIdx, leftMm * 10);
-    e->Size.SetNative(TRpPrintableSize::WidthIdx, 400);
-    e->Size.SetNative(TRpPrintableSize::HeightIdx, 42);
-    e->SetExpression(expression);
-    return e;
-}
-
 // Texts of one page that start with a prefix, top to bottom.
 QStringList TextsStarting(const PageLayout &page, const QString &prefix)
 {
@@ -77,8 +66,8 @@ TEST(Expr, TheDesignCaptionIsTheExpressionOrNoneAndComesBackAfterARun)
     EXPECT_EQ(e.Caption(), "(none)");
 
     RowsReport r(2);
-    TRpExpr *counter = AddExpr(r.detail, "'#' + STR(COUNT)", 60);
-    TRpExpr *empty = AddExpr(r.detail, "", 110);
+    TRpExpr *counter = AddTestExpr(r.detail, "'#' + STR(COUNT)", 60);
+    TRpExpr *empty = AddTestExpr(r.detail, "", 110);
     const std::vector<PageLayout> pages = r.Run();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_EQ(TextsStarting(pages[0], "#"), (QStringList{"#1", "#2"}));
@@ -91,7 +80,7 @@ TEST(Expr, PageNumberAndTitleFollowTheRun)
 {
     RowsReport r(60);
     r.report.ReportTitle = "Dziennik";
-    AddExpr(r.pageHeader, "REPORTTITLE + ' / ' + STR(PAGENUMBER)", 60);
+    AddTestExpr(r.pageHeader, "REPORTTITLE + ' / ' + STR(PAGENUMBER)", 60);
     const std::vector<PageLayout> pages = r.Run();
     ASSERT_GE(pages.size(), 3u);
     for (size_t i = 0; i < pages.size(); ++i)
@@ -114,14 +103,14 @@ TEST(Expr, AggregatesFollowTheirMasterAndRestartAfterPrintWhenAsked)
     report.SetDataSet(&qsos);
     TRpBand *detail = AddTestBand(report, TRpBandType::rbDetail, 6);
     TRpBand *summary = AddTestBand(report, TRpBandType::rbSummary, 6);
-    AddExpr(detail, "'n=' + STR(N)", 10);
-    AddExpr(detail, "'running=' + STR(SUM(N))", 60);
-    TRpExpr *perRow = AddExpr(detail, "'count=' + STR(COUNT)", 110);
+    AddTestExpr(detail, "'n=' + STR(N)", 10);
+    AddTestExpr(detail, "'running=' + STR(SUM(N))", 60);
+    TRpExpr *perRow = AddTestExpr(detail, "'count=' + STR(COUNT)", 110);
     perRow->ResetAfterPrint = true;
-    TRpExpr *total = AddExpr(summary, "'total=' + STR(SUM(N))", 10);
+    TRpExpr *total = AddTestExpr(summary, "'total=' + STR(SUM(N))", 10);
     total->Master = &report.Controller();
-    AddExpr(summary, "'avg=' + STR(AVERAGE(N))", 60);
-    AddExpr(summary, "'max=' + STR(MAX(N))", 110);
+    AddTestExpr(summary, "'avg=' + STR(AVERAGE(N))", 60);
+    AddTestExpr(summary, "'max=' + STR(MAX(N))", 110);
 
     const std::vector<PageLayout> pages = RunReport(report);
     ASSERT_EQ(pages.size(), 1u);
