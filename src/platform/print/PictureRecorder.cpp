@@ -226,8 +226,7 @@ void PictureRecorder::drawText(const QRect &rect, int flags, const QString &s)
 
 void PictureRecorder::drawTextClipped(const QRect &clip, int x, int y, const QString &s)
 {
-    text(QRect(x, y, 0, 0), clip, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-         Clipped, s);
+    text(QRect(x, y, 0, 0), clip, OneLine, Clipped, s);
 }
 
 void PictureRecorder::drawPicture(const QRect &rect, const QImage &image)
