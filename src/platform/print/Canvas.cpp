@@ -18,7 +18,7 @@ QFont CanvasFont::toQFont() const
 
 void Canvas::textOut(int x, int y, const QString &text)
 {
-    drawText(QRect(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
+    drawText(QRect(x, y, 0, 0), OneLine, text);
 }
 
 int Canvas::textWidth(const QString &text) const

@@ -80,6 +80,8 @@ public:
     virtual void drawTextClipped(const QRect &clip, int x, int y, const QString &text) = 0;
     // One line with its top-left corner at (x, y), not clipped.
     void textOut(int x, int y, const QString &text);
+    // The text flags of such a line.
+    static constexpr int OneLine = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
 
     // An image stretched over rect.
     virtual void drawPicture(const QRect &rect, const QImage &image) = 0;

@@ -21,10 +21,10 @@ bool RectOk(const char *p)
 
 // Offset and length of a block of variable data (count units of unitSize
 // bytes) must lie inside the record, after its fixed fields.
-bool BlockOk(const char *record, uint32_t size, int countAt, int offsetAt, uint32_t unitSize)
+bool BlockOk(const char *record, uint32_t size, int countAt, uint32_t unitSize)
 {
     const uint64_t count = GetU32(record + countAt);
-    const uint64_t offset = GetU32(record + offsetAt);
+    const uint64_t offset = GetU32(record + countAt + 4);
     return offset >= uint64_t(FixedSize(GetU32(record))) && offset + count * unitSize <= size;
 }
 
@@ -47,8 +47,7 @@ QString RecordFault(uint32_t type, const char *r, uint32_t size)
             return QStringLiteral("błędny pędzel");
         break;
     case Font:
-        if (GetI32(f) <= 0 || GetI32(f) > MaxFontSize ||
-            !BlockOk(r, size, RecordHead + 12, RecordHead + 16, 2))
+        if (GetI32(f) <= 0 || GetI32(f) > MaxFontSize || !BlockOk(r, size, FontFamilyAt, 2))
             return QStringLiteral("błędna czcionka");
         break;
     case Rectangle:
@@ -71,11 +70,11 @@ QString RecordFault(uint32_t type, const char *r, uint32_t size)
             return QStringLiteral("współrzędne poza stroną");
         if ((GetU32(f + 32) & ~TextFlagMask) != 0 || GetU32(f + 36) > Clipped)
             return QStringLiteral("błędne znaczniki tekstu");
-        if (!BlockOk(r, size, RecordHead + 40, RecordHead + 44, 2))
+        if (!BlockOk(r, size, TextStringAt, 2))
             return QStringLiteral("tekst poza swoim zapisem");
         break;
     case Image:
-        if (!RectOk(f) || !BlockOk(r, size, RecordHead + 16, RecordHead + 20, 1))
+        if (!RectOk(f) || !BlockOk(r, size, ImageDataAt, 1))
             return QStringLiteral("obraz poza swoim zapisem");
         break;
     }
@@ -134,7 +133,7 @@ std::optional<PagePicture> PagePicture::fromBytes(const QByteArray &bytes, QStri
 void PagePicture::forEachText(const std::function<bool(const QString &)> &visit) const
 {
     ForEachRecord(bytes_, HeaderSize, [&](uint32_t type, const char *r, uint32_t) {
-        return type != Text || visit(Utf16At(r, RecordHead + 40, RecordHead + 44));
+        return type != Text || visit(Utf16At(r, TextStringAt));
     });
 }
 

@@ -78,9 +78,7 @@ void PainterCanvas::drawText(const QRect &rect, int flags, const QString &text)
 void PainterCanvas::drawTextClipped(const QRect &clip, int x, int y, const QString &text)
 {
     const QRectF c(clip);
-    PainterOps::Text(painter_, QRectF(x, y, 0, 0),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, &c, font().color,
-                     text);
+    PainterOps::Text(painter_, QRectF(x, y, 0, 0), OneLine, &c, font().color, text);
 }
 
 void PainterCanvas::drawPicture(const QRect &rect, const QImage &image)

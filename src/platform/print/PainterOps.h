@@ -28,8 +28,7 @@ inline void Text(QPainter &painter, const QRectF &layout, int flags, const QRect
 {
     // One unclipped line from its top-left corner (every text of a report line) goes
     // straight to its baseline: no layout pass and no saved state, which a PDF pays for.
-    constexpr int oneLine = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
-    if (!clip && flags == oneLine) {
+    if (!clip && flags == Canvas::OneLine) {
         const QPen pen = painter.pen();
         painter.setPen(color);
         painter.setBackgroundMode(Qt::TransparentMode);

@@ -42,6 +42,12 @@ constexpr int FixedSize(uint32_t type)
     }
 }
 
+// Where a record keeps the count of its variable data; the offset of that
+// data from the record's start follows in the next four bytes.
+constexpr int FontFamilyAt = RecordHead + 12;
+constexpr int TextStringAt = RecordHead + 40;
+constexpr int ImageDataAt = RecordHead + 16;
+
 // Font style bits and text options.
 constexpr uint32_t Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8;
 constexpr uint32_t Clipped = 1;
@@ -67,11 +73,11 @@ inline uint16_t GetU16(const char *p)
     return qFromLittleEndian<uint16_t>(p);
 }
 
-// The UTF-16 string of a checked record: its length and offset fields.
-inline QString Utf16At(const char *record, int countAt, int offsetAt)
+// The UTF-16 string of a checked record whose count field is at countAt.
+inline QString Utf16At(const char *record, int countAt)
 {
     const uint32_t count = GetU32(record + countAt);
-    const char *p = record + GetU32(record + offsetAt);
+    const char *p = record + GetU32(record + countAt + 4);
     QString s(qsizetype(count), Qt::Uninitialized);
     for (uint32_t i = 0; i < count; ++i)
         s[qsizetype(i)] = QChar(GetU16(p + 2 * i));

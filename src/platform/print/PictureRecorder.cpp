@@ -112,7 +112,7 @@ void PictureRecorder::putRect(const QRect &rect)
 }
 
 // Appends the string's UTF-16 units after the fixed fields and fills in its
-// count and offset fields (offsetField: the count's offset in the record).
+// count and offset fields (countField: the count's offset in the record).
 void PictureRecorder::putString(const QString &text, int countField)
 {
     const qsizetype offset = data_.size() - recordStart_;
@@ -155,7 +155,7 @@ void PictureRecorder::useState(int states)
         PutU32(data_, f.color.rgba());
         PutU32(data_, 0);
         PutU32(data_, 0);
-        putString(f.family, RecordHead + 12);
+        putString(f.family, FontFamilyAt);
         end();
     }
 }
@@ -214,7 +214,7 @@ void PictureRecorder::text(const QRect &layout, const QRect &clip, int flags, ui
     PutU32(data_, options);
     PutU32(data_, 0);
     PutU32(data_, 0);
-    putString(text, RecordHead + 40);
+    putString(text, TextStringAt);
     end();
 }
 
@@ -226,8 +226,7 @@ void PictureRecorder::drawText(const QRect &rect, int flags, const QString &s)
 
 void PictureRecorder::drawTextClipped(const QRect &clip, int x, int y, const QString &s)
 {
-    text(QRect(x, y, 0, 0), clip, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-         Clipped, s);
+    text(QRect(x, y, 0, 0), clip, OneLine, Clipped, s);
 }
 
 void PictureRecorder::drawPicture(const QRect &rect, const QImage &image)

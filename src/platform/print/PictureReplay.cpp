@@ -57,7 +57,7 @@ public:
             font.underline = style & Underline;
             font.strikeOut = style & StrikeOut;
             font.color = ColorAt(f + 8);
-            font.family = Utf16At(r, RecordHead + 12, RecordHead + 16);
+            font.family = Utf16At(r, FontFamilyAt);
             setFont(font);
             break;
         }
@@ -72,13 +72,13 @@ public:
             const QRectF clip = RectAt(f + 16);
             PainterOps::Text(painter_, RectAt(f), int(GetU32(f + 32)),
                              (GetU32(f + 36) & Clipped) ? &clip : nullptr, fontColor_,
-                             Utf16At(r, RecordHead + 40, RecordHead + 44));
+                             Utf16At(r, TextStringAt));
             break;
         }
         case Image: {
             QImage image;
-            if (image.loadFromData(reinterpret_cast<const uchar *>(r + GetU32(f + 20)), int(GetU32(f + 16)),
-                                   "PNG"))
+            if (image.loadFromData(reinterpret_cast<const uchar *>(r + GetU32(r + ImageDataAt + 4)),
+                                   int(GetU32(r + ImageDataAt)), "PNG"))
                 painter_.drawImage(RectAt(f), image);
             break;
         }
