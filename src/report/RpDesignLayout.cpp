@@ -8,13 +8,6 @@ namespace {
 
 using T = TRpBandType;
 
-double PrintableWidthNative(const TCustomReport &report)
-{
-    const TRpPage &page = report.Page;
-    return page.Native(TRpPage::WidthIdx) - page.Native(TRpPage::LeftMarginIdx) -
-           page.Native(TRpPage::RightMarginIdx);
-}
-
 // Grid step of the units in 0.1 mm.
 double GridStepNative(TRpUnit units, bool horizontal, double fontPoints)
 {
@@ -55,7 +48,7 @@ int DesignPixels(double native, int zoom, int screenDpi)
 
 int PageWidthPixels(const TCustomReport &report, int screenDpi)
 {
-    return DesignPixels(PrintableWidthNative(report), report.Zoom(), screenDpi);
+    return DesignPixels(report.Page.InnerWidthNative(), report.Zoom(), screenDpi);
 }
 
 int ColumnWidthPixels(const TCustomReport &report, int screenDpi)

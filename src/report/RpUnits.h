@@ -123,6 +123,16 @@ public:
     void SetRightMargin(double v) { SetValue(RightMarginIdx, v); }
     void SetColumnSpace(double v) { SetValue(ColumnSpaceIdx, v); }
 
+    // The page inside its margins, in 0.1 mm.
+    double InnerWidthNative() const
+    {
+        return Native(WidthIdx) - Native(LeftMarginIdx) - Native(RightMarginIdx);
+    }
+    double InnerLengthNative() const
+    {
+        return Native(LengthIdx) - Native(TopMarginIdx) - Native(BottomMarginIdx);
+    }
+
     int Columns() const { return columns_; }
     void SetColumns(int columns);
     TRpOrientation Orientation() const { return orientation_; }
