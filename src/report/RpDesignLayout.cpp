@@ -16,7 +16,7 @@ double GridStepNative(TRpUnit units, bool horizontal, double fontPoints)
     case TRpUnit::Characters: {
         // One character cell as the Characters unit measures it, ten to a step.
         const double points = std::max(1.0, std::abs(fontPoints));
-        return 10 * 10 * (horizontal ? 80 / points / 2.54 : 145.3 / points / 2.54);
+        return 10 * 10 * CharacterMM(horizontal, points);
     }
     default: return 100;
     }
