@@ -219,9 +219,7 @@ void TRpCustomBand::FitCheck()
         return;
     const int need = Nearest(LinkedHeight(true));
     if (type != TRpBandType::rbPageFooter && need > r.AvailableSpace()) {
-        const double usable = r.PaperExtent() - (r.Page.Native(TRpPage::TopMarginIdx) +
-                                                 r.Page.Native(TRpPage::BottomMarginIdx));
-        if (need <= usable) {
+        if (need <= r.Page.InnerLengthNative()) {
             r.SkipForcedBreak = detail;
             r.NewColumn();
         } else if (detail) {

@@ -8,13 +8,6 @@ namespace {
 
 using T = TRpBandType;
 
-double PrintableWidthNative(const TCustomReport &report)
-{
-    const TRpPage &page = report.Page;
-    return page.Native(TRpPage::WidthIdx) - page.Native(TRpPage::LeftMarginIdx) -
-           page.Native(TRpPage::RightMarginIdx);
-}
-
 // Grid step of the units in 0.1 mm.
 double GridStepNative(TRpUnit units, bool horizontal, double fontPoints)
 {
@@ -23,7 +16,7 @@ double GridStepNative(TRpUnit units, bool horizontal, double fontPoints)
     case TRpUnit::Characters: {
         // One character cell as the Characters unit measures it, ten to a step.
         const double points = std::max(1.0, std::abs(fontPoints));
-        return 10 * 10 * (horizontal ? 80 / points / 2.54 : 145.3 / points / 2.54);
+        return 10 * 10 * CharacterMM(horizontal, points);
     }
     default: return 100;
     }
@@ -55,7 +48,7 @@ int DesignPixels(double native, int zoom, int screenDpi)
 
 int PageWidthPixels(const TCustomReport &report, int screenDpi)
 {
-    return DesignPixels(PrintableWidthNative(report), report.Zoom(), screenDpi);
+    return DesignPixels(report.Page.InnerWidthNative(), report.Zoom(), screenDpi);
 }
 
 int ColumnWidthPixels(const TCustomReport &report, int screenDpi)

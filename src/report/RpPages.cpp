@@ -65,9 +65,7 @@ void TCustomReport::NewColumn()
         if (TRpCustomBand *detail = FindBand(TRpBandType::rbDetail)) {
             columnWidth = Nearest(detail->Size.Native(TRpBandSize::WidthIdx));
         } else {
-            const int inner =
-                Nearest(Page.Native(TRpPage::WidthIdx) -
-                        (Page.Native(TRpPage::LeftMarginIdx) + Page.Native(TRpPage::RightMarginIdx)));
+            const int inner = Nearest(Page.InnerWidthNative());
             columnWidth = (inner - (Page.Columns() - 1) * Nearest(Page.Native(TRpPage::ColumnSpaceIdx))) /
                           Page.Columns();
         }

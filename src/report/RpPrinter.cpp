@@ -4,11 +4,11 @@
 #include "report/RpPageList.h"
 #include "report/RpPaper.h"
 #include "report/RpStream.h"
+#include "report/RpUnits.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 bool ReportFileLoaded = false;
 
@@ -18,16 +18,6 @@ namespace {
 constexpr double RecorderFactor = 1.0;
 // Paper sizes a loaded page is matched against.
 constexpr int MatchedPapers = 26;
-
-int nearest(double v)
-{
-    return static_cast<int>(std::lrint(v));
-}
-
-double deviceFactor(int dpi)
-{
-    return UsableDpi(dpi) / 254.0;
-}
 
 void processEvents()
 {
@@ -71,22 +61,22 @@ bool TRpPrinter::supports(unsigned fields) const
 
 int TRpPrinter::XPos(double v) const
 {
-    return nearest((v - leftOffset_) * xFactor_);
+    return Nearest((v - leftOffset_) * xFactor_);
 }
 
 int TRpPrinter::YPos(double v) const
 {
-    return nearest((v - topOffset_) * yFactor_);
+    return Nearest((v - topOffset_) * yFactor_);
 }
 
 int TRpPrinter::XSize(double v) const
 {
-    return nearest(v * xFactor_);
+    return Nearest(v * xFactor_);
 }
 
 int TRpPrinter::YSize(double v) const
 {
-    return nearest(v * yFactor_);
+    return Nearest(v * yFactor_);
 }
 
 int TRpPrinter::PaperWidthValue() const
@@ -137,8 +127,8 @@ void TRpPrinter::BeginDoc()
         settings_.ApplySettings();
         leftOffset_ = settings_.LeftOffset;
         topOffset_ = settings_.TopOffset;
-        xFactor_ = deviceFactor(printer_->XResolution());
-        yFactor_ = deviceFactor(printer_->YResolution());
+        xFactor_ = DeviceFactor(printer_->XResolution());
+        yFactor_ = DeviceFactor(printer_->YResolution());
     } else {
         leftOffset_ = topOffset_ = 0;
         pageList_->SetStream(std::make_unique<TRpStream>(settings_.MemoryLimit));
@@ -181,8 +171,8 @@ void TRpPrinter::openPage()
         printer_->NewPage();
     }
     canvas_ = &printer_->PageCanvas();
-    xFactor_ = deviceFactor(printer_->XResolution());
-    yFactor_ = deviceFactor(printer_->YResolution());
+    xFactor_ = DeviceFactor(printer_->XResolution());
+    yFactor_ = DeviceFactor(printer_->YResolution());
 }
 
 void TRpPrinter::NewPage()

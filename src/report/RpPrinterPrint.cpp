@@ -1,16 +1,11 @@
 #include "report/RpPageList.h"
 #include "report/RpPrinter.h"
+#include "report/RpUnits.h"
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <cmath>
 
 namespace {
-
-int nearest(double v)
-{
-    return static_cast<int>(std::lrint(v));
-}
 
 // Hides the progress window and gives the printer its old client back on every way out.
 class ProgressScope {
@@ -63,18 +58,18 @@ void TRpPrinter::Print()
     ProgressScope progress(*this, ShowProgress);
     printer_->BeginDoc();
     try {
-        const double xres = UsableDpi(settings_.XResolution) / 254.0;
-        const double yres = UsableDpi(settings_.YResolution) / 254.0;
-        const int left = -nearest(settings_.LeftOffset * xres);
-        const int top = -nearest(settings_.TopOffset * yres);
+        const double xres = DeviceFactor(settings_.XResolution);
+        const double yres = DeviceFactor(settings_.YResolution);
+        const int left = -Nearest(settings_.LeftOffset * xres);
+        const int top = -Nearest(settings_.TopOffset * yres);
         for (int i = first; i <= last; ++i) {
             if (QCoreApplication::instance())
                 QCoreApplication::processEvents();
             if (progress.active())
-                SetProgress(nearest(double(i - first + 1) / (last - first + 1) * 100));
+                SetProgress(Nearest(double(i - first + 1) / (last - first + 1) * 100));
             if (const std::optional<PagePicture> page = pageList_->GetPage(i)) {
-                const int right = nearest((page->width() - settings_.LeftOffset) * xres);
-                const int bottom = nearest((page->height() - settings_.TopOffset) * yres);
+                const int right = Nearest((page->width() - settings_.LeftOffset) * xres);
+                const int bottom = Nearest((page->height() - settings_.TopOffset) * yres);
                 page->replay(printer_->PagePainter(), QRectF(left, top, right - left, bottom - top));
             }
             if (i < last)

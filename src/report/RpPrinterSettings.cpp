@@ -43,6 +43,11 @@ int TenthsOfMm(int pixels, int dpi)
     return static_cast<int>(std::lrint(double(pixels) / UsableDpi(dpi) * 254));
 }
 
+double DeviceFactor(int dpi)
+{
+    return UsableDpi(dpi) / 254.0;
+}
+
 void TPrinterSettings::SetPrinter(PrintDevice *printer)
 {
     printer_ = printer;

@@ -105,3 +105,5 @@ struct TRpPrinterSettings {
 
 // 0.1 mm from device pixels at a resolution (a resolution of 0 takes the fallback).
 int TenthsOfMm(int pixels, int dpi);
+// Device pixels per 0.1 mm at a resolution, the other way round.
+double DeviceFactor(int dpi);

@@ -75,9 +75,7 @@ TRpBand *TCustomReport::AddBand(TRpBandType type)
 void TCustomReport::AdoptBand(std::unique_ptr<TRpCustomBand> band)
 {
     TRpCustomBand *raw = band.get();
-    raw->Size.SetNative(TRpBandSize::WidthIdx, Page.Native(TRpPage::WidthIdx) -
-                                                   Page.Native(TRpPage::LeftMarginIdx) -
-                                                   Page.Native(TRpPage::RightMarginIdx));
+    raw->Size.SetNative(TRpBandSize::WidthIdx, Page.InnerWidthNative());
     bands_.push_back(std::move(band));
     bandList_.push_back(raw);
     ArrangeBands();
@@ -174,15 +172,11 @@ void TCustomReport::CreateReport(bool composite)
                                                    PrinterSettings.MemoryLimit);
         RpPrinter = ownPrinter_.get();
     }
-    if (Page.Native(TRpPage::WidthIdx) - Page.Native(TRpPage::LeftMarginIdx) -
-            Page.Native(TRpPage::RightMarginIdx) <
-        0) {
+    if (Page.InnerWidthNative() < 0) {
         Page.SetNative(TRpPage::LeftMarginIdx, 0);
         Page.SetNative(TRpPage::RightMarginIdx, 0);
     }
-    if (Page.Native(TRpPage::LengthIdx) - Page.Native(TRpPage::TopMarginIdx) -
-            Page.Native(TRpPage::BottomMarginIdx) <
-        0) {
+    if (Page.InnerLengthNative() < 0) {
         Page.SetNative(TRpPage::TopMarginIdx, 0);
         Page.SetNative(TRpPage::BottomMarginIdx, 0);
     }

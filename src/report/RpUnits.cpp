@@ -15,8 +15,7 @@ double TRpUnitBase::LoadUnit(double value, TRpUnit units, bool horizontal) const
     case TRpUnit::MM: return value / 10;
     case TRpUnit::Inches: return value / 254;
     case TRpUnit::Pixels: return value / (254.0 / ScreenResolution) * Zoom / 100;
-    case TRpUnit::Characters:
-        return horizontal ? value / (80 / points / 2.54) / 10 : value / (145.3 / points / 2.54) / 10;
+    case TRpUnit::Characters: return value / CharacterMM(horizontal, points) / 10;
     case TRpUnit::Native: break;
     }
     return value;
@@ -29,8 +28,7 @@ double TRpUnitBase::SaveUnit(double value, TRpUnit units, bool horizontal) const
     case TRpUnit::MM: return value * 10;
     case TRpUnit::Inches: return value * 254;
     case TRpUnit::Pixels: return 254.0 / ScreenResolution * value / Zoom * 100;
-    case TRpUnit::Characters:
-        return horizontal ? value * 10 * (80 / points / 2.54) : value * 10 * (145.3 / points / 2.54);
+    case TRpUnit::Characters: return value * 10 * CharacterMM(horizontal, points);
     case TRpUnit::Native: break;
     }
     return value;

@@ -19,6 +19,13 @@ inline int Nearest(double x)
     return int(std::nearbyint(x));
 }
 
+// Millimetres of one character cell of a font of that many points, across
+// or down: the size the Characters unit counts in.
+inline double CharacterMM(bool horizontal, double points)
+{
+    return (horizontal ? 80 : 145.3) / points / 2.54;
+}
+
 // Native-unit values of one owner (a band, a printable, a page), read and
 // written in the chosen units.
 class TRpUnitBase {
@@ -122,6 +129,16 @@ public:
     void SetLeftMargin(double v) { SetValue(LeftMarginIdx, v); }
     void SetRightMargin(double v) { SetValue(RightMarginIdx, v); }
     void SetColumnSpace(double v) { SetValue(ColumnSpaceIdx, v); }
+
+    // The page inside its margins, in 0.1 mm.
+    double InnerWidthNative() const
+    {
+        return Native(WidthIdx) - Native(LeftMarginIdx) - Native(RightMarginIdx);
+    }
+    double InnerLengthNative() const
+    {
+        return Native(LengthIdx) - Native(TopMarginIdx) - Native(BottomMarginIdx);
+    }
 
     int Columns() const { return columns_; }
     void SetColumns(int columns);
