@@ -1,7 +1,7 @@
 // A grouped report with a sub-detail over the log book's 100,000 QSOs, stored
 // as pages, next to the plain log book of the same QSOs built in the same run.
 #include "SampleLog.h"
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 #include "exchange/FLogPrev.h"
 #include "report/RpControllerBand.h"
 #include "report/RpExpr.h"

@@ -1,7 +1,7 @@
 // Fills a memory table as the statistics do and searches it by key.
 #include "controls/DbUtils.h"
 #include "controls/ExDBCtrl.h"
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

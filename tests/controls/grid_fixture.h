@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/ExDBCtrl.h"
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 #include "platform/db/DataSource.h"
 
 #include <QHeaderView>

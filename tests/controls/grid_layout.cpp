@@ -1,5 +1,5 @@
 #include "controls/ExDBCtrl.h"
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 #include "controls/FormPlacement.h"
 
 #include <QFile>

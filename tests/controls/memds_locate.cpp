@@ -1,5 +1,5 @@
 #include "controls/DbUtils.h"
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 
 #include <gtest/gtest.h>
 

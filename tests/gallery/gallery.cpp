@@ -4,7 +4,7 @@
 
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 #include "controls/ExSpin.h"
 #include "controls/FileNameEdit.h"
 #include "controls/NumberEdit.h"

@@ -4,7 +4,7 @@
 // builder-params, builder-variable, environment, environment-new. With a PNG
 // path the window is grabbed to that file and the program ends.
 
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 #include "report/RpDesignLayout.h"
 #include "report/RpExpr.h"
 #include "report/RpLabel.h"

@@ -1,4 +1,4 @@
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 #include "report/RpDesignLayout.h"
 #include "report/RpExpr.h"
 #include "report/RpLabel.h"

@@ -1,4 +1,4 @@
-#include "controls/ExMemDS.h"
+#include "platform/db/ExMemDS.h"
 
 namespace {
 
