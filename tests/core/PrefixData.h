@@ -25,10 +25,15 @@ struct PrefixFileData {
     }
 };
 
-// The repository's data folder, found from this file's own place.
+// The repository's data folder. The source folder CMake names is preferred:
+// a compiler cache may record __FILE__ relative to the build folder.
 inline QString RepoDataFile(const QString &name)
 {
+#ifdef QUARN_SOURCE_DIR
+    return QStringLiteral(QUARN_SOURCE_DIR "/data/") + name;
+#else
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
+#endif
 }
 
 inline PrefixFileData LoadPrefixFile()
