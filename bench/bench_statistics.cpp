@@ -5,13 +5,12 @@
 // reads, in the same run. Goals: each within 3x of its floor, all nine under
 // 3 s together.
 #include "BenchApp.h"
+#include "SampleLog.h"
 #include "awards/StatRecipe.h"
 #include "awards/StatRuns.h"
 #include "core/FDM.h"
 #include "core/Geography.h"
-#include "core/NewDatabase.h"
 #include "platform/db/FbStatement.h"
-#include "support/QsoRows.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -120,12 +119,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     PrintBoxesToStderr();
     QTemporaryDir dir;
-    const QString path = dir.filePath("stats.dat");
-    CreateLogDatabase(path, DefaultSeedDataDir());
-    qputenv("QUARN_DATABASE", path.toLocal8Bit());
     TDM dm;
-    DM = &dm;
-    if (!dm.OpenDatabase())
+    if (!OpenSampleLog(dm, dir.path(), 0))
         return 1;
     InsertReferences(dm);
     InsertQsos(dm.Baza, AwardQsos(dm));
