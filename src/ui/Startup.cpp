@@ -3,6 +3,7 @@
 #include "core/FDM.h"
 #include "platform/Messages.h"
 #include "platform/QuitOnSignal.h"
+#include "ui/ProgramIcon.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -14,6 +15,7 @@ void SetUpApplication()
 {
     // No display name: Qt would append it to every window title ("Uwaga — Quarn").
     QApplication::setApplicationName(QStringLiteral("Quarn"));
+    QApplication::setWindowIcon(ProgramIcon());
     ApplyProgramFont();
     LoadQtTranslations();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// The application's name (window titles stay as the windows give them, with
+// The application's name and icon (window titles stay as the windows give them, with
 // nothing appended), the program's font and Qt's own texts in Polish.
 void SetUpApplication();
 
