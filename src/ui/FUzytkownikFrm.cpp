@@ -139,6 +139,7 @@ void TUzytkownikFrm::ZapiszBtnClick()
     if (!IsValidLocator(lokator)) {
         Messages::ShowWarning(QStringLiteral("Błędny lokator."));
         EdLokator->setFocus();
+        EdLokator->selectAll(); // typing replaces the wrong locator
         return;
     }
     const QString sppa = DomenaText();

@@ -108,6 +108,7 @@ TEST_F(StationDialogs, AWrongLocatorIsRefusedAndNothingIsSaved)
         EXPECT_EQ(Warnings(), QStringList{QStringLiteral("Błędny lokator.")});
         EXPECT_TRUE(frm.isVisible());
         EXPECT_EQ(frm.focusWidget(), frm.EdLokator);
+        EXPECT_TRUE(frm.EdLokator->hasSelectedText()) << "typing replaces the wrong locator";
         EXPECT_EQ(Row(), QStringList{QStringLiteral("[Ewa||||KO02MF]")});
     }
 }
