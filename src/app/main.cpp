@@ -4,7 +4,6 @@
 #include "report/windows/RpReportWindows.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
-#include "ui/FZnakStacjiFrm.h"
 #include "ui/Startup.h"
 
 #include <QApplication>

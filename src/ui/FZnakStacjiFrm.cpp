@@ -78,12 +78,3 @@ void TZnakStacjiFrm::OkBtnClick()
     StoreOwnCallSign(EdZnak->text());
     accept();
 }
-
-void EnsureOwnCallSign(QWidget *parent)
-{
-    LoadOwnCallSign();
-    if (!OwnCallSign.isEmpty())
-        return;
-    TZnakStacjiFrm frm(parent);
-    frm.exec();
-}

@@ -19,7 +19,3 @@ public:
     QPushButton *OkBtn = nullptr;
     QPushButton *AnulujBtn = nullptr;
 };
-
-// At start-up: loads the stored call sign and, when there is none, asks for it
-// (Cancel goes on without one; the next start asks again).
-void EnsureOwnCallSign(QWidget *parent);

@@ -7,6 +7,7 @@
 #include "ui/FMainForm.h"
 #include "ui/FUzytkownikFrm.h"
 #include "ui/FZnakStacjiFrm.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QLabel>
