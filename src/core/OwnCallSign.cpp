@@ -10,8 +10,8 @@ const QString ValueName = QStringLiteral("OwnCallSign");
 
 bool CallSignChar(QChar c)
 {
-    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-           c == QLatin1Char('/');
+    return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+           (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('/');
 }
 
 }

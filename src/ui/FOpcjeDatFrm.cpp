@@ -56,9 +56,10 @@ TOpcjeDatFrm::TOpcjeDatFrm(QWidget *parent) : QDialog(parent)
                         {QStringLiteral("RRRR-MM-DD"), QStringLiteral("DD-MM-RRRR")}, OgolnaItems, OgolnaLbl);
     EdOgolna->setObjectName(QStringLiteral("EdOgolna"));
     // The second item stores the day-first format with the month's name.
-    EdQSL = NewGroup(this, QStringLiteral("Format daty na wydruku etykiet QSL"),
-                     {QStringLiteral("RRRR-MM-DD"), QStringLiteral("DD-MMM-RRRR"), QStringLiteral("DD-MM-RRRR")},
-                     QSLItems, QSLLbl);
+    EdQSL =
+        NewGroup(this, QStringLiteral("Format daty na wydruku etykiet QSL"),
+                 {QStringLiteral("RRRR-MM-DD"), QStringLiteral("DD-MMM-RRRR"), QStringLiteral("DD-MM-RRRR")},
+                 QSLItems, QSLLbl);
     EdQSL->setObjectName(QStringLiteral("EdQSL"));
     OkBtn = new QPushButton(QStringLiteral("&OK"), this);
     OkBtn->setDefault(true);

@@ -1,8 +1,8 @@
 #include "ui/FUzytkownikFrm.h"
 
 #include "core/FDM.h"
-#include "core/Settings.h"
 #include "core/OwnStation.h"
+#include "core/Settings.h"
 #include "core/Validators.h"
 #include "platform/Messages.h"
 #include "platform/gui/Guarded.h"
@@ -144,7 +144,7 @@ void TUzytkownikFrm::ZapiszBtnClick()
     }
     const QString sppa = DomenaText();
     WriteOwnStation(dm_, {EdImie->text(), EdMiasto->text(), VoivodeshipPart(sppa), DistrictPart(sppa),
-                           lokator.trimmed()});
+                          lokator.trimmed()});
     accept();
 }
 

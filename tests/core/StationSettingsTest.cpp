@@ -111,7 +111,8 @@ TEST(DateOptions, ItemsStandForTheirFormatsAndOnlyTheGeneralOneCountsAsAChange)
 
 TEST(OwnCallSign, OnlyThreeToFourteenLettersDigitsAndSlashesAreACallSign)
 {
-    for (const char *good : {"SP5QRN", "sp5qrn", " SP5QRN ", "SP5QRN/P", "DL/SP5QRN/MM", "K1A", "ABCDEFGHIJKLMN"})
+    for (const char *good :
+         {"SP5QRN", "sp5qrn", " SP5QRN ", "SP5QRN/P", "DL/SP5QRN/MM", "K1A", "ABCDEFGHIJKLMN"})
         EXPECT_TRUE(OwnCallSignProblem(QString::fromLatin1(good)).isEmpty()) << good;
     const struct {
         const char *text, *message;

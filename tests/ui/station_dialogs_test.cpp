@@ -24,9 +24,10 @@ protected:
     void Stale(const QString &set) { ExecSql(DM->Baza, QStringLiteral("update STALE set ") + set); }
     QStringList Row()
     {
-        return SelectStrings(DM->Baza, "select '[' || coalesce(IMIE, '') || '|' || coalesce(MIASTO, '') || '|' || "
-                                       "coalesce(WOJEW, '') || '|' || coalesce(POWIAT, '') || '|' || "
-                                       "coalesce(LOKATOR, '') || ']' from STALE");
+        return SelectStrings(DM->Baza,
+                             "select '[' || coalesce(IMIE, '') || '|' || coalesce(MIASTO, '') || '|' || "
+                             "coalesce(WOJEW, '') || '|' || coalesce(POWIAT, '') || '|' || "
+                             "coalesce(LOKATOR, '') || ']' from STALE");
     }
     static void Type(QLineEdit *edit, const QString &text)
     {
