@@ -20,8 +20,10 @@ void TMainForm::DaneStacjiMnuClick()
 void TMainForm::DataMnuClick()
 {
     TOpcjeDatFrm frm(this);
-    if (frm.exec() == QDialog::Accepted && frm.GeneralFormatChanged)
+    if (frm.exec() == QDialog::Accepted && frm.GeneralFormatChanged) {
         ApplyDateFormats();
+        ShowLastQso(); // its date in the new format at once
+    }
 }
 
 void TMainForm::OProgramieMnuClick()

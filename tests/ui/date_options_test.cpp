@@ -98,6 +98,7 @@ TEST_F(DateOptions, ClicksShowTheirSamplesAndOkStoresTheChoice)
 
 TEST_F(DateOptions, TheMainWindowReappliesItsFormatsOnlyWhenTheGeneralOneChanged)
 {
+    AddQsos(SampleQsos(3));
     TMainForm &main = Main();
     Field *data = DM->Logi.FieldByName("DATA");
     ASSERT_EQ(main.EdData->displayFormat(), QStringLiteral("yyyy-MM-dd"));
@@ -125,6 +126,7 @@ TEST_F(DateOptions, TheMainWindowReappliesItsFormatsOnlyWhenTheGeneralOneChanged
     });
     EXPECT_EQ(main.EdData->displayFormat(), QStringLiteral("dd-MM-yyyy"));
     EXPECT_EQ(data->DisplayFormat(), QStringLiteral("dd-MM-yyyy HH:mm:ss"));
+    EXPECT_TRUE(main.PanelText(1).contains(QStringLiteral("05-07-2003 "))) << main.PanelText(1).toStdString();
 
     // A general format of 4 from the settings: no item chosen, and OK goes back to 0.
     DateFrm = 4;
