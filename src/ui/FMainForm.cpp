@@ -126,7 +126,8 @@ void TMainForm::BuildMenus()
     system->addSeparator();
     ImportMnu = system->addAction(QStringLiteral("&Import łączności"));
     system->addSeparator();
-    DaneStacjiMnu = Unavailable(system->addAction(QStringLiteral("&Dane stacji")));
+    DaneStacjiMnu = system->addAction(QStringLiteral("&Dane stacji"));
+    connect(DaneStacjiMnu, &QAction::triggered, this, [this] { Guarded([this] { DaneStacjiMnuClick(); }); });
     system->addSeparator();
     AktualPrefixMnu = Unavailable(system->addAction(QStringLiteral("&Aktualizacja prefiksów")));
     AktualGminMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin")));
@@ -148,7 +149,8 @@ void TMainForm::BuildMenus()
         });
     });
 
-    DataMnu = Unavailable(bar->addAction(QStringLiteral("D&ata")));
+    DataMnu = bar->addAction(QStringLiteral("D&ata"));
+    connect(DataMnu, &QAction::triggered, this, [this] { Guarded([this] { DataMnuClick(); }); });
 
     QMenu *czas = bar->addMenu(QStringLiteral("&Czas"));
     CzasLetniMnu = czas->addAction(QStringLiteral("&Letni"));
@@ -175,7 +177,8 @@ void TMainForm::BuildMenus()
     WyznaczITUCQMnu = Unavailable(pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ")));
 
     QMenu *info = bar->addMenu(QStringLiteral("I&nformacje"));
-    OProgramieMnu = Unavailable(info->addAction(QStringLiteral("&O programie")));
+    OProgramieMnu = info->addAction(QStringLiteral("&O programie"));
+    connect(OProgramieMnu, &QAction::triggered, this, [this] { Guarded([this] { OProgramieMnuClick(); }); });
 
     PrintMenu = new QMenu(this);
     KsiegaDrukMnu = PrintMenu->addAction(QStringLiteral("&LOG - Łączności"));
