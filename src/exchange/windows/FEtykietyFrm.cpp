@@ -115,8 +115,6 @@ QWidget *TEtykietyFrm::BuildTopBar()
     PrevBtn->setObjectName(QStringLiteral("PrevBtn"));
     CloseBtn = new QPushButton(QStringLiteral("&Zamknij"), bar);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
-    for (QPushButton *b : {PrevBtn, CloseBtn})
-        b->setFlat(true);
 
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
