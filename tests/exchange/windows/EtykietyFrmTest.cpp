@@ -110,6 +110,8 @@ TEST_F(EtykietyFrmTest, SpaceAndDoubleClickMarkRowsAndTheMarksOutliveMessagesAnd
     DoubleClickRow(3);
     EXPECT_EQ(MarkCell(3), " ");
     EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 2 z 4");
+    if (qEnvironmentVariableIsSet("QUARN_SCREENSHOT"))
+        f.grab().save(qEnvironmentVariable("QUARN_SCREENSHOT"));
 
     // No template: the two-line warning; the marks stay, also after the
     // window is shown again.
