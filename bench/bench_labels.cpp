@@ -69,8 +69,11 @@ double Floor(const TWykaz &wykaz, const QString &pdf, int &pages)
             n = 0;
         }
         const int x = n % 3 * 3307, y = 213 + n / 3 * 1701;
-        static const char *const fixed[] = {"To Radio: ", "SP9XYZ confirms the following QSO(s):", "Date (y-m-d)",
-                                            "UTC", "Band", "2X", "RST", "PSE QSL", "Tnx fer QSO"};
+        static const char *const fixed[] = {"To Radio: ",   "SP9XYZ confirms the following QSO(s):",
+                                            "Date (y-m-d)", "UTC",
+                                            "Band",         "2X",
+                                            "RST",          "PSE QSL",
+                                            "Tnx fer QSO"};
         int line = 0;
         for (const char *text : fixed) {
             p.drawText(x + 50 * line, y + 150 * line, QString::fromLatin1(text));
@@ -138,11 +141,12 @@ int main(int argc, char **argv)
         std::printf("%d unsent QSOs, %d stations\n", Qsos, Stations);
         std::printf("  list loaded                 %8.3f s\n", load);
         std::printf("  every row marked            %8.3f s\n", mark);
-        std::printf("  %d labels, %d pages to PDF %8.3f s   %.1f MB (goal < 2 s)\n", run.Labels, run.Pages, print,
-                    QFileInfo(pdf).size() / 1e6);
+        std::printf("  %d labels, %d pages to PDF %8.3f s   %.1f MB (goal < 2 s)\n", run.Labels, run.Pages,
+                    print, QFileInfo(pdf).size() / 1e6);
         std::printf("  floor: straight to a PDF    %8.3f s   %.1f MB, %d pages\n", floor,
                     QFileInfo(floorPdf).size() / 1e6, floorPages);
-        std::printf("  from the list to the PDF    %8.3f s   %.2fx the floor\n", load + print, (load + print) / floor);
+        std::printf("  from the list to the PDF    %8.3f s   %.2fx the floor\n", load + print,
+                    (load + print) / floor);
         DM = nullptr;
     } catch (const std::exception &e) {
         std::fprintf(stderr, "failed: %s\n", e.what());

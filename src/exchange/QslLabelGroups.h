@@ -28,7 +28,10 @@ struct TWykazRow {
     std::vector<TLabelQso> PseQsos;
     std::vector<TLabelQso> TnxQsos;
 
-    const std::vector<TLabelQso> &Qsos(TLabelKind kind) const { return kind == TLabelKind::Pse ? PseQsos : TnxQsos; }
+    const std::vector<TLabelQso> &Qsos(TLabelKind kind) const
+    {
+        return kind == TLabelKind::Pse ? PseQsos : TnxQsos;
+    }
 };
 using TWykaz = std::vector<TWykazRow>;
 

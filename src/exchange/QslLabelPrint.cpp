@@ -92,8 +92,8 @@ private:
         return std::max(1, h_ > 0 ? room / h_ : 1);
     }
 
-    void DrawQslLabel(const QString &stationCall, TLabelKind kind, const QString &manager, const TLabelQso *from,
-                      const TLabelQso *to)
+    void DrawQslLabel(const QString &stationCall, TLabelKind kind, const QString &manager,
+                      const TLabelQso *from, const TLabelQso *to)
     {
         if (++counter_ > grid_.Columns * grid_.Rows) {
             counter_ = 1;
@@ -104,13 +104,15 @@ private:
         canvas.setFont(LabelFont(8));
         const int x0 = grid_.LabelColumnX(counter_);
         const int labelY = grid_.LabelRowY(counter_);
-        const int xDate = x0 + X(0), xUtc = x0 + X(18), xBand = x0 + X(27), x2X = x0 + X(37), xRst = x0 + X(50);
+        const int xDate = x0 + X(0), xUtc = x0 + X(18), xBand = x0 + X(27), x2X = x0 + X(37),
+                  xRst = x0 + X(50);
         const int xR = xRst + X(12);
 
         const int yTop = labelY + Y(2);
         prn_.TextOutAt(xDate, yTop + Y(0.5f), QStringLiteral("To Radio: "));
         int y = yTop + h_ + Y(3);
-        prn_.TextOutAt(xDate, y, texts_.OwnCall.trimmed() + QStringLiteral(" confirms the following QSO(s):"));
+        prn_.TextOutAt(xDate, y,
+                       texts_.OwnCall.trimmed() + QStringLiteral(" confirms the following QSO(s):"));
         y += Y(4);
         const bool dayFirst = texts_.DateQslFrm == 2 || texts_.DateQslFrm == 4;
         prn_.TextOutAt(xDate, y, dayFirst ? QStringLiteral("Date (d-m-y)") : QStringLiteral("Date (y-m-d)"));
@@ -146,7 +148,8 @@ private:
 
         int yB = labelY + grid_.Wysokosc - h_ - Y(0.6f);
         canvas.setFont(LabelFont(8, true, true));
-        prn_.TextOutRight(xR, yB, kind == TLabelKind::Pse ? QStringLiteral("PSE QSL") : QStringLiteral("TNX QSL"));
+        prn_.TextOutRight(xR, yB,
+                          kind == TLabelKind::Pse ? QStringLiteral("PSE QSL") : QStringLiteral("TNX QSL"));
         canvas.setFont(LabelFont(8));
         for (const QString *line : {&texts_.Linia2, &texts_.Linia1})
             if (!line->trimmed().isEmpty()) {

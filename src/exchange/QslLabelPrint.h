@@ -27,9 +27,9 @@ struct TLabelRun {
 // the printable area. Labels are numbered from 1 on each page and fill a row
 // left to right, then the next row.
 struct TLabelGrid {
-    int MargL = 0, MargG = 0;         // side and top margin
+    int MargL = 0, MargG = 0;          // side and top margin
     int OdstepPoz = 0, OdstepPion = 0; // horizontal and vertical pitch
-    int Wysokosc = 0;                 // label height
+    int Wysokosc = 0;                  // label height
     int Columns = 1, Rows = 1;
 
     int LabelColumnX(int n) const { return (n - 1) % Columns * OdstepPoz + MargL; }

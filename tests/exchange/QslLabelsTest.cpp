@@ -1,7 +1,7 @@
 #include "core/Settings.h"
 #include "exchange/FPrn.h"
-#include "exchange/LabelTemplate.h"
 #include "exchange/LabelPrintDevice.h"
+#include "exchange/LabelTemplate.h"
 #include "exchange/QslLabelList.h"
 #include "exchange/QslLabelPrint.h"
 #include "support/LogDb.h"
@@ -76,9 +76,9 @@ TEST(QslLabelLayout, MillimetresBecomePixelsEachOnItsOwnWithHalvesToEven)
         int ppi;
         float mm;
         int pixels;
-    } cases[] = {{600, 7.0f, 165},  {600, 70.0f, 1654}, {600, 37.2f, 879}, {600, 0.4f, 9},
-                 {600, 0.6f, 14},   {600, 18.0f, 425},  {600, 27.0f, 638}, {300, 25.4f, 300},
-                 {127, 0.5f, 2},    {127, 1.5f, 8},     {600, 0.0f, 0}};
+    } cases[] = {{600, 7.0f, 165}, {600, 70.0f, 1654}, {600, 37.2f, 879}, {600, 0.4f, 9},
+                 {600, 0.6f, 14},  {600, 18.0f, 425},  {600, 27.0f, 638}, {300, 25.4f, 300},
+                 {127, 0.5f, 2},   {127, 1.5f, 8},     {600, 0.0f, 0}};
     for (const Case &c : cases)
         EXPECT_EQ(TPrn::MmToPixels(c.ppi, c.mm), c.pixels) << c.ppi << " dpi, " << c.mm << " mm";
     TLabelGrid grid{165, 354, 1654, 879, 850, 3, 8};
@@ -192,8 +192,9 @@ TEST(QslLabelLayout, ManagerExtraLinesAndTheDayFirstDateFormat)
     TQslLabelList list;
     AddRow(list, "DL1XX", "N", true, 1, DateTime::fromDate(2005, 3, 5, 22, 30), "DL1MGR");
     LabelPrintDevice device;
-    const TLabelRun run = PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(),
-                                         {"SP9XYZ", QStringLiteral("  Linia pierwsza"), QStringLiteral("Tnx fer QSO"), 4});
+    const TLabelRun run =
+        PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(),
+                       {"SP9XYZ", QStringLiteral("  Linia pierwsza"), QStringLiteral("Tnx fer QSO"), 4});
     ASSERT_EQ(run.Labels, 1);
     const DrawnPage &p = device.pages[0];
     EXPECT_TRUE(p.find("05-Mar-2005"));
@@ -319,7 +320,8 @@ TEST_F(QslLabelList, UnsentQsosLoadOldestFirstAndOnlyPrintedOnesAreMarkedSent)
     ASSERT_EQ(run.PrintedLogIds, std::vector<int>{ids[0]});
     list.MarkPrintedSent(*dm, run.PrintedLogIds);
     EXPECT_EQ(list.MarkedCount(), 0);
-    EXPECT_EQ(SelectStrings(dm->Baza, "SELECT QSL_WYS FROM LOGI ORDER BY DATA"), (QStringList{"T", "N", "T"}));
+    EXPECT_EQ(SelectStrings(dm->Baza, "SELECT QSL_WYS FROM LOGI ORDER BY DATA"),
+              (QStringList{"T", "N", "T"}));
     list.LoadUnsentQsls(*dm);
     EXPECT_EQ(list.MarkedCountText(), " Zaznaczono 0 z 1");
 }

@@ -42,7 +42,8 @@ void FlagText(Field &f, QString &text, bool)
 
 QString StaleText(const DataSet &stale, const char *column)
 {
-    return stale.Active() && !stale.IsEmpty() ? stale.FieldByName(QLatin1String(column))->AsString() : QString();
+    return stale.Active() && !stale.IsEmpty() ? stale.FieldByName(QLatin1String(column))->AsString()
+                                              : QString();
 }
 
 }
@@ -123,7 +124,8 @@ QWidget *TEtykietyFrm::BuildTopBar()
     row->addWidget(PrevBtn);
     row->addWidget(CloseBtn);
 
-    connect(PrinterSetupBtn, &QPushButton::clicked, this, [this] { Guarded([this] { PrinterSetupBtnClick(); }); });
+    connect(PrinterSetupBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { PrinterSetupBtnClick(); }); });
     connect(PrevBtn, &QPushButton::clicked, this, [this] { Guarded([this] { PrevBtnClick(); }); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
     return bar;
@@ -146,7 +148,7 @@ void TEtykietyFrm::BuildGrid()
         int width;
     };
     const Spec specs[] = {
-        {List.DrukTblZazn, "Druk", 40},          {List.DrukTblData, "Data godz. [UTC]", 144},
+        {List.DrukTblZazn, "Druk", 40},           {List.DrukTblData, "Data godz. [UTC]", 144},
         {List.DrukTblStacja, "Stacja wołana", 0}, {List.DrukTblPasmo, "Pasmo", 54},
         {List.DrukTblEmisja, "Typ emisji", 73},   {List.DrukTblRaport, "Raport nadany", 80},
         {List.DrukTblQslO, "QSL O", 53},          {List.DrukTblManager, "QSL Manager", 113},
@@ -199,8 +201,8 @@ QWidget *TEtykietyFrm::BuildBottom()
         lines->addWidget(edit, row++, 1);
     }
 
-    auto *hint = new QLabel(QStringLiteral("Spacja lub dwukrotne kliknięcie myszą - zaznacz/odznacz pozycję do wydruku"),
-                            bottom);
+    auto *hint = new QLabel(
+        QStringLiteral("Spacja lub dwukrotne kliknięcie myszą - zaznacz/odznacz pozycję do wydruku"), bottom);
     hint->setWordWrap(true);
     ZaznaczWydrBox = new QCheckBox(QStringLiteral("po wydruku zaznacz, że &wysłano QSL"), bottom);
     ZaznaczWydrBox->setObjectName(QStringLiteral("ZaznaczWydrBox"));
@@ -271,7 +273,8 @@ void TEtykietyFrm::ShowPrinterName()
 {
     if (printer_->HasPrinters()) {
         const QStringList names = printer_->PrinterNames();
-        const int index = printer_->PrinterIndex() >= 0 ? printer_->PrinterIndex() : printer_->DefaultPrinterIndex();
+        const int index =
+            printer_->PrinterIndex() >= 0 ? printer_->PrinterIndex() : printer_->DefaultPrinterIndex();
         PrinterLbl->setText(names.value(index));
     } else {
         const QString file = printer_->OutputFileName();
@@ -307,8 +310,9 @@ bool TEtykietyFrm::ChoosePdfTarget()
 void TEtykietyFrm::PrevBtnClick()
 {
     if (EdEtykieta->count() == 0) {
-        Messages::ShowWarning(QStringLiteral("Nie można drukować etykiet na karty QSL, ponieważ w systemie\n"
-                                             "nie został zdefiniowany żaden wzorzec dla etykiet adresowych."));
+        Messages::ShowWarning(
+            QStringLiteral("Nie można drukować etykiet na karty QSL, ponieważ w systemie\n"
+                           "nie został zdefiniowany żaden wzorzec dla etykiet adresowych."));
         return;
     }
     PrintLabels();
@@ -322,7 +326,8 @@ void TEtykietyFrm::PrintLabels()
         return;
     }
     const TWykaz wykaz = List.BuildWykaz();
-    const bool anyLabel = std::any_of(wykaz.begin(), wykaz.end(), [](const TWykazRow &r) { return r.PSE || r.TNX; });
+    const bool anyLabel =
+        std::any_of(wykaz.begin(), wykaz.end(), [](const TWykazRow &r) { return r.PSE || r.TNX; });
     if (!anyLabel) {
         Messages::ShowWarning(QStringLiteral("Brak pozycji do wydruku."));
         return;

@@ -54,10 +54,11 @@ protected:
 
     void AddTemplate(int across, int down)
     {
-        ExecSql(dm->Baza, QStringLiteral("INSERT INTO ETYKIETY VALUES (GEN_ID(GEN_ETYKIETAID, 1), 'Arkusz %1x%2', "
-                                         "150, 70, 372, 700, 360, 700, %1, %2)")
-                              .arg(across)
-                              .arg(down));
+        ExecSql(dm->Baza,
+                QStringLiteral("INSERT INTO ETYKIETY VALUES (GEN_ID(GEN_ETYKIETAID, 1), 'Arkusz %1x%2', "
+                               "150, 70, 372, 700, 360, 700, %1, %2)")
+                    .arg(across)
+                    .arg(down));
     }
 
     TEtykietyFrm &Open()
