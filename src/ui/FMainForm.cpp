@@ -5,6 +5,7 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
+#include "exchange/windows/FEtykietyFrm.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszAdifFrm.h"
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
@@ -166,7 +167,8 @@ void TMainForm::BuildMenus()
     connect(CzasZimowyMnu, &QAction::triggered, this, [this] { SetSummerTime(false); });
 
     QMenu *etykiety = bar->addMenu(QStringLiteral("Etyk&iety"));
-    WydrukEtykMnu = Unavailable(etykiety->addAction(QStringLiteral("Wydruk")));
+    WydrukEtykMnu = etykiety->addAction(QStringLiteral("Wydruk"));
+    connect(WydrukEtykMnu, &QAction::triggered, this, [this] { OpenLabelPrinting(*DM, window_, this); });
     WzorceMnu = Unavailable(etykiety->addAction(QStringLiteral("Wzorce")));
 
     QMenu *callbook = bar->addMenu(QStringLiteral("Callbook"));
@@ -184,7 +186,8 @@ void TMainForm::BuildMenus()
     KsiegaDrukMnu = PrintMenu->addAction(QStringLiteral("&LOG - Łączności"));
     connect(KsiegaDrukMnu, &QAction::triggered, this,
             [this] { Guarded([this] { DrukujLog(*DM, window_, this); }); });
-    EtykietyDrukMnu = Unavailable(PrintMenu->addAction(QStringLiteral("&QSL - Etykiety")));
+    EtykietyDrukMnu = PrintMenu->addAction(QStringLiteral("&QSL - Etykiety"));
+    connect(EtykietyDrukMnu, &QAction::triggered, this, [this] { OpenLabelPrinting(*DM, window_, this); });
 }
 
 QWidget *TMainForm::BuildToolPanel()
