@@ -4,6 +4,9 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
+#include "awards/windows/FWczytajGminyFrm.h"
+#include "awards/windows/FWczytajZamkiFrm.h"
+#include "awards/windows/FWyznaczITUCQFrm.h"
 #include "core/FDM.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszAdifFrm.h"
@@ -129,8 +132,20 @@ void TMainForm::BuildMenus()
     DaneStacjiMnu = Unavailable(system->addAction(QStringLiteral("&Dane stacji")));
     system->addSeparator();
     AktualPrefixMnu = Unavailable(system->addAction(QStringLiteral("&Aktualizacja prefiksów")));
-    AktualGminMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin")));
-    AktualZamkiMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich")));
+    AktualGminMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin"));
+    AktualZamkiMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich"));
+    connect(AktualGminMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TWczytajGminyFrm frm(this);
+            frm.exec();
+        });
+    });
+    connect(AktualZamkiMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TWczytajZamkiFrm frm(this);
+            frm.exec();
+        });
+    });
     system->addSeparator();
     Zakocz1 = system->addAction(QStringLiteral("&Zakończ"));
     connect(Zakocz1, &QAction::triggered, this, &QWidget::close);
@@ -172,7 +187,15 @@ void TMainForm::BuildMenus()
     Wyszukiwaniezoone1 = Unavailable(callbook->addAction(QStringLiteral("Wyszukiwanie &złożone")));
 
     QMenu *pomocnicze = bar->addMenu(QStringLiteral("Pomocnicze"));
-    WyznaczITUCQMnu = Unavailable(pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ")));
+    WyznaczITUCQMnu = pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ"));
+    connect(WyznaczITUCQMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TWyznaczITUCQFrm frm(this);
+            frm.exec();
+            if (frm.HasUpdates())
+                ReopenKeepingPosition();
+        });
+    });
 
     QMenu *info = bar->addMenu(QStringLiteral("I&nformacje"));
     OProgramieMnu = Unavailable(info->addAction(QStringLiteral("&O programie")));
