@@ -65,6 +65,9 @@ void TWyznaczITUCQFrm::Run()
         RunScope running(*this);
         CancelBtn->hide();
         BusyGuard busy({StartBtn});
+        counts_ = {};
+        ShowCounters();
+        QCoreApplication::processEvents();
         ZoneFill fill(*DM);
         ProgressPacer pace;
         completed = fill.Run([&](const ZoneFillCounts &c) {
