@@ -6,7 +6,6 @@
 #include "core/PrefixIndex.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <stdexcept>
 #include <vector>
 
@@ -25,10 +24,12 @@ struct PrefixFileData {
     }
 };
 
-// The repository's data folder, found from this file's own place.
+// A file of the repository's data folder. Not found from __FILE__: a compiler
+// cache with a base folder makes that path relative to the build folder, and
+// the tests run in another one.
 inline QString RepoDataFile(const QString &name)
 {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
+    return QStringLiteral(QUARN_SOURCE_DIR "/data/") + name;
 }
 
 inline PrefixFileData LoadPrefixFile()
