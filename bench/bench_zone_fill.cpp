@@ -48,8 +48,9 @@ int main(int argc, char **argv)
         Sweep(dm);
         const std::vector<int> ids = AllLogIds(dm.Baza);
         // The floor empties the zones, which leaves every row for the fill.
-        const double floor = UpdateFloorSeconds(dm.Baza, "update Logi set ITU = ?, CQ = ? where LogId = ?", ids,
-                                                [](size_t, std::vector<ISC_LONG> &p) { p[0] = p[1] = 0; });
+        const double floor =
+            UpdateFloorSeconds(dm.Baza, "update Logi set ITU = ?, CQ = ? where LogId = ?", ids,
+                               [](size_t, std::vector<ISC_LONG> &p) { p[0] = p[1] = 0; });
         Sweep(dm);
 
         QElapsedTimer timer;

@@ -29,8 +29,8 @@ public:
             sets << c + "=:" + c;
         insert_.SetSQL(QStringList{"insert into " + table.Name + " (" + columns_.join(", ") + ")",
                                    "values (" + markers.join(", ") + ")"});
-        update_.SetSQL(QStringList{"update " + table.Name, "set " + sets.join(", "),
-                                   "where " + key + "=:" + key});
+        update_.SetSQL(
+            QStringList{"update " + table.Name, "set " + sets.join(", "), "where " + key + "=:" + key});
         insert_.Prepare();
         update_.Prepare();
         LoadKeys(dm, tr, table.Name, key);
@@ -70,8 +70,9 @@ private:
 };
 
 // Runs the rows through one transaction of the table's own and reopens the table.
-ListImportCounts ImportRows(TDM &dm, FbTransaction &tr, const ListTable &table, const QList<QStringList> &rows,
-                            void (TDM::*reopen)(), const ListImportProgress &progress)
+ListImportCounts ImportRows(TDM &dm, FbTransaction &tr, const ListTable &table,
+                            const QList<QStringList> &rows, void (TDM::*reopen)(),
+                            const ListImportProgress &progress)
 {
     ListImportCounts counts;
     try {
@@ -106,8 +107,8 @@ ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const ListIm
     rows.reserve(read.Rows.size());
     for (const CastleListRow &r : read.Rows)
         rows.append({r.Symbol, r.Nazwa});
-    ListImportCounts counts = ImportRows(dm, dm.trZamki, {"ZAMKI", {"SYMBOL", "NAZWA"}}, rows, &TDM::OpenZamki,
-                                         progress);
+    ListImportCounts counts =
+        ImportRows(dm, dm.trZamki, {"ZAMKI", {"SYMBOL", "NAZWA"}}, rows, &TDM::OpenZamki, progress);
     counts.Skipped = read.Problems.size();
     return counts;
 }

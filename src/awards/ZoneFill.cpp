@@ -10,8 +10,8 @@ class ZoneUpdater {
 public:
     ZoneUpdater(TDM &dm, FbTransaction &tr) : update_(&dm.Baza, &tr)
     {
-        update_.SetSQL(QStringList{"Update Logi", "Set Kontynent=:Kontynent, ITU=:ITU, CQ=:CQ",
-                                   "where LogId=:LogId"});
+        update_.SetSQL(
+            QStringList{"Update Logi", "Set Kontynent=:Kontynent, ITU=:ITU, CQ=:CQ", "where LogId=:LogId"});
         update_.Prepare();
         logId_ = update_.ParamByName("LogId");
         kontynent_ = update_.ParamByName("Kontynent");
@@ -53,7 +53,8 @@ bool ZoneFill::Run(const Progress &progress)
         rows.SetSQL(QStringList{"SELECT LogId, Stacja, Kontynent, ITU, CQ", "FROM Logi"});
         rows.ExecQuery();
         const ResultColumn *logIdCol = rows.ResultAt(0), *stacjaCol = rows.ResultAt(1),
-                           *kontynentCol = rows.ResultAt(2), *ituCol = rows.ResultAt(3), *cqCol = rows.ResultAt(4);
+                           *kontynentCol = rows.ResultAt(2), *ituCol = rows.ResultAt(3),
+                           *cqCol = rows.ResultAt(4);
         if (progress)
             progress(counts_);
         for (; !rows.Eof(); rows.Next()) {

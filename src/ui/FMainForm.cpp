@@ -1,12 +1,12 @@
 // The main window: construction of its menus, tool panel, pages and status bar.
 #include "ui/FMainForm.h"
 
-#include "controls/ButtonEdit.h"
-#include "controls/ExDBCtrl.h"
-#include "controls/SpeedButton.h"
 #include "awards/windows/FWczytajGminyFrm.h"
 #include "awards/windows/FWczytajZamkiFrm.h"
 #include "awards/windows/FWyznaczITUCQFrm.h"
+#include "controls/ButtonEdit.h"
+#include "controls/ExDBCtrl.h"
+#include "controls/SpeedButton.h"
 #include "core/FDM.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszAdifFrm.h"

@@ -11,7 +11,8 @@
 // A castle line: symbol in columns 1-6, name in 7-38, then filler up to `length` characters.
 inline QString CastleLine(const QString &symbol, const QString &name, int length = 45)
 {
-    return (symbol.leftJustified(6, u' ', true) + name.leftJustified(32, u' ', true)).leftJustified(length, u'.');
+    return (symbol.leftJustified(6, u' ', true) + name.leftJustified(32, u' ', true))
+        .leftJustified(length, u'.');
 }
 
 // A commune line: code 1-6, column 7 unread, commune 8-40, district 41-70, voivodeship 71-100.

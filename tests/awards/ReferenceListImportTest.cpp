@@ -1,12 +1,15 @@
-#include "awards/ListFiles.h"
 #include "awards/ReferenceListImport.h"
+#include "awards/ListFiles.h"
 #include "support/LogDb.h"
 
 namespace {
 
 class ReferenceListImportTest : public DataModuleTest {
 protected:
-    QStringList Castles() { return SelectStrings(dm->Baza, "select Symbol || '=' || Nazwa from Zamki order by Symbol"); }
+    QStringList Castles()
+    {
+        return SelectStrings(dm->Baza, "select Symbol || '=' || Nazwa from Zamki order by Symbol");
+    }
     QStringList Communes()
     {
         return SelectStrings(dm->Baza, "select trim(GminaId) || '=' || Gmina || '/' || Powiat || '/' || "

@@ -27,21 +27,21 @@ QList<qsizetype> ProblemLines(const QList<ListProblem> &problems, ListLineProble
 TEST(CastleListReader, UsesLinesLongerThanFortyCharactersWithTrimmedColumns)
 {
     const QByteArray file = ListFile({
-        CastleLine("SP-001", "Malbork", 40),                    // 1: exactly 40: skipped
-        CastleLine("SP-002", "Łańcut", 41),                     // 2: 41: used
-        CastleLine(" ZA7", "  Baranów Sandomierski  ", 60),     // 3: blanks trimmed
-        CastleLine("      ", "Bez symbolu", 50),                // 4: blank key
-        "",                                                     // 5: empty line
+        CastleLine("SP-001", "Malbork", 40),                   // 1: exactly 40: skipped
+        CastleLine("SP-002", "Łańcut", 41),                    // 2: 41: used
+        CastleLine(" ZA7", "  Baranów Sandomierski  ", 60),    // 3: blanks trimmed
+        CastleLine("      ", "Bez symbolu", 50),               // 4: blank key
+        "",                                                    // 5: empty line
         CastleLine("SP-003", "Zamek Królewski na Wawelu", 80), // 6: the name stops at column 38
-        CastleLine("SP-004", "Ostatni bez końca linii", 41),    // 7: no line break after it
+        CastleLine("SP-004", "Ostatni bez końca linii", 41),   // 7: no line break after it
     });
     // The last line loses its line break.
     const QByteArray noFinalBreak = file.left(file.size() - 2);
     const ListRead<CastleListRow> read = ReadCastleList(noFinalBreak);
-    EXPECT_EQ(Symbols(read), QStringList({QString::fromUtf8("SP-002=Łańcut"),
-                                          QString::fromUtf8("ZA7=Baranów Sandomierski"),
-                                          QString::fromUtf8("SP-003=Zamek Królewski na Wawelu"),
-                                          "SP-004=Ostatni bez końca linii"}));
+    EXPECT_EQ(Symbols(read),
+              QStringList({QString::fromUtf8("SP-002=Łańcut"), QString::fromUtf8("ZA7=Baranów Sandomierski"),
+                           QString::fromUtf8("SP-003=Zamek Królewski na Wawelu"),
+                           "SP-004=Ostatni bez końca linii"}));
     EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::TooShort), QList<qsizetype>({1, 5}));
     EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::BlankKey), QList<qsizetype>({4}));
     ASSERT_EQ(read.Rows.size(), 4);
@@ -73,9 +73,9 @@ TEST(CommuneListReader, CutsItsColumnsAndTurnsTheVoivodeshipIntoItsCode)
         QString wojewId;
     } cases[] = {
         {QString::fromUtf8("mazowieckie"), "R"},
-        {QString::fromUtf8("  ŁÓDZKIE "), "C"},            // letter case and blanks do not matter
-        {QString::fromUtf8("lubuskie"), "B"},               // a name with no diacritics of its own
-        {QString::fromUtf8("lodzkie"), ""},                 // diacritics left out: not in the table
+        {QString::fromUtf8("  ŁÓDZKIE "), "C"}, // letter case and blanks do not matter
+        {QString::fromUtf8("lubuskie"), "B"},   // a name with no diacritics of its own
+        {QString::fromUtf8("lodzkie"), ""},     // diacritics left out: not in the table
         {QString::fromUtf8("świętokrzyskie"), "S"},
         {QString(), ""},
     };
@@ -98,11 +98,11 @@ TEST(CommuneListReader, UsesLinesLongerThanSeventyCharacters)
 {
     const QString full = CommuneLine("123456", "Gmina", "Powiat", "opolskie");
     const QByteArray file = ListFile({
-        full.left(70),               // 1: exactly 70: skipped
-        full.left(71),               // 2: 71: voivodeship of one letter, not a name
-        full.left(70) + "  ",        // 3: blanks count towards the length
-        "      " + full.mid(6),      // 4: blank code
-        full,                        // 5
+        full.left(70),          // 1: exactly 70: skipped
+        full.left(71),          // 2: 71: voivodeship of one letter, not a name
+        full.left(70) + "  ",   // 3: blanks count towards the length
+        "      " + full.mid(6), // 4: blank code
+        full,                   // 5
     });
     const ListRead<CommuneListRow> read = ReadCommuneList(file);
     ASSERT_EQ(read.Rows.size(), 3);

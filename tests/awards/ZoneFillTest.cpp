@@ -10,8 +10,9 @@ protected:
     // LogId order: call, continent, ITU and CQ as stored.
     QStringList Zones()
     {
-        return SelectStrings(dm->Baza, "select Stacja || ' ' || coalesce(Kontynent, '-') || ' ' || "
-                                       "coalesce(ITU, -1) || ' ' || coalesce(CQ, -1) from Logi order by LogId");
+        return SelectStrings(dm->Baza,
+                             "select Stacja || ' ' || coalesce(Kontynent, '-') || ' ' || "
+                             "coalesce(ITU, -1) || ' ' || coalesce(CQ, -1) from Logi order by LogId");
     }
 
     std::vector<int> AddRows(const std::vector<std::tuple<QString, QString, int, int>> &qsos)
@@ -51,7 +52,7 @@ TEST_F(ZoneFillTest, FillsWhatIsMissingAndCountsQsosWithoutCountryAgain)
     EXPECT_EQ(fill.Counts().ProcessedCount, 7);
     EXPECT_EQ(fill.Counts().UpdatedCount, 6);
     EXPECT_EQ(processedSeen.back(), 7);
-    const QStringList filled = {"SP5ABC EU 28 15", "DL1AA EU 28 14", "QQ1ZZ  0 0",   "OK2PBQ AS 1 2",
+    const QStringList filled = {"SP5ABC EU 28 15", "DL1AA EU 28 14", "QQ1ZZ  0 0",    "OK2PBQ AS 1 2",
                                 "VK6ABC OC 58 29", "W7XYZ NA 5 0",   "G3XYZ EU 27 14"};
     EXPECT_EQ(Zones(), filled);
 
@@ -106,7 +107,8 @@ TEST_F(ZoneFillTest, ErrorKeepsTheUpdatesDoneAndSaysHowFarItGot)
     EXPECT_EQ(fill.Counts().ProcessedCount, 3);
     EXPECT_EQ(fill.Counts().UpdatedCount, 2);
     EXPECT_TRUE(fill.Error().contains("zla strefa")) << fill.Error().toStdString();
-    EXPECT_TRUE(fill.Error().contains(QString::fromUtf8("przerwano po 3 przetworzonych pozycjach; zaktualizowano 2")))
+    EXPECT_TRUE(
+        fill.Error().contains(QString::fromUtf8("przerwano po 3 przetworzonych pozycjach; zaktualizowano 2")))
         << fill.Error().toStdString();
     EXPECT_EQ(Zones(), QStringList({"SP5ABC EU 28 15", "DL1AA EU 28 14", "SP3ZLY  0 0", "G3XYZ  0 0"}));
 }

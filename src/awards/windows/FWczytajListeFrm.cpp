@@ -15,7 +15,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-TWczytajListeFrm::TWczytajListeFrm(const ListImportKind &kind, QWidget *parent) : TRunDialog(parent), kind_(kind)
+TWczytajListeFrm::TWczytajListeFrm(const ListImportKind &kind, QWidget *parent)
+    : TRunDialog(parent), kind_(kind)
 {
     setWindowTitle(kind.Caption);
 
@@ -64,7 +65,8 @@ void TWczytajListeFrm::Run()
         return;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
-        Messages::ShowWarning(QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+        Messages::ShowWarning(
+            QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
         return;
     }
     const QByteArray bytes = file.readAll();

@@ -18,7 +18,7 @@ public:
     const ZoneFillCounts &Counts() const { return counts_; }
 
     QLabel *InfoLbl;
-    QLabel *PrzetworzoneLbl;  // ProcessedCount
+    QLabel *PrzetworzoneLbl;   // ProcessedCount
     QLabel *ZaktualizowaneLbl; // UpdatedCount
     QPushButton *StartBtn;
     QPushButton *CancelBtn;

@@ -53,8 +53,9 @@ TEST_F(ListImportWindowsTest, CastleImportChecksNameFileAndConfirmationBeforeItR
     EXPECT_EQ(warnings, QStringList({QString::fromUtf8("Nazwa pliku do wczytania musi być podana."),
                                      QString::fromUtf8("Nazwa pliku do wczytania musi być podana."),
                                      "Brak pliku: " + missing}));
-    EXPECT_EQ(confirms,
-              QStringList({QString::fromUtf8("Czy rzeczywiście chcesz wczytać informacje o zamkach polskich? ")}));
+    EXPECT_EQ(
+        confirms,
+        QStringList({QString::fromUtf8("Czy rzeczywiście chcesz wczytać informacje o zamkach polskich? ")}));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(SelectInteger(dm->Baza, "select count(*) from Zamki"), 0);
 
@@ -68,7 +69,8 @@ TEST_F(ListImportWindowsTest, CastleImportChecksNameFileAndConfirmationBeforeItR
 
 TEST_F(ListImportWindowsTest, CommuneImportShowsItsStatusAndCannotBeClosedWhileRunning)
 {
-    const QString path = WriteFile("Gminy.txt", ListFile({CommuneLine("1465", "Warszawa", "Warszawa", "mazowieckie")}));
+    const QString path =
+        WriteFile("Gminy.txt", ListFile({CommuneLine("1465", "Warszawa", "Warszawa", "mazowieckie")}));
     TWczytajGminyFrm w;
     w.show();
     EXPECT_EQ(w.windowTitle(), "Gminy");
@@ -89,10 +91,12 @@ TEST_F(ListImportWindowsTest, CommuneImportShowsItsStatusAndCannotBeClosedWhileR
     EXPECT_TRUE(running);
     EXPECT_FALSE(buttonsEnabled);
     EXPECT_TRUE(stillVisible);
-    EXPECT_EQ(confirms, QStringList({QString::fromUtf8("Czy rzeczywiście chcesz wczytać informacje o gminach? ")}));
+    EXPECT_EQ(confirms,
+              QStringList({QString::fromUtf8("Czy rzeczywiście chcesz wczytać informacje o gminach? ")}));
     EXPECT_EQ(w.StatusBar->currentMessage(), "");
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(SelectStrings(dm->Baza, "select WojewId from Gminy where GminaId = '1465'"), QStringList({"R"}));
+    EXPECT_EQ(SelectStrings(dm->Baza, "select WojewId from Gminy where GminaId = '1465'"),
+              QStringList({"R"}));
 }
 
 TEST_F(ListImportWindowsTest, DatabaseErrorIsShownAndTheWindowStaysReady)

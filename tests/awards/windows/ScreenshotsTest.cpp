@@ -28,8 +28,8 @@ TEST_F(DataModuleTest, ReferenceToolWindowsPicture)
     QString base = qEnvironmentVariable("QUARN_SCREENSHOT");
     if (base.endsWith(".png"))
         base.chop(4);
-    for (auto [name, window] : {std::pair<const char *, QWidget *>{"zamki", &zamki}, {"gminy", &gminy},
-                                {"strefy", &strefy}}) {
+    for (auto [name, window] :
+         {std::pair<const char *, QWidget *>{"zamki", &zamki}, {"gminy", &gminy}, {"strefy", &strefy}}) {
         const QPixmap picture = window->grab();
         ASSERT_FALSE(picture.isNull()) << name;
         if (!base.isEmpty()) {
