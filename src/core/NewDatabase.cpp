@@ -3,6 +3,7 @@
 #include "core/BaseSchema.h"
 #include "core/Geography.h"
 #include "core/PrefiksyExpImp.h"
+#include "core/PrefixTableDb.h"
 #include "platform/Cp1250.h"
 #include "platform/db/FbDatabase.h"
 #include "platform/db/FbError.h"
@@ -26,52 +27,11 @@ QByteArray ReadFile(const QString &path)
     return f.readAll();
 }
 
-// Runs the prefix-table inserts inside one transaction: seeding thousands of
-// rows one commit at a time would take minutes.
-class SeedExecutor : public PrefixTableExecutor {
-public:
-    SeedExecutor(FbDatabase &db, FbTransaction &tr) : db_(db), tr_(tr) {}
-
-    void Execute(const QString &sql, const std::vector<Param> &params) override
-    {
-        FbQuery &q = Prepared(sql, params);
-        q.ExecSQL();
-    }
-
-    int64_t SelectInteger(const QString &sql, const std::vector<Param> &params) override
-    {
-        FbQuery &q = Prepared(sql, params);
-        q.Open();
-        const int64_t v = q.IsEmpty() ? 0 : q.Fields().front()->AsLargeInt();
-        q.Close();
-        return v;
-    }
-
-private:
-    FbQuery &Prepared(const QString &sql, const std::vector<Param> &params)
-    {
-        auto &slot = queries_[sql];
-        if (!slot) {
-            slot = std::make_unique<FbQuery>();
-            slot->SetDatabase(&db_);
-            slot->SetTransaction(&tr_);
-            slot->SetSQL(QStringList{sql});
-        }
-        for (const Param &p : params)
-            slot->ParamByName(p.Name)->SetAsVariant(p.Value);
-        return *slot;
-    }
-
-    FbDatabase &db_;
-    FbTransaction &tr_;
-    std::map<QString, std::unique_ptr<FbQuery>> queries_;
-};
-
 void SeedPrefixes(FbDatabase &db, const QString &dataDir)
 {
     FbTransaction tr(&db);
     tr.StartTransaction();
-    SeedExecutor exec(db, tr);
+    TransactionPrefixTableExecutor exec(db, tr);
     const QString error = ReadPrefixRecords(
         ReadFile(QDir(dataDir).filePath("Prefiksy.txt")), [&](const TKrajDX &k) { k.KrajDXInsert(exec); },
         [&](const TPrefixDX &p) { p.PrefixDXInsert(exec); });

@@ -1,6 +1,9 @@
 // The main window: construction of its menus, tool panel, pages and status bar.
 #include "ui/FMainForm.h"
 
+#include "awards/windows/FWczytajGminyFrm.h"
+#include "awards/windows/FWczytajZamkiFrm.h"
+#include "awards/windows/FWyznaczITUCQFrm.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
@@ -131,8 +134,20 @@ void TMainForm::BuildMenus()
     connect(DaneStacjiMnu, &QAction::triggered, this, [this] { Guarded([this] { DaneStacjiMnuClick(); }); });
     system->addSeparator();
     AktualPrefixMnu = Unavailable(system->addAction(QStringLiteral("&Aktualizacja prefiksów")));
-    AktualGminMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin")));
-    AktualZamkiMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich")));
+    AktualGminMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin"));
+    AktualZamkiMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich"));
+    connect(AktualGminMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TWczytajGminyFrm frm(this);
+            frm.exec();
+        });
+    });
+    connect(AktualZamkiMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TWczytajZamkiFrm frm(this);
+            frm.exec();
+        });
+    });
     system->addSeparator();
     Zakocz1 = system->addAction(QStringLiteral("&Zakończ"));
     connect(Zakocz1, &QAction::triggered, this, &QWidget::close);
@@ -176,7 +191,15 @@ void TMainForm::BuildMenus()
     Wyszukiwaniezoone1 = Unavailable(callbook->addAction(QStringLiteral("Wyszukiwanie &złożone")));
 
     QMenu *pomocnicze = bar->addMenu(QStringLiteral("Pomocnicze"));
-    WyznaczITUCQMnu = Unavailable(pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ")));
+    WyznaczITUCQMnu = pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ"));
+    connect(WyznaczITUCQMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TWyznaczITUCQFrm frm(this);
+            frm.exec();
+            if (frm.HasUpdates())
+                ReopenKeepingPosition();
+        });
+    });
 
     QMenu *info = bar->addMenu(QStringLiteral("I&nformacje"));
     OProgramieMnu = info->addAction(QStringLiteral("&O programie"));

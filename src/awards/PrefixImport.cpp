@@ -1,0 +1,162 @@
+#include "awards/PrefixImport.h"
+
+#include "core/FDM.h"
+#include "core/PrefixTableDb.h"
+
+#include <QSet>
+
+namespace {
+
+const QString Unchanged = QStringLiteral("Tabele prefiksów nie zostały zmienione.");
+
+void Show(const PrefixImport::Status &status, const QString &text)
+{
+    if (status)
+        status(text);
+}
+
+struct QsoCountry {
+    int LogId;
+    QString Stacja;
+    int KrajId;
+};
+
+std::vector<QsoCountry> ReadQsoCountries(TDM &dm, FbTransaction &tr)
+{
+    FbStatement s(&dm.Baza, &tr);
+    s.SetSQL(QStringList{QStringLiteral("SELECT LogId, Stacja, KrajId"), QStringLiteral("FROM Logi")});
+    std::vector<QsoCountry> rows;
+    s.ExecQuery();
+    const ResultColumn *id = s.ColumnByName(QStringLiteral("LOGID"));
+    const ResultColumn *call = s.ColumnByName(QStringLiteral("STACJA"));
+    const ResultColumn *kraj = s.ColumnByName(QStringLiteral("KRAJID"));
+    for (; !s.Eof(); s.Next())
+        rows.push_back({int(id->AsInteger()), call->AsString(), int(kraj->AsInteger())});
+    s.Close();
+    return rows;
+}
+
+} // namespace
+
+QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
+{
+    file.Records.clear();
+    QSet<int> countries;
+    int repeated = 0;
+    const QString fault = ReadPrefixRecords(
+        bytes,
+        [&](const TKrajDX &k) {
+            if (k.KrajId > 0 && !countries.contains(k.KrajId))
+                countries.insert(k.KrajId);
+            else if (k.KrajId > 0 && repeated == 0)
+                repeated = k.KrajId;
+            file.Records.emplace_back(k);
+        },
+        [&](const TPrefixDX &p) { file.Records.emplace_back(p); });
+    if (!fault.isEmpty())
+        return fault + u'\n' + Unchanged;
+    if (countries.isEmpty())
+        return QStringLiteral("Plik nie zawiera żadnego kraju: to nie jest plik prefiksów.\n") + Unchanged;
+    if (repeated > 0)
+        return QStringLiteral("Kraj o numerze %1 występuje w pliku więcej niż raz.\n").arg(repeated) + Unchanged;
+    return QString();
+}
+
+void ReplacePrefixTables(TDM &dm, const PrefixFile &file)
+{
+    dm.Prefiksy.Close();
+    dm.KrajeDX.Close();
+    try {
+        FbTransaction tr(&dm.Baza);
+        tr.StartTransaction();
+        {
+            FbStatement del(&dm.Baza, &tr);
+            del.SetSQL(QStringLiteral("DELETE FROM PrefiksyDX"));
+            del.ExecQuery();
+            del.SetSQL(QStringLiteral("DELETE FROM KrajeDX"));
+            del.ExecQuery();
+            TransactionPrefixTableExecutor exec(dm.Baza, tr);
+            for (const auto &record : file.Records) {
+                if (const auto *k = std::get_if<TKrajDX>(&record))
+                    k->KrajDXInsert(exec);
+                else
+                    std::get<TPrefixDX>(record).PrefixDXInsert(exec);
+            }
+        }
+        tr.Commit();
+    } catch (...) {
+        dm.OpenKrajeDX();
+        dm.OpenPrefiksy();
+        throw;
+    }
+    dm.OpenKrajeDX();
+    dm.OpenPrefiksy();
+}
+
+QString RecomputeStatusText(int n, int total)
+{
+    return QStringLiteral("Wyznaczanie prefisów dla łączności - proszę czekać [%1 z %2]").arg(n).arg(total);
+}
+
+int RecomputeQsoCountries(TDM &dm, const std::function<void(const QString &)> &status)
+{
+    FbTransaction tr(&dm.Baza);
+    tr.StartTransaction();
+    const std::vector<QsoCountry> rows = ReadQsoCountries(dm, tr);
+    FbStatement update(&dm.Baza, &tr);
+    update.SetSQL(QStringList{QStringLiteral("UPDATE Logi"), QStringLiteral("SET KrajId=:KrajId"),
+                              QStringLiteral("WHERE LogId=:LogId")});
+    update.Prepare();
+    Param *krajId = update.ParamByName(QStringLiteral("KrajId"));
+    Param *logId = update.ParamByName(QStringLiteral("LogId"));
+    const int total = int(rows.size());
+    int n = 0, changed = 0;
+    for (const QsoCountry &row : rows) {
+        ++n;
+        if (n % 10 == 0 && status)
+            status(RecomputeStatusText(n, total));
+        const int k = dm.KrajIdForCall(row.Stacja);
+        if (k == row.KrajId)
+            continue;
+        krajId->SetAsInteger(k);
+        logId->SetAsInteger(row.LogId);
+        update.ExecQuery();
+        ++changed;
+    }
+    tr.Commit();
+    return changed;
+}
+
+bool PrefixImport::Run(const QByteArray &bytes, const Status &status)
+{
+    changed_ = 0;
+    PrefixFile file;
+    Show(status, QStringLiteral("Wczytywanie danych - proszę czekać"));
+    message_ = ReadPrefixFile(bytes, file);
+    if (!message_.isEmpty()) {
+        Show(status, QString());
+        return false;
+    }
+    try {
+        ReplacePrefixTables(dm_, file);
+    } catch (const std::exception &e) {
+        Show(status, QString());
+        message_ = QStringLiteral("Błąd zapisu do bazy danych: %1\n").arg(QString::fromUtf8(e.what())) + Unchanged;
+        return false;
+    }
+    Show(status, QString());
+
+    Show(status, QStringLiteral("Aktualizacja baz systemu - proszę czekać"));
+    try {
+        changed_ = RecomputeQsoCountries(dm_, status);
+    } catch (const std::exception &e) {
+        Show(status, QString());
+        message_ = QStringLiteral("Tabele prefiksów zostały wczytane, ale wyznaczanie krajów łączności "
+                                  "przerwał błąd: %1\nKraje łączności nie zostały zmienione.")
+                       .arg(QString::fromUtf8(e.what()));
+        return false;
+    }
+    Show(status, QString());
+    message_ = QStringLiteral("Wczytywanie zakończone. ");
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/PrefiksyExpImp.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <variant>
+#include <vector>
+
+class TDM;
+
+// The records of a prefix file in file order: a prefix goes in only when its
+// country is already there, so the order decides what is kept.
+struct PrefixFile {
+    std::vector<std::variant<TKrajDX, TPrefixDX>> Records;
+};
+
+// Reads and checks the whole file before anything is changed: a fault in the
+// tags, a file without any country, or a country id given twice. Returns an
+// empty text when the file may replace the tables, else the message.
+QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file);
+
+// Replaces both tables by the file's records in one transaction: on any
+// failure it is rolled back, leaving the old tables as they were, and the
+// error is thrown. Either way the data module's KrajeDX and Prefiksy are
+// reopened afterwards, so its call-sign resolution follows the tables.
+void ReplacePrefixTables(TDM &dm, const PrefixFile &file);
+
+// The counter text shown while the countries of the QSOs are recomputed.
+QString RecomputeStatusText(int n, int total);
+
+// Sets every QSO's KRAJID from the data module's call-sign resolution, in one
+// transaction committed at the end (rolled back and thrown on failure); only
+// the rows whose country changes are written. status gets the counter text
+// every tenth QSO. Returns the number of QSOs changed.
+int RecomputeQsoCountries(TDM &dm, const std::function<void(const QString &)> &status = {});
+
+// The prefix-table update: the file is read and checked, the tables are
+// replaced, and the country of every QSO is recomputed from the new tables.
+// status receives the texts of the window's status line in order (an empty
+// text clears it). No dialogs: Run returns whether it all went through and
+// Message holds the text to show either way.
+class PrefixImport {
+public:
+    using Status = std::function<void(const QString &)>;
+    explicit PrefixImport(TDM &dm) : dm_(dm) {}
+
+    bool Run(const QByteArray &bytes, const Status &status = {});
+    const QString &Message() const { return message_; }
+    int ChangedQsos() const { return changed_; }
+
+private:
+    TDM &dm_;
+    QString message_;
+    int changed_ = 0;
+};

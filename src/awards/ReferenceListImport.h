@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <functional>
+
+class TDM;
+
+struct ListImportCounts {
+    qsizetype Added = 0;   // rows new to the table
+    qsizetype Updated = 0; // rows already there, given the values of the file
+    qsizetype Skipped = 0; // lines too short or without a key
+};
+
+// Lets the window process its messages now and then; called with the number
+// of rows stored so far.
+using ListImportProgress = std::function<void(qsizetype stored)>;
+
+// Adds or updates a row of ZAMKI (GMINY) for every usable line of a castle
+// (commune) list; rows missing from the file stay. A key already in the table,
+// compared trimmed and exactly, updates that row; a key given twice in the
+// file leaves the later line's values. The whole list goes in one transaction
+// of the table's own (trZamki, trGminy), committed at the end; the data
+// module's table is reopened afterwards. A database error rolls everything
+// back, reopens the table and is thrown on.
+ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const ListImportProgress &progress = {});
+ListImportCounts ImportCommuneList(TDM &dm, const QByteArray &bytes, const ListImportProgress &progress = {});

@@ -1,0 +1,111 @@
+#include "awards/ZoneFill.h"
+
+#include "core/Dxcc.h"
+#include "core/FDM.h"
+
+namespace {
+
+// The statement that writes one QSO's continent and zones, prepared once.
+class ZoneUpdater {
+public:
+    ZoneUpdater(TDM &dm, FbTransaction &tr) : update_(&dm.Baza, &tr)
+    {
+        update_.SetSQL(
+            QStringList{"Update Logi", "Set Kontynent=:Kontynent, ITU=:ITU, CQ=:CQ", "where LogId=:LogId"});
+        update_.Prepare();
+        logId_ = update_.ParamByName("LogId");
+        kontynent_ = update_.ParamByName("Kontynent");
+        itu_ = update_.ParamByName("ITU");
+        cq_ = update_.ParamByName("CQ");
+    }
+
+    void UpdateQsoZones(qint64 logId, const QString &kontynent, int cq, int itu)
+    {
+        logId_->SetAsInteger(logId);
+        kontynent_->SetAsString(kontynent);
+        itu_->SetAsInteger(itu);
+        cq_->SetAsInteger(cq);
+        update_.ExecQuery();
+    }
+
+private:
+    FbStatement update_;
+    Param *logId_, *kontynent_, *itu_, *cq_;
+};
+
+} // namespace
+
+bool ZoneFill::Run(const Progress &progress)
+{
+    counts_ = {};
+    error_.clear();
+    FbTransaction read(&dm_.Baza), write(&dm_.Baza);
+    qsizetype committed = 0; // updates made permanent
+    try {
+        // The editor's last QSOs may still wait in the log's transaction; the
+        // log list stays open.
+        if (dm_.trLogi.Active())
+            dm_.trLogi.CommitRetaining();
+        read.StartTransaction();
+        write.StartTransaction();
+        ZoneUpdater updater(dm_, write);
+        FbStatement rows(&dm_.Baza, &read);
+        rows.SetSQL(QStringList{"SELECT LogId, Stacja, Kontynent, ITU, CQ", "FROM Logi"});
+        rows.ExecQuery();
+        const ResultColumn *logIdCol = rows.ResultAt(0), *stacjaCol = rows.ResultAt(1),
+                           *kontynentCol = rows.ResultAt(2), *ituCol = rows.ResultAt(3),
+                           *cqCol = rows.ResultAt(4);
+        if (progress)
+            progress(counts_);
+        for (; !rows.Eof(); rows.Next()) {
+            ++counts_.ProcessedCount;
+            QString kontynent = kontynentCol->AsString();
+            int itu = int(ituCol->AsInteger());
+            int cq = int(cqCol->AsInteger());
+            const QString stacja = stacjaCol->AsString();
+            const int krajId = dm_.KrajIdForCall(stacja);
+            bool needed = false;
+            if (kontynent.trimmed().isEmpty()) {
+                kontynent = ContinentFor(krajId);
+                needed = true;
+            }
+            if (itu == 0) {
+                itu = ItuZoneFor(krajId, stacja);
+                needed = true;
+            }
+            if (cq == 0) {
+                cq = CqZoneFor(krajId, stacja);
+                needed = true;
+            }
+            if (needed) {
+                updater.UpdateQsoZones(logIdCol->AsInteger(), kontynent, cq, itu);
+                ++counts_.UpdatedCount;
+                if (counts_.UpdatedCount - committed == BatchSize) {
+                    write.CommitRetaining();
+                    committed = counts_.UpdatedCount;
+                }
+            }
+            if (progress)
+                progress(counts_);
+        }
+        rows.Close();
+        write.Commit();
+        read.Commit();
+        return true;
+    } catch (const std::exception &e) {
+        // A failed statement leaves the transaction usable: keep what went in.
+        try {
+            if (write.Active())
+                write.Commit();
+        } catch (const std::exception &) {
+            write.Rollback();
+            counts_.UpdatedCount = committed;
+        }
+        error_ = QStringLiteral("Błąd bazy danych: %1\nWyznaczanie stref przerwano po %2 przetworzonych "
+                                "pozycjach; zaktualizowano %3 pozycji.")
+                     .arg(QString::fromUtf8(e.what()))
+                     .arg(counts_.ProcessedCount)
+                     .arg(counts_.UpdatedCount);
+        return false;
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class TDM;
+
+struct ZoneFillCounts {
+    qsizetype ProcessedCount = 0; // QSO rows read
+    qsizetype UpdatedCount = 0;   // QSO rows for which an update was issued
+};
+
+// Fills in the continent, ITU zone and CQ zone of every QSO that lacks any of
+// them, from the country of its call sign. A QSO whose call sign has no country
+// is still updated (continent empty, zones 0) and counted, so a second run
+// counts it again. Pending log changes are committed first; the updates are
+// committed in batches and at the end. On a database error what was updated
+// is committed and Error() says how far the run got.
+class ZoneFill {
+public:
+    static constexpr int BatchSize = 5000;
+    // Called after every row; the window processes its messages there.
+    using Progress = std::function<void(const ZoneFillCounts &)>;
+
+    explicit ZoneFill(TDM &dm) : dm_(dm) {}
+
+    // True when every QSO was read and the updates committed.
+    bool Run(const Progress &progress = {});
+
+    const ZoneFillCounts &Counts() const { return counts_; }
+    // The message for the user after a failed run, empty otherwise.
+    const QString &Error() const { return error_; }
+
+private:
+    TDM &dm_;
+    ZoneFillCounts counts_;
+    QString error_;
+};

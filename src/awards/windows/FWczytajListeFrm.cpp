@@ -1,0 +1,96 @@
+#include "awards/windows/FWczytajListeFrm.h"
+
+#include "controls/FileNameEdit.h"
+#include "core/FDM.h"
+#include "platform/Messages.h"
+#include "platform/gui/BusyGuard.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+TWczytajListeFrm::TWczytajListeFrm(const ListImportKind &kind, QWidget *parent)
+    : TRunDialog(parent), kind_(kind)
+{
+    setWindowTitle(kind.Caption);
+
+    auto *nameLbl = new QLabel(QStringLiteral("&Nazwa pliku do wczytania"), this);
+    EdNazwaPliku = new TFileNameEdit(this);
+    EdNazwaPliku->setObjectName("EdNazwaPliku");
+    EdNazwaPliku->SetDefaultExt(QStringLiteral("*.txt"));
+    EdNazwaPliku->SetFilter(QString());
+    EdNazwaPliku->SetDialogTitle(QStringLiteral("Przeglądanie"));
+    EdNazwaPliku->SetFileName(kind.FileName);
+    EdNazwaPliku->setMinimumWidth(360);
+    nameLbl->setBuddy(EdNazwaPliku);
+
+    InformacjaBox = new QGroupBox(QStringLiteral("Informacja"), this);
+    InformacjaLbl = new QLabel(kind.Information, InformacjaBox);
+    InformacjaLbl->setWordWrap(true);
+    auto *info = new QVBoxLayout(InformacjaBox);
+    info->addWidget(InformacjaLbl);
+
+    QHBoxLayout *buttons = CreateRunButtons(QStringLiteral("&Wczytaj"), WczytajBtn, CancelBtn);
+
+    StatusBar = new QStatusBar(this);
+    StatusBar->setSizeGripEnabled(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(nameLbl);
+    layout->addWidget(EdNazwaPliku);
+    layout->addWidget(InformacjaBox);
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TWczytajListeFrm::Run()
+{
+    const QString name = EdNazwaPliku->FileName().trimmed();
+    if (name.isEmpty()) {
+        Messages::ShowWarning(QStringLiteral("Nazwa pliku do wczytania musi być podana."));
+        return;
+    }
+    if (!QFileInfo(name).isFile()) {
+        Messages::ShowWarning(QStringLiteral("Brak pliku: ") + name);
+        return;
+    }
+    if (!Messages::AskConfirm(kind_.Confirmation))
+        return;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages::ShowWarning(
+            QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    QString error;
+    {
+        RunScope running(*this);
+        BusyGuard busy({WczytajBtn, CancelBtn, EdNazwaPliku});
+        StatusBar->showMessage(QStringLiteral("Wczytywanie danych - proszę czekać"));
+        QCoreApplication::processEvents();
+        try {
+            ProgressPacer pace;
+            kind_.Import(*DM, bytes, [&](qsizetype) { pace([] {}); });
+        } catch (const std::exception &e) {
+            error = QString::fromUtf8(e.what());
+        }
+        StatusBar->clearMessage();
+    }
+    if (!error.isEmpty()) {
+        // Nothing of the file was stored; the window stays for another try.
+        Messages::ShowWarning(error);
+        return;
+    }
+    Messages::ShowWarning(QStringLiteral("Wczytywanie zakończone. "));
+    accept();
+}

@@ -1,0 +1,169 @@
+#include "awards/PrefixExport.h"
+#include "awards/PrefixImport.h"
+#include "platform/Cp1250.h"
+#include "support/LogDb.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Bytes(const char *utf8)
+{
+    return Cp1250::fromUnicode(QString::fromUtf8(utf8));
+}
+
+// Two countries with three prefixes, a prefix of a country the file never
+// defines, and Polish letters in a name.
+const char *const SmallFile = "<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<NAZWAANG:6>Poland"
+                              "<NAZWAPOL:6>Polska<KONTYNENT:2>EU<EOR>\r\n"
+                              "<TABELA:7>KrajeDx<KRAJID:3>291<PREFIXDX:1>K<NAZWAANG:13>United States"
+                              "<NAZWAPOL:20>Stany Zjednoczone ąę<KONTYNENT:2>NA<EOR>\r\n"
+                              "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>\r\n"
+                              "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:3>SQ9<EOR>\r\n"
+                              "<TABELA:10>PrefiksyDx<KRAJID:3>291<PREFIX:1>W<EOR>\r\n"
+                              "<TABELA:10>PrefiksyDx<KRAJID:3>999<PREFIX:2>ZZ<EOR>\r\n";
+
+class PrefixTables : public DataModuleTest {
+protected:
+    int Count(const char *table) { return SelectInteger(dm->Baza, QStringLiteral("SELECT COUNT(*) FROM ") + table); }
+    int QsoCountry(int logId)
+    {
+        return SelectInteger(dm->Baza, QStringLiteral("SELECT KrajId FROM Logi WHERE LogId=%1").arg(logId));
+    }
+    QStringList Prefixes()
+    {
+        return SelectStrings(dm->Baza, "SELECT KrajId || ':' || Prefix FROM PrefiksyDX ORDER BY KrajId, Prefix");
+    }
+};
+
+} // namespace
+
+TEST(PrefixFileCheck, AFileThatCannotReplaceTheTablesIsRefusedWithItsReason)
+{
+    struct Case {
+        const char *bytes;
+        const char *reason; // empty: accepted
+    } cases[] = {
+        {"<KRAJID:3>269<PREFIXDX:2>SP<EOR><TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>", ""},
+        {"<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<EOR><TABELA:7>KrajeDx<KRAJID:3>269<EOR>",
+         "Kraj o numerze 269 występuje w pliku więcej niż raz."},
+        {"<CALL:5>SP5AB<QSO_DATE:8>20240101<EOR>", "Plik nie zawiera żadnego kraju"},
+        {"<TABELA:7>KrajeDx<KRAJID:abc>269<EOR>", "Błędna długość pola"},
+        {"<TABELA:7>KrajeDx<KRAJID:x>1<PREFIXDX:2>SP<EOR>", "Błędna długość pola"},
+    };
+    for (const Case &c : cases) {
+        PrefixFile file;
+        const QString message = ReadPrefixFile(QByteArray(c.bytes), file);
+        SCOPED_TRACE(c.bytes);
+        if (*c.reason == 0) {
+            EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+            ASSERT_EQ(file.Records.size(), 2u);
+            // A record before any table tag is a country.
+            EXPECT_EQ(std::get<TKrajDX>(file.Records[0]).KrajId, 269);
+        } else {
+            EXPECT_TRUE(message.contains(QString::fromUtf8(c.reason))) << message.toStdString();
+            EXPECT_TRUE(message.endsWith(QStringLiteral("Tabele prefiksów nie zostały zmienione.")));
+        }
+    }
+}
+
+TEST_F(PrefixTables, ExportWritesEveryCountryThenThePrefixesOfTheCountriesItWrote)
+{
+    ExecSql(dm->Baza, "DELETE FROM PrefiksyDX");
+    ExecSql(dm->Baza, "DELETE FROM KrajeDX");
+    ExecSql(dm->Baza, "INSERT INTO KrajeDX VALUES (145, 'YL', 'Latvia', 'Łotwa', 'EU')");
+    ExecSql(dm->Baza, "INSERT INTO KrajeDX (KrajId, PrefixDX) VALUES (7, 'ZA')");
+    ExecSql(dm->Baza, "INSERT INTO PrefiksyDX VALUES (145, 'YL')");
+    ExecSql(dm->Baza, "INSERT INTO PrefiksyDX VALUES (7, 'ZA')");
+    dm->OpenKrajeDX();
+    // A country added after the data module read its list keeps its prefixes.
+    ExecSql(dm->Baza, "INSERT INTO KrajeDX VALUES (269, 'SP', 'Poland', 'Polska', 'EU')");
+    ExecSql(dm->Baza, "INSERT INTO PrefiksyDX VALUES (269, 'SQ')");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Prefiksy.txt");
+    ASSERT_EQ(ExportPrefixTable(*dm, path), QString());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_TRUE(lines[6].isEmpty());
+    QSet<QByteArray> countries(lines.begin(), lines.begin() + 3);
+    QSet<QByteArray> prefixes(lines.begin() + 3, lines.begin() + 6);
+    EXPECT_EQ(countries, (QSet<QByteArray>{
+                             "<TABELA:7>KrajeDx<KRAJID:3>145<PREFIXDX:2>YL<NAZWAANG:6>Latvia<NAZWAPOL:5>\xA3otwa"
+                             "<KONTYNENT:2>EU<EOR>\r",
+                             "<TABELA:7>KrajeDx<KRAJID:1>7<PREFIXDX:2>ZA<EOR>\r",
+                             "<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<NAZWAANG:6>Poland<NAZWAPOL:6>Polska"
+                             "<KONTYNENT:2>EU<EOR>\r"}));
+    EXPECT_EQ(prefixes, (QSet<QByteArray>{"<TABELA:10>PrefiksyDx<KRAJID:3>145<PREFIX:2>YL<EOR>\r",
+                                          "<TABELA:10>PrefiksyDx<KRAJID:1>7<PREFIX:2>ZA<EOR>\r",
+                                          "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SQ<EOR>\r"}));
+
+    EXPECT_FALSE(ExportPrefixTable(*dm, dir.filePath("no/such/folder/P.txt")).isEmpty());
+}
+
+TEST_F(PrefixTables, TheShippedTablesSurviveAnExportAndAnImportUnchanged)
+{
+    const int countries = Count("KrajeDX");
+    const QStringList before = Prefixes();
+    PrefixImport import(*dm);
+    ASSERT_TRUE(import.Run(PrefixTableFileBytes(*dm))) << import.Message().toStdString();
+    EXPECT_EQ(Count("KrajeDX"), countries);
+    EXPECT_EQ(Prefixes(), before);
+}
+
+TEST_F(PrefixTables, ImportReplacesBothTablesAndRecomputesTheCountryOfEveryQso)
+{
+    const DateTime t0 = DateTime::fromDate(2020, 1, 1, 10, 0);
+    std::vector<int> ids;
+    for (int i = 0; i < 25; ++i)
+        ids.push_back(AddQso(i % 3 == 0 ? "SQ9ABC" : i % 3 == 1 ? "W1AW" : "DL1AA", t0.addSecs(i * 60)));
+    ASSERT_EQ(QsoCountry(ids[2]), 230); // Germany in the shipped tables
+    ExecSql(dm->Baza, QStringLiteral("UPDATE Logi SET KrajId=0 WHERE LogId=%1").arg(ids[0]));
+
+    QStringList steps;
+    PrefixImport import(*dm);
+    ASSERT_TRUE(import.Run(Bytes(SmallFile), [&](const QString &s) { steps << s; }));
+    EXPECT_EQ(import.Message(), QStringLiteral("Wczytywanie zakończone. "));
+    EXPECT_EQ(steps, (QStringList{"Wczytywanie danych - proszę czekać", "",
+                                  "Aktualizacja baz systemu - proszę czekać",
+                                  "Wyznaczanie prefisów dla łączności - proszę czekać [10 z 25]",
+                                  "Wyznaczanie prefisów dla łączności - proszę czekać [20 z 25]", ""}));
+
+    EXPECT_EQ(Count("KrajeDX"), 2);
+    EXPECT_EQ(Prefixes(), (QStringList{"269:SP", "269:SQ9", "291:W"})); // ZZ of country 999 skipped
+    EXPECT_EQ(SelectStrings(dm->Baza, "SELECT NazwaPol FROM KrajeDX WHERE KrajId=291"),
+              QStringList{QString::fromUtf8("Stany Zjednoczone ąę")});
+    EXPECT_EQ(QsoCountry(ids[0]), 269); // longest prefix SQ9
+    EXPECT_EQ(QsoCountry(ids[1]), 291);
+    EXPECT_EQ(QsoCountry(ids[2]), 0); // DL is no longer listed
+    EXPECT_EQ(import.ChangedQsos(), 1 + 8); // the first QSO and the eight with DL1AA
+    EXPECT_EQ(dm->CountryNameForKrajId(291), QString::fromUtf8("Stany Zjednoczone ąę"));
+    EXPECT_EQ(dm->KrajIdForCall("SQ9XYZ"), 269);
+}
+
+TEST_F(PrefixTables, AFailedImportLeavesTheOldTablesAndTheQsosAsTheyWere)
+{
+    const int qso = AddQso("DL1AA", DateTime::fromDate(2020, 1, 1, 10, 0));
+    const int countries = Count("KrajeDX");
+    const QStringList before = Prefixes();
+    // The same prefix twice for one country breaks the key on the second insert.
+    const QByteArray duplicate = Bytes(SmallFile) + "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>\r\n";
+    const QByteArray badLength = Bytes(SmallFile) + "<TABELA:10>PrefiksyDx<KRAJID:>269<EOR>";
+    const QByteArray tooLong = Bytes(SmallFile) + "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:12>SP0123456789<EOR>";
+    for (const QByteArray &bytes : {duplicate, badLength, tooLong}) {
+        PrefixImport import(*dm);
+        EXPECT_FALSE(import.Run(bytes));
+        EXPECT_TRUE(import.Message().endsWith(QStringLiteral("Tabele prefiksów nie zostały zmienione.")))
+            << import.Message().toStdString();
+        EXPECT_EQ(Count("KrajeDX"), countries);
+        EXPECT_EQ(Prefixes(), before);
+        EXPECT_EQ(QsoCountry(qso), 230);
+        EXPECT_EQ(dm->KrajIdForCall("DL1AA"), 230);
+        EXPECT_TRUE(dm->KrajeDX.Active());
+        EXPECT_TRUE(dm->Prefiksy.Active());
+    }
+}

@@ -1,0 +1,89 @@
+#include "awards/ReferenceListImport.h"
+#include "awards/ListFiles.h"
+#include "support/LogDb.h"
+
+namespace {
+
+class ReferenceListImportTest : public DataModuleTest {
+protected:
+    QStringList Castles()
+    {
+        return SelectStrings(dm->Baza, "select Symbol || '=' || Nazwa from Zamki order by Symbol");
+    }
+    QStringList Communes()
+    {
+        return SelectStrings(dm->Baza, "select trim(GminaId) || '=' || Gmina || '/' || Powiat || '/' || "
+                                       "trim(coalesce(WojewId, '')) from Gminy order by GminaId");
+    }
+};
+
+} // namespace
+
+TEST_F(ReferenceListImportTest, CastleListAddsAndUpdatesByTrimmedSymbolAndKeepsTheOtherRows)
+{
+    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP-001', 'Stara nazwa')");
+    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP-099', 'Poza plikiem')");
+    QByteArray file = ListFile({
+        CastleLine("SP-001", "Malbork"),
+        CastleLine("SP-002", QString::fromUtf8("Łańcut")),
+        CastleLine(" SP-02", "Zamek 'Ogrodzieniec'; --"), // quotes stay text
+        CastleLine("SP-003", "Za krótka", 40),
+        CastleLine("", "Bez symbolu"),
+        CastleLine("SP-002", QString::fromUtf8("Łańcut, zamek")), // the later line wins
+        CastleLine("SP-004", "Bez końca linii"),
+    });
+    file.chop(2);
+    const QStringList expected = {"SP-001=Malbork", "SP-002=" + QString::fromUtf8("Łańcut, zamek"),
+                                  "SP-004=Bez końca linii", "SP-02=Zamek 'Ogrodzieniec'; --",
+                                  "SP-099=Poza plikiem"};
+
+    const ListImportCounts first = ImportCastleList(*dm, file);
+    EXPECT_EQ(first.Added, 3);
+    EXPECT_EQ(first.Updated, 2);
+    EXPECT_EQ(first.Skipped, 2);
+    EXPECT_EQ(Castles(), expected);
+    // The data module's table is open on the new rows.
+    EXPECT_TRUE(dm->Zamki.Active());
+    EXPECT_EQ(dm->CastleNameForSymbol("SP-002"), QString::fromUtf8("Łańcut, zamek"));
+
+    // A second import of the same file changes nothing.
+    const ListImportCounts second = ImportCastleList(*dm, file);
+    EXPECT_EQ(second.Added, 0);
+    EXPECT_EQ(second.Updated, 5);
+    EXPECT_EQ(Castles(), expected);
+}
+
+TEST_F(ReferenceListImportTest, CommuneListStoresTheVoivodeshipCodeAndImportsTwiceAlike)
+{
+    ExecSql(dm->Baza, "insert into Gminy (GminaId, Gmina, Powiat, WojewId) values ('0101', 'X', 'Y', 'Z')");
+    const QByteArray file = ListFile(
+        {CommuneLine("0101", QString::fromUtf8("Bolesławiec"), QString::fromUtf8("bolesławiecki"),
+                     QString::fromUtf8("dolnośląskie")),
+         CommuneLine("1465", "Warszawa", "Warszawa", "mazowieckie"),
+         CommuneLine("1061", QString::fromUtf8("Łódź"), QString::fromUtf8("Łódź"), "lodzkie"),
+         CommuneLine("1061", QString::fromUtf8("Łódź"), QString::fromUtf8("Łódź"), "lodzkie").left(70)},
+        "\n");
+    const QStringList expected = {QString::fromUtf8("0101=Bolesławiec/bolesławiecki/D"),
+                                  QString::fromUtf8("1061=Łódź/Łódź/"), "1465=Warszawa/Warszawa/R"};
+    for (int run = 0; run < 2; ++run) {
+        const ListImportCounts counts = ImportCommuneList(*dm, file);
+        EXPECT_EQ(counts.Added, run == 0 ? 2 : 0);
+        EXPECT_EQ(counts.Updated, run == 0 ? 1 : 3);
+        EXPECT_EQ(counts.Skipped, 1);
+        EXPECT_EQ(Communes(), expected);
+    }
+    EXPECT_TRUE(dm->Gminy.Active());
+}
+
+TEST_F(ReferenceListImportTest, DatabaseErrorStoresNothingOfTheFile)
+{
+    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP-001', 'Stara nazwa')");
+    ExecSql(dm->Baza, "create exception ZLY_ZAMEK 'zly zamek'");
+    ExecSql(dm->Baza, "create trigger ZAMKI_BI for Zamki before insert as begin "
+                      "if (new.Symbol = 'ZLY') then exception ZLY_ZAMEK; end");
+    const QByteArray file = ListFile({CastleLine("SP-001", "Malbork"), CastleLine("SP-002", "Pieskowa Skała"),
+                                      CastleLine("ZLY", "Zły"), CastleLine("SP-003", "Niedzica")});
+    EXPECT_THROW(ImportCastleList(*dm, file), DbError);
+    EXPECT_EQ(Castles(), QStringList({"SP-001=Stara nazwa"}));
+    EXPECT_TRUE(dm->Zamki.Active());
+}

@@ -1,0 +1,114 @@
+#include "awards/ZoneFill.h"
+#include "core/Log.h"
+#include "support/LogDb.h"
+#include "support/QsoRows.h"
+
+namespace {
+
+class ZoneFillTest : public DataModuleTest {
+protected:
+    // LogId order: call, continent, ITU and CQ as stored.
+    QStringList Zones()
+    {
+        return SelectStrings(dm->Baza,
+                             "select Stacja || ' ' || coalesce(Kontynent, '-') || ' ' || "
+                             "coalesce(ITU, -1) || ' ' || coalesce(CQ, -1) from Logi order by LogId");
+    }
+
+    std::vector<int> AddRows(const std::vector<std::tuple<QString, QString, int, int>> &qsos)
+    {
+        std::vector<QsoRow> rows;
+        for (const auto &[call, kontynent, itu, cq] : qsos) {
+            QsoRow r;
+            r.Data = DateTime::fromDate(2020, 5, 1, 12, int(rows.size()));
+            r.Stacja = call;
+            r.Kontynent = kontynent;
+            r.Itu = itu;
+            r.Cq = cq;
+            rows.push_back(r);
+        }
+        return InsertQsos(dm->Baza, rows);
+    }
+};
+
+} // namespace
+
+TEST_F(ZoneFillTest, FillsWhatIsMissingAndCountsQsosWithoutCountryAgain)
+{
+    ASSERT_EQ(dm->KrajIdForCall("QQ1ZZ"), 0);
+    AddRows({
+        {"SP5ABC", "", 0, 0},   // all three from Poland's entry
+        {"DL1AA", "EU", 0, 0},  // zones only; the continent written back as it was
+        {"QQ1ZZ", "", 0, 0},    // no country: empty and zero, still an update
+        {"OK2PBQ", "AS", 1, 2}, // complete, even if odd: left alone
+        {"VK6ABC", "OC", 0, 0}, // zones from the call-sign rule of Australia
+        {"W7XYZ", "", 5, 0},    // the rule finds no CQ zone for W7
+        {"G3XYZ", " ", 27, 14}, // a blank continent is missing too
+    });
+    ZoneFill fill(*dm);
+    std::vector<qsizetype> processedSeen;
+    EXPECT_TRUE(fill.Run([&](const ZoneFillCounts &c) { processedSeen.push_back(c.ProcessedCount); }));
+    EXPECT_TRUE(fill.Error().isEmpty());
+    EXPECT_EQ(fill.Counts().ProcessedCount, 7);
+    EXPECT_EQ(fill.Counts().UpdatedCount, 6);
+    EXPECT_EQ(processedSeen.back(), 7);
+    const QStringList filled = {"SP5ABC EU 28 15", "DL1AA EU 28 14", "QQ1ZZ  0 0",    "OK2PBQ AS 1 2",
+                                "VK6ABC OC 58 29", "W7XYZ NA 5 0",   "G3XYZ EU 27 14"};
+    EXPECT_EQ(Zones(), filled);
+
+    // A second run finds only the QSOs whose values cannot be found.
+    ZoneFill again(*dm);
+    EXPECT_TRUE(again.Run());
+    EXPECT_EQ(again.Counts().ProcessedCount, 7);
+    EXPECT_EQ(again.Counts().UpdatedCount, 2);
+    EXPECT_EQ(Zones(), filled);
+}
+
+TEST_F(ZoneFillTest, CompleteLogNeedsNoUpdate)
+{
+    AddRows({{"SP5ABC", "EU", 28, 15}, {"DL1AA", "EU", 28, 14}});
+    ZoneFill fill(*dm);
+    EXPECT_TRUE(fill.Run());
+    EXPECT_EQ(fill.Counts().ProcessedCount, 2);
+    EXPECT_EQ(fill.Counts().UpdatedCount, 0);
+
+    ZoneFill empty(*dm);
+    ExecSql(dm->Baza, "delete from Logi");
+    EXPECT_TRUE(empty.Run());
+    EXPECT_EQ(empty.Counts().ProcessedCount, 0);
+}
+
+TEST_F(ZoneFillTest, QsoStillPendingInTheLogIsCommittedAndFilled)
+{
+    dm->ReopenLogiOrdered(1, 0);
+    TLog qso;
+    qso.Data = DateTime::fromDate(2021, 3, 4, 5, 6);
+    qso.Pasmo.SetIndex(5);
+    qso.LogSetStacja("SP9LOD");
+    qso.LogSetEmisja("CW");
+    qso.LogAppend(*dm);
+    ASSERT_TRUE(dm->trLogi.Active());
+
+    ZoneFill fill(*dm);
+    EXPECT_TRUE(fill.Run());
+    EXPECT_EQ(fill.Counts().UpdatedCount, 1);
+    EXPECT_EQ(Zones(), QStringList({"SP9LOD EU 28 15"}));
+    EXPECT_TRUE(dm->Logi.Active());
+}
+
+TEST_F(ZoneFillTest, ErrorKeepsTheUpdatesDoneAndSaysHowFarItGot)
+{
+    ExecSql(dm->Baza, "create exception ZLA_STREFA 'zla strefa'");
+    ExecSql(dm->Baza, "create trigger LOGI_BU_TEST for Logi before update as begin "
+                      "if (new.Stacja = 'SP3ZLY') then exception ZLA_STREFA; end");
+    AddRows({{"SP5ABC", "", 0, 0}, {"DL1AA", "", 0, 0}, {"SP3ZLY", "", 0, 0}, {"G3XYZ", "", 0, 0}});
+    ZoneFill fill(*dm);
+    EXPECT_FALSE(fill.Run());
+    EXPECT_EQ(fill.Counts().ProcessedCount, 3);
+    EXPECT_EQ(fill.Counts().UpdatedCount, 2);
+    EXPECT_TRUE(fill.Error().contains("zla strefa")) << fill.Error().toStdString();
+    EXPECT_TRUE(
+        fill.Error().contains(QString::fromUtf8("przerwano po 3 przetworzonych pozycjach; zaktualizowano 2")))
+        << fill.Error().toStdString();
+    EXPECT_EQ(Zones(), QStringList({"SP5ABC EU 28 15", "DL1AA EU 28 14", "SP3ZLY  0 0", "G3XYZ  0 0"}));
+}
