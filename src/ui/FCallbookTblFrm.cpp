@@ -184,4 +184,5 @@ void TCallbookTblFrm::RunSearch(TSzukajRozFrm &criteria)
     sql.CountSql = criteria.CountSql;
     const int count = RunCallbookSearch(*DM, sql);
     status_->setText(QStringLiteral(" Liczba stacji: ") + QString::number(count));
+    DbGrid->setFocus();
 }
