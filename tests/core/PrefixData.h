@@ -28,7 +28,12 @@ struct PrefixFileData {
 // The repository's data folder, found from this file's own place.
 inline QString RepoDataFile(const QString &name)
 {
+#ifdef QUARN_SOURCE_DIR
+    // Rather than __FILE__, which a compiler cache may make relative to the build folder.
+    return QStringLiteral(QUARN_SOURCE_DIR "/data/") + name;
+#else
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
+#endif
 }
 
 inline PrefixFileData LoadPrefixFile()
