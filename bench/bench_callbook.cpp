@@ -1,13 +1,12 @@
 // The compound callbook search over 100,000 stations: "contains" on the
 // surname and "starts with" on the call sign, each until the first screenful
-// of rows and the count are there (and once with every row fetched), through the data module as the window runs
-// it. The floor is the same two statements on a bare statement in the same
-// run (execute, fetch the same rows, read the count): what the engine needs.
+// of rows and the count are there (and once with every row fetched), through the data module as the window
+// runs it. The floor is the same two statements on a bare statement in the same run (execute, fetch the same
+// rows, read the count): what the engine needs.
 #include "BenchApp.h"
+#include "SampleLog.h"
 #include "core/CallbookQueries.h"
 #include "core/FDM.h"
-#include "core/NewDatabase.h"
-#include "support/QsoRows.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -20,9 +19,9 @@ const int Stations = 100000;
 const int ScreenRows = 50;
 
 const std::array<const char *, 6> Prefixes = {"SP", "SQ", "SO", "SN", "HF", "3Z"};
-const std::array<const char *, 12> Surnames = {"Kowalski",  "Nowak",       "Wiśniewski", "Wójcik",
-                                               "Kamiński",  "Lewandowski", "Zieliński",  "Szymański",
-                                               "Woźniak",   "Dąbrowski",   "Mazur",      "Krawczyk"};
+const std::array<const char *, 12> Surnames = {"Kowalski", "Nowak",       "Wiśniewski", "Wójcik",
+                                               "Kamiński", "Lewandowski", "Zieliński",  "Szymański",
+                                               "Woźniak",  "Dąbrowski",   "Mazur",      "Krawczyk"};
 const std::array<const char *, 8> Towns = {"Kraków", "Warszawa", "Kielce", "Gdańsk",
                                            "Łódź",   "Poznań",   "Lublin", "Szczecin"};
 
@@ -102,13 +101,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     PrintBoxesToStderr();
     QTemporaryDir dir;
-    const QString path = dir.filePath("Log.dat");
-    CreateLogDatabase(path, DefaultSeedDataDir());
-    qputenv("QUARN_DATABASE", path.toLocal8Bit());
     TDM dm;
-    DM = &dm;
-    if (!dm.OpenDatabase()) {
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+    if (!OpenSampleLog(dm, dir.path(), 0)) {
+        std::fprintf(stderr, "cannot open a new log in %s\n", qPrintable(dir.path()));
         return 1;
     }
     QElapsedTimer fill;

@@ -21,7 +21,8 @@ TDBNavigator::TDBNavigator(DataSet *dataSet, QWidget *parent) : QWidget(parent),
         buttons_[i]->setToolTip(QString::fromUtf8(faces[i].second));
         buttons_[i]->setMinimumWidth(28);
         row->addWidget(buttons_[i]);
-        connect(buttons_[i], &QToolButton::clicked, this, [this, i] { Guarded([this, i] { BtnClick(Button(i)); }); });
+        connect(buttons_[i], &QToolButton::clicked, this,
+                [this, i] { Guarded([this, i] { BtnClick(Button(i)); }); });
     }
     connect(dataSet, &DataSet::scrolled, this, &TDBNavigator::Refresh);
     connect(dataSet, &DataSet::dataSetChanged, this, &TDBNavigator::Refresh);

@@ -29,8 +29,9 @@ int RunCallbookSearch(TDM &dm, const TCallbookSql &sql)
     DataSet &callbook = dm.Callbook;
     const QStringList previousSql = dm.Callbook.SQL();
     const bool wasOpen = callbook.Active();
-    const QString station =
-        wasOpen && !callbook.IsEmpty() ? callbook.FieldByName(QStringLiteral("STACJA"))->AsString() : QString();
+    const QString station = wasOpen && !callbook.IsEmpty()
+                                ? callbook.FieldByName(QStringLiteral("STACJA"))->AsString()
+                                : QString();
     try {
         dm.trCallBook.Restart();
         dm.Callbook.SetSQL(QStringList{sql.SearchSql});
@@ -51,9 +52,10 @@ TCallbookStationQuery::TCallbookStationQuery(FbDatabase &db) : trStacja(&db)
 {
     Stacja.SetDatabase(&db);
     Stacja.SetTransaction(&trStacja);
-    Stacja.SetSQL(QStringList{QStringLiteral("select  Stacja, Imie, Nazwisko, Nazwa, Lokator, Miasto, KodPoczt, "
-                                             "Adres, Wojew, Powiat"),
-                              QStringLiteral("from STACJE"), QStringLiteral("where Stacja=:Stacja")});
+    Stacja.SetSQL(
+        QStringList{QStringLiteral("select  Stacja, Imie, Nazwisko, Nazwa, Lokator, Miasto, KodPoczt, "
+                                   "Adres, Wojew, Powiat"),
+                    QStringLiteral("from STACJE"), QStringLiteral("where Stacja=:Stacja")});
     Stacja.AddField(QStringLiteral("NazwaWojew"), FieldType::String, 30, FieldKind::Calculated);
     Stacja.AddField(QStringLiteral("NazwaPowiat"), FieldType::String, 50, FieldKind::Calculated);
     Stacja.OnCalcFields = [](DataSet &ds) {

@@ -30,7 +30,7 @@ TSearchOperator SearchOperator(int itemIndex)
 
 QStringList SearchOrderItems()
 {
-    return {QStringLiteral("Stacja"),      QStringLiteral("Nazwisko"), QStringLiteral("Imię"),
+    return {QStringLiteral("Stacja"),      QStringLiteral("Nazwisko"),    QStringLiteral("Imię"),
             QStringLiteral("Nazwa"),       QStringLiteral("Miejscowość"), QStringLiteral("Lokator"),
             QStringLiteral("Województwo"), QStringLiteral("Powiat")};
 }
@@ -60,7 +60,8 @@ QString CriterionClause(const QString &column, TSearchOperator op, const QString
     const QString value = StripApostrophes(boxText.trimmed());
     switch (op) {
     case soEquals: return u'(' + column + QStringLiteral(" = '") + value + QStringLiteral("')");
-    case soStartsWith: return u'(' + column + QStringLiteral(" Starting with '") + value + QStringLiteral("')");
+    case soStartsWith:
+        return u'(' + column + QStringLiteral(" Starting with '") + value + QStringLiteral("')");
     case soContains: return u'(' + column + QStringLiteral(" Like '%") + value + QStringLiteral("%')");
     case soNone: break;
     }
@@ -92,7 +93,8 @@ TCallbookSql BuildSearchSql(const TCallbookCriteria &criteria)
 {
     QStringList clauses;
     for (int row = 0; row < CallbookTextRowCount; ++row)
-        clauses << CriterionClause(CallbookCriterionColumns[row], criteria.Operators[row], criteria.Values[row]);
+        clauses << CriterionClause(CallbookCriterionColumns[row], criteria.Operators[row],
+                                   criteria.Values[row]);
     clauses << VoivodeshipCriterion(criteria.WojewItem, criteria.WojewText)
             << DistrictCriterion(criteria.PowiatItem, criteria.PowiatText);
     clauses.removeAll(QString());
@@ -100,9 +102,10 @@ TCallbookSql BuildSearchSql(const TCallbookCriteria &criteria)
         return {};
     const QString crit = clauses.join(QStringLiteral(" And "));
     TCallbookSql sql;
-    sql.SearchSql = QStringLiteral("Select Stacja, Nazwisko, Imie, Nazwa, Adres, Lokator, Miasto, Wojew, Powiat ") +
-                    QStringLiteral("From Stacje ") + QStringLiteral(" Where ") + crit + u' ' +
-                    BuildOrderBy(criteria.KolejItem);
+    sql.SearchSql =
+        QStringLiteral("Select Stacja, Nazwisko, Imie, Nazwa, Adres, Lokator, Miasto, Wojew, Powiat ") +
+        QStringLiteral("From Stacje ") + QStringLiteral(" Where ") + crit + u' ' +
+        BuildOrderBy(criteria.KolejItem);
     sql.CountSql = QStringLiteral("Select Count(*) As Licznik From Stacje Where ") + crit;
     return sql;
 }

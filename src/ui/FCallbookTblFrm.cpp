@@ -78,7 +78,8 @@ TCallbookTblFrm::TCallbookTblFrm(QWidget *parent) : QDialog(parent)
     }
     DbGrid->SetColumns(columns);
     DbGrid->SetDataSource(source_);
-    DbGrid->OnGetBtnParams = [](TExDBGrid &grid, Field *field, TGridFont &, QColor &, TSortMarker &marker, bool) {
+    DbGrid->OnGetBtnParams = [](TExDBGrid &grid, Field *field, TGridFont &, QColor &, TSortMarker &marker,
+                                bool) {
         if (field && grid.LinkActive() && IsCallbookSortColumn(field->FieldName(), CallbookSortIndex))
             marker = smUp;
     };

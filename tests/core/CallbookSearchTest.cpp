@@ -1,5 +1,5 @@
-#include "core/CallbookQueries.h"
 #include "core/CallbookSearch.h"
+#include "core/CallbookQueries.h"
 #include "platform/db/FbError.h"
 #include "support/LogDb.h"
 
@@ -7,13 +7,15 @@
 
 namespace {
 
-const QString Select = QStringLiteral("Select Stacja, Nazwisko, Imie, Nazwa, Adres, Lokator, Miasto, Wojew, Powiat "
-                                      "From Stacje  Where ");
+const QString Select =
+    QStringLiteral("Select Stacja, Nazwisko, Imie, Nazwa, Adres, Lokator, Miasto, Wojew, Powiat "
+                   "From Stacje  Where ");
 const QString Count = QStringLiteral("Select Count(*) As Licznik From Stacje Where ");
 
 enum Row { Stacja, Nazwisko, Imie, Nazwa, Miasto, Lokator };
 
-TCallbookCriteria With(std::initializer_list<std::tuple<Row, TSearchOperator, const char *>> rows, int kolej = 0)
+TCallbookCriteria With(std::initializer_list<std::tuple<Row, TSearchOperator, const char *>> rows,
+                       int kolej = 0)
 {
     TCallbookCriteria c;
     for (const auto &[row, op, value] : rows) {
@@ -63,7 +65,8 @@ TEST(CallbookSearch, CriteriaJoinInRowOrderWithTheOrderAndTheCountOfTheSameCrite
          "(Imie Like '%x) Or (1=1%')", "Order by Imie"},
         {"district only, by district", district, "(Powiat='ZY')", "Order by Powiat"},
         {"every row, the text rows first, in dialog order", all,
-         "(Stacja = 'SP9ABC') And (Nazwisko Like '%ski%') And (Imie = 'Jan') And (Nazwa Starting with 'Klub') "
+         "(Stacja = 'SP9ABC') And (Nazwisko Like '%ski%') And (Imie = 'Jan') And (Nazwa Starting with "
+         "'Klub') "
          "And (Miasto Like '%Kraków%') And (Lokator = 'jo90') And (Wojew='M') And (Powiat='AB')",
          "Order by Miasto"},
         {"an order outside the list", With({{Nazwa, soEquals, "X"}}, 8), "(Nazwa = 'X')", ""},
@@ -118,12 +121,14 @@ protected:
     void SetUp() override
     {
         DataModuleTest::SetUp();
-        ExecSql(dm->Baza, "insert into STACJE (STACJA, IMIE, NAZWISKO, NAZWA, MIASTO, KODPOCZT, ADRES, LOKATOR, "
-                          "WOJEW, POWIAT) values ('SP9ABC', 'Jan', 'Kowalski', 'Kowalski Jan', 'Kraków', "
-                          "'30-001', 'ul. Długa 1', 'KN09AB', 'M', 'KQ')");
+        ExecSql(dm->Baza,
+                "insert into STACJE (STACJA, IMIE, NAZWISKO, NAZWA, MIASTO, KODPOCZT, ADRES, LOKATOR, "
+                "WOJEW, POWIAT) values ('SP9ABC', 'Jan', 'Kowalski', 'Kowalski Jan', 'Kraków', "
+                "'30-001', 'ul. Długa 1', 'KN09AB', 'M', 'KQ')");
         ExecSql(dm->Baza, "insert into STACJE (STACJA, NAZWISKO, NAZWA, WOJEW, POWIAT) "
                           "values ('SP9XYZ', 'Nowak', 'Nowak Anna', 'S', 'XX')");
-        ExecSql(dm->Baza, "insert into STACJE (STACJA, NAZWISKO, NAZWA) values ('SP1AAA', 'Wiśniewski', 'W')");
+        ExecSql(dm->Baza,
+                "insert into STACJE (STACJA, NAZWISKO, NAZWA) values ('SP1AAA', 'Wiśniewski', 'W')");
     }
     QStringList Calls()
     {

@@ -28,7 +28,8 @@ TEST(DbLongStatement, AStatementTooLongForTheClientIsRefusedNotCutShort)
         q.Open();
         FAIL() << "a statement of 65536 bytes more than its head ran";
     } catch (const DbError &e) {
-        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Polecenie dla bazy danych jest za długie: 65567 bajtów")))
+        EXPECT_TRUE(
+            e.Message().startsWith(QStringLiteral("Polecenie dla bazy danych jest za długie: 65567 bajtów")))
             << e.Message().toStdString();
     }
     EXPECT_FALSE(q.Active());

@@ -38,9 +38,10 @@ protected:
         UiFixture::SetUp();
         CallbookSortIndex = 0;
         for (const char *row : Stations)
-            ExecSql(DM->Baza, QStringLiteral("insert into STACJE (STACJA, IMIE, NAZWISKO, NAZWA, MIASTO, KODPOCZT, "
-                                             "ADRES, LOKATOR, WOJEW, POWIAT) values ") +
-                                  QString::fromUtf8(row));
+            ExecSql(DM->Baza,
+                    QStringLiteral("insert into STACJE (STACJA, IMIE, NAZWISKO, NAZWA, MIASTO, KODPOCZT, "
+                                   "ADRES, LOKATOR, WOJEW, POWIAT) values ") +
+                        QString::fromUtf8(row));
         tbl = std::make_unique<TCallbookTblFrm>();
         skr = std::make_unique<TCallbookSkrFrm>();
         CallbookTblFrm = tbl.get();
@@ -158,8 +159,8 @@ TEST_F(CallbookWindows, ACompoundSearchFillsTheGridDetailsCountAndSortMarker)
     EXPECT_EQ(CallbookSortIndex, 4);
     EXPECT_EQ(MarkerOf(2), smUp) << "the town column";
     EXPECT_EQ(MarkerOf(0), smNone);
-    EXPECT_EQ(Details(), (QStringList{"SP9ABC  Kowalski Jan", "Kraków", "ul. Długa 1", "KN09AB", "małopolskie",
-                                      "kamiennogórski - Kamienna Góra"}));
+    EXPECT_EQ(Details(), (QStringList{"SP9ABC  Kowalski Jan", "Kraków", "ul. Długa 1", "KN09AB",
+                                      "małopolskie", "kamiennogórski - Kamienna Góra"}));
 
     QTest::mouseClick(tbl->Navigator->ButtonOf(TDBNavigator::nbLast), Qt::LeftButton);
     EXPECT_EQ(Details()[0], "SP5QRN  Zieliński Marek");
@@ -199,7 +200,10 @@ TEST_F(CallbookWindows, ACompoundSearchFillsTheGridDetailsCountAndSortMarker)
 
 TEST_F(CallbookWindows, NoCriterionWarnsAndKeepsTheDialogAndAFailedSearchKeepsThePreviousResult)
 {
-    Search([](TSzukajRozFrm &d) { d.EdStacjaPar->setCurrentIndex(soEquals); d.EdStacja->setText("SP5QRN"); });
+    Search([](TSzukajRozFrm &d) {
+        d.EdStacjaPar->setCurrentIndex(soEquals);
+        d.EdStacja->setText("SP5QRN");
+    });
     ASSERT_EQ(tbl->StatusText(), " Liczba stacji: 1");
 
     bool stayed = false;
@@ -226,14 +230,15 @@ TEST_F(CallbookWindows, NoCriterionWarnsAndKeepsTheDialogAndAFailedSearchKeepsTh
         d.EdKolej->setCurrentIndex(4);
     });
     ASSERT_EQ(Boxes.size(), 2u);
-    EXPECT_TRUE(Boxes[1].text.startsWith("Polecenie dla bazy danych jest za długie")) << Boxes[1].text.toStdString();
+    EXPECT_TRUE(Boxes[1].text.startsWith("Polecenie dla bazy danych jest za długie"))
+        << Boxes[1].text.toStdString();
     EXPECT_EQ(tbl->StatusText(), " Liczba stacji: 1");
     EXPECT_EQ(Calls(), QStringList{"SP5QRN"});
     EXPECT_EQ(Details()[1], "Warszawa");
     EXPECT_EQ(CallbookSortIndex, 0) << "the marker stays with the result shown";
     EXPECT_EQ(MarkerOf(0), smUp);
-    for (QWidget *w : std::initializer_list<QWidget *>{tbl->KryteriumBtn, tbl->ZamknijBtn, tbl->DbGrid,
-                                                        tbl->Navigator})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{tbl->KryteriumBtn, tbl->ZamknijBtn, tbl->DbGrid, tbl->Navigator})
         EXPECT_TRUE(w->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
