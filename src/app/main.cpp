@@ -2,8 +2,11 @@
 #include "platform/QuitOnSignal.h"
 #include "platform/gui/MessageBoxes.h"
 #include "report/windows/RpReportWindows.h"
+#include "ui/FCallbookSkrFrm.h"
+#include "ui/FCallbookTblFrm.h"
 #include "ui/FLogFrm.h"
 #include "ui/FMainForm.h"
+#include "ui/FSzukajRozFrm.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
@@ -27,6 +30,9 @@ int main(int argc, char *argv[])
     auto mainForm = std::make_unique<TMainForm>();
     MainForm = mainForm.get();
     LogFrm = new TLogFrm(mainForm.get());
+    CallbookTblFrm = new TCallbookTblFrm(mainForm.get());
+    CallbookSkrFrm = new TCallbookSkrFrm(mainForm.get());
+    SzukajRozFrm = new TSzukajRozFrm(CallbookTblFrm);
 
     if (TerminationRequested())
         return 0;

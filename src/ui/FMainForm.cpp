@@ -16,6 +16,8 @@
 #include "platform/Messages.h"
 #include "platform/db/DataSource.h"
 #include "platform/gui/Guarded.h"
+#include "ui/FCallbookSkrFrm.h"
+#include "ui/FCallbookTblFrm.h"
 #include "ui/Glyphs.h"
 #include "ui/RecordView.h"
 
@@ -187,8 +189,10 @@ void TMainForm::BuildMenus()
     WzorceMnu = Unavailable(etykiety->addAction(QStringLiteral("Wzorce")));
 
     QMenu *callbook = bar->addMenu(QStringLiteral("Callbook"));
-    Wyszukiwanieproste1 = Unavailable(callbook->addAction(QStringLiteral("Wyszukiwanie &proste")));
-    Wyszukiwaniezoone1 = Unavailable(callbook->addAction(QStringLiteral("Wyszukiwanie &złożone")));
+    Wyszukiwanieproste1 = callbook->addAction(QStringLiteral("Wyszukiwanie &proste"));
+    Wyszukiwaniezoone1 = callbook->addAction(QStringLiteral("Wyszukiwanie &złożone"));
+    connect(Wyszukiwanieproste1, &QAction::triggered, this, [] { CallbookSkrFrm->exec(); });
+    connect(Wyszukiwaniezoone1, &QAction::triggered, this, [] { CallbookTblFrm->exec(); });
 
     QMenu *pomocnicze = bar->addMenu(QStringLiteral("Pomocnicze"));
     WyznaczITUCQMnu = pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ"));

@@ -374,13 +374,19 @@ void FbSql::Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql)
         throw DbError(QStringLiteral("Database not connected"));
     if (!tr || !tr->Active())
         throw DbError(QStringLiteral("Transaction is not active"));
+    // The client takes the length in 16 bits: a longer text would be cut to
+    // its first (length mod 65536) bytes and another statement would run.
+    const QByteArray text = Cp1250::fromUnicode(sql);
+    if (text.size() > MaxStatementBytes)
+        throw DbError(QStringLiteral("Polecenie dla bazy danych jest za długie: %1 bajtów (najwyżej %2).")
+                          .arg(text.size())
+                          .arg(MaxStatementBytes));
     d->db = db;
     d->generation = db->Generation();
     ISC_STATUS_ARRAY status;
     isc_dsql_allocate_statement(status, db->HandlePtr(), &d->stmt);
     FbError::Check(status);
     d->out = AllocDa(20);
-    const QByteArray text = Cp1250::fromUnicode(sql);
     isc_dsql_prepare(status, tr->HandlePtr(), &d->stmt, static_cast<unsigned short>(text.size()),
                      text.constData(), 3, d->out);
     if (status[0] == 1 && status[1]) {

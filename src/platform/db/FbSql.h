@@ -25,6 +25,8 @@ public:
     FbSql(const FbSql &) = delete;
     FbSql &operator=(const FbSql &) = delete;
 
+    // The longest statement text the engine takes, in Windows-1250 bytes.
+    static constexpr int MaxStatementBytes = 65535;
     void Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql);
     void Free();
     bool Prepared() const;
