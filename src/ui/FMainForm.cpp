@@ -5,6 +5,7 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
+#include "exchange/windows/FLabelTbl.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszAdifFrm.h"
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
@@ -165,7 +166,13 @@ void TMainForm::BuildMenus()
 
     QMenu *etykiety = bar->addMenu(QStringLiteral("Etyk&iety"));
     WydrukEtykMnu = Unavailable(etykiety->addAction(QStringLiteral("Wydruk")));
-    WzorceMnu = Unavailable(etykiety->addAction(QStringLiteral("Wzorce")));
+    WzorceMnu = etykiety->addAction(QStringLiteral("Wzorce"));
+    connect(WzorceMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TLabelTbl frm(this);
+            frm.ShowTemplateList();
+        });
+    });
 
     QMenu *callbook = bar->addMenu(QStringLiteral("Callbook"));
     Wyszukiwanieproste1 = Unavailable(callbook->addAction(QStringLiteral("Wyszukiwanie &proste")));
