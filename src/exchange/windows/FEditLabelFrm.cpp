@@ -189,7 +189,13 @@ void TEditLabelFrm::PostBtnClick()
         FieldWidget(failure->Focus)->setFocus();
         return;
     }
-    SaveLabelTemplate(*DM, values, inserting_, [this] { return NewTemplateId(); });
+    try {
+        SaveLabelTemplate(*DM, values, inserting_, [this] { return NewTemplateId(); });
+    } catch (const DataSetAbort &) {
+        // The name is taken: the warning has been shown, the name is what to change.
+        EdNazwa->setFocus();
+        return;
+    }
     done(mrOk);
 }
 

@@ -29,7 +29,6 @@ TLabelTbl::TLabelTbl(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("LabelTbl"));
     setWindowTitle(QStringLiteral("Etykiety adresowe"));
-    resize(760, 320);
 
     InsertBtn = FlatButton(QStringLiteral("&Dodaj"), QStringLiteral("Wprowadzenie\nnowej etykiety"), this);
     EditBtn = FlatButton(QStringLiteral("&Popraw"), QStringLiteral("Poprawa bieżącej\netykiety"), this);
@@ -43,7 +42,21 @@ TLabelTbl::TLabelTbl(QWidget *parent) : QDialog(parent)
     DBGrid1 = new TExDBGrid(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->SetReadOnly(true);
+    // Every column of the table, each wide enough for its whole title.
+    std::vector<TColumn> columns;
+    int width = 0;
+    for (const char *field : {"ETYKIETAID", "NAZWA", "MARG_G", "MARG_L", "ODSTEP_PION", "ODSTEP_POZ", "WYSOKOSC",
+                              "SZEROKOSC", "LICZBA_POZ", "LICZBA_PION"}) {
+        TColumn c;
+        c.FieldName = QString::fromLatin1(field);
+        const bool name = c.FieldName == QLatin1String("NAZWA");
+        c.Width = DBGrid1->WidthToShow(c.FieldName, name ? QString(22, u'x') : QStringLiteral("99999"), false);
+        width += c.Width;
+        columns.push_back(c);
+    }
+    DBGrid1->SetColumns(columns);
     DBGrid1->SetDataSource(new DataSource(&DM->Etykiety, this));
+    resize(width + 80, 320);
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {InsertBtn, EditBtn, DeleteBtn, CloseBtn})

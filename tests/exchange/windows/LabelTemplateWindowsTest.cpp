@@ -168,6 +168,7 @@ TEST_F(LabelTemplateWindows, DuplicateNameKeepsTheDialogOpenWithTheValuesAsTyped
     insert.PostBtn->click();
     EXPECT_EQ(warnings, QStringList{duplicate});
     EXPECT_TRUE(insert.isVisible());
+    EXPECT_EQ(insert.focusWidget(), insert.EdNazwa);
     EXPECT_EQ(insert.EdNazwa->text(), "A");
     EXPECT_DOUBLE_EQ(insert.EdGorny->Value(), 2);
     EXPECT_EQ(insert.EdLiczbaPion->AsInteger(), 5);
