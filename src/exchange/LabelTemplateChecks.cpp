@@ -5,15 +5,56 @@
 
 namespace {
 
+using F = TLabelEditorField;
+using Failure = std::optional<TLabelCheckFailure>;
+
 // Smallest pitch and size a sheet may have, in millimetres.
 const int MinAcrossMm = 64;
 const int MinDownMm = 24;
 
-const QChar CR = u'\r';
+// One direction of the sheet: its words in the messages, its smallest length and its fields.
+struct Axis {
+    const char *direction; // "w poziomie"
+    const char *sizeName;  // "szerokości", as in "od szerokości etykiety"
+    const char *size;      // "Szerokość"
+    int minMm;
+    F pitchField;
+    F sizeField;
+};
 
-QString NotLessThan(const char *start, int mm)
+const Axis Across{"w poziomie", "szerokości", "Szerokość", MinAcrossMm, F::OdstPoz, F::Szerokosc};
+const Axis Down{"w pionie", "wysokości", "Wysokość", MinDownMm, F::OdstPion, F::Wysokosc};
+
+QString Utf8(const char *text)
 {
-    return QString::fromUtf8(start) + QString::number(mm) + QStringLiteral(" mm.");
+    return QString::fromUtf8(text);
+}
+
+// Lengths in tenths of a millimetre, as stored.
+Failure CheckPitch(int pitch, int size, const Axis &a)
+{
+    const QString start = QStringLiteral("Odstęp między etykietami ") + Utf8(a.direction);
+    if (pitch <= 0)
+        return TLabelCheckFailure{start + QStringLiteral(" musi być podany."), a.pitchField};
+    if (pitch < a.minMm * 10)
+        return TLabelCheckFailure{
+            start + QStringLiteral(" nie może być mniejszy niż %1 mm.").arg(a.minMm), a.pitchField};
+    if (pitch < size)
+        return TLabelCheckFailure{start + QStringLiteral(" musi być równy lub większy\rod ") + Utf8(a.sizeName) +
+                                      QStringLiteral(" etykiety."),
+                                  a.pitchField};
+    return std::nullopt;
+}
+
+Failure CheckSize(int size, const Axis &a)
+{
+    const QString start = Utf8(a.size) + QStringLiteral(" etykiety");
+    if (size <= 0)
+        return TLabelCheckFailure{start + QStringLiteral(" musi być podana."), a.sizeField};
+    if (size < a.minMm * 10)
+        return TLabelCheckFailure{start + QStringLiteral(" nie może być mniejsza niż %1 mm.").arg(a.minMm),
+                                  a.sizeField};
+    return std::nullopt;
 }
 
 }
@@ -31,47 +72,20 @@ double ShownLength(int stored)
 
 std::optional<TLabelCheckFailure> CheckLabelTemplate(const TLabelEditorValues &v)
 {
-    using F = TLabelEditorField;
-    // Tenths of a millimetre, as the save will write them.
-    const int odstPoz = StoredLength(v.OdstPoz);
-    const int odstPion = StoredLength(v.OdstPion);
-    const int wysokosc = StoredLength(v.Wysokosc);
-    const int szerokosc = StoredLength(v.Szerokosc);
-
     if (v.Nazwa.trimmed().isEmpty())
         return TLabelCheckFailure{QStringLiteral("Nazwa etykiety musi być podana."), F::Nazwa};
     // The column holds 30 characters; a longer name would be cut short without a word.
     if (v.Nazwa.size() > LabelNameMaxLength)
         return TLabelCheckFailure{
             QStringLiteral("Nazwa etykiety nie może być dłuższa niż %1 znaków.").arg(LabelNameMaxLength), F::Nazwa};
-    if (odstPoz <= 0)
-        return TLabelCheckFailure{QStringLiteral("Odstęp między etykietami w poziomie musi być podany."), F::OdstPoz};
-    if (odstPoz < MinAcrossMm * 10)
-        return TLabelCheckFailure{NotLessThan("Odstęp między etykietami w poziomie nie może być mniejszy niż ",
-                                              MinAcrossMm),
-                                  F::OdstPoz};
-    if (odstPoz < szerokosc)
-        return TLabelCheckFailure{QStringLiteral("Odstęp między etykietami w poziomie musi być równy lub większy") +
-                                      CR + QStringLiteral("od szerokości etykiety."),
-                                  F::OdstPoz};
-    if (odstPion <= 0)
-        return TLabelCheckFailure{QStringLiteral("Odstęp między etykietami w pionie musi być podany."), F::OdstPion};
-    if (odstPion < MinDownMm * 10)
-        return TLabelCheckFailure{
-            NotLessThan("Odstęp między etykietami w pionie nie może być mniejszy niż ", MinDownMm), F::OdstPion};
-    if (odstPion < wysokosc)
-        return TLabelCheckFailure{QStringLiteral("Odstęp między etykietami w pionie musi być równy lub większy") +
-                                      CR + QStringLiteral("od wysokości etykiety."),
-                                  F::OdstPion};
-    if (wysokosc <= 0)
-        return TLabelCheckFailure{QStringLiteral("Wysokość etykiety musi być podana."), F::Wysokosc};
-    if (wysokosc < MinDownMm * 10)
-        return TLabelCheckFailure{NotLessThan("Wysokość etykiety nie może być mniejsza niż ", MinDownMm),
-                                  F::Wysokosc};
-    if (szerokosc <= 0)
-        return TLabelCheckFailure{QStringLiteral("Szerokość etykiety musi być podana."), F::Szerokosc};
-    if (szerokosc < MinAcrossMm * 10)
-        return TLabelCheckFailure{NotLessThan("Szerokość etykiety nie może być mniejsza niż ", MinAcrossMm),
-                                  F::Szerokosc};
-    return std::nullopt;
+    // Judged as the save will write them.
+    const int wysokosc = StoredLength(v.Wysokosc);
+    const int szerokosc = StoredLength(v.Szerokosc);
+    if (Failure f = CheckPitch(StoredLength(v.OdstPoz), szerokosc, Across))
+        return f;
+    if (Failure f = CheckPitch(StoredLength(v.OdstPion), wysokosc, Down))
+        return f;
+    if (Failure f = CheckSize(wysokosc, Down))
+        return f;
+    return CheckSize(szerokosc, Across);
 }
