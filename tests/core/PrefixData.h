@@ -28,7 +28,12 @@ struct PrefixFileData {
 // The repository's data folder, found from this file's own place.
 inline QString RepoDataFile(const QString &name)
 {
+#ifdef QUARN_SOURCE_DIR
+    // Not __FILE__ for tests: with a compiler cache it is relative to the build folder.
+    return QString::fromUtf8(QUARN_SOURCE_DIR "/data/") + name;
+#else
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
+#endif
 }
 
 inline PrefixFileData LoadPrefixFile()
