@@ -43,7 +43,8 @@ bool CatalogueHas(const SchemaLinks &links, const QString &catalogue, const QStr
                   const QString &name)
 {
     FbTransactionScope scope(links.probeTr);
-    links.probe.SetSQL({"SELECT 1 FROM " + catalogue, "WHERE " + nameColumn + " = '" + name + "'"});
+    links.probe.SetSQL({"SELECT 1 FROM " + catalogue, "WHERE " + nameColumn + " = :NAME"});
+    links.probe.ParamByName(QStringLiteral("NAME"))->SetAsString(name);
     links.probe.Open();
     return !links.probe.IsEmpty();
 }
