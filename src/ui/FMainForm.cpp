@@ -166,7 +166,9 @@ void TMainForm::BuildMenus()
 
     QMenu *etykiety = bar->addMenu(QStringLiteral("Etyk&iety"));
     WydrukEtykMnu = Unavailable(etykiety->addAction(QStringLiteral("Wydruk")));
-    WzorceMnu = etykiety->addAction(QStringLiteral("Wzorce"));
+    WzorceMnu = Unavailable(etykiety->addAction(QStringLiteral("Wzorce")));
+
+    WzorceMnu->setEnabled(true);
     connect(WzorceMnu, &QAction::triggered, this, [this] {
         Guarded([this] {
             TLabelTbl frm(this);

@@ -25,12 +25,12 @@ struct PrefixFileData {
     }
 };
 
-// The repository's data folder, found from this file's own place.
+// The repository's data folder. The source folder CMake names is preferred:
+// a compiler cache may record __FILE__ relative to the build folder.
 inline QString RepoDataFile(const QString &name)
 {
 #ifdef QUARN_SOURCE_DIR
-    // Not __FILE__ for tests: with a compiler cache it is relative to the build folder.
-    return QString::fromUtf8(QUARN_SOURCE_DIR "/data/") + name;
+    return QStringLiteral(QUARN_SOURCE_DIR "/data/") + name;
 #else
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
 #endif
