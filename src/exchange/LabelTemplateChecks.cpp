@@ -37,11 +37,11 @@ Failure CheckPitch(int pitch, int size, const Axis &a)
     if (pitch <= 0)
         return TLabelCheckFailure{start + QStringLiteral(" musi być podany."), a.pitchField};
     if (pitch < a.minMm * 10)
-        return TLabelCheckFailure{
-            start + QStringLiteral(" nie może być mniejszy niż %1 mm.").arg(a.minMm), a.pitchField};
+        return TLabelCheckFailure{start + QStringLiteral(" nie może być mniejszy niż %1 mm.").arg(a.minMm),
+                                  a.pitchField};
     if (pitch < size)
-        return TLabelCheckFailure{start + QStringLiteral(" musi być równy lub większy\rod ") + Utf8(a.sizeName) +
-                                      QStringLiteral(" etykiety."),
+        return TLabelCheckFailure{start + QStringLiteral(" musi być równy lub większy\rod ") +
+                                      Utf8(a.sizeName) + QStringLiteral(" etykiety."),
                                   a.pitchField};
     return std::nullopt;
 }
@@ -77,7 +77,8 @@ std::optional<TLabelCheckFailure> CheckLabelTemplate(const TLabelEditorValues &v
     // The column holds 30 characters; a longer name would be cut short without a word.
     if (v.Nazwa.size() > LabelNameMaxLength)
         return TLabelCheckFailure{
-            QStringLiteral("Nazwa etykiety nie może być dłuższa niż %1 znaków.").arg(LabelNameMaxLength), F::Nazwa};
+            QStringLiteral("Nazwa etykiety nie może być dłuższa niż %1 znaków.").arg(LabelNameMaxLength),
+            F::Nazwa};
     // Judged as the save will write them.
     const int wysokosc = StoredLength(v.Wysokosc);
     const int szerokosc = StoredLength(v.Szerokosc);

@@ -50,7 +50,8 @@ TEST(LabelTemplateChecks, EachCheckInItsOrderWithItsMessageAndFocus)
         {"horizontal pitch 6.39 cm", [](auto &v) { v.OdstPoz = 6.39, v.Szerokosc = 6.4; },
          "Odstęp między etykietami w poziomie nie może być mniejszy niż 64 mm.", F::OdstPoz},
         {"horizontal pitch below width", [](auto &v) { v.OdstPoz = 7, v.Szerokosc = 7.01; },
-         "Odstęp między etykietami w poziomie musi być równy lub większy\rod szerokości etykiety.", F::OdstPoz},
+         "Odstęp między etykietami w poziomie musi być równy lub większy\rod szerokości etykiety.",
+         F::OdstPoz},
         {"no vertical pitch", [](auto &v) { v.OdstPion = 0, v.Wysokosc = 0; },
          "Odstęp między etykietami w pionie musi być podany.", F::OdstPion},
         {"vertical pitch 2.39 cm", [](auto &v) { v.OdstPion = 2.39; },
@@ -61,14 +62,14 @@ TEST(LabelTemplateChecks, EachCheckInItsOrderWithItsMessageAndFocus)
         {"height 2.39 cm under pitch 3.00", [](auto &v) { v.Wysokosc = 2.39, v.OdstPion = 3; },
          "Wysokość etykiety nie może być mniejsza niż 24 mm.", F::Wysokosc},
         {"no width", [](auto &v) { v.Szerokosc = 0; }, "Szerokość etykiety musi być podana.", F::Szerokosc},
-        {"width 6.39 cm", [](auto &v) { v.Szerokosc = 6.39; }, "Szerokość etykiety nie może być mniejsza niż 64 mm.",
-         F::Szerokosc},
+        {"width 6.39 cm", [](auto &v) { v.Szerokosc = 6.39; },
+         "Szerokość etykiety nie może być mniejsza niż 64 mm.", F::Szerokosc},
         // Judged as stored: 6.395 cm is kept as 640, 6.394 cm as 639.
         {"width 6.395 cm stored as 640", [](auto &v) { v.Szerokosc = 6.395; }, nullptr, F::Nazwa},
         {"width 6.394 cm stored as 639", [](auto &v) { v.Szerokosc = 6.394; },
          "Szerokość etykiety nie może być mniejsza niż 64 mm.", F::Szerokosc},
-        {"pitch 7.004 stored equal to width 7.00", [](auto &v) { v.OdstPoz = 7, v.Szerokosc = 7.004; }, nullptr,
-         F::Nazwa},
+        {"pitch 7.004 stored equal to width 7.00", [](auto &v) { v.OdstPoz = 7, v.Szerokosc = 7.004; },
+         nullptr, F::Nazwa},
         {"height 0.004 cm stored as nothing", [](auto &v) { v.Wysokosc = 0.004; },
          "Wysokość etykiety musi być podana.", F::Wysokosc},
     };
@@ -90,9 +91,16 @@ TEST(LabelTemplateChecks, EachCheckInItsOrderWithItsMessageAndFocus)
 TEST(LabelTemplateChecks, LengthsAreStoredInTenthsOfAMillimetreToTheNearest)
 {
     const std::pair<double, int> cases[] = {
-        {2.54, 254}, {6.4, 640}, {6.395, 640}, {6.385, 639}, {0.004, 0}, {-1.005, -100}, {-0.5, -50},
+        {2.54, 254},
+        {6.4, 640},
+        {6.395, 640},
+        {6.385, 639},
+        {0.004, 0},
+        {-1.005, -100},
+        {-0.5, -50},
         // Beyond what an edit takes: still a number the column holds.
-        {1e12, 999999}, {-1e12, -999999},
+        {1e12, 999999},
+        {-1e12, -999999},
     };
     for (const auto &[cm, stored] : cases)
         EXPECT_EQ(StoredLength(cm), stored) << cm;

@@ -42,7 +42,8 @@ TExSpinEdit *CountEdit(int maxValue, int maxLength, QWidget *parent)
 
 }
 
-TEditLabelFrm::TEditLabelFrm(QWidget *parent) : QDialog(parent), trNewId(&DM->Baza), GetNewId(&DM->Baza, &trNewId)
+TEditLabelFrm::TEditLabelFrm(QWidget *parent)
+    : QDialog(parent), trNewId(&DM->Baza), GetNewId(&DM->Baza, &trNewId)
 {
     setObjectName(QStringLiteral("EditLabelFrm"));
     setWindowTitle(QStringLiteral("Etykiety adresowe"));
@@ -60,14 +61,10 @@ TEditLabelFrm::TEditLabelFrm(QWidget *parent) : QDialog(parent), trNewId(&DM->Ba
 
     auto *fields = new QGridLayout;
     const std::pair<const char *, QWidget *> rows[] = {
-        {"Margines &górny:", EdGorny},
-        {"Margines &boczny:", EdBoczny},
-        {"&Wysokość etykiety:", EdWysokosc},
-        {"&Szerokość etykiety:", EdSzerokosc},
-        {"&Odstęp w poziomie:", EdOdstPoz},
-        {"O&dstęp w pionie:", EdOdstPion},
-        {"Liczba w &poziomie:", EdLiczbaPoz},
-        {"Liczba w p&ionie:", EdLiczbaPion},
+        {"Margines &górny:", EdGorny},        {"Margines &boczny:", EdBoczny},
+        {"&Wysokość etykiety:", EdWysokosc},  {"&Szerokość etykiety:", EdSzerokosc},
+        {"&Odstęp w poziomie:", EdOdstPoz},   {"O&dstęp w pionie:", EdOdstPion},
+        {"Liczba w &poziomie:", EdLiczbaPoz}, {"Liczba w p&ionie:", EdLiczbaPion},
     };
     int row = 0;
     for (const auto &[caption, edit] : rows) {

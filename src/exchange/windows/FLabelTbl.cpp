@@ -45,12 +45,13 @@ TLabelTbl::TLabelTbl(QWidget *parent) : QDialog(parent)
     // Every column of the table, each wide enough for its whole title.
     std::vector<TColumn> columns;
     int width = 0;
-    for (const char *field : {"ETYKIETAID", "NAZWA", "MARG_G", "MARG_L", "ODSTEP_PION", "ODSTEP_POZ", "WYSOKOSC",
-                              "SZEROKOSC", "LICZBA_POZ", "LICZBA_PION"}) {
+    for (const char *field : {"ETYKIETAID", "NAZWA", "MARG_G", "MARG_L", "ODSTEP_PION", "ODSTEP_POZ",
+                              "WYSOKOSC", "SZEROKOSC", "LICZBA_POZ", "LICZBA_PION"}) {
         TColumn c;
         c.FieldName = QString::fromLatin1(field);
         const bool name = c.FieldName == QLatin1String("NAZWA");
-        c.Width = DBGrid1->WidthToShow(c.FieldName, name ? QString(22, u'x') : QStringLiteral("99999"), false);
+        c.Width =
+            DBGrid1->WidthToShow(c.FieldName, name ? QString(22, u'x') : QStringLiteral("99999"), false);
         width += c.Width;
         columns.push_back(c);
     }

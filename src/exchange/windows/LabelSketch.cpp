@@ -58,9 +58,9 @@ TLabelSketch::TLabelSketch(QWidget *parent) : QWidget(parent)
 
 QStringList TLabelSketch::Captions()
 {
-    return {QStringLiteral("Szerokość"),       QStringLiteral("Wysokość"),
+    return {QStringLiteral("Szerokość"),         QStringLiteral("Wysokość"),
             QStringLiteral("Odstęp w poziomie"), QStringLiteral("Odstęp w pionie"),
-            QStringLiteral("Margines boczny"), QStringLiteral("Margines górny")};
+            QStringLiteral("Margines boczny"),   QStringLiteral("Margines górny")};
 }
 
 QSize TLabelSketch::sizeHint() const

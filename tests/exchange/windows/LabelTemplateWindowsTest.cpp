@@ -238,11 +238,10 @@ TEST_F(LabelTemplateWindows, EditorShowsItsCaptionsAndExplanatoryDrawing)
         if (label->buddy())
             captions << label->text();
     QStringList expected({"Liczba w &poziomie:", "Liczba w p&ionie:", "Margines &boczny:",
-                                     QString::fromUtf8("Margines &górny:"), "Nazwa &etykiety:",
-                                     QString::fromUtf8("O&dstęp w pionie:"),
-                                     QString::fromUtf8("&Odstęp w poziomie:"),
-                                     QString::fromUtf8("&Szerokość etykiety:"),
-                                     QString::fromUtf8("&Wysokość etykiety:")});
+                          QString::fromUtf8("Margines &górny:"),
+                          "Nazwa &etykiety:", QString::fromUtf8("O&dstęp w pionie:"),
+                          QString::fromUtf8("&Odstęp w poziomie:"), QString::fromUtf8("&Szerokość etykiety:"),
+                          QString::fromUtf8("&Wysokość etykiety:")});
     captions.sort();
     expected.sort();
     EXPECT_EQ(captions, expected);
