@@ -36,8 +36,12 @@ int main(int argc, char *argv[])
     int result = 0;
     if (!TerminationRequested()) {
         mainForm->show();
-        result = app.exec();
+        // Asked over the main window; a termination signal ends the question too.
+        EnsureOwnCallSign(mainForm.get());
+        mainForm->FormActivate();
     }
+    if (!TerminationRequested())
+        result = app.exec();
     mainForm.reset();
     DM->CommitAll();
     return result;

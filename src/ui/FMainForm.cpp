@@ -5,6 +5,7 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
+#include "exchange/windows/FEtykietyFrm.h"
 #include "exchange/windows/FLabelTbl.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszAdifFrm.h"
@@ -127,7 +128,8 @@ void TMainForm::BuildMenus()
     system->addSeparator();
     ImportMnu = system->addAction(QStringLiteral("&Import łączności"));
     system->addSeparator();
-    DaneStacjiMnu = Unavailable(system->addAction(QStringLiteral("&Dane stacji")));
+    DaneStacjiMnu = system->addAction(QStringLiteral("&Dane stacji"));
+    connect(DaneStacjiMnu, &QAction::triggered, this, [this] { Guarded([this] { DaneStacjiMnuClick(); }); });
     system->addSeparator();
     AktualPrefixMnu = Unavailable(system->addAction(QStringLiteral("&Aktualizacja prefiksów")));
     AktualGminMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin")));
@@ -149,7 +151,8 @@ void TMainForm::BuildMenus()
         });
     });
 
-    DataMnu = Unavailable(bar->addAction(QStringLiteral("D&ata")));
+    DataMnu = bar->addAction(QStringLiteral("D&ata"));
+    connect(DataMnu, &QAction::triggered, this, [this] { Guarded([this] { DataMnuClick(); }); });
 
     QMenu *czas = bar->addMenu(QStringLiteral("&Czas"));
     CzasLetniMnu = czas->addAction(QStringLiteral("&Letni"));
@@ -165,10 +168,9 @@ void TMainForm::BuildMenus()
     connect(CzasZimowyMnu, &QAction::triggered, this, [this] { SetSummerTime(false); });
 
     QMenu *etykiety = bar->addMenu(QStringLiteral("Etyk&iety"));
-    WydrukEtykMnu = Unavailable(etykiety->addAction(QStringLiteral("Wydruk")));
-    WzorceMnu = Unavailable(etykiety->addAction(QStringLiteral("Wzorce")));
-
-    WzorceMnu->setEnabled(true);
+    WydrukEtykMnu = etykiety->addAction(QStringLiteral("Wydruk"));
+    connect(WydrukEtykMnu, &QAction::triggered, this, [this] { OpenLabelPrinting(*DM, window_, this); });
+    WzorceMnu = etykiety->addAction(QStringLiteral("Wzorce"));
     connect(WzorceMnu, &QAction::triggered, this, [this] {
         Guarded([this] {
             TLabelTbl frm(this);
@@ -184,13 +186,15 @@ void TMainForm::BuildMenus()
     WyznaczITUCQMnu = Unavailable(pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ")));
 
     QMenu *info = bar->addMenu(QStringLiteral("I&nformacje"));
-    OProgramieMnu = Unavailable(info->addAction(QStringLiteral("&O programie")));
+    OProgramieMnu = info->addAction(QStringLiteral("&O programie"));
+    connect(OProgramieMnu, &QAction::triggered, this, [this] { Guarded([this] { OProgramieMnuClick(); }); });
 
     PrintMenu = new QMenu(this);
     KsiegaDrukMnu = PrintMenu->addAction(QStringLiteral("&LOG - Łączności"));
     connect(KsiegaDrukMnu, &QAction::triggered, this,
             [this] { Guarded([this] { DrukujLog(*DM, window_, this); }); });
-    EtykietyDrukMnu = Unavailable(PrintMenu->addAction(QStringLiteral("&QSL - Etykiety")));
+    EtykietyDrukMnu = PrintMenu->addAction(QStringLiteral("&QSL - Etykiety"));
+    connect(EtykietyDrukMnu, &QAction::triggered, this, [this] { OpenLabelPrinting(*DM, window_, this); });
 }
 
 QWidget *TMainForm::BuildToolPanel()

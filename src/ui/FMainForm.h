@@ -72,6 +72,9 @@ public:
     void DeleteBtnClick();
     void LacznBtnClick();
     void ImportMnuClick();
+    void DaneStacjiMnuClick();
+    void DataMnuClick();
+    void OProgramieMnuClick();
     void GridTitleClick(int column);
     void SetSummerTime(bool summer);
     QString PanelText(int panel) const;

@@ -67,7 +67,7 @@ void TMainForm::RefreshButtons()
     ExportSelMnu->setEnabled(any);
     // The statistics and label windows are not part of this build yet.
     StatysBtn->setEnabled(false);
-    WydrukEtykMnu->setEnabled(false);
+    WydrukEtykMnu->setEnabled(any);
     RefreshNavigator();
 }
 

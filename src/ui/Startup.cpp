@@ -1,8 +1,12 @@
 #include "ui/Startup.h"
 
 #include "core/FDM.h"
+#include "core/OwnCallSign.h"
+#include "core/Settings.h"
 #include "platform/Messages.h"
 #include "platform/QuitOnSignal.h"
+#include "ui/FZnakStacjiFrm.h"
+#include "ui/ProgramIcon.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -14,6 +18,7 @@ void SetUpApplication()
 {
     // No display name: Qt would append it to every window title ("Uwaga — Quarn").
     QApplication::setApplicationName(QStringLiteral("Quarn"));
+    QApplication::setWindowIcon(ProgramIcon());
     ApplyProgramFont();
     LoadQtTranslations();
 }
@@ -59,4 +64,13 @@ void ApplyProgramFont()
 {
     if (QFontDatabase::hasFamily(QStringLiteral("Liberation Sans")))
         QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+}
+
+void EnsureOwnCallSign(QWidget *parent)
+{
+    LoadOwnCallSign();
+    if (!OwnCallSign.isEmpty())
+        return;
+    TZnakStacjiFrm frm(parent);
+    frm.exec();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-// The application's name (window titles stay as the windows give them, with
+class QWidget;
+
+// The application's name and icon (window titles stay as the windows give them, with
 // nothing appended), the program's font and Qt's own texts in Polish.
 void SetUpApplication();
 
@@ -18,3 +20,7 @@ bool OpenLogOrWarn();
 // The windows' layouts and column widths were measured in an 8-point sans font;
 // Liberation Sans has the same metrics. Used when it is installed.
 void ApplyProgramFont();
+
+// Loads the stored own call sign and, when there is none, asks for it
+// (Cancel goes on without one; the next start asks again).
+void EnsureOwnCallSign(QWidget *parent);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/db/ExMemDS.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class TDM;
+struct TWykazRow;
+using TWykaz = std::vector<TWykazRow>;
+
+// The QSOs offered for QSL labels: every QSO whose card has not been sent,
+// oldest first, each with a print mark the user sets.
+class TQslLabelList {
+public:
+    TQslLabelList();
+
+    // One row per QSO, in this field order.
+    TExMemoryData DrukTbl;
+    Field *DrukTblZazn, *DrukTblData, *DrukTblStacja, *DrukTblPasmo, *DrukTblEmisja, *DrukTblRaport,
+        *DrukTblQslO, *DrukTblLogId, *DrukTblManager;
+
+    // Progress of a load: the number of rows first, then the rows done so far
+    // (where the window lets the application process its messages).
+    struct Progress {
+        std::function<void(int maximum)> Maximum;
+        std::function<void(int position)> Position;
+    };
+
+    // Reads the unsent QSOs through the data module's scratch query. Every
+    // row comes in unmarked, so the marked count starts again at 0.
+    void LoadUnsentQsls(TDM &dm, const Progress &progress = {});
+
+    // Marks or unmarks the current row; nothing on an empty list.
+    void ToggleMark();
+    int MarkedCount() const { return marked_; }
+    // " Zaznaczono <marked> z <rows>".
+    QString MarkedCountText();
+
+    // The marked QSOs grouped per station (call signs compared trimmed and
+    // case-insensitively), stations in the order of their first marked QSO.
+    TWykaz BuildWykaz();
+
+    // Records the card of each QSO as sent, all in one transaction, and clears
+    // the marked count; the list is not reloaded here.
+    void MarkPrintedSent(TDM &dm, const std::vector<int> &logIds);
+
+private:
+    int marked_ = 0;
+};

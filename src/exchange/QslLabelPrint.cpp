@@ -1,0 +1,207 @@
+#include "exchange/QslLabelPrint.h"
+
+#include "core/Settings.h"
+#include "exchange/FPrn.h"
+#include "exchange/LabelTemplate.h"
+#include "platform/print/Canvas.h"
+#include "platform/print/PrintDevice.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+CanvasFont LabelFont(double points, bool bold = false, bool underline = false)
+{
+    CanvasFont f;
+    f.family = QStringLiteral("Liberation Sans");
+    f.pointSize = points;
+    f.bold = bold;
+    f.underline = underline;
+    return f;
+}
+
+// One print run: the page, the label counter and the measures every label shares.
+class TLabelSheet {
+public:
+    TLabelSheet(PrintDevice &printer, const TLabelTemplate &tpl, const TLabelTexts &texts)
+        : printer_(printer), prn_(printer), texts_(texts)
+    {
+        prn_.SetPixelsPerInchX(UsableDpi(printer.XResolution()));
+        prn_.SetPixelsPerInchY(UsableDpi(printer.YResolution()));
+        grid_.MargL = prn_.MmToPixelsX(tpl.MargL);
+        grid_.MargG = prn_.MmToPixelsY(tpl.MargG);
+        grid_.OdstepPoz = prn_.MmToPixelsX(tpl.OdstepPoz);
+        grid_.OdstepPion = prn_.MmToPixelsY(tpl.OdstepPion);
+        grid_.Wysokosc = prn_.MmToPixelsY(tpl.Wysokosc);
+        grid_.Columns = std::max(1, tpl.LiczbaPoz);
+        grid_.Rows = std::max(1, tpl.LiczbaPion);
+    }
+
+    void Start()
+    {
+        printer_.BeginDoc();
+        run_.Pages = 1;
+        Canvas &canvas = prn_.PageCanvas();
+        canvas.setFont(LabelFont(8));
+        h_ = canvas.textHeight(QStringLiteral("A"));
+    }
+
+    // The labels of one station and kind: as many as its QSOs need.
+    void DrawStation(const TWykazRow &station, TLabelKind kind)
+    {
+        const std::vector<TLabelQso> &qsos = station.Qsos(kind);
+        QString manager;
+        for (const TLabelQso &q : qsos)
+            if (!q.Manager.isEmpty()) {
+                manager = q.Manager;
+                break;
+            }
+        const size_t perLabel = size_t(QsoRowsPerLabel());
+        for (size_t first = 0; first < qsos.size(); first += perLabel) {
+            const size_t last = std::min(qsos.size(), first + perLabel);
+            DrawQslLabel(station.Stacja, kind, manager, qsos.data() + first, qsos.data() + last);
+        }
+    }
+
+    TLabelRun Finish()
+    {
+        printer_.EndDoc();
+        return std::move(run_);
+    }
+
+private:
+    int X(float mm) const { return prn_.MmToPixelsX(mm); }
+    int Y(float mm) const { return prn_.MmToPixelsY(mm); }
+
+    // Top of the first QSO row, from the top of the label.
+    int FirstRowOffset() const { return Y(2) + h_ + Y(3) + Y(4) + h_ + Y(0.4f) + Y(0.4f); }
+    int BottomLinesY(int labelY) const
+    {
+        int y = labelY + grid_.Wysokosc - h_ - Y(0.6f);
+        for (const QString *line : {&texts_.Linia2, &texts_.Linia1})
+            if (!line->trimmed().isEmpty())
+                y -= h_;
+        return y - Y(0.4f);
+    }
+    // QSO rows that end above the rule over the bottom lines; at least one,
+    // so that a sheet of tiny labels still moves on.
+    int QsoRowsPerLabel() const
+    {
+        const int room = BottomLinesY(0) - FirstRowOffset();
+        return std::max(1, h_ > 0 ? room / h_ : 1);
+    }
+
+    void DrawQslLabel(const QString &stationCall, TLabelKind kind, const QString &manager,
+                      const TLabelQso *from, const TLabelQso *to)
+    {
+        if (++counter_ > grid_.Columns * grid_.Rows) {
+            counter_ = 1;
+            printer_.NewPage();
+            ++run_.Pages;
+        }
+        Canvas &canvas = prn_.PageCanvas();
+        canvas.setFont(LabelFont(8));
+        const int x0 = grid_.LabelColumnX(counter_);
+        const int labelY = grid_.LabelRowY(counter_);
+        const int xDate = x0 + X(0), xUtc = x0 + X(18), xBand = x0 + X(27), x2X = x0 + X(37),
+                  xRst = x0 + X(50);
+        const int xR = xRst + X(12);
+
+        const int yTop = labelY + Y(2);
+        prn_.TextOutAt(xDate, yTop + Y(0.5f), QStringLiteral("To Radio: "));
+        int y = yTop + h_ + Y(3);
+        prn_.TextOutAt(xDate, y,
+                       texts_.OwnCall.trimmed() + QStringLiteral(" confirms the following QSO(s):"));
+        y += Y(4);
+        const bool dayFirst = texts_.DateQslFrm == 2 || texts_.DateQslFrm == 4;
+        prn_.TextOutAt(xDate, y, dayFirst ? QStringLiteral("Date (d-m-y)") : QStringLiteral("Date (y-m-d)"));
+        prn_.TextOutAt(xUtc, y, QStringLiteral("UTC"));
+        prn_.TextOutAt(xBand, y, QStringLiteral("Band"));
+        prn_.TextOutAt(x2X, y, QStringLiteral("2X"));
+        prn_.TextOutAt(xRst, y, QStringLiteral("RST"));
+        y += h_ + Y(0.4f);
+        canvas.drawLine(QPoint(xDate, y), QPoint(xR, y));
+        y += Y(0.4f);
+
+        for (const TLabelQso *q = from; q != to; ++q) {
+            prn_.TextOutAt(xDate, y, FormatLabelDate(q->Data, texts_.DateQslFrm));
+            prn_.TextOutAt(xUtc, y, q->Data.toString(QStringLiteral("HH:mm")));
+            prn_.TextOutAt(xBand, y, q->Pasmo);
+            prn_.TextOutAt(x2X, y, q->Emisja);
+            prn_.TextOutAt(xRst, y, q->Raport);
+            y += h_;
+            run_.PrintedLogIds.push_back(q->LogId);
+        }
+
+        canvas.setFont(LabelFont(10, true));
+        const QString station = stationCall.trimmed();
+        if (manager.isEmpty()) {
+            prn_.TextOutRight(xR, yTop, station);
+        } else {
+            const int stationWidth = canvas.textWidth(station);
+            prn_.TextOutAt(xUtc, yTop, station);
+            prn_.TextOutAt(xUtc + stationWidth + canvas.textWidth(QStringLiteral(" via ")), yTop, manager);
+            canvas.setFont(LabelFont(8));
+            prn_.TextOutAt(xUtc + stationWidth + X(1.5f), yTop + Y(0.5f), QStringLiteral("via"));
+        }
+
+        int yB = labelY + grid_.Wysokosc - h_ - Y(0.6f);
+        canvas.setFont(LabelFont(8, true, true));
+        prn_.TextOutRight(xR, yB,
+                          kind == TLabelKind::Pse ? QStringLiteral("PSE QSL") : QStringLiteral("TNX QSL"));
+        canvas.setFont(LabelFont(8));
+        for (const QString *line : {&texts_.Linia2, &texts_.Linia1})
+            if (!line->trimmed().isEmpty()) {
+                yB -= h_;
+                prn_.TextOutAt(xDate, yB, *line);
+            }
+        yB -= Y(0.4f);
+        canvas.drawLine(QPoint(xDate, yB), QPoint(xR, yB));
+        ++run_.Labels;
+    }
+
+    PrintDevice &printer_;
+    TPrn prn_;
+    const TLabelTexts &texts_;
+    TLabelGrid grid_;
+    TLabelRun run_;
+    int h_ = 0;
+    int counter_ = 0;
+};
+
+}
+
+QString FormatLabelDate(const DateTime &date, int dateQslFrm)
+{
+    if (dateQslFrm == 4)
+        return FormatDateDdMonYyyy(date.date());
+    return date.toString(DateFormatText(uint8_t(std::clamp(dateQslFrm, 0, DateFormatCount - 1))));
+}
+
+TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
+                         const TLabelTexts &texts)
+{
+    printer.SetTitle(QStringLiteral("Quarn - etykiety adresowe"));
+    DeviceMode portrait;
+    portrait.Fields = dmOrientation;
+    portrait.Orientation = 1;
+    printer.SetMode(portrait);
+
+    TLabelSheet sheet(printer, tpl, texts);
+    try {
+        sheet.Start();
+        for (const TWykazRow &station : wykaz) {
+            if (station.PSE)
+                sheet.DrawStation(station, TLabelKind::Pse);
+            if (station.TNX)
+                sheet.DrawStation(station, TLabelKind::Tnx);
+        }
+        return sheet.Finish();
+    } catch (...) {
+        printer.Abort();
+        if (!printer.HasPrinters() && !printer.OutputFileName().isEmpty())
+            QFile::remove(printer.OutputFileName());
+        throw;
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "exchange/QslLabelGroups.h"
+
+#include <QString>
+#include <vector>
+
+class PrintDevice;
+struct TLabelTemplate;
+
+// The texts every label of a run carries besides its QSOs.
+struct TLabelTexts {
+    QString OwnCall;
+    QString Linia1; // extra lines under the QSOs, as typed; blank ones are left out
+    QString Linia2;
+    int DateQslFrm = 0; // date-format index of the label dates
+};
+
+// What a finished run printed.
+struct TLabelRun {
+    int Labels = 0;
+    int Pages = 0;
+    std::vector<int> PrintedLogIds; // the QSOs drawn on a label, in print order
+};
+
+// Where labels stand on a page, in device pixels from the top-left corner of
+// the printable area. Labels are numbered from 1 on each page and fill a row
+// left to right, then the next row.
+struct TLabelGrid {
+    int MargL = 0, MargG = 0;          // side and top margin
+    int OdstepPoz = 0, OdstepPion = 0; // horizontal and vertical pitch
+    int Wysokosc = 0;                  // label height
+    int Columns = 1, Rows = 1;
+
+    int LabelColumnX(int n) const { return (n - 1) % Columns * OdstepPoz + MargL; }
+    int LabelRowY(int n) const { return (n - 1) / Columns * OdstepPion + MargG; }
+};
+
+// The label date: "dd-Mon-yyyy" for format 4, otherwise that date format.
+QString FormatLabelDate(const DateTime &date, int dateQslFrm);
+
+// Prints one label per station and kind (PSE before TNX), in the order of the
+// list, onto the printer in portrait. A station with more QSOs than fit above
+// a label's bottom lines goes on over further labels of the same kind. Any
+// failure aborts the job, removes a half-written PDF and is thrown on: then
+// nothing counts as printed.
+TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
+                         const TLabelTexts &texts);
