@@ -1,5 +1,6 @@
 #include "core/BaseSchema.h"
 
+#include "core/LabelSchema.h"
 #include "platform/db/FbDatabase.h"
 #include "platform/db/FbQuery.h"
 #include "platform/db/FbTransaction.h"
@@ -12,15 +13,12 @@ const QStringList &Statements()
     static const QStringList statements = {
         "CREATE DOMAIN D_BOOL AS CHAR(1) CHECK (VALUE IS NULL OR VALUE IN ('T', 'N'))",
         "CREATE GENERATOR GEN_LOGID",
-        "CREATE GENERATOR GEN_ETYKIETAID",
+        LabelSchema::Generator,
         "CREATE PROCEDURE GETLOGID RETURNS (NUM INTEGER) AS\n"
         "BEGIN\n"
         "  NUM = GEN_ID(GEN_LOGID, 1);\n"
         "END",
-        "CREATE PROCEDURE GETETYKIETAID RETURNS (NUM INTEGER) AS\n"
-        "BEGIN\n"
-        "  NUM = GEN_ID(GEN_ETYKIETAID, 1);\n"
-        "END",
+        LabelSchema::Procedure,
         "CREATE TABLE LOGI (\n"
         "  LOGID       INTEGER NOT NULL,\n"
         "  DATA        TIMESTAMP NOT NULL,\n"
@@ -80,19 +78,8 @@ const QStringList &Statements()
         "  STREFAITU VARCHAR(2) COLLATE PXW_PLK,\n"
         "  TEKSTQSL1 VARCHAR(30) COLLATE PXW_PLK,\n"
         "  TEKSTQSL2 VARCHAR(30) COLLATE PXW_PLK)",
-        "CREATE TABLE ETYKIETY (\n"
-        "  ETYKIETAID  INTEGER NOT NULL,\n"
-        "  NAZWA       VARCHAR(30) COLLATE PXW_PLK,\n"
-        "  MARG_G      INTEGER,\n"
-        "  MARG_L      INTEGER,\n"
-        "  ODSTEP_PION INTEGER,\n"
-        "  ODSTEP_POZ  INTEGER,\n"
-        "  WYSOKOSC    INTEGER,\n"
-        "  SZEROKOSC   INTEGER,\n"
-        "  LICZBA_POZ  INTEGER,\n"
-        "  LICZBA_PION INTEGER,\n"
-        "  CONSTRAINT PK_ETYKIETY PRIMARY KEY (ETYKIETAID))",
-        "CREATE UNIQUE INDEX ETYKIETY_NAZWA ON ETYKIETY(NAZWA)",
+        LabelSchema::Table,
+        LabelSchema::NameIndex,
     };
     return statements;
 }

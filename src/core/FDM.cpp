@@ -245,6 +245,8 @@ bool TDM::OpenDatabase()
         CreateZamkiTable(schema);
     if (!TableExists(Baza, "GMINY"))
         CreateGminyTable(schema);
+    if (!TableExists(Baza, "ETYKIETY"))
+        CreateEtykietyTable(schema);
     OpenKrajeDX();
     OpenPrefiksy();
     OpenPowiaty();

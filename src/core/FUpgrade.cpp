@@ -1,5 +1,6 @@
 #include "core/FUpgrade.h"
 
+#include "core/LabelSchema.h"
 #include "platform/db/FbQuery.h"
 #include "platform/db/FbStatement.h"
 #include "platform/db/FbTransaction.h"
@@ -35,6 +36,22 @@ void RunStep(const SchemaLinks &links, const QList<QStringList> &statements)
     for (const QStringList &sql : statements)
         Execute(links, sql);
     scope.Commit();
+}
+
+// Whether the catalogue table lists an object of that name.
+bool CatalogueHas(const SchemaLinks &links, const QString &catalogue, const QString &nameColumn,
+                  const QString &name)
+{
+    FbTransactionScope scope(links.probeTr);
+    links.probe.SetSQL({"SELECT 1 FROM " + catalogue, "WHERE " + nameColumn + " = :NAME"});
+    links.probe.ParamByName(QStringLiteral("NAME"))->SetAsString(name);
+    links.probe.Open();
+    return !links.probe.IsEmpty();
+}
+
+QStringList Lines(const char *ddl)
+{
+    return QString::fromLatin1(ddl).split(u'\n');
 }
 
 }
@@ -103,4 +120,16 @@ void CreateGminyTable(const SchemaLinks &links)
     RunStep(links, {{"CREATE TABLE Gminy(", "GminaId CHAR( 6) NOT NULL COLLATE PXW_PLK,",
                      "Gmina   VARCHAR(50) COLLATE PXW_PLK,", "Powiat  VARCHAR(50) COLLATE PXW_PLK,",
                      "WojewId CHAR(1) COLLATE PXW_PLK,", "CONSTRAINT pk_Gminy PRIMARY KEY (GminaId) )"}});
+}
+
+void CreateEtykietyTable(const SchemaLinks &links)
+{
+    QList<QStringList> statements;
+    if (!CatalogueHas(links, "RDB$GENERATORS", "RDB$GENERATOR_NAME", LabelSchema::GeneratorName))
+        statements.append(Lines(LabelSchema::Generator));
+    if (!CatalogueHas(links, "RDB$PROCEDURES", "RDB$PROCEDURE_NAME", LabelSchema::ProcedureName))
+        statements.append(Lines(LabelSchema::Procedure));
+    statements.append(Lines(LabelSchema::Table));
+    statements.append(Lines(LabelSchema::NameIndex));
+    RunStep(links, statements);
 }

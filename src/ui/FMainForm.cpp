@@ -9,6 +9,7 @@
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
 #include "exchange/windows/FEtykietyFrm.h"
+#include "exchange/windows/FLabelTbl.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszAdifFrm.h"
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
@@ -186,7 +187,13 @@ void TMainForm::BuildMenus()
     QMenu *etykiety = bar->addMenu(QStringLiteral("Etyk&iety"));
     WydrukEtykMnu = etykiety->addAction(QStringLiteral("Wydruk"));
     connect(WydrukEtykMnu, &QAction::triggered, this, [this] { OpenLabelPrinting(*DM, window_, this); });
-    WzorceMnu = Unavailable(etykiety->addAction(QStringLiteral("Wzorce")));
+    WzorceMnu = etykiety->addAction(QStringLiteral("Wzorce"));
+    connect(WzorceMnu, &QAction::triggered, this, [this] {
+        Guarded([this] {
+            TLabelTbl frm(this);
+            frm.ShowTemplateList();
+        });
+    });
 
     QMenu *callbook = bar->addMenu(QStringLiteral("Callbook"));
     Wyszukiwanieproste1 = callbook->addAction(QStringLiteral("Wyszukiwanie &proste"));

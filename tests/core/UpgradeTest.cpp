@@ -115,3 +115,53 @@ TEST(Upgrade, FailingStepIsRolledBackAndRetriedOnTheNextStart)
     }
     qunsetenv("QUARN_DATABASE");
 }
+
+TEST(Upgrade, MissingLabelTableIsCreatedWithWhatItsIdsNeed)
+{
+    // A file without the table but with its id procedure, and one without either.
+    const std::vector<QStringList> removals = {
+        {"DROP TABLE ETYKIETY"},
+        {"DROP TABLE ETYKIETY", "DROP PROCEDURE GETETYKIETAID", "DROP GENERATOR GEN_ETYKIETAID"},
+    };
+    for (const QStringList &drops : removals) {
+        SCOPED_TRACE(drops.join("; ").toStdString());
+        TempLogDb file;
+        {
+            FbDatabase db;
+            db.SetDatabaseName(file.Path());
+            db.Open();
+            for (const QString &sql : drops)
+                ExecSql(db, sql);
+            ASSERT_FALSE(TableExists(db, "ETYKIETY"));
+            db.Close();
+        }
+        qputenv("QUARN_DATABASE", file.Path().toLocal8Bit());
+        {
+            TDM dm;
+            ASSERT_TRUE(dm.OpenDatabase());
+            EXPECT_EQ(SelectStrings(dm.Baza, "SELECT RDB$INDEX_NAME FROM RDB$INDICES "
+                                             "WHERE RDB$RELATION_NAME='ETYKIETY' AND RDB$UNIQUE_FLAG=1 "
+                                             "ORDER BY 1"),
+                      QStringList({"ETYKIETY_NAZWA", "PK_ETYKIETY"}));
+            const auto newId = [&dm] {
+                FbTransactionScope scope(dm.trUpg);
+                FbStoredProc proc(&dm.Baza, &dm.trUpg);
+                proc.SetStoredProcName("GETETYKIETAID");
+                proc.ExecProc();
+                return proc.ColumnByName("NUM")->AsInteger();
+            };
+            const int first = newId();
+            EXPECT_GT(newId(), first);
+            ExecSql(dm.Baza, "INSERT INTO ETYKIETY (ETYKIETAID, NAZWA) VALUES (1, 'A4 3x8')");
+            EXPECT_THROW(ExecSql(dm.Baza, "INSERT INTO ETYKIETY (ETYKIETAID, NAZWA) VALUES (2, 'A4 3x8')"),
+                         FbError);
+        }
+        {
+            // The next start finds the table and changes nothing.
+            TDM dm;
+            ASSERT_TRUE(dm.OpenDatabase());
+            EXPECT_EQ(SelectInteger(dm.Baza, "SELECT COUNT(*) FROM ETYKIETY"), 1);
+        }
+        qunsetenv("QUARN_DATABASE");
+    }
+}
