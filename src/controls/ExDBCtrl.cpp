@@ -67,6 +67,7 @@ void TExDBGrid::SetDataSource(DataSource *source)
     source_ = source;
     if (source) {
         model_ = new DataSetModel(source, this);
+        model_->SetEditable(cellEditing_);
         AttachView(*model_, *this);
         connect(model_, &QAbstractItemModel::modelReset, this, &TExDBGrid::ApplyColumns);
         connect(model_, &DataSetModel::error, this,
@@ -78,6 +79,13 @@ void TExDBGrid::SetDataSource(DataSource *source)
     delete oldModel;
     selectedRows_.clear();
     ApplyColumns();
+}
+
+void TExDBGrid::SetCellEditing(bool on)
+{
+    cellEditing_ = on;
+    if (model_)
+        model_->SetEditable(on);
 }
 
 // ---- columns

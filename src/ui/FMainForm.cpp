@@ -1,6 +1,9 @@
 // The main window: construction of its menus, tool panel, pages and status bar.
 #include "ui/FMainForm.h"
 
+#include "awards/windows/FPrefixEditFrm.h"
+#include "awards/windows/FWczytajPrefixFrm.h"
+#include "awards/windows/FZapiszPrefiksFrm.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
@@ -128,7 +131,7 @@ void TMainForm::BuildMenus()
     system->addSeparator();
     DaneStacjiMnu = Unavailable(system->addAction(QStringLiteral("&Dane stacji")));
     system->addSeparator();
-    AktualPrefixMnu = Unavailable(system->addAction(QStringLiteral("&Aktualizacja prefiksów")));
+    AktualPrefixMnu = system->addAction(QStringLiteral("&Aktualizacja prefiksów"));
     AktualGminMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin")));
     AktualZamkiMnu = Unavailable(system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich")));
     system->addSeparator();
@@ -273,12 +276,16 @@ QWidget *TMainForm::BuildToolPanel()
 
     PrefixEditBtn = ToolButton(QStringLiteral("Edycja prefiksów"), QString(), panel);
     PrefixExpBtn = ToolButton(QStringLiteral("Eksport prefiksów"), QString(), panel);
-    PrefixEditBtn->setEnabled(false);
-    PrefixExpBtn->setEnabled(false);
     PrefixEditBtn->setVisible(false);
     PrefixExpBtn->setVisible(false);
     row->addWidget(PrefixEditBtn);
     row->addWidget(PrefixExpBtn);
+    connect(PrefixEditBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { TPrefixEditFrm(this).exec(); }); });
+    connect(PrefixExpBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { TZapiszPrefiksFrm(this).exec(); }); });
+    connect(AktualPrefixMnu, &QAction::triggered, this,
+            [this] { Guarded([this] { TWczytajPrefixFrm(this).exec(); }); });
     row->addStretch(1);
 
     connect(InsertBtn, &QPushButton::clicked, this, [this] { Guarded([this] { InsertBtnClick(); }); });

@@ -93,7 +93,7 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
     Field *f = FieldAt(index.column());
     if (!ds || !f || index.row() >= rows_ || !ds->Active())
         return QVariant();
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
         return ds->DisplayTextAt(DataSetRow(index.row()), f);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(f->Alignment() | Qt::AlignVCenter);
@@ -107,6 +107,39 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
             return f->DisplayLabel();
     }
     return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags DataSetModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    const Field *f = FieldAt(index.column());
+    if (editable_ && f && !f->ReadOnly() && !f->Calculated())
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool DataSetModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    DataSet *ds = dataSet();
+    Field *f = FieldAt(index.column());
+    if (role != Qt::EditRole || !ds || !ds->Active() || !(flags(index) & Qt::ItemIsEditable) ||
+        index.row() >= rows_)
+        return false;
+    SetCurrentRow(index.row());
+    if (ds->CurrentIndex() != DataSetRow(index.row()))
+        return false; // leaving the row being edited failed; the error is out
+    if (ds->State() == DataSetState::Browse && f->AsString() == value.toString())
+        return false; // nothing typed: no edit mode for nothing
+    try {
+        if (ds->State() == DataSetState::Browse)
+            ds->Edit();
+        f->SetAsString(value.toString());
+    } catch (const std::exception &e) {
+        emit error(QString::fromUtf8(e.what()));
+        return false;
+    }
+    emit dataChanged(index, index);
+    return true;
 }
 
 int DataSetModel::ViewRow(int dataSetRow) const
