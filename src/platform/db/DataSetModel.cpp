@@ -93,8 +93,12 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
     Field *f = FieldAt(index.column());
     if (!ds || !f || index.row() >= rows_ || !ds->Active())
         return QVariant();
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        // A row being inserted is not stored yet: the cursor's row shows it.
+        if (ds->State() == DataSetState::Insert && DataSetRow(index.row()) == ds->CurrentIndex())
+            return f->DisplayText();
         return ds->DisplayTextAt(DataSetRow(index.row()), f);
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(f->Alignment() | Qt::AlignVCenter);
     return QVariant();

@@ -31,6 +31,9 @@ TDBNavigator::TDBNavigator(QWidget *parent) : QWidget(parent)
         b->setText(QString::fromUtf8(Texts[i].caption));
         b->setToolTip(QString::fromUtf8(Texts[i].hint));
         b->setMinimumWidth(28);
+        // Taking the focus on a click closes an open cell editor, which hands
+        // its text to the dataset before the button acts on it.
+        b->setFocusPolicy(Qt::StrongFocus);
         connect(b, &QToolButton::clicked, this, [this, i] { BtnClick(Button(i)); });
         row->addWidget(b);
         buttons_[i] = b;
