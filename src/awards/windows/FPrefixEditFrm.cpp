@@ -125,6 +125,8 @@ void TPrefixEditFrm::SetUpDataSets()
 
     Nowe.AfterScroll = [this](DataSet &) { NoweAfterScroll(); };
     Nowe.AfterOpen = [this](DataSet &) { NoweAfterScroll(); };
+    // A new, posted or cancelled country shows its own name and prefixes.
+    connect(&Nowe, &DataSet::stateChanged, this, &TPrefixEditFrm::NoweAfterScroll);
     // Each change is committed at once: a prefix may only name a committed
     // country, and nothing posted should wait for the window to close.
     Nowe.AfterPost = [this](DataSet &) { trNowe.CommitRetaining(); };

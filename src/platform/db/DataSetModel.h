@@ -51,6 +51,8 @@ private:
     void OnRemoved(int row);
     void OnRecordChanged(int row);
     void OnScrolled(int row);
+    void OnStateChanged();
+    bool PendingRow(int viewRow) const { return pendingShown_ && viewRow == rows_; }
 
     QPointer<DataSource> source_;
     QPointer<DataSet> connected_;
@@ -63,4 +65,7 @@ private:
     std::vector<int> map_; // view row -> dataset row while a filter hides rows
     bool moving_ = false;
     bool editable_ = false;
+    // A row inserted into a dataset without a current row (an empty one) is
+    // not stored until posted: the view shows it as one more row at the end.
+    bool pendingShown_ = false;
 };

@@ -44,7 +44,7 @@ protected:
     static void TypeIntoCell(TExDBGrid &grid, int column, const QString &text)
     {
         const QModelIndex cell =
-            grid.model()->index(grid.dataSet()->CurrentIndex(), grid.ModelColumnOf(column));
+            grid.model()->index(std::max(0, grid.dataSet()->CurrentIndex()), grid.ModelColumnOf(column));
         grid.setCurrentIndex(cell);
         static_cast<QAbstractItemView &>(grid).edit(cell);
         QLineEdit *editor = nullptr; // a closed editor lingers hidden until deleted
