@@ -28,7 +28,13 @@ struct PrefixFileData {
 // The repository's data folder, found from this file's own place.
 inline QString RepoDataFile(const QString &name)
 {
+#ifdef QUARN_SOURCE_DIR
+    // __FILE__ may be relative to the build folder (a shared compiler cache
+    // compiles with relative paths), which is not where CTest runs a test.
+    return QStringLiteral(QUARN_SOURCE_DIR "/data/") + name;
+#else
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
+#endif
 }
 
 inline PrefixFileData LoadPrefixFile()
