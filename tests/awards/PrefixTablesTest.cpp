@@ -50,7 +50,9 @@ TEST(PrefixFileCheck, AFileThatCannotReplaceTheTablesIsRefusedWithItsReason)
         const char *bytes;
         const char *reason; // empty: accepted
     } cases[] = {
-        {"<KRAJID:3>269<PREFIXDX:2>SP<EOR><TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>", ""},
+        // Before any table tag; a non-numeric id keeps the one read before it.
+        {"<KRAJID:3>269<KRAJID:3>abc<PREFIXDX:2>SP<EOR><TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>",
+         ""},
         {"<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<EOR><TABELA:7>KrajeDx<KRAJID:3>269<EOR>",
          "Kraj o numerze 269 występuje w pliku więcej niż raz."},
         {"<CALL:5>SP5AB<QSO_DATE:8>20240101<EOR>", "Plik nie zawiera żadnego kraju"},
@@ -64,8 +66,8 @@ TEST(PrefixFileCheck, AFileThatCannotReplaceTheTablesIsRefusedWithItsReason)
         if (*c.reason == 0) {
             EXPECT_TRUE(message.isEmpty()) << message.toStdString();
             ASSERT_EQ(file.Records.size(), 2u);
-            // A record before any table tag is a country.
             EXPECT_EQ(std::get<TKrajDX>(file.Records[0]).KrajId, 269);
+            EXPECT_EQ(std::get<TPrefixDX>(file.Records[1]).Prefix, "SP");
         } else {
             EXPECT_TRUE(message.contains(QString::fromUtf8(c.reason))) << message.toStdString();
             EXPECT_TRUE(message.endsWith(QStringLiteral("Tabele prefiksów nie zostały zmienione.")));
