@@ -86,6 +86,7 @@ void TExDBGrid::SetCellEditing(bool on)
     cellEditing_ = on;
     if (model_)
         model_->SetEditable(on);
+    ApplyOptions();
 }
 
 // ---- columns
@@ -296,9 +297,12 @@ void TExDBGrid::ApplyOptions()
     setShowGrid(options_ & (dgColLines | dgRowLines));
     setSelectionBehavior((options_ & dgRowSelect) ? QAbstractItemView::SelectRows
                                                   : QAbstractItemView::SelectItems);
-    setEditTriggers((options_ & dgEditing)
-                        ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed)
-                        : QAbstractItemView::NoEditTriggers);
+    // With cells edited in place, typing into a cell starts its editor too.
+    setEditTriggers(
+        (options_ & dgEditing)
+            ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+               (cellEditing_ ? QAbstractItemView::AnyKeyPressed : QAbstractItemView::NoEditTriggers))
+            : QAbstractItemView::NoEditTriggers);
     viewport()->update();
     horizontalHeader()->viewport()->update();
 }

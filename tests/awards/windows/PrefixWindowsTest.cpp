@@ -39,20 +39,21 @@ protected:
         return SelectInteger(dm->Baza, QStringLiteral("SELECT COUNT(*) FROM ") + table);
     }
 
-    // Types a value into a cell of the grid's current row as a user does:
-    // the cell editor opens, takes the text and is closed with Enter.
+    // Types a value into a cell of the grid's current row as a user does: the
+    // first key opens the cell's editor, the editor takes the rest and Enter closes it.
     static void TypeIntoCell(TExDBGrid &grid, int column, const QString &text)
     {
         const QModelIndex cell =
             grid.model()->index(std::max(0, grid.dataSet()->CurrentIndex()), grid.ModelColumnOf(column));
         grid.setCurrentIndex(cell);
-        static_cast<QAbstractItemView &>(grid).edit(cell);
+        QTest::keyClick(&grid, text.at(0).toLatin1());
         QLineEdit *editor = nullptr; // a closed editor lingers hidden until deleted
         for (QLineEdit *e : grid.viewport()->findChildren<QLineEdit *>())
             if (e->isVisible())
                 editor = e;
         ASSERT_NE(editor, nullptr);
-        editor->setText(text);
+        editor->insert(text.mid(1));
+        EXPECT_EQ(editor->text(), text);
         QTest::keyClick(editor, Qt::Key_Return);
     }
 };
