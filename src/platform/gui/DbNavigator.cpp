@@ -3,6 +3,8 @@
 #include "platform/Messages.h"
 #include "platform/db/DataSet.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QToolButton>
 
@@ -31,9 +33,6 @@ TDBNavigator::TDBNavigator(QWidget *parent) : QWidget(parent)
         b->setText(QString::fromUtf8(Texts[i].caption));
         b->setToolTip(QString::fromUtf8(Texts[i].hint));
         b->setMinimumWidth(28);
-        // Taking the focus on a click closes an open cell editor, which hands
-        // its text to the dataset before the button acts on it.
-        b->setFocusPolicy(Qt::StrongFocus);
         connect(b, &QToolButton::clicked, this, [this, i] { BtnClick(Button(i)); });
         row->addWidget(b);
         buttons_[i] = b;
@@ -78,10 +77,24 @@ void TDBNavigator::RefreshButtons()
     buttons_[nbRefresh]->setEnabled(browsing);
 }
 
+void TDBNavigator::CloseCellEditor()
+{
+    // An open cell editor hands its text to the dataset first, as leaving the
+    // cell would; the grid keeps the focus, so typing goes on in it.
+    QWidget *focus = QApplication::focusWidget();
+    QWidget *viewport = focus ? focus->parentWidget() : nullptr;
+    auto *view = viewport ? qobject_cast<QAbstractItemView *>(viewport->parentWidget()) : nullptr;
+    if (!view || view->viewport() != viewport)
+        return;
+    focus->clearFocus();
+    view->setFocus();
+}
+
 void TDBNavigator::BtnClick(Button b)
 {
     if (!ds_ || !ds_->Active())
         return;
+    CloseCellEditor();
     try {
         switch (b) {
         case nbFirst: ds_->First(); break;

@@ -27,6 +27,8 @@ public:
     void RefreshButtons();
 
 private:
+    void CloseCellEditor();
+
     std::array<QToolButton *, ButtonCount> buttons_{};
     QPointer<DataSet> ds_;
 };

@@ -40,8 +40,9 @@ protected:
     }
 
     // Types a value into a cell of the grid's current row as a user does: the
-    // first key opens the cell's editor, the editor takes the rest and Enter closes it.
-    static void TypeIntoCell(TExDBGrid &grid, int column, const QString &text)
+    // first key opens the cell's editor, the editor takes the rest and Enter
+    // closes it (or the editor is left open).
+    static void TypeIntoCell(TExDBGrid &grid, int column, const QString &text, bool enter = true)
     {
         const QModelIndex cell =
             grid.model()->index(std::max(0, grid.dataSet()->CurrentIndex()), grid.ModelColumnOf(column));
@@ -54,7 +55,8 @@ protected:
         ASSERT_NE(editor, nullptr);
         editor->insert(text.mid(1));
         EXPECT_EQ(editor->text(), text);
-        QTest::keyClick(editor, Qt::Key_Return);
+        if (enter)
+            QTest::keyClick(editor, Qt::Key_Return);
     }
 };
 
@@ -187,8 +189,10 @@ TEST_F(PrefixWindows, EditorFindsACountryShowsItsPrefixesAndSavesANewCountryWith
     w.NoweNavigator->BtnClick(TDBNavigator::nbInsert);
     TypeIntoCell(*w.NoweGrid, 0, "900");
     TypeIntoCell(*w.NoweGrid, 1, "QQ");
-    TypeIntoCell(*w.NoweGrid, 3, QStringLiteral("Kraj próbny"));
+    // The post takes the text of the cell still being edited.
+    TypeIntoCell(*w.NoweGrid, 3, QStringLiteral("Kraj próbny"), false);
     QTest::mouseClick(w.NoweNavigator->ButtonAt(TDBNavigator::nbPost), Qt::LeftButton);
+    EXPECT_TRUE(w.NoweGrid->hasFocus());
     EXPECT_EQ(w.Nowe.State(), DataSetState::Browse);
     w.DetaleNavigator->BtnClick(TDBNavigator::nbInsert);
     EXPECT_EQ(w.Detale.FieldByName("KRAJID")->AsInteger(), 900);
