@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -77,6 +78,12 @@ TPrefixEditFrm::TPrefixEditFrm(QWidget *parent) : QDialog(parent)
     DetaleGrid->SetColumns(Columns({{"KRAJID", "KrajId", 60}, {"PREFIX", "Prefix", 120}}));
     DetaleNavigator = new TDBNavigator(this);
     DetaleNavigator->SetDataSet(&Detale);
+
+    // A row inserted or opened for editing is typed into at once.
+    for (auto [navigator, grid] :
+         {std::pair{NoweNavigator, NoweGrid}, std::pair{DetaleNavigator, DetaleGrid}})
+        for (TDBNavigator::Button b : {TDBNavigator::nbInsert, TDBNavigator::nbEdit})
+            connect(navigator->ButtonAt(b), &QToolButton::clicked, grid, [grid] { grid->setFocus(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(search);
