@@ -55,8 +55,10 @@ protected:
         ASSERT_NE(editor, nullptr);
         editor->insert(text.mid(1));
         EXPECT_EQ(editor->text(), text);
-        if (enter)
+        if (enter) {
             QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents(); // the delegate commits Enter by a queued call
+        }
     }
 };
 
@@ -204,6 +206,17 @@ TEST_F(PrefixWindows, EditorFindsACountryShowsItsPrefixesAndSavesANewCountryWith
 
     EXPECT_EQ(SelectStrings(dm->Baza, "SELECT NazwaPol FROM KrajeDX WHERE KrajId=269"),
               QStringList{"Polska"});
+
+    // A row that cannot be saved keeps the window open until it is cancelled.
+    QTest::mouseClick(w.NoweNavigator->ButtonAt(TDBNavigator::nbInsert), Qt::LeftButton);
+    EXPECT_TRUE(w.NoweGrid->hasFocus());
+    TypeIntoCell(*w.NoweGrid, 0, "901");
+    w.reject();
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(warnings.size(), 2);
+    EXPECT_TRUE(
+        warnings[1].endsWith(QStringLiteral("Popraw pozycję albo anuluj zmiany przed zamknięciem okna.")));
+    w.NoweNavigator->BtnClick(TDBNavigator::nbCancel);
 
     // Closing rereads the tables: call signs resolve by the new prefix.
     w.accept();
