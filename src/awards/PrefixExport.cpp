@@ -53,7 +53,8 @@ QString ExportPrefixTable(TDM &dm, const QString &fileName)
     try {
         bytes = PrefixTableFileBytes(dm);
     } catch (const DbError &e) {
-        return QStringLiteral("Błąd odczytu z bazy danych: %1\nLista nie została utworzona.").arg(e.Message());
+        return QStringLiteral("Błąd odczytu z bazy danych: %1\nLista nie została utworzona.")
+            .arg(e.Message());
     }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

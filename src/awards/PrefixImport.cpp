@@ -58,7 +58,8 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
     if (countries.isEmpty())
         return QStringLiteral("Plik nie zawiera żadnego kraju: to nie jest plik prefiksów.\n") + Unchanged;
     if (repeated > 0)
-        return QStringLiteral("Kraj o numerze %1 występuje w pliku więcej niż raz.\n").arg(repeated) + Unchanged;
+        return QStringLiteral("Kraj o numerze %1 występuje w pliku więcej niż raz.\n").arg(repeated) +
+               Unchanged;
     return QString();
 }
 
@@ -141,7 +142,8 @@ bool PrefixImport::Run(const QByteArray &bytes, const Status &status)
         ReplacePrefixTables(dm_, file);
     } catch (const std::exception &e) {
         Show(status, QString());
-        message_ = QStringLiteral("Błąd zapisu do bazy danych: %1\n").arg(QString::fromUtf8(e.what())) + Unchanged;
+        message_ =
+            QStringLiteral("Błąd zapisu do bazy danych: %1\n").arg(QString::fromUtf8(e.what())) + Unchanged;
         return false;
     }
     Show(status, QString());

@@ -1,25 +1,37 @@
 #pragma once
 
+#include "platform/db/DataSet.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <initializer_list>
 
-class DataSet;
 class QToolButton;
 
-// A record navigator over one dataset: first, prior, next and last. The
-// buttons follow the dataset's position; a button with nowhere to go is disabled.
+// The record navigator of a dataset: first, prior, next, last, insert,
+// delete (after a confirmation), edit, post, cancel and refresh. Buttons are
+// enabled as the dataset's state and position allow; a failed action shows
+// its message in a warning box and leaves the dataset as it was.
 class TDBNavigator : public QWidget {
     Q_OBJECT
 public:
-    explicit TDBNavigator(DataSet *dataSet, QWidget *parent = nullptr);
+    enum Button { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh };
+    static constexpr int ButtonCount = 10;
 
-    enum Button { nbFirst, nbPrior, nbNext, nbLast };
-    QToolButton *ButtonOf(Button b) const { return buttons_[b]; }
+    explicit TDBNavigator(QWidget *parent = nullptr);
+
+    void SetDataSet(DataSet *ds);
+    // Shows these buttons only (a browsing window needs the four moves).
+    void ShowOnly(std::initializer_list<Button> shown);
+    DataSet *dataSet() const { return ds_; }
+    QToolButton *ButtonAt(Button b) const { return buttons_[b]; }
     void BtnClick(Button b);
-    void Refresh();
+    void RefreshButtons();
 
 private:
-    QPointer<DataSet> dataSet_;
-    std::array<QToolButton *, 4> buttons_{};
+    void CloseCellEditor();
+
+    std::array<QToolButton *, ButtonCount> buttons_{};
+    QPointer<DataSet> ds_;
 };

@@ -67,6 +67,7 @@ void TExDBGrid::SetDataSource(DataSource *source)
     source_ = source;
     if (source) {
         model_ = new DataSetModel(source, this);
+        model_->SetEditable(cellEditing_);
         AttachView(*model_, *this);
         connect(model_, &QAbstractItemModel::modelReset, this, &TExDBGrid::ApplyColumns);
         connect(model_, &DataSetModel::error, this,
@@ -78,6 +79,14 @@ void TExDBGrid::SetDataSource(DataSource *source)
     delete oldModel;
     selectedRows_.clear();
     ApplyColumns();
+}
+
+void TExDBGrid::SetCellEditing(bool on)
+{
+    cellEditing_ = on;
+    if (model_)
+        model_->SetEditable(on);
+    ApplyOptions();
 }
 
 // ---- columns
@@ -288,9 +297,12 @@ void TExDBGrid::ApplyOptions()
     setShowGrid(options_ & (dgColLines | dgRowLines));
     setSelectionBehavior((options_ & dgRowSelect) ? QAbstractItemView::SelectRows
                                                   : QAbstractItemView::SelectItems);
-    setEditTriggers((options_ & dgEditing)
-                        ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed)
-                        : QAbstractItemView::NoEditTriggers);
+    // With cells edited in place, typing into a cell starts its editor too.
+    setEditTriggers(
+        (options_ & dgEditing)
+            ? (QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+               (cellEditing_ ? QAbstractItemView::AnyKeyPressed : QAbstractItemView::NoEditTriggers))
+            : QAbstractItemView::NoEditTriggers);
     viewport()->update();
     horizontalHeader()->viewport()->update();
 }

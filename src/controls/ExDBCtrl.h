@@ -104,6 +104,9 @@ public:
     void SetTitleButtons(bool on);
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool on) { readOnly_ = on; }
+    // Cells are edited in place (with dgEditing and not ReadOnly); off by default.
+    bool CellEditing() const { return cellEditing_; }
+    void SetCellEditing(bool on);
     int FixedCols() const;
     void SetFixedCols(int count);
     int RowsHeight() const;
@@ -215,6 +218,7 @@ private:
     bool clearSelection_ = true;
     bool titleButtons_ = false;
     bool readOnly_ = false;
+    bool cellEditing_ = false;
     int fixedColsValue_ = 0;
     TGridFont titleFont_;
     bool titleFontSet_ = false;  // otherwise the titles follow the grid's font

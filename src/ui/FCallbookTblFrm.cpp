@@ -84,7 +84,10 @@ TCallbookTblFrm::TCallbookTblFrm(QWidget *parent) : QDialog(parent)
             marker = smUp;
     };
 
-    Navigator = new TDBNavigator(&callbook, this);
+    Navigator = new TDBNavigator(this);
+    Navigator->SetDataSet(&callbook);
+    Navigator->ShowOnly(
+        {TDBNavigator::nbFirst, TDBNavigator::nbPrior, TDBNavigator::nbNext, TDBNavigator::nbLast});
     ZamknijBtn = new QPushButton(QStringLiteral("&Zamknij"), this);
     KryteriumBtn = new QPushButton(QStringLiteral("&Kryterium wyszukiwania"), this);
     KryteriumBtn->setDefault(true);

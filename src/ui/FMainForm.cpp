@@ -1,9 +1,12 @@
 // The main window: construction of its menus, tool panel, pages and status bar.
 #include "ui/FMainForm.h"
 
+#include "awards/windows/FPrefixEditFrm.h"
 #include "awards/windows/FWczytajGminyFrm.h"
+#include "awards/windows/FWczytajPrefixFrm.h"
 #include "awards/windows/FWczytajZamkiFrm.h"
 #include "awards/windows/FWyznaczITUCQFrm.h"
+#include "awards/windows/FZapiszPrefiksFrm.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
@@ -76,13 +79,6 @@ QPushButton *ToolButton(const QString &caption, const QString &hint, QWidget *pa
     return b;
 }
 
-QAction *Unavailable(QAction *a)
-{
-    // Its window is not part of this build yet.
-    a->setEnabled(false);
-    return a;
-}
-
 }
 
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
@@ -136,7 +132,7 @@ void TMainForm::BuildMenus()
     DaneStacjiMnu = system->addAction(QStringLiteral("&Dane stacji"));
     connect(DaneStacjiMnu, &QAction::triggered, this, [this] { Guarded([this] { DaneStacjiMnuClick(); }); });
     system->addSeparator();
-    AktualPrefixMnu = Unavailable(system->addAction(QStringLiteral("&Aktualizacja prefiksów")));
+    AktualPrefixMnu = system->addAction(QStringLiteral("&Aktualizacja prefiksów"));
     AktualGminMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin"));
     AktualZamkiMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich"));
     connect(AktualGminMnu, &QAction::triggered, this, [this] {
@@ -313,12 +309,16 @@ QWidget *TMainForm::BuildToolPanel()
 
     PrefixEditBtn = ToolButton(QStringLiteral("Edycja prefiksów"), QString(), panel);
     PrefixExpBtn = ToolButton(QStringLiteral("Eksport prefiksów"), QString(), panel);
-    PrefixEditBtn->setEnabled(false);
-    PrefixExpBtn->setEnabled(false);
     PrefixEditBtn->setVisible(false);
     PrefixExpBtn->setVisible(false);
     row->addWidget(PrefixEditBtn);
     row->addWidget(PrefixExpBtn);
+    connect(PrefixEditBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { TPrefixEditFrm(this).exec(); }); });
+    connect(PrefixExpBtn, &QPushButton::clicked, this,
+            [this] { Guarded([this] { TZapiszPrefiksFrm(this).exec(); }); });
+    connect(AktualPrefixMnu, &QAction::triggered, this,
+            [this] { Guarded([this] { TWczytajPrefixFrm(this).exec(); }); });
     row->addStretch(1);
 
     connect(InsertBtn, &QPushButton::clicked, this, [this] { Guarded([this] { InsertBtnClick(); }); });

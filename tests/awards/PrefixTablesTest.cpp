@@ -27,14 +27,18 @@ const char *const SmallFile = "<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<NAZW
 
 class PrefixTables : public DataModuleTest {
 protected:
-    int Count(const char *table) { return SelectInteger(dm->Baza, QStringLiteral("SELECT COUNT(*) FROM ") + table); }
+    int Count(const char *table)
+    {
+        return SelectInteger(dm->Baza, QStringLiteral("SELECT COUNT(*) FROM ") + table);
+    }
     int QsoCountry(int logId)
     {
         return SelectInteger(dm->Baza, QStringLiteral("SELECT KrajId FROM Logi WHERE LogId=%1").arg(logId));
     }
     QStringList Prefixes()
     {
-        return SelectStrings(dm->Baza, "SELECT KrajId || ':' || Prefix FROM PrefiksyDX ORDER BY KrajId, Prefix");
+        return SelectStrings(dm->Baza,
+                             "SELECT KrajId || ':' || Prefix FROM PrefiksyDX ORDER BY KrajId, Prefix");
     }
 };
 
@@ -46,7 +50,9 @@ TEST(PrefixFileCheck, AFileThatCannotReplaceTheTablesIsRefusedWithItsReason)
         const char *bytes;
         const char *reason; // empty: accepted
     } cases[] = {
-        {"<KRAJID:3>269<PREFIXDX:2>SP<EOR><TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>", ""},
+        // Before any table tag; a non-numeric id keeps the one read before it.
+        {"<KRAJID:3>269<KRAJID:3>abc<PREFIXDX:2>SP<EOR><TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>",
+         ""},
         {"<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<EOR><TABELA:7>KrajeDx<KRAJID:3>269<EOR>",
          "Kraj o numerze 269 występuje w pliku więcej niż raz."},
         {"<CALL:5>SP5AB<QSO_DATE:8>20240101<EOR>", "Plik nie zawiera żadnego kraju"},
@@ -60,8 +66,8 @@ TEST(PrefixFileCheck, AFileThatCannotReplaceTheTablesIsRefusedWithItsReason)
         if (*c.reason == 0) {
             EXPECT_TRUE(message.isEmpty()) << message.toStdString();
             ASSERT_EQ(file.Records.size(), 2u);
-            // A record before any table tag is a country.
             EXPECT_EQ(std::get<TKrajDX>(file.Records[0]).KrajId, 269);
+            EXPECT_EQ(std::get<TPrefixDX>(file.Records[1]).Prefix, "SP");
         } else {
             EXPECT_TRUE(message.contains(QString::fromUtf8(c.reason))) << message.toStdString();
             EXPECT_TRUE(message.endsWith(QStringLiteral("Tabele prefiksów nie zostały zmienione.")));
@@ -92,12 +98,13 @@ TEST_F(PrefixTables, ExportWritesEveryCountryThenThePrefixesOfTheCountriesItWrot
     EXPECT_TRUE(lines[6].isEmpty());
     QSet<QByteArray> countries(lines.begin(), lines.begin() + 3);
     QSet<QByteArray> prefixes(lines.begin() + 3, lines.begin() + 6);
-    EXPECT_EQ(countries, (QSet<QByteArray>{
-                             "<TABELA:7>KrajeDx<KRAJID:3>145<PREFIXDX:2>YL<NAZWAANG:6>Latvia<NAZWAPOL:5>\xA3otwa"
-                             "<KONTYNENT:2>EU<EOR>\r",
-                             "<TABELA:7>KrajeDx<KRAJID:1>7<PREFIXDX:2>ZA<EOR>\r",
-                             "<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<NAZWAANG:6>Poland<NAZWAPOL:6>Polska"
-                             "<KONTYNENT:2>EU<EOR>\r"}));
+    EXPECT_EQ(
+        countries,
+        (QSet<QByteArray>{"<TABELA:7>KrajeDx<KRAJID:3>145<PREFIXDX:2>YL<NAZWAANG:6>Latvia<NAZWAPOL:5>\xA3otwa"
+                          "<KONTYNENT:2>EU<EOR>\r",
+                          "<TABELA:7>KrajeDx<KRAJID:1>7<PREFIXDX:2>ZA<EOR>\r",
+                          "<TABELA:7>KrajeDx<KRAJID:3>269<PREFIXDX:2>SP<NAZWAANG:6>Poland<NAZWAPOL:6>Polska"
+                          "<KONTYNENT:2>EU<EOR>\r"}));
     EXPECT_EQ(prefixes, (QSet<QByteArray>{"<TABELA:10>PrefiksyDx<KRAJID:3>145<PREFIX:2>YL<EOR>\r",
                                           "<TABELA:10>PrefiksyDx<KRAJID:1>7<PREFIX:2>ZA<EOR>\r",
                                           "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SQ<EOR>\r"}));
@@ -139,7 +146,7 @@ TEST_F(PrefixTables, ImportReplacesBothTablesAndRecomputesTheCountryOfEveryQso)
               QStringList{QString::fromUtf8("Stany Zjednoczone ąę")});
     EXPECT_EQ(QsoCountry(ids[0]), 269); // longest prefix SQ9
     EXPECT_EQ(QsoCountry(ids[1]), 291);
-    EXPECT_EQ(QsoCountry(ids[2]), 0); // DL is no longer listed
+    EXPECT_EQ(QsoCountry(ids[2]), 0);       // DL is no longer listed
     EXPECT_EQ(import.ChangedQsos(), 1 + 8); // the first QSO and the eight with DL1AA
     EXPECT_EQ(dm->CountryNameForKrajId(291), QString::fromUtf8("Stany Zjednoczone ąę"));
     EXPECT_EQ(dm->KrajIdForCall("SQ9XYZ"), 269);
@@ -153,7 +160,8 @@ TEST_F(PrefixTables, AFailedImportLeavesTheOldTablesAndTheQsosAsTheyWere)
     // The same prefix twice for one country breaks the key on the second insert.
     const QByteArray duplicate = Bytes(SmallFile) + "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SP<EOR>\r\n";
     const QByteArray badLength = Bytes(SmallFile) + "<TABELA:10>PrefiksyDx<KRAJID:>269<EOR>";
-    const QByteArray tooLong = Bytes(SmallFile) + "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:12>SP0123456789<EOR>";
+    const QByteArray tooLong =
+        Bytes(SmallFile) + "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:12>SP0123456789<EOR>";
     for (const QByteArray &bytes : {duplicate, badLength, tooLong}) {
         PrefixImport import(*dm);
         EXPECT_FALSE(import.Run(bytes));

@@ -162,11 +162,11 @@ TEST_F(CallbookWindows, ACompoundSearchFillsTheGridDetailsCountAndSortMarker)
     EXPECT_EQ(Details(), (QStringList{"SP9ABC  Kowalski Jan", "Kraków", "ul. Długa 1", "KN09AB",
                                       "małopolskie", "kamiennogórski - Kamienna Góra"}));
 
-    QTest::mouseClick(tbl->Navigator->ButtonOf(TDBNavigator::nbLast), Qt::LeftButton);
+    QTest::mouseClick(tbl->Navigator->ButtonAt(TDBNavigator::nbLast), Qt::LeftButton);
     EXPECT_EQ(Details()[0], "SP5QRN  Zieliński Marek");
     EXPECT_EQ(Details()[4], "mazowieckie");
-    EXPECT_FALSE(tbl->Navigator->ButtonOf(TDBNavigator::nbNext)->isEnabled());
-    EXPECT_TRUE(tbl->Navigator->ButtonOf(TDBNavigator::nbFirst)->isEnabled());
+    EXPECT_FALSE(tbl->Navigator->ButtonAt(TDBNavigator::nbNext)->isEnabled());
+    EXPECT_TRUE(tbl->Navigator->ButtonAt(TDBNavigator::nbFirst)->isEnabled());
 
     // Two criteria, voivodeship from its list; by surname, which the grid does not show.
     Search([](TSzukajRozFrm &d) {

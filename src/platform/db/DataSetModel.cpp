@@ -37,6 +37,7 @@ void DataSetModel::Connect(DataSet *ds)
     connect(ds, &DataSet::rowRemoved, this, &DataSetModel::OnRemoved);
     connect(ds, &DataSet::recordChanged, this, &DataSetModel::OnRecordChanged);
     connect(ds, &DataSet::scrolled, this, &DataSetModel::OnScrolled);
+    connect(ds, &DataSet::stateChanged, this, &DataSetModel::OnStateChanged);
     connect(ds, &QObject::destroyed, this, [this] {
         beginResetModel();
         columns_.clear();
@@ -50,6 +51,7 @@ void DataSetModel::Reset()
     beginResetModel();
     columns_.clear();
     rows_ = 0;
+    pendingShown_ = false;
     if (DataSet *ds = dataSet()) {
         for (Field *f : ds->Fields())
             if (f->Visible())
@@ -74,7 +76,7 @@ void DataSetModel::Reset()
 
 int DataSetModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : rows_;
+    return parent.isValid() ? 0 : rows_ + (pendingShown_ ? 1 : 0);
 }
 
 int DataSetModel::columnCount(const QModelIndex &parent) const
@@ -91,10 +93,15 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
 {
     DataSet *ds = dataSet();
     Field *f = FieldAt(index.column());
-    if (!ds || !f || index.row() >= rows_ || !ds->Active())
+    if (!ds || !f || index.row() >= rowCount() || !ds->Active())
         return QVariant();
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        // A row being inserted is not stored yet: the cursor's row shows it.
+        if (PendingRow(index.row()) ||
+            (ds->State() == DataSetState::Insert && DataSetRow(index.row()) == ds->CurrentIndex()))
+            return f->DisplayText();
         return ds->DisplayTextAt(DataSetRow(index.row()), f);
+    }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(f->Alignment() | Qt::AlignVCenter);
     return QVariant();
@@ -107,6 +114,41 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
             return f->DisplayLabel();
     }
     return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags DataSetModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    const Field *f = FieldAt(index.column());
+    if (editable_ && f && !f->ReadOnly() && !f->Calculated())
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool DataSetModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    DataSet *ds = dataSet();
+    Field *f = FieldAt(index.column());
+    if (role != Qt::EditRole || !ds || !ds->Active() || !(flags(index) & Qt::ItemIsEditable) ||
+        index.row() >= rowCount())
+        return false;
+    if (!PendingRow(index.row())) {
+        SetCurrentRow(index.row());
+        if (ds->CurrentIndex() != DataSetRow(index.row()))
+            return false; // leaving the row being edited failed; the error is out
+    }
+    if (ds->State() == DataSetState::Browse && f->AsString() == value.toString())
+        return false; // nothing typed: no edit mode for nothing
+    try {
+        if (ds->State() == DataSetState::Browse)
+            ds->Edit();
+        f->SetAsString(value.toString());
+    } catch (const std::exception &e) {
+        emit error(QString::fromUtf8(e.what()));
+        return false;
+    }
+    emit dataChanged(index, index);
+    return true;
 }
 
 int DataSetModel::ViewRow(int dataSetRow) const
@@ -169,6 +211,25 @@ void DataSetModel::OnScrolled(int dataSetRow)
         return;
     const int row = ViewRow(dataSetRow);
     emit currentRowChanged(row >= 0 && row < rows_ ? index(row, 0) : QModelIndex());
+}
+
+void DataSetModel::OnStateChanged()
+{
+    DataSet *ds = dataSet();
+    const bool pending =
+        ds && ds->Active() && ds->State() == DataSetState::Insert && ds->CurrentIndex() < 0 && !filtered_;
+    if (pending == pendingShown_)
+        return;
+    if (pending) {
+        beginInsertRows(QModelIndex(), rows_, rows_);
+        pendingShown_ = true;
+        endInsertRows();
+        emit currentRowChanged(index(rows_, 0));
+    } else {
+        beginRemoveRows(QModelIndex(), rows_, rows_);
+        pendingShown_ = false;
+        endRemoveRows();
+    }
 }
 
 void DataSetModel::SetCurrentRow(int row)

@@ -22,6 +22,13 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     bool canFetchMore(const QModelIndex &parent) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Typing into a cell puts the dataset into edit mode and sets the field;
+    // the row is posted when the cursor leaves it (or by the caller).
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // Cells of writable data fields may be edited in place; off by default.
+    void SetEditable(bool on) { editable_ = on; }
+    bool Editable() const { return editable_; }
     void fetchMore(const QModelIndex &parent) override;
 
     DataSet *dataSet() const;
@@ -44,6 +51,8 @@ private:
     void OnRemoved(int row);
     void OnRecordChanged(int row);
     void OnScrolled(int row);
+    void OnStateChanged();
+    bool PendingRow(int viewRow) const { return pendingShown_ && viewRow == rows_; }
 
     QPointer<DataSource> source_;
     QPointer<DataSet> connected_;
@@ -55,4 +64,8 @@ private:
     bool filtered_ = false;
     std::vector<int> map_; // view row -> dataset row while a filter hides rows
     bool moving_ = false;
+    bool editable_ = false;
+    // A row inserted into a dataset without a current row (an empty one) is
+    // not stored until posted: the view shows it as one more row at the end.
+    bool pendingShown_ = false;
 };

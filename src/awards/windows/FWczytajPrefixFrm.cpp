@@ -1,0 +1,113 @@
+#include "awards/windows/FWczytajPrefixFrm.h"
+
+#include "awards/PrefixImport.h"
+#include "controls/FileNameEdit.h"
+#include "core/FDM.h"
+#include "core/Settings.h"
+#include "platform/Messages.h"
+#include "platform/gui/BusyGuard.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+TWczytajPrefixFrm::TWczytajPrefixFrm(QWidget *parent) : TRunDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Aktualizacja prefiksów"));
+
+    auto *nameLbl = new QLabel(QStringLiteral("&Nazwa pliku do wczytania"), this);
+    EdNazwaPliku = new TFileNameEdit(this);
+    EdNazwaPliku->setObjectName("EdNazwaPliku");
+    EdNazwaPliku->SetDefaultExt(QStringLiteral("*.txt"));
+    EdNazwaPliku->SetFilter(QStringLiteral("Plik prefiksów|Prefiksy.txt"));
+    EdNazwaPliku->SetDialogTitle(QStringLiteral("Przeglądanie"));
+    EdNazwaPliku->setText(QStringLiteral("Prefiksy.txt"));
+    EdNazwaPliku->setMinimumWidth(400);
+    nameLbl->setBuddy(EdNazwaPliku);
+
+    auto *info = new QGroupBox(QStringLiteral("Informacja"), this);
+    auto *infoText =
+        new QLabel(QStringLiteral("Aktualizacja polega na wczytaniu pliku Prefiksy.txt otrzymanego "
+                                  "od autora programu. Pliku nie należy poprawiać ręcznie, gdyż może "
+                                  "to spowodować błędne działanie programu."),
+                   info);
+    infoText->setWordWrap(true);
+    auto *infoLayout = new QVBoxLayout(info);
+    infoLayout->addWidget(infoText);
+
+    QHBoxLayout *buttons = CreateRunButtons(QStringLiteral("&Wczytaj"), WczytajBtn, AnulujBtn);
+
+    StatusBar = new QStatusBar(this);
+    StatusBar->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(StatusBar);
+    StatusBar->addWidget(StatusPanel, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(nameLbl);
+    layout->addWidget(EdNazwaPliku);
+    layout->addWidget(info);
+    layout->addLayout(buttons);
+    layout->addWidget(StatusBar);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TWczytajPrefixFrm::Run()
+{
+    const QString name = EdNazwaPliku->FileName().trimmed();
+    if (name.isEmpty()) {
+        Messages::ShowWarning(QStringLiteral("Nazwa pliku do wczytania musi być podana."));
+        return;
+    }
+    if (!QFileInfo(name).isFile()) {
+        Messages::ShowWarning(QStringLiteral("Brak pliku: ") + name);
+        return;
+    }
+    if (!Messages::AskConfirm(QStringLiteral("Czy rzeczywiście chcesz dokonać aktualizacji prefiksów? ")))
+        return;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages::ShowWarning(
+            QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    bool done = false;
+    QString message;
+    {
+        RunScope running(*this);
+        BusyGuard busy({WczytajBtn, AnulujBtn, EdNazwaPliku});
+        const int current = DM->Logi.Active() && !DM->Logi.IsEmpty()
+                                ? int(DM->Logi.FieldByName(QStringLiteral("LOGID"))->AsInteger())
+                                : 0;
+        PrefixImport import(*DM);
+        ProgressPacer pace;
+        done = import.Run(bytes, [&](const QString &status) {
+            StatusPanel->setText(status);
+            // A step's text shows at once; the counter of the QSOs only now and then.
+            if (status.endsWith(u']'))
+                pace([] {});
+            else
+                StatusPanel->repaint();
+        });
+        message = import.Message();
+        StatusPanel->clear();
+        // The log shows each QSO's country: reread it on the QSO that was current.
+        if (DM->Logi.Active()) {
+            try {
+                DM->ReopenLogiOrdered(SortOrder, current);
+            } catch (const std::exception &e) {
+                message += u'\n' + QString::fromUtf8(e.what());
+            }
+        }
+    }
+    Messages::ShowWarning(message);
+    if (done)
+        accept();
+}
