@@ -1,5 +1,8 @@
 #include "controls/FileUtils.h"
 
+#include "platform/Messages.h"
+
+#include <QFile>
 #include <QFileInfo>
 
 bool IsDirectory(const QString &name)
@@ -27,4 +30,23 @@ QString LongNameOf(const QString &name)
 QString ShortNameOf(const QString &name)
 {
     return LongNameOf(name);
+}
+
+bool InputFileExists(const QString &name)
+{
+    if (QFileInfo(name).isFile())
+        return true;
+    Messages::ShowWarning(QStringLiteral("Brak pliku: ") + name);
+    return false;
+}
+
+std::optional<QByteArray> ReadInputFile(const QString &name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages::ShowWarning(
+            QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+        return std::nullopt;
+    }
+    return file.readAll();
 }

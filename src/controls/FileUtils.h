@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <optional>
 
 bool IsDirectory(const QString &name);
 // Not empty and free of < > " [ ] |
@@ -9,3 +11,8 @@ bool IsValidFileName(const QString &name);
 // Linux has no alternate short names, so both give the same name.
 QString LongNameOf(const QString &name);
 QString ShortNameOf(const QString &name);
+
+// For the import windows: false after telling the user that the file is missing.
+bool InputFileExists(const QString &name);
+// The whole file, or nothing after telling the user why it cannot be read.
+std::optional<QByteArray> ReadInputFile(const QString &name);

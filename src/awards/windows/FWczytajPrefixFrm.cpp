@@ -2,13 +2,12 @@
 
 #include "awards/PrefixImport.h"
 #include "controls/FileNameEdit.h"
+#include "controls/FileUtils.h"
 #include "core/FDM.h"
 #include "core/Settings.h"
 #include "platform/Messages.h"
 #include "platform/gui/BusyGuard.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,20 +62,14 @@ void TWczytajPrefixFrm::Run()
         Messages::ShowWarning(QStringLiteral("Nazwa pliku do wczytania musi być podana."));
         return;
     }
-    if (!QFileInfo(name).isFile()) {
-        Messages::ShowWarning(QStringLiteral("Brak pliku: ") + name);
+    if (!InputFileExists(name))
         return;
-    }
     if (!Messages::AskConfirm(QStringLiteral("Czy rzeczywiście chcesz dokonać aktualizacji prefiksów? ")))
         return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Messages::ShowWarning(
-            QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+    const std::optional<QByteArray> read = ReadInputFile(name);
+    if (!read)
         return;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray &bytes = *read;
 
     bool done = false;
     QString message;

@@ -1,6 +1,7 @@
 #include "exchange/windows/FWczytajAdifFrm.h"
 
 #include "controls/FileNameEdit.h"
+#include "controls/FileUtils.h"
 #include "core/FDM.h"
 #include "core/Settings.h"
 #include "exchange/AdifImport.h"
@@ -9,8 +10,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,18 +70,12 @@ void TWczytajAdifFrm::Run()
         Messages::ShowWarning(QStringLiteral("Nazwa pliku do czytania musi być podana."));
         return;
     }
-    if (!QFileInfo(name).isFile()) {
-        Messages::ShowWarning(QStringLiteral("Brak pliku: ") + name);
+    if (!InputFileExists(name))
         return;
-    }
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Messages::ShowWarning(
-            QStringLiteral("Nie można otworzyć pliku: %1\n%2").arg(name, file.errorString()));
+    const std::optional<QByteArray> read = ReadInputFile(name);
+    if (!read)
         return;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray &bytes = *read;
 
     bool completed = false;
     AdifImportCounts counts;
