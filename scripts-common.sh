@@ -32,6 +32,10 @@ quarn_firebird_lock() {
 quarn_build() {   # quarn_build BUILD_DIR [cmake options...]
     local dir="$1"; shift
     cmake -S "$QUARN_ROOT" -B "$dir" -G Ninja "$@"
+    # Qt's moc step of a library is not re-run for a header that appeared since
+    # the last build (a pull that adds a window would then fail to link);
+    # dropping its stamps makes it look again, and it only regenerates what changed.
+    find "$dir" -path '*_autogen/timestamp' -delete 2>/dev/null || true
     cmake --build "$dir" --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 }
 
