@@ -1,3 +1,4 @@
+#include "awards/windows/FStatysFrm.h"
 #include "core/FDM.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/gui/MessageBoxes.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
     auto mainForm = std::make_unique<TMainForm>();
     MainForm = mainForm.get();
     LogFrm = new TLogFrm(mainForm.get());
+    StatisticsWindow(mainForm.get());
 
     if (TerminationRequested())
         return 0;

@@ -1,14 +1,14 @@
 #include "awards/DrillDown.h"
 
+#include "awards/StatRuns.h"
+#include "awards/StatTables.h"
+
 #include "core/FDM.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/FbQuery.h"
 #include "platform/db/FbTransaction.h"
 
 namespace {
-
-// Poland: the district, commune and castle statistics count only its QSOs.
-constexpr int PolandKrajId = 269;
 
 TDrillDown Make(const QString &caption, const QString &where,
                 std::vector<std::pair<QString, QVariant>> params)
@@ -130,8 +130,8 @@ bool RowHasMark(const DataSet &table, const QStringList &cellFields)
 {
     if (!table.Active() || table.IsEmpty())
         return false;
+    QStringList cells;
     for (const QString &name : cellFields)
-        if (table.FieldByName(name)->AsString().trimmed().contains(QChar(0xD6)))
-            return true;
-    return false;
+        cells << table.FieldByName(name)->AsString();
+    return MarkInCells(cells);
 }

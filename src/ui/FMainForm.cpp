@@ -1,6 +1,8 @@
 // The main window: construction of its menus, tool panel, pages and status bar.
 #include "ui/FMainForm.h"
 
+#include "awards/windows/FStatysFrm.h"
+
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
@@ -203,6 +205,7 @@ QWidget *TMainForm::BuildToolPanel()
     PrintBtn->SetDropDownMenu(PrintMenu);
     StatysBtn = ToolButton(QStringLiteral("&Statystyka"), QString(), panel);
     StatysBtn->setEnabled(false);
+    connect(StatysBtn, &QPushButton::clicked, this, [this] { StatisticsWindow(this).ShowStatistics(); });
     LacznBtn = ToolButton(QStringLiteral("Łącz&ności"),
                           QStringLiteral("Pokaż wszystkie łączności\nz bieżącą stacją"), panel);
     for (QWidget *w :
