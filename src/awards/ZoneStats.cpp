@@ -1,0 +1,47 @@
+#include "awards/StatRuns.h"
+
+#include "awards/StatRecipe.h"
+#include "core/FDM.h"
+
+namespace {
+
+// A zone keeps its best state: a confirmed QSO makes it confirmed whatever
+// came before, an unconfirmed one only turns a zone not yet worked to worked.
+template <size_t N> void MarkZone(std::array<int, N> &zones, int zone, bool confirmed)
+{
+    if (zone < 1 || zone >= int(N))
+        return;
+    if (confirmed)
+        zones[zone] = 2;
+    else if (zones[zone] == 0)
+        zones[zone] = 1;
+}
+
+} // namespace
+
+TZoneStats BuildZoneStats(TDM &dm, const TStatProgress &progress)
+{
+    TZoneStats z;
+    ScanLogiRows(dm, {"SELECT ITU, CQ, QSL_ODB", "FROM Logi", "WHERE (ITU<>0) or (CQ<>0)"}, progress,
+                 [&](const TRowValues &row) {
+                     const bool confirmed = ColumnConfirmed(row, 2);
+                     MarkZone(z.Itu, ColumnInt(row, 0), confirmed);
+                     MarkZone(z.Cq, ColumnInt(row, 1), confirmed);
+                 });
+
+    progress.ShowPhase(QStringLiteral("Tworzenie podsumowania "));
+    progress.SetMaximum(75 + 40);
+    int position = 0;
+    auto summarize = [&](auto &zones, int &worked, int &confirmed) {
+        for (size_t zone = 1; zone < zones.size(); ++zone) {
+            worked += zones[zone] > 0;
+            confirmed += zones[zone] == 2;
+            progress.SetPosition(++position);
+        }
+    };
+    summarize(z.Itu, z.ITULacz, z.ITUPotw);
+    summarize(z.Cq, z.CQLacz, z.CQPotw);
+    z.ITUPoz = 75 - z.ITUPotw;
+    z.CQPoz = 40 - z.CQPotw;
+    return z;
+}
