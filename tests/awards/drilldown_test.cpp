@@ -19,7 +19,7 @@ const Qso Qsos[] = {
     {"SP1AAA", 5, 269, "DAB", "", "", "ABC", "Z01", 28, 15},     // district AB (3 characters), HF Poland
     {"SP2BBB", 11, 269, "D-AB", "", "", "", "z01", 28, 15},      // district AB (4), 4 m; castle in lower case
     {"SP3CCC", 10, 269, "AB", "", "JO91", "ABCD", "", 28, 15},   // two characters: no district; 6 m square
-    {"DL1AA", 5, 230, "DAB", " eu-024", "JO91AB", "ABC", "Z01", 28, 14}, // not Poland; square on HF
+    {"DL1AA", 5, 230, "DAB", "eu-024", "JO91AB", "ABC", "Z01", 28, 14}, // not Poland; square on HF
     {"G3XX", 12, 223, "", "EU-005", "JO91CD", "", "", 27, 14},   // 2 m square; zones 27 and 14
     {"SP4DDD", 5, 269, "DXAB1", "-", "JO9", "", " Z01", 28, 15}, // five characters: no district; castle trimmed
 };
