@@ -1,6 +1,7 @@
 #include "awards/windows/FPrefixDetFrm.h"
 
 #include "awards/DrillDown.h"
+#include "awards/windows/StatysParts.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/WindowGeometry.h"
@@ -86,6 +87,7 @@ TPrefixDetFrm::TPrefixDetFrm(QWidget *parent) : QDialog(parent), trStacje(&DM->B
     EdStacja->SetCharCase(ecUpperCase);
     EdStacja->setMaxLength(10);
     EdStacja->SetButtonHint(QStringLiteral("Wyczyść"));
+    EdStacja->SetGlyph(ClearGlyph());
     EdStacja->setMaximumWidth(160);
     connect(EdStacja, &TCustomButtonEdit::OnChange, this, [this] { EdStacjaChange(); });
     connect(EdStacja, &TCustomButtonEdit::OnButtonClick, EdStacja, &QLineEdit::clear);

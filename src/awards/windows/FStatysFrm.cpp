@@ -42,6 +42,7 @@ TStatysFrm::TStatysFrm(QWidget *parent) : QDialog(parent), tables_(std::make_uni
     PageControl->setCurrentWidget(PrefixTab);
 
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(top);
     layout->addWidget(PageControl, 1);
 }

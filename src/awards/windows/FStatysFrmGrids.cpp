@@ -71,7 +71,15 @@ TExDBGrid *NewStatGrid(const QString &name, const std::vector<TColumn> &columns)
     grid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
                      dgAlwaysShowSelection);
     grid->SetReadOnly(true);
-    grid->SetColumns(columns);
+    QFont font = grid->font();
+    font.setPointSize(8);
+    grid->setFont(font);
+    // Mark columns as narrow as the Windows layout, but never hiding their title.
+    std::vector<TColumn> fitted = columns;
+    for (TColumn &c : fitted)
+        if (c.CheckMarkFont)
+            c.Width = std::max(c.Width, grid->WidthToShow(c.Title, QStringLiteral("\u2713\u2713"), false));
+    grid->SetColumns(fitted);
     return grid;
 }
 
@@ -103,13 +111,14 @@ void TStatysFrm::SetUpGridTab(TStatGridTab &tab, const QString &caption, TExDBGr
     tab.Ed->SetCharCase(ecUpperCase);
     tab.Ed->setMaxLength(maxLength);
     tab.Ed->SetButtonHint(QStringLiteral("Wyczyść"));
+    tab.Ed->SetGlyph(ClearGlyph());
     connect(tab.Ed, &TCustomButtonEdit::OnButtonClick, tab.Ed, &QLineEdit::clear);
     connect(tab.Ed, &TCustomButtonEdit::OnChange, this, [&tab] {
         if (tab.Tbl->Active())
             tab.Tbl->Locate(tab.KeyField, tab.Ed->text(), LocateCaseInsensitive | LocatePartialKey);
     });
     (new QHBoxLayout(search))->addWidget(tab.Ed);
-    search->setFixedWidth(160);
+    search->setFixedWidth(150);
 
     tab.PostepBox = NewProgressGroup(tab.Page, tab.ProgBar);
 
@@ -140,7 +149,7 @@ void TStatysFrm::BuildGridTabs()
     SetUpGridTab(Dxcc, QStringLiteral("&DXCC MultiBand"),
                  NewStatGrid(QStringLiteral("DxccGrid"),
                              BandTableColumns(TextColumn(QStringLiteral("PrefixTblPrefix"), QStringLiteral("Prefiks"), 50),
-                                              TextColumn(QStringLiteral("PrefixTblDxcc"), QStringLiteral("DXCC"), 190),
+                                              TextColumn(QStringLiteral("PrefixTblDxcc"), QStringLiteral("DXCC"), 160),
                                               QStringLiteral("PrefixTbl"))),
                  &t.PrefixTbl, search.arg(QStringLiteral("Prefiks")), 6, QStringLiteral("PrefixTblPrefix"));
     SetUpGridTab(DxccRaz, QStringLiteral("D&XCC KF"),

@@ -10,7 +10,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -59,6 +58,8 @@ const char *const CqHints[40] = {
     "Strefa północno-atlantycka",
 };
 
+constexpr int CounterRowHeight = 22;
+
 // A group of zone boxes named prefix + zone number, `columns` to a row.
 QGroupBox *ZoneGroup(const QString &caption, const QString &prefix, int zones, int columns, TTextBox **boxes,
                      QWidget *parent)
@@ -66,6 +67,7 @@ QGroupBox *ZoneGroup(const QString &caption, const QString &prefix, int zones, i
     auto *group = new QGroupBox(caption, parent);
     auto *grid = new QGridLayout(group);
     grid->setSpacing(0);
+    grid->setContentsMargins(2, 2, 2, 2);
     for (int zone = 1; zone <= zones; ++zone) {
         auto *box = new TTextBox(group);
         box->setObjectName(prefix + QString::number(zone));
@@ -84,7 +86,7 @@ TRpTextBox *AddTextCell(QGridLayout *grid, int row, int column, const QString &t
     TRpPitView *view = NewPitView(pit, parent);
     pit->SetText(text);
     pit->Font.setPointSize(10);
-    view->setFixedHeight(26);
+    view->setFixedHeight(CounterRowHeight);
     grid->addWidget(view, row, column);
     return pit;
 }
@@ -103,11 +105,11 @@ QWidget *ZoneCounters(const QString &title, std::array<TRpIntBox **, 3> values, 
         AddTextCell(grid, i + 1, 0, QString::fromUtf8(rows[i]), block);
         TRpPitView *view = NewPitView(*values[i], block);
         (*values[i])->Font.setPointSize(10);
-        view->setFixedHeight(26);
+        view->setFixedHeight(CounterRowHeight);
         grid->addWidget(view, i + 1, 1);
     }
-    grid->setColumnMinimumWidth(0, 110);
-    grid->setColumnMinimumWidth(1, 90);
+    grid->setColumnMinimumWidth(0, 130);
+    grid->setColumnMinimumWidth(1, 100);
     return block;
 }
 
@@ -125,12 +127,6 @@ QWidget *TStatysFrm::BuildZoneTab()
     for (int zone = 1; zone <= 40; ++zone)
         connect(CqBoxes[zone], &TTextBox::OnClick, this, [this, zone] { CQClick(CqBoxes[zone]); });
 
-    auto *counters = new QHBoxLayout;
-    counters->addWidget(ZoneCounters(QStringLiteral("ITU"), {&ITULacz, &ITUPotw, &ITUPoz}, page));
-    counters->addSpacing(12);
-    counters->addWidget(ZoneCounters(QStringLiteral("CQ"), {&CQLacz, &CQPotw, &CQPoz}, page));
-    counters->addStretch(1);
-
     auto *legend = new QHBoxLayout;
     BoxLacz = NewLegendCell(legend, QStringLiteral("Łączność"), WorkedColour, page);
     BoxPotw = NewLegendCell(legend, QStringLiteral("Potwierdzenie"), ConfirmedColour, page);
@@ -138,18 +134,23 @@ QWidget *TStatysFrm::BuildZoneTab()
 
     PostepZoneBox = NewProgressGroup(page, ProgBarZone);
 
+    auto *left = new QVBoxLayout;
+    left->addWidget(cq);
+    left->addStretch(1);
+    left->addWidget(PostepZoneBox);
     auto *right = new QVBoxLayout;
-    right->addLayout(counters);
+    right->setSpacing(4);
+    right->addWidget(ZoneCounters(QStringLiteral("ITU"), {&ITULacz, &ITUPotw, &ITUPoz}, page));
+    right->addWidget(ZoneCounters(QStringLiteral("CQ"), {&CQLacz, &CQPotw, &CQPoz}, page));
     right->addLayout(legend);
     right->addStretch(1);
-    auto *middle = new QHBoxLayout;
-    middle->addWidget(cq);
-    middle->addLayout(right, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addLayout(left);
+    bottom->addLayout(right, 1);
     auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(itu);
-    layout->addLayout(middle);
-    layout->addStretch(1);
-    layout->addWidget(PostepZoneBox);
+    layout->addLayout(bottom, 1);
     ResetItuBoxes();
     ResetCqBoxes();
     return page;

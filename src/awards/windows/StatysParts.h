@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 class QBoxLayout;
@@ -18,3 +19,5 @@ inline const QColor ConfirmedColour{0, 255, 0};
 TTextBox *NewLegendCell(QBoxLayout *row, const QString &label, const QColor &colour, QWidget *parent);
 // A progress group "Zaawansowanie" with its bar, hidden until a run shows it.
 QGroupBox *NewProgressGroup(QWidget *parent, QProgressBar *&bar);
+// The small cross on the button that empties a search edit.
+QImage ClearGlyph();
