@@ -64,7 +64,7 @@ TGridStatistic PolishAward(TExMemoryData &table, const QString &caption, const Q
     s.ListSql = listSql;
     s.ListKey = [](const TRowValues &row) { return ReferenceKey(ColumnText(row, 0)); };
     s.FillRow = [keyField, nameField](const TRowValues &row, TExMemoryData &t) {
-        t.FieldByName(keyField)->SetAsString(ColumnText(row, 0));
+        t.FieldByName(keyField)->SetAsString(ReferenceKey(ColumnText(row, 0)));
         t.FieldByName(nameField)->SetAsString(ColumnText(row, 1));
     };
     s.ScanSql = scanSelect + QStringList{"FROM Logi", PolandOnlyLine()};

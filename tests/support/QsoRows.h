@@ -31,6 +31,8 @@ struct QsoRow {
     QString Notatki;
     QString Domena;
     QString Wyspa;
+    QString Gmina;
+    QString Zamek;
 };
 
 // Inserts the rows in one transaction, each with a LogId from the program's
@@ -44,10 +46,10 @@ inline std::vector<int> InsertQsos(FbDatabase &db, const std::vector<QsoRow> &ro
         QStringLiteral(
             "insert into Logi (LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, "
             "RAPORT_ODB, IMIE, MIASTO, LOKATOR, NOTATKI, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ, DOMENA, "
-            "WYSPA)"),
+            "WYSPA, GMINA, ZAMEK)"),
         QStringLiteral("values (GEN_ID(GEN_LOGID, 1), :DATA, :PASMO, :PASMO_IND, :STACJA, :KRAJID, :EMISJA, "
                        ":RAPORT_NAD, :RAPORT_ODB, :IMIE, :MIASTO, :LOKATOR, :NOTATKI, :QSL_WYS, :QSL_ODB, "
-                       ":KONTYNENT, :ITU, :CQ, :DOMENA, :WYSPA)"),
+                       ":KONTYNENT, :ITU, :CQ, :DOMENA, :WYSPA, :GMINA, :ZAMEK)"),
         QStringLiteral("returning LOGID")});
     ins.Prepare();
     std::vector<int> ids;
@@ -72,6 +74,8 @@ inline std::vector<int> InsertQsos(FbDatabase &db, const std::vector<QsoRow> &ro
         ins.ParamByName(QStringLiteral("CQ"))->SetAsInteger(r.Cq);
         ins.ParamByName(QStringLiteral("DOMENA"))->SetAsString(r.Domena);
         ins.ParamByName(QStringLiteral("WYSPA"))->SetAsString(r.Wyspa);
+        ins.ParamByName(QStringLiteral("GMINA"))->SetAsString(r.Gmina);
+        ins.ParamByName(QStringLiteral("ZAMEK"))->SetAsString(r.Zamek);
         ins.ExecQuery();
         ids.push_back(int(ins.ColumnByName(QStringLiteral("LOGID"))->AsInteger()));
     }
