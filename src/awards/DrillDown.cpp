@@ -4,6 +4,7 @@
 #include "awards/StatTables.h"
 
 #include "core/FDM.h"
+#include "core/Pasmo.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/FbQuery.h"
 #include "platform/db/FbTransaction.h"
@@ -11,9 +12,16 @@
 namespace {
 
 TDrillDown Make(const QString &caption, const QString &where,
-                std::vector<std::pair<QString, QVariant>> params)
+                std::vector<std::pair<QString, QVariant>> params, bool knownBandsOnly = false)
 {
-    return TDrillDown{caption, where, std::move(params)};
+    return TDrillDown{caption, where, std::move(params), knownBandsOnly};
+}
+
+void AcceptKnownBand(DataSet &ds, bool &accept)
+{
+    TPasmo band;
+    band.ParseBand(ds.FieldByName(QStringLiteral("Pasmo"))->AsString());
+    accept = band.Index() > 0;
 }
 
 QString Named(const QString &caption, const QString &name)
@@ -41,7 +49,7 @@ TDrillDown CountryHfQsos(int krajId, const QString &prefix, const QString &name)
 TDrillDown CountryQsos(int krajId, const QString &prefix, const QString &name)
 {
     return Make(Named(QStringLiteral("Łączności - [Prefiks: ") + prefix + QLatin1Char(']'), name),
-                QStringLiteral("Where KrajId=:KrajId"), {{QStringLiteral("KrajId"), krajId}});
+                QStringLiteral("Where KrajId=:KrajId"), {{QStringLiteral("KrajId"), krajId}}, true);
 }
 
 // The statistic finds an island group by the trimmed reference, whatever its
@@ -68,21 +76,21 @@ TDrillDown PowiatQsos(const QString &powiatId, const QString &powiatName)
     return Make(Named(QStringLiteral("Łączności - [Powiat: ") + powiatId + QLatin1Char(']'), powiatName),
                 QStringLiteral("Where (KrajId=:KrajId) And (Char_Length(Trim(Domena)) In (3, 4)) And "
                                "(Right(Trim(Domena), 2)=:PowiatId)"),
-                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("PowiatId"), powiatId}});
+                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("PowiatId"), powiatId}}, true);
 }
 
 TDrillDown GminaQsos(const QString &symbol, const QString &name)
 {
     return Make(Named(QStringLiteral("Łączności - [Gmina: ") + symbol + QLatin1Char(']'), name),
                 QStringLiteral("Where (KrajId=:KrajId) And (Trim(Gmina)=:Gmina)"),
-                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("Gmina"), symbol}});
+                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("Gmina"), symbol}}, true);
 }
 
 TDrillDown ZamekQsos(const QString &symbol, const QString &castleName)
 {
     return Make(Named(QStringLiteral("Łączności - [Zamek: ") + symbol + QLatin1Char(']'), castleName),
                 QStringLiteral("Where (KrajId=:KrajId) And (Trim(Zamek)=:Zamek)"),
-                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("Zamek"), symbol}});
+                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("Zamek"), symbol}}, true);
 }
 
 TDrillDown ItuQsos(int zone)
@@ -123,6 +131,8 @@ void OpenDrillDown(FbQuery &query, FbTransaction &tr, const TDrillDown &d)
     tr.StartTransaction();
     for (const auto &[name, value] : d.Params)
         query.ParamByName(name)->SetAsVariant(value);
+    query.OnFilterRecord = AcceptKnownBand;
+    query.SetFiltered(d.KnownBandsOnly);
     query.Open();
 }
 

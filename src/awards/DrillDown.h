@@ -18,6 +18,8 @@ struct TDrillDown {
     QString Caption;
     QString Where;
     std::vector<std::pair<QString, QVariant>> Params; // int or text values
+    // The statistic counted only QSOs whose band it knows: the list hides the others.
+    bool KnownBandsOnly = false;
 
     // The four lines of the list query.
     QStringList SqlLines() const;
@@ -36,7 +38,8 @@ TDrillDown CqQsos(int zone);
 // The district's name from POWIATY, empty when there is no such district.
 QString DistrictName(TDM &dm, const QString &powiatId);
 
-// Loads the query and opens it in its transaction (restarted).
+// Loads the query and opens it in its transaction (restarted), filtered as
+// the statistic counted.
 void OpenDrillDown(FbQuery &query, FbTransaction &tr, const TDrillDown &d);
 
 // Whether any of the current row's cells, trimmed, holds the statistics mark.

@@ -22,6 +22,7 @@ const Qso Qsos[] = {
     {"DL1AA", 5, 230, "DAB", "eu-024", "JO91AB", "ABC", "Z01", 28, 14}, // not Poland; square on HF
     {"G3XX", 12, 223, "", "EU-005", "JO91CD", "", "", 27, 14},   // 2 m square; zones 27 and 14
     {"SP4DDD", 5, 269, "DXAB1", "-", "JO9", "", " Z01", 28, 15}, // five characters: no district; castle trimmed
+    {"SP5EEE", 0, 269, "DAB", "", "", "ABC", "Z01", 28, 15},     // no band: never counted
 };
 
 class DrillDownTest : public DataModuleTest {

@@ -5,7 +5,6 @@
 #include <QBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QProgressBar>
 
 TTextBox *NewLegendCell(QBoxLayout *row, const QString &label, const QColor &colour, QWidget *parent)
@@ -31,14 +30,3 @@ QGroupBox *NewProgressGroup(QWidget *parent, QProgressBar *&bar)
     return box;
 }
 
-QImage ClearGlyph()
-{
-    QImage glyph(9, 9, QImage::Format_ARGB32);
-    glyph.fill(Qt::transparent);
-    QPainter p(&glyph);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setRenderHint(QPainter::Antialiasing);
-    p.drawLine(QPointF(1.5, 1.5), QPointF(7.5, 7.5));
-    p.drawLine(QPointF(7.5, 1.5), QPointF(1.5, 7.5));
-    return glyph;
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QString>
 
 class QBoxLayout;
@@ -19,5 +18,3 @@ inline const QColor ConfirmedColour{0, 255, 0};
 TTextBox *NewLegendCell(QBoxLayout *row, const QString &label, const QColor &colour, QWidget *parent);
 // A progress group "Zaawansowanie" with its bar, hidden until a run shows it.
 QGroupBox *NewProgressGroup(QWidget *parent, QProgressBar *&bar);
-// The small cross on the button that empties a search edit.
-QImage ClearGlyph();
