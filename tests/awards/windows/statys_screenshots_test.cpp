@@ -1,5 +1,5 @@
 #include "awards/windows/FStatysFrm.h"
-#include "support/LogDb.h"
+#include "support/AwardsFixture.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -7,7 +7,7 @@
 
 // Pictures of every tab after its run, for the documentation: written only
 // when QUARN_SCREENSHOTS names a folder.
-TEST_F(DataModuleTest, ScreenshotsOfEveryTabAfterItsRun)
+TEST_F(AwardsLogTest, ScreenshotsOfEveryTabAfterItsRunOverTheAwardLog)
 {
     const QString dir = qEnvironmentVariable("QUARN_SCREENSHOTS");
     if (dir.isEmpty())
