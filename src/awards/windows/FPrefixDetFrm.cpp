@@ -56,6 +56,7 @@ TPrefixDetFrm::TPrefixDetFrm(QWidget *parent) : QDialog(parent), trStacje(&DM->B
     Stacje.AddField(QStringLiteral("QSL_WYS"), FieldType::FixedChar, 1)->OnGetText = flagText;
 
     ZamknijBtn = new QPushButton(QStringLiteral("&Zamknij"), this);
+    ZamknijBtn->setAutoDefault(false); // Enter in the search edit must not close the list
     connect(ZamknijBtn, &QPushButton::clicked, this, [this] { done(1); });
     auto *top = new QHBoxLayout;
     top->addWidget(ZamknijBtn);

@@ -26,6 +26,9 @@ TStatysFrm::TStatysFrm(QWidget *parent) : QDialog(parent), tables_(std::make_uni
 
     ObliczBtn = new QPushButton(QStringLiteral("&Oblicz"), this);
     ZamknijBtn = new QPushButton(QStringLiteral("&Zamknij"), this);
+    // Enter belongs to the grids (a row's QSO list) and the search edits, never to a button.
+    for (QPushButton *b : {ObliczBtn, ZamknijBtn})
+        b->setAutoDefault(false);
     connect(ObliczBtn, &QPushButton::clicked, this, [this] { ObliczBtnClick(); });
     connect(ZamknijBtn, &QPushButton::clicked, this, [this] { done(1); });
     auto *top = new QHBoxLayout;

@@ -68,7 +68,8 @@ protected:
     }
 
     // Runs the action and records the QSO list it opens, closing it again.
-    static ShownList Capture(const std::function<void()> &action)
+    static ShownList Capture(const std::function<void()> &action,
+                             const std::function<void(TPrefixDetFrm &)> &inspect = {})
     {
         ShownList shown;
         QTimer watch;
@@ -81,6 +82,8 @@ protected:
             shown.where = list->Stacje.SQL().value(2);
             for (list->Stacje.First(); !list->Stacje.Eof(); list->Stacje.Next())
                 shown.calls << list->Stacje.FieldByName(QStringLiteral("Stacja"))->AsString();
+            if (inspect)
+                inspect(*list);
             list->ZamknijBtn->click();
         });
         watch.start(0);
@@ -133,6 +136,9 @@ TEST_F(StatysWindow, EveryTabRunsItsStatisticAndShowsItWhenDone)
     frm->PageControl->setCurrentWidget(frm->IotaTab);
     QTest::keyClicks(frm->Iota.Ed, "eu");
     EXPECT_EQ(frm->Iota.Ed->text(), "EU");
+    EXPECT_EQ(frm->Tables().IotaTbl.FieldByName("Iota")->AsString(), "EU-005");
+    // Enter in a search edit starts no run (which would move to the first row).
+    QTest::keyClick(frm->Iota.Ed, Qt::Key_Return);
     EXPECT_EQ(frm->Tables().IotaTbl.FieldByName("Iota")->AsString(), "EU-005");
     frm->Iota.Ed->Button()->Click();
     EXPECT_EQ(frm->Iota.Ed->text(), QString());
@@ -226,8 +232,20 @@ TEST_F(StatysWindow, EachResultOpensExactlyTheQsosItCounted)
     frm->Tables().IotaTbl.Locate("Iota", "NA-046", 0);
     QAbstractItemModel *m = frm->Iota.Grid->model();
     const QPoint at = frm->Iota.Grid->visualRect(m->index(frm->Tables().IotaTbl.RecNo() - 1, 1)).center();
-    EXPECT_EQ(Capture([&] { QTest::mouseDClick(frm->Iota.Grid->viewport(), Qt::LeftButton, {}, at); }).calls,
-              QStringList({"K1AAA", "K2BBB"}));
+    // In the list, a call typed in lower case finds its QSO; Enter keeps the list open.
+    QString found;
+    bool stillOpen = false;
+    const auto search = [&](TPrefixDetFrm &list) {
+        QTest::keyClicks(list.EdStacja, "k2");
+        QTest::keyClick(list.EdStacja, Qt::Key_Return);
+        found = list.Stacje.FieldByName("Stacja")->AsString();
+        stillOpen = list.isVisible();
+    };
+    EXPECT_EQ(
+        Capture([&] { QTest::mouseDClick(frm->Iota.Grid->viewport(), Qt::LeftButton, {}, at); }, search).calls,
+        QStringList({"K1AAA", "K2BBB"}));
+    EXPECT_EQ(found, "K2BBB");
+    EXPECT_TRUE(stillOpen);
 }
 
 TEST_F(StatysWindow, NoListOpensAndTheWindowStaysWhileAStatisticRuns)
