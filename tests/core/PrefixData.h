@@ -25,10 +25,15 @@ struct PrefixFileData {
     }
 };
 
-// The repository's data folder, found from this file's own place.
+// A file of the repository's data folder. Tests know the source folder; from
+// __FILE__ alone a compiler cache may hand over a relative path.
 inline QString RepoDataFile(const QString &name)
 {
+#ifdef QUARN_SOURCE_DIR
+    return QStringLiteral(QUARN_SOURCE_DIR "/data/") + name;
+#else
     return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../data/") + name;
+#endif
 }
 
 inline PrefixFileData LoadPrefixFile()
