@@ -69,6 +69,8 @@ public:
     void Run()
     {
         TableRunGuard guard(table_);
+        // Emptied first: a run that fails leaves no result of an earlier run behind.
+        table_.EmptyMemoryTable();
         FbTransactionScope scope(tr_);
         for (const QString &name : s_.CellFields)
             cells_.push_back(table_.FieldByName(name));
@@ -88,7 +90,6 @@ private:
     void ListPhase()
     {
         progress_.ShowPhase(s_.ListCaption);
-        table_.EmptyMemoryTable();
         std::vector<TRowValues> rows;
         query_.SetSQL(s_.ListSql);
         FetchAllRows(query_, [&](const TRowValues &row) { rows.push_back(row); });

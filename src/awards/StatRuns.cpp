@@ -81,6 +81,16 @@ TGridStatistic PolishAward(TExMemoryData &table, const QString &caption, const Q
     return s;
 }
 
+// Communes and castles: rows "Symbol" and "Nazwa", QSOs keyed by the trimmed
+// second column of "SELECT Pasmo, <key>, QSL_ODB".
+TGridStatistic SymbolAward(TExMemoryData &table, const QString &caption, const QStringList &listSql,
+                           const QString &scanSelect)
+{
+    return PolishAward(
+        table, caption, listSql, {scanSelect}, QStringLiteral("Symbol"), QStringLiteral("Nazwa"),
+        [](const TRowValues &row) { return ColumnText(row, 1).trimmed(); }, 0, 2);
+}
+
 } // namespace
 
 QString PowiatIdFromDomena(const QString &domena)
@@ -205,22 +215,18 @@ void BuildPowiatStats(TDM &dm, TStatTables &tables, const TStatProgress &progres
 void BuildGminaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
 {
     RunGridStatistic(dm,
-                     PolishAward(
-                         tables.GminaTbl, QStringLiteral("Tworzenie listy gmin "),
-                         {"SELECT GminaId, Gmina", "FROM Gminy", "ORDER BY GminaId"},
-                         {"SELECT Pasmo, Gmina, QSL_ODB"}, QStringLiteral("Symbol"), QStringLiteral("Nazwa"),
-                         [](const TRowValues &row) { return ColumnText(row, 1).trimmed(); }, 0, 2),
+                     SymbolAward(tables.GminaTbl, QStringLiteral("Tworzenie listy gmin "),
+                                 {"SELECT GminaId, Gmina", "FROM Gminy", "ORDER BY GminaId"},
+                                 QStringLiteral("SELECT Pasmo, Gmina, QSL_ODB")),
                      progress);
 }
 
 void BuildZamekStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
 {
     RunGridStatistic(dm,
-                     PolishAward(
-                         tables.ZamekTbl, QStringLiteral("Tworzenie listy zamków "),
-                         {"SELECT Symbol, Nazwa", "FROM Zamki", "ORDER BY Symbol"},
-                         {"SELECT Pasmo, Zamek, QSL_ODB"}, QStringLiteral("Symbol"), QStringLiteral("Nazwa"),
-                         [](const TRowValues &row) { return ColumnText(row, 1).trimmed(); }, 0, 2),
+                     SymbolAward(tables.ZamekTbl, QStringLiteral("Tworzenie listy zamków "),
+                                 {"SELECT Symbol, Nazwa", "FROM Zamki", "ORDER BY Symbol"},
+                                 QStringLiteral("SELECT Pasmo, Zamek, QSL_ODB")),
                      progress);
 }
 

@@ -15,11 +15,8 @@ inline QStringList TableRows(TExMemoryData &table, int firstCell)
     for (int r = 0; r < table.RecordCount(); ++r) {
         QStringList fields;
         for (int f = 0; f < table.FieldCount(); ++f) {
-            QString text = table.ValueAt(r, table.Fields()[f]).s;
-            if (table.Fields()[f]->DataType() == FieldType::Integer)
-                text = table.ValueAt(r, table.Fields()[f]).null
-                           ? QString()
-                           : QString::number(table.ValueAt(r, table.Fields()[f]).i);
+            const Field *field = table.Fields()[f];
+            QString text = field->FormatValue(table.ValueAt(r, field), false);
             if (f >= firstCell)
                 text.replace(u' ', u'.').replace(MarkChar, u'x');
             fields << text;
