@@ -48,7 +48,8 @@ int main(int argc, char *argv[])
         FbTransaction tr(&dm.Baza);
         tr.StartTransaction();
         FbStatement update(&dm.Baza, &tr);
-        update.SetSQL(QStringList{QStringLiteral("update Logi set KrajId = iif(mod(LogId, 100) = 0, 269, 230)")});
+        update.SetSQL(
+            QStringList{QStringLiteral("update Logi set KrajId = iif(mod(LogId, 100) = 0, 269, 230)")});
         update.ExecQuery();
         tr.Commit();
     }

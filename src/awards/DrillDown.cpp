@@ -33,9 +33,10 @@ QString Named(const QString &caption, const QString &name)
 
 QStringList TDrillDown::SqlLines() const
 {
-    return {QStringLiteral("Select Data, Pasmo, Stacja, Emisja, Raport_Nad, Raport_Odb, Imie, Miasto, Lokator, "
-                           "QSL_Odb, QSL_WYS"),
-            QStringLiteral("From Logi"), Where, QStringLiteral("Order By Data")};
+    return {
+        QStringLiteral("Select Data, Pasmo, Stacja, Emisja, Raport_Nad, Raport_Odb, Imie, Miasto, Lokator, "
+                       "QSL_Odb, QSL_WYS"),
+        QStringLiteral("From Logi"), Where, QStringLiteral("Order By Data")};
 }
 
 TDrillDown CountryHfQsos(int krajId, const QString &prefix, const QString &name)
@@ -63,10 +64,11 @@ TDrillDown IotaQsos(const QString &reference, const QString &name)
 
 TDrillDown LokatorQsos(const QString &square)
 {
-    return Make(QStringLiteral("Łączności - [Lokator: ") + square + QLatin1Char(']'),
-                QStringLiteral("Where Trim(Lokator) Starting With :Lokator And Pasmo IN('6 m', '2 m', '70 cm', "
-                               "'23 cm')"),
-                {{QStringLiteral("Lokator"), square}});
+    return Make(
+        QStringLiteral("Łączności - [Lokator: ") + square + QLatin1Char(']'),
+        QStringLiteral("Where Trim(Lokator) Starting With :Lokator And Pasmo IN('6 m', '2 m', '70 cm', "
+                       "'23 cm')"),
+        {{QStringLiteral("Lokator"), square}});
 }
 
 // The statistic takes the district from the last two characters of a

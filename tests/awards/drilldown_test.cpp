@@ -16,13 +16,14 @@ struct Qso {
 // Each QSO is named by its call sign; the comments say which list should
 // take it and which should not.
 const Qso Qsos[] = {
-    {"SP1AAA", 5, 269, "DAB", "", "", "ABC", "Z01", 28, 15},     // district AB (3 characters), HF Poland
-    {"SP2BBB", 11, 269, "D-AB", "", "", "", "z01", 28, 15},      // district AB (4), 4 m; castle in lower case
-    {"SP3CCC", 10, 269, "AB", "", "JO91", "ABCD", "", 28, 15},   // two characters: no district; 6 m square
+    {"SP1AAA", 5, 269, "DAB", "", "", "ABC", "Z01", 28, 15},   // district AB (3 characters), HF Poland
+    {"SP2BBB", 11, 269, "D-AB", "", "", "", "z01", 28, 15},    // district AB (4), 4 m; castle in lower case
+    {"SP3CCC", 10, 269, "AB", "", "JO91", "ABCD", "", 28, 15}, // two characters: no district; 6 m square
     {"DL1AA", 5, 230, "DAB", "eu-024", "JO91AB", "ABC", "Z01", 28, 14}, // not Poland; square on HF
-    {"G3XX", 12, 223, "", "EU-005", "JO91CD", "", "", 27, 14},   // 2 m square; zones 27 and 14
-    {"SP4DDD", 5, 269, "DXAB1", "-", "JO9", "", " Z01", 28, 15}, // five characters: no district; castle trimmed
-    {"SP5EEE", 0, 269, "DAB", "", "", "ABC", "Z01", 28, 15},     // no band: never counted
+    {"G3XX", 12, 223, "", "EU-005", "JO91CD", "", "", 27, 14},          // 2 m square; zones 27 and 14
+    {"SP4DDD", 5, 269, "DXAB1", "-", "JO9", "", " Z01", 28,
+     15},                                                    // five characters: no district; castle trimmed
+    {"SP5EEE", 0, 269, "DAB", "", "", "ABC", "Z01", 28, 15}, // no band: never counted
 };
 
 class DrillDownTest : public DataModuleTest {
@@ -48,8 +49,9 @@ protected:
         }
         InsertQsos(dm->Baza, rows);
         for (const Qso &q : Qsos)
-            ExecSql(dm->Baza, QStringLiteral("update Logi set Gmina='%1', Zamek='%2' where Stacja='%3'")
-                                  .arg(QLatin1String(q.gmina), QLatin1String(q.zamek), QLatin1String(q.call)));
+            ExecSql(dm->Baza,
+                    QStringLiteral("update Logi set Gmina='%1', Zamek='%2' where Stacja='%3'")
+                        .arg(QLatin1String(q.gmina), QLatin1String(q.zamek), QLatin1String(q.call)));
     }
 
     QStringList Calls(const TDrillDown &d)

@@ -7,18 +7,16 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
+#include "core/Pasmo.h"
 #include "platform/db/DataSource.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QProgressBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-const char *const BandTitles[BandCellCount] = {"160 m", "80 m", "40 m", "30 m", "20 m", "17 m", "15 m",
-                                               "12 m",  "10 m", "6 m",  "4 m",  "2 m",  "70 cm", "23 cm"};
 constexpr int BandColumnWidth = 35;
 
 TColumn TextColumn(const QString &field, const QString &title, int width)
@@ -60,7 +58,7 @@ std::vector<TColumn> BandTableColumns(const TColumn &key, const TColumn &name, c
     std::vector<TColumn> columns{key, name};
     const QStringList fields = BandFields(prefix);
     for (int i = 0; i < BandCellCount; ++i)
-        columns.push_back(MarkColumn(fields[i], QLatin1String(BandTitles[i]), BandColumnWidth));
+        columns.push_back(MarkColumn(fields[i], TPasmo::BandNameOf(i + 1), BandColumnWidth));
     return columns;
 }
 
@@ -148,9 +146,10 @@ void TStatysFrm::BuildGridTabs()
 
     SetUpGridTab(Dxcc, QStringLiteral("&DXCC MultiBand"),
                  NewStatGrid(QStringLiteral("DxccGrid"),
-                             BandTableColumns(TextColumn(QStringLiteral("PrefixTblPrefix"), QStringLiteral("Prefiks"), 50),
-                                              TextColumn(QStringLiteral("PrefixTblDxcc"), QStringLiteral("DXCC"), 160),
-                                              QStringLiteral("PrefixTbl"))),
+                             BandTableColumns(
+                                 TextColumn(QStringLiteral("PrefixTblPrefix"), QStringLiteral("Prefiks"), 50),
+                                 TextColumn(QStringLiteral("PrefixTblDxcc"), QStringLiteral("DXCC"), 160),
+                                 QStringLiteral("PrefixTbl"))),
                  &t.PrefixTbl, search.arg(QStringLiteral("Prefiks")), 6, QStringLiteral("PrefixTblPrefix"));
     SetUpGridTab(DxccRaz, QStringLiteral("D&XCC KF"),
                  NewStatGrid(QStringLiteral("DxccRazGrid"),
@@ -164,30 +163,32 @@ void TStatysFrm::BuildGridTabs()
                               TextColumn(QStringLiteral("Wyspa"), QStringLiteral("Wyspa"), 330),
                               MarkColumn(QStringLiteral("Lacznosc"), lacznosc, 150)}),
                  &t.IotaTbl, search.arg(QStringLiteral("IOTA")), 6, QStringLiteral("Iota"));
-    SetUpGridTab(Spa, QStringLiteral("&SPPA"),
-                 NewStatGrid(QStringLiteral("SpaGrid"),
-                             BandTableColumns(TextColumn(QStringLiteral("PowiatId"), QStringLiteral("Powiat"), 50),
-                                              TextColumn(QStringLiteral("Powiat"), QStringLiteral("Nazwa"), 190),
-                                              QString())),
-                 &t.SpaTbl, search.arg(QStringLiteral("Powiat")), 2, QStringLiteral("PowiatId"));
-    SetUpGridTab(Gmina, QStringLiteral("P&GA"),
-                 NewStatGrid(QStringLiteral("GminaGrid"),
-                             BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Gmina"), 50),
-                                              TextColumn(QStringLiteral("Nazwa"), QStringLiteral("Nazwa"), 190),
-                                              QString())),
-                 &t.GminaTbl, search.arg(QStringLiteral("Gmina")), 2, QStringLiteral("Symbol"));
-    SetUpGridTab(Zamek, QStringLiteral("Z&amki polskie"),
-                 NewStatGrid(QStringLiteral("ZamekGrid"),
-                             BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Zamek"), 50),
-                                              TextColumn(QStringLiteral("Nazwa"),
-                                                         QStringLiteral("Nazwa (miejscowość)"), 190),
-                                              QString())),
-                 &t.ZamekTbl, search.arg(QStringLiteral("Zamek")), 2, QStringLiteral("Symbol"));
+    SetUpGridTab(
+        Spa, QStringLiteral("&SPPA"),
+        NewStatGrid(QStringLiteral("SpaGrid"),
+                    BandTableColumns(TextColumn(QStringLiteral("PowiatId"), QStringLiteral("Powiat"), 50),
+                                     TextColumn(QStringLiteral("Powiat"), QStringLiteral("Nazwa"), 190),
+                                     QString())),
+        &t.SpaTbl, search.arg(QStringLiteral("Powiat")), 2, QStringLiteral("PowiatId"));
+    SetUpGridTab(
+        Gmina, QStringLiteral("P&GA"),
+        NewStatGrid(QStringLiteral("GminaGrid"),
+                    BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Gmina"), 50),
+                                     TextColumn(QStringLiteral("Nazwa"), QStringLiteral("Nazwa"), 190),
+                                     QString())),
+        &t.GminaTbl, search.arg(QStringLiteral("Gmina")), 2, QStringLiteral("Symbol"));
+    SetUpGridTab(
+        Zamek, QStringLiteral("Z&amki polskie"),
+        NewStatGrid(
+            QStringLiteral("ZamekGrid"),
+            BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Zamek"), 50),
+                             TextColumn(QStringLiteral("Nazwa"), QStringLiteral("Nazwa (miejscowość)"), 190),
+                             QString())),
+        &t.ZamekTbl, search.arg(QStringLiteral("Zamek")), 2, QStringLiteral("Symbol"));
     std::vector<TColumn> lokator{TextColumn(QStringLiteral("Lokator"), QStringLiteral("Lokator"), 160)};
     const QStringList lokatorFields = LokatorFields();
-    const char *const lokatorTitles[LokatorCellCount] = {"6 m", "2 m", "70 cm", "23 cm"};
     for (int i = 0; i < LokatorCellCount; ++i)
-        lokator.push_back(MarkColumn(lokatorFields[i], QLatin1String(lokatorTitles[i]), 90));
+        lokator.push_back(MarkColumn(lokatorFields[i], TPasmo::BandNameOf(LokatorBands[i]), 90));
     SetUpGridTab(Lokator, QStringLiteral("&Lokator"), NewStatGrid(QStringLiteral("LokatorGrid"), lokator),
                  &t.LokatorTbl, search.arg(QStringLiteral("Lokator")), 4, QStringLiteral("Lokator"));
 
@@ -218,7 +219,8 @@ void TStatysFrm::BuildGridTabs()
     DxccRaz.Open = [this, &t] {
         const DataSet &ds = t.PrefixRazTbl;
         if (RowHasMark(ds, {QStringLiteral("Lacznosc")}) && Integer(ds, "KrajId") > 0)
-            TPrefixDetFrm(this).ShowCountryHfQsos(Integer(ds, "KrajId"), Text(ds, "Prefix"), Text(ds, "Nazwa"));
+            TPrefixDetFrm(this).ShowCountryHfQsos(Integer(ds, "KrajId"), Text(ds, "Prefix"),
+                                                  Text(ds, "Nazwa"));
     };
     Iota.Open = [this, &t] {
         const DataSet &ds = t.IotaTbl;

@@ -14,9 +14,9 @@
 
 namespace {
 
-const char *const RowCaptions[8] = {" AF - Afryka",  " AN - Antarktyda", " AS - Azja",
-                                    " EU - Europa",  " NA - Ameryka Północna", " OC - Oceania",
-                                    " SA - Ameryka Południowa", " Razem"};
+const char *const RowCaptions[8] = {
+    " AF - Afryka",  " AN - Antarktyda",         " AS - Azja", " EU - Europa", " NA - Ameryka Północna",
+    " OC - Oceania", " SA - Ameryka Południowa", " Razem"};
 constexpr int RowHeight = 22;
 
 template <typename T> T *AddCell(QGridLayout *grid, int row, int column, QWidget *parent, int span = 1)
@@ -44,9 +44,10 @@ QProgressBar *NewGauge(const QColor &colour, QWidget *parent)
     auto *bar = new QProgressBar(parent);
     bar->setTextVisible(false);
     bar->setFixedHeight(RowHeight);
-    bar->setStyleSheet(QStringLiteral("QProgressBar { background: palette(highlight); border: 1px solid gray; }"
-                                      "QProgressBar::chunk { background: %1; }")
-                           .arg(colour.name()));
+    bar->setStyleSheet(
+        QStringLiteral("QProgressBar { background: palette(highlight); border: 1px solid gray; }"
+                       "QProgressBar::chunk { background: %1; }")
+            .arg(colour.name()));
     bar->setRange(0, 1);
     bar->setValue(0);
     return bar;

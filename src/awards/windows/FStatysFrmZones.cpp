@@ -118,7 +118,8 @@ QWidget *ZoneCounters(const QString &title, std::array<TRpIntBox **, 3> values, 
 QWidget *TStatysFrm::BuildZoneTab()
 {
     auto *page = new QWidget;
-    QGroupBox *itu = ZoneGroup(QStringLiteral("Strefa ITU"), QStringLiteral("i"), 75, 15, ItuBoxes.data(), page);
+    QGroupBox *itu =
+        ZoneGroup(QStringLiteral("Strefa ITU"), QStringLiteral("i"), 75, 15, ItuBoxes.data(), page);
     QGroupBox *cq = ZoneGroup(QStringLiteral("Strefa CQ"), QStringLiteral("c"), 40, 10, CqBoxes.data(), page);
     for (int zone = 1; zone <= 40; ++zone)
         CqBoxes[zone]->setToolTip(QString::fromUtf8(CqHints[zone - 1]));

@@ -29,4 +29,3 @@ QGroupBox *NewProgressGroup(QWidget *parent, QProgressBar *&bar)
     box->hide();
     return box;
 }
-

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-TRpPitView::TRpPitView(std::unique_ptr<TRpCustomPit> pit, QWidget *parent) : QWidget(parent), pit_(std::move(pit))
+TRpPitView::TRpPitView(std::unique_ptr<TRpCustomPit> pit, QWidget *parent)
+    : QWidget(parent), pit_(std::move(pit))
 {
     pit_->Repaint = [this] { update(); };
 }

@@ -110,15 +110,19 @@ TEST_F(StatysWindow, EveryTabRunsItsStatisticAndShowsItWhenDone)
         TStatGridTab &tab;
         const char *key, *title, *shown;
     } cases[] = {
-        {frm->Dxcc, "SP", "80 m", "✓✓"},           {frm->Dxcc, "SP", "4 m", "✓✓"},
-        {frm->Dxcc, "SP", "20 m", "✓ "},           {frm->DxccRaz, "DL", "Łączność / Potwierdzenie", "✓✓"},
+        {frm->Dxcc, "SP", "80 m", "✓✓"},
+        {frm->Dxcc, "SP", "4 m", "✓✓"},
+        {frm->Dxcc, "SP", "20 m", "✓ "},
+        {frm->DxccRaz, "DL", "Łączność / Potwierdzenie", "✓✓"},
         {frm->Iota, "NA-046", "Łączność / Potwierdzenie", "✓✓"},
-        {frm->Spa, "AB", "2 m", "✓✓"},             {frm->Gmina, "D0101", "80 m", "✓✓"},
-        {frm->Zamek, "ZM003", "6 m", "✓ "},        {frm->Lokator, "JO72", "2 m", "✓✓"},
+        {frm->Spa, "AB", "2 m", "✓✓"},
+        {frm->Gmina, "D0101", "80 m", "✓✓"},
+        {frm->Zamek, "ZM003", "6 m", "✓ "},
+        {frm->Lokator, "JO72", "2 m", "✓✓"},
         {frm->Lokator, "jo72", "2 m", "✓✓"},
     };
-    for (TStatGridTab *tab : {&frm->Dxcc, &frm->DxccRaz, &frm->Iota, &frm->Spa, &frm->Gmina, &frm->Zamek,
-                              &frm->Lokator}) {
+    for (TStatGridTab *tab :
+         {&frm->Dxcc, &frm->DxccRaz, &frm->Iota, &frm->Spa, &frm->Gmina, &frm->Zamek, &frm->Lokator}) {
         Run(tab->Page);
         EXPECT_EQ(tab->Grid->dataSource(), tab->DS);
         EXPECT_FALSE(tab->PostepBox->isVisible());
@@ -153,7 +157,7 @@ TEST_F(StatysWindow, ZoneBoxesTakeTheirColoursAndTheCountersTheirCounts)
     const struct {
         TTextBox *box;
         QColor colour;
-    } boxes[] = {{frm->ItuBoxes[28], lime},  {frm->ItuBoxes[8], lime},    {frm->ItuBoxes[27], yellow},
+    } boxes[] = {{frm->ItuBoxes[28], lime},   {frm->ItuBoxes[8], lime},   {frm->ItuBoxes[27], yellow},
                  {frm->ItuBoxes[75], yellow}, {frm->ItuBoxes[1], white},  {frm->CqBoxes[15], lime},
                  {frm->CqBoxes[30], yellow},  {frm->CqBoxes[33], yellow}, {frm->CqBoxes[1], white}};
     for (const auto &b : boxes)
@@ -179,8 +183,8 @@ TEST_F(StatysWindow, ContinentTableShowsCountsMarksAndGauges)
     const struct {
         int row, worked, confirmed;
         const char *lacz, *potw;
-    } rows[] = {{0, 2, 1, "✓", "✓"}, {1, 0, 0, "", ""},   {3, 16, 8, "✓", "✓"},
-                {5, 1, 0, "✓", ""},  {6, 0, 0, "", ""},   {7, 22, 11, "5", "4"}};
+    } rows[] = {{0, 2, 1, "✓", "✓"}, {1, 0, 0, "", ""}, {3, 16, 8, "✓", "✓"},
+                {5, 1, 0, "✓", ""},  {6, 0, 0, "", ""}, {7, 22, 11, "5", "4"}};
     for (const auto &r : rows) {
         const TContinentRow &k = frm->Kont[r.row];
         EXPECT_EQ(k.LiczLacz->FormattedText(), QString::number(r.worked)) << r.row;
@@ -203,18 +207,24 @@ TEST_F(StatysWindow, EachResultOpensExactlyTheQsosItCounted)
         const char *caption;
         QStringList calls;
     } cases[] = {
-        {EnterOn(frm->Dxcc, "PrefixTblPrefix", "SP"), "Łączności - [Prefiks: SP] Polska",
+        {EnterOn(frm->Dxcc, "PrefixTblPrefix", "SP"),
+         "Łączności - [Prefiks: SP] Polska",
          {"SP1AAA", "SP2BBB", "SP3CCC", "SP4DDD", "SP5EEE", "SP6FFF", "SP8HHH", "SP9III", "SP0JJJ", "SP1KKK",
           "SP2LLL"}},
-        {EnterOn(frm->DxccRaz, "Prefix", "DL"), "Łączności KF - [Prefiks: DL] Niemcy",
+        {EnterOn(frm->DxccRaz, "Prefix", "DL"),
+         "Łączności KF - [Prefiks: DL] Niemcy",
          {"DL1AAA", "DL2BBB", "DL4DDD"}},
-        {EnterOn(frm->Iota, "Iota", "NA-046"), "Łączności - [IOTA: NA-046] Massachusetts Południe",
+        {EnterOn(frm->Iota, "Iota", "NA-046"),
+         "Łączności - [IOTA: NA-046] Massachusetts Południe",
          {"K1AAA", "K2BBB"}},
-        {EnterOn(frm->Spa, "PowiatId", "AB"), "Łączności - [Powiat: AB] wałbrzyski - Wałbrzych",
+        {EnterOn(frm->Spa, "PowiatId", "AB"),
+         "Łączności - [Powiat: AB] wałbrzyski - Wałbrzych",
          {"SP1AAA", "SP2BBB", "SP8HHH", "SP9III", "SP0JJJ", "SP1KKK"}},
-        {EnterOn(frm->Gmina, "Symbol", "D0101"), "Łączności - [Gmina: D0101] Bolków",
+        {EnterOn(frm->Gmina, "Symbol", "D0101"),
+         "Łączności - [Gmina: D0101] Bolków",
          {"SP1AAA", "SP2BBB", "SP8HHH", "SP9III"}},
-        {EnterOn(frm->Zamek, "Symbol", "ZM003"), "Łączności - [Zamek: ZM003] Czersk",
+        {EnterOn(frm->Zamek, "Symbol", "ZM003"),
+         "Łączności - [Zamek: ZM003] Czersk",
          {"SP5EEE", "SP0JJJ", "SP1KKK"}},
         {EnterOn(frm->Lokator, "Lokator", "JO72"), "Łączności - [Lokator: JO72]", {"SP3CCC", "SP1KKK"}},
     };
@@ -241,9 +251,9 @@ TEST_F(StatysWindow, EachResultOpensExactlyTheQsosItCounted)
         found = list.Stacje.FieldByName("Stacja")->AsString();
         stillOpen = list.isVisible();
     };
-    EXPECT_EQ(
-        Capture([&] { QTest::mouseDClick(frm->Iota.Grid->viewport(), Qt::LeftButton, {}, at); }, search).calls,
-        QStringList({"K1AAA", "K2BBB"}));
+    EXPECT_EQ(Capture([&] { QTest::mouseDClick(frm->Iota.Grid->viewport(), Qt::LeftButton, {}, at); }, search)
+                  .calls,
+              QStringList({"K1AAA", "K2BBB"}));
     EXPECT_EQ(found, "K2BBB");
     EXPECT_TRUE(stillOpen);
 }
