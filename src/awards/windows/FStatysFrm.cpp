@@ -112,6 +112,8 @@ void TStatysFrm::RunGridStat(TStatGridTab &tab)
     if (tab.Tbl->Active())
         tab.Tbl->First();
     tab.Grid->SetDataSource(tab.DS);
+    // The button had the focus and was disabled: Enter and the arrows go to the result.
+    tab.Grid->setFocus();
 }
 
 void TStatysFrm::OpenList(const std::function<void()> &open)

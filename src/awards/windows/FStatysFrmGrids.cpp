@@ -18,6 +18,8 @@
 namespace {
 
 constexpr int BandColumnWidth = 35;
+// Commune and castle symbols are up to six characters: their searches take them whole.
+constexpr int SymbolLength = 6;
 
 TColumn TextColumn(const QString &field, const QString &title, int width)
 {
@@ -176,7 +178,7 @@ void TStatysFrm::BuildGridTabs()
                     BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Gmina"), 50),
                                      TextColumn(QStringLiteral("Nazwa"), QStringLiteral("Nazwa"), 190),
                                      QString())),
-        &t.GminaTbl, search.arg(QStringLiteral("Gmina")), 2, QStringLiteral("Symbol"));
+        &t.GminaTbl, search.arg(QStringLiteral("Gmina")), SymbolLength, QStringLiteral("Symbol"));
     SetUpGridTab(
         Zamek, QStringLiteral("Z&amki polskie"),
         NewStatGrid(
@@ -184,7 +186,7 @@ void TStatysFrm::BuildGridTabs()
             BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Zamek"), 50),
                              TextColumn(QStringLiteral("Nazwa"), QStringLiteral("Nazwa (miejscowość)"), 190),
                              QString())),
-        &t.ZamekTbl, search.arg(QStringLiteral("Zamek")), 2, QStringLiteral("Symbol"));
+        &t.ZamekTbl, search.arg(QStringLiteral("Zamek")), SymbolLength, QStringLiteral("Symbol"));
     std::vector<TColumn> lokator{TextColumn(QStringLiteral("Lokator"), QStringLiteral("Lokator"), 160)};
     const QStringList lokatorFields = LokatorFields();
     for (int i = 0; i < LokatorCellCount; ++i)

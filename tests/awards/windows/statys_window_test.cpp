@@ -146,6 +146,10 @@ TEST_F(StatysWindow, EveryTabRunsItsStatisticAndShowsItWhenDone)
     EXPECT_EQ(frm->Tables().IotaTbl.FieldByName("Iota")->AsString(), "EU-005");
     frm->Iota.Ed->Button()->Click();
     EXPECT_EQ(frm->Iota.Ed->text(), QString());
+    // A castle symbol is searched whole.
+    frm->PageControl->setCurrentWidget(frm->ZamekTab);
+    QTest::keyClicks(frm->Zamek.Ed, "zm002");
+    EXPECT_EQ(frm->Tables().ZamekTbl.FieldByName("Symbol")->AsString(), "ZM002");
 }
 
 TEST_F(StatysWindow, ZoneBoxesTakeTheirColoursAndTheCountersTheirCounts)
