@@ -50,7 +50,12 @@ TStatysFrm::TStatysFrm(QWidget *parent) : QDialog(parent), tables_(std::make_uni
     layout->addWidget(PageControl, 1);
 }
 
-TStatysFrm::~TStatysFrm() = default;
+TStatysFrm::~TStatysFrm()
+{
+    // The result tables go before the child widgets: no grid may still show one.
+    for (TStatGridTab *tab : {&Dxcc, &DxccRaz, &Iota, &Spa, &Gmina, &Zamek, &Lokator})
+        tab->Grid->SetDataSource(nullptr);
+}
 
 TStatysFrm &StatisticsWindow(QWidget *owner)
 {
