@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 TStatysFrm::TStatysFrm(QWidget *parent) : QDialog(parent), tables_(std::make_unique<TStatTables>())
 {
@@ -86,13 +87,16 @@ void TStatysFrm::ObliczBtnClick()
 void TStatysFrm::Run(QGroupBox *box, QProgressBar *bar, QWidget *searchEdit,
                      const std::function<void(const TStatProgress &)> &run)
 {
+    const auto enable = [&](bool on) {
+        for (QWidget *w : std::initializer_list<QWidget *>{ObliczBtn, ZamknijBtn, searchEdit})
+            if (w)
+                w->setEnabled(on);
+    };
     running_ = true;
-    for (QWidget *w : {static_cast<QWidget *>(ObliczBtn), static_cast<QWidget *>(ZamknijBtn), searchEdit})
-        if (w)
-            w->setEnabled(false);
+    enable(false);
     box->setTitle(QStringLiteral("Zaawansowanie"));
     bar->setValue(0);
-    QString failure;
+    std::optional<QString> failure;
     try {
         run(ProgressInBox(box, bar));
     } catch (const DbError &e) {
@@ -101,12 +105,10 @@ void TStatysFrm::Run(QGroupBox *box, QProgressBar *bar, QWidget *searchEdit,
         failure = QString::fromUtf8(e.what());
     }
     box->hide();
-    for (QWidget *w : {static_cast<QWidget *>(ObliczBtn), static_cast<QWidget *>(ZamknijBtn), searchEdit})
-        if (w)
-            w->setEnabled(true);
+    enable(true);
     running_ = false;
-    if (!failure.isEmpty())
-        Messages::ShowWarning(failure);
+    if (failure)
+        Messages::ShowWarning(*failure);
 }
 
 void TStatysFrm::RunGridStat(TStatGridTab &tab)
