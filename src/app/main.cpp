@@ -1,3 +1,4 @@
+#include "awards/windows/FStatysFrm.h"
 #include "core/FDM.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/gui/MessageBoxes.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     CallbookTblFrm = new TCallbookTblFrm(mainForm.get());
     CallbookSkrFrm = new TCallbookSkrFrm(mainForm.get());
     SzukajRozFrm = new TSzukajRozFrm(CallbookTblFrm);
+    StatisticsWindow(mainForm.get());
 
     if (TerminationRequested())
         return 0;

@@ -50,6 +50,18 @@ QImage EllipsisGlyph(int buttonWidth)
     return img;
 }
 
+QImage ClearGlyph()
+{
+    QImage img(16, 16, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4, 4), QPointF(12, 12));
+    p.drawLine(QPointF(12, 4), QPointF(4, 12));
+    return img;
+}
+
 // ---------------------------------------------------------------- button
 
 TEditButton::TEditButton(TCustomButtonEdit *edit) : TExSpeedButton(edit), edit_(edit)

@@ -136,3 +136,5 @@ public:
 
 // The three 2 x 2 dots of an ellipsis button of the given width.
 QImage EllipsisGlyph(int buttonWidth);
+// A cross: the button that empties a search edit.
+QImage ClearGlyph();

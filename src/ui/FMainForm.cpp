@@ -2,6 +2,7 @@
 #include "ui/FMainForm.h"
 
 #include "awards/windows/FPrefixEditFrm.h"
+#include "awards/windows/FStatysFrm.h"
 #include "awards/windows/FWczytajGminyFrm.h"
 #include "awards/windows/FWczytajPrefixFrm.h"
 #include "awards/windows/FWczytajZamkiFrm.h"
@@ -239,6 +240,7 @@ QWidget *TMainForm::BuildToolPanel()
     PrintBtn->SetDropDownMenu(PrintMenu);
     StatysBtn = ToolButton(QStringLiteral("&Statystyka"), QString(), panel);
     StatysBtn->setEnabled(false);
+    connect(StatysBtn, &QPushButton::clicked, this, [this] { StatisticsWindow(this).ShowStatistics(); });
     LacznBtn = ToolButton(QStringLiteral("Łącz&ności"),
                           QStringLiteral("Pokaż wszystkie łączności\nz bieżącą stacją"), panel);
     for (QWidget *w :

@@ -60,13 +60,11 @@ void TMainForm::RefreshButtons()
     if (!DM->Logi.Active())
         return;
     const bool any = CurrentLogId() > 0;
-    for (QPushButton *b : {EditBtn, DeleteBtn, LacznBtn})
+    for (QPushButton *b : {EditBtn, DeleteBtn, StatysBtn, LacznBtn})
         b->setEnabled(any);
     PrintBtn->setEnabled(any);
     ExportAllMnu->setEnabled(any);
     ExportSelMnu->setEnabled(any);
-    // The statistics and label windows are not part of this build yet.
-    StatysBtn->setEnabled(false);
     WydrukEtykMnu->setEnabled(any);
     RefreshNavigator();
 }

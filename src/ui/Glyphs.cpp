@@ -37,15 +37,3 @@ QImage PrinterGlyph()
     p.drawLine(6, 15, 11, 15);
     return img;
 }
-
-QImage ClearGlyph()
-{
-    QImage img(16, 16, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Ink, 2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(4, 4), QPointF(12, 12));
-    p.drawLine(QPointF(12, 4), QPointF(4, 12));
-    return img;
-}
