@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -72,7 +73,8 @@ TPrefixDetFrm::TPrefixDetFrm(QWidget *parent) : QDialog(parent), trStacje(&DM->B
         TColumn col;
         col.FieldName = QString::fromLatin1(c.field);
         col.Title = QString::fromUtf8(c.title);
-        col.Width = c.width;
+        // Titles such as "Raport odebrany" are wider than their stated width in our font.
+        col.Width = std::max(c.width, DbGrid->WidthToShow(col.Title, QString(), false));
         if (col.FieldName.startsWith(QLatin1String("QSL_"))) {
             col.Alignment = Qt::AlignCenter;
             col.CheckMarkFont = true;
