@@ -32,8 +32,12 @@ QString ShortNameOf(const QString &name)
     return LongNameOf(name);
 }
 
-bool InputFileExists(const QString &name)
+bool InputFileExists(const QString &name, const QString &noNameMessage)
 {
+    if (name.isEmpty()) {
+        Messages::ShowWarning(noNameMessage);
+        return false;
+    }
     if (QFileInfo(name).isFile())
         return true;
     Messages::ShowWarning(QStringLiteral("Brak pliku: ") + name);

@@ -12,7 +12,8 @@ bool IsValidFileName(const QString &name);
 QString LongNameOf(const QString &name);
 QString ShortNameOf(const QString &name);
 
-// For the import windows: false after telling the user that the file is missing.
-bool InputFileExists(const QString &name);
+// For the import windows: false after telling the user that no name was given
+// (in the window's own words) or that the file is missing.
+bool InputFileExists(const QString &name, const QString &noNameMessage);
 // The whole file, or nothing after telling the user why it cannot be read.
 std::optional<QByteArray> ReadInputFile(const QString &name);

@@ -52,11 +52,7 @@ TWczytajListeFrm::TWczytajListeFrm(const ListImportKind &kind, QWidget *parent)
 void TWczytajListeFrm::Run()
 {
     const QString name = EdNazwaPliku->FileName().trimmed();
-    if (name.isEmpty()) {
-        Messages::ShowWarning(QStringLiteral("Nazwa pliku do wczytania musi być podana."));
-        return;
-    }
-    if (!InputFileExists(name))
+    if (!InputFileExists(name, QStringLiteral("Nazwa pliku do wczytania musi być podana.")))
         return;
     if (!Messages::AskConfirm(kind_.Confirmation))
         return;

@@ -58,11 +58,7 @@ TWczytajPrefixFrm::TWczytajPrefixFrm(QWidget *parent) : TRunDialog(parent)
 void TWczytajPrefixFrm::Run()
 {
     const QString name = EdNazwaPliku->FileName().trimmed();
-    if (name.isEmpty()) {
-        Messages::ShowWarning(QStringLiteral("Nazwa pliku do wczytania musi być podana."));
-        return;
-    }
-    if (!InputFileExists(name))
+    if (!InputFileExists(name, QStringLiteral("Nazwa pliku do wczytania musi być podana.")))
         return;
     if (!Messages::AskConfirm(QStringLiteral("Czy rzeczywiście chcesz dokonać aktualizacji prefiksów? ")))
         return;

@@ -66,11 +66,7 @@ void TWczytajAdifFrm::ResetImportCounters()
 void TWczytajAdifFrm::Run()
 {
     const QString name = EdNazwaPliku->FileName();
-    if (name.isEmpty()) {
-        Messages::ShowWarning(QStringLiteral("Nazwa pliku do czytania musi być podana."));
-        return;
-    }
-    if (!InputFileExists(name))
+    if (!InputFileExists(name, QStringLiteral("Nazwa pliku do czytania musi być podana.")))
         return;
     const std::optional<QByteArray> read = ReadInputFile(name);
     if (!read)
