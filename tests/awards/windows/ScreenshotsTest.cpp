@@ -1,11 +1,17 @@
+#include "awards/windows/FPrefixEditFrm.h"
 #include "awards/windows/FWczytajGminyFrm.h"
+#include "awards/windows/FWczytajPrefixFrm.h"
 #include "awards/windows/FWczytajZamkiFrm.h"
 #include "awards/windows/FWyznaczITUCQFrm.h"
+#include "awards/windows/FZapiszPrefiksFrm.h"
+#include "controls/ButtonEdit.h"
 #include "support/LogDb.h"
 #include "support/QsoRows.h"
+#include "support/WindowPicture.h"
 
 #include <QPixmap>
 #include <QPushButton>
+#include <QTest>
 
 // Pictures of the two list imports as opened and of the zone fill after a run.
 // With QUARN_SCREENSHOT naming a PNG file X.png they are written as X-zamki.png,
@@ -25,16 +31,21 @@ TEST_F(DataModuleTest, ReferenceToolWindowsPicture)
     strefy.show();
     strefy.StartBtn->click();
 
-    QString base = qEnvironmentVariable("QUARN_SCREENSHOT");
-    if (base.endsWith(".png"))
-        base.chop(4);
-    for (auto [name, window] :
-         {std::pair<const char *, QWidget *>{"zamki", &zamki}, {"gminy", &gminy}, {"strefy", &strefy}}) {
-        const QPixmap picture = window->grab();
-        ASSERT_FALSE(picture.isNull()) << name;
-        if (!base.isEmpty()) {
-            const QString file = base + '-' + name + ".png";
-            EXPECT_TRUE(picture.save(file, "PNG")) << file.toStdString();
-        }
-    }
+    SaveWindowPicture(zamki, "zamki");
+    SaveWindowPicture(gminy, "gminy");
+    SaveWindowPicture(strefy, "strefy");
+}
+
+// The prefix editor on Poland, the export and the update window, written as
+// X-prefiksy-edycja.png, X-prefiksy-eksport.png and X-prefiksy-import.png.
+TEST_F(DataModuleTest, PrefixToolWindowsPicture)
+{
+    TPrefixEditFrm editor;
+    editor.show();
+    QTest::keyClicks(editor.EdNazwaAng, "pola");
+    SaveWindowPicture(editor, "prefiksy-edycja");
+    TZapiszPrefiksFrm export_;
+    SaveWindowPicture(export_, "prefiksy-eksport");
+    TWczytajPrefixFrm import;
+    SaveWindowPicture(import, "prefiksy-import");
 }

@@ -5,6 +5,7 @@
 #include "exchange/windows/LabelSketch.h"
 #include "platform/Messages.h"
 #include "support/LogDb.h"
+#include "support/WindowPicture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -247,4 +248,19 @@ TEST_F(LabelTemplateWindows, EditorShowsItsCaptionsAndExplanatoryDrawing)
     EXPECT_EQ(captions, expected);
     const QImage sketch = e.Sketch->grab().toImage();
     EXPECT_FALSE(sketch.isNull());
+}
+
+// The list with one template and the editor filled in, written as
+// X-wzorce.png and X-wzorzec.png.
+TEST_F(LabelTemplateWindows, ListAndEditorPicture)
+{
+    ASSERT_TRUE(AddTemplate("Avery L7160", {"1.52", "0.72", "3.81", "6.4", "6.6", "3.81"}));
+    TLabelTbl list;
+    list.PrepareTemplateList();
+    SaveWindowPicture(list, "wzorce");
+    TEditLabelFrm editor;
+    editor.PrepareNewTemplate();
+    editor.show();
+    Fill(editor, "Avery L7163", {"1.51", "0.47", "3.81", "9.91", "10.16", "3.81"}, 2, 7);
+    SaveWindowPicture(editor, "wzorzec");
 }
