@@ -32,14 +32,6 @@ QString PolandOnlyLine()
     return QStringLiteral("WHERE KrajId=") + QString::number(PolandKrajId);
 }
 
-QStringList BandCells(const QString &prefix = QString())
-{
-    QStringList names;
-    for (int band = 1; band <= BandCellCount; ++band)
-        names << prefix + BandCellName(band);
-    return names;
-}
-
 // Right-trimmed: CHAR key columns come back padded to their width.
 QString ReferenceKey(const QString &text)
 {
@@ -76,7 +68,7 @@ TGridStatistic PolishAward(TExMemoryData &table, const QString &caption, const Q
         hit.Confirmed = ColumnConfirmed(row, qslColumn);
         return true;
     };
-    s.CellFields = BandCells();
+    s.CellFields = BandCellFields();
     s.NameField = nameField;
     return s;
 }
@@ -141,7 +133,7 @@ void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TStatProgress &
         hit.Confirmed = ColumnConfirmed(row, 3);
         return true;
     };
-    s.CellFields = BandCells(QStringLiteral("PrefixTbl"));
+    s.CellFields = BandCellFields(QStringLiteral("PrefixTbl"));
     s.NameField = QStringLiteral("PrefixTblDxcc");
     RunGridStatistic(dm, s, progress);
 }
@@ -251,10 +243,7 @@ void BuildLokatorStats(TDM &dm, TStatTables &tables, const TStatProgress &progre
         hit.Confirmed = ColumnConfirmed(row, 2);
         return true;
     };
-    QStringList cells;
-    for (const char *name : LokatorCellNames)
-        cells << QString::fromLatin1(name);
-    s.CellFields = cells;
+    s.CellFields = LokatorCellFields();
     s.SummaryForm = TGridStatistic::Summary::Ratio;
     s.NameField = QStringLiteral("Lokator");
     s.RatioName = QStringLiteral("Łączność / Potwierdzenie");

@@ -57,6 +57,14 @@ QString PrefixTblBandCellName(int band)
     return name.isEmpty() ? name : QStringLiteral("PrefixTbl") + name;
 }
 
+QStringList BandCellFields(const QString &prefix)
+{
+    QStringList fields;
+    for (const char *name : BandCellNames)
+        fields << prefix + QLatin1String(name);
+    return fields;
+}
+
 int LokatorCellForBand(int band)
 {
     for (int i = 0; i < LokatorCellCount; ++i)
@@ -65,12 +73,20 @@ int LokatorCellForBand(int band)
     return -1;
 }
 
+QStringList LokatorCellFields()
+{
+    QStringList fields;
+    for (const char *name : LokatorCellNames)
+        fields << QLatin1String(name);
+    return fields;
+}
+
 namespace {
 
 void AddBandCells(TExMemoryData &table, const QString &prefix, int size)
 {
-    for (const char *name : BandCellNames)
-        table.AddField(prefix + QString::fromLatin1(name), FieldType::String, size);
+    for (const QString &name : BandCellFields(prefix))
+        table.AddField(name, FieldType::String, size);
 }
 
 void BlankCells(DataSet &ds, int first, int count)
@@ -113,8 +129,8 @@ TStatTables::TStatTables()
     ZamekTbl.OnNewRecord = ZamekTblNewRecord;
 
     LokatorTbl.AddField(QStringLiteral("Lokator"), FieldType::String, 25);
-    for (const char *name : LokatorCellNames)
-        LokatorTbl.AddField(QString::fromLatin1(name), FieldType::String, MarkCellSize);
+    for (const QString &name : LokatorCellFields())
+        LokatorTbl.AddField(name, FieldType::String, MarkCellSize);
     LokatorTbl.OnNewRecord = LokatorTblNewRecord;
 
     for (TExMemoryData *t : {&PrefixTbl, &PrefixRazTbl, &IotaTbl, &SpaTbl, &GminaTbl, &ZamekTbl, &LokatorTbl})

@@ -37,6 +37,8 @@ inline constexpr std::array<const char *, BandCellCount> BandCellNames = {
     "P12m",  "P10m", "P6m",  "P4m",  "P2m",  "P70cm", "P23cm"};
 QString BandCellName(int band);          // "P160m" for band 1 ... "P23cm" for 14; empty outside
 QString PrefixTblBandCellName(int band); // "PrefixTblP160m" ...
+// All 14 band-cell field names in band order, each with the prefix.
+QStringList BandCellFields(const QString &prefix = QString());
 
 // The locator table counts four bands only.
 inline constexpr int LokatorCellCount = 4;
@@ -44,6 +46,7 @@ inline constexpr std::array<int, LokatorCellCount> LokatorBands = {10, 12, 13, 1
 inline constexpr std::array<const char *, LokatorCellCount> LokatorCellNames = {"P6m", "P2m", "P70cm",
                                                                                 "P23cm"};
 int LokatorCellForBand(int band); // 0..3, or -1 for a band the table does not count
+QStringList LokatorCellFields();  // "P6m" ... "P23cm"
 
 // The seven result tables of the statistics window, open from construction.
 // Fields, in order (string fields unless marked):

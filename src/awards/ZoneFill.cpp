@@ -62,22 +62,17 @@ bool ZoneFill::Run(const Progress &progress)
             QString kontynent = kontynentCol->AsString();
             int itu = int(ituCol->AsInteger());
             int cq = int(cqCol->AsInteger());
-            const QString stacja = stacjaCol->AsString();
-            const int krajId = dm_.KrajIdForCall(stacja);
-            bool needed = false;
-            if (kontynent.trimmed().isEmpty()) {
-                kontynent = ContinentFor(krajId);
-                needed = true;
-            }
-            if (itu == 0) {
-                itu = ItuZoneFor(krajId, stacja);
-                needed = true;
-            }
-            if (cq == 0) {
-                cq = CqZoneFor(krajId, stacja);
-                needed = true;
-            }
-            if (needed) {
+            const bool noKontynent = kontynent.trimmed().isEmpty();
+            // Most QSOs of a log already have all three: only the others need their country.
+            if (noKontynent || itu == 0 || cq == 0) {
+                const QString stacja = stacjaCol->AsString();
+                const int krajId = dm_.KrajIdForCall(stacja);
+                if (noKontynent)
+                    kontynent = ContinentFor(krajId);
+                if (itu == 0)
+                    itu = ItuZoneFor(krajId, stacja);
+                if (cq == 0)
+                    cq = CqZoneFor(krajId, stacja);
                 updater.UpdateQsoZones(logIdCol->AsInteger(), kontynent, cq, itu);
                 ++counts_.UpdatedCount;
                 if (counts_.UpdatedCount - committed == BatchSize) {

@@ -79,6 +79,12 @@ TEST(MarkCell, BandCellNamesFollowTheBandIndex)
     EXPECT_EQ(BandCellName(14), "P23cm");
     EXPECT_EQ(BandCellName(0), "");
     EXPECT_EQ(PrefixTblBandCellName(13), "PrefixTblP70cm");
+    const QStringList prefixed = BandCellFields(QStringLiteral("PrefixTbl"));
+    ASSERT_EQ(prefixed.size(), BandCellCount);
+    for (int band = 1; band <= BandCellCount; ++band)
+        EXPECT_EQ(prefixed[band - 1], PrefixTblBandCellName(band));
+    EXPECT_EQ(BandCellFields().first(), "P160m");
+    EXPECT_EQ(LokatorCellFields(), QStringList({"P6m", "P2m", "P70cm", "P23cm"}));
     EXPECT_EQ(LokatorCellForBand(10), 0);
     EXPECT_EQ(LokatorCellForBand(14), 3);
     EXPECT_EQ(LokatorCellForBand(11), -1);

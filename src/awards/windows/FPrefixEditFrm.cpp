@@ -131,7 +131,6 @@ void TPrefixEditFrm::SetUpDataSets()
     DetaleSource.SetDataSet(&Detale);
 
     Nowe.AfterScroll = [this](DataSet &) { NoweAfterScroll(); };
-    Nowe.AfterOpen = [this](DataSet &) { NoweAfterScroll(); };
     // A new, posted or cancelled country shows its own name and prefixes.
     connect(&Nowe, &DataSet::stateChanged, this, &TPrefixEditFrm::NoweAfterScroll);
     // Each change is committed at once: a prefix may only name a committed

@@ -38,27 +38,10 @@ TColumn MarkColumn(const QString &field, const QString &title, int width)
     return c;
 }
 
-// The 14 band cells of a band table, their field names with the table's prefix.
-QStringList BandFields(const QString &prefix)
-{
-    QStringList fields;
-    for (const char *name : BandCellNames)
-        fields << prefix + QLatin1String(name);
-    return fields;
-}
-
-QStringList LokatorFields()
-{
-    QStringList fields;
-    for (const char *name : LokatorCellNames)
-        fields << QLatin1String(name);
-    return fields;
-}
-
 std::vector<TColumn> BandTableColumns(const TColumn &key, const TColumn &name, const QString &prefix)
 {
     std::vector<TColumn> columns{key, name};
-    const QStringList fields = BandFields(prefix);
+    const QStringList fields = BandCellFields(prefix);
     for (int i = 0; i < BandCellCount; ++i)
         columns.push_back(MarkColumn(fields[i], TPasmo::BandNameOf(i + 1), BandColumnWidth));
     return columns;
@@ -188,7 +171,7 @@ void TStatysFrm::BuildGridTabs()
                              QString())),
         &t.ZamekTbl, search.arg(QStringLiteral("Zamek")), SymbolLength, QStringLiteral("Symbol"));
     std::vector<TColumn> lokator{TextColumn(QStringLiteral("Lokator"), QStringLiteral("Lokator"), 160)};
-    const QStringList lokatorFields = LokatorFields();
+    const QStringList lokatorFields = LokatorCellFields();
     for (int i = 0; i < LokatorCellCount; ++i)
         lokator.push_back(MarkColumn(lokatorFields[i], TPasmo::BandNameOf(LokatorBands[i]), 90));
     SetUpGridTab(Lokator, QStringLiteral("&Lokator"), NewStatGrid(QStringLiteral("LokatorGrid"), lokator),
@@ -214,7 +197,8 @@ void TStatysFrm::BuildGridTabs()
     // counts instead of marks, so they open nothing.
     Dxcc.Open = [this, &t] {
         const DataSet &ds = t.PrefixTbl;
-        if (RowHasMark(ds, BandFields(QStringLiteral("PrefixTbl"))) && !Text(ds, "PrefixTblPrefix").isEmpty())
+        if (RowHasMark(ds, BandCellFields(QStringLiteral("PrefixTbl"))) &&
+            !Text(ds, "PrefixTblPrefix").isEmpty())
             TPrefixDetFrm(this).ShowCountryQsos(Integer(ds, "PrefixTblKrajId"), Text(ds, "PrefixTblPrefix"),
                                                 Text(ds, "PrefixTblDxcc"));
     };
@@ -231,22 +215,22 @@ void TStatysFrm::BuildGridTabs()
     };
     Spa.Open = [this, &t] {
         const DataSet &ds = t.SpaTbl;
-        if (RowHasMark(ds, BandFields(QString())) && !Text(ds, "PowiatId").isEmpty())
+        if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "PowiatId").isEmpty())
             TPrefixDetFrm(this).ShowPowiatQsos(Text(ds, "PowiatId"));
     };
     Gmina.Open = [this, &t] {
         const DataSet &ds = t.GminaTbl;
-        if (RowHasMark(ds, BandFields(QString())) && !Text(ds, "Symbol").isEmpty())
+        if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "Symbol").isEmpty())
             TPrefixDetFrm(this).ShowGminaQsos(Text(ds, "Symbol"), Text(ds, "Nazwa"));
     };
     Zamek.Open = [this, &t] {
         const DataSet &ds = t.ZamekTbl;
-        if (RowHasMark(ds, BandFields(QString())) && !Text(ds, "Symbol").isEmpty())
+        if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "Symbol").isEmpty())
             TPrefixDetFrm(this).ShowZamekQsos(Text(ds, "Symbol"));
     };
     Lokator.Open = [this, &t] {
         const DataSet &ds = t.LokatorTbl;
-        if (RowHasMark(ds, LokatorFields()) && !Text(ds, "Lokator").isEmpty())
+        if (RowHasMark(ds, LokatorCellFields()) && !Text(ds, "Lokator").isEmpty())
             TPrefixDetFrm(this).ShowLokatorQsos(Text(ds, "Lokator"));
     };
 }

@@ -4,7 +4,6 @@
 #include "awards/windows/StatysParts.h"
 #include "core/FDM.h"
 #include "platform/Messages.h"
-#include "report/windows/RpPitView.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,22 +16,11 @@ namespace {
 const char *const RowCaptions[8] = {
     " AF - Afryka",  " AN - Antarktyda",         " AS - Azja", " EU - Europa", " NA - Ameryka Północna",
     " OC - Oceania", " SA - Ameryka Południowa", " Razem"};
-constexpr int RowHeight = 22;
-
-template <typename T> T *AddCell(QGridLayout *grid, int row, int column, QWidget *parent, int span = 1)
-{
-    T *pit = nullptr;
-    TRpPitView *view = NewPitView(pit, parent);
-    pit->Font.setPointSize(10);
-    view->setFixedHeight(RowHeight);
-    grid->addWidget(view, row, column, 1, span);
-    return pit;
-}
 
 TRpCell *AddCaption(QGridLayout *grid, int row, int column, const QString &caption, THAlignment align,
                     QWidget *parent, int span = 1)
 {
-    auto *cell = AddCell<TRpCell>(grid, row, column, parent, span);
+    auto *cell = AddPitCell<TRpCell>(grid, row, column, parent, span);
     cell->SetCaption(caption);
     cell->SetHorAlignment(align);
     cell->SetVertAlignment(TVAlignment::vaCenter);
@@ -43,7 +31,7 @@ QProgressBar *NewGauge(const QColor &colour, QWidget *parent)
 {
     auto *bar = new QProgressBar(parent);
     bar->setTextVisible(false);
-    bar->setFixedHeight(RowHeight);
+    bar->setFixedHeight(StatRowHeight);
     bar->setStyleSheet(
         QStringLiteral("QProgressBar { background: palette(highlight); border: 1px solid gray; }"
                        "QProgressBar::chunk { background: %1; }")
@@ -84,8 +72,8 @@ QWidget *TStatysFrm::BuildContinentTab()
         TContinentRow &r = Kont[i];
         const int row = i + 1;
         AddCaption(grid, row, 0, QString::fromUtf8(RowCaptions[i]), THAlignment::haLeft, table);
-        r.LiczLacz = AddCell<TRpIntBox>(grid, row, 1, table);
-        r.LiczPotw = AddCell<TRpIntBox>(grid, row, 2, table);
+        r.LiczLacz = AddPitCell<TRpIntBox>(grid, row, 1, table);
+        r.LiczPotw = AddPitCell<TRpIntBox>(grid, row, 2, table);
         r.Lacz = AddCaption(grid, row, 3, QString(), THAlignment::haCenter, table);
         r.Potw = AddCaption(grid, row, 4, QString(), THAlignment::haCenter, table);
         r.BarLacz = NewGauge(WorkedColour, table);

@@ -5,7 +5,6 @@
 #include "awards/windows/StatysParts.h"
 #include "controls/TextBox.h"
 #include "core/FDM.h"
-#include "report/windows/RpPitView.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -58,8 +57,6 @@ const char *const CqHints[40] = {
     "Strefa północno-atlantycka",
 };
 
-constexpr int CounterRowHeight = 22;
-
 // A group of zone boxes named prefix + zone number, `columns` to a row.
 QGroupBox *ZoneGroup(const QString &caption, const QString &prefix, int zones, int columns, TTextBox **boxes,
                      QWidget *parent)
@@ -82,12 +79,8 @@ QGroupBox *ZoneGroup(const QString &caption, const QString &prefix, int zones, i
 
 TRpTextBox *AddTextCell(QGridLayout *grid, int row, int column, const QString &text, QWidget *parent)
 {
-    TRpTextBox *pit = nullptr;
-    TRpPitView *view = NewPitView(pit, parent);
+    auto *pit = AddPitCell<TRpTextBox>(grid, row, column, parent);
     pit->SetText(text);
-    pit->Font.setPointSize(10);
-    view->setFixedHeight(CounterRowHeight);
-    grid->addWidget(view, row, column);
     return pit;
 }
 
@@ -103,10 +96,7 @@ QWidget *ZoneCounters(const QString &title, std::array<TRpIntBox **, 3> values, 
     const char *const rows[3] = {"Łączność", "Potwierdzenie", "Pozostało"};
     for (int i = 0; i < 3; ++i) {
         AddTextCell(grid, i + 1, 0, QString::fromUtf8(rows[i]), block);
-        TRpPitView *view = NewPitView(*values[i], block);
-        (*values[i])->Font.setPointSize(10);
-        view->setFixedHeight(CounterRowHeight);
-        grid->addWidget(view, i + 1, 1);
+        *values[i] = AddPitCell<TRpIntBox>(grid, i + 1, 1, block);
     }
     grid->setColumnMinimumWidth(0, 130);
     grid->setColumnMinimumWidth(1, 100);

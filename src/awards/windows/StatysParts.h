@@ -1,6 +1,9 @@
 #pragma once
 
+#include "report/windows/RpPitView.h"
+
 #include <QColor>
+#include <QGridLayout>
 #include <QString>
 
 class QBoxLayout;
@@ -18,3 +21,18 @@ inline const QColor ConfirmedColour{0, 255, 0};
 TTextBox *NewLegendCell(QBoxLayout *row, const QString &label, const QColor &colour, QWidget *parent);
 // A progress group "Zaawansowanie" with its bar, hidden until a run shows it.
 QGroupBox *NewProgressGroup(QWidget *parent, QProgressBar *&bar);
+
+// The height of a row of the zone counters and of the continent table.
+inline constexpr int StatRowHeight = 22;
+
+// A new printable of type T in a pit view one row high, in the grid's cell;
+// its font is 10 points.
+template <typename T> T *AddPitCell(QGridLayout *grid, int row, int column, QWidget *parent, int span = 1)
+{
+    T *pit = nullptr;
+    TRpPitView *view = NewPitView(pit, parent);
+    pit->Font.setPointSize(10);
+    view->setFixedHeight(StatRowHeight);
+    grid->addWidget(view, row, column, 1, span);
+    return pit;
+}

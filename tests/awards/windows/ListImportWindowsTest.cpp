@@ -1,8 +1,8 @@
 #include "awards/ListFiles.h"
 #include "awards/windows/FWczytajGminyFrm.h"
 #include "awards/windows/FWczytajZamkiFrm.h"
+#include "awards/windows/FileWindowTest.h"
 #include "controls/FileNameEdit.h"
-#include "support/LogDb.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -14,18 +14,7 @@
 
 namespace {
 
-class ListImportWindowsTest : public DataModuleTest {
-protected:
-    QString WriteFile(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-    QTemporaryDir dir;
-};
+class ListImportWindowsTest : public FileWindowTest {};
 
 } // namespace
 

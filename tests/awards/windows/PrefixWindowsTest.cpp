@@ -1,13 +1,13 @@
 #include "awards/windows/FPrefixEditFrm.h"
 #include "awards/windows/FWczytajPrefixFrm.h"
 #include "awards/windows/FZapiszPrefiksFrm.h"
+#include "awards/windows/FileWindowTest.h"
 #include "controls/ButtonEdit.h"
+#include "controls/DbNavigator.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/FileNameEdit.h"
 #include "core/Settings.h"
 #include "platform/Cp1250.h"
-#include "controls/DbNavigator.h"
-#include "support/LogDb.h"
 
 #include <QFile>
 #include <QLabel>
@@ -22,18 +22,8 @@ namespace {
 const QString Done = QStringLiteral("Wczytywanie zakończone. ");
 const QString Question = QStringLiteral("Czy rzeczywiście chcesz dokonać aktualizacji prefiksów? ");
 
-class PrefixWindows : public DataModuleTest {
+class PrefixWindows : public FileWindowTest {
 protected:
-    QTemporaryDir dir;
-
-    QString WriteFile(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
     int Count(const char *table)
     {
         return SelectInteger(dm->Baza, QStringLiteral("SELECT COUNT(*) FROM ") + table);
