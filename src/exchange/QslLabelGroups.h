@@ -34,7 +34,3 @@ struct TWykazRow {
     }
 };
 using TWykaz = std::vector<TWykazRow>;
-
-// The one comparison of call signs for grouping and drawing: trimmed and
-// upper-cased, so " sp9abc" and "SP9ABC" are one station.
-QString CallKey(const QString &call);

@@ -1,6 +1,7 @@
 #include "exchange/QslLabelList.h"
 
 #include "core/FDM.h"
+#include "core/OwnCallSign.h"
 #include "exchange/QslLabelGroups.h"
 
 #include <QHash>
@@ -15,11 +16,6 @@ QString Trimmed(const FieldValue &v)
     return v.s.trimmed();
 }
 
-}
-
-QString CallKey(const QString &call)
-{
-    return call.trimmed().toUpper();
 }
 
 TQslLabelList::TQslLabelList()
@@ -113,7 +109,8 @@ TWykaz TQslLabelList::BuildWykaz()
         if (Trimmed(DrukTbl.ValueAt(row, DrukTblZazn)) != Marked)
             continue;
         const QString stacja = Trimmed(DrukTbl.ValueAt(row, DrukTblStacja));
-        const QString key = CallKey(stacja);
+        // " sp9abc" and "SP9ABC" are one station.
+        const QString key = NormalizedCallSign(stacja);
         auto at = rowOfStation.constFind(key);
         if (at == rowOfStation.cend()) {
             at = rowOfStation.insert(key, int(wykaz.size()));

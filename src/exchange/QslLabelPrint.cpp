@@ -76,19 +76,24 @@ private:
 
     // Top of the first QSO row, from the top of the label.
     int FirstRowOffset() const { return Y(2) + h_ + Y(3) + Y(4) + h_ + Y(0.4f) + Y(0.4f); }
-    int BottomLinesY(int labelY) const
+    // Top of the "PSE/TNX QSL" note at the bottom of the label.
+    int NoteY(int labelY) const { return labelY + grid_.Wysokosc - h_ - Y(0.6f); }
+    // The extra lines that are not blank, top to bottom, right above the note.
+    std::vector<const QString *> ExtraLines() const
     {
-        int y = labelY + grid_.Wysokosc - h_ - Y(0.6f);
-        for (const QString *line : {&texts_.Linia2, &texts_.Linia1})
+        std::vector<const QString *> lines;
+        for (const QString *line : {&texts_.Linia1, &texts_.Linia2})
             if (!line->trimmed().isEmpty())
-                y -= h_;
-        return y - Y(0.4f);
+                lines.push_back(line);
+        return lines;
     }
+    // The rule over the extra lines and the note.
+    int BottomRuleY(int labelY) const { return NoteY(labelY) - int(ExtraLines().size()) * h_ - Y(0.4f); }
     // QSO rows that end above the rule over the bottom lines; at least one,
     // so that a sheet of tiny labels still moves on.
     int QsoRowsPerLabel() const
     {
-        const int room = BottomLinesY(0) - FirstRowOffset();
+        const int room = BottomRuleY(0) - FirstRowOffset();
         return std::max(1, h_ > 0 ? room / h_ : 1);
     }
 
@@ -146,18 +151,17 @@ private:
             prn_.TextOutAt(xUtc + stationWidth + X(1.5f), yTop + Y(0.5f), QStringLiteral("via"));
         }
 
-        int yB = labelY + grid_.Wysokosc - h_ - Y(0.6f);
         canvas.setFont(LabelFont(8, true, true));
-        prn_.TextOutRight(xR, yB,
+        prn_.TextOutRight(xR, NoteY(labelY),
                           kind == TLabelKind::Pse ? QStringLiteral("PSE QSL") : QStringLiteral("TNX QSL"));
         canvas.setFont(LabelFont(8));
-        for (const QString *line : {&texts_.Linia2, &texts_.Linia1})
-            if (!line->trimmed().isEmpty()) {
-                yB -= h_;
-                prn_.TextOutAt(xDate, yB, *line);
-            }
-        yB -= Y(0.4f);
-        canvas.drawLine(QPoint(xDate, yB), QPoint(xR, yB));
+        const int rule = BottomRuleY(labelY);
+        int yLine = rule + Y(0.4f);
+        for (const QString *line : ExtraLines()) {
+            prn_.TextOutAt(xDate, yLine, *line);
+            yLine += h_;
+        }
+        canvas.drawLine(QPoint(xDate, rule), QPoint(xR, rule));
         ++run_.Labels;
     }
 
