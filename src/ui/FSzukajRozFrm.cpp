@@ -4,7 +4,6 @@
 #include "core/CallbookSearch.h"
 #include "platform/Messages.h"
 #include "platform/gui/Guarded.h"
-#include "ui/Glyphs.h"
 
 #include <QComboBox>
 #include <QGridLayout>

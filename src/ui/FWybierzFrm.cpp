@@ -8,7 +8,6 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/FbTable.h"
 #include "platform/db/FbTransaction.h"
-#include "ui/Glyphs.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

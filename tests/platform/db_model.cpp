@@ -38,3 +38,28 @@ TEST_F(DbModel, ReplacingTheDatasetOfTheSourceResetsTheModel)
     tr.Commit(); // closes both
     EXPECT_EQ(model.rowCount(), 0);
 }
+
+// A row being inserted shows in the cursor's row, so the view must repaint
+// that row when the insert starts and when it is cancelled: otherwise the row
+// keeps showing text that was never stored.
+TEST_F(DbModel, StartingOrCancellingAnInsertRepaintsTheCursorsRow)
+{
+    q.Open();
+    q.SetRecNo(2);
+    QList<int> repainted;
+    QObject::connect(&model, &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex &from, const QModelIndex &) { repainted << from.row(); });
+    const auto callAt = [&](int row) { return model.data(model.index(row, 1)).toString(); };
+
+    q.Insert();
+    EXPECT_EQ(repainted, QList<int>{1});
+    EXPECT_EQ(callAt(1), QString());
+    q.FieldByName(QStringLiteral("CALL"))->SetAsString(QStringLiteral("SP9NEW"));
+    EXPECT_EQ(callAt(1), QStringLiteral("SP9NEW"));
+
+    repainted.clear();
+    q.Cancel();
+    EXPECT_EQ(repainted, QList<int>{1});
+    EXPECT_EQ(callAt(1), QStringLiteral("SP2"));
+    EXPECT_EQ(model.rowCount(), q.FetchedCount());
+}

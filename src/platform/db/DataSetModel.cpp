@@ -218,8 +218,13 @@ void DataSetModel::OnStateChanged()
     DataSet *ds = dataSet();
     const bool pending =
         ds && ds->Active() && ds->State() == DataSetState::Insert && ds->CurrentIndex() < 0 && !filtered_;
-    if (pending == pendingShown_)
+    if (pending == pendingShown_) {
+        // A row being inserted shows in the cursor's row: starting and
+        // cancelling the insert change what that row shows.
+        if (ds && ds->Active())
+            OnRecordChanged(ds->CurrentIndex());
         return;
+    }
     if (pending) {
         beginInsertRows(QModelIndex(), rows_, rows_);
         pendingShown_ = true;
