@@ -82,18 +82,6 @@ int Floor(TDM &dm, const TCallbookSql &sql, int rows)
     return n;
 }
 
-template <typename F> double Best(F &&run)
-{
-    double best = 1e9;
-    for (int round = 0; round < 3; ++round) {
-        QElapsedTimer t;
-        t.start();
-        run();
-        best = std::min(best, Seconds(t));
-    }
-    return best;
-}
-
 }
 
 int main(int argc, char *argv[])

@@ -18,18 +18,6 @@ namespace {
 
 constexpr int Rounds = 5;
 
-double Best(const std::function<void()> &job)
-{
-    double best = 1e9;
-    for (int i = 0; i < Rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        job();
-        best = std::min(best, Seconds(t));
-    }
-    return best;
-}
-
 }
 
 int main(int argc, char *argv[])
@@ -56,33 +44,39 @@ int main(int argc, char *argv[])
     const TDrillDown list = CountryQsos(269, QStringLiteral("SP"), QStringLiteral("Polska"));
 
     int rows = 0;
-    const double floor = Best([&] {
-        FbTransaction tr(&dm.Baza);
-        FbQuery q;
-        q.SetTransaction(&tr);
-        q.SetSQL(list.SqlLines());
-        tr.StartTransaction();
-        q.ParamByName(QStringLiteral("KrajId"))->SetAsInteger(269);
-        q.Open();
-        rows = q.RecordCount();
-        q.Close();
-        tr.Commit();
-    });
-    const double shown = Best([&] {
-        TPrefixDetFrm frm;
-        frm.Fill(list);
-        frm.show();
-        while (frm.DbGrid->model()->rowCount() == 0)
-            QApplication::processEvents();
-        frm.DbGrid->repaint();
-    });
-    const double all = Best([&] {
-        TPrefixDetFrm frm;
-        frm.Fill(list);
-        frm.show();
-        frm.Stacje.Last();
-        frm.DbGrid->repaint();
-    });
+    const double floor = Best(
+        [&] {
+            FbTransaction tr(&dm.Baza);
+            FbQuery q;
+            q.SetTransaction(&tr);
+            q.SetSQL(list.SqlLines());
+            tr.StartTransaction();
+            q.ParamByName(QStringLiteral("KrajId"))->SetAsInteger(269);
+            q.Open();
+            rows = q.RecordCount();
+            q.Close();
+            tr.Commit();
+        },
+        Rounds);
+    const double shown = Best(
+        [&] {
+            TPrefixDetFrm frm;
+            frm.Fill(list);
+            frm.show();
+            while (frm.DbGrid->model()->rowCount() == 0)
+                QApplication::processEvents();
+            frm.DbGrid->repaint();
+        },
+        Rounds);
+    const double all = Best(
+        [&] {
+            TPrefixDetFrm frm;
+            frm.Fill(list);
+            frm.show();
+            frm.Stacje.Last();
+            frm.DbGrid->repaint();
+        },
+        Rounds);
     std::printf("drill-down of %d QSOs in a log of %d (best of %d)\n", rows, count, Rounds);
     std::printf("  floor, bare list query with every row fetched: %.3f s\n", floor);
     std::printf("  list window until its grid shows the first rows: %.3f s (goal < 0.2 s)\n", shown);

@@ -87,18 +87,6 @@ std::vector<QsoRow> AwardQsos(TDM &dm)
     return rows;
 }
 
-double Best(const std::function<void()> &job)
-{
-    double best = 1e9;
-    for (int round = 0; round < 3; ++round) {
-        QElapsedTimer t;
-        t.start();
-        job();
-        best = std::min(best, Seconds(t));
-    }
-    return best;
-}
-
 // The floor: the statistic's scan query fetched to the end in a transaction
 // of its own, nothing done with the rows.
 double Floor(TDM &dm, const QStringList &sql)

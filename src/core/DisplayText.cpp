@@ -1,5 +1,7 @@
 #include "core/DisplayText.h"
 
+#include "platform/db/Field.h"
+
 #include <cmath>
 
 QString ZoneNumberText(uint8_t zone)
@@ -10,6 +12,11 @@ QString ZoneNumberText(uint8_t zone)
 QChar CheckMarkForFlag(const QString &text)
 {
     return text.trimmed().toUpper() == QLatin1String("T") ? QChar(0x2713) : QChar(u' ');
+}
+
+void FlagFieldText(Field &field, QString &text, bool)
+{
+    text = QString(CheckMarkForFlag(field.AsString()));
 }
 
 QString DegreesToDmsText(long double degrees)

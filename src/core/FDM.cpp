@@ -178,24 +178,23 @@ void TDM::SetUpDatasets()
 
 void TDM::SetUpLogiFields()
 {
-    auto flagText = [](Field &f, QString &text, bool) { text = QString(CheckMarkForFlag(f.AsString())); };
 
     Field *data = Logi.AddField("DATA", FieldType::DateTime);
     data->SetDisplayFormat("yyyy-MM-dd hh:mm");
     data->SetAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Logi.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = flagText;
-    Logi.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = flagText;
+    Logi.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
+    Logi.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
     Logi.AddField("KrajDxcc", FieldType::String, 50, FieldKind::Calculated);
     Logi.AddField("StacjaImie", FieldType::String, 30, FieldKind::Calculated);
     Logi.AddField("KontITUCQ", FieldType::String, 8, FieldKind::Calculated);
     Logi.OnCalcFields = [this](DataSet &ds) { LogiCalcFields(ds); };
 
     LaczStacja.AddField("DATA", FieldType::DateTime)->SetDisplayFormat("YYYY-MM-DD HH:mm");
-    LaczStacja.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = flagText;
-    LaczStacja.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = flagText;
+    LaczStacja.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
+    LaczStacja.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
     DrukLog.AddField("DATA", FieldType::DateTime)->SetDisplayFormat("yyyy-MM-dd hh:mm:ss");
-    DrukLog.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = flagText;
-    DrukLog.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = flagText;
+    DrukLog.AddField("QSL_WYS", FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
+    DrukLog.AddField("QSL_ODB", FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
 }
 
 void TDM::SetUpCallbookFields()

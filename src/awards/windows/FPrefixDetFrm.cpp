@@ -50,11 +50,10 @@ TPrefixDetFrm::TPrefixDetFrm(QWidget *parent) : QDialog(parent), trStacje(&DM->B
 
     Stacje.SetDatabase(&DM->Baza);
     Stacje.SetTransaction(&trStacje);
-    auto flagText = [](Field &f, QString &text, bool) { text = QString(CheckMarkForFlag(f.AsString())); };
     Field *data = Stacje.AddField(QStringLiteral("DATA"), FieldType::DateTime);
     data->SetAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Stacje.AddField(QStringLiteral("QSL_ODB"), FieldType::FixedChar, 1)->OnGetText = flagText;
-    Stacje.AddField(QStringLiteral("QSL_WYS"), FieldType::FixedChar, 1)->OnGetText = flagText;
+    Stacje.AddField(QStringLiteral("QSL_ODB"), FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
+    Stacje.AddField(QStringLiteral("QSL_WYS"), FieldType::FixedChar, 1)->OnGetText = FlagFieldText;
 
     ZamknijBtn = new QPushButton(QStringLiteral("&Zamknij"), this);
     ZamknijBtn->setAutoDefault(false); // Enter in the search edit must not close the list

@@ -35,11 +35,6 @@
 
 namespace {
 
-void FlagText(Field &f, QString &text, bool)
-{
-    text = QString(CheckMarkForFlag(f.AsString()));
-}
-
 QString StaleText(const DataSet &stale, const char *column)
 {
     return stale.Active() && !stale.IsEmpty() ? stale.FieldByName(QLatin1String(column))->AsString()
@@ -133,8 +128,8 @@ QWidget *TEtykietyFrm::BuildTopBar()
 
 void TEtykietyFrm::BuildGrid()
 {
-    List.DrukTblZazn->OnGetText = FlagText;
-    List.DrukTblQslO->OnGetText = FlagText;
+    List.DrukTblZazn->OnGetText = FlagFieldText;
+    List.DrukTblQslO->OnGetText = FlagFieldText;
     List.DrukTblLogId->SetVisible(false);
 
     DBGrid = new TExDBGrid(this);
