@@ -458,12 +458,16 @@ LastQso TDM::LastQsoWith(const QString &call)
     return result;
 }
 
-void TDM::MarkQslSent(int logId)
+void TDM::MarkQslSent(const std::vector<int> &logIds)
 {
+    if (logIds.empty())
+        return;
     FbTransactionScope scope(trq);
     q.SetSQL({"UPDATE Logi", "SET QSL_WYS='T'", "WHERE LogId=:LogId"});
-    q.ParamByName("LogId")->SetAsInteger(logId);
-    q.ExecSQL();
+    for (int id : logIds) {
+        q.ParamByName("LogId")->SetAsInteger(id);
+        q.ExecSQL();
+    }
     scope.Commit();
 }
 

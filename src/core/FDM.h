@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <memory>
+#include <vector>
 
 class PrefixIndex;
 
@@ -62,7 +63,8 @@ public:
     QString CastleNameForSymbol(const QString &symbol);
     int LogIdForDateTime(const DateTime &dt);
     LastQso LastQsoWith(const QString &call);
-    void MarkQslSent(int logId);
+    // Records the QSL card of these QSOs as sent, in one transaction.
+    void MarkQslSent(const std::vector<int> &logIds);
     int NewLogId();
     int QsoCount();
 

@@ -142,14 +142,6 @@ TWykaz TQslLabelList::BuildWykaz()
 
 void TQslLabelList::MarkPrintedSent(TDM &dm, const std::vector<int> &logIds)
 {
-    if (!logIds.empty()) {
-        FbTransactionScope scope(dm.trq);
-        dm.q.SetSQL({"UPDATE Logi", "SET QSL_WYS='T'", "WHERE LogId=:LogId"});
-        for (int id : logIds) {
-            dm.q.ParamByName(QStringLiteral("LogId"))->SetAsInteger(id);
-            dm.q.ExecSQL();
-        }
-        scope.Commit();
-    }
+    dm.MarkQslSent(logIds);
     marked_ = 0;
 }
