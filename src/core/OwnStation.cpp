@@ -2,6 +2,8 @@
 
 #include "core/FDM.h"
 
+#include <functional>
+
 namespace {
 
 const QString Blank = QStringLiteral(" ");
@@ -17,25 +19,21 @@ void SetText(DataSet &ds, const char *field, const QString &value)
     ds.FieldByName(QLatin1String(field))->SetAsString(value);
 }
 
-}
-
-TOwnStation ReadOwnStation(TDM &dm)
+// Reads the first STALE row in a transaction of its own; a table without a
+// row reads nothing.
+void ReadFirstStaleRow(TDM &dm, const std::function<void(DataSet &)> &read)
 {
-    TOwnStation data;
     FbTransactionScope scope(dm.trStale);
     dm.Stale.Open();
     if (dm.Stale.IsEmpty())
-        return data;
+        return;
     dm.Stale.First();
-    data.Imie = Text(dm.Stale, "IMIE");
-    data.Miasto = Text(dm.Stale, "MIASTO");
-    data.Wojew = Text(dm.Stale, "WOJEW");
-    data.Powiat = Text(dm.Stale, "POWIAT");
-    data.Lokator = Text(dm.Stale, "LOKATOR");
-    return data;
+    read(dm.Stale);
 }
 
-void WriteOwnStation(TDM &dm, const TOwnStation &data)
+// Writes into the first STALE row and commits; a failure cancels the edit,
+// rolls back and leaves the table as it was.
+void WriteFirstStaleRow(TDM &dm, const std::function<void(DataSet &)> &write)
 {
     FbTransactionScope scope(dm.trStale);
     DataSet &stale = dm.Stale;
@@ -50,11 +48,7 @@ void WriteOwnStation(TDM &dm, const TOwnStation &data)
             stale.First();
             stale.Edit();
         }
-        SetText(stale, "IMIE", data.Imie);
-        SetText(stale, "MIASTO", data.Miasto);
-        SetText(stale, "WOJEW", data.Wojew);
-        SetText(stale, "POWIAT", data.Powiat);
-        SetText(stale, "LOKATOR", data.Lokator);
+        write(stale);
         stale.Post();
     } catch (...) {
         if (stale.Active())
@@ -62,6 +56,50 @@ void WriteOwnStation(TDM &dm, const TOwnStation &data)
         throw;
     }
     scope.Commit();
+}
+
+}
+
+TOwnStation ReadOwnStation(TDM &dm)
+{
+    TOwnStation data;
+    ReadFirstStaleRow(dm, [&](DataSet &stale) {
+        data.Imie = Text(stale, "IMIE");
+        data.Miasto = Text(stale, "MIASTO");
+        data.Wojew = Text(stale, "WOJEW");
+        data.Powiat = Text(stale, "POWIAT");
+        data.Lokator = Text(stale, "LOKATOR");
+    });
+    return data;
+}
+
+void WriteOwnStation(TDM &dm, const TOwnStation &data)
+{
+    WriteFirstStaleRow(dm, [&](DataSet &stale) {
+        SetText(stale, "IMIE", data.Imie);
+        SetText(stale, "MIASTO", data.Miasto);
+        SetText(stale, "WOJEW", data.Wojew);
+        SetText(stale, "POWIAT", data.Powiat);
+        SetText(stale, "LOKATOR", data.Lokator);
+    });
+}
+
+TQslLabelLines ReadQslLabelLines(TDM &dm)
+{
+    TQslLabelLines lines;
+    ReadFirstStaleRow(dm, [&](DataSet &stale) {
+        lines.Linia1 = Text(stale, "TEKSTQSL1");
+        lines.Linia2 = Text(stale, "TEKSTQSL2");
+    });
+    return lines;
+}
+
+void WriteQslLabelLines(TDM &dm, const TQslLabelLines &lines)
+{
+    WriteFirstStaleRow(dm, [&](DataSet &stale) {
+        SetText(stale, "TEKSTQSL1", lines.Linia1);
+        SetText(stale, "TEKSTQSL2", lines.Linia2);
+    });
 }
 
 QString SppaText(const QString &wojew, const QString &powiat)

@@ -24,6 +24,16 @@ TOwnStation ReadOwnStation(TDM &dm);
 // has none, and commits. A failure rolls back and leaves the table as it was.
 void WriteOwnStation(TDM &dm, const TOwnStation &data);
 
+// The two extra lines printed on the QSL labels, kept in the same row.
+struct TQslLabelLines {
+    QString Linia1;
+    QString Linia2;
+};
+
+// As ReadOwnStation and WriteOwnStation, for the label lines.
+TQslLabelLines ReadQslLabelLines(TDM &dm);
+void WriteQslLabelLines(TDM &dm, const TQslLabelLines &lines);
+
 // The SPPA field's text for a stored voivodeship and district: the letter (a
 // blank when empty), "-", the district (two blanks when empty).
 QString SppaText(const QString &wojew, const QString &powiat);

@@ -61,6 +61,18 @@ TEST_F(OwnStationTest, AnEmptyTableGetsItsRowAndTooLongTextsAreCut)
     EXPECT_EQ(SelectStrings(dm->Baza, "select IMIE from STALE"),
               QStringList{longName.left(StationTextLength)});
     EXPECT_EQ(SelectStrings(dm->Baza, "select LOKATOR from STALE"), QStringList{QStringLiteral("KN09AB")});
+
+    // The label lines share the row and leave the station data alone.
+    ExecSql(dm->Baza, "delete from STALE");
+    EXPECT_TRUE(ReadQslLabelLines(*dm).Linia1.isEmpty());
+    WriteQslLabelLines(*dm, {QStringLiteral("Tnx fer QSO"), QStringLiteral("73!")});
+    EXPECT_EQ(SelectInteger(dm->Baza, "select count(*) from STALE"), 1);
+    WriteOwnStation(*dm,
+                    {QStringLiteral("Jan"), QString(), QStringLiteral(" "), QStringLiteral("  "), QString()});
+    const TQslLabelLines lines = ReadQslLabelLines(*dm);
+    EXPECT_EQ(lines.Linia1, "Tnx fer QSO");
+    EXPECT_EQ(lines.Linia2, "73!");
+    EXPECT_EQ(ReadOwnStation(*dm).Imie, "Jan");
 }
 
 TEST(DateOptions, ItemsStandForTheirFormatsAndOnlyTheGeneralOneCountsAsAChange)

@@ -4,6 +4,7 @@
 #include "controls/WindowGeometry.h"
 #include "core/DisplayText.h"
 #include "core/FDM.h"
+#include "core/OwnStation.h"
 #include "core/Settings.h"
 #include "exchange/LabelTemplate.h"
 #include "exchange/QslLabelPrint.h"
@@ -32,16 +33,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
-
-namespace {
-
-QString StaleText(const DataSet &stale, const char *column)
-{
-    return stale.Active() && !stale.IsEmpty() ? stale.FieldByName(QLatin1String(column))->AsString()
-                                              : QString();
-}
-
-}
 
 TEtykietyFrm::TEtykietyFrm(TDM &dm, TWindow &placement, QWidget *parent)
     : QDialog(parent), dm_(dm), placement_(placement)
@@ -222,12 +213,9 @@ QWidget *TEtykietyFrm::BuildBottom()
 
 void TEtykietyFrm::PrepareLabelWindow()
 {
-    if (!dm_.Stale.Active())
-        dm_.OpenStale();
-    stale1_ = StaleText(dm_.Stale, "TEKSTQSL1");
-    stale2_ = StaleText(dm_.Stale, "TEKSTQSL2");
-    EdLinia1->setText(stale1_);
-    EdLinia2->setText(stale2_);
+    storedLines_ = ReadQslLabelLines(dm_);
+    EdLinia1->setText(storedLines_.Linia1);
+    EdLinia2->setText(storedLines_.Linia2);
     dm_.OpenEtykiety();
     FillTemplateCombo();
 }
@@ -402,16 +390,10 @@ void TEtykietyFrm::FormClose()
         return;
     closed_ = true;
     Guarded([this] {
-        const QString l1 = EdLinia1->text(), l2 = EdLinia2->text();
-        DataSet &stale = dm_.Stale;
-        if ((l1 != stale1_ || l2 != stale2_) && stale.Active() && !stale.IsEmpty()) {
-            stale.Edit();
-            stale.FieldByName(QStringLiteral("TEKSTQSL1"))->SetAsString(l1);
-            stale.FieldByName(QStringLiteral("TEKSTQSL2"))->SetAsString(l2);
-            stale.Post();
-            dm_.trStale.Commit();
-            stale1_ = l1;
-            stale2_ = l2;
+        const TQslLabelLines typed{EdLinia1->text(), EdLinia2->text()};
+        if (typed.Linia1 != storedLines_.Linia1 || typed.Linia2 != storedLines_.Linia2) {
+            WriteQslLabelLines(dm_, typed);
+            storedLines_ = typed;
         }
     });
     Guarded([this] { dm_.CommitEtykiety(); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/OwnStation.h"
 #include "exchange/QslLabelList.h"
 
 #include <QDialog>
@@ -82,7 +83,7 @@ private:
     TWindow &placement_;
     PrintDevice *printer_ = nullptr;
     std::unique_ptr<Printer> ownPrinter_;
-    QString stale1_, stale2_;
+    TQslLabelLines storedLines_; // as last read from or written to STALE
     bool loaded_ = false;
     bool closed_ = false;
 };
