@@ -1,7 +1,6 @@
 #include "controls/RunDialog.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -27,11 +26,6 @@ QHBoxLayout *TRunDialog::CreateRunButtons(const QString &runCaption, QPushButton
     row->addWidget(run);
     row->addWidget(cancel);
     return row;
-}
-
-void TRunDialog::ProgressPacer::RepaintNow()
-{
-    QCoreApplication::processEvents();
 }
 
 // Reset when shown, not on every activation: a warning box closing activates

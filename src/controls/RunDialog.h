@@ -1,7 +1,8 @@
 #pragma once
 
+#include "controls/ProgressPacer.h"
+
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QString>
 
 class QHBoxLayout;
@@ -46,25 +47,7 @@ protected:
         TRunDialog &d_;
     };
 
-    // Shows a job's progress a few times a second, not at every step: a large
-    // job would spend more time drawing than working.
-    class ProgressPacer {
-    public:
-        ProgressPacer() { shown_.start(); }
-        // Calls show and lets the window repaint once 50 ms have passed since the last time.
-        template <typename Show> void operator()(Show show)
-        {
-            if (shown_.elapsed() < 50)
-                return;
-            show();
-            RepaintNow();
-            shown_.restart();
-        }
-
-    private:
-        static void RepaintNow();
-        QElapsedTimer shown_;
-    };
+    using ProgressPacer = ::ProgressPacer;
 
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;

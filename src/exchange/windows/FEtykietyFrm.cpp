@@ -1,6 +1,7 @@
 #include "exchange/windows/FEtykietyFrm.h"
 
 #include "controls/ExDBCtrl.h"
+#include "controls/ProgressPacer.h"
 #include "controls/WindowGeometry.h"
 #include "core/DisplayText.h"
 #include "core/FDM.h"
@@ -16,8 +17,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -343,17 +342,10 @@ void TEtykietyFrm::LoadUnsentQsls()
     ProgressBar->setRange(0, 0);
     ProgressBar->setValue(0);
     ProgressBox->show();
-    QElapsedTimer shown;
-    shown.start();
+    ProgressPacer pace(QEventLoop::ExcludeUserInputEvents);
     TQslLabelList::Progress progress;
     progress.Maximum = [this](int maximum) { ProgressBar->setRange(0, maximum); };
-    progress.Position = [this, &shown](int position) {
-        if (shown.elapsed() < 50)
-            return;
-        ProgressBar->setValue(position);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        shown.restart();
-    };
+    progress.Position = [this, &pace](int position) { pace([&] { ProgressBar->setValue(position); }); };
     try {
         List.LoadUnsentQsls(dm_, progress);
     } catch (...) {
