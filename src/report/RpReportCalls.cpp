@@ -7,6 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <utility>
 
 bool TCustomReport::CreateReportPrinter()
 {
@@ -106,12 +107,19 @@ void TCustomReport::Preview()
     o.InitialZoom = PrevInitialZoom;
     o.Zoom = Zoom();
     o.Landscape = Page.Orientation() == TRpOrientation::Landscape;
+    // The preview prints the pages it holds, the query may be reopened
+    // meanwhile; and so from the moment the last page is stored, before this
+    // run has returned: a print asked for then must not run the report again.
+    const bool printMetaFile = std::exchange(PrinterSettings.PrintMetaFile, true);
     CopySettingsToPrinter();
     printer->Preview();
-    CreateReport(false);
-    // The preview prints the pages it holds; the query may be reopened meanwhile.
-    if (RpPrinter)
-        RpPrinter->PrinterSettings().PrintMetaFile = true;
+    try {
+        CreateReport(false);
+    } catch (...) {
+        PrinterSettings.PrintMetaFile = printMetaFile;
+        throw;
+    }
+    PrinterSettings.PrintMetaFile = printMetaFile;
     if (AfterPreview)
         AfterPreview(*this);
     if (Cancelled) {
