@@ -3,6 +3,7 @@
 // The floor for jobs that rewrite QSOs: a bare prepared isc_dsql UPDATE of
 // LOGI rows by LOGID in one transaction, committed. Header-only, so every
 // benchmark that changes the log can time it in the same run.
+#include "BareStatement.h"
 #include "platform/db/FbDatabase.h"
 #include "platform/db/FbError.h"
 #include "platform/db/FbStatement.h"
@@ -39,23 +40,8 @@ inline double UpdateFloorSeconds(FbDatabase &db, const char *sql, const std::vec
 {
     QElapsedTimer timer;
     timer.start();
-    ISC_STATUS_ARRAY st;
-    isc_tr_handle tr = 0;
-    static const char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
-                               isc_tpb_nowait};
-    isc_start_transaction(st, &tr, 1, db.HandlePtr(), short(sizeof tpb), tpb);
-    FbError::Check(st);
-    isc_stmt_handle stmt = 0;
-    isc_dsql_allocate_statement(st, db.HandlePtr(), &stmt);
-    FbError::Check(st);
-    isc_dsql_prepare(st, &tr, &stmt, 0, sql, 3, nullptr);
-    FbError::Check(st);
-    std::vector<char> mem(XSQLDA_LENGTH(16));
-    auto *in = reinterpret_cast<XSQLDA *>(mem.data());
-    in->version = SQLDA_VERSION1;
-    in->sqln = 16;
-    isc_dsql_describe_bind(st, &stmt, 3, in);
-    FbError::Check(st);
+    BareStatement update(db, sql, BareStatement::Write, 16);
+    XSQLDA *in = update.In;
     const int n = in->sqld;
     std::vector<ISC_LONG> params(size_t(n), 0);
     std::vector<short> nulls(size_t(n), 0);
@@ -69,11 +55,8 @@ inline double UpdateFloorSeconds(FbDatabase &db, const char *sql, const std::vec
     for (size_t row = 0; row < logIds.size(); ++row) {
         values(row, params);
         params[size_t(n - 1)] = logIds[row];
-        isc_dsql_execute(st, &tr, &stmt, 3, in);
-        FbError::Check(st);
+        update.Execute();
     }
-    isc_dsql_free_statement(st, &stmt, DSQL_drop);
-    isc_commit_transaction(st, &tr);
-    FbError::Check(st);
+    update.Commit();
     return double(timer.nsecsElapsed()) / 1e9;
 }

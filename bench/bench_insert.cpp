@@ -1,6 +1,7 @@
 // Inserts 100,000 QSO-like rows of 20 columns and reads them back, once through
 // the data layer (FbQuery + FbUpdateSql, Append/Post in one transaction) and
 // once through a bare prepared isc_dsql INSERT and fetch (the floor).
+#include "BareStatement.h"
 #include "platform/Cp1250.h"
 #include "platform/db/FbDatabase.h"
 #include "platform/db/FbQuery.h"
@@ -83,24 +84,10 @@ void Create(FbDatabase &db, const QString &path)
     tr.Commit();
 }
 
-void Check(ISC_STATUS *status)
-{
-    FbError::Check(status);
-}
-
 double FloorInsert(FbDatabase &db, const std::vector<Qso> &qsos)
 {
     QElapsedTimer timer;
     timer.start();
-    ISC_STATUS_ARRAY st;
-    isc_tr_handle tr = 0;
-    static const char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
-                               isc_tpb_nowait};
-    isc_start_transaction(st, &tr, 1, db.HandlePtr(), short(sizeof tpb), tpb);
-    Check(st);
-    isc_stmt_handle stmt = 0;
-    isc_dsql_allocate_statement(st, db.HandlePtr(), &stmt);
-    Check(st);
     QByteArray sql = "insert into QSO (";
     for (int c = 0; c < 20; ++c)
         sql += QByteArray(c ? ", " : "") + Columns[c];
@@ -108,14 +95,8 @@ double FloorInsert(FbDatabase &db, const std::vector<Qso> &qsos)
     for (int c = 1; c < 20; ++c)
         sql += ", ?";
     sql += ")";
-    isc_dsql_prepare(st, &tr, &stmt, 0, sql.constData(), 3, nullptr);
-    Check(st);
-    std::vector<char> mem(XSQLDA_LENGTH(20));
-    auto *in = reinterpret_cast<XSQLDA *>(mem.data());
-    in->version = SQLDA_VERSION1;
-    in->sqln = 20;
-    isc_dsql_describe_bind(st, &stmt, 3, in);
-    Check(st);
+    BareStatement insert(db, sql.constData(), BareStatement::Write, 20);
+    XSQLDA *in = insert.In;
     short nulls[20] = {};
     ISC_TIMESTAMP ts;
     ISC_LONG ints[4];
@@ -144,12 +125,9 @@ double FloorInsert(FbDatabase &db, const std::vector<Qso> &qsos)
             v.sqllen = short(text[t].size());
             v.sqldata = text[t].data();
         }
-        isc_dsql_execute(st, &tr, &stmt, 3, in);
-        Check(st);
+        insert.Execute();
     }
-    isc_dsql_free_statement(st, &stmt, DSQL_drop);
-    isc_commit_transaction(st, &tr);
-    Check(st);
+    insert.Commit();
     return timer.elapsed() / 1000.0;
 }
 
@@ -157,20 +135,8 @@ double FloorRead(FbDatabase &db, qint64 &checksum)
 {
     QElapsedTimer timer;
     timer.start();
-    ISC_STATUS_ARRAY st;
-    isc_tr_handle tr = 0;
-    static const char tpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed, isc_tpb_rec_version,
-                               isc_tpb_nowait};
-    isc_start_transaction(st, &tr, 1, db.HandlePtr(), short(sizeof tpb), tpb);
-    Check(st);
-    isc_stmt_handle stmt = 0;
-    isc_dsql_allocate_statement(st, db.HandlePtr(), &stmt);
-    std::vector<char> mem(XSQLDA_LENGTH(20));
-    auto *out = reinterpret_cast<XSQLDA *>(mem.data());
-    out->version = SQLDA_VERSION1;
-    out->sqln = 20;
-    isc_dsql_prepare(st, &tr, &stmt, 0, "select * from QSO order by LOGID", 3, out);
-    Check(st);
+    BareStatement read(db, "select * from QSO order by LOGID", BareStatement::Read, 20, true);
+    XSQLDA *out = read.Out;
     std::vector<std::vector<char>> bufs(20);
     std::vector<short> nulls(20);
     for (int c = 0; c < 20; ++c) {
@@ -178,12 +144,11 @@ double FloorRead(FbDatabase &db, qint64 &checksum)
         out->sqlvar[c].sqldata = bufs[c].data();
         out->sqlvar[c].sqlind = &nulls[c];
     }
-    isc_dsql_execute(st, &tr, &stmt, 3, nullptr);
-    Check(st);
+    read.Execute();
     // Keep what a reader needs: text as QString, numbers as integers.
     std::vector<QString> keep;
     keep.reserve(size_t(Rows) * 14);
-    while (isc_dsql_fetch(st, &stmt, 3, out) == 0) {
+    while (read.Fetch()) {
         for (int c = 0; c < 20; ++c) {
             const XSQLVAR &v = out->sqlvar[c];
             switch (v.sqltype & ~1) {
@@ -200,8 +165,7 @@ double FloorRead(FbDatabase &db, qint64 &checksum)
             }
         }
     }
-    isc_dsql_free_statement(st, &stmt, DSQL_drop);
-    isc_commit_transaction(st, &tr);
+    read.Commit();
     return timer.elapsed() / 1000.0;
 }
 
