@@ -458,6 +458,13 @@ LastQso TDM::LastQsoWith(const QString &call)
     return result;
 }
 
+int TDM::CurrentLogId()
+{
+    if (!Logi.Active() || Logi.IsEmpty())
+        return 0;
+    return int(Logi.FieldByName(QStringLiteral("LOGID"))->AsInteger());
+}
+
 void TDM::MarkQslSent(const std::vector<int> &logIds)
 {
     if (logIds.empty())

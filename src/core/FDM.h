@@ -40,6 +40,8 @@ public:
 
     void OpenLogById(int logId);
     void ReopenLogiOrdered(int sortIndex, int logId);
+    // The LOGID of the log's current row; 0 when the log is closed or empty.
+    int CurrentLogId();
     void OpenLaczStacja(const QString &call);
     void OpenDrukLog(const DateTime &from, const DateTime &to);
     void OpenStale();

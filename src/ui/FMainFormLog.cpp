@@ -38,10 +38,7 @@ private:
 
 int TMainForm::CurrentLogId() const
 {
-    DataSet &logi = DM->Logi;
-    if (!logi.Active() || logi.IsEmpty())
-        return 0;
-    return logi.FieldByName(QStringLiteral("LOGID"))->AsInteger();
+    return DM->CurrentLogId();
 }
 
 void TMainForm::FormActivate()

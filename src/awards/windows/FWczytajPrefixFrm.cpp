@@ -72,9 +72,7 @@ void TWczytajPrefixFrm::Run()
     {
         RunScope running(*this);
         BusyGuard busy({WczytajBtn, AnulujBtn, EdNazwaPliku});
-        const int current = DM->Logi.Active() && !DM->Logi.IsEmpty()
-                                ? int(DM->Logi.FieldByName(QStringLiteral("LOGID"))->AsInteger())
-                                : 0;
+        const int current = DM->CurrentLogId();
         PrefixImport import(*DM);
         ProgressPacer pace;
         done = import.Run(bytes, [&](const QString &status) {

@@ -104,10 +104,7 @@ void TWczytajAdifFrm::Run()
     // Whatever ended the run, the QSOs it added are in the log: show them.
     if (counts.added > 0) {
         try {
-            const int current = DM->Logi.Active() && !DM->Logi.IsEmpty()
-                                    ? int(DM->Logi.FieldByName("LOGID")->AsInteger())
-                                    : 0;
-            DM->ReopenLogiOrdered(SortOrder, current);
+            DM->ReopenLogiOrdered(SortOrder, DM->CurrentLogId());
         } catch (const std::exception &e) {
             warnings << QString::fromUtf8(e.what());
             completed = false;
