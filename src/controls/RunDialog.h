@@ -47,8 +47,6 @@ protected:
         TRunDialog &d_;
     };
 
-    using ProgressPacer = ::ProgressPacer;
-
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 

@@ -178,7 +178,6 @@ void TDM::SetUpDatasets()
 
 void TDM::SetUpLogiFields()
 {
-
     Field *data = Logi.AddField("DATA", FieldType::DateTime);
     data->SetDisplayFormat("yyyy-MM-dd hh:mm");
     data->SetAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -127,19 +127,19 @@ void TEtykietyFrm::BuildGrid()
     DBGrid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
                        dgAlwaysShowSelection);
     DBGrid->SetReadOnly(true);
-    struct Spec {
+    struct ColumnText {
         Field *field;
         const char *title;
         int width;
     };
-    const Spec specs[] = {
+    const ColumnText texts[] = {
         {List.DrukTblZazn, "Druk", 40},           {List.DrukTblData, "Data godz. [UTC]", 144},
         {List.DrukTblStacja, "Stacja wołana", 0}, {List.DrukTblPasmo, "Pasmo", 54},
         {List.DrukTblEmisja, "Typ emisji", 73},   {List.DrukTblRaport, "Raport nadany", 80},
         {List.DrukTblQslO, "QSL O", 53},          {List.DrukTblManager, "QSL Manager", 113},
     };
     std::vector<TColumn> columns;
-    for (const Spec &s : specs) {
+    for (const ColumnText &s : texts) {
         TColumn c;
         c.FieldName = s.field->FieldName();
         c.Title = QString::fromUtf8(s.title);
