@@ -11,12 +11,14 @@ STAMP="$QUARN_ROOT/build/quarn-installed"
 quarn_install_packages
 if quarn_install_outdated "$STAMP" "$PREFIX"; then
     quarn_build "$QUARN_ROOT/build" -DCMAKE_BUILD_TYPE=Release -DQUARN_TESTS=OFF -DQUARN_BENCH=OFF
+    QUARN_STEP="instalowanie programu"
     cmake --install "$QUARN_ROOT/build" --prefix "$PREFIX"
     quarn_install_desktop_entry "$PREFIX"
     echo "$PREFIX" > "$STAMP"
 fi
 quarn_firebird_lock
 
+QUARN_STEP="tworzenie bazy"
 if [ -z "${QUARN_DATABASE:-}" ] && [ ! -e "$PREFIX/Log.dat" ]; then
     "$PREFIX/quarn-mkdb" "$PREFIX/Log.dat"
 fi

@@ -4,20 +4,42 @@
 QUARN_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-translations-l10n firebird3.0-server-core libfbclient2
 firebird-dev firebird3.0-utils libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev"
 
+# Under set -e a failing command ends the script; say which step and command
+# failed, and how, so that no run ever ends without a word. errtrace (-E)
+# makes the trap fire inside functions too.
+QUARN_STEP="przygotowanie"
+quarn_report_failure() {   # quarn_report_failure STATUS COMMAND
+    echo "Błąd (krok: $QUARN_STEP): polecenie \"$2\" zakończyło się kodem $1." >&2
+}
+set -E
+trap 'quarn_report_failure $? "$BASH_COMMAND"' ERR
+
+# Prints the packages of the list that dpkg does not have installed. dpkg-query
+# exits non-zero when it knows one of them not at all, which is the usual case
+# on a new machine, so its status says nothing here: only its lines count.
+quarn_missing_packages() {
+    local installed
+    installed="$(dpkg-query -W -f='${Package} ${Status}\n' $QUARN_PACKAGES 2>/dev/null || true)"
+    local p
+    for p in $QUARN_PACKAGES; do
+        awk -v p="$p" '$1 == p && / install ok installed$/ { found = 1 } END { exit !found }' \
+            <<<"$installed" || echo "$p"
+    done
+}
+
 quarn_install_packages() {
     # One query for all packages: cheap enough to run on every start.
-    local missing=()
-    local installed
-    installed="$(dpkg-query -W -f='${Package} ${Status}\n' $QUARN_PACKAGES 2>/dev/null | grep ' install ok installed$' | cut -d' ' -f1)"
-    for p in $QUARN_PACKAGES; do
-        grep -qx "$p" <<<"$installed" || missing+=("$p")
-    done
-    [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Instaluję pakiety: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    QUARN_STEP="instalacja pakietów"
+    local missing
+    mapfile -t missing < <(quarn_missing_packages)
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Instaluję pakiety: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -ne 0 ] && sudo="sudo"
+        $sudo apt-get update
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+    return 0
 }
 
 # The embedded engine needs a writable lock directory for a non-root user.
@@ -30,6 +52,7 @@ quarn_firebird_lock() {
 }
 
 quarn_build() {   # quarn_build BUILD_DIR [cmake options...]
+    QUARN_STEP="budowanie"
     local dir="$1"; shift
     cmake -S "$QUARN_ROOT" -B "$dir" -G Ninja "$@"
     # Qt's moc step of a library is not re-run for a header that appeared since

@@ -10,5 +10,6 @@ quarn_firebird_lock
 export QT_QPA_PLATFORM=offscreen
 # Tests never read or write the user's own settings.
 export XDG_CONFIG_HOME="$(mktemp -d)"
+QUARN_STEP="testy"
 cd "$QUARN_ROOT/build-test"
 ctest --output-on-failure --parallel "$(nproc)"
