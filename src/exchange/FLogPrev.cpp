@@ -27,7 +27,6 @@ TRpBand *AddBand(TReport &report, TRpBandType type, const char *name, double hei
 {
     TRpBand *band = report.AddBand(type);
     band->Name = QString::fromLatin1(name);
-    band->Size.SetNative(TRpBandSize::WidthIdx, 2812.5);
     band->Size.SetNative(TRpBandSize::HeightIdx, height * 10);
     return band;
 }
@@ -83,6 +82,10 @@ TLogPrev::TLogPrev(TDM &dm)
     ColumnHeaderBand1->Frame.DrawTop = ColumnHeaderBand1->Frame.DrawBottom = true;
     ColumnHeaderBand1->Frame.Width = 2;
     DetailBand1 = AddBand(Report, TRpBandType::rbDetail, "DetailBand1", 6.35);
+    // A little wider than the printable page; set once all bands are in, since
+    // each new band gives every band the page's width again.
+    for (TRpBand *band : {RpBand1, ColumnHeaderBand1, DetailBand1})
+        band->Size.SetNative(TRpBandSize::WidthIdx, 2812.5);
 
     CallLbl1 = AddLabel(RpBand1, "CallLbl1", OwnCallSign, 0.53, 1.06, 20.11, 6.09, true, ArialCE(14, true));
     // Right-aligned: its right edge stays at 279.67 mm whatever the call sign.

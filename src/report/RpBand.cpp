@@ -2,6 +2,7 @@
 
 #include "platform/print/Canvas.h"
 #include "report/RpCanvas.h"
+#include "report/RpExportFilter.h"
 #include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 #include "report/RpReport.h"
@@ -17,6 +18,9 @@ const char *const Captions[] = {"Title",         "Page Header",  "Detail",      
 const char *const Prefixes[] = {"TitleBand",        "PageHeaderBand",  "DetailBand",      "PageFooterBand",
                                 "SummaryBand",      "GroupHeaderBand", "GroupFooterBand", "SubDetailBand",
                                 "ColumnHeaderBand", "OverlayBand",     "ChildBand"};
+
+// One pixel of a 96 dpi design surface, in 0.1 mm.
+constexpr double ScreenPixelNative = 1 / 0.37795;
 
 // Height of the band on a 96 dpi design surface at zoom 100.
 int ScreenPixels(double native)
@@ -122,7 +126,8 @@ double TRpCustomBand::StretchHeight() const
         const double candidate = top + text->NeededHeight();
         if (candidate > result) {
             result = candidate;
-            rest = height - top - text->Size.Native(TRpPrintableSize::HeightIdx);
+            // The space under the stretching text stays, with one screen pixel more.
+            rest = height - top - text->Size.Native(TRpPrintableSize::HeightIdx) + ScreenPixelNative;
         }
     }
     return result + std::max(rest, 0.0);
@@ -184,8 +189,15 @@ void TRpCustomBand::Output()
             r.CurrentX = Nearest(r.Page.Native(TRpPage::LeftMarginIdx));
             r.CurrentY = r.PageTopY;
         }
+        // Where the band begins once the breaks are done: an export filter
+        // gets the band there, not where a full page left it.
+        const int x = r.CurrentX, y = r.CurrentY;
+        if (!TransparentBand && r.Exporting)
+            r.ExportFilter->BandRect(Area(), Color);
         if (ScreenPixels(Size.Native(TRpBandSize::HeightIdx)) != 0)
             PrintPrintables();
+        if (r.Exporting)
+            r.ExportFilter->Band(*this, Expanded, x, y);
     }
     if (AfterPrint)
         AfterPrint(*this, doPrint);
@@ -261,12 +273,11 @@ void TRpCustomBand::PrintPrintables()
     TRpPrinter *printer = r.RpPrinter;
     const double height = Size.Native(TRpBandSize::HeightIdx);
     const double width = Size.Native(TRpBandSize::WidthIdx);
-    // White on the white paper changes nothing; leaving it out keeps pages small.
-    if (r.PrintToCanvas && !TransparentBand && Color != QColor(Qt::white)) {
-        const double h = PreCalculateBandHeight ? StretchHeight() : height;
+    // White too: it covers what other bands or printables drew there before.
+    if (r.PrintToCanvas && !TransparentBand) {
         Canvas &canvas = *printer->GetCanvas();
         canvas.setBrush(SolidBrush(Color));
-        canvas.fillRect(r.DeviceRect(r.CurrentX, r.CurrentY, r.CurrentX + width, r.CurrentY + h));
+        canvas.fillRect(Area());
     }
     bool firstPass = true;
     std::vector<int> progress;
@@ -283,11 +294,11 @@ void TRpCustomBand::PrintPrintables()
             maxExpanded = std::max(maxExpanded, Expanded);
         }
         Expanded = maxExpanded;
-        if (r.PrintToCanvas) {
+        if (r.PrintToCanvas || r.Exporting) {
             const QRect rect =
                 r.DeviceRect(r.CurrentX, r.CurrentY, r.CurrentX + width, r.CurrentY + height + Expanded + 1);
             if (Frame.AnyFrame())
-                Frame.Paint(*printer->GetCanvas(), rect, printer->XFactor(), printer->YFactor());
+                Frame.Paint(*printer->GetCanvas(), rect, printer->XFactor(), printer->YFactor(), r.ExportFilter);
             DrawVerticalLines(rect);
         }
         if (!allFinished) {
@@ -331,6 +342,16 @@ void TRpCustomBand::DrawVerticalLines(const QRect &rect)
         CanvasPen pen = ToCanvasPen(shape->Pen);
         pen.style = Qt::SolidLine;
         canvas.setPen(pen);
-        canvas.drawLine(QPoint(x, rect.top()), QPoint(x, rect.top() + rect.height()));
+        const QPoint from(x, rect.top()), to(x, rect.top() + rect.height());
+        canvas.drawLine(from, to);
+        if (report_->Exporting)
+            report_->ExportFilter->Line(from, to, pen.color, pen.width);
     }
+}
+
+QRect TRpCustomBand::Area() const
+{
+    const TCustomReport &r = *report_;
+    const double h = PreCalculateBandHeight ? StretchHeight() : Size.Native(TRpBandSize::HeightIdx);
+    return r.DeviceRect(r.CurrentX, r.CurrentY, r.CurrentX + Size.Native(TRpBandSize::WidthIdx), r.CurrentY + h);
 }

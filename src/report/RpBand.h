@@ -103,6 +103,8 @@ private:
     void ForcedColumnBreak();
     void PrintPrintables();
     void DrawVerticalLines(const QRect &rect);
+    // The device rectangle the band's background covers at the report's position.
+    QRect Area() const;
 
     TCustomReport *report_;
     TRpCustomBand *link_ = nullptr;

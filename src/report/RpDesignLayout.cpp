@@ -141,8 +141,10 @@ void SetBandHeightPixels(TRpCustomBand &band, int pixels, int screenDpi)
 {
     TRpBandSize &size = band.Size;
     size.ScreenResolution = screenDpi;
-    if (TCustomReport *report = band.ParentReport())
+    if (TCustomReport *report = band.ParentReport()) {
         size.Zoom = report->Zoom();
+        report->DesignImage.reset(); // the bands no longer lie where it shows them
+    }
     size.SwitchUnits(TRpUnit::Pixels);
     size.SetHeight(std::max(0, pixels));
     size.RestoreUnits();

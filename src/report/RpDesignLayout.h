@@ -71,5 +71,6 @@ TRpBand *CreateBandOfType(TCustomReport &report, TRpBandType type);
 std::vector<DataSet *> ReportDataSets(const TCustomReport &report);
 
 // A band's new height dragged on the design surface, in pixels at the
-// report's zoom; printables aligned to the band follow.
+// report's zoom; printables aligned to the band follow and the report's design
+// image, which shows the old heights, is dropped.
 void SetBandHeightPixels(TRpCustomBand &band, int pixels, int screenDpi = 96);

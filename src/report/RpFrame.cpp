@@ -2,6 +2,7 @@
 
 #include "platform/print/Canvas.h"
 #include "report/RpCanvas.h"
+#include "report/RpExportFilter.h"
 #include "report/RpUnits.h"
 
 int TRpFrame::Thickness(double factor) const
@@ -12,7 +13,7 @@ int TRpFrame::Thickness(double factor) const
     return t < 1 && Width >= 1 ? 1 : t;
 }
 
-void TRpFrame::Paint(Canvas &canvas, const QRect &rect, double fx, double fy) const
+void TRpFrame::Paint(Canvas &canvas, const QRect &rect, double fx, double fy, TRpExportFilter *filter) const
 {
     const int hw = Thickness(fx), vw = Thickness(fy);
     if (!AnyFrame() || Width == 0)
@@ -28,4 +29,18 @@ void TRpFrame::Paint(Canvas &canvas, const QRect &rect, double fx, double fy) co
         canvas.fillRect(QRect(l, t, hw, b - t));
     if (DrawRight)
         canvas.fillRect(QRect(r - hw, t, hw, b - t));
+    if (!filter)
+        return;
+    if (DrawTop && DrawBottom && DrawLeft && DrawRight) {
+        filter->Frame(rect, *this);
+        return;
+    }
+    if (DrawTop)
+        filter->Line(QPoint(l, t), QPoint(r, t), Color, vw);
+    if (DrawBottom)
+        filter->Line(QPoint(l, b), QPoint(r, b), Color, vw);
+    if (DrawLeft)
+        filter->Line(QPoint(l, t), QPoint(l, b), Color, hw);
+    if (DrawRight)
+        filter->Line(QPoint(r, t), QPoint(r, b), Color, hw);
 }

@@ -4,6 +4,7 @@
 #include "platform/print/Canvas.h"
 #include "report/RpBand.h"
 #include "report/RpCanvas.h"
+#include "report/RpExportFilter.h"
 #include "report/RpMask.h"
 #include "report/RpPrinter.h"
 #include "report/RpReport.h"
@@ -249,9 +250,15 @@ void TRpCustomLabel::Print(int offsetX, int offsetY)
     // On a band already filled with the same colour the fill would change nothing.
     TRpCustomBand *band = ParentBand();
     const bool sameAsBand = band && !band->TransparentBand && band->Color == Color;
-    if (!Transparent && !sameAsBand) {
-        canvas.setBrush(SolidBrush(Color));
-        canvas.fillRect(ParentReport()->DeviceRect(left, top, left + width, top + height));
+    TRpExportFilter *filter = ExportFilter();
+    if (!Transparent) {
+        const QRect area = ParentReport()->DeviceRect(left, top, left + width, top + height);
+        if (!sameAsBand) {
+            canvas.setBrush(SolidBrush(Color));
+            canvas.fillRect(area);
+        }
+        if (filter)
+            filter->Rectangle(area, Color);
     }
     const double textLeft = left + FrameInset(Frame.DrawLeft);
     const double textTop = top + FrameInset(Frame.DrawTop);
@@ -280,6 +287,8 @@ void TRpCustomLabel::Print(int offsetX, int offsetY)
             x = left + (width - TextWidth(lines[i])) / 2;
         canvas.setFont(canvasFont_);
         canvas.textOut(printer.XPos(x), printer.YPos(y), lines[i]);
+        if (filter)
+            filter->Text(QPoint(printer.XPos(x), printer.YPos(y)), lines[i], font_);
     }
     if (PrintFinished)
         nextLine_ = 0;

@@ -1,3 +1,4 @@
+#include "report/RpExportFilter.h"
 #include "report/RpPrinter.h"
 #include "report/RpReport.h"
 
@@ -34,6 +35,8 @@ int TCustomReport::AvailableSpace() const
 {
     if (Available || CurrentY == -1)
         return 0;
+    if (Exporting && ExportFilter->UsePaperLength())
+        return RpPrinter->PaperLengthValue();
     return Nearest(PaperExtent() - Page.Native(TRpPage::BottomMarginIdx) - PageFooterSize - CurrentY);
 }
 
@@ -61,14 +64,9 @@ void TCustomReport::NewColumn()
         CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
         NewPage();
     } else {
-        int columnWidth;
-        if (TRpCustomBand *detail = FindBand(TRpBandType::rbDetail)) {
-            columnWidth = Nearest(detail->Size.Native(TRpBandSize::WidthIdx));
-        } else {
-            const int inner = Nearest(Page.InnerWidthNative());
-            columnWidth = (inner - (Page.Columns() - 1) * Nearest(Page.Native(TRpPage::ColumnSpaceIdx))) /
-                          Page.Columns();
-        }
+        const TRpCustomBand *detail = FindBand(TRpBandType::rbDetail);
+        const int columnWidth =
+            detail ? Nearest(detail->Size.Native(TRpBandSize::WidthIdx)) : Page.ColumnWidthNative();
         CurrentX += columnWidth + Nearest(Page.Native(TRpPage::ColumnSpaceIdx));
         CurrentY = ColumnTopY;
         ++CurrentColumn;
@@ -84,6 +82,8 @@ void TCustomReport::NewColumn()
 void TCustomReport::NewPage()
 {
     EndPage();
+    if (Exporting)
+        ExportFilter->StartPage();
     ++PageNumber;
     SetNumber(pageNumberVar_, PageNumber);
     if (PrintToCanvas || PageNumber == 1)
@@ -116,12 +116,15 @@ void TCustomReport::EndPage()
     for (const auto &p : printables_)
         if (p->Enabled)
             p->Print(0, 0);
-    if (PrintToCanvas && Frame.AnyFrame())
+    if ((PrintToCanvas || Exporting) && Frame.AnyFrame())
         Frame.Paint(*RpPrinter->GetCanvas(),
                     DeviceRect(Page.Native(TRpPage::LeftMarginIdx), Page.Native(TRpPage::TopMarginIdx),
                                Page.Native(TRpPage::WidthIdx) - Page.Native(TRpPage::RightMarginIdx),
                                Page.Native(TRpPage::LengthIdx) - Page.Native(TRpPage::BottomMarginIdx)),
-                    RpPrinter->XFactor(), RpPrinter->YFactor());
+                    RpPrinter->XFactor(), RpPrinter->YFactor(), ExportFilter);
     if (OnEndPage)
         OnEndPage(*this);
+    // Only a page that was begun ends: the filter never sees an end without its start.
+    if (Exporting)
+        ExportFilter->EndPage();
 }

@@ -63,7 +63,12 @@ void TRpPrintable::Unprepare()
 
 bool TRpPrintable::ShouldDraw() const
 {
-    return printer_ && report_ && report_->PrintToCanvas && printer_->GetCanvas();
+    return printer_ && report_ && (report_->PrintToCanvas || report_->Exporting) && printer_->GetCanvas();
+}
+
+TRpExportFilter *TRpPrintable::ExportFilter() const
+{
+    return report_ && report_->Exporting ? report_->ExportFilter : nullptr;
 }
 
 QRect TRpPrintable::DeviceRect(int offsetX, int offsetY) const
@@ -78,5 +83,5 @@ void TRpPrintable::Print(int offsetX, int offsetY)
 {
     if (ShouldDraw() && Frame.AnyFrame())
         Frame.Paint(*printer_->GetCanvas(), DeviceRect(offsetX, offsetY), printer_->XFactor(),
-                    printer_->YFactor());
+                    printer_->YFactor(), ExportFilter());
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class TCustomReport;
+class TRpExportFilter;
 class TRpCustomBand;
 class TRpPrinter;
 
@@ -59,7 +60,10 @@ protected:
     TRpPrinter *RpPrinter() const { return printer_; }
     // Device rectangle of the printable at the given band offset.
     QRect DeviceRect(int offsetX, int offsetY) const;
+    // True while the run draws: on the page, or for an export filter.
     bool ShouldDraw() const;
+    // The filter the report exports through, or null.
+    TRpExportFilter *ExportFilter() const;
 
 private:
     TRpAlignment alignment_ = TRpAlignment::Left;

@@ -89,8 +89,9 @@ public:
     // The report's printer set-up (OnPrinterSetup), or the print dialog on
     // this printer's device; true when confirmed.
     bool PrinterSetup();
-    // Takes the choices of a confirmed print dialog into the settings.
-    void ApplyPrintDialog(const TRpPrintDialogData &data);
+    // Takes the choices of a printer set-up: selects the chosen printer (the
+    // dialog has set its job up) and copies the job choices and page range.
+    void ApplySetup(const TReportPrinterSettings &choices);
 
     int XPos(double v) const;
     int YPos(double v) const;
@@ -191,6 +192,9 @@ private:
     bool showingPreview_ = false;
     bool fileLoaded_ = false;
 };
+
+// A confirmed print dialog's choices in a report's terms (the bin as an index).
+void TakeDialogChoices(const TRpPrintDialogData &dialog, TReportPrinterSettings &settings);
 
 // Set once any page file has been loaded (the preview's print button reads it).
 extern bool ReportFileLoaded;

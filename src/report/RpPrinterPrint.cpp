@@ -110,25 +110,32 @@ bool TRpPrinter::PrinterSetup()
     d.Collate = settings_.Collate;
     if (!RpWindows::RunPrintDialog(*printer_, d))
         return false;
-    ApplyPrintDialog(d);
+    TReportPrinterSettings choices;
+    TakeDialogChoices(d, choices);
+    ApplySetup(choices);
     return true;
 }
 
-void TRpPrinter::ApplyPrintDialog(const TRpPrintDialogData &d)
+void TRpPrinter::ApplySetup(const TReportPrinterSettings &choices)
 {
-    // The dialog has already chosen the device and its job settings.
-    printerIndex_ = d.PrinterIndex;
+    printerIndex_ = choices.PrinterIndex;
     settings_.ReadSettings();
-    settings_.Copies = d.Copies;
-    settings_.Collate = d.Collate;
-    settings_.PrintQuality = d.PrintQuality;
-    settings_.ColorOption = d.ColorOption;
-    settings_.Duplex = d.Duplex;
-    settings_.ExtendedDuplex = d.DuplexCode;
-    settings_.Orientation = d.Orientation == 2;
-    if (const int paper = PaperIndexOfCode(d.PaperSize); paper > 0)
-        settings_.PaperSize = paper;
-    settings_.OutputBin = std::max(0, BinIndexOfCode(d.OutputBin > 255 ? d.OutputBin - 256 : d.OutputBin));
-    firstPage_ = d.PrintRange == prPageNums ? d.FromPage : 0;
-    lastPage_ = d.PrintRange == prPageNums ? d.ToPage : 0;
+    CopySetupChoices(choices, settings_);
+    firstPage_ = choices.FirstPage;
+    lastPage_ = choices.LastPage;
+}
+
+void TakeDialogChoices(const TRpPrintDialogData &d, TReportPrinterSettings &s)
+{
+    s.Copies = d.Copies;
+    s.Collate = d.Collate;
+    s.PrintQuality = d.PrintQuality;
+    s.ColorOption = d.ColorOption;
+    s.Duplex = d.Duplex;
+    s.ExtendedDuplex = d.DuplexCode;
+    s.PrinterIndex = d.PrinterIndex;
+    s.OutputBin = std::max(0, BinIndexOfCode(d.OutputBin > 255 ? d.OutputBin - 256 : d.OutputBin));
+    const bool range = d.PrintRange == prPageNums;
+    s.FirstPage = range ? d.FromPage : 0;
+    s.LastPage = range ? d.ToPage : 0;
 }

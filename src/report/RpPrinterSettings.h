@@ -103,6 +103,35 @@ struct TRpPrinterSettings {
     int MemoryLimit = 250000;
 };
 
+// Printer wishes of a report, copied into its report printer before each run.
+struct TReportPrinterSettings : TRpPrinterSettings {
+    bool UseStandardprinter = false;
+    bool UseCustomBinCode = false;
+    int CustomBinCode = 0;
+    int ExtendedDuplex = 0;
+    bool UseCustomPaperCode = false;
+    int CustomPaperCode = 0;
+    bool PrintMetaFile = false;
+    int PrintQuality = 600;
+    int Collate = 0;
+    int ColorOption = 0;
+};
+
+// The job choices of a printer set-up (bin, collation, colour, quality,
+// copies, duplex, custom bin code) from one settings object into another.
+template <class Settings> void CopySetupChoices(const TReportPrinterSettings &from, Settings &to)
+{
+    to.OutputBin = from.OutputBin;
+    to.Collate = from.Collate;
+    to.ColorOption = from.ColorOption;
+    to.PrintQuality = from.PrintQuality;
+    to.Copies = from.Copies;
+    to.Duplex = from.Duplex;
+    to.ExtendedDuplex = from.ExtendedDuplex;
+    to.UseCustomBinCode = from.UseCustomBinCode;
+    to.CustomBinCode = from.CustomBinCode;
+}
+
 // 0.1 mm from device pixels at a resolution (a resolution of 0 takes the fallback).
 int TenthsOfMm(int pixels, int dpi);
 // Device pixels per 0.1 mm at a resolution, the other way round.

@@ -3,6 +3,7 @@
 #include "platform/db/DataSet.h"
 #include "report/RpControllerBand.h"
 #include "report/RpDesignLayout.h"
+#include "report/RpExportFilter.h"
 #include "report/RpLabel.h"
 #include "report/RpPrinter.h"
 
@@ -36,6 +37,7 @@ TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomControlle
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
     Page.FontPoints = Font.pointSizeF();
+    Page.OnApply = [this] { LayoutBandWidths(); };
     // A new report starts on the paper the current printer has by default.
     TRpPrinter probe;
     if (probe.Printer() && probe.PaperSize() > 0 && probe.PaperSize() < int(TRpPaperSize::Custom))
@@ -75,7 +77,6 @@ TRpBand *TCustomReport::AddBand(TRpBandType type)
 void TCustomReport::AdoptBand(std::unique_ptr<TRpCustomBand> band)
 {
     TRpCustomBand *raw = band.get();
-    raw->Size.SetNative(TRpBandSize::WidthIdx, Page.InnerWidthNative());
     bands_.push_back(std::move(band));
     bandList_.push_back(raw);
     ArrangeBands();
@@ -85,7 +86,6 @@ TRpChildBand *TCustomReport::AddChildBand(TRpCustomBand *parent)
 {
     auto band = std::make_unique<TRpChildBand>(this);
     TRpChildBand *raw = band.get();
-    raw->Size.SetNative(TRpBandSize::WidthIdx, parent->Size.Native(TRpBandSize::WidthIdx));
     if (TRpChildBand *old = parent->ChildBand())
         old->SetParentBand(raw);
     raw->SetParentBand(parent);
@@ -236,6 +236,11 @@ void TCustomReport::PrintRun(bool composite)
         Page.SetOrientation(RpPrinter->Orientation() ? TRpOrientation::Landscape : TRpOrientation::Portrait);
     }
     CurrentColumn = Page.Columns();
+    if (Exporting && !ExportFilter->ReportStarted) {
+        ExportFilter->ReportStarted = true;
+        ExportFilter->StartReport(Nearest(Page.Native(TRpPage::WidthIdx)), Nearest(Page.Native(TRpPage::LengthIdx)),
+                                  Font);
+    }
 
     PageFooterSize = 0;
     for (TRpCustomBand *band : bandList_) {
@@ -267,9 +272,13 @@ void TCustomReport::PrintRun(bool composite)
         FinalPage = true;
         if (!IsCancelled())
             EndPage();
+        if (Exporting)
+            ExportFilter->EndReport();
     } else if (Tag == 999) {
         FinalPage = true;
         EndPage();
+        if (Exporting)
+            ExportFilter->EndReport();
     }
     if (IsCancelled())
         Cancelled = true;
@@ -379,6 +388,16 @@ void TCustomReport::ArrangeBands()
                 break;
             printOrder_.push_back(b);
         }
+    LayoutBandWidths();
+}
+
+void TCustomReport::LayoutBandWidths()
+{
+    const double pageWidth = Page.InnerWidthNative();
+    const double columnWidth = Page.ColumnWidthNative();
+    for (TRpCustomBand *band : bandList_)
+        band->Size.SetNative(TRpBandSize::WidthIdx,
+                             IsPageWideBand(ChainTop(band)->BandType()) ? pageWidth : columnWidth);
 }
 
 TReport::TReport()

@@ -13,28 +13,16 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class DataSet;
 class TRpCompositeReport;
+class TRpExportFilter;
 class TRpPrinter;
 
 enum TRpReportOption { FirstPageHeader = 1, LastPageFooter = 2, Compression = 4 };
 using TRpReportOptions = int;
-
-// Printer wishes of a report, copied into its report printer before each run.
-struct TReportPrinterSettings : TRpPrinterSettings {
-    bool UseStandardprinter = false;
-    bool UseCustomBinCode = false;
-    int CustomBinCode = 0;
-    int ExtendedDuplex = 0;
-    bool UseCustomPaperCode = false;
-    int CustomPaperCode = 0;
-    bool PrintMetaFile = false;
-    int PrintQuality = 600;
-    int Collate = 0;
-    int ColorOption = 0;
-};
 
 // The report engine: bands and printables over a record loop, broken into
 // pages and columns and drawn into a report printer.
@@ -93,6 +81,11 @@ public:
     // a run is taken in once the run is over.
     void ArrangeBands();
     const std::vector<TRpCustomBand *> &PrintOrderList() const { return printOrder_; }
+    // Gives every band its width: the printable width to the page-wide bands,
+    // one column to the others. Runs whenever bands, their types or masters,
+    // the margins, orientation, paper or columns change; a width set after
+    // that stays until the next such change.
+    void LayoutBandWidths();
 
     // Printables placed on the report itself, printed once per page when it ends.
     template <class T, class... Args> T *AddPrintable(Args &&...args)
@@ -122,6 +115,11 @@ public:
     void Preview();
     // The print dialog of the preview's set-up button; false (Tag 1) on Cancel.
     bool PrinterSetup();
+    // Hands the choices of the last print dialog to a printer and, unless it
+    // holds a loaded page file, to PrinterSettings too.
+    void TakePrinterSetup(TRpPrinter &printer);
+    // Runs the report once through the filter, which is told what is drawn.
+    void ExportToFilter(TRpExportFilter &filter);
     bool CreateReportPrinter();
     void FreeReportPrinter();
     void CancelReport();
@@ -146,6 +144,8 @@ public:
     bool Cancelled = false;
     bool FinalPage = false;
     bool PrintToCanvas = true;
+    bool Exporting = false;
+    TRpExportFilter *ExportFilter = nullptr; // while Exporting
     int PageNumber = 0;
     int CurrentColumn = 1;
     int CurrentX = 0;
@@ -160,6 +160,15 @@ public:
     // Headers printed because of a break stand where they are: no further break.
     bool PrintingBreakHeaders = false;
     TRpPrinter *RpPrinter = nullptr;
+
+    // Page 1 of a run, shown under the bands on the design surface; dropped
+    // when a band is resized there.
+    std::optional<PagePicture> DesignImage;
+    // The design image changed: repaint.
+    std::function<void(TCustomReport &)> OnDesignImageChanged;
+    // Takes page 1 of RpPrinter as the design image (none without such a
+    // page); done when the printer tells the report its first page is stored.
+    void TakeDesignImage();
 
 protected:
     bool event(QEvent *e) override;
@@ -178,6 +187,10 @@ public:
 
 private:
     void PrintRun(bool composite);
+    // One run on a report printer of its own, with the progress window
+    // (captioned when caption is not empty); prepare may refuse the run. The
+    // printer the report had is given back afterwards.
+    void RunOnOwnPrinter(const QString &caption, const std::function<bool(TRpPrinter &)> &prepare);
     void CollectDataSets();
     void SetNumber(TRpEvElement *element, int value);
     void PrintPageHeaders();

@@ -1,5 +1,6 @@
 #include "platform/print/PrintDevice.h"
 #include "report/RpComposite.h"
+#include "report/RpExportFilter.h"
 #include "report/RpPrinter.h"
 #include "report/RpReport.h"
 #include "report/RpWindowHooks.h"
@@ -45,14 +46,10 @@ void TCustomReport::FreeReportPrinter()
         retiredPrinter_ = std::move(ownPrinter_);
 }
 
-void TCustomReport::Print()
+void TCustomReport::RunOnOwnPrinter(const QString &caption, const std::function<bool(TRpPrinter &)> &prepare)
 {
     if (!Available)
         return;
-    if (Composite) {
-        Composite->Print();
-        return;
-    }
     TRpPrinter *previous = RpPrinter;
     std::unique_ptr<TRpPrinter> kept = std::move(ownPrinter_);
     struct Restore {
@@ -66,14 +63,14 @@ void TCustomReport::Print()
         }
     } restore{*this, previous, kept};
     CreateReportPrinter();
-    // With no print queue the device writes a PDF file instead; only no device at all prints nothing.
-    if (!RpPrinter->Printer()) {
+    if (prepare && !prepare(*RpPrinter)) {
         ownPrinter_.reset();
         return;
     }
-    RpPrinter->SetDestination(rpDestPrinter);
     std::unique_ptr<TRpProgressWindow> progress = RpWindows::CreateProgressWindow(*RpPrinter);
     if (progress) {
+        if (!caption.isEmpty())
+            progress->SetCaption(caption);
         RpPrinter->Client = progress->Receiver();
         if (ShowProgress)
             progress->Show();
@@ -84,6 +81,48 @@ void TCustomReport::Print()
     ownPrinter_.reset();
 }
 
+void TCustomReport::Print()
+{
+    if (!Available)
+        return;
+    if (Composite) {
+        Composite->Print();
+        return;
+    }
+    RunOnOwnPrinter(QString(), [](TRpPrinter &printer) {
+        // With no print queue the device writes a PDF file instead; only no device at all prints nothing.
+        if (!printer.Printer())
+            return false;
+        printer.SetDestination(rpDestPrinter);
+        return true;
+    });
+}
+
+void TCustomReport::ExportToFilter(TRpExportFilter &filter)
+{
+    if (!Available)
+        return;
+    struct Detach {
+        TCustomReport &r;
+        TRpExportFilter &filter;
+        ~Detach()
+        {
+            r.Exporting = false;
+            r.ExportFilter = nullptr;
+            r.PrintToCanvas = true;
+            filter.Report = nullptr;
+            filter.Printer = nullptr;
+        }
+    } detach{*this, filter};
+    Exporting = true;
+    ExportFilter = &filter;
+    filter.Report = this;
+    filter.Printer = RpPrinter;
+    filter.ReportStarted = false;
+    PrintToCanvas = false;
+    RunOnOwnPrinter(QStringLiteral("Exporting Progress"), {});
+}
+
 void TCustomReport::Preview()
 {
     QCoreApplication::processEvents();
@@ -92,7 +131,13 @@ void TCustomReport::Preview()
     TRpPrinter *printer = RpPrinter;
     printer->SetDestination(rpDestPreview);
     printer->ParentReport = this;
-    printer->OnPrinterSetup = [this](TRpPrinter &) { return PrinterSetup(); };
+    printer->OnPrinterSetup = [this](TRpPrinter &sender) {
+        if (!PrinterSetup())
+            return false;
+        TakePrinterSetup(sender);
+        return true;
+    };
+    printer->OnExport = [this](TRpPrinter &, TRpExportFilter &filter) { ExportToFilter(filter); };
     printer->SetTitle(ReportTitle);
     if (OnPreview)
         printer->OnShowPreview = [this](TRpPrinter &) { OnPreview(*this); };
@@ -167,30 +212,37 @@ bool TCustomReport::PrinterSetup()
     PrinterSettings.Copies = d.Copies;
     PrinterSettings.PrinterIndex = d.PrinterIndex;
     Page.SetOrientation(d.Orientation == 2 ? TRpOrientation::Landscape : TRpOrientation::Portrait);
-    TReportPrinterSettings &last = LastDialogSettings;
-    last.Copies = d.Copies;
-    last.Collate = d.Collate;
-    last.PrintQuality = d.PrintQuality;
-    last.ColorOption = d.ColorOption;
-    last.Duplex = d.Duplex;
-    last.ExtendedDuplex = d.DuplexCode;
-    last.PrinterIndex = d.PrinterIndex;
-    last.OutputBin = std::max(0, BinIndexOfCode(d.OutputBin > 255 ? d.OutputBin - 256 : d.OutputBin));
-    const bool range = d.PrintRange == prPageNums;
-    last.FirstPage = range ? d.FromPage : 0;
-    last.LastPage = range ? d.ToPage : 0;
-    if (RpPrinter) {
-        RpPrinter->SetCopies(d.Copies);
-        RpPrinter->SetFirstPage(last.FirstPage);
-        RpPrinter->SetLastPage(last.LastPage);
-    }
+    TakeDialogChoices(d, LastDialogSettings);
     Tag = 0;
     return true;
+}
+
+void TCustomReport::TakePrinterSetup(TRpPrinter &printer)
+{
+    const TReportPrinterSettings &chosen = LastDialogSettings;
+    printer.ApplySetup(chosen);
+    if (printer.FileLoaded())
+        return;
+    CopySetupChoices(chosen, PrinterSettings);
+    PrinterSettings.PrinterIndex = chosen.PrinterIndex;
+    PrinterSettings.FirstPage = chosen.FirstPage;
+    PrinterSettings.LastPage = chosen.LastPage;
+}
+
+void TCustomReport::TakeDesignImage()
+{
+    DesignImage = RpPrinter ? RpPrinter->GetPage(1) : std::nullopt;
+    if (OnDesignImageChanged)
+        OnDesignImageChanged(*this);
 }
 
 bool TCustomReport::event(QEvent *e)
 {
     switch (int(e->type())) {
+    case rpMsgPagesAvailable:
+        if (static_cast<TRpMessageEvent *>(e)->Param == 1)
+            TakeDesignImage();
+        return true;
     case rpMsgPrintAgain: Print(); return true;
     case rpMsgPreviewClosed: FreeReportPrinter(); return true;
     default: return QObject::event(e);

@@ -2,6 +2,7 @@
 
 #include "platform/print/Canvas.h"
 #include "report/RpCanvas.h"
+#include "report/RpExportFilter.h"
 #include "report/RpPrinter.h"
 
 TRpShape::TRpShape()
@@ -38,7 +39,11 @@ void TRpShape::Draw(Canvas &canvas, const QRect &rect) const
 
 void TRpShape::Print(int offsetX, int offsetY)
 {
-    if (ShouldDraw())
-        Draw(*RpPrinter()->GetCanvas(), DeviceRect(offsetX, offsetY));
+    if (ShouldDraw()) {
+        const QRect rect = DeviceRect(offsetX, offsetY);
+        Draw(*RpPrinter()->GetCanvas(), rect);
+        if (TRpExportFilter *filter = ExportFilter())
+            filter->Shape(*this, rect);
+    }
     TRpPrintable::Print(offsetX, offsetY);
 }

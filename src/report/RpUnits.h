@@ -140,6 +140,13 @@ public:
         return Native(LengthIdx) - Native(TopMarginIdx) - Native(BottomMarginIdx);
     }
 
+    // One column of the page in whole 0.1 mm: the inner width less the spaces
+    // between the columns, shared out.
+    int ColumnWidthNative() const
+    {
+        return (Nearest(InnerWidthNative()) - (columns_ - 1) * Nearest(Native(ColumnSpaceIdx))) / columns_;
+    }
+
     int Columns() const { return columns_; }
     void SetColumns(int columns);
     TRpOrientation Orientation() const { return orientation_; }

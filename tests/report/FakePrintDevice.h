@@ -9,7 +9,8 @@
 #include <memory>
 
 // A printing device that remembers its job: "B" begin, "N" new page, "E" end,
-// "A" abort, in order, and draws into a small image.
+// "A" abort, in order, the settings each job began with, and draws into a
+// small image.
 class FakePrintDevice : public PrintDevice {
 public:
     QStringList PrinterNames() const override { return names; }
@@ -40,6 +41,7 @@ public:
     void BeginDoc() override
     {
         calls += 'B';
+        jobModes.append(mode);
         image = QImage(200, 300, QImage::Format_RGB32);
         painter = std::make_unique<QPainter>(&image);
         canvas = std::make_unique<PainterCanvas>(*painter);
@@ -80,6 +82,7 @@ public:
     QSize physical{4961, 3508 / 2};
     QString title, file;
     QString calls;
+    QList<DeviceMode> jobModes;
     QImage image;
 
 private:

@@ -1,9 +1,12 @@
 #include "FakePrintDevice.h"
 #include "ReportFixture.h"
+#include "SampleDocument.h"
 
 #include "report/RpPrinter.h"
 #include "report/RpWindowHooks.h"
 
+#include <QCoreApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,4 +133,129 @@ TEST_F(ReportRuns, ANewReportStartsOnThePaperOfTheCurrentPrinter)
     PrintDevices::SetFactory({});
     TReport plain;
     EXPECT_EQ(plain.Page.PaperSize(), TRpPaperSize::A4);
+}
+
+namespace {
+
+// What a user picks in the print dialog: short-edge duplex, collated, the
+// lower bin, mono at 300 dpi, three copies of page 2.
+bool PickJob(TRpPrintDialogData &d)
+{
+    d.Copies = 3;
+    d.Collate = 1;
+    d.DuplexCode = 3;
+    d.Duplex = true;
+    d.OutputBin = 2;
+    d.ColorOption = 1;
+    d.PrintQuality = 300;
+    d.PrintRange = prPageNums;
+    d.FromPage = d.ToPage = 2;
+    d.Orientation = 2;
+    return true;
+}
+
+FakePrintDevice &DeviceOf(TRpPrinter &printer)
+{
+    return dynamic_cast<FakePrintDevice &>(*printer.Printer());
+}
+
+// The settings of the last job the printer's device began.
+DeviceMode LastJob(TRpPrinter &printer)
+{
+    const QList<DeviceMode> &jobs = DeviceOf(printer).jobModes;
+    return jobs.isEmpty() ? DeviceMode{} : jobs.last();
+}
+
+} // namespace
+
+// Printer set-up from a preview: every choice reaches the job, and the
+// report keeps it unless the preview shows a loaded page file.
+TEST_F(ReportRuns, ThePreviewsPrinterSetUpSendsEveryChoiceToTheJobAndBackIntoTheReport)
+{
+    RowsReport r(60);
+    r.report.Preview();
+    TRpPrinter *printer = r.report.RpPrinter;
+    ASSERT_TRUE(printer);
+    ASSERT_EQ(printer->PageCount(), 3);
+    answer = PickJob;
+    ASSERT_TRUE(printer->PrinterSetup());
+    EXPECT_EQ(seen.MinPage, 1);
+    EXPECT_EQ(seen.MaxPage, 3);
+    const TPrinterSettings &s = printer->PrinterSettings();
+    EXPECT_EQ(s.ColorOption, 1);
+    EXPECT_EQ(s.PrintQuality, 300);
+    printer->Print();
+    EXPECT_EQ(DeviceOf(*printer).calls, "BE") << "page 2 only";
+    const DeviceMode job = LastJob(*printer);
+    EXPECT_EQ(job.Copies, 3);
+    EXPECT_EQ(job.Collate, 1);
+    EXPECT_EQ(job.Duplex, 3);
+    EXPECT_EQ(job.DefaultSource, 2);
+    const TReportPrinterSettings &kept = r.report.PrinterSettings;
+    EXPECT_EQ(kept.Copies, 3);
+    EXPECT_EQ(kept.Collate, 1);
+    EXPECT_EQ(kept.ExtendedDuplex, 3);
+    EXPECT_TRUE(kept.Duplex);
+    EXPECT_EQ(kept.OutputBin, rpBinLower);
+    EXPECT_EQ(kept.ColorOption, 1);
+    EXPECT_EQ(kept.PrintQuality, 300);
+    EXPECT_EQ(kept.FirstPage, 2);
+    EXPECT_EQ(kept.LastPage, 2);
+    EXPECT_FALSE(kept.PrintMetaFile) << "the report's own switch is left as it was";
+
+    // A printer that holds no report asks the same dialog and takes the same choices.
+    TRpPrinter plain;
+    PrintSampleDocument(plain, 3);
+    ASSERT_TRUE(plain.PrinterSetup());
+    plain.Print();
+    EXPECT_EQ(DeviceOf(plain).calls, "BE");
+    const DeviceMode same = LastJob(plain);
+    EXPECT_EQ(same.Copies, job.Copies);
+    EXPECT_EQ(same.Collate, job.Collate);
+    EXPECT_EQ(same.Duplex, job.Duplex);
+    EXPECT_EQ(same.DefaultSource, job.DefaultSource);
+
+    // With a page file loaded the choices go to the printer only.
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("log.rpp"));
+    printer->Save(file);
+    printer->Load(file);
+    answer = [](TRpPrintDialogData &d) {
+        d.Copies = 5;
+        d.Collate = 0;
+        return true;
+    };
+    ASSERT_TRUE(printer->PrinterSetup());
+    EXPECT_EQ(printer->PrinterSettings().Copies, 5);
+    EXPECT_EQ(printer->PrinterSettings().Collate, 0);
+    EXPECT_EQ(r.report.PrinterSettings.Collate, 1);
+    EXPECT_EQ(r.report.PrinterSettings.LastPage, 2);
+    r.report.FreeReportPrinter();
+}
+
+// The printer's word that the first page is stored makes page 1 the design
+// image; the other page counts leave it.
+TEST_F(ReportRuns, TheFirstStoredPageBecomesTheDesignImage)
+{
+    RowsReport r(60);
+    int repaints = 0;
+    r.report.OnDesignImageChanged = [&](TCustomReport &) { ++repaints; };
+    auto tell = [&](int pages) {
+        TRpMessageEvent stored(rpMsgPagesAvailable, pages, r.report.RpPrinter);
+        QCoreApplication::sendEvent(&r.report, &stored);
+    };
+    tell(1);
+    EXPECT_FALSE(r.report.DesignImage) << "no printer, no page";
+    r.report.Preview();
+    tell(2);
+    EXPECT_FALSE(r.report.DesignImage);
+    tell(1);
+    ASSERT_TRUE(r.report.DesignImage);
+    EXPECT_EQ(LayoutOf(*r.report.DesignImage).texts.size(),
+              LayoutOf(*r.report.RpPrinter->GetPage(1)).texts.size());
+    EXPECT_TRUE(LayoutOf(*r.report.DesignImage).find("Row 1"));
+    EXPECT_EQ(repaints, 2);
+    r.report.FreeReportPrinter();
+    tell(1);
+    EXPECT_FALSE(r.report.DesignImage);
 }

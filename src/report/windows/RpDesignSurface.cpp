@@ -43,7 +43,13 @@ TRpDesignSurface::TRpDesignSurface(TCustomReport &report, QWidget *parent) : QWi
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0x808080));
     setPalette(palette);
+    report_.OnDesignImageChanged = [this](TCustomReport &) { update(); };
     Relayout();
+}
+
+TRpDesignSurface::~TRpDesignSurface()
+{
+    report_.OnDesignImageChanged = nullptr;
 }
 
 void TRpDesignSurface::SetZoom(int zoom)
@@ -126,6 +132,8 @@ void TRpDesignSurface::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect paper = PaperRect();
     painter.fillRect(paper, Qt::white);
+    if (report_.DesignImage)
+        report_.DesignImage->replay(painter, QRectF(paper));
     PaintRulers(painter, paper);
     const std::vector<TRpBandPlace> places = LayoutBands(report_, Dpi);
     for (const TRpBandPlace &place : places)

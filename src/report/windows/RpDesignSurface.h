@@ -14,6 +14,7 @@ class TRpDesignSurface : public QWidget {
     Q_OBJECT
 public:
     explicit TRpDesignSurface(TCustomReport &report, QWidget *parent = nullptr);
+    ~TRpDesignSurface() override;
 
     // Width of the rulers along the top and the left edge, in pixels.
     static constexpr int RulerSize = 20;
