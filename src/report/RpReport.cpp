@@ -37,7 +37,11 @@ TCustomReport::TCustomReport() : controller_(std::make_unique<TRpCustomControlle
     Functions.AddFunction(QStringLiteral("COLUMNNUMBER"), QStringLiteral("0"));
     Functions.AddFunction(QStringLiteral("REPORTTITLE"), QStringLiteral("''"));
     Page.FontPoints = Font.pointSizeF();
-    Page.OnApply = [this] { LayoutBandWidths(); };
+    Page.OnApply = [this] {
+        // A page value set again unchanged leaves the widths the report gave its bands.
+        if (Page.Values() != laidPage_ || Page.Columns() != laidColumns_)
+            LayoutBandWidths();
+    };
     // A new report starts on the paper the current printer has by default.
     TRpPrinter probe;
     if (probe.Printer() && probe.PaperSize() > 0 && probe.PaperSize() < int(TRpPaperSize::Custom))
@@ -393,6 +397,8 @@ void TCustomReport::ArrangeBands()
 
 void TCustomReport::LayoutBandWidths()
 {
+    laidPage_ = Page.Values();
+    laidColumns_ = Page.Columns();
     const double pageWidth = Page.InnerWidthNative();
     const double columnWidth = Page.ColumnWidthNative();
     for (TRpCustomBand *band : bandList_)

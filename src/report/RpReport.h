@@ -202,6 +202,8 @@ private:
     std::vector<TRpCustomBand *> bandList_;
     std::vector<TRpCustomBand *> printOrder_;
     bool arrangePending_ = false;
+    std::vector<double> laidPage_; // the page values the band widths follow
+    int laidColumns_ = 0;
     std::vector<std::unique_ptr<TRpPrintable>> printables_;
     std::unique_ptr<TRpPrinter> ownPrinter_;
     std::unique_ptr<TRpPrinter> retiredPrinter_;

@@ -50,6 +50,9 @@ TEST(BandWidths, FollowThePageAndItsColumnsUntilTheReportSetsOneItself)
     ASSERT_TRUE(pages[0].find("Row 28"));
     EXPECT_NEAR(pages[0].find("Row 28")->at.x(), 80 + 1000 + 50 + 10, 1);
     EXPECT_EQ(Width(r.detail), 1000);
+    r.report.Page.SetOrientation(TRpOrientation::Landscape);
+    r.report.Page.SetColumns(2);
+    EXPECT_EQ(Width(r.detail), 1000) << "the page set again as it is changes nothing";
 
     // Until the page changes: upright the page has 2100 - 160.
     r.report.Page.SetOrientation(TRpOrientation::Portrait);
