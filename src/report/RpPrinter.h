@@ -81,7 +81,8 @@ public:
     void Load(const QString &fileName);
     void Save(const QString &fileName);
     // Hands the pages of a finished report to the filter, page by page;
-    // OnExport, when set, exports them instead.
+    // OnExport, when set (a report's preview: the report runs again for the
+    // filter), exports instead.
     void ExportToFilter(TRpExportFilter &filter);
     // Page n (1-based) of a running or finished report, nothing when there is none.
     std::optional<PagePicture> GetPage(int n);
