@@ -181,9 +181,8 @@ TEST_F(ReportRuns, ThePreviewsPrinterSetUpSendsEveryChoiceToTheJobAndBackIntoThe
     ASSERT_TRUE(printer->PrinterSetup());
     EXPECT_EQ(seen.MinPage, 1);
     EXPECT_EQ(seen.MaxPage, 3);
-    const TPrinterSettings &s = printer->PrinterSettings();
-    EXPECT_EQ(s.ColorOption, 1);
-    EXPECT_EQ(s.PrintQuality, 300);
+    EXPECT_EQ(printer->PrinterSettings().ColorOption, 1);
+    EXPECT_EQ(printer->PrinterSettings().PrintQuality, 300);
     printer->Print();
     EXPECT_EQ(DeviceOf(*printer).calls, "BE") << "page 2 only";
     const DeviceMode job = LastJob(*printer);
@@ -251,8 +250,6 @@ TEST_F(ReportRuns, TheFirstStoredPageBecomesTheDesignImage)
     EXPECT_FALSE(r.report.DesignImage);
     tell(1);
     ASSERT_TRUE(r.report.DesignImage);
-    EXPECT_EQ(LayoutOf(*r.report.DesignImage).texts.size(),
-              LayoutOf(*r.report.RpPrinter->GetPage(1)).texts.size());
     EXPECT_TRUE(LayoutOf(*r.report.DesignImage).find("Row 1"));
     EXPECT_EQ(repaints, 2);
     r.report.FreeReportPrinter();
