@@ -43,6 +43,7 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
     file.Records.clear();
     QSet<int> countries;
     int repeated = 0;
+    qsizetype prefixes = 0; // those whose country comes before them, as the insert needs
     const QString fault = ReadPrefixRecords(
         bytes,
         [&](const TKrajDX &k) {
@@ -52,7 +53,11 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
                 repeated = k.KrajId;
             file.Records.emplace_back(k);
         },
-        [&](const TPrefixDX &p) { file.Records.emplace_back(p); });
+        [&](const TPrefixDX &p) {
+            if (countries.contains(p.KrajId) && !p.Prefix.isEmpty())
+                ++prefixes;
+            file.Records.emplace_back(p);
+        });
     if (!fault.isEmpty())
         return fault + u'\n' + Unchanged;
     if (countries.isEmpty())
@@ -60,6 +65,9 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
     if (repeated > 0)
         return QStringLiteral("Kraj o numerze %1 występuje w pliku więcej niż raz.\n").arg(repeated) +
                Unchanged;
+    // Without prefixes every QSO would lose its country.
+    if (prefixes == 0)
+        return QStringLiteral("Plik nie zawiera żadnego prefiksu kraju z tego pliku.\n") + Unchanged;
     return QString();
 }
 
