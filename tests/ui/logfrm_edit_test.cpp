@@ -150,3 +150,28 @@ TEST_F(LogFrmTest, SavingAQsoDeletedThroughAnotherConnectionFailsAndKeepsTheInpu
     EXPECT_EQ(SelectInteger(other, QStringLiteral("select count(*) from Logi")), 0);
     other.Close();
 }
+
+TEST_F(LogFrmTest, SavingAQsoAnotherCopyIsChangingSaysSoAndKeepsTheInput)
+{
+    const int id = AddQsos({StoredQso()})[0];
+    OtherCopy other(db->Path()); // saving this QSO right now
+    other.Hold(QStringLiteral("update Logi set Notatki='tam' where LogId=%1").arg(id));
+    bool open = false;
+    OpenEdit(id, [&] {
+        frm->EdNotatki->setText(QStringLiteral("poprawione"));
+        frm->PostBtn->click();
+        open = frm->isVisible();
+        EXPECT_EQ(frm->EdNotatki->text(), QStringLiteral("poprawione"));
+        EXPECT_EQ(DM->Logi.State(), DataSetState::Browse);
+        // Tried again once the other copy is done, the save goes through.
+        other.Commit();
+        frm->PostBtn->click();
+    });
+    EXPECT_TRUE(open);
+    EXPECT_TRUE(frm->Changed);
+    EXPECT_EQ(Warnings(),
+              QStringList{QStringLiteral("Nie zapisano: to QSO jest w tej chwili zmieniane w innej "
+                                         "kopii programu. Zapis można ponowić za chwilę.")});
+    EXPECT_EQ(SelectStrings(other.Db, QStringLiteral("select Notatki from Logi where LogId=%1").arg(id)),
+              QStringList{QStringLiteral("poprawione")});
+}
