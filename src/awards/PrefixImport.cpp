@@ -2,6 +2,7 @@
 
 #include "core/FDM.h"
 #include "core/PrefixTableDb.h"
+#include "core/PrefixVersion.h"
 
 #include <QSet>
 
@@ -92,6 +93,8 @@ void ReplacePrefixTables(TDM &dm, const PrefixFile &file)
                     std::get<TPrefixDX>(record).PrefixDXInsert(exec);
             }
         }
+        // Another copy of the program on this log rereads the tables when it sees this.
+        PrefixVersion::Raise(dm.Baza, tr);
         tr.Commit();
     } catch (...) {
         dm.OpenKrajeDX();

@@ -62,6 +62,7 @@ bool ZoneFill::Run(const Progress &progress)
         // log list stays open.
         if (dm_.trLogi.Active())
             dm_.trLogi.CommitRetaining();
+        dm_.FollowPrefixTables();
         read.StartTransaction();
         write.StartTransaction();
         ZoneUpdater updater(dm_, write);

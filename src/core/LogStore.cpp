@@ -38,6 +38,7 @@ template <typename Start> void WriteAndPost(TDM &dm, const TLog &log, Start star
 
 void Insert(TDM &dm, const TLog &log)
 {
+    dm.FollowPrefixTables();
     const int id = dm.NewLogId();
     WriteAndPost(dm, log, [id](FbQuery &l) {
         l.Append();
@@ -72,6 +73,7 @@ void TLog::LogSave(TDM &dm)
             throw DbError(
                 QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(LogId));
     }
+    dm.FollowPrefixTables();
     WriteAndPost(dm, *this, [](FbQuery &q) { q.Edit(); });
 }
 

@@ -1,5 +1,7 @@
 #include "awards/PrefixExport.h"
 #include "awards/PrefixImport.h"
+#include "awards/ZoneFill.h"
+#include "core/Log.h"
 #include "core/PrefixData.h"
 #include "platform/Cp1250.h"
 #include "support/LogDb.h"
@@ -215,4 +217,46 @@ TEST_F(PrefixTables, AShippedFileCutShortOrWithAValuePastItsRecordIsRefusedAndCh
         EXPECT_EQ(dm->KrajIdForCall("SP5ABC"), 269);
     }
     EXPECT_EQ(Prefixes(), before);
+}
+
+TEST_F(PrefixTables, AnotherCopyOnTheLogResolvesWithTheTablesThisCopyImported)
+{
+    TDM b; // a second copy of the program, started before the update
+    ASSERT_TRUE(b.OpenDatabase());
+    b.ReopenLogiOrdered(1, 0);
+    ASSERT_EQ(b.KrajIdForCall("DL1AA"), 230);
+    const int unfilled = AddQso("DL2BB", DateTime::fromDate(2020, 1, 1, 10, 0));
+
+    PrefixImport import(*dm);
+    ASSERT_TRUE(import.Run(Bytes(SmallFile))) << import.Message().toStdString();
+
+    // Every QSO the other copy saves afterwards gets its country from the new tables.
+    const DateTime t0 = DateTime::fromDate(2024, 1, 1, 12, 0);
+    const QString calls[] = {"DL1AA", "SQ9ABC", "W1AW"};
+    for (int i = 0; i < 3; ++i) {
+        TLog qso;
+        qso.Data = t0.addSecs(i * 60);
+        qso.LogSetStacja(calls[i]);
+        qso.LogSave(b);
+    }
+    EXPECT_EQ(SelectStrings(dm->Baza, "select Stacja || ' ' || KrajId from Logi where Data >= '2024-01-01' "
+                                      "order by Data"),
+              (QStringList{"DL1AA 0", "SQ9ABC 269", "W1AW 291"}));
+    EXPECT_EQ(b.CountryNameForKrajId(291), QString::fromUtf8("Stany Zjednoczone ąę"));
+    // So does a run over the log there: DL is no country any more.
+    ZoneFill fill(b);
+    ASSERT_TRUE(fill.Run());
+    EXPECT_EQ(
+        SelectStrings(dm->Baza, QStringLiteral("select '[' || coalesce(Kontynent, '-') || '] ' || ITU || "
+                                               "' ' || CQ from Logi where LogId=%1")
+                                    .arg(unfilled)),
+        QStringList{"[] 0 0"});
+
+    // The next update is followed as well.
+    ASSERT_TRUE(import.Run(LoadPrefixFile().Bytes)) << import.Message().toStdString();
+    TLog qso;
+    qso.Data = t0.addSecs(600);
+    qso.LogSetStacja("DL3CC");
+    qso.LogSave(b);
+    EXPECT_EQ(SelectInteger(dm->Baza, "select KrajId from Logi where Stacja='DL3CC'"), 230);
 }

@@ -1,5 +1,6 @@
 #include "logfrm_fixture.h"
 
+#include "controls/NumberEdit.h"
 #include "core/Log.h"
 #include "platform/Messages.h"
 
@@ -174,4 +175,28 @@ TEST_F(LogFrmTest, SavingAQsoAnotherCopyIsChangingSaysSoAndKeepsTheInput)
                                          "kopii programu. Zapis można ponowić za chwilę.")});
     EXPECT_EQ(SelectStrings(other.Db, QStringLiteral("select Notatki from Logi where LogId=%1").arg(id)),
               QStringList{QStringLiteral("poprawione")});
+}
+
+TEST_F(LogFrmTest, ThePrefixesAnotherCopyUpdatedAreUsedForTheCallBeingTyped)
+{
+    QString before, after;
+    OpenNew([&] {
+        Type(frm->EdStacja, "DL1A");
+        before = frm->dxccLbl->text();
+        {
+            // The other copy's prefix update: DL now belongs to Poland.
+            OtherCopy other(db->Path());
+            ExecSql(other.Db,
+                    "execute block as begin "
+                    "update PrefiksyDX set KrajId=269 where KrajId=230 and Prefix='DL'; "
+                    "update or insert into PrefiksyWersja (Id, Wersja) values (1, 7) matching (Id); "
+                    "end");
+        }
+        Type(frm->EdStacja, "A");
+        after = frm->dxccLbl->text();
+        Leave(frm->EdStacja);
+    });
+    EXPECT_EQ(before, QStringLiteral("Niemcy"));
+    EXPECT_EQ(after, QStringLiteral("Polska"));
+    EXPECT_EQ(frm->EdCQ->text(), QStringLiteral("15")); // Poland's zone, not Germany's 14
 }
