@@ -1,5 +1,5 @@
 // libFuzzer target over the commune list reader: any bytes must read without
-// crash, hang or leak, and every value must fit its column.
+// crash, hang or leak, every value must fit its column and every code be digits.
 #include "awards/ReferenceLists.h"
 
 #include <cstdint>
@@ -12,9 +12,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype lines = bytes.count('\n') + 1;
     if (read.Rows.size() + read.Problems.size() > lines)
         std::abort();
-    for (const CommuneListRow &r : read.Rows)
+    for (const CommuneListRow &r : read.Rows) {
         if (r.GminaId.isEmpty() || r.GminaId.size() > 6 || r.Gmina.size() > 33 || r.Powiat.size() > 30 ||
             r.WojewId.size() > 1 || r.Line < 1 || r.Line > lines)
             std::abort();
+        for (QChar c : r.GminaId)
+            if (c < u'0' || c > u'9')
+                std::abort();
+    }
     return 0;
 }

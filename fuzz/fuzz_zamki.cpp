@@ -1,5 +1,6 @@
 // libFuzzer target over the castle list reader: any bytes must read without
-// crash, hang or leak, and every row must come from a line long enough.
+// crash, hang or leak, and every row must come from a line long enough with
+// a symbol of letters and digits.
 #include "awards/ReferenceLists.h"
 
 #include <cstdint>
@@ -12,8 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const qsizetype lines = bytes.count('\n') + 1;
     if (read.Rows.size() + read.Problems.size() > lines)
         std::abort();
-    for (const CastleListRow &r : read.Rows)
+    for (const CastleListRow &r : read.Rows) {
         if (r.Symbol.isEmpty() || r.Symbol.size() > 6 || r.Nazwa.size() > 32 || r.Line < 1 || r.Line > lines)
             std::abort();
+        for (QChar c : r.Symbol)
+            if (!c.isLetterOrNumber())
+                std::abort();
+    }
     return 0;
 }

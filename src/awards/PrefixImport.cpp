@@ -2,6 +2,7 @@
 
 #include "core/FDM.h"
 #include "core/PrefixTableDb.h"
+#include "core/PrefixVersion.h"
 
 #include <QSet>
 
@@ -43,6 +44,7 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
     file.Records.clear();
     QSet<int> countries;
     int repeated = 0;
+    qsizetype prefixes = 0; // those whose country comes before them, as the insert needs
     const QString fault = ReadPrefixRecords(
         bytes,
         [&](const TKrajDX &k) {
@@ -52,7 +54,11 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
                 repeated = k.KrajId;
             file.Records.emplace_back(k);
         },
-        [&](const TPrefixDX &p) { file.Records.emplace_back(p); });
+        [&](const TPrefixDX &p) {
+            if (countries.contains(p.KrajId) && !p.Prefix.isEmpty())
+                ++prefixes;
+            file.Records.emplace_back(p);
+        });
     if (!fault.isEmpty())
         return fault + u'\n' + Unchanged;
     if (countries.isEmpty())
@@ -60,6 +66,9 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file)
     if (repeated > 0)
         return QStringLiteral("Kraj o numerze %1 występuje w pliku więcej niż raz.\n").arg(repeated) +
                Unchanged;
+    // Without prefixes every QSO would lose its country.
+    if (prefixes == 0)
+        return QStringLiteral("Plik nie zawiera żadnego prefiksu kraju z tego pliku.\n") + Unchanged;
     return QString();
 }
 
@@ -84,6 +93,8 @@ void ReplacePrefixTables(TDM &dm, const PrefixFile &file)
                     std::get<TPrefixDX>(record).PrefixDXInsert(exec);
             }
         }
+        // Another copy of the program on this log rereads the tables when it sees this.
+        PrefixVersion::Raise(dm.Baza, tr);
         tr.Commit();
     } catch (...) {
         dm.OpenKrajeDX();

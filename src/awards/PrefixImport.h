@@ -17,8 +17,9 @@ struct PrefixFile {
 };
 
 // Reads and checks the whole file before anything is changed: a fault in the
-// tags, a file without any country, or a country id given twice. Returns an
-// empty text when the file may replace the tables, else the message.
+// tags, a file cut short (amid a tag, a value or a record), a file without any
+// country or without any prefix of its countries, or a country id given twice.
+// Returns an empty text when the file may replace the tables, else the message.
 QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file);
 
 // Replaces both tables by the file's records in one transaction: on any

@@ -75,6 +75,8 @@ ListImportCounts ImportRows(TDM &dm, FbTransaction &tr, const ListTable &table,
                             const ListImportProgress &progress)
 {
     ListImportCounts counts;
+    if (rows.isEmpty())
+        return counts;
     try {
         tr.Restart();
         ListUpserter upserter(dm, tr, table);
@@ -99,6 +101,18 @@ ListImportCounts ImportRows(TDM &dm, FbTransaction &tr, const ListTable &table,
 }
 
 } // namespace
+
+QString ListImportMessage(const ListImportCounts &counts)
+{
+    if (!counts.Imported())
+        return QStringLiteral("Plik nie zawiera żadnego poprawnego wiersza listy (pominięto wierszy: %1).\n"
+                              "Lista nie została zmieniona.")
+            .arg(counts.Skipped);
+    return QStringLiteral("Wczytywanie zakończone. \nDodano wierszy: %1, zaktualizowano: %2, pominięto: %3.")
+        .arg(counts.Added)
+        .arg(counts.Updated)
+        .arg(counts.Skipped);
+}
 
 ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const ListImportProgress &progress)
 {

@@ -30,10 +30,28 @@ QString Column(const QString &line, qsizetype first, qsizetype length)
     return line.mid(first - 1, length).trimmed();
 }
 
-// The rows made from the lines long enough; the others, and lines whose key
-// is blank, become problems.
+bool IsCastleSymbol(const QString &key)
+{
+    for (QChar c : key)
+        if (!c.isLetter() && !(c >= u'0' && c <= u'9'))
+            return false;
+    return !key.isEmpty();
+}
+
+bool IsCommuneCode(const QString &key)
+{
+    for (QChar c : key)
+        if (!(c >= u'0' && c <= u'9'))
+            return false;
+    return !key.isEmpty();
+}
+
+// The rows made from the lines long enough whose key is well formed; the
+// other lines become problems. Another file picked by mistake (an ADIF log)
+// has long lines too, but not the keys.
 template <typename Row, typename MakeRow>
-ListRead<Row> ReadList(const QByteArray &bytes, int minimum, MakeRow makeRow)
+ListRead<Row> ReadList(const QByteArray &bytes, int minimum, bool (*validKey)(const QString &),
+                       MakeRow makeRow)
 {
     ListRead<Row> read;
     ForEachLine(bytes, [&](const QString &line, qsizetype number) {
@@ -43,8 +61,8 @@ ListRead<Row> ReadList(const QByteArray &bytes, int minimum, MakeRow makeRow)
         }
         Row row = makeRow(line);
         row.Line = number;
-        if (Column(line, 1, 6).isEmpty())
-            read.Problems.append({ListLineProblem::BlankKey, number});
+        if (!validKey(Column(line, 1, 6)))
+            read.Problems.append({ListLineProblem::BadKey, number});
         else
             read.Rows.append(std::move(row));
     });
@@ -55,14 +73,14 @@ ListRead<Row> ReadList(const QByteArray &bytes, int minimum, MakeRow makeRow)
 
 ListRead<CastleListRow> ReadCastleList(const QByteArray &bytes)
 {
-    return ReadList<CastleListRow>(bytes, CastleLineMinimum, [](const QString &line) {
+    return ReadList<CastleListRow>(bytes, CastleLineMinimum, IsCastleSymbol, [](const QString &line) {
         return CastleListRow{Column(line, 1, 6), Column(line, 7, 32)};
     });
 }
 
 ListRead<CommuneListRow> ReadCommuneList(const QByteArray &bytes)
 {
-    return ReadList<CommuneListRow>(bytes, CommuneLineMinimum, [](const QString &line) {
+    return ReadList<CommuneListRow>(bytes, CommuneLineMinimum, IsCommuneCode, [](const QString &line) {
         return CommuneListRow{Column(line, 1, 6), Column(line, 8, 33), Column(line, 41, 30),
                               VoivodeshipCodeForName(Column(line, 71, 30))};
     });

@@ -8,7 +8,8 @@
 // and Gminy.txt, Windows-1250 text, one entry a line.
 
 // Castle list: the symbol in columns 1-6, the name (place) in 7-38; a line is
-// used when it is longer than 40 characters.
+// used when it is longer than 40 characters and its symbol is made of letters
+// and digits only.
 struct CastleListRow {
     QString Symbol;
     QString Nazwa;
@@ -17,7 +18,8 @@ struct CastleListRow {
 
 // Commune list: the code in columns 1-6, the commune in 8-40, the district in
 // 41-70, the voivodeship name in 71-100 (stored as its one-letter code, empty
-// when the name is not known); a line is used when it is longer than 70 characters.
+// when the name is not known); a line is used when it is longer than 70 characters
+// and its code is made of digits only.
 struct CommuneListRow {
     QString GminaId;
     QString Gmina;
@@ -31,7 +33,7 @@ inline constexpr int CommuneLineMinimum = 71;
 
 enum class ListLineProblem {
     TooShort, // not longer than the list's limit (blank lines too)
-    BlankKey, // long enough, but its key columns hold only blanks
+    BadKey,   // long enough, but its key is blank or not a well-formed symbol or code
 };
 
 struct ListProblem {

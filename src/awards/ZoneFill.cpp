@@ -2,16 +2,23 @@
 
 #include "core/Dxcc.h"
 #include "core/FDM.h"
+#include "platform/db/FbError.h"
 
 namespace {
 
-// The statement that writes one QSO's continent and zones, prepared once.
+// The statement that writes one QSO's continent and zones, prepared once. It
+// fills only what is still empty when it runs: another copy of the program on
+// the same log may have typed the values since the row was read.
 class ZoneUpdater {
 public:
     ZoneUpdater(TDM &dm, FbTransaction &tr) : update_(&dm.Baza, &tr)
     {
-        update_.SetSQL(
-            QStringList{"Update Logi", "Set Kontynent=:Kontynent, ITU=:ITU, CQ=:CQ", "where LogId=:LogId"});
+        update_.SetSQL(QStringList{
+            "Update Logi",
+            "Set Kontynent=case when coalesce(trim(Kontynent), '')='' then :Kontynent else Kontynent end,",
+            "ITU=case when coalesce(ITU, 0)=0 then :ITU else ITU end,",
+            "CQ=case when coalesce(CQ, 0)=0 then :CQ else CQ end", "where LogId=:LogId",
+            "and (coalesce(trim(Kontynent), '')='' or coalesce(ITU, 0)=0 or coalesce(CQ, 0)=0)"});
         update_.Prepare();
         logId_ = update_.ParamByName("LogId");
         kontynent_ = update_.ParamByName("Kontynent");
@@ -19,13 +26,22 @@ public:
         cq_ = update_.ParamByName("CQ");
     }
 
-    void UpdateQsoZones(qint64 logId, const QString &kontynent, int cq, int itu)
+    // Whether the row still lacked something and was written. A row another
+    // copy is changing right now is left to it: what it saves stays.
+    bool UpdateQsoZones(qint64 logId, const QString &kontynent, int cq, int itu)
     {
         logId_->SetAsInteger(logId);
         kontynent_->SetAsString(kontynent);
         itu_->SetAsInteger(itu);
         cq_->SetAsInteger(cq);
-        update_.ExecQuery();
+        try {
+            update_.ExecQuery();
+        } catch (const FbError &e) {
+            if (!e.RowInUse())
+                throw;
+            return false;
+        }
+        return update_.RowsAffected() > 0;
     }
 
 private:
@@ -46,6 +62,7 @@ bool ZoneFill::Run(const Progress &progress)
         // log list stays open.
         if (dm_.trLogi.Active())
             dm_.trLogi.CommitRetaining();
+        dm_.FollowPrefixTables();
         read.StartTransaction();
         write.StartTransaction();
         ZoneUpdater updater(dm_, write);
@@ -73,8 +90,8 @@ bool ZoneFill::Run(const Progress &progress)
                     itu = ItuZoneFor(krajId, stacja);
                 if (cq == 0)
                     cq = CqZoneFor(krajId, stacja);
-                updater.UpdateQsoZones(logIdCol->AsInteger(), kontynent, cq, itu);
-                ++counts_.UpdatedCount;
+                if (updater.UpdateQsoZones(logIdCol->AsInteger(), kontynent, cq, itu))
+                    ++counts_.UpdatedCount;
                 if (counts_.UpdatedCount - committed == BatchSize) {
                     write.CommitRetaining();
                     committed = counts_.UpdatedCount;

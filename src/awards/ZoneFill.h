@@ -7,15 +7,18 @@ class TDM;
 
 struct ZoneFillCounts {
     qsizetype ProcessedCount = 0; // QSO rows read
-    qsizetype UpdatedCount = 0;   // QSO rows for which an update was issued
+    qsizetype UpdatedCount = 0;   // QSO rows the fill wrote
 };
 
 // Fills in the continent, ITU zone and CQ zone of every QSO that lacks any of
-// them, from the country of its call sign. A QSO whose call sign has no country
-// is still updated (continent empty, zones 0) and counted, so a second run
-// counts it again. Pending log changes are committed first; the updates are
-// committed in batches and at the end. On a database error what was updated
-// is committed and Error() says how far the run got.
+// them, from the country of its call sign. A value is written only where the
+// row still lacks it when the update runs, and a row another copy of the
+// program is changing at that moment is passed over, so values typed there
+// meanwhile stay. A QSO whose call sign has no country is still updated
+// (continent empty, zones 0) and counted, so a second run counts it again.
+// Pending log changes are committed first; the updates are committed in
+// batches and at the end. On a database error what was updated is committed
+// and Error() says how far the run got.
 class ZoneFill {
 public:
     static constexpr int BatchSize = 5000;

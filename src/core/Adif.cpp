@@ -3,6 +3,8 @@
 #include "core/Log.h"
 #include "platform/Cp1250.h"
 
+#include <cstring>
+
 namespace {
 
 bool isAscii(const QString &s)
@@ -18,7 +20,47 @@ QString twoDigits(int n)
     return QString::number(n).rightJustified(2, u'0');
 }
 
+char UpperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+// Where "<EOR>" (any letter case) starts in data[from, to), or -1.
+qsizetype FindEndOfRecord(const char *data, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i + 5 <= to; ++i) {
+        const char *lt = static_cast<const char *>(std::memchr(data + i, '<', to - i));
+        if (!lt)
+            return -1;
+        i = lt - data;
+        if (i + 5 <= to && UpperAscii(lt[1]) == 'E' && UpperAscii(lt[2]) == 'O' && UpperAscii(lt[3]) == 'R' &&
+            lt[4] == '>')
+            return i;
+    }
+    return -1;
+}
+
+// Only blanks and line breaks between here and the next tag or the end of the data.
+bool AtFieldBoundary(const char *data, qsizetype pos, qsizetype n)
+{
+    while (pos < n && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\r' || data[pos] == '\n'))
+        ++pos;
+    return pos == n || data[pos] == '<';
+}
+
 } // namespace
+
+AdifValueCheck CheckAdifValue(const char *data, qsizetype n, qsizetype valueStart, qsizetype length)
+{
+    AdifValueCheck check;
+    const bool pastEnd = length > n - valueStart;
+    check.Eor = FindEndOfRecord(data, valueStart, pastEnd ? n : valueStart + length);
+    if (pastEnd)
+        check.Span = AdifValueSpan::PastEnd;
+    else if (check.Eor >= 0 && !AtFieldBoundary(data, valueStart + length, n))
+        check.Span = AdifValueSpan::PastRecord;
+    return check;
+}
 
 int AdifValueLength(const QString &value)
 {

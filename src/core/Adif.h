@@ -43,3 +43,14 @@ QString AdifFieldIfAny(QLatin1String tag, const QString &value);
 QString AdifZoneField(QLatin1String tag, uint8_t zone);
 // A band name as ADIF writes it: blanks removed, upper case ("70 cm" -> "70CM").
 QString AdifBandText(const QString &bandName);
+
+// Where a field's value of `length` bytes, starting at valueStart of data[0, n),
+// ends up: within the data and its record, past the end of the data, or across
+// its record's "<EOR>" and on amid other text. A value may hold "<EOR>" itself
+// when a tag or the end of the data follows it.
+enum class AdifValueSpan { Fits, PastEnd, PastRecord };
+struct AdifValueCheck {
+    AdifValueSpan Span = AdifValueSpan::Fits;
+    qsizetype Eor = -1; // where the first "<EOR>" within the value's reach starts, -1 when none
+};
+AdifValueCheck CheckAdifValue(const char *data, qsizetype n, qsizetype valueStart, qsizetype length);

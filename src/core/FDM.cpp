@@ -4,6 +4,7 @@
 #include "core/FUpgrade.h"
 #include "core/Geography.h"
 #include "core/PrefixIndex.h"
+#include "core/PrefixVersion.h"
 #include "core/Settings.h"
 #include "platform/Messages.h"
 #include "platform/db/FbError.h"
@@ -77,6 +78,7 @@ void TDM::SetUpDatasets()
     bind(GetLogId, trGetLogId);
     bind(Stacja, trStacja);
     bind(Upg, trUpg);
+    bind(PrefiksyWersja, trPrefStart);
     bind(GetNewLogId, TrNewLogId);
 
     Logi.SetSQL(Lines({"select  *", "from Logi", "order by Data"}));
@@ -245,6 +247,8 @@ bool TDM::OpenDatabase()
         CreateGminyTable(schema);
     if (!TableExists(Baza, "ETYKIETY"))
         CreateEtykietyTable(schema);
+    if (!TableExists(Baza, PrefixVersion::TableName))
+        CreatePrefixVersionTable(schema);
     OpenKrajeDX();
     OpenPrefiksy();
     OpenPowiaty();
@@ -330,8 +334,29 @@ void TDM::OpenZamki()
 
 void TDM::OpenPrefiksy()
 {
+    // The version before the rows: tables replaced in between are read again
+    // at the next check, never taken for the new ones.
+    prefixVersion_ = ReadPrefixVersion();
     Reopen(Prefiksy, trPrefix);
     ReloadPrefixIndex();
+}
+
+int64_t TDM::ReadPrefixVersion()
+{
+    // trPrefStart stays open, read committed: each run sees the latest commit.
+    if (!trPrefStart.Active())
+        trPrefStart.StartTransaction();
+    if (!PrefiksyWersja.Prepared())
+        PrefixVersion::PrepareRead(PrefiksyWersja);
+    return PrefixVersion::Read(PrefiksyWersja);
+}
+
+void TDM::FollowPrefixTables()
+{
+    if (ReadPrefixVersion() == prefixVersion_)
+        return;
+    OpenKrajeDX();
+    OpenPrefiksy();
 }
 
 void TDM::ReloadPrefixIndex()

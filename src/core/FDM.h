@@ -72,6 +72,11 @@ public:
 
     // Rebuilds the in-memory prefix index from PREFIKSYDX (after a prefix import).
     void ReloadPrefixIndex();
+    // Reopens KrajeDX and Prefiksy when another copy of the program on the
+    // same log replaced the prefix tables since they were read: one small
+    // query. Called once per QSO saved and per run that resolves call signs,
+    // never per call sign.
+    void FollowPrefixTables();
 
     static void ShowWarning(const QString &text);
     static bool AskConfirm(const QString &text);
@@ -88,7 +93,7 @@ public:
     FbQuery Logi, Log, LaczStacja, DrukLog, Prefiksy, PrefStart, KrajeDX, Wyspy, Callbook, q;
     FbUpdateSql updLogi, UpWyspy;
     FbTable Powiaty, Stale, Etykiety, Stacje, Zamki, Gminy;
-    FbStatement LiczbaRek, GetLogId, Stacja, Upg;
+    FbStatement LiczbaRek, GetLogId, Stacja, Upg, PrefiksyWersja;
     FbStoredProc GetNewLogId;
 
 private:
@@ -102,7 +107,10 @@ private:
     void CallBookCalcFields(DataSet &ds);
     void EtykietyPostError(DataSet &ds, const std::exception &e, PostErrorAction &action);
 
+    int64_t ReadPrefixVersion();
+
     std::unique_ptr<PrefixIndex> prefixIndex_;
+    int64_t prefixVersion_ = 0; // of the tables KrajeDX and Prefiksy were read from
 };
 
 // Shows the message of a duplicate-key failure and cancels the post; other

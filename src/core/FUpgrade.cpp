@@ -1,6 +1,7 @@
 #include "core/FUpgrade.h"
 
 #include "core/LabelSchema.h"
+#include "core/PrefixVersion.h"
 #include "platform/db/FbQuery.h"
 #include "platform/db/FbStatement.h"
 #include "platform/db/FbTransaction.h"
@@ -120,6 +121,11 @@ void CreateGminyTable(const SchemaLinks &links)
     RunStep(links, {{"CREATE TABLE Gminy(", "GminaId CHAR( 6) NOT NULL COLLATE PXW_PLK,",
                      "Gmina   VARCHAR(50) COLLATE PXW_PLK,", "Powiat  VARCHAR(50) COLLATE PXW_PLK,",
                      "WojewId CHAR(1) COLLATE PXW_PLK,", "CONSTRAINT pk_Gminy PRIMARY KEY (GminaId) )"}});
+}
+
+void CreatePrefixVersionTable(const SchemaLinks &links)
+{
+    RunStep(links, {PrefixVersion::CreateTable()});
 }
 
 void CreateEtykietyTable(const SchemaLinks &links)

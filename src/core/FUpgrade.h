@@ -20,6 +20,8 @@ void UpgradeLogiColumns(const SchemaLinks &links);
 void CreateStacjeTable(const SchemaLinks &links);
 void CreateZamkiTable(const SchemaLinks &links);
 void CreateGminyTable(const SchemaLinks &links);
+// The one-row table that holds the version of the prefix tables.
+void CreatePrefixVersionTable(const SchemaLinks &links);
 // The label-template table with its index, and the generator and procedure
 // behind its ids where the file lacks them too.
 void CreateEtykietyTable(const SchemaLinks &links);

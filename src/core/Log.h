@@ -51,7 +51,9 @@ public:
 
     QString LogToAdif() const; // Adif.cpp
 
-    // Through the data module's Log and Logi datasets (LogStore.cpp).
+    // Through the data module's Log and Logi datasets (LogStore.cpp). A failed
+    // save or append cancels its own edit of Logi and throws; a QSO another
+    // copy of the program is changing gives a message that says so.
     void LogLoad(TDM &dm, int32_t id);
     void LogSave(TDM &dm);
     void LogAppend(TDM &dm);

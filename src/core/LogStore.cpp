@@ -14,14 +14,36 @@ void WriteColumns(TDM &dm, const TLog &log)
                 dm.KrajIdForCall(log.Stacja));
 }
 
-void Insert(TDM &dm, const TLog &log)
+// Writes the columns into the row the list was put in edit or insert for, and
+// posts it. A failure cancels that edit, so the list's next move does not try
+// the failed post again; the record keeps its values for another try.
+template <typename Start> void WriteAndPost(TDM &dm, const TLog &log, Start start)
 {
     FbQuery &l = dm.Logi;
+    try {
+        start(l);
+        WriteColumns(dm, log);
+        l.Post();
+    } catch (const FbError &e) {
+        l.Cancel();
+        if (e.RowInUse())
+            throw DbError(QStringLiteral("Nie zapisano: to QSO jest w tej chwili zmieniane w innej kopii "
+                                         "programu. Zapis można ponowić za chwilę."));
+        throw;
+    } catch (...) {
+        l.Cancel();
+        throw;
+    }
+}
+
+void Insert(TDM &dm, const TLog &log)
+{
+    dm.FollowPrefixTables();
     const int id = dm.NewLogId();
-    l.Append();
-    l.FieldByName("LOGID")->SetAsInteger(id);
-    WriteColumns(dm, log);
-    l.Post();
+    WriteAndPost(dm, log, [id](FbQuery &l) {
+        l.Append();
+        l.FieldByName("LOGID")->SetAsInteger(id);
+    });
 }
 
 }
@@ -51,9 +73,8 @@ void TLog::LogSave(TDM &dm)
             throw DbError(
                 QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(LogId));
     }
-    l.Edit();
-    WriteColumns(dm, *this);
-    l.Post();
+    dm.FollowPrefixTables();
+    WriteAndPost(dm, *this, [](FbQuery &q) { q.Edit(); });
 }
 
 void TLog::LogAppend(TDM &dm)

@@ -14,22 +14,28 @@ QString idField(int32_t id)
 // prefix file: fields "<NAME:length>value", records ended by a tag without ':'.
 class TagReader {
 public:
+    enum class Next { Tag, End, Unclosed };
+
     explicit TagReader(const QByteArray &bytes) : b_(bytes) {}
 
-    // The next tag's text, false at the end of the file.
-    bool nextTag(QByteArray &tag)
+    // The next tag's text; Unclosed when the file ends before its '>'.
+    Next nextTag(QByteArray &tag)
     {
         const qsizetype open = b_.indexOf('<', pos_);
         if (open < 0) {
             pos_ = b_.size();
-            return false;
+            return Next::End;
         }
-        qsizetype close = b_.indexOf('>', open + 1);
-        if (close < 0)
-            close = b_.size();
-        tag = b_.mid(open + 1, close - open - 1);
-        pos_ = qMin(close + 1, b_.size());
-        return true;
+        const qsizetype close = b_.indexOf('>', open + 1);
+        tag = b_.mid(open + 1, close < 0 ? -1 : close - open - 1);
+        pos_ = close < 0 ? b_.size() : close + 1;
+        return close < 0 ? Next::Unclosed : Next::Tag;
+    }
+
+    // Where a value of that length starting here would end.
+    AdifValueCheck checkValue(qsizetype length) const
+    {
+        return CheckAdifValue(b_.constData(), b_.size(), pos_, length);
     }
 
     QByteArray take(qsizetype length)
@@ -43,6 +49,11 @@ private:
     const QByteArray &b_;
     qsizetype pos_ = 0;
 };
+
+QString TagText(const QByteArray &tag)
+{
+    return Cp1250::toUnicode(tag.left(40));
+}
 
 } // namespace
 
@@ -112,8 +123,16 @@ QString ReadPrefixRecords(const QByteArray &bytes, const std::function<void(cons
     TKrajDX country;
     TPrefixDX prefix;
     bool isCountry = true; // records before any table tag count as countries
+    bool inRecord = false; // a field was read since the last end of a record
     QByteArray tag;
-    while (reader.nextTag(tag)) {
+    while (true) {
+        const TagReader::Next next = reader.nextTag(tag);
+        if (next == TagReader::Next::End)
+            break;
+        // A file that stops amid a record is a copy cut short, not a smaller table.
+        if (next == TagReader::Next::Unclosed)
+            return QStringLiteral("Plik jest niekompletny: znacznik <%1 nie jest zamknięty.")
+                .arg(TagText(tag));
         const qsizetype colon = tag.indexOf(':');
         if (colon < 0) {
             if (isCountry) {
@@ -123,6 +142,7 @@ QString ReadPrefixRecords(const QByteArray &bytes, const std::function<void(cons
                 onPrefix(prefix);
                 prefix.PrefixDXClear();
             }
+            inRecord = false;
             continue;
         }
         const QByteArray name = tag.left(colon);
@@ -132,7 +152,17 @@ QString ReadPrefixRecords(const QByteArray &bytes, const std::function<void(cons
         bool ok = false;
         const qsizetype length = tag.mid(colon + 1, digits - colon - 1).toLongLong(&ok);
         if (!ok)
-            return QStringLiteral("Błędna długość pola w znaczniku <%1>.").arg(Cp1250::toUnicode(tag));
+            return QStringLiteral("Błędna długość pola w znaczniku <%1>.").arg(TagText(tag));
+        // No value of this file holds an end tag: one that takes in "<EOR>" runs past its record.
+        const AdifValueCheck check = reader.checkValue(length);
+        if (check.Span == AdifValueSpan::PastEnd)
+            return QStringLiteral("Plik jest niekompletny: wartość pola <%1> sięga poza koniec pliku.")
+                .arg(TagText(tag));
+        if (check.Eor >= 0)
+            return QStringLiteral("Plik jest uszkodzony: wartość pola <%1> sięga poza znacznik <EOR> "
+                                  "swojej pozycji.")
+                .arg(TagText(tag));
+        inRecord = true;
         const QString value = Cp1250::toUnicode(reader.take(length));
 
         if (name == "TABELA") {
@@ -154,5 +184,7 @@ QString ReadPrefixRecords(const QByteArray &bytes, const std::function<void(cons
             prefix.Prefix = value;
         }
     }
+    if (inRecord)
+        return QStringLiteral("Plik jest niekompletny: ostatnia pozycja nie kończy się znacznikiem <EOR>.");
     return QString();
 }

@@ -52,7 +52,9 @@ public:
 
 // Reads the tagged records of a prefix file (Windows-1250 bytes) in file order,
 // handing each record to its callback when its end tag is read. Returns an
-// empty text on success, else a message in Polish; records handed over before
-// the fault stay handed over.
+// empty text on success, else a message in Polish: a field length without
+// digits, a file cut short (a tag without its '>', a value past the end of the
+// file, a last record without its end tag) or a value that takes in an
+// "<EOR>". Records handed over before the fault stay handed over.
 QString ReadPrefixRecords(const QByteArray &bytes, const std::function<void(const TKrajDX &)> &onCountry,
                           const std::function<void(const TPrefixDX &)> &onPrefix);

@@ -74,6 +74,7 @@ bool AdifImport::Run(const QByteArray &bytes, const Progress &progress)
     qsizetype pending = 0; // added in the open transaction
     bool stored = true;
     try {
+        dm_.FollowPrefixTables();
         tr.StartTransaction();
         QSet<QsoKey> logged = LoggedQsos(dm_, tr);
         QsoInserter inserter(dm_, tr);

@@ -1,5 +1,6 @@
 #include "exchange/AdifReader.h"
 
+#include "core/Adif.h"
 #include "platform/Cp1250.h"
 
 #include <cstring>
@@ -30,29 +31,6 @@ qsizetype FindEndOfHeader(const QByteArray &bytes)
 char UpperAscii(char c)
 {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
-
-// Where "<EOR>" (any letter case) starts in data[from, to), or -1.
-qsizetype FindEndOfRecord(const char *data, qsizetype from, qsizetype to)
-{
-    for (qsizetype i = from; i + 5 <= to; ++i) {
-        const char *lt = static_cast<const char *>(std::memchr(data + i, '<', to - i));
-        if (!lt)
-            return -1;
-        i = lt - data;
-        if (i + 5 <= to && UpperAscii(lt[1]) == 'E' && UpperAscii(lt[2]) == 'O' && UpperAscii(lt[3]) == 'R' &&
-            lt[4] == '>')
-            return i;
-    }
-    return -1;
-}
-
-// Only blanks and line breaks between here and the next tag or the end of the file.
-bool AtFieldBoundary(const char *data, qsizetype pos, qsizetype n)
-{
-    while (pos < n && (data[pos] == ' ' || data[pos] == '\t' || data[pos] == '\r' || data[pos] == '\n'))
-        ++pos;
-    return pos == n || data[pos] == '<';
 }
 
 bool IsOtherScriptLetter(QChar c)
@@ -229,9 +207,9 @@ bool AdifReader::next(AdifRecord &record)
         // A length past the file's end is wrong, and so is one that swallows
         // an <EOR> and ends amid other text: the record is skipped up to its <EOR>.
         // A value may hold "<EOR>" itself; then a tag or the file's end follows it.
-        const bool pastEnd = length > remaining;
-        const qsizetype eor = FindEndOfRecord(data, valueStart, pastEnd ? n : valueStart + length);
-        if (pastEnd || (eor >= 0 && !AtFieldBoundary(data, valueStart + length, n))) {
+        const AdifValueCheck check = CheckAdifValue(data, n, valueStart, length);
+        if (check.Span != AdifValueSpan::Fits) {
+            const qsizetype eor = check.Eor;
             if (eor < 0) {
                 fail(AdifProblemKind::Truncated, tagStart - 1, QString::fromLatin1(tag));
                 return false;

@@ -527,6 +527,7 @@ void TLogFrm::FormToRecord()
 void TLogFrm::ShowDxccAndLastQso()
 {
     const QString call = EdStacja->text();
+    DM->FollowPrefixTables(); // another copy may have updated the prefixes meanwhile
     dxccLbl->setText(DM->CountryNameForCall(DM->PrefixForCall(call)));
     const LastQso last = DM->LastQsoWith(call);
     if (last.Data > DateTime())

@@ -1,5 +1,8 @@
 #include "awards/PrefixExport.h"
 #include "awards/PrefixImport.h"
+#include "awards/ZoneFill.h"
+#include "core/Log.h"
+#include "core/PrefixData.h"
 #include "platform/Cp1250.h"
 #include "support/LogDb.h"
 
@@ -174,4 +177,86 @@ TEST_F(PrefixTables, AFailedImportLeavesTheOldTablesAndTheQsosAsTheyWere)
         EXPECT_TRUE(dm->KrajeDX.Active());
         EXPECT_TRUE(dm->Prefiksy.Active());
     }
+}
+
+TEST_F(PrefixTables, AShippedFileCutShortOrWithAValuePastItsRecordIsRefusedAndChangesNothing)
+{
+    const QByteArray whole = LoadPrefixFile().Bytes; // the file mkdb seeded the tables from
+    const qsizetype poland = whole.indexOf("<KRAJID:3>269<PREFIXDX:2>SP");
+    const qsizetype lastPrefix = whole.lastIndexOf("<PREFIX:");
+    ASSERT_GT(poland, 0);
+    const qsizetype polandName = whole.indexOf("Polska", poland);
+    const qsizetype polandEnd = whole.indexOf("<EOR>", poland);
+    const qsizetype lastCountryEnd = whole.lastIndexOf("KrajeDx");
+    struct Cut {
+        const char *where;
+        QByteArray bytes;
+    } cuts[] = {
+        {"inside Poland's name", whole.left(polandName + 3)},
+        {"inside a tag of Poland's record", whole.left(polandName - 5)},
+        {"between two fields", whole.left(polandName + 6)},
+        {"inside Poland's end tag", whole.left(polandEnd + 3)},
+        {"after the countries", whole.left(whole.indexOf('\n', lastCountryEnd) + 1)},
+        {"inside the last prefix", whole.left(lastPrefix + 11)},
+        {"before the last end tag", whole.left(whole.lastIndexOf("<EOR>"))},
+        {"a length past the end of the file", whole.left(lastPrefix) + "<PREFIX:90>Z6<EOR>\r\n"},
+        {"a value past its end tag", QByteArray(whole).replace("<NAZWAPOL:6>Polska", "<NAZWAPOL:26>Polska")},
+    };
+    const int qso = AddQso("SP5ABC", DateTime::fromDate(2020, 1, 1, 10, 0));
+    const int countries = Count("KrajeDX"), prefixes = Count("PrefiksyDX");
+    const QStringList before = Prefixes();
+    for (const Cut &cut : cuts) {
+        SCOPED_TRACE(cut.where);
+        PrefixImport import(*dm);
+        EXPECT_FALSE(import.Run(cut.bytes));
+        EXPECT_TRUE(import.Message().startsWith(QStringLiteral("Plik "))) << import.Message().toStdString();
+        EXPECT_TRUE(import.Message().endsWith(QStringLiteral("Tabele prefiksów nie zostały zmienione.")));
+        EXPECT_EQ(Count("KrajeDX"), countries);
+        EXPECT_EQ(Count("PrefiksyDX"), prefixes);
+        EXPECT_EQ(QsoCountry(qso), 269);
+        EXPECT_EQ(dm->KrajIdForCall("SP5ABC"), 269);
+    }
+    EXPECT_EQ(Prefixes(), before);
+}
+
+TEST_F(PrefixTables, AnotherCopyOnTheLogResolvesWithTheTablesThisCopyImported)
+{
+    TDM b; // a second copy of the program, started before the update
+    ASSERT_TRUE(b.OpenDatabase());
+    b.ReopenLogiOrdered(1, 0);
+    ASSERT_EQ(b.KrajIdForCall("DL1AA"), 230);
+    const int unfilled = AddQso("DL2BB", DateTime::fromDate(2020, 1, 1, 10, 0));
+
+    PrefixImport import(*dm);
+    ASSERT_TRUE(import.Run(Bytes(SmallFile))) << import.Message().toStdString();
+
+    // Every QSO the other copy saves afterwards gets its country from the new tables.
+    const DateTime t0 = DateTime::fromDate(2024, 1, 1, 12, 0);
+    const QString calls[] = {"DL1AA", "SQ9ABC", "W1AW"};
+    for (int i = 0; i < 3; ++i) {
+        TLog qso;
+        qso.Data = t0.addSecs(i * 60);
+        qso.LogSetStacja(calls[i]);
+        qso.LogSave(b);
+    }
+    EXPECT_EQ(SelectStrings(dm->Baza, "select Stacja || ' ' || KrajId from Logi where Data >= '2024-01-01' "
+                                      "order by Data"),
+              (QStringList{"DL1AA 0", "SQ9ABC 269", "W1AW 291"}));
+    EXPECT_EQ(b.CountryNameForKrajId(291), QString::fromUtf8("Stany Zjednoczone ąę"));
+    // So does a run over the log there: DL is no country any more.
+    ZoneFill fill(b);
+    ASSERT_TRUE(fill.Run());
+    EXPECT_EQ(
+        SelectStrings(dm->Baza, QStringLiteral("select '[' || coalesce(Kontynent, '-') || '] ' || ITU || "
+                                               "' ' || CQ from Logi where LogId=%1")
+                                    .arg(unfilled)),
+        QStringList{"[] 0 0"});
+
+    // The next update is followed as well.
+    ASSERT_TRUE(import.Run(LoadPrefixFile().Bytes)) << import.Message().toStdString();
+    TLog qso;
+    qso.Data = t0.addSecs(600);
+    qso.LogSetStacja("DL3CC");
+    qso.LogSave(b);
+    EXPECT_EQ(SelectInteger(dm->Baza, "select KrajId from Logi where Stacja='DL3CC'"), 230);
 }

@@ -21,21 +21,21 @@ protected:
 
 TEST_F(ReferenceListImportTest, CastleListAddsAndUpdatesByTrimmedSymbolAndKeepsTheOtherRows)
 {
-    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP-001', 'Stara nazwa')");
-    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP-099', 'Poza plikiem')");
+    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP001', 'Stara nazwa')");
+    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP099', 'Poza plikiem')");
     QByteArray file = ListFile({
-        CastleLine("SP-001", "Malbork"),
-        CastleLine("SP-002", QString::fromUtf8("Łańcut")),
-        CastleLine(" SP-02", "Zamek 'Ogrodzieniec'; --"), // quotes stay text
-        CastleLine("SP-003", "Za krótka", 40),
+        CastleLine("SP001", "Malbork"),
+        CastleLine("SP002", QString::fromUtf8("Łańcut")),
+        CastleLine(" SP02", "Zamek 'Ogrodzieniec'; --"), // quotes stay text
+        CastleLine("SP003", "Za krótka", 40),
         CastleLine("", "Bez symbolu"),
-        CastleLine("SP-002", QString::fromUtf8("Łańcut, zamek")), // the later line wins
-        CastleLine("SP-004", "Bez końca linii"),
+        CastleLine("SP002", QString::fromUtf8("Łańcut, zamek")), // the later line wins
+        CastleLine("SP004", "Bez końca linii"),
     });
     file.chop(2);
-    const QStringList expected = {"SP-001=Malbork", "SP-002=" + QString::fromUtf8("Łańcut, zamek"),
-                                  "SP-004=Bez końca linii", "SP-02=Zamek 'Ogrodzieniec'; --",
-                                  "SP-099=Poza plikiem"};
+    const QStringList expected = {"SP001=Malbork", "SP002=" + QString::fromUtf8("Łańcut, zamek"),
+                                  "SP004=Bez końca linii", "SP02=Zamek 'Ogrodzieniec'; --",
+                                  "SP099=Poza plikiem"};
 
     const ListImportCounts first = ImportCastleList(*dm, file);
     EXPECT_EQ(first.Added, 3);
@@ -44,7 +44,7 @@ TEST_F(ReferenceListImportTest, CastleListAddsAndUpdatesByTrimmedSymbolAndKeepsT
     EXPECT_EQ(Castles(), expected);
     // The data module's table is open on the new rows.
     EXPECT_TRUE(dm->Zamki.Active());
-    EXPECT_EQ(dm->CastleNameForSymbol("SP-002"), QString::fromUtf8("Łańcut, zamek"));
+    EXPECT_EQ(dm->CastleNameForSymbol("SP002"), QString::fromUtf8("Łańcut, zamek"));
 
     // A second import of the same file changes nothing.
     const ListImportCounts second = ImportCastleList(*dm, file);
@@ -77,13 +77,45 @@ TEST_F(ReferenceListImportTest, CommuneListStoresTheVoivodeshipCodeAndImportsTwi
 
 TEST_F(ReferenceListImportTest, DatabaseErrorStoresNothingOfTheFile)
 {
-    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP-001', 'Stara nazwa')");
+    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP001', 'Stara nazwa')");
     ExecSql(dm->Baza, "create exception ZLY_ZAMEK 'zly zamek'");
     ExecSql(dm->Baza, "create trigger ZAMKI_BI for Zamki before insert as begin "
                       "if (new.Symbol = 'ZLY') then exception ZLY_ZAMEK; end");
-    const QByteArray file = ListFile({CastleLine("SP-001", "Malbork"), CastleLine("SP-002", "Pieskowa Skała"),
-                                      CastleLine("ZLY", "Zły"), CastleLine("SP-003", "Niedzica")});
+    const QByteArray file = ListFile({CastleLine("SP001", "Malbork"), CastleLine("SP002", "Pieskowa Skała"),
+                                      CastleLine("ZLY", "Zły"), CastleLine("SP003", "Niedzica")});
     EXPECT_THROW(ImportCastleList(*dm, file), DbError);
-    EXPECT_EQ(Castles(), QStringList({"SP-001=Stara nazwa"}));
+    EXPECT_EQ(Castles(), QStringList({"SP001=Stara nazwa"}));
     EXPECT_TRUE(dm->Zamki.Active());
+}
+
+TEST_F(ReferenceListImportTest, AFileWithoutAUsableLineIsRefusedAndTheMessageGivesTheCounts)
+{
+    ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP001', 'Stara nazwa')");
+    ExecSql(dm->Baza, "insert into Gminy (GminaId, Gmina) values ('0101', 'Stara')");
+    // An ADIF log picked by mistake: long lines, but no key of either list.
+    const QByteArray adif = "Quarn ADIF export\r\n<ADIF_VER:5>3.1.0 <PROGRAMID:5>Quarn <EOH>\r\n"
+                            "<QSO_DATE:8>20231226<TIME_ON:6>101500<CALL:6>SP5ABC<BAND:3>20M<MODE:3>SSB"
+                            "<RST_SENT:2>59<RST_RCVD:2>59<EOR>\r\n"
+                            "<QSO_DATE:8>20231227<TIME_ON:6>111500<CALL:5>DL1AA<BAND:3>40M<MODE:2>CW"
+                            "<RST_SENT:3>599<RST_RCVD:3>599<EOR>\r\n";
+    const ListImportCounts castles = ImportCastleList(*dm, adif);
+    const ListImportCounts communes = ImportCommuneList(*dm, adif);
+    for (const ListImportCounts &counts : {castles, communes}) {
+        EXPECT_FALSE(counts.Imported());
+        EXPECT_EQ(counts.Skipped, 4);
+        EXPECT_EQ(
+            ListImportMessage(counts),
+            QString::fromUtf8("Plik nie zawiera żadnego poprawnego wiersza listy (pominięto wierszy: 4).\n"
+                              "Lista nie została zmieniona."));
+    }
+    EXPECT_EQ(Castles(), QStringList({"SP001=Stara nazwa"}));
+    EXPECT_EQ(SelectInteger(dm->Baza, "select count(*) from Gminy"), 1);
+
+    const ListImportCounts mixed = ImportCastleList(
+        *dm, adif + ListFile({CastleLine("SP001", "Malbork"), CastleLine("SP002", "Łańcut")}));
+    EXPECT_TRUE(mixed.Imported());
+    EXPECT_EQ(
+        ListImportMessage(mixed),
+        QString::fromUtf8("Wczytywanie zakończone. \nDodano wierszy: 1, zaktualizowano: 1, pominięto: 4."));
+    EXPECT_EQ(Castles(), QStringList({"SP001=Malbork", QString::fromUtf8("SP002=Łańcut")}));
 }

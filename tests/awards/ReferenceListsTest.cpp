@@ -27,23 +27,23 @@ QList<qsizetype> ProblemLines(const QList<ListProblem> &problems, ListLineProble
 TEST(CastleListReader, UsesLinesLongerThanFortyCharactersWithTrimmedColumns)
 {
     const QByteArray file = ListFile({
-        CastleLine("SP-001", "Malbork", 40),                   // 1: exactly 40: skipped
-        CastleLine("SP-002", "Łańcut", 41),                    // 2: 41: used
-        CastleLine(" ZA7", "  Baranów Sandomierski  ", 60),    // 3: blanks trimmed
-        CastleLine("      ", "Bez symbolu", 50),               // 4: blank key
-        "",                                                    // 5: empty line
-        CastleLine("SP-003", "Zamek Królewski na Wawelu", 80), // 6: the name stops at column 38
-        CastleLine("SP-004", "Ostatni bez końca linii", 41),   // 7: no line break after it
+        CastleLine("SP001", "Malbork", 40),                   // 1: exactly 40: skipped
+        CastleLine("SP002", "Łańcut", 41),                    // 2: 41: used
+        CastleLine(" ZA7", "  Baranów Sandomierski  ", 60),   // 3: blanks trimmed
+        CastleLine("      ", "Bez symbolu", 50),              // 4: blank key
+        "",                                                   // 5: empty line
+        CastleLine("SP003", "Zamek Królewski na Wawelu", 80), // 6: the name stops at column 38
+        CastleLine("SP004", "Ostatni bez końca linii", 41),   // 7: no line break after it
     });
     // The last line loses its line break.
     const QByteArray noFinalBreak = file.left(file.size() - 2);
     const ListRead<CastleListRow> read = ReadCastleList(noFinalBreak);
-    EXPECT_EQ(Symbols(read),
-              QStringList({QString::fromUtf8("SP-002=Łańcut"), QString::fromUtf8("ZA7=Baranów Sandomierski"),
-                           QString::fromUtf8("SP-003=Zamek Królewski na Wawelu"),
-                           "SP-004=Ostatni bez końca linii"}));
+    EXPECT_EQ(
+        Symbols(read),
+        QStringList({QString::fromUtf8("SP002=Łańcut"), QString::fromUtf8("ZA7=Baranów Sandomierski"),
+                     QString::fromUtf8("SP003=Zamek Królewski na Wawelu"), "SP004=Ostatni bez końca linii"}));
     EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::TooShort), QList<qsizetype>({1, 5}));
-    EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::BlankKey), QList<qsizetype>({4}));
+    EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::BadKey), QList<qsizetype>({4}));
     ASSERT_EQ(read.Rows.size(), 4);
     EXPECT_EQ(read.Rows[0].Line, 2);
     EXPECT_EQ(read.Rows[3].Line, 7);
@@ -53,15 +53,15 @@ TEST(CastleListReader, MeasuresLinesWithoutTheirCarriageReturn)
 {
     // LF, CR LF and a lone final line give the same rows; a CR never counts
     // towards the length nor reaches a value.
-    const QStringList lines = {CastleLine("SP-040", "Czterdzieści", 40), CastleLine("SP-041", "Krótka", 41)};
+    const QStringList lines = {CastleLine("SP040", "Czterdzieści", 40), CastleLine("SP041", "Krótka", 41)};
     for (const char *lineBreak : {"\n", "\r\n"}) {
         const ListRead<CastleListRow> read = ReadCastleList(ListFile(lines, lineBreak));
-        EXPECT_EQ(Symbols(read), QStringList({QString::fromUtf8("SP-041=Krótka")})) << lineBreak;
+        EXPECT_EQ(Symbols(read), QStringList({QString::fromUtf8("SP041=Krótka")})) << lineBreak;
     }
     // A last line of 40 characters and a CR, with no LF after it.
-    const QByteArray lastWithCr = Cp1250::fromUnicode(CastleLine("SP-050", "Zamek", 40)) + "\r";
+    const QByteArray lastWithCr = Cp1250::fromUnicode(CastleLine("SP050", "Zamek", 40)) + "\r";
     EXPECT_TRUE(ReadCastleList(lastWithCr).Rows.isEmpty());
-    EXPECT_EQ(Symbols(ReadCastleList(lastWithCr.chopped(1) + "x\r")), QStringList({"SP-050=Zamek"}));
+    EXPECT_EQ(Symbols(ReadCastleList(lastWithCr.chopped(1) + "x\r")), QStringList({"SP050=Zamek"}));
     EXPECT_TRUE(ReadCastleList(QByteArray()).Rows.isEmpty());
     EXPECT_TRUE(ReadCastleList("\r\n\n\r").Problems.size() == 3);
 }
@@ -114,5 +114,28 @@ TEST(CommuneListReader, UsesLinesLongerThanSeventyCharacters)
     EXPECT_EQ(read.Rows[2].Gmina, "Gmina");
     EXPECT_EQ(read.Rows[2].Powiat, "Powiat");
     EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::TooShort), QList<qsizetype>({1}));
-    EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::BlankKey), QList<qsizetype>({4}));
+    EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::BadKey), QList<qsizetype>({4}));
+}
+
+TEST(ListReaders, AKeyIsUsedOnlyWhenItIsAWellFormedSymbolOrCode)
+{
+    struct Case {
+        const char *key;
+        bool castle, commune; // used as a castle symbol, as a commune code
+    } cases[] = {
+        {"SP001", true, false},   {"ZA7", true, false},     {"Żó12", true, false},   {"010101", true, true},
+        {"<QSO_D", false, false}, {"SP-001", false, false}, {"SP 01", false, false}, {"ATE:8>", false, false},
+        {"12.5", false, false},   {"0101a", true, false},
+    };
+    for (const Case &c : cases) {
+        const QString key = QString::fromUtf8(c.key);
+        SCOPED_TRACE(c.key);
+        const ListRead<CastleListRow> castles = ReadCastleList(ListFile({CastleLine(key, "Zamek")}));
+        EXPECT_EQ(castles.Rows.size(), c.castle ? 1 : 0);
+        EXPECT_EQ(ProblemLines(castles.Problems, ListLineProblem::BadKey).size(), c.castle ? 0 : 1);
+        const ListRead<CommuneListRow> communes =
+            ReadCommuneList(ListFile({CommuneLine(key, "Gmina", "Powiat", "opolskie")}));
+        EXPECT_EQ(communes.Rows.size(), c.commune ? 1 : 0);
+        EXPECT_EQ(ProblemLines(communes.Problems, ListLineProblem::BadKey).size(), c.commune ? 0 : 1);
+    }
 }

@@ -112,3 +112,29 @@ TEST_F(ZoneFillTest, ErrorKeepsTheUpdatesDoneAndSaysHowFarItGot)
         << fill.Error().toStdString();
     EXPECT_EQ(Zones(), QStringList({"SP5ABC EU 28 15", "DL1AA EU 28 14", "SP3ZLY  0 0", "G3XYZ  0 0"}));
 }
+
+TEST_F(ZoneFillTest, ValuesAnotherCopyTypesDuringTheRunStay)
+{
+    const std::vector<int> ids = AddRows({{"SP5ABC", "", 0, 0},
+                                          {"DL1AA", "", 0, 0},
+                                          {"VK6ABC", "", 0, 0},
+                                          {"W7XYZ", "", 0, 0},
+                                          {"G3XYZ", "", 0, 0}});
+    OtherCopy other(db->Path()); // a second copy of the program on the same log
+    ZoneFill fill(*dm);
+    EXPECT_TRUE(fill.Run([&](const ZoneFillCounts &c) {
+        if (c.ProcessedCount != 1)
+            return;
+        // While the fill works on the first QSO the other copy is saving the
+        // third, and has saved all three values of the fifth and only the ITU
+        // zone of the fourth.
+        other.Hold(QStringLiteral("update Logi set Kontynent='OC', ITU=4, CQ=5 where LogId=%1").arg(ids[2]));
+        ExecSql(other.Db,
+                QStringLiteral("update Logi set Kontynent='EU', ITU=1, CQ=2 where LogId=%1").arg(ids[4]));
+        ExecSql(other.Db, QStringLiteral("update Logi set ITU=3 where LogId=%1").arg(ids[3]));
+    })) << fill.Error().toStdString();
+    other.Commit();
+    EXPECT_EQ(Zones(), QStringList({"SP5ABC EU 28 15", "DL1AA EU 28 14", "VK6ABC OC 4 5", "W7XYZ NA 3 0",
+                                    "G3XYZ EU 1 2"}));
+    EXPECT_EQ(fill.Counts().UpdatedCount, 3);
+}

@@ -37,6 +37,7 @@ TEST_F(DataModule, FirstStartAddsTheUpgradeColumnsAndTables)
     EXPECT_TRUE(TableExists(dm->Baza, "STACJE"));
     EXPECT_TRUE(TableExists(dm->Baza, "ZAMKI"));
     EXPECT_TRUE(TableExists(dm->Baza, "GMINY"));
+    EXPECT_TRUE(TableExists(dm->Baza, "PREFIKSYWERSJA"));
     EXPECT_EQ(SelectInteger(dm->Baza, "SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$RELATION_NAME='STACJE'"),
               11);
     // A second start finds everything in place and changes nothing.

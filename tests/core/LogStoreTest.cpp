@@ -122,6 +122,52 @@ TEST_F(LogStore, UnknownCallIsStoredWithCountryZero)
     EXPECT_EQ(dm->Logi.FieldByName("KRAJID")->AsInteger(), 0);
 }
 
+TEST_F(LogStore, AFailedSaveCancelsItsOwnEditAndAQsoHeldByAnotherCopySaysSo)
+{
+    dm->ReopenLogiOrdered(0, 0);
+    SampleQso("SP1AAA").LogSave(*dm);
+    SampleQso("SP2BBB").LogSave(*dm);
+    dm->ReopenLogiOrdered(0, 0);
+    const int id = dm->Logi.FieldByName("LOGID")->AsInteger();
+
+    OtherCopy other(db->Path()); // saving this QSO right now
+    other.Hold(QStringLiteral("update Logi set Notatki='tam' where LogId=%1").arg(id));
+
+    TLog edit;
+    edit.LogLoad(*dm, id);
+    edit.Notatki = QStringLiteral("tutaj");
+    const TLog typed = edit;
+    try {
+        edit.LogSave(*dm);
+        ADD_FAILURE() << "a save of a QSO held by another copy succeeded";
+    } catch (const DbError &e) {
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Nie zapisano: to QSO jest w tej chwili zmieniane w innej kopii "
+                                 "programu. Zapis można ponowić za chwilę."));
+    }
+    EXPECT_EQ(edit, typed);
+    // The list is back to browsing: moving on posts nothing.
+    EXPECT_EQ(dm->Logi.State(), DataSetState::Browse);
+    dm->Logi.Next();
+    EXPECT_EQ(dm->Logi.FieldByName("STACJA")->AsString(), QStringLiteral("SP2BBB"));
+
+    // Once the other copy is done, the same save goes through.
+    other.Commit();
+    ASSERT_TRUE(dm->Logi.Locate("LOGID", id, 0));
+    edit.LogSave(*dm);
+    EXPECT_EQ(SelectStrings(other.Db, QStringLiteral("select Notatki from Logi where LogId=%1").arg(id)),
+              QStringList{QStringLiteral("tutaj")});
+
+    // A failed insert is cancelled too.
+    ExecSql(dm->Baza, "create exception ZLE_QSO 'zle qso'");
+    ExecSql(dm->Baza, "create trigger LOGI_BI_TEST for Logi before insert as begin "
+                      "if (new.Stacja = 'SP3ZLY') then exception ZLE_QSO; end");
+    EXPECT_THROW(SampleQso("SP3ZLY").LogAppend(*dm), DbError);
+    EXPECT_EQ(dm->Logi.State(), DataSetState::Browse);
+    dm->Logi.First();
+    EXPECT_EQ(dm->QsoCount(), 2);
+}
+
 namespace {
 
 void AddStation(TDM &dm, const QString &call, const QString &wojew, const QString &powiat)

@@ -153,21 +153,33 @@ TEST(PrefiksyExpImp, BadLengthStopsWithAMessage)
     EXPECT_FALSE(r.Error.isEmpty());
 }
 
-TEST(PrefiksyExpImp, TruncatedFileDoesNotOverrun)
+TEST(PrefiksyExpImp, AFileCutShortOrAValuePastItsRecordStopsWithAMessage)
 {
-    for (const char *text : {"<TABELA:7>Kraj", "<TABELA:7>KrajeDx<KRAJID:900>12", "no tags at all"}) {
-        const Read r = read(text);
-        EXPECT_TRUE(r.Error.isEmpty()) << text;
-        EXPECT_TRUE(r.Countries.empty()) << text;
+    const QByteArray first = "<TABELA:7>KrajeDx<KRAJID:1>7<EOR>\r\n";
+    struct Case {
+        QByteArray bytes;
+        const char *message; // empty: read whole
+    } cases[] = {
+        {"no tags at all", ""},
+        {first + "\r\n", ""},
+        {first + "<TABELA:7>Kraj", "sięga poza koniec pliku"},
+        {first + "<TABELA:7>KrajeDx<KRAJID:900>12", "sięga poza koniec pliku"},
+        {first + "<TABELA:7>KrajeDx<KRAJID:3>269", "nie kończy się znacznikiem <EOR>"},
+        {first + "<TABELA", "znacznik <TABELA nie jest zamknięty"},
+        {first + "<", "nie jest zamknięty"},
+        {first + "<TABELA:7>KrajeDx<KRAJID:1>8<EO", "znacznik <EO nie jest zamknięty"},
+        {first + "<TABELA:7>KrajeDx<NAZWAPOL:8>Pol<EOR><TABELA:7>KrajeDx<EOR>", "sięga poza znacznik <EOR>"},
+        {first + "<TABELA:7>KrajeDx<NAZWAPOL:8>Pol<eor>\r\n<EOR>", "sięga poza znacznik <EOR>"},
+        {first + "<TABELA:7>KrajeDx<KRAJID:99999999999999999999>1<EOR>", "Błędna długość pola"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        const Read r = read(c.bytes);
+        EXPECT_TRUE(r.Error.contains(QString::fromUtf8(c.message))) << r.Error.toStdString();
+        EXPECT_EQ(r.Error.isEmpty(), *c.message == 0);
+        // What came before the fault was read; the caller drops it with the file.
+        EXPECT_EQ(r.Countries.size(), c.bytes.startsWith(first) ? 1u : 0u);
     }
-    // A tag cut off without ':' still ends a record: an empty one, which no insert takes.
-    for (const char *text : {"<TABELA", "<"}) {
-        const Read r = read(text);
-        ASSERT_EQ(r.Countries.size(), 1u) << text;
-        EXPECT_EQ(r.Countries[0].KrajId, 0) << text;
-    }
-    const Read r = read("<TABELA:7>KrajeDx<KRAJID:99999999999999999999>1<EOR>");
-    EXPECT_FALSE(r.Error.isEmpty());
 }
 
 TEST(PrefiksyExpImp, RealFileRoundTripsByteForByte)

@@ -77,6 +77,32 @@ int DataModuleTest::AddQso(const QString &call, const DateTime &when, const QStr
     return id;
 }
 
+OtherCopy::OtherCopy(const QString &path)
+{
+    Db.SetDatabaseName(path);
+    Db.Open();
+}
+
+OtherCopy::~OtherCopy()
+{
+    saving_.reset();
+    Db.Close();
+}
+
+void OtherCopy::Hold(const QString &sql)
+{
+    saving_ = std::make_unique<FbTransaction>(&Db);
+    saving_->StartTransaction();
+    FbStatement s(&Db, saving_.get());
+    s.SetSQL(sql);
+    s.ExecQuery();
+}
+
+void OtherCopy::Commit()
+{
+    saving_->Commit();
+}
+
 void ExecSql(FbDatabase &db, const QString &sql)
 {
     FbTransaction tr(&db);

@@ -26,6 +26,22 @@ void ExecSql(FbDatabase &db, const QString &sql);
 QStringList SelectStrings(FbDatabase &db, const QString &sql);
 int SelectInteger(FbDatabase &db, const QString &sql);
 
+// A second copy of the program on the same log: an attachment of its own.
+// Hold() runs a change in a transaction it leaves open, as a copy that is
+// saving a QSO at that moment; Commit() ends it.
+class OtherCopy {
+public:
+    explicit OtherCopy(const QString &path);
+    ~OtherCopy();
+    void Hold(const QString &sql);
+    void Commit();
+
+    FbDatabase Db;
+
+private:
+    std::unique_ptr<FbTransaction> saving_;
+};
+
 // A data module opened on a fresh TempLogDb (QUARN_DATABASE points at it), set
 // as the global DM for the test, with message boxes answered and recorded.
 class DataModuleTest : public ::testing::Test {

@@ -1,5 +1,6 @@
 #include "logfrm_fixture.h"
 
+#include "controls/NumberEdit.h"
 #include "core/Log.h"
 #include "platform/Messages.h"
 
@@ -149,4 +150,53 @@ TEST_F(LogFrmTest, SavingAQsoDeletedThroughAnotherConnectionFailsAndKeepsTheInpu
     }
     EXPECT_EQ(SelectInteger(other, QStringLiteral("select count(*) from Logi")), 0);
     other.Close();
+}
+
+TEST_F(LogFrmTest, SavingAQsoAnotherCopyIsChangingSaysSoAndKeepsTheInput)
+{
+    const int id = AddQsos({StoredQso()})[0];
+    OtherCopy other(db->Path()); // saving this QSO right now
+    other.Hold(QStringLiteral("update Logi set Notatki='tam' where LogId=%1").arg(id));
+    bool open = false;
+    OpenEdit(id, [&] {
+        frm->EdNotatki->setText(QStringLiteral("poprawione"));
+        frm->PostBtn->click();
+        open = frm->isVisible();
+        EXPECT_EQ(frm->EdNotatki->text(), QStringLiteral("poprawione"));
+        EXPECT_EQ(DM->Logi.State(), DataSetState::Browse);
+        // Tried again once the other copy is done, the save goes through.
+        other.Commit();
+        frm->PostBtn->click();
+    });
+    EXPECT_TRUE(open);
+    EXPECT_TRUE(frm->Changed);
+    EXPECT_EQ(Warnings(),
+              QStringList{QStringLiteral("Nie zapisano: to QSO jest w tej chwili zmieniane w innej "
+                                         "kopii programu. Zapis można ponowić za chwilę.")});
+    EXPECT_EQ(SelectStrings(other.Db, QStringLiteral("select Notatki from Logi where LogId=%1").arg(id)),
+              QStringList{QStringLiteral("poprawione")});
+}
+
+TEST_F(LogFrmTest, ThePrefixesAnotherCopyUpdatedAreUsedForTheCallBeingTyped)
+{
+    QString before, after;
+    OpenNew([&] {
+        Type(frm->EdStacja, "DL1A");
+        before = frm->dxccLbl->text();
+        {
+            // The other copy's prefix update: DL now belongs to Poland.
+            OtherCopy other(db->Path());
+            ExecSql(other.Db,
+                    "execute block as begin "
+                    "update PrefiksyDX set KrajId=269 where KrajId=230 and Prefix='DL'; "
+                    "update or insert into PrefiksyWersja (Id, Wersja) values (1, 7) matching (Id); "
+                    "end");
+        }
+        Type(frm->EdStacja, "A");
+        after = frm->dxccLbl->text();
+        Leave(frm->EdStacja);
+    });
+    EXPECT_EQ(before, QStringLiteral("Niemcy"));
+    EXPECT_EQ(after, QStringLiteral("Polska"));
+    EXPECT_EQ(frm->EdCQ->text(), QStringLiteral("15")); // Poland's zone, not Germany's 14
 }

@@ -62,6 +62,7 @@ void TWczytajListeFrm::Run()
     const QByteArray &bytes = *read;
 
     QString error;
+    ListImportCounts counts;
     {
         RunScope running(*this);
         BusyGuard busy({WczytajBtn, CancelBtn, EdNazwaPliku});
@@ -69,7 +70,7 @@ void TWczytajListeFrm::Run()
         QCoreApplication::processEvents();
         try {
             ProgressPacer pace;
-            kind_.Import(*DM, bytes, [&](qsizetype) { pace([] {}); });
+            counts = kind_.Import(*DM, bytes, [&](qsizetype) { pace([] {}); });
         } catch (const std::exception &e) {
             error = QString::fromUtf8(e.what());
         }
@@ -80,6 +81,8 @@ void TWczytajListeFrm::Run()
         Messages::ShowWarning(error);
         return;
     }
-    Messages::ShowWarning(QStringLiteral("Wczytywanie zakończone. "));
-    accept();
+    Messages::ShowWarning(ListImportMessage(counts));
+    // A refused file leaves the window for another choice.
+    if (counts.Imported())
+        accept();
 }

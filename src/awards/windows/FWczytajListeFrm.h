@@ -20,7 +20,8 @@ struct ListImportKind {
 };
 
 // A reference list import window: the file name, a confirmation, the import in
-// one run, "Wczytywanie zakończone. " and the window closes. Created for one
+// one run, the closing message with its counts and the window closes; a file
+// without any usable line is refused and the window stays. Created for one
 // use by the main window and shown with exec().
 class TWczytajListeFrm : public TRunDialog {
     Q_OBJECT

@@ -24,6 +24,11 @@ FbError FbError::FromStatus(const intptr_t *status)
     return FbError(message, gds, sqlCode);
 }
 
+bool FbError::RowInUse() const
+{
+    return gdsCode_ == isc_deadlock || gdsCode_ == isc_lock_conflict || gdsCode_ == isc_update_conflict;
+}
+
 void FbError::Check(const intptr_t *status)
 {
     if (status[0] == 1 && status[1] != 0)

@@ -15,6 +15,9 @@ public:
     }
     long GdsCode() const { return gdsCode_; }
     int SqlCode() const { return sqlCode_; }
+    // A row another transaction changed and has not committed yet (a lock or
+    // update conflict, reported as a deadlock): trying again later may succeed.
+    bool RowInUse() const;
 
     // Throws when the status vector of an isc_ call holds an error.
     static void Check(const intptr_t *status);

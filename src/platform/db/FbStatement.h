@@ -27,6 +27,8 @@ public:
     void Next();
     bool Eof() const { return eof_; }
     void Close();
+    // Rows the last run inserted, updated or deleted.
+    qint64 RowsAffected() const { return stmt_.RowsAffected(); }
 
     int ColumnCount() const { return int(result_.size()); }
     const ResultColumn *ResultAt(int i) const { return result_[i].get(); }

@@ -20,7 +20,7 @@ class ListImportWindowsTest : public FileWindowTest {};
 
 TEST_F(ListImportWindowsTest, CastleImportChecksNameFileAndConfirmationBeforeItReads)
 {
-    const QString path = WriteFile("zamki lista.txt", ListFile({CastleLine("SP-001", "Malbork")}));
+    const QString path = WriteFile("zamki lista.txt", ListFile({CastleLine("SP001", "Malbork")}));
     TWczytajZamkiFrm w;
     w.show();
     EXPECT_EQ(w.windowTitle(), "Zamki polskie");
@@ -48,9 +48,23 @@ TEST_F(ListImportWindowsTest, CastleImportChecksNameFileAndConfirmationBeforeItR
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(SelectInteger(dm->Baza, "select count(*) from Zamki"), 0);
 
+    // Another file picked by mistake is refused, and the window stays for the right one.
     confirmAnswer = true;
+    w.EdNazwaPliku->setText(WriteFile("log.adi", "<QSO_DATE:8>20231226<TIME_ON:4>1015<CALL:6>SP5ABC"
+                                                 "<BAND:3>20M<MODE:3>SSB<EOR>\r\n"));
     w.WczytajBtn->click();
-    EXPECT_EQ(warnings.last(), QString::fromUtf8("Wczytywanie zakończone. "));
+    EXPECT_EQ(warnings.last(),
+              QString::fromUtf8("Plik nie zawiera żadnego poprawnego wiersza listy (pominięto wierszy: 1).\n"
+                                "Lista nie została zmieniona."));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.WczytajBtn->isEnabled());
+    EXPECT_EQ(SelectInteger(dm->Baza, "select count(*) from Zamki"), 0);
+
+    w.EdNazwaPliku->setText(path);
+    w.WczytajBtn->click();
+    EXPECT_EQ(
+        warnings.last(),
+        QString::fromUtf8("Wczytywanie zakończone. \nDodano wierszy: 1, zaktualizowano: 0, pominięto: 0."));
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(SelectStrings(dm->Baza, "select Nazwa from Zamki"), QStringList({"Malbork"}));
@@ -94,7 +108,7 @@ TEST_F(ListImportWindowsTest, DatabaseErrorIsShownAndTheWindowStaysReady)
     ExecSql(dm->Baza, "create trigger ZAMKI_BI for Zamki before insert as begin "
                       "if (new.Symbol = 'ZLY') then exception ZLY_ZAMEK; end");
     const QString path =
-        WriteFile("Zamki.txt", ListFile({CastleLine("SP-001", "Malbork"), CastleLine("ZLY", "Zły")}));
+        WriteFile("Zamki.txt", ListFile({CastleLine("SP001", "Malbork"), CastleLine("ZLY", "Zły")}));
     TWczytajZamkiFrm w;
     w.show();
     w.EdNazwaPliku->setText(path);
