@@ -17,7 +17,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -259,9 +258,8 @@ void TEtykietyFrm::ShowPrinterName()
             printer_->PrinterIndex() >= 0 ? printer_->PrinterIndex() : printer_->DefaultPrinterIndex();
         PrinterLbl->setText(names.value(index));
     } else {
-        const QString file = printer_->OutputFileName();
-        PrinterLbl->setText(file.isEmpty() ? QStringLiteral("brak drukarki - wydruk do pliku PDF")
-                                           : QStringLiteral("plik PDF: ") + QFileInfo(file).fileName());
+        // Each print asks for its file: a name kept from another job is not where the labels go.
+        PrinterLbl->setText(QStringLiteral("brak drukarki - wydruk do pliku PDF"));
     }
     PrinterLbl->setToolTip(PrinterLbl->text());
 }
