@@ -142,9 +142,8 @@ void TEtykietyFrm::BuildGrid()
         TColumn c;
         c.FieldName = s.field->FieldName();
         c.Title = QString::fromUtf8(s.title);
-        // The widths were measured in another font: never narrower than the title.
         if (s.width > 0)
-            c.Width = std::max(s.width, DBGrid->WidthToShow(c.Title, QString(), false));
+            c.Width = DBGrid->FitColumnWidth(s.width, c.Title);
         columns.push_back(c);
     }
     for (int i : {0, 6}) {
