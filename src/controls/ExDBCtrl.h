@@ -49,8 +49,8 @@ struct TGridFont {
 };
 
 // One column of a grid whose columns are set by the program. A column with
-// CheckMarkFont shows the check mark where the text holds it (U+2713 or the
-// legacy character 214), as the "Symbol" font did.
+// CheckMarkFont shows the check mark where the text holds it (U+2713, or the
+// mark byte 214 of stored statistic cells).
 struct TColumn {
     QString FieldName;
     QString Title;                // empty: the field's display label
