@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -177,12 +176,8 @@ void TPrefixDetFrm::EdStacjaChange()
 void TPrefixDetFrm::showEvent(QShowEvent *event)
 {
     RestoreWindowPlacement(this, placement_);
-    // Every column shows without scrolling sideways, whatever width was kept,
-    // as far as the screen allows.
-    const QMargins margins = layout()->contentsMargins();
-    const int needed = DbGrid->WidthForAllColumns() + margins.left() + margins.right();
-    if (width() < needed)
-        resize(std::min(needed, screen()->availableGeometry().width()), height());
+    // Every column shows without scrolling sideways, whatever width was kept.
+    WidenForView(this, *DbGrid, DbGrid->WidthForAllColumns());
     if (Field *data = Stacje.FindField(QStringLiteral("DATA")))
         data->SetDisplayFormat(DateFormatText(DateTimeFormatIndex));
     QDialog::showEvent(event);

@@ -140,6 +140,10 @@ TEST_F(StatysWindow, EveryTabRunsItsStatisticAndShowsItWhenDone)
     const QFontMetrics cells(spa.font());
     for (const District &d : Districts())
         EXPECT_LE(cells.horizontalAdvance(QString::fromUtf16(d.Text)) + 5, spa.ColumnWidth(1));
+    // The window opens wide enough for the widest table, as far as the screen allows.
+    frm->PageControl->setCurrentWidget(frm->SPATab);
+    EXPECT_TRUE(spa.horizontalHeader()->length() <= spa.viewport()->width() ||
+                frm->width() >= frm->screen()->availableGeometry().width());
     for (int c = 0; c < spa.ColumnCount(); ++c)
         EXPECT_TRUE(TitleShownWhole(spa, c, false)) << spa.Columns()[c].Title.toStdString();
     // The other tabs keep their results while one is computed again.
