@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -257,8 +258,10 @@ void TEtykietyFrm::ShowPrinterName()
             printer_->PrinterIndex() >= 0 ? printer_->PrinterIndex() : printer_->DefaultPrinterIndex();
         PrinterLbl->setText(names.value(index));
     } else {
-        // Each print asks for its file: a name kept from another job is not where the labels go.
-        PrinterLbl->setText(QStringLiteral("brak drukarki - wydruk do pliku PDF"));
+        // Only a file chosen here for the coming print, never one of another job.
+        PrinterLbl->setText(pdfFile_.isEmpty()
+                                ? QStringLiteral("brak drukarki - wydruk do pliku PDF")
+                                : QStringLiteral("plik PDF: ") + QFileInfo(pdfFile_).fileName());
     }
     PrinterLbl->setToolTip(PrinterLbl->text());
 }
@@ -282,7 +285,7 @@ bool TEtykietyFrm::ChoosePdfTarget()
     const QString file = AskPdfFile ? AskPdfFile() : QString();
     if (file.isEmpty())
         return false;
-    printer_->SetOutputFileName(file);
+    pdfFile_ = file;
     return true;
 }
 
@@ -312,8 +315,12 @@ void TEtykietyFrm::PrintLabels()
         return;
     }
     printer_->Refresh();
-    if (!printer_->HasPrinters() && !ChoosePdfTarget())
-        return;
+    if (!printer_->HasPrinters()) {
+        if (pdfFile_.isEmpty() && !ChoosePdfTarget())
+            return;
+        printer_->SetOutputFileName(pdfFile_);
+        pdfFile_.clear();
+    }
     ShowPrinterName();
 
     TLabelTexts texts;

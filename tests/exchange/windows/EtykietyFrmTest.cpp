@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,7 +207,14 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     PrintDevices::Shared()->SetOutputFileName(dir.filePath("caly-log.pdf"));
     TEtykietyFrm &f = Open();
     EXPECT_EQ(f.PrinterLbl->text(), "brak drukarki - wydruk do pliku PDF");
-    f.AskPdfFile = [pdf] { return pdf; };
+    // The file chosen in the settings is where the next print goes, asked once.
+    int asked = 0;
+    f.AskPdfFile = [&] {
+        ++asked;
+        return pdf;
+    };
+    QTest::mouseClick(f.PrinterSetupBtn, Qt::LeftButton);
+    EXPECT_EQ(f.PrinterLbl->text(), "plik PDF: " + QFileInfo(pdf).fileName());
     f.DBGrid->setFocus();
     for (int row = 0; row < 4; ++row) {
         QTest::keyClick(f.DBGrid, Qt::Key_Space);
@@ -216,6 +224,7 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     OwnCallSign.clear();
     DateQSLFrm = 0;
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(f.PrinterLbl->text(), "brak drukarki - wydruk do pliku PDF");
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
