@@ -14,8 +14,10 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionFocusRect>
 #include <QWheelEvent>
+#include <algorithm>
 
 TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
 {
@@ -72,6 +74,7 @@ void TExDBGrid::SetDataSource(DataSource *source)
         connect(model_, &QAbstractItemModel::modelReset, this, &TExDBGrid::ApplyColumns);
         connect(model_, &DataSetModel::error, this,
                 [](const QString &message) { Messages::ShowWarning(message); });
+        ShowColumnsBeforeOpen();
     } else {
         setModel(nullptr);
     }
@@ -94,7 +97,18 @@ void TExDBGrid::SetCellEditing(bool on)
 void TExDBGrid::SetColumns(const std::vector<TColumn> &columns)
 {
     columns_ = columns;
+    ShowColumnsBeforeOpen();
     ApplyColumns();
+}
+
+void TExDBGrid::ShowColumnsBeforeOpen()
+{
+    if (!model_)
+        return;
+    QStringList names;
+    for (const TColumn &c : columns_)
+        names << c.FieldName;
+    model_->SetStandInColumns(names);
 }
 
 int TExDBGrid::ColumnCount() const
@@ -156,14 +170,23 @@ void TExDBGrid::SetColumnWidth(int column, int width)
         horizontalHeader()->resizeSection(mc, width);
 }
 
-int TExDBGrid::WidthToShow(const QString &title, const QString &value, bool withMarker) const
+int TExDBGrid::FitColumnWidth(int width, const QString &title, const QString &value, bool withMarker) const
 {
-    // The title panel takes a pixel each side, the text two more; the marker
-    // keeps its own width and six pixels. Cell text stands 2 pixels in, 3 from the right.
-    const int marker = withMarker ? GetGridBitmap(8).width() + 6 : 1;
-    const int titleWidth = QFontMetrics(titleFont_.Font).horizontalAdvance(title) + 4 + marker;
+    const int titleWidth =
+        static_cast<const TitleHeader *>(horizontalHeader())->TitleWidth(titleFont_.Font, title, withMarker);
+    // Cell text stands 2 pixels in, 3 from the right.
     const int valueWidth = value.isEmpty() ? 0 : QFontMetrics(font()).horizontalAdvance(value) + 5;
-    return std::max(titleWidth, valueWidth);
+    return std::max({width, titleWidth, valueWidth});
+}
+
+int TExDBGrid::WidthForAllColumns() const
+{
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    if (options_ & dgIndicator)
+        width += verticalHeader()->width();
+    for (int column = 0; column < ColumnCount(); ++column)
+        width += ColumnWidth(column);
+    return width;
 }
 
 void TExDBGrid::StoreColumnWidth(int modelColumn, int width)
@@ -191,8 +214,7 @@ void TExDBGrid::ApplyColumns()
             const QString title = columns_.empty() || columns_[column].Title.isEmpty()
                                       ? f->DisplayLabel()
                                       : columns_[column].Title;
-            width = std::max(f->DisplayWidth() * fm.horizontalAdvance(u'0') + 4,
-                             WidthToShow(title, QString(), false));
+            width = FitColumnWidth(f->DisplayWidth() * fm.horizontalAdvance(u'0') + 4, title);
         }
         header->resizeSection(c, width);
     }

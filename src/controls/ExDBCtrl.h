@@ -49,8 +49,8 @@ struct TGridFont {
 };
 
 // One column of a grid whose columns are set by the program. A column with
-// CheckMarkFont shows the check mark where the text holds it (U+2713 or the
-// legacy character 214), as the "Symbol" font did.
+// CheckMarkFont shows the check mark where the text holds it (U+2713, or the
+// mark byte 214 of stored statistic cells).
 struct TColumn {
     QString FieldName;
     QString Title;                // empty: the field's display label
@@ -79,16 +79,21 @@ public:
     DataSet *dataSet() const;
     bool LinkActive() const; // a dataset is attached and open
 
-    // Columns: without any, every visible field shows in field order.
+    // Columns: without any, every visible field shows in field order. Their
+    // titles show also before the dataset is first opened.
     void SetColumns(const std::vector<TColumn> &columns);
     const std::vector<TColumn> &Columns() const { return columns_; }
     int ColumnCount() const;
     Field *ColumnField(int column) const;
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
-    // The narrowest column width that shows the title whole (with room for a
-    // sort marker when asked) and the value whole, in this grid's fonts.
-    int WidthToShow(const QString &title, const QString &value, bool withMarker) const;
+    // The width a window gives a column: at least `width`, and wide enough for
+    // the title as the title row paints it (with room for the sort marker on a
+    // column the window sorts by) and for the value, in this grid's fonts.
+    int FitColumnWidth(int width, const QString &title, const QString &value = QString(),
+                       bool withMarker = false) const;
+    // The grid's width when every column shows, with the vertical scroll bar.
+    int WidthForAllColumns() const;
 
     TDBGridOptions Options() const;
     void SetOptions(TDBGridOptions options);
@@ -185,6 +190,7 @@ private:
     friend class IndicatorHeader;
     friend class GridCellDelegate;
     void ApplyColumns();
+    void ShowColumnsBeforeOpen();
     QString LayoutSection() const;
     // Where the column layout is kept; null when the grid has nothing to keep
     // or no active store to keep it in.

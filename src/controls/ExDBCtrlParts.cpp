@@ -5,6 +5,7 @@
 #include "platform/db/DataSetModel.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -84,6 +85,15 @@ QImage FieldBitmap(int index)
     return image;
 }
 
+// The caption stands as far in from the edges as cell text does (the inset
+// DrawCellText writes at); a marker takes its own width and six pixels.
+constexpr int TextInset = 2;
+
+int MarkerRoom(bool marker)
+{
+    return marker ? GetGridBitmap(7).width() + 6 : TextInset;
+}
+
 // The multiselection marks: a dot (selected row) and an arrow (selected current row).
 void DrawIndicatorMark(QPainter &p, const QRect &rect, bool current, bool selected)
 {
@@ -129,12 +139,41 @@ TitleHeader::TitleHeader(TExDBGrid *grid) : QHeaderView(Qt::Horizontal, grid), g
     setSectionsMovable(false);
 }
 
+int TitleHeader::PanelEdge() const
+{
+    const TExDBGrid &g = *grid_;
+    return g.titleButtons_ || (g.options_ & dgColLines && g.options_ & dgRowLines) ? 1 : 0;
+}
+
+QString TitleHeader::Caption(int logical) const
+{
+    const TExDBGrid &g = *grid_;
+    const int column = g.GridColumnOf(logical);
+    if (column >= 0 && column < int(g.columns_.size()) && !g.columns_[column].Title.isEmpty())
+        return g.columns_[column].Title;
+    const Field *field = g.model_ ? g.model_->FieldAt(logical) : nullptr;
+    return field ? field->DisplayLabel() : QString();
+}
+
+int TitleHeader::TitleWidth(const QFont &font, const QString &caption, bool withMarker) const
+{
+    return 2 * PanelEdge() + TextInset + QFontMetrics(font).horizontalAdvance(caption) +
+           MarkerRoom(withMarker);
+}
+
+QSize TitleHeader::sectionSizeFromContents(int logical) const
+{
+    QSize size = QHeaderView::sectionSizeFromContents(logical);
+    const TExDBGrid &g = *grid_;
+    size.setWidth(TitleWidth(g.titleFont_.Font, Caption(logical), g.titleButtons_ && g.OnGetBtnParams));
+    return size;
+}
+
 void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical) const
 {
     painter->save();
     const TExDBGrid &g = *grid_;
     const bool down = g.titleButtons_ && g.pressed_ && logical == g.pressedCol_;
-    const int column = g.GridColumnOf(logical);
     Field *field = g.model_ ? g.model_->FieldAt(logical) : nullptr;
     QColor background = palette().color(QPalette::Button);
     TGridFont font = g.titleFont_;
@@ -143,28 +182,24 @@ void TitleHeader::paintSection(QPainter *painter, const QRect &rect, int logical
         g.OnGetBtnParams(const_cast<TExDBGrid &>(g), field, font, background, marker, down);
     QRect r = rect;
     painter->fillRect(r, background);
-    if (g.titleButtons_ || (g.options_ & dgColLines && g.options_ & dgRowLines)) {
-        qDrawShadePanel(painter, r, palette(), down, 1);
-        r.adjust(1, 1, -1, -1);
+    if (const int edge = PanelEdge()) {
+        qDrawShadePanel(painter, r, palette(), down, edge);
+        r.adjust(edge, edge, -edge, -edge);
     }
     if (down)
         r.translate(1, 1);
-    if (!g.LinkActive()) {
-        painter->restore();
-        return;
-    }
-    const QImage *bitmap = marker == smDown ? &GetGridBitmap(7)
-                           : marker == smUp ? &GetGridBitmap(8)
-                                            : nullptr;
-    const int markerWidth = bitmap ? bitmap->width() + 6 : 1;
-    QString caption = field ? field->DisplayLabel() : QString();
-    if (column >= 0 && column < int(g.columns_.size()) && !g.columns_[column].Title.isEmpty())
-        caption = g.columns_[column].Title;
+    // A dataset not open yet still shows what its columns will hold; only an
+    // open one is sorted, so only then can a title carry the marker.
+    const QImage *bitmap = !g.LinkActive()    ? nullptr
+                           : marker == smDown ? &GetGridBitmap(7)
+                           : marker == smUp   ? &GetGridBitmap(8)
+                                              : nullptr;
     painter->setFont(font.Font);
     painter->setPen(font.Color);
     painter->setBrush(background);
     painter->setClipRect(r);
-    const QString text = ShortenText(painter->fontMetrics(), caption, r.width() - markerWidth);
+    const QString text = ShortenText(painter->fontMetrics(), Caption(logical),
+                                     r.width() - TextInset - MarkerRoom(bitmap != nullptr));
     DrawCellText(*painter, r, text, Qt::AlignLeft | Qt::AlignVCenter, false);
     if (bitmap) {
         const int right = r.x() + r.width();

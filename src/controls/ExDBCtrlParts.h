@@ -14,8 +14,15 @@ class TitleHeader : public QHeaderView {
 public:
     explicit TitleHeader(TExDBGrid *grid);
 
+    // The section width at which paintSection shows the caption whole, with
+    // room for a sort marker when asked.
+    int TitleWidth(const QFont &font, const QString &caption, bool withMarker) const;
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
+    // A title's own width, with room for the marker when the window can mark
+    // columns: what sizing a column to its contents takes.
+    QSize sectionSizeFromContents(int logicalIndex) const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -24,6 +31,8 @@ protected:
 private:
     bool OnSectionBorder(const QPoint &pos) const;
     bool InsideTitle(const QPoint &pos) const;
+    int PanelEdge() const; // the raised edge drawn around each title, 0 or 1 pixel
+    QString Caption(int logicalIndex) const;
 
     TExDBGrid *grid_;
     bool baseHandled_ = false; // the press went to the header itself (a column resize)

@@ -268,7 +268,9 @@ void TCustomNumberEdit::keyPressEvent(QKeyEvent *e)
     if (character) {
         const FormatSettings &fs = CurrentFormatSettings();
         QChar ch = typed[0];
-        if ((ch == u',' || ch == u'.') && ch != fs.ThousandSeparator)
+        // An edit that shows no grouping while editing has no use for a typed
+        // thousands separator: either mark is the decimal one, whatever the locale.
+        if ((ch == u',' || ch == u'.') && (!formatOnEditing_ || ch != fs.ThousandSeparator))
             ch = fs.DecimalSeparator;
         if (!IsValidChar(ch)) {
             if (beepOnError_)

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 constexpr int MinWidth = 100;
@@ -69,4 +70,11 @@ void KeepWindowPlacement(QWidget *window, TWindow &store)
     store.SetWindowWidth(r.width());
     store.SetWindowHeight(r.height());
     store.SaveWindowPlacement();
+}
+
+void WidenForView(QWidget *window, const QWidget &view, int viewWidth)
+{
+    const int needed = window->width() - view.width() + viewWidth;
+    if (window->width() < needed)
+        window->resize(std::min(needed, window->screen()->availableGeometry().width()), window->height());
 }

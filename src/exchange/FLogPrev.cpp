@@ -118,8 +118,7 @@ TLogPrev::TLogPrev(TDM &dm)
     RpDBText6 = AddText(d, q, "RpDBText6", "LOKATOR", 230.19, 23.28);
     RpDBText7 = AddText(d, q, "RpDBText7", "QSL_WYS", 255.59, 10.32);
     RpDBText8 = AddText(d, q, "RpDBText8", "QSL_ODB", 268.55, 10.32);
-    // The check mark of the QSL columns (a Symbol-font glyph once) is drawn
-    // from a font that has U+2713.
+    // The check mark of the QSL columns is drawn from a font that has U+2713.
     for (TRpDBText *qsl : {RpDBText7, RpDBText8}) {
         QFont f(QStringLiteral("DejaVu Sans"));
         f.setPointSize(9);

@@ -23,7 +23,8 @@ public:
                              int msec = 0);
     static DateTime fromQDate(const QDate &date);
     static DateTime fromQDateTime(const QDateTime &dt); // wall-clock fields, no zone conversion
-    // A floating day count as the original date-time type held it; rounds to whole ticks.
+    // From a floating day count (days since 1899-12-30, the time of day as the
+    // fraction, as a float field or expression holds it); rounds to whole ticks.
     static DateTime fromDays(double days);
     static DateTime currentLocal();
 

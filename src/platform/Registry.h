@@ -12,7 +12,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The settings store in place of the current user's registry hive. Keys keep
+// The program's settings store for the current user. Keys keep
 // the program's names ("\Software\Dovren\Quarn\MainGrid", value "Col1"); they
 // live in an INI file, $XDG_CONFIG_HOME/Dovren/Quarn.ini. A key exists once it
 // holds a value.

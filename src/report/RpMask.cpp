@@ -49,8 +49,8 @@ std::optional<QString> FormatOne(QChar type, int precision, double value)
     }
 }
 
-// Delphi-style date-time tokens written out with the C locale's names, as the
-// program's other date texts are.
+// Date-time mask tokens (d, m, yy, h, n, s, z, am/pm, quoted text) written out
+// with the C locale's names, as the program's other date texts are.
 class DateWriter {
 public:
     DateWriter(const QString &mask, const DateTime &value)

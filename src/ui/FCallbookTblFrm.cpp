@@ -71,7 +71,7 @@ TCallbookTblFrm::TCallbookTblFrm(QWidget *parent) : QDialog(parent)
         TColumn col;
         col.FieldName = QLatin1String(c.field);
         col.Title = QString::fromUtf8(c.title);
-        col.Width = DbGrid->WidthToShow(col.Title, QString::fromUtf8(c.sample), true);
+        col.Width = DbGrid->FitColumnWidth(0, col.Title, QString::fromUtf8(c.sample), true);
         if (c.centred)
             col.Alignment = Qt::AlignCenter;
         columns.push_back(col);

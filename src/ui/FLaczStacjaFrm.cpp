@@ -52,7 +52,7 @@ TLaczStacjaFrm::TLaczStacjaFrm(TWindow &placement, QWidget *parent) : QDialog(pa
         col.FieldName = QString::fromLatin1(c.field);
         col.Title = QString::fromUtf8(c.title);
         if (*c.sample)
-            col.Width = DbGrid->WidthToShow(col.Title, QString::fromLatin1(c.sample), false);
+            col.Width = DbGrid->FitColumnWidth(0, col.Title, QString::fromLatin1(c.sample));
         if (col.FieldName.startsWith(QLatin1String("QSL_"))) {
             col.Alignment = Qt::AlignCenter;
             col.CheckMarkFont = true;

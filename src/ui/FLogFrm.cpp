@@ -453,6 +453,7 @@ void TLogFrm::ClearQsoFields()
     EdKont->setCurrentIndex(0);
     SetZone(EdITU, 0);
     SetZone(EdCQ, 0);
+    filledZones_.reset();
 }
 
 void TLogFrm::FillEmissionList()
@@ -493,6 +494,7 @@ void TLogFrm::RecordToForm()
     EdKont->setCurrentIndex(log_.LogContinentIndex());
     SetZone(EdITU, log_.ITU);
     SetZone(EdCQ, log_.CQ);
+    filledZones_.reset();
 }
 
 void TLogFrm::FormToRecord()
@@ -551,12 +553,20 @@ void TLogFrm::EdStacjaExit()
             EdManager->setText(fill.Data.QslManager);
         SetMaskedText(EdLokator, LokatorMask, fill.Data.Lokator);
     }
-    if (EdKont->currentText().trimmed().isEmpty() && EdITU->text().trimmed().isEmpty() &&
-        EdCQ->text().trimmed().isEmpty()) {
+    // Zones the program filled from an earlier call sign would belong to that
+    // call: they follow the new one. Typed ones stay.
+    const bool filledByUs = filledZones_ && *filledZones_ == CurrentZones();
+    if (filledByUs || (EdKont->currentText().trimmed().isEmpty() && EdITU->text().trimmed().isEmpty() &&
+                       EdCQ->text().trimmed().isEmpty())) {
         const int krajId = DM->KrajIdForCall(call);
-        if (krajId > 0)
+        if (krajId > 0 || filledByUs)
             FillZones(krajId, call);
     }
+}
+
+TLogFrm::ShownZones TLogFrm::CurrentZones() const
+{
+    return {EdKont->currentIndex(), EdITU->text().trimmed(), EdCQ->text().trimmed()};
 }
 
 void TLogFrm::ComputeZones()
@@ -570,6 +580,7 @@ void TLogFrm::FillZones(int krajId, const QString &call)
     EdKont->setCurrentIndex(ContinentIndex(ContinentFor(krajId)));
     SetZoneText(EdITU, ZoneNumberText(ItuZoneFor(krajId, call)));
     SetZoneText(EdCQ, ZoneNumberText(CqZoneFor(krajId, call)));
+    filledZones_ = CurrentZones();
 }
 
 void TLogFrm::EdEmisjaExit()

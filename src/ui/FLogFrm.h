@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -104,6 +105,13 @@ private:
     void PickDistrict();
     void PickCommune();
     void FillZones(int krajId, const QString &call);
+    // Continent item and zone texts as the fields show them.
+    struct ShownZones {
+        int Kont = 0;
+        QString Itu, Cq;
+        bool operator==(const ShownZones &) const = default;
+    };
+    ShownZones CurrentZones() const;
     void CancelLogiEdit();
     void NextQso();
     void AttachStacjaHandler(bool on);
@@ -114,6 +122,9 @@ private:
     TWspGeogr OwnPosition;
     TWspGeogr QsoPosition;
     TLog QsoSnapshot; // edit mode: the QSO as loaded
+    // What the program last filled in from a call sign; while the fields still
+    // show exactly that, leaving the call-sign field fills them again.
+    std::optional<ShownZones> filledZones_;
     bool stacjaHandlerOn_ = false;
 };
 

@@ -357,13 +357,10 @@ void TMainForm::BuildPages()
 
 int TMainForm::DefaultColumnWidth(int column) const
 {
-    // Where the measured width cuts a title or a value in the program's font,
-    // the narrowest width that shows it whole. The date column carries the
-    // sort marker at every start (date order), so its title keeps room for it.
+    // Every column is a sort order, so each title keeps room for the marker.
     const GridColumn &c = GridColumns[column];
-    return std::max(
-        MainGridDefaultWidths[column],
-        DbGrid->WidthToShow(QString::fromUtf8(c.title), QString::fromLatin1(c.sample), column == 0));
+    return DbGrid->FitColumnWidth(MainGridDefaultWidths[column], QString::fromUtf8(c.title),
+                                  QString::fromLatin1(c.sample), true);
 }
 
 void TMainForm::SetUpGridColumns()

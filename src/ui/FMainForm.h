@@ -23,7 +23,7 @@ class TExSpeedButton;
 class TRecordView;
 
 // The measured widths of the eleven grid columns and their value names in the
-// settings store ("ColO" with a capital O, as the program has always written it).
+// settings store ("ColO" with the letter O for the first, then "Col1" to "Col10").
 inline constexpr int MainGridColumnCount = 11;
 inline constexpr std::array<int, MainGridColumnCount> MainGridDefaultWidths = {105, 56, 96, 53, 74, 68,
                                                                                79,  80, 55, 41, 38};

@@ -14,7 +14,7 @@ struct PanelLine {
     const char *field;
 };
 
-// Captions as the panels have always shown them, dots included.
+// The panels' captions, dots included.
 const PanelLine LeftPanel[] = {
     {"Data godz. [UTC]...", "DATA"},
     {"Pasmo......................", "PASMO"},

@@ -17,8 +17,8 @@ bool LoadQtTranslations();
 // shows the database's message. Answers whether the log is open.
 bool OpenLogOrWarn();
 
-// The windows' layouts and column widths were measured in an 8-point sans font;
-// Liberation Sans has the same metrics. Used when it is installed.
+// The windows' layouts and column widths are set for Liberation Sans 8, used
+// when it is installed.
 void ApplyProgramFont();
 
 // Loads the stored own call sign and, when there is none, asks for it

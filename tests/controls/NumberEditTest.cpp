@@ -126,6 +126,30 @@ TEST_F(NumberEditTest, TypedCommaBecomesDecimalSeparatorAndThirdDecimalBeeps)
     EXPECT_DOUBLE_EQ(ed->Value(), 12.34);
 }
 
+TEST_F(NumberEditTest, WithoutGroupingWhileEditingCommaAndPointAreDecimalInAnyLocale)
+{
+    FormatSettings english = CurrentFormatSettings();
+    english.DecimalSeparator = '.';
+    english.ThousandSeparator = ',';
+    CurrentFormatSettings() = english;
+    auto *ed = Edit();
+    ed->setFocus();
+    QTest::keyClicks(ed, "0,45");
+    EXPECT_EQ(ed->text(), "0.45");
+    EXPECT_DOUBLE_EQ(ed->Value(), 0.45);
+    ed->clear();
+    QTest::keyClicks(ed, "1.5,");
+    EXPECT_EQ(ed->text(), "1.5");
+    EXPECT_EQ(beeps, 1);
+
+    // Grouping while editing: the comma stays the thousands separator.
+    ed->SetFormatOnEditing(true);
+    ed->clear();
+    QTest::keyClicks(ed, "1,234.5");
+    EXPECT_EQ(ed->text(), "1,234.5");
+    EXPECT_DOUBLE_EQ(ed->Value(), 1234.5);
+}
+
 TEST_F(NumberEditTest, NoNegativeNumbersInAPositiveRange)
 {
     auto *ed = Edit();

@@ -2,6 +2,7 @@
 
 #include "core/DisplayText.h"
 #include "platform/Messages.h"
+#include "support/GridTitles.h"
 
 namespace {
 
@@ -32,6 +33,33 @@ TEST_F(GridTest, ProgramColumnsChooseOrderTitlesAndWidths)
     EXPECT_EQ(grid->ColumnWidth(1), 90) << "reopening keeps the layout";
     EXPECT_TRUE(Titles()->isSectionHidden(grid->model()->columnCount() > 1 ? 1 : 0));
     EXPECT_EQ(grid->ColumnField(0)->FieldName(), "Miasto");
+}
+
+// A dataset not opened yet has no fields: the program's columns show their
+// titles all the same, as they will once it opens.
+TEST_F(GridTest, ProgramColumnsShowTheirTitlesBeforeTheDataSetIsFirstOpened)
+{
+    TExMemoryData later;
+    later.AddField("Stacja", FieldType::String, 12);
+    later.AddField("Miasto", FieldType::String, 30);
+    DataSource laterSource(&later);
+    TExDBGrid g;
+    g.SetColumns({Col("MIASTO", QString::fromUtf8("Miejscowość"), 120), Col("Stacja", "Stacja", 70)});
+    g.SetDataSource(&laterSource);
+    g.resize(400, 150);
+    g.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&g));
+    EXPECT_FALSE(g.LinkActive());
+    std::vector<QImage> before;
+    for (int c = 0; c < 2; ++c) {
+        ASSERT_GE(g.ModelColumnOf(c), 0);
+        EXPECT_EQ(g.ColumnWidth(c), g.Columns()[size_t(c)].Width);
+        before.push_back(TitlePicture(g, c));
+    }
+    later.Open();
+    EXPECT_EQ(g.ColumnField(0), later.FieldByName("Miasto"));
+    for (int c = 0; c < 2; ++c)
+        EXPECT_EQ(TitlePicture(g, c), before[size_t(c)]) << c;
 }
 
 TEST_F(GridTest, CheckMarkColumnsShowTheTick)

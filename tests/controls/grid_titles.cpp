@@ -1,6 +1,7 @@
 #include "grid_fixture.h"
 
 #include "controls/DrawUtils.h"
+#include "support/GridTitles.h"
 
 namespace {
 
@@ -136,6 +137,37 @@ TEST_F(GridTitleTest, NarrowTitleDropsTheMarkerThatDoesNotFit)
     const QImage wideWithout = section();
     wanted = smDown;
     EXPECT_NE(section(), wideWithout);
+}
+
+// A fitted width shows the title whole as the title row paints it, with or
+// without the sort marker, and a pixel less shortens it; sizing a column to
+// its contents gives the title that width, with room for the marker on a
+// grid whose window marks columns.
+TEST_F(GridTitleTest, FittedWidthsShowTheTitleWholeAsPainted)
+{
+    bool marked = false;
+    grid->OnGetBtnParams = [&](TExDBGrid &, Field *, TGridFont &, QColor &, TSortMarker &marker, bool) {
+        if (marked)
+            marker = smUp;
+    };
+    grid->SetColumns({Col("Stacja", QString::fromUtf8("Raport odebrany")), Col("Imie", "Typ emisji"),
+                      Col("Miasto", "QSL W")});
+    for (bool withMarker : {false, true}) {
+        marked = withMarker;
+        for (int c = 0; c < 3; ++c) {
+            const QString title = grid->Columns()[size_t(c)].Title;
+            const int fitted = grid->FitColumnWidth(8, title, QString(), withMarker);
+            grid->SetColumnWidth(c, fitted);
+            EXPECT_TRUE(TitleShownWhole(*grid, c, withMarker)) << title.toStdString() << withMarker;
+            grid->SetColumnWidth(c, fitted - 1);
+            EXPECT_FALSE(TitleShownWhole(*grid, c, withMarker)) << title.toStdString() << withMarker;
+            EXPECT_EQ(Titles()->sectionSizeHint(grid->ModelColumnOf(c)),
+                      grid->FitColumnWidth(0, title, QString(), true));
+        }
+    }
+    // A wider value or a wider given width wins.
+    EXPECT_GT(grid->FitColumnWidth(0, "QSL W", QString(40, u'W')), grid->FitColumnWidth(0, "QSL W"));
+    EXPECT_EQ(grid->FitColumnWidth(500, "QSL W", "SP5ABC", true), 500);
 }
 
 TEST_F(GridTest, OptionsReportMultiSelectAndRowsHeightWidensTitleRow)

@@ -3,6 +3,7 @@
 #include "controls/ExDBCtrl.h"
 #include "core/CallbookSearch.h"
 #include "core/FDM.h"
+#include "support/GridTitles.h"
 #include "support/LogDb.h"
 #include "support/UiFixture.h"
 #include "ui/FCallbookSkrFrm.h"
@@ -147,6 +148,14 @@ TEST_F(CallbookWindows, ACompoundSearchFillsTheGridDetailsCountAndSortMarker)
     EXPECT_EQ(tbl->StatusText(), "");
     EXPECT_EQ(MarkerOf(0), smNone) << "no marker before the first search";
     EXPECT_FALSE(tbl->DodajBtn->isVisibleTo(tbl.get()));
+    // Before the first search the grid shows its column titles, as after it.
+    tbl->show();
+    TExDBGrid &grid = *tbl->DbGrid;
+    std::vector<QImage> titles;
+    for (int column = 0; column < 6; ++column) {
+        EXPECT_GE(grid.ModelColumnOf(column), 0) << column;
+        titles.push_back(TitlePicture(grid, column));
+    }
 
     Search([](TSzukajRozFrm &d) {
         d.EdNazwiskoPar->setCurrentIndex(soContains);
@@ -159,6 +168,8 @@ TEST_F(CallbookWindows, ACompoundSearchFillsTheGridDetailsCountAndSortMarker)
     EXPECT_EQ(CallbookSortIndex, 4);
     EXPECT_EQ(MarkerOf(2), smUp) << "the town column";
     EXPECT_EQ(MarkerOf(0), smNone);
+    for (int column : {0, 1, 3, 4, 5})
+        EXPECT_EQ(TitlePicture(grid, column), titles[size_t(column)]) << column;
     EXPECT_EQ(Details(), (QStringList{"SP9ABC  Kowalski Jan", "Kraków", "ul. Długa 1", "KN09AB",
                                       "małopolskie", "kamiennogórski - Kamienna Góra"}));
 

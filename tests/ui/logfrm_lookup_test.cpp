@@ -110,6 +110,58 @@ TEST_F(LogFrmTest, ATypedZoneKeepsTheZoneFillAwayButWyznaczOverwrites)
     EXPECT_TRUE(frm->EdCQ->text().isEmpty());
 }
 
+// Zones filled from a mistyped call follow the corrected call; zones the user
+// typed, or a QSO loaded for editing, keep theirs.
+TEST_F(LogFrmTest, FilledZonesFollowACorrectedCallButTypedOnesStay)
+{
+    struct Shown {
+        int kont;
+        QString itu, cq;
+    };
+    auto shown = [&] { return Shown{frm->EdKont->currentIndex(), frm->EdITU->text(), frm->EdCQ->text()}; };
+    auto retype = [&](const QString &call) {
+        frm->EdStacja->clear();
+        TypeAndLeave(frm->EdStacja, call);
+    };
+    Shown mistyped, corrected, noCountry, typed;
+    DM->ReopenLogiOrdered(0, 0);
+    OpenNew([&] {
+        FillMinimal(QString());
+        retype("SSB");
+        mistyped = shown();
+        retype("SQ5PBU");
+        corrected = shown();
+        frm->PostBtn->click();
+        retype("SSB");
+        retype("Q0Q0");
+        noCountry = shown();
+        retype("SSB");
+        frm->EdITU->setText("29");
+        retype("SQ5PBU");
+        typed = shown();
+    });
+    EXPECT_EQ(mistyped.kont, ContinentIndex("AF"));
+    EXPECT_EQ(mistyped.itu, QStringLiteral("48"));
+    EXPECT_EQ(corrected.kont, ContinentIndex("EU"));
+    EXPECT_EQ(corrected.itu, QStringLiteral("28"));
+    EXPECT_EQ(corrected.cq, QStringLiteral("15"));
+    EXPECT_EQ(noCountry.kont, 0);
+    EXPECT_TRUE(noCountry.itu.isEmpty() && noCountry.cq.isEmpty());
+    EXPECT_EQ(typed.kont, ContinentIndex("AF"));
+    EXPECT_EQ(typed.itu, QStringLiteral("29"));
+    EXPECT_EQ(typed.cq, QStringLiteral("34"));
+
+    // The QSO went in with the corrected call's continent; loaded for editing,
+    // its zones stay whatever call sign is typed.
+    EXPECT_EQ(SelectStrings(DM->Baza, "SELECT KONTYNENT FROM LOGI"), QStringList{"EU"});
+    OpenEdit(SelectInteger(DM->Baza, "SELECT LOGID FROM LOGI"), [&] {
+        retype("SSB");
+        typed = shown();
+    });
+    EXPECT_EQ(typed.kont, ContinentIndex("EU"));
+    EXPECT_EQ(typed.itu, QStringLiteral("28"));
+}
+
 TEST_F(LogFrmTest, DefaultReportsFollowTheMode)
 {
     struct Case {

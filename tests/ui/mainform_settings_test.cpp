@@ -1,6 +1,7 @@
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "platform/Registry.h"
+#include "support/GridTitles.h"
 #include "support/UiFixture.h"
 #include "ui/FMainForm.h"
 
@@ -39,8 +40,9 @@ TEST_F(MainFormSettings, WithoutStoredValuesTheDefaultsHold)
 {
     TMainForm &f = Main();
     // The measured widths 105, 56, 96, 53, 74, 68, 79, 80, 55, 41, 38, widened
-    // where they cut a title or a value in Liberation Sans 8.
-    EXPECT_EQ(Widths(f), (std::vector<int>{107, 56, 96, 54, 77, 87, 79, 80, 56, 41, 38}));
+    // where they cut a value or a title (with room for the sort marker, which
+    // any column can carry) in Liberation Sans 8.
+    EXPECT_EQ(Widths(f), (std::vector<int>{107, 56, 96, 69, 92, 102, 79, 82, 57, 55, 53}));
     EXPECT_TRUE(CzasLetni);
     EXPECT_TRUE(f.CzasLetniMnu->isChecked());
     EXPECT_FALSE(f.CzasZimowyMnu->isChecked());
@@ -64,7 +66,7 @@ TEST_F(MainFormSettings, SavedSettingsComeBackInTheNextRun)
     Registry reg;
     ASSERT_TRUE(reg.OpenKey(GridKey, false));
     EXPECT_EQ(reg.ReadInteger("ColO"), 120);
-    EXPECT_EQ(reg.ReadInteger("Col10"), 38);
+    EXPECT_EQ(reg.ReadInteger("Col10"), 53);
     ASSERT_TRUE(reg.OpenKey(QuarnKey, false));
     EXPECT_EQ(reg.ReadInteger("CzasLetni"), 0);
     EXPECT_EQ(reg.ReadInteger("DateFrm"), 2);
@@ -111,7 +113,7 @@ TEST_F(MainFormSettings, BadStoredValuesFallBackToDefaults)
     Write(WindowKey, "Height", 400);
 
     TMainForm &f = Main();
-    EXPECT_EQ(Widths(f), (std::vector<int>{107, 70, 96, 54, 77, 87, 79, 80, 56, 41, 38}));
+    EXPECT_EQ(Widths(f), (std::vector<int>{107, 70, 96, 69, 92, 102, 79, 82, 57, 55, 53}));
     EXPECT_EQ(DateFrm, 0);
     EXPECT_EQ(DateQSLFrm, 0);
     EXPECT_TRUE(CzasLetni);
@@ -136,21 +138,19 @@ TEST_F(MainFormSettings, ChoosingTheTimeModeNeverFlipsTheCheckedItem)
     EXPECT_FALSE(f.CzasLetniMnu->isChecked());
 }
 
-// At the default widths no title is shortened (the date column's title keeps
-// room for the sort marker it carries at start) and the widest date-time and
-// locator show whole.
-TEST_F(MainFormSettings, DefaultWidthsCutNoTitleAndNoValue)
+// At the default widths every title shows whole, also with the sort marker
+// that sorting by its column puts on it, and the widest date-time and locator
+// show whole.
+TEST_F(MainFormSettings, DefaultWidthsCutNoTitleWhicheverColumnIsSortedAndNoValue)
 {
     TMainForm &f = Main();
     TExDBGrid &grid = *f.DbGrid;
-    const QFontMetrics titles(grid.TitleFont().Font);
-    const QFontMetrics cells(grid.font());
+    ASSERT_TRUE(grid.LinkActive());
     for (int c = 0; c < MainGridColumnCount; ++c) {
-        const QString title = grid.Columns()[c].Title;
-        const int marker = c == 0 ? GetGridBitmap(8).width() + 6 : 1;
-        // Inside the title's panel (a pixel each side) with the text's margin.
-        EXPECT_LE(titles.horizontalAdvance(title) + 4 + marker, grid.ColumnWidth(c)) << title.toStdString();
+        SortOrder = uint8_t(c + 1);
+        EXPECT_TRUE(TitleShownWhole(grid, c, true)) << grid.Columns()[c].Title.toStdString();
     }
+    const QFontMetrics cells(grid.font());
     EXPECT_LE(cells.horizontalAdvance("2026-12-07 23:59:59") + 5, grid.ColumnWidth(0));
     EXPECT_LE(cells.horizontalAdvance("JO62QX") + 5, grid.ColumnWidth(8));
 }

@@ -72,8 +72,7 @@ TPrefixDetFrm::TPrefixDetFrm(QWidget *parent) : QDialog(parent), trStacje(&DM->B
         TColumn col;
         col.FieldName = QString::fromLatin1(c.field);
         col.Title = QString::fromUtf8(c.title);
-        // Titles such as "Raport odebrany" are wider than their stated width in our font.
-        col.Width = std::max(c.width, DbGrid->WidthToShow(col.Title, QString(), false));
+        col.Width = DbGrid->FitColumnWidth(c.width, col.Title);
         if (col.FieldName.startsWith(QLatin1String("QSL_"))) {
             col.Alignment = Qt::AlignCenter;
             col.CheckMarkFont = true;
@@ -177,6 +176,8 @@ void TPrefixDetFrm::EdStacjaChange()
 void TPrefixDetFrm::showEvent(QShowEvent *event)
 {
     RestoreWindowPlacement(this, placement_);
+    // Every column shows without scrolling sideways, whatever width was kept.
+    WidenForView(this, *DbGrid, DbGrid->WidthForAllColumns());
     if (Field *data = Stacje.FindField(QStringLiteral("DATA")))
         data->SetDisplayFormat(DateFormatText(DateTimeFormatIndex));
     QDialog::showEvent(event);

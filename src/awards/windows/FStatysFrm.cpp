@@ -5,6 +5,7 @@
 #include "awards/windows/StatProgressView.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
+#include "controls/WindowGeometry.h"
 #include "platform/Messages.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/FbError.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <optional>
 
 TStatysFrm::TStatysFrm(QWidget *parent) : QDialog(parent), tables_(std::make_unique<TStatTables>())
@@ -133,6 +136,20 @@ void TStatysFrm::reject()
 {
     if (!running_)
         QDialog::reject();
+}
+
+void TStatysFrm::showEvent(QShowEvent *event)
+{
+    // The widest table shows all its columns; the tables stand on their pages
+    // as wide as the one in sight.
+    const std::array<TStatGridTab *, 7> tabs = {&Dxcc, &DxccRaz, &Iota, &Spa, &Gmina, &Zamek, &Lokator};
+    int widest = 0;
+    for (const TStatGridTab *tab : tabs)
+        widest = std::max(widest, tab->Grid->WidthForAllColumns());
+    for (const TStatGridTab *tab : tabs)
+        if (tab->Page == PageControl->currentWidget())
+            WidenForView(this, *tab->Grid, widest);
+    QDialog::showEvent(event);
 }
 
 void TStatysFrm::closeEvent(QCloseEvent *event)

@@ -91,6 +91,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void BuildGridTabs();

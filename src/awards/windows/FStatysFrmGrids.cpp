@@ -7,6 +7,7 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
+#include "core/Geography.h"
 #include "core/Pasmo.h"
 #include "platform/db/DataSource.h"
 
@@ -57,11 +58,11 @@ TExDBGrid *NewStatGrid(const QString &name, const std::vector<TColumn> &columns)
     QFont font = grid->font();
     font.setPointSize(8);
     grid->setFont(font);
-    // Mark columns as narrow as the Windows layout, but never hiding their title.
+    // Mark columns as narrow as their two marks, but never hiding their title.
     std::vector<TColumn> fitted = columns;
     for (TColumn &c : fitted)
-        if (c.CheckMarkFont)
-            c.Width = std::max(c.Width, grid->WidthToShow(c.Title, QStringLiteral("\u2713\u2713"), false));
+        c.Width = grid->FitColumnWidth(c.Width, c.Title,
+                                       c.CheckMarkFont ? QStringLiteral("\u2713\u2713") : QString());
     grid->SetColumns(fitted);
     return grid;
 }
@@ -148,13 +149,17 @@ void TStatysFrm::BuildGridTabs()
                               TextColumn(QStringLiteral("Wyspa"), QStringLiteral("Wyspa"), 330),
                               MarkColumn(QStringLiteral("Lacznosc"), lacznosc, 150)}),
                  &t.IotaTbl, search.arg(QStringLiteral("IOTA")), 6, QStringLiteral("Iota"));
-    SetUpGridTab(
-        Spa, QStringLiteral("&SPPA"),
-        NewStatGrid(QStringLiteral("SpaGrid"),
-                    BandTableColumns(TextColumn(QStringLiteral("PowiatId"), QStringLiteral("Powiat"), 50),
-                                     TextColumn(QStringLiteral("Powiat"), QStringLiteral("Nazwa"), 190),
-                                     QString())),
-        &t.SpaTbl, search.arg(QStringLiteral("Powiat")), 2, QStringLiteral("PowiatId"));
+    TExDBGrid *spaGrid = NewStatGrid(
+        QStringLiteral("SpaGrid"),
+        BandTableColumns(TextColumn(QStringLiteral("PowiatId"), QStringLiteral("Powiat"), 50),
+                         TextColumn(QStringLiteral("Powiat"), QStringLiteral("Nazwa"), 190), QString()));
+    // The district names are known beforehand: the longest shows whole.
+    int nameWidth = spaGrid->ColumnWidth(1);
+    for (const District &d : Districts())
+        nameWidth = spaGrid->FitColumnWidth(nameWidth, QString(), QString::fromUtf16(d.Text));
+    spaGrid->SetColumnWidth(1, nameWidth);
+    SetUpGridTab(Spa, QStringLiteral("&SPPA"), spaGrid, &t.SpaTbl, search.arg(QStringLiteral("Powiat")), 2,
+                 QStringLiteral("PowiatId"));
     SetUpGridTab(
         Gmina, QStringLiteral("P&GA"),
         NewStatGrid(QStringLiteral("GminaGrid"),

@@ -143,9 +143,8 @@ void TEtykietyFrm::BuildGrid()
         TColumn c;
         c.FieldName = s.field->FieldName();
         c.Title = QString::fromUtf8(s.title);
-        // The widths were measured in another font: never narrower than the title.
         if (s.width > 0)
-            c.Width = std::max(s.width, DBGrid->WidthToShow(c.Title, QString(), false));
+            c.Width = DBGrid->FitColumnWidth(s.width, c.Title);
         columns.push_back(c);
     }
     for (int i : {0, 6}) {
@@ -259,9 +258,10 @@ void TEtykietyFrm::ShowPrinterName()
             printer_->PrinterIndex() >= 0 ? printer_->PrinterIndex() : printer_->DefaultPrinterIndex();
         PrinterLbl->setText(names.value(index));
     } else {
-        const QString file = printer_->OutputFileName();
-        PrinterLbl->setText(file.isEmpty() ? QStringLiteral("brak drukarki - wydruk do pliku PDF")
-                                           : QStringLiteral("plik PDF: ") + QFileInfo(file).fileName());
+        // Only a file chosen here for the coming print, never one of another job.
+        PrinterLbl->setText(pdfFile_.isEmpty()
+                                ? QStringLiteral("brak drukarki - wydruk do pliku PDF")
+                                : QStringLiteral("plik PDF: ") + QFileInfo(pdfFile_).fileName());
     }
     PrinterLbl->setToolTip(PrinterLbl->text());
 }
@@ -285,7 +285,7 @@ bool TEtykietyFrm::ChoosePdfTarget()
     const QString file = AskPdfFile ? AskPdfFile() : QString();
     if (file.isEmpty())
         return false;
-    printer_->SetOutputFileName(file);
+    pdfFile_ = file;
     return true;
 }
 
@@ -315,8 +315,12 @@ void TEtykietyFrm::PrintLabels()
         return;
     }
     printer_->Refresh();
-    if (!printer_->HasPrinters() && !ChoosePdfTarget())
-        return;
+    if (!printer_->HasPrinters()) {
+        if (pdfFile_.isEmpty() && !ChoosePdfTarget())
+            return;
+        printer_->SetOutputFileName(pdfFile_);
+        pdfFile_.clear();
+    }
     ShowPrinterName();
 
     TLabelTexts texts;

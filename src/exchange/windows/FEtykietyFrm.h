@@ -86,6 +86,9 @@ private:
     TQslLabelLines storedLines_; // as last read from or written to STALE
     bool loaded_ = false;
     bool closed_ = false;
+    // Without a print queue: the PDF file chosen in this window for the next
+    // print; each print asks again once that one is written.
+    QString pdfFile_;
 };
 
 // The label window for one use, from the main window's menus.

@@ -50,8 +50,7 @@ TLabelTbl::TLabelTbl(QWidget *parent) : QDialog(parent)
         TColumn c;
         c.FieldName = QString::fromLatin1(field);
         const bool name = c.FieldName == QLatin1String("NAZWA");
-        c.Width =
-            DBGrid1->WidthToShow(c.FieldName, name ? QString(22, u'x') : QStringLiteral("99999"), false);
+        c.Width = DBGrid1->FitColumnWidth(0, c.FieldName, name ? QString(22, u'x') : QStringLiteral("99999"));
         width += c.Width;
         columns.push_back(c);
     }

@@ -6,7 +6,23 @@
 #include <algorithm>
 
 namespace {
+
 constexpr int FetchBatch = 200;
+
+// The owner of stand-in columns: they hold no values.
+class NoValues final : public FieldOwner {
+public:
+    FieldValue ReadValue(const Field &) const override { return {}; }
+    void WriteValue(Field &, const FieldValue &) override {}
+    void FieldVisibilityChanged() override {}
+};
+
+NoValues &StandInOwner()
+{
+    static NoValues owner;
+    return owner;
+}
+
 }
 
 DataSetModel::DataSetModel(DataSource *source, QObject *parent) : QAbstractTableModel(parent), source_(source)
@@ -16,6 +32,17 @@ DataSetModel::DataSetModel(DataSource *source, QObject *parent) : QAbstractTable
         Reset();
     });
     Connect(source->dataSet());
+    Reset();
+}
+
+DataSetModel::~DataSetModel() = default;
+
+void DataSetModel::SetStandInColumns(const QStringList &fieldNames)
+{
+    standIns_.clear();
+    for (const QString &name : fieldNames)
+        standIns_.push_back(
+            std::make_unique<Field>(&StandInOwner(), name, FieldType::String, 0, FieldKind::Data));
     Reset();
 }
 
@@ -56,6 +83,9 @@ void DataSetModel::Reset()
         for (Field *f : ds->Fields())
             if (f->Visible())
                 columns_.push_back(f);
+        if (ds->Fields().empty())
+            for (const auto &f : standIns_)
+                columns_.push_back(f.get());
         rows_ = ds->Active() ? ds->FetchedCount() : 0;
         filtered_ = ds->Active() && ds->FilterActive();
         map_.clear();

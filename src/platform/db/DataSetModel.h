@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 #include <QPointer>
+#include <QStringList>
+#include <memory>
 #include <vector>
 
 class DataSet;
@@ -16,6 +18,7 @@ class DataSetModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit DataSetModel(DataSource *source, QObject *parent = nullptr);
+    ~DataSetModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -33,6 +36,9 @@ public:
 
     DataSet *dataSet() const;
     Field *FieldAt(int column) const;
+    // Columns shown, without values, while the dataset has no fields yet (a
+    // query not opened so far), so that a view can show its titles.
+    void SetStandInColumns(const QStringList &fieldNames);
     // Emits currentRowChanged for the dataset's current record, e.g. for a view just bound.
     void AnnounceCurrentRow();
 
@@ -60,6 +66,7 @@ private:
     int ViewRow(int dataSetRow) const;
 
     std::vector<Field *> columns_;
+    std::vector<std::unique_ptr<Field>> standIns_;
     int rows_ = 0;
     bool filtered_ = false;
     std::vector<int> map_; // view row -> dataset row while a filter hides rows

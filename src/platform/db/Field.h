@@ -52,7 +52,8 @@ bool IsIntegerType(FieldType t);
 bool IsDateTimeType(FieldType t);
 qint64 DateTimeToTicks(const DateTime &dt);
 DateTime TicksToDateTime(qint64 total);
-// Qt date-time format from either Qt ("yyyy-MM-dd hh:mm") or Delphi style ("YYYY-MM-DD HH:nn").
+// A Qt date-time format from either a Qt format ("yyyy-MM-dd hh:mm") or a date mask
+// with letters of any case and "nn" for minutes ("YYYY-MM-DD HH:nn").
 QString NormalizeDateFormat(const QString &format);
 
 // Hands a variant to the typed setter of a field or a parameter; NULL clears.

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/gui/DialogFolder.h"
 #include "platform/gui/Printer.h"
+#include "platform/gui/TitleBar.h"
 #include "platform/print/PagePicture.h"
 #include "report/RpExportFilter.h"
 #include "report/RpPageList.h"
@@ -101,14 +102,9 @@ void TRpStandardPreview::GotoPageClick()
     dialog.setTextValue(QString::number(RpPreview->PageNumber()));
     dialog.setCancelButtonText(QStringLiteral("Anuluj"));
     // The box is narrower than its caption, which the title bar would cut
-    // short: its edit field widens it to leave room for the caption, in the
-    // bold and often larger type of title bars, centred between the bar's
-    // icon and buttons.
-    QFont bold = dialog.font();
-    bold.setBold(true);
-    const int caption = QFontMetrics(bold).horizontalAdvance(dialog.windowTitle());
+    // short: its edit field widens it to leave room for the caption.
     if (auto *edit = dialog.findChild<QLineEdit *>())
-        edit->setMinimumWidth(caption * 5 / 4 + 160);
+        edit->setMinimumWidth(TitleBarWidth(dialog));
     if (dialog.exec() == QDialog::Accepted)
         GotoPage(PageFromText(dialog.textValue(), count));
 }

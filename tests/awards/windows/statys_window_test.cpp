@@ -9,13 +9,16 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/TextBox.h"
+#include "core/Geography.h"
 #include "report/RpPit.h"
 #include "support/AwardsFixture.h"
+#include "support/GridTitles.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -132,6 +135,17 @@ TEST_F(StatysWindow, EveryTabRunsItsStatisticAndShowsItWhenDone)
     for (const auto &c : cases)
         EXPECT_EQ(Cell(c.tab.Grid, c.key, QString::fromUtf8(c.title)), QString::fromUtf8(c.shown))
             << c.key << " " << c.title;
+    // Every district name shows whole, and so does every title.
+    TExDBGrid &spa = *frm->Spa.Grid;
+    const QFontMetrics cells(spa.font());
+    for (const District &d : Districts())
+        EXPECT_LE(cells.horizontalAdvance(QString::fromUtf16(d.Text)) + 5, spa.ColumnWidth(1));
+    // The window opens wide enough for the widest table, as far as the screen allows.
+    frm->PageControl->setCurrentWidget(frm->SPATab);
+    EXPECT_TRUE(spa.horizontalHeader()->length() <= spa.viewport()->width() ||
+                frm->width() >= frm->screen()->availableGeometry().width());
+    for (int c = 0; c < spa.ColumnCount(); ++c)
+        EXPECT_TRUE(TitleShownWhole(spa, c, false)) << spa.Columns()[c].Title.toStdString();
     // The other tabs keep their results while one is computed again.
     Run(frm->IotaTab);
     EXPECT_EQ(Cell(frm->Dxcc.Grid, "SP", "80 m"), Ticks);
@@ -246,10 +260,16 @@ TEST_F(StatysWindow, EachResultOpensExactlyTheQsosItCounted)
     frm->Tables().IotaTbl.Locate("Iota", "NA-046", 0);
     QAbstractItemModel *m = frm->Iota.Grid->model();
     const QPoint at = frm->Iota.Grid->visualRect(m->index(frm->Tables().IotaTbl.RecNo() - 1, 1)).center();
-    // In the list, a call typed in lower case finds its QSO; Enter keeps the list open.
+    // The list opens wide enough for all its columns, each title whole. In
+    // it, a call typed in lower case finds its QSO; Enter keeps the list open.
     QString found;
-    bool stillOpen = false;
+    bool stillOpen = false, allColumnsShown = false, titlesWhole = true;
     const auto search = [&](TPrefixDetFrm &list) {
+        TExDBGrid &grid = *list.DbGrid;
+        allColumnsShown = grid.horizontalHeader()->length() <= grid.viewport()->width() ||
+                          list.width() >= list.screen()->availableGeometry().width();
+        for (int c = 0; c < grid.ColumnCount(); ++c)
+            titlesWhole = TitleShownWhole(grid, c, false) && titlesWhole;
         QTest::keyClicks(list.EdStacja, "k2");
         QTest::keyClick(list.EdStacja, Qt::Key_Return);
         found = list.Stacje.FieldByName("Stacja")->AsString();
@@ -260,6 +280,8 @@ TEST_F(StatysWindow, EachResultOpensExactlyTheQsosItCounted)
               QStringList({"K1AAA", "K2BBB"}));
     EXPECT_EQ(found, "K2BBB");
     EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(allColumnsShown);
+    EXPECT_TRUE(titlesWhole);
 }
 
 TEST_F(StatysWindow, NoListOpensAndTheWindowStaysWhileAStatisticRuns)

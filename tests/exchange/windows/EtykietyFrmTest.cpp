@@ -203,9 +203,18 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     const QString pdf = keep.isEmpty() ? dir.filePath("etykiety.pdf") : QString::fromLocal8Bit(keep);
     OwnCallSign = QStringLiteral("SP9XYZ");
     DateQSLFrm = 4;
+    // The log book went to a PDF before: its name is not where the labels go.
+    PrintDevices::Shared()->SetOutputFileName(dir.filePath("caly-log.pdf"));
     TEtykietyFrm &f = Open();
     EXPECT_EQ(f.PrinterLbl->text(), "brak drukarki - wydruk do pliku PDF");
-    f.AskPdfFile = [pdf] { return pdf; };
+    // The file chosen in the settings is where the next print goes, asked once.
+    int asked = 0;
+    f.AskPdfFile = [&] {
+        ++asked;
+        return pdf;
+    };
+    QTest::mouseClick(f.PrinterSetupBtn, Qt::LeftButton);
+    EXPECT_EQ(f.PrinterLbl->text(), "plik PDF: " + QFileInfo(pdf).fileName());
     f.DBGrid->setFocus();
     for (int row = 0; row < 4; ++row) {
         QTest::keyClick(f.DBGrid, Qt::Key_Space);
@@ -215,7 +224,8 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     OwnCallSign.clear();
     DateQSLFrm = 0;
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
-    EXPECT_EQ(f.PrinterLbl->text(), "plik PDF: " + QFileInfo(pdf).fileName());
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(f.PrinterLbl->text(), "brak drukarki - wydruk do pliku PDF");
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString bytes = QString::fromLatin1(file.readAll());
