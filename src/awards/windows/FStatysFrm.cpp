@@ -10,7 +10,6 @@
 #include "platform/db/FbError.h"
 #include "platform/gui/Guarded.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QProgressBar>
@@ -19,7 +18,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
-TStatysFrm::TStatysFrm(QWidget *parent) : QDialog(parent), tables_(std::make_unique<TStatTables>())
+TStatysFrm::TStatysFrm(QWidget *parent) : TJobDialog(parent), tables_(std::make_unique<TStatTables>())
 {
     setObjectName(QStringLiteral("StatysFrm"));
     setWindowTitle(QStringLiteral("Statystyka"));
@@ -72,7 +71,7 @@ int TStatysFrm::ShowStatistics()
 
 void TStatysFrm::ObliczBtnClick()
 {
-    if (running_)
+    if (Running())
         return;
     QWidget *page = PageControl->currentWidget();
     for (TStatGridTab *tab : {&Dxcc, &DxccRaz, &Iota, &Spa, &Gmina, &Zamek, &Lokator})
@@ -92,21 +91,22 @@ void TStatysFrm::Run(QGroupBox *box, QProgressBar *bar, QWidget *searchEdit,
             if (w)
                 w->setEnabled(on);
     };
-    running_ = true;
-    enable(false);
-    box->setTitle(QStringLiteral("Zaawansowanie"));
-    bar->setValue(0);
     std::optional<QString> failure;
-    try {
-        run(ProgressInBox(box, bar));
-    } catch (const DbError &e) {
-        failure = e.Message();
-    } catch (const std::exception &e) {
-        failure = QString::fromUtf8(e.what());
+    {
+        RunScope running(*this);
+        enable(false);
+        box->setTitle(QStringLiteral("Zaawansowanie"));
+        bar->setValue(0);
+        try {
+            run(ProgressInBox(box, bar));
+        } catch (const DbError &e) {
+            failure = e.Message();
+        } catch (const std::exception &e) {
+            failure = QString::fromUtf8(e.what());
+        }
+        box->hide();
+        enable(true);
     }
-    box->hide();
-    enable(true);
-    running_ = false;
     if (failure)
         Messages::ShowWarning(*failure);
 }
@@ -125,19 +125,6 @@ void TStatysFrm::RunGridStat(TStatGridTab &tab)
 
 void TStatysFrm::OpenList(const std::function<void()> &open)
 {
-    if (!running_)
+    if (!Running())
         Guarded(open);
-}
-
-void TStatysFrm::reject()
-{
-    if (!running_)
-        QDialog::reject();
-}
-
-void TStatysFrm::closeEvent(QCloseEvent *event)
-{
-    if (running_)
-        return event->ignore();
-    QDialog::closeEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/RunDialog.h"
+
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -43,8 +44,9 @@ struct TContinentRow {
 
 // The award statistics window: nine statistics on nine tabs, each computed by
 // "&Oblicz" on its own tab and kept until the next run of that tab. Created
-// once at start-up; it reaches the database only when a run starts.
-class TStatysFrm : public QDialog {
+// once at start-up; it reaches the database only when a run starts. While a
+// statistic runs the window cannot close and no list opens.
+class TStatysFrm : public TJobDialog {
     Q_OBJECT
 public:
     explicit TStatysFrm(QWidget *parent = nullptr);
@@ -52,8 +54,6 @@ public:
 
     int ShowStatistics();
     void ObliczBtnClick();
-    // True while a statistic runs: the window cannot close and no list opens.
-    bool Running() const { return running_; }
 
     void ResetItuBoxes();
     void ResetCqBoxes();
@@ -88,10 +88,6 @@ public:
     QGroupBox *PostepKontBox = nullptr;
     QProgressBar *ProgBarKont = nullptr;
 
-protected:
-    void reject() override;
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     void BuildGridTabs();
     void SetUpGridTab(TStatGridTab &tab, const QString &caption, TExDBGrid *grid, TExMemoryData *tbl,
@@ -109,7 +105,6 @@ private:
     void OpenList(const std::function<void()> &open);
 
     std::unique_ptr<TStatTables> tables_;
-    bool running_ = false;
 };
 
 // The statistics window kept for the whole run (null until created).
