@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
             Rounds);
         const double shown = Best(
             [&] {
-                TPrefixDetFrm frm;
+                TPrefixDetFrm frm(dm);
                 frm.Fill(list);
                 frm.show();
                 while (frm.DbGrid->model()->rowCount() == 0)
@@ -70,7 +70,7 @@ int main(int argc, char *argv[])
             Rounds);
         const double all = Best(
             [&] {
-                TPrefixDetFrm frm;
+                TPrefixDetFrm frm(dm);
                 frm.Fill(list);
                 frm.show();
                 frm.Stacje.Last();

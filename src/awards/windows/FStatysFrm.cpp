@@ -5,6 +5,7 @@
 #include "awards/windows/StatProgressView.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
+#include "core/FDM.h"
 #include "platform/Messages.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/FbError.h"
@@ -18,7 +19,10 @@
 #include <QVBoxLayout>
 #include <optional>
 
-TStatysFrm::TStatysFrm(QWidget *parent) : TJobDialog(parent), tables_(std::make_unique<TStatTables>())
+TStatysFrm::TStatysFrm(QWidget *parent) : TStatysFrm(*DM, parent) {}
+
+TStatysFrm::TStatysFrm(TDM &dm, QWidget *parent)
+    : TJobDialog(parent), dm_(dm), tables_(std::make_unique<TStatTables>())
 {
     setObjectName(QStringLiteral("StatysFrm"));
     setWindowTitle(QStringLiteral("Statystyka"));
@@ -60,7 +64,7 @@ TStatysFrm::~TStatysFrm()
 TStatysFrm &StatisticsWindow(QWidget *owner)
 {
     if (!StatysFrm)
-        StatysFrm = new TStatysFrm(owner);
+        StatysFrm = new TStatysFrm(*DM, owner);
     return *StatysFrm;
 }
 

@@ -13,6 +13,7 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class TButtonEdit;
+class TDM;
 class TExDBGrid;
 class TExMemoryData;
 class TRpCell;
@@ -49,6 +50,9 @@ struct TContinentRow {
 class TStatysFrm : public TJobDialog {
     Q_OBJECT
 public:
+    // Runs its statistics and opens its lists over the data module.
+    explicit TStatysFrm(TDM &dm, QWidget *parent = nullptr);
+    // Over the program's data module, DM.
     explicit TStatysFrm(QWidget *parent = nullptr);
     ~TStatysFrm() override;
 
@@ -104,6 +108,7 @@ private:
     // Opens a QSO list unless a statistic is running.
     void OpenList(const std::function<void()> &open);
 
+    TDM &dm_;
     std::unique_ptr<TStatTables> tables_;
 };
 
