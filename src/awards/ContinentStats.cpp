@@ -6,11 +6,12 @@
 TContinentStats BuildContinentStats(TDM &dm, const TStatProgress &progress)
 {
     TContinentStats c;
-    ScanLogiRows(dm, {"SELECT Kontynent, QSL_ODB", "FROM Logi", "WHERE Kontynent IS NOT NULL"}, progress,
-                 [&](const TRowValues &row) {
-                     const int k = ContinentTableIndex(ColumnText(row, 0));
+    const TSelectList scan{"Kontynent", "QSL_ODB"};
+    ScanLogiRows(dm, {scan.Line(), "FROM Logi", "WHERE Kontynent IS NOT NULL"}, progress,
+                 [&, kontynent = scan["Kontynent"], qsl = scan["QSL_ODB"]](const TRowValues &row) {
+                     const int k = ContinentTableIndex(ColumnText(row, kontynent));
                      ++c.Worked[k];
-                     if (ColumnConfirmed(row, 1))
+                     if (ColumnConfirmed(row, qsl))
                          ++c.Confirmed[k];
                  });
     for (size_t k = 1; k < c.Worked.size(); ++k) {

@@ -1,6 +1,6 @@
 #include "awards/DrillDown.h"
 
-#include "awards/StatRuns.h"
+#include "awards/StatRules.h"
 #include "awards/StatTables.h"
 
 #include "core/FDM.h"
@@ -14,14 +14,42 @@ namespace {
 TDrillDown Make(const QString &caption, const QString &where,
                 std::vector<std::pair<QString, QVariant>> params, bool knownBandsOnly = false)
 {
-    return TDrillDown{caption, where, std::move(params), knownBandsOnly};
+    TDrillDown d;
+    d.Caption = caption;
+    d.Where = where;
+    d.Params = std::move(params);
+    d.KnownBandsOnly = knownBandsOnly;
+    return d;
 }
 
-void AcceptKnownBand(DataSet &ds, bool &accept)
+// The QSOs the rule keys as `key`, among those the narrowing (when given) selects.
+TDrillDown Keyed(const QString &caption, const TQsoKeyRule &rule, const QString &key,
+                 const QString &narrowing, std::vector<std::pair<QString, QVariant>> params,
+                 bool knownBandsOnly)
+{
+    QString where = QStringLiteral("Where ");
+    if (!narrowing.isEmpty())
+        where += narrowing + QStringLiteral(" And ");
+    where += QStringLiteral("(%1 Containing :Klucz)").arg(QLatin1String(rule.Column));
+    params.emplace_back(QStringLiteral("Klucz"), key);
+    TDrillDown d = Make(caption, where, std::move(params), knownBandsOnly);
+    d.KeyRule = &rule;
+    d.Key = key;
+    return d;
+}
+
+// The district, commune and castle statistics count Polish QSOs of known bands only.
+TDrillDown PolishKeyed(const QString &caption, const TQsoKeyRule &rule, const QString &key)
+{
+    return Keyed(caption, rule, key, QStringLiteral("(KrajId=:KrajId)"),
+                 {{QStringLiteral("KrajId"), PolandKrajId}}, true);
+}
+
+bool KnownBand(DataSet &ds)
 {
     TPasmo band;
     band.ParseBand(ds.FieldByName(QStringLiteral("Pasmo"))->AsString());
-    accept = band.Index() > 0;
+    return band.Index() > 0;
 }
 
 QString Named(const QString &caption, const QString &name)
@@ -33,10 +61,13 @@ QString Named(const QString &caption, const QString &name)
 
 QStringList TDrillDown::SqlLines() const
 {
-    return {
-        QStringLiteral("Select Data, Pasmo, Stacja, Emisja, Raport_Nad, Raport_Odb, Imie, Miasto, Lokator, "
-                       "QSL_Odb, QSL_WYS"),
-        QStringLiteral("From Logi"), Where, QStringLiteral("Order By Data")};
+    QStringList columns{"Data", "Pasmo",  "Stacja",  "Emisja",  "Raport_Nad", "Raport_Odb",
+                        "Imie", "Miasto", "Lokator", "QSL_Odb", "QSL_WYS"};
+    // The filter reads the key's column.
+    if (KeyRule && !columns.contains(QLatin1String(KeyRule->Column), Qt::CaseInsensitive))
+        columns << QLatin1String(KeyRule->Column);
+    return {QStringLiteral("Select ") + columns.join(QLatin1String(", ")), QStringLiteral("From Logi"), Where,
+            QStringLiteral("Order By Data")};
 }
 
 TDrillDown CountryHfQsos(int krajId, const QString &prefix, const QString &name)
@@ -53,46 +84,35 @@ TDrillDown CountryQsos(int krajId, const QString &prefix, const QString &name)
                 QStringLiteral("Where KrajId=:KrajId"), {{QStringLiteral("KrajId"), krajId}}, true);
 }
 
-// The statistic finds an island group by the trimmed reference, whatever its
-// letter case.
 TDrillDown IotaQsos(const QString &reference, const QString &name)
 {
-    return Make(Named(QStringLiteral("Łączności - [IOTA: ") + reference + QLatin1Char(']'), name),
-                QStringLiteral("Where Upper(Trim(Wyspa))=:IOTA"),
-                {{QStringLiteral("IOTA"), reference.trimmed().toUpper()}});
+    return Keyed(Named(QStringLiteral("Łączności - [IOTA: ") + reference + QLatin1Char(']'), name), IotaKey,
+                 reference.trimmed(), QString(), {}, false);
 }
 
 TDrillDown LokatorQsos(const QString &square)
 {
-    return Make(
-        QStringLiteral("Łączności - [Lokator: ") + square + QLatin1Char(']'),
-        QStringLiteral("Where Trim(Lokator) Starting With :Lokator And Pasmo IN('6 m', '2 m', '70 cm', "
-                       "'23 cm')"),
-        {{QStringLiteral("Lokator"), square}});
+    return Keyed(QStringLiteral("Łączności - [Lokator: ") + square + QLatin1Char(']'), LokatorKey, square,
+                 QLatin1Char('(') + PasmoIn(LokatorBands) + QLatin1Char(')'), {}, false);
 }
 
-// The statistic takes the district from the last two characters of a
-// three- or four-character DOMENA, whatever the voivodeship part holds.
 TDrillDown PowiatQsos(const QString &powiatId, const QString &powiatName)
 {
-    return Make(Named(QStringLiteral("Łączności - [Powiat: ") + powiatId + QLatin1Char(']'), powiatName),
-                QStringLiteral("Where (KrajId=:KrajId) And (Char_Length(Trim(Domena)) In (3, 4)) And "
-                               "(Right(Trim(Domena), 2)=:PowiatId)"),
-                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("PowiatId"), powiatId}}, true);
+    return PolishKeyed(
+        Named(QStringLiteral("Łączności - [Powiat: ") + powiatId + QLatin1Char(']'), powiatName), PowiatKey,
+        powiatId);
 }
 
 TDrillDown GminaQsos(const QString &symbol, const QString &name)
 {
-    return Make(Named(QStringLiteral("Łączności - [Gmina: ") + symbol + QLatin1Char(']'), name),
-                QStringLiteral("Where (KrajId=:KrajId) And (Trim(Gmina)=:Gmina)"),
-                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("Gmina"), symbol}}, true);
+    return PolishKeyed(Named(QStringLiteral("Łączności - [Gmina: ") + symbol + QLatin1Char(']'), name),
+                       GminaKey, symbol);
 }
 
 TDrillDown ZamekQsos(const QString &symbol, const QString &castleName)
 {
-    return Make(Named(QStringLiteral("Łączności - [Zamek: ") + symbol + QLatin1Char(']'), castleName),
-                QStringLiteral("Where (KrajId=:KrajId) And (Trim(Zamek)=:Zamek)"),
-                {{QStringLiteral("KrajId"), PolandKrajId}, {QStringLiteral("Zamek"), symbol}}, true);
+    return PolishKeyed(Named(QStringLiteral("Łączności - [Zamek: ") + symbol + QLatin1Char(']'), castleName),
+                       ZamekKey, symbol);
 }
 
 TDrillDown ItuQsos(int zone)
@@ -133,8 +153,12 @@ void OpenDrillDown(FbQuery &query, FbTransaction &tr, const TDrillDown &d)
     tr.StartTransaction();
     for (const auto &[name, value] : d.Params)
         query.ParamByName(name)->SetAsVariant(value);
-    query.OnFilterRecord = AcceptKnownBand;
-    query.SetFiltered(d.KnownBandsOnly);
+    query.OnFilterRecord = [knownBandsOnly = d.KnownBandsOnly, rule = d.KeyRule, key = d.Key](DataSet &ds,
+                                                                                              bool &accept) {
+        accept = (!knownBandsOnly || KnownBand(ds)) &&
+                 (!rule || rule->Matches(ds.FieldByName(QLatin1String(rule->Column))->AsString(), key));
+    };
+    query.SetFiltered(d.KnownBandsOnly || d.KeyRule);
     query.Open();
 }
 

@@ -10,16 +10,22 @@ class DataSet;
 class FbQuery;
 class FbTransaction;
 class TDM;
+struct TQsoKeyRule;
 
 // The QSOs behind one result of a statistic: the list window's caption and
 // the where line of its query, with every value passed as a parameter. Each
-// where line selects what the statistic counted for that result.
+// list holds what the statistic counted for that result.
 struct TDrillDown {
     QString Caption;
     QString Where;
     std::vector<std::pair<QString, QVariant>> Params; // int or text values
     // The statistic counted only QSOs whose band it knows: the list hides the others.
     bool KnownBandsOnly = false;
+    // A result keyed by a rule: the list shows the QSOs whose key, by the
+    // statistic's own rule, is Key; the where line only narrows the query to
+    // those whose key column contains it.
+    const TQsoKeyRule *KeyRule = nullptr;
+    QString Key;
 
     // The four lines of the list query.
     QStringList SqlLines() const;

@@ -1,5 +1,6 @@
 #include "awards/StatRecipe.h"
 
+#include "awards/StatRules.h"
 #include "awards/StatTables.h"
 #include "core/FDM.h"
 #include "core/Pasmo.h"
@@ -7,6 +8,7 @@
 #include "platform/db/FbTransaction.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 int TBandParser::Index(const QString &pasmo)
 {
@@ -17,6 +19,30 @@ int TBandParser::Index(const QString &pasmo)
     band.ParseBand(pasmo);
     known_.insert(pasmo, band.Index());
     return band.Index();
+}
+
+TSelectList::TSelectList(std::initializer_list<const char *> columns)
+{
+    for (const char *c : columns)
+        columns_ << QLatin1String(c);
+}
+
+QString TSelectList::Line() const
+{
+    return QStringLiteral("SELECT ") + columns_.join(QLatin1String(", "));
+}
+
+QString TSelectList::DistinctLine() const
+{
+    return QStringLiteral("SELECT DISTINCT ") + columns_.join(QLatin1String(", "));
+}
+
+int TSelectList::operator[](const char *column) const
+{
+    for (int at = 0; at < columns_.size(); ++at)
+        if (columns_[at].compare(QLatin1String(column), Qt::CaseInsensitive) == 0)
+            return at;
+    throw std::logic_error(std::string("column ") + column + " is not selected");
 }
 
 int FetchAllRows(FbStatement &query, const std::function<void(const TRowValues &row)> &onRow)
@@ -82,10 +108,7 @@ public:
     }
 
 private:
-    QString HashKey(const QString &key) const
-    {
-        return s_.KeyCase == Qt::CaseSensitive ? key : key.toCaseFolded();
-    }
+    QString HashKey(const QString &key) const { return FoldedKey(key, s_.KeyCase); }
 
     void ListPhase()
     {

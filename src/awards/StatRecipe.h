@@ -94,7 +94,25 @@ int FetchAllRows(FbStatement &query, const std::function<void(const TRowValues &
 void ScanLogiRows(TDM &dm, const QStringList &sql, const TStatProgress &progress,
                   const std::function<void(const TRowValues &row)> &count);
 
-// A text or integer column of a row (NULL reads as "" or 0).
+// A select list written once: the statement's select line is made from it and
+// a reader finds a column's place in it by name, so a reordered or changed
+// list cannot shift what is read. Looked up once, before the rows.
+class TSelectList {
+public:
+    TSelectList(std::initializer_list<const char *> columns);
+
+    QString Line() const;         // "SELECT KrajId, Stacja, Pasmo, QSL_ODB"
+    QString DistinctLine() const; // "SELECT DISTINCT Lokator"
+    // The column's place (letter case aside); throws std::logic_error for a
+    // column not in the list.
+    int operator[](const char *column) const;
+
+private:
+    QStringList columns_;
+};
+
+// A text or integer column of a row at its place in the select list (NULL
+// reads as "" or 0).
 inline const QString &ColumnText(const TRowValues &row, int column)
 {
     return row[column].s;

@@ -2,35 +2,8 @@
 
 #include "awards/StatRecipe.h"
 #include "core/Pasmo.h"
-#include "core/SqlText.h"
-
-#include <span>
 
 namespace {
-
-constexpr int HfBands[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-
-QStringList BandNames(std::span<const int> bands)
-{
-    QStringList names;
-    for (int band : bands)
-        names << TPasmo::BandNameOf(band);
-    return names;
-}
-
-// "WHERE Pasmo IN('160 m','80 m',...)"
-QString PasmoInLine(const QStringList &names)
-{
-    QStringList quoted;
-    for (const QString &n : names)
-        quoted << QuoteSqlText(n);
-    return QStringLiteral("WHERE Pasmo IN(") + quoted.join(u',') + u')';
-}
-
-QString PolandOnlyLine()
-{
-    return QStringLiteral("WHERE KrajId=") + QString::number(PolandKrajId);
-}
 
 // Right-trimmed: CHAR key columns come back padded to their width.
 QString ReferenceKey(const QString &text)
@@ -41,96 +14,120 @@ QString ReferenceKey(const QString &text)
     return key;
 }
 
-const QStringList CountryListSql = {"SELECT KrajId, PrefixDX, NazwaPol", "FROM KrajeDX", "ORDER BY PrefixDX"};
-const QString CountryListCaption = QStringLiteral("Tworzenie listy krajów ");
+// DXCC KF and IOTA mark one cell, "Lacznosc", and sum it up in one row.
+void OneCellSummary(TGridStatistic &s, const QString &nameField)
+{
+    s.CellFields = QStringList{"Lacznosc"};
+    s.SummaryForm = TGridStatistic::Summary::Ratio;
+    s.NameField = nameField;
+    s.RatioName = QStringLiteral("Podsumowanie");
+}
 
-// The district, commune and castle statistics: a reference list keyed by its
-// first column, named by its second, and Polish QSOs keyed by a LOGI column.
-TGridStatistic PolishAward(TExMemoryData &table, const QString &caption, const QStringList &listSql,
-                           const QStringList &scanSelect, const QString &keyField, const QString &nameField,
-                           std::function<QString(const TRowValues &)> qsoKey, int pasmoColumn, int qslColumn)
+const TSelectList CountrySelect{"KrajId", "PrefixDX", "NazwaPol"};
+
+// Both DXCC statistics list the countries of KRAJEDX: id, prefix and name
+// into the table's fields of those names. Keys are country ids.
+TGridStatistic CountryStatistic(TExMemoryData &table, const QString &idField, const QString &prefixField,
+                                const QString &nameField)
 {
     TGridStatistic s;
     s.Table = &table;
-    s.ListCaption = caption;
-    s.ListSql = listSql;
-    s.ListKey = [](const TRowValues &row) { return ReferenceKey(ColumnText(row, 0)); };
-    s.FillRow = [keyField, nameField](const TRowValues &row, TExMemoryData &t) {
-        t.FieldByName(keyField)->SetAsString(ReferenceKey(ColumnText(row, 0)));
-        t.FieldByName(nameField)->SetAsString(ColumnText(row, 1));
+    s.ListCaption = QStringLiteral("Tworzenie listy krajów ");
+    s.ListSql = {CountrySelect.Line(), "FROM KrajeDX", "ORDER BY PrefixDX"};
+    s.FillRow = [=, id = CountrySelect["KrajId"], prefix = CountrySelect["PrefixDX"],
+                 name = CountrySelect["NazwaPol"]](const TRowValues &row, TExMemoryData &t) {
+        t.FieldByName(idField)->SetAsInteger(ColumnInt(row, id));
+        t.FieldByName(prefixField)->SetAsString(ColumnText(row, prefix));
+        t.FieldByName(nameField)->SetAsString(ColumnText(row, name));
     };
-    s.ScanSql = scanSelect + QStringList{"FROM Logi", PolandOnlyLine()};
-    s.ReadQso = [qsoKey, pasmoColumn, qslColumn](const TRowValues &row, TBandParser &bands, TScanHit &hit) {
-        hit.Key = qsoKey(row);
-        if (hit.Key.isEmpty())
-            return false;
-        hit.Cell = bands.Index(ColumnText(row, pasmoColumn)) - 1;
-        hit.Confirmed = ColumnConfirmed(row, qslColumn);
-        return true;
-    };
-    s.CellFields = BandCellFields();
-    s.NameField = nameField;
     return s;
 }
 
-// Communes and castles: rows "Symbol" and "Nazwa", QSOs keyed by the trimmed
-// second column of "SELECT Pasmo, <key>, QSL_ODB".
-TGridStatistic SymbolAward(TExMemoryData &table, const QString &caption, const QStringList &listSql,
-                           const QString &scanSelect)
+// The district, commune and castle statistics: a reference list with a key
+// and a name column, and Polish QSOs keyed by the award's rule and marked in
+// the cell of their band.
+struct TPolishAward {
+    QString Caption;
+    const char *ListTable, *ListKey, *ListName;
+    QString KeyField, NameField; // the result table's
+    const TQsoKeyRule &Key;
+    TSelectList Scan; // reads Pasmo, the key's column and QSL_ODB
+};
+
+void RunPolishAward(TDM &dm, TExMemoryData &table, const TPolishAward &a, const TStatProgress &progress)
 {
-    return PolishAward(
-        table, caption, listSql, {scanSelect}, QStringLiteral("Symbol"), QStringLiteral("Nazwa"),
-        [](const TRowValues &row) { return ColumnText(row, 1).trimmed(); }, 0, 2);
+    TGridStatistic s;
+    s.Table = &table;
+    s.ListCaption = a.Caption;
+    const TSelectList list{a.ListKey, a.ListName};
+    s.ListSql = {list.Line(), QStringLiteral("FROM ") + QLatin1String(a.ListTable),
+                 QStringLiteral("ORDER BY ") + QLatin1String(a.ListKey)};
+    s.ListKey = [key = list[a.ListKey]](const TRowValues &row) { return ReferenceKey(ColumnText(row, key)); };
+    s.FillRow = [&a, key = list[a.ListKey], name = list[a.ListName]](const TRowValues &row,
+                                                                     TExMemoryData &t) {
+        t.FieldByName(a.KeyField)->SetAsString(ReferenceKey(ColumnText(row, key)));
+        t.FieldByName(a.NameField)->SetAsString(ColumnText(row, name));
+    };
+    s.ScanSql = {a.Scan.Line(), "FROM Logi", QStringLiteral("WHERE KrajId=") + QString::number(PolandKrajId)};
+    s.ReadQso = [&rule = a.Key, pasmo = a.Scan["Pasmo"], keyText = a.Scan[a.Key.Column],
+                 qsl = a.Scan["QSL_ODB"]](const TRowValues &row, TBandParser &bands, TScanHit &hit) {
+        hit.Key = rule.Of(ColumnText(row, keyText));
+        if (hit.Key.isEmpty())
+            return false;
+        hit.Cell = bands.Index(ColumnText(row, pasmo)) - 1;
+        hit.Confirmed = ColumnConfirmed(row, qsl);
+        return true;
+    };
+    s.KeyCase = a.Key.Case;
+    s.CellFields = BandCellFields();
+    s.NameField = a.NameField;
+    RunGridStatistic(dm, s, progress);
 }
+
+const TPolishAward Powiaty{QStringLiteral("Tworzenie listy powiatów "),
+                           "Powiaty",
+                           "PowiatId",
+                           "Powiat",
+                           QStringLiteral("PowiatId"),
+                           QStringLiteral("Powiat"),
+                           PowiatKey,
+                           {"Stacja", "Pasmo", PowiatKey.Column, "QSL_ODB"}};
+const TPolishAward Gminy{QStringLiteral("Tworzenie listy gmin "),
+                         "Gminy",
+                         "GminaId",
+                         "Gmina",
+                         QStringLiteral("Symbol"),
+                         QStringLiteral("Nazwa"),
+                         GminaKey,
+                         {"Pasmo", GminaKey.Column, "QSL_ODB"}};
+const TPolishAward Zamki{QStringLiteral("Tworzenie listy zamków "),
+                         "Zamki",
+                         "Symbol",
+                         "Nazwa",
+                         QStringLiteral("Symbol"),
+                         QStringLiteral("Nazwa"),
+                         ZamekKey,
+                         {"Pasmo", ZamekKey.Column, "QSL_ODB"}};
 
 } // namespace
 
-QString PowiatIdFromDomena(const QString &domena)
-{
-    const QString t = domena.trimmed();
-    if (t.size() == 3)
-        return t.mid(1, 2);
-    if (t.size() == 4)
-        return t.mid(2, 2);
-    return QString();
-}
-
-QString IotaKeyFromWyspa(const QString &wyspa)
-{
-    const QString t = wyspa.trimmed();
-    return t == QLatin1String("-") ? QString() : t;
-}
-
-QString LokatorSquare(const QString &lokator)
-{
-    const QString t = lokator.trimmed();
-    return t.size() < 4 ? QString() : t.left(4);
-}
-
 void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
 {
-    TGridStatistic s;
-    s.Table = &tables.PrefixTbl;
-    s.ListCaption = CountryListCaption;
-    s.ListSql = CountryListSql;
+    TGridStatistic s = CountryStatistic(tables.PrefixTbl, QStringLiteral("PrefixTblKrajId"),
+                                        QStringLiteral("PrefixTblPrefix"), QStringLiteral("PrefixTblDxcc"));
     // Every country id is counted; ids below 1 stand for no country.
-    s.ListKey = [](const TRowValues &row) {
-        const int id = ColumnInt(row, 0);
-        return id >= 1 ? QString::number(id) : QString();
+    s.ListKey = [id = CountrySelect["KrajId"]](const TRowValues &row) {
+        return ColumnInt(row, id) >= 1 ? QString::number(ColumnInt(row, id)) : QString();
     };
-    s.FillRow = [](const TRowValues &row, TExMemoryData &t) {
-        t.FieldByName(QStringLiteral("PrefixTblKrajId"))->SetAsInteger(ColumnInt(row, 0));
-        t.FieldByName(QStringLiteral("PrefixTblPrefix"))->SetAsString(ColumnText(row, 1));
-        t.FieldByName(QStringLiteral("PrefixTblDxcc"))->SetAsString(ColumnText(row, 2));
-    };
-    s.ScanSql = QStringList{"SELECT KrajId, Stacja, Pasmo, QSL_ODB", "FROM Logi"};
-    s.ReadQso = [](const TRowValues &row, TBandParser &bands, TScanHit &hit) {
-        const int id = ColumnInt(row, 0);
-        if (id < 1)
+    const TSelectList scan{"KrajId", "Stacja", "Pasmo", "QSL_ODB"};
+    s.ScanSql = QStringList{scan.Line(), "FROM Logi"};
+    s.ReadQso = [id = scan["KrajId"], pasmo = scan["Pasmo"],
+                 qsl = scan["QSL_ODB"]](const TRowValues &row, TBandParser &bands, TScanHit &hit) {
+        if (ColumnInt(row, id) < 1)
             return false;
-        hit.Key = QString::number(id);
-        hit.Cell = bands.Index(ColumnText(row, 2)) - 1;
-        hit.Confirmed = ColumnConfirmed(row, 3);
+        hit.Key = QString::number(ColumnInt(row, id));
+        hit.Cell = bands.Index(ColumnText(row, pasmo)) - 1;
+        hit.Confirmed = ColumnConfirmed(row, qsl);
         return true;
     };
     s.CellFields = BandCellFields(QStringLiteral("PrefixTbl"));
@@ -140,28 +137,26 @@ void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TStatProgress &
 
 void BuildDxccHfStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
 {
-    TGridStatistic s;
-    s.Table = &tables.PrefixRazTbl;
-    s.ListCaption = CountryListCaption;
-    s.ListSql = CountryListSql;
-    s.ListKey = [](const TRowValues &row) { return QString::number(ColumnInt(row, 0)); };
-    s.FillRow = [](const TRowValues &row, TExMemoryData &t) {
-        t.FieldByName(QStringLiteral("KrajId"))->SetAsInteger(ColumnInt(row, 0));
-        t.FieldByName(QStringLiteral("Prefix"))->SetAsString(ColumnText(row, 1));
-        t.FieldByName(QStringLiteral("Nazwa"))->SetAsString(ColumnText(row, 2));
+    TGridStatistic s = CountryStatistic(tables.PrefixRazTbl, QStringLiteral("KrajId"),
+                                        QStringLiteral("Prefix"), QStringLiteral("Nazwa"));
+    s.ListKey = [id = CountrySelect["KrajId"]](const TRowValues &row) {
+        return QString::number(ColumnInt(row, id));
+    };
+    // The table has no new-record handler to blank its cell.
+    s.FillRow = [fill = s.FillRow](const TRowValues &row, TExMemoryData &t) {
+        fill(row, t);
         t.FieldByName(QStringLiteral("Lacznosc"))->SetAsString(BlankMarkCell);
     };
-    s.ScanSql = QStringList{"SELECT KrajId, Stacja, QSL_ODB", "FROM Logi", PasmoInLine(BandNames(HfBands))};
-    s.ReadQso = [](const TRowValues &row, TBandParser &, TScanHit &hit) {
-        hit.Key = QString::number(ColumnInt(row, 0));
+    const TSelectList scan{"KrajId", "Stacja", "QSL_ODB"};
+    s.ScanSql = QStringList{scan.Line(), "FROM Logi", QStringLiteral("WHERE ") + PasmoIn(HfBands)};
+    s.ReadQso = [id = scan["KrajId"], qsl = scan["QSL_ODB"]](const TRowValues &row, TBandParser &,
+                                                             TScanHit &hit) {
+        hit.Key = QString::number(ColumnInt(row, id));
         hit.Cell = 0;
-        hit.Confirmed = ColumnConfirmed(row, 2);
+        hit.Confirmed = ColumnConfirmed(row, qsl);
         return true;
     };
-    s.CellFields = QStringList{"Lacznosc"};
-    s.SummaryForm = TGridStatistic::Summary::Ratio;
-    s.NameField = QStringLiteral("Nazwa");
-    s.RatioName = QStringLiteral("Podsumowanie");
+    OneCellSummary(s, QStringLiteral("Nazwa"));
     RunGridStatistic(dm, s, progress);
 }
 
@@ -170,56 +165,41 @@ void BuildIotaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
     TGridStatistic s;
     s.Table = &tables.IotaTbl;
     s.ListCaption = QStringLiteral("Tworzenie listy wysp ");
-    s.ListSql = QStringList{"SELECT IOTA, NazwaPol", "FROM Wyspy", "ORDER BY IOTA"};
-    s.ListKey = [](const TRowValues &row) { return ReferenceKey(ColumnText(row, 0)); };
-    s.FillRow = [](const TRowValues &row, TExMemoryData &t) {
-        t.FieldByName(QStringLiteral("Iota"))->SetAsString(ColumnText(row, 0));
-        t.FieldByName(QStringLiteral("Wyspa"))->SetAsString(ColumnText(row, 1));
+    const TSelectList list{"IOTA", "NazwaPol"};
+    s.ListSql = QStringList{list.Line(), "FROM Wyspy", "ORDER BY IOTA"};
+    s.ListKey = [iota = list["IOTA"]](const TRowValues &row) { return ReferenceKey(ColumnText(row, iota)); };
+    s.FillRow = [iota = list["IOTA"], name = list["NazwaPol"]](const TRowValues &row, TExMemoryData &t) {
+        t.FieldByName(QStringLiteral("Iota"))->SetAsString(ColumnText(row, iota));
+        t.FieldByName(QStringLiteral("Wyspa"))->SetAsString(ColumnText(row, name));
         t.FieldByName(QStringLiteral("Lacznosc"))->SetAsString(BlankMarkCell);
     };
-    s.ScanSql = QStringList{"SELECT Wyspa, QSL_ODB", "FROM Logi"};
-    s.ReadQso = [](const TRowValues &row, TBandParser &, TScanHit &hit) {
-        hit.Key = IotaKeyFromWyspa(ColumnText(row, 0));
+    const TSelectList scan{IotaKey.Column, "QSL_ODB"};
+    s.ScanSql = QStringList{scan.Line(), "FROM Logi"};
+    s.ReadQso = [wyspa = scan[IotaKey.Column], qsl = scan["QSL_ODB"]](const TRowValues &row, TBandParser &,
+                                                                      TScanHit &hit) {
+        hit.Key = IotaKey.Of(ColumnText(row, wyspa));
         hit.Cell = 0;
-        hit.Confirmed = ColumnConfirmed(row, 1);
+        hit.Confirmed = ColumnConfirmed(row, qsl);
         return !hit.Key.isEmpty();
     };
-    s.KeyCase = Qt::CaseInsensitive;
-    s.CellFields = QStringList{"Lacznosc"};
-    s.SummaryForm = TGridStatistic::Summary::Ratio;
-    s.NameField = QStringLiteral("Wyspa");
-    s.RatioName = QStringLiteral("Podsumowanie");
+    s.KeyCase = IotaKey.Case;
+    OneCellSummary(s, QStringLiteral("Wyspa"));
     RunGridStatistic(dm, s, progress);
 }
 
 void BuildPowiatStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
 {
-    RunGridStatistic(dm,
-                     PolishAward(
-                         tables.SpaTbl, QStringLiteral("Tworzenie listy powiatów "),
-                         {"SELECT PowiatId, Powiat", "FROM Powiaty", "ORDER BY PowiatId"},
-                         {"SELECT Stacja, Pasmo, Domena, QSL_ODB"}, QStringLiteral("PowiatId"),
-                         QStringLiteral("Powiat"),
-                         [](const TRowValues &row) { return PowiatIdFromDomena(ColumnText(row, 2)); }, 1, 3),
-                     progress);
+    RunPolishAward(dm, tables.SpaTbl, Powiaty, progress);
 }
 
 void BuildGminaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
 {
-    RunGridStatistic(dm,
-                     SymbolAward(tables.GminaTbl, QStringLiteral("Tworzenie listy gmin "),
-                                 {"SELECT GminaId, Gmina", "FROM Gminy", "ORDER BY GminaId"},
-                                 QStringLiteral("SELECT Pasmo, Gmina, QSL_ODB")),
-                     progress);
+    RunPolishAward(dm, tables.GminaTbl, Gminy, progress);
 }
 
 void BuildZamekStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
 {
-    RunGridStatistic(dm,
-                     SymbolAward(tables.ZamekTbl, QStringLiteral("Tworzenie listy zamków "),
-                                 {"SELECT Symbol, Nazwa", "FROM Zamki", "ORDER BY Symbol"},
-                                 QStringLiteral("SELECT Pasmo, Zamek, QSL_ODB")),
-                     progress);
+    RunPolishAward(dm, tables.ZamekTbl, Zamki, progress);
 }
 
 void BuildLokatorStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
@@ -227,22 +207,28 @@ void BuildLokatorStats(TDM &dm, TStatTables &tables, const TStatProgress &progre
     TGridStatistic s;
     s.Table = &tables.LokatorTbl;
     s.ListCaption = QStringLiteral("Tworzenie listy lokatorów ");
-    s.ListSql = QStringList{"SELECT DISTINCT Lokator", "FROM Logi", PasmoInLine(BandNames(LokatorBands)),
-                            "ORDER BY Lokator"};
-    s.ListKey = [](const TRowValues &row) { return LokatorSquare(ColumnText(row, 0)); };
-    s.FillRow = [](const TRowValues &row, TExMemoryData &t) {
-        t.FieldByName(QStringLiteral("Lokator"))->SetAsString(LokatorSquare(ColumnText(row, 0)));
+    const TSelectList list{LokatorKey.Column};
+    s.ListSql = QStringList{list.DistinctLine(), "FROM Logi",
+                            QStringLiteral("WHERE ") + PasmoIn(LokatorBands), "ORDER BY Lokator"};
+    s.ListKey = [at = list[LokatorKey.Column]](const TRowValues &row) {
+        return LokatorKey.Of(ColumnText(row, at));
+    };
+    s.FillRow = [at = list[LokatorKey.Column]](const TRowValues &row, TExMemoryData &t) {
+        t.FieldByName(QStringLiteral("Lokator"))->SetAsString(LokatorKey.Of(ColumnText(row, at)));
     };
     s.OneRowPerKey = true;
-    s.ScanSql = QStringList{"SELECT Pasmo, Lokator, QSL_ODB", "FROM Logi", "WHERE (Lokator IS NOT NULL)"};
-    s.ReadQso = [](const TRowValues &row, TBandParser &bands, TScanHit &hit) {
-        hit.Key = LokatorSquare(ColumnText(row, 1));
+    const TSelectList scan{"Pasmo", LokatorKey.Column, "QSL_ODB"};
+    s.ScanSql = QStringList{scan.Line(), "FROM Logi", "WHERE (Lokator IS NOT NULL)"};
+    s.ReadQso = [pasmo = scan["Pasmo"], lokator = scan[LokatorKey.Column],
+                 qsl = scan["QSL_ODB"]](const TRowValues &row, TBandParser &bands, TScanHit &hit) {
+        hit.Key = LokatorKey.Of(ColumnText(row, lokator));
         if (hit.Key.isEmpty())
             return false;
-        hit.Cell = LokatorCellForBand(bands.Index(ColumnText(row, 0)));
-        hit.Confirmed = ColumnConfirmed(row, 2);
+        hit.Cell = LokatorCellForBand(bands.Index(ColumnText(row, pasmo)));
+        hit.Confirmed = ColumnConfirmed(row, qsl);
         return true;
     };
+    s.KeyCase = LokatorKey.Case;
     s.CellFields = LokatorCellFields();
     s.SummaryForm = TGridStatistic::Summary::Ratio;
     s.NameField = QStringLiteral("Lokator");

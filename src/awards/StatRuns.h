@@ -1,6 +1,7 @@
 #pragma once
 
 #include "awards/StatProgress.h"
+#include "awards/StatRules.h"
 #include "awards/StatTables.h"
 
 #include <QString>
@@ -43,16 +44,3 @@ struct TContinentStats {
     int ContinentsWorked = 0, ContinentsConfirmed = 0; // continents 1..7 with a count above 0
 };
 TContinentStats BuildContinentStats(TDM &dm, const TStatProgress &progress);
-
-// Poland's KRAJEDX key: the district, commune and castle statistics read only its QSOs.
-inline constexpr int PolandKrajId = 269;
-
-// The district id a QSO's Domena counts for (the text trimmed first): of three
-// characters its last two, of four its characters 3 and 4, otherwise empty.
-QString PowiatIdFromDomena(const QString &domena);
-// The island reference a QSO's Wyspa counts for: trimmed; empty for "-" and blanks.
-// It matches a WYSPY reference without regard to letter case.
-QString IotaKeyFromWyspa(const QString &wyspa);
-// The locator square a QSO counts for: the first four characters of the
-// trimmed locator, empty when shorter. Matched with letter case.
-QString LokatorSquare(const QString &lokator);

@@ -22,11 +22,12 @@ template <size_t N> void MarkZone(std::array<int, N> &zones, int zone, bool conf
 TZoneStats BuildZoneStats(TDM &dm, const TStatProgress &progress)
 {
     TZoneStats z;
-    ScanLogiRows(dm, {"SELECT ITU, CQ, QSL_ODB", "FROM Logi", "WHERE (ITU<>0) or (CQ<>0)"}, progress,
-                 [&](const TRowValues &row) {
-                     const bool confirmed = ColumnConfirmed(row, 2);
-                     MarkZone(z.Itu, ColumnInt(row, 0), confirmed);
-                     MarkZone(z.Cq, ColumnInt(row, 1), confirmed);
+    const TSelectList scan{"ITU", "CQ", "QSL_ODB"};
+    ScanLogiRows(dm, {scan.Line(), "FROM Logi", "WHERE (ITU<>0) or (CQ<>0)"}, progress,
+                 [&, itu = scan["ITU"], cq = scan["CQ"], qsl = scan["QSL_ODB"]](const TRowValues &row) {
+                     const bool confirmed = ColumnConfirmed(row, qsl);
+                     MarkZone(z.Itu, ColumnInt(row, itu), confirmed);
+                     MarkZone(z.Cq, ColumnInt(row, cq), confirmed);
                  });
 
     progress.ShowPhase(QStringLiteral("Tworzenie podsumowania "));

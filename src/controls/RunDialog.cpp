@@ -4,7 +4,23 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-TRunDialog::TRunDialog(QWidget *parent) : QDialog(parent) {}
+TJobDialog::TJobDialog(QWidget *parent) : QDialog(parent) {}
+
+void TJobDialog::reject()
+{
+    if (!running_)
+        QDialog::reject();
+}
+
+void TJobDialog::closeEvent(QCloseEvent *e)
+{
+    if (running_)
+        e->ignore();
+    else
+        QDialog::closeEvent(e);
+}
+
+TRunDialog::TRunDialog(QWidget *parent) : TJobDialog(parent) {}
 
 void TRunDialog::SetRunButtons(QPushButton *run, QPushButton *cancel, const QString &runCaption)
 {
@@ -44,23 +60,9 @@ void TRunDialog::FormActivate()
         cancelBtn_->setVisible(true);
 }
 
-void TRunDialog::reject()
-{
-    if (!running_)
-        QDialog::reject();
-}
-
-void TRunDialog::closeEvent(QCloseEvent *e)
-{
-    if (running_)
-        e->ignore();
-    else
-        QDialog::closeEvent(e);
-}
-
 void TRunDialog::RunBtnClick()
 {
-    if (running_)
+    if (Running())
         return;
     if (cancelBtn_ && !cancelBtn_->isVisible()) {
         accept();

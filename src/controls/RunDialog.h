@@ -8,19 +8,45 @@
 class QHBoxLayout;
 class QPushButton;
 
-// A window that runs one long job from its run button. While the job runs the
-// window cannot be closed (the job still uses it); after a normal end the run
-// button turns into "&Zamknij", the cancel button goes, and the next click
-// closes the window. Showing the window again brings the run caption back.
-class TRunDialog : public QDialog {
+// A window whose job keeps it open: while the job runs (it still uses the
+// window) Escape, the close button and reject() do nothing.
+class TJobDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit TRunDialog(QWidget *parent = nullptr);
+    explicit TJobDialog(QWidget *parent = nullptr);
 
     bool Running() const { return running_; }
 
 public slots:
     void reject() override;
+
+protected:
+    // Marks the job as running for its lifetime, on every path out.
+    class RunScope {
+    public:
+        explicit RunScope(TJobDialog &d) : d_(d) { d_.running_ = true; }
+        ~RunScope() { d_.running_ = false; }
+        RunScope(const RunScope &) = delete;
+        RunScope &operator=(const RunScope &) = delete;
+
+    private:
+        TJobDialog &d_;
+    };
+
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    bool running_ = false;
+};
+
+// A window that runs one long job from its run button. While the job runs the
+// window cannot be closed; after a normal end the run button turns into
+// "&Zamknij", the cancel button goes, and the next click closes the window.
+// Showing the window again brings the run caption back.
+class TRunDialog : public TJobDialog {
+    Q_OBJECT
+public:
+    explicit TRunDialog(QWidget *parent = nullptr);
 
 protected:
     // The two buttons and the run caption; the run button's click is taken here.
@@ -35,20 +61,7 @@ protected:
     virtual void Run() = 0;
     void Finished();
 
-    // Marks the job as running for its lifetime, on every path out.
-    class RunScope {
-    public:
-        explicit RunScope(TRunDialog &d) : d_(d) { d_.running_ = true; }
-        ~RunScope() { d_.running_ = false; }
-        RunScope(const RunScope &) = delete;
-        RunScope &operator=(const RunScope &) = delete;
-
-    private:
-        TRunDialog &d_;
-    };
-
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
 
 private:
     void RunBtnClick();
@@ -56,5 +69,4 @@ private:
     QPushButton *runBtn_ = nullptr;
     QPushButton *cancelBtn_ = nullptr;
     QString runCaption_;
-    bool running_ = false;
 };

@@ -4,14 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <cstdint>
 
 // The compound callbook search: the criteria chosen in the search dialog
 // turned into the statement over STACJE and its count. Values go in as text
 // literals with every apostrophe removed, so no value can end its literal.
-
-// Index into CallbookColumnNames of the last compound search's sort column.
-inline uint8_t CallbookSortIndex = 0;
 
 inline constexpr int CallbookTextRowCount = 6;
 // The column of each text row of the dialog, in the order the criteria join.

@@ -4,7 +4,7 @@
 
 QString TWindow::keyPath() const
 {
-    return QStringLiteral("\\Software\\Dovren\\") + AppKey + u'\\' + Section;
+    return ApplicationKey(AppKey) + u'\\' + Section;
 }
 
 bool TWindow::LoadWindowPlacement()

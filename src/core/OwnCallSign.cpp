@@ -5,7 +5,6 @@
 
 namespace {
 
-const QString QuarnKey = QStringLiteral("\\Software\\Dovren\\Quarn");
 const QString ValueName = QStringLiteral("OwnCallSign");
 
 bool CallSignChar(QChar c)
@@ -38,7 +37,7 @@ void LoadOwnCallSign()
 {
     Registry reg;
     QString stored;
-    if (reg.OpenKey(QuarnKey, false))
+    if (reg.OpenKey(ProgramKey(), false))
         stored = NormalizedCallSign(reg.ReadString(ValueName));
     OwnCallSign = OwnCallSignProblem(stored).isEmpty() ? stored : QString();
 }
@@ -47,7 +46,7 @@ void StoreOwnCallSign(const QString &call)
 {
     const QString normalized = NormalizedCallSign(call);
     Registry reg;
-    reg.OpenKey(QuarnKey, true);
+    reg.OpenKey(ProgramKey(), true);
     reg.WriteString(ValueName, normalized);
     reg.CloseKey();
     OwnCallSign = normalized;

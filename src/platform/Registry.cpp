@@ -13,6 +13,17 @@ QString groupFor(const QString &key)
 }
 }
 
+QString ApplicationKey(const QString &app)
+{
+    return QStringLiteral("\\Software\\Dovren\\") + app;
+}
+
+QString ProgramKey(const QString &subKey)
+{
+    const QString key = ApplicationKey(QStringLiteral("Quarn"));
+    return subKey.isEmpty() ? key : key + u'\\' + subKey;
+}
+
 QString Registry::FileName()
 {
     const QString over = qEnvironmentVariable("QUARN_SETTINGS");

@@ -6,6 +6,12 @@
 
 class QSettings;
 
+// The key of an application's settings, "\Software\Dovren\<app>".
+QString ApplicationKey(const QString &app);
+// The program's own key, "\Software\Dovren\Quarn", or a key below it
+// ("\Software\Dovren\Quarn\MainGrid").
+QString ProgramKey(const QString &subKey = QString());
+
 // A value that is missing or of the wrong kind.
 class RegistryError : public std::runtime_error {
 public:

@@ -78,9 +78,9 @@ TCallbookTblFrm::TCallbookTblFrm(QWidget *parent) : QDialog(parent)
     }
     DbGrid->SetColumns(columns);
     DbGrid->SetDataSource(source_);
-    DbGrid->OnGetBtnParams = [](TExDBGrid &grid, Field *field, TGridFont &, QColor &, TSortMarker &marker,
-                                bool) {
-        if (field && grid.LinkActive() && IsCallbookSortColumn(field->FieldName(), CallbookSortIndex))
+    DbGrid->OnGetBtnParams = [this](TExDBGrid &grid, Field *field, TGridFont &, QColor &, TSortMarker &marker,
+                                    bool) {
+        if (field && grid.LinkActive() && IsCallbookSortColumn(field->FieldName(), sortIndex_))
             marker = smUp;
     };
 
@@ -165,19 +165,9 @@ QString TCallbookTblFrm::StatusText() const
 void TCallbookTblFrm::SearchCallbook()
 {
     TSzukajRozFrm &criteria = *SzukajRozFrm;
-    // A failed search keeps the previous result, and with it its sort marker.
-    const uint8_t previousSortIndex = CallbookSortIndex;
     if (criteria.exec() != 1)
         return;
-    Guarded([&] {
-        try {
-            RunSearch(criteria);
-        } catch (...) {
-            CallbookSortIndex = previousSortIndex;
-            DbGrid->viewport()->update();
-            throw;
-        }
-    });
+    Guarded([&] { RunSearch(criteria); });
 }
 
 void TCallbookTblFrm::RunSearch(TSzukajRozFrm &criteria)
@@ -187,6 +177,9 @@ void TCallbookTblFrm::RunSearch(TSzukajRozFrm &criteria)
     sql.SearchSql = criteria.BuildSearchSql();
     sql.CountSql = criteria.CountSql;
     const int count = RunCallbookSearch(*DM, sql);
+    // Only a search that ran moves the marker: a failed one keeps the previous result and its marker.
+    sortIndex_ = SortColumnIndex(criteria.Criteria().KolejItem);
+    DbGrid->viewport()->update();
     status_->setText(QStringLiteral(" Liczba stacji: ") + QString::number(count));
     DbGrid->setFocus();
 }

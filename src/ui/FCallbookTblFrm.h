@@ -26,6 +26,8 @@ public:
     // The detail panel's value of a row (0..5), as shown.
     QString DetailText(int row) const;
     QString StatusText() const;
+    // The CallbookColumnNames index of the shown result's sort column (0 before the first search).
+    int SortIndex() const { return sortIndex_; }
 
     TExDBGrid *DbGrid = nullptr;
     TDBNavigator *Navigator = nullptr;
@@ -43,6 +45,7 @@ private:
     DataSource *source_ = nullptr;
     QLabel *status_ = nullptr;
     std::array<QLabel *, 6> details_{};
+    int sortIndex_ = 0;
 };
 
 extern TCallbookTblFrm *CallbookTblFrm;

@@ -14,9 +14,8 @@
 
 namespace {
 
-const QString QuarnKey = QStringLiteral("\\Software\\Dovren\\Quarn");
-const QString MainGridKey = QStringLiteral("\\Software\\Dovren\\Quarn\\MainGrid");
-const QString MainWindowKey = QStringLiteral("\\Software\\Dovren\\Quarn\\MainWindow");
+const QString MainGridKey = ProgramKey(QStringLiteral("MainGrid"));
+const QString MainWindowKey = ProgramKey(QStringLiteral("MainWindow"));
 
 // Narrower columns than this cannot be grabbed again with the mouse.
 constexpr int MinColumnWidth = 10;
@@ -52,7 +51,7 @@ void TMainForm::LoadSettings()
     CzasLetni = true;
     DateFrm = 0;
     DateQSLFrm = 0;
-    if (reg.OpenKey(QuarnKey, false)) {
+    if (reg.OpenKey(ProgramKey(), false)) {
         if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("CzasLetni")))
             CzasLetni = *v != 0;
         if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("DateFrm")))
@@ -77,7 +76,7 @@ void TMainForm::SaveSettings()
     reg.OpenKey(MainGridKey, true);
     for (int c = 0; c < MainGridColumnCount; ++c)
         reg.WriteInteger(MainGridValueName(c), DbGrid->ColumnWidth(c));
-    reg.OpenKey(QuarnKey, true);
+    reg.OpenKey(ProgramKey(), true);
     reg.WriteBool(QStringLiteral("CzasLetni"), CzasLetni);
     reg.WriteInteger(QStringLiteral("DateFrm"), DateFrm);
     reg.WriteInteger(QStringLiteral("DateQSLFrm"), DateQSLFrm);

@@ -170,7 +170,6 @@ void TSzukajRozFrm::SzukajBtnClick()
         Messages::ShowWarning(QStringLiteral("Należy podać kryterium wyszukiwania!"));
         return;
     }
-    CallbookSortIndex = uint8_t(SortColumnIndex(EdKolej->currentIndex()));
     done(1);
 }
 

@@ -37,7 +37,6 @@ protected:
     void SetUp() override
     {
         UiFixture::SetUp();
-        CallbookSortIndex = 0;
         for (const char *row : Stations)
             ExecSql(DM->Baza,
                     QStringLiteral("insert into STACJE (STACJA, IMIE, NAZWISKO, NAZWA, MIASTO, KODPOCZT, "
@@ -56,7 +55,6 @@ protected:
         CallbookTblFrm = nullptr;
         CallbookSkrFrm = nullptr;
         SzukajRozFrm = nullptr;
-        CallbookSortIndex = 0;
         UiFixture::TearDown();
     }
 
@@ -165,7 +163,7 @@ TEST_F(CallbookWindows, ACompoundSearchFillsTheGridDetailsCountAndSortMarker)
     EXPECT_EQ(SzukajRozFrm->CountSql, "Select Count(*) As Licznik From Stacje Where (Nazwisko Like '%ski%')");
     EXPECT_EQ(tbl->StatusText(), " Liczba stacji: 3");
     EXPECT_EQ(Calls(), (QStringList{"SP9ABC", "SP1AAA", "SP5QRN"}));
-    EXPECT_EQ(CallbookSortIndex, 4);
+    EXPECT_EQ(tbl->SortIndex(), 4);
     EXPECT_EQ(MarkerOf(2), smUp) << "the town column";
     EXPECT_EQ(MarkerOf(0), smNone);
     for (int column : {0, 1, 3, 4, 5})
@@ -191,7 +189,7 @@ TEST_F(CallbookWindows, ACompoundSearchFillsTheGridDetailsCountAndSortMarker)
     });
     EXPECT_EQ(tbl->StatusText(), " Liczba stacji: 1");
     EXPECT_EQ(Calls(), QStringList{"SP9XYZ"});
-    EXPECT_EQ(CallbookSortIndex, 2);
+    EXPECT_EQ(tbl->SortIndex(), 2);
     for (int column = 0; column < 6; ++column)
         EXPECT_EQ(MarkerOf(column), smNone) << column;
 
@@ -228,7 +226,7 @@ TEST_F(CallbookWindows, NoCriterionWarnsAndKeepsTheDialogAndAFailedSearchKeepsTh
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].text, "Należy podać kryterium wyszukiwania!");
     EXPECT_EQ(Boxes[0].caption, "Uwaga");
-    EXPECT_EQ(CallbookSortIndex, 0) << "a search that did not run keeps the sort column";
+    EXPECT_EQ(tbl->SortIndex(), 0) << "a search that did not run keeps the sort column";
     EXPECT_EQ(Calls(), QStringList{"SP5QRN"});
 
     // A statement longer than the database takes fails with the database layer's message.
@@ -246,7 +244,7 @@ TEST_F(CallbookWindows, NoCriterionWarnsAndKeepsTheDialogAndAFailedSearchKeepsTh
     EXPECT_EQ(tbl->StatusText(), " Liczba stacji: 1");
     EXPECT_EQ(Calls(), QStringList{"SP5QRN"});
     EXPECT_EQ(Details()[1], "Warszawa");
-    EXPECT_EQ(CallbookSortIndex, 0) << "the marker stays with the result shown";
+    EXPECT_EQ(tbl->SortIndex(), 0) << "the marker stays with the result shown";
     EXPECT_EQ(MarkerOf(0), smUp);
     for (QWidget *w :
          std::initializer_list<QWidget *>{tbl->KryteriumBtn, tbl->ZamknijBtn, tbl->DbGrid, tbl->Navigator})

@@ -41,14 +41,14 @@ const std::array<Column, 11> Columns = {{
 
 }
 
-TPrefixDetFrm::TPrefixDetFrm(QWidget *parent) : QDialog(parent), trStacje(&DM->Baza)
+TPrefixDetFrm::TPrefixDetFrm(TDM &dm, QWidget *parent) : QDialog(parent), trStacje(&dm.Baza), dm_(dm)
 {
     setObjectName(QStringLiteral("PrefixDetFrm"));
     setWindowTitle(QStringLiteral("Prefiksy"));
     setGeometry(10, 123, 779, 375);
     placement_.AppKey = QStringLiteral("Quarn");
 
-    Stacje.SetDatabase(&DM->Baza);
+    Stacje.SetDatabase(&dm_.Baza);
     Stacje.SetTransaction(&trStacje);
     Field *data = Stacje.AddField(QStringLiteral("DATA"), FieldType::DateTime);
     data->SetAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -144,7 +144,7 @@ int TPrefixDetFrm::ShowLokatorQsos(const QString &square)
 
 int TPrefixDetFrm::ShowPowiatQsos(const QString &powiatId)
 {
-    return ShowList(PowiatQsos(powiatId, DistrictName(*DM, powiatId)));
+    return ShowList(PowiatQsos(powiatId, DistrictName(dm_, powiatId)));
 }
 
 int TPrefixDetFrm::ShowGminaQsos(const QString &symbol, const QString &name)
@@ -154,7 +154,7 @@ int TPrefixDetFrm::ShowGminaQsos(const QString &symbol, const QString &name)
 
 int TPrefixDetFrm::ShowZamekQsos(const QString &symbol)
 {
-    return ShowList(ZamekQsos(symbol, DM->CastleNameForSymbol(symbol)));
+    return ShowList(ZamekQsos(symbol, dm_.CastleNameForSymbol(symbol)));
 }
 
 int TPrefixDetFrm::ShowItuQsos(int zone)

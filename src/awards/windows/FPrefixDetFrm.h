@@ -9,6 +9,7 @@
 class DataSource;
 class QPushButton;
 class TButtonEdit;
+class TDM;
 class TExDBGrid;
 struct TDrillDown;
 
@@ -17,7 +18,7 @@ struct TDrillDown;
 class TPrefixDetFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit TPrefixDetFrm(QWidget *parent = nullptr);
+    explicit TPrefixDetFrm(TDM &dm, QWidget *parent = nullptr);
     ~TPrefixDetFrm() override;
 
     // Each builder fills the list and shows it modally; returns the modal result.
@@ -50,5 +51,6 @@ private:
     int ShowList(const TDrillDown &d);
     void EdStacjaChange();
 
+    TDM &dm_;
     TWindow placement_;
 };

@@ -6,12 +6,12 @@
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/WindowGeometry.h"
+#include "core/FDM.h"
 #include "platform/Messages.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/FbError.h"
 #include "platform/gui/Guarded.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QProgressBar>
@@ -22,7 +22,10 @@
 #include <array>
 #include <optional>
 
-TStatysFrm::TStatysFrm(QWidget *parent) : QDialog(parent), tables_(std::make_unique<TStatTables>())
+TStatysFrm::TStatysFrm(QWidget *parent) : TStatysFrm(*DM, parent) {}
+
+TStatysFrm::TStatysFrm(TDM &dm, QWidget *parent)
+    : TJobDialog(parent), dm_(dm), tables_(std::make_unique<TStatTables>())
 {
     setObjectName(QStringLiteral("StatysFrm"));
     setWindowTitle(QStringLiteral("Statystyka"));
@@ -64,7 +67,7 @@ TStatysFrm::~TStatysFrm()
 TStatysFrm &StatisticsWindow(QWidget *owner)
 {
     if (!StatysFrm)
-        StatysFrm = new TStatysFrm(owner);
+        StatysFrm = new TStatysFrm(*DM, owner);
     return *StatysFrm;
 }
 
@@ -75,7 +78,7 @@ int TStatysFrm::ShowStatistics()
 
 void TStatysFrm::ObliczBtnClick()
 {
-    if (running_)
+    if (Running())
         return;
     QWidget *page = PageControl->currentWidget();
     for (TStatGridTab *tab : {&Dxcc, &DxccRaz, &Iota, &Spa, &Gmina, &Zamek, &Lokator})
@@ -95,21 +98,22 @@ void TStatysFrm::Run(QGroupBox *box, QProgressBar *bar, QWidget *searchEdit,
             if (w)
                 w->setEnabled(on);
     };
-    running_ = true;
-    enable(false);
-    box->setTitle(QStringLiteral("Zaawansowanie"));
-    bar->setValue(0);
     std::optional<QString> failure;
-    try {
-        run(ProgressInBox(box, bar));
-    } catch (const DbError &e) {
-        failure = e.Message();
-    } catch (const std::exception &e) {
-        failure = QString::fromUtf8(e.what());
+    {
+        RunScope running(*this);
+        enable(false);
+        box->setTitle(QStringLiteral("Zaawansowanie"));
+        bar->setValue(0);
+        try {
+            run(ProgressInBox(box, bar));
+        } catch (const DbError &e) {
+            failure = e.Message();
+        } catch (const std::exception &e) {
+            failure = QString::fromUtf8(e.what());
+        }
+        box->hide();
+        enable(true);
     }
-    box->hide();
-    enable(true);
-    running_ = false;
     if (failure)
         Messages::ShowWarning(*failure);
 }
@@ -128,14 +132,8 @@ void TStatysFrm::RunGridStat(TStatGridTab &tab)
 
 void TStatysFrm::OpenList(const std::function<void()> &open)
 {
-    if (!running_)
+    if (!Running())
         Guarded(open);
-}
-
-void TStatysFrm::reject()
-{
-    if (!running_)
-        QDialog::reject();
 }
 
 void TStatysFrm::showEvent(QShowEvent *event)
@@ -152,9 +150,3 @@ void TStatysFrm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void TStatysFrm::closeEvent(QCloseEvent *event)
-{
-    if (running_)
-        return event->ignore();
-    QDialog::closeEvent(event);
-}

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/RunDialog.h"
+
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -12,6 +13,7 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class TButtonEdit;
+class TDM;
 class TExDBGrid;
 class TExMemoryData;
 class TRpCell;
@@ -43,17 +45,19 @@ struct TContinentRow {
 
 // The award statistics window: nine statistics on nine tabs, each computed by
 // "&Oblicz" on its own tab and kept until the next run of that tab. Created
-// once at start-up; it reaches the database only when a run starts.
-class TStatysFrm : public QDialog {
+// once at start-up; it reaches the database only when a run starts. While a
+// statistic runs the window cannot close and no list opens.
+class TStatysFrm : public TJobDialog {
     Q_OBJECT
 public:
+    // Runs its statistics and opens its lists over the data module.
+    explicit TStatysFrm(TDM &dm, QWidget *parent = nullptr);
+    // Over the program's data module, DM.
     explicit TStatysFrm(QWidget *parent = nullptr);
     ~TStatysFrm() override;
 
     int ShowStatistics();
     void ObliczBtnClick();
-    // True while a statistic runs: the window cannot close and no list opens.
-    bool Running() const { return running_; }
 
     void ResetItuBoxes();
     void ResetCqBoxes();
@@ -89,8 +93,6 @@ public:
     QProgressBar *ProgBarKont = nullptr;
 
 protected:
-    void reject() override;
-    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -109,8 +111,8 @@ private:
     // Opens a QSO list unless a statistic is running.
     void OpenList(const std::function<void()> &open);
 
+    TDM &dm_;
     std::unique_ptr<TStatTables> tables_;
-    bool running_ = false;
 };
 
 // The statistics window kept for the whole run (null until created).

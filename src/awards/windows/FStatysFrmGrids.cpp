@@ -6,7 +6,6 @@
 #include "awards/windows/StatysParts.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
-#include "core/FDM.h"
 #include "core/Geography.h"
 #include "core/Pasmo.h"
 #include "platform/db/DataSource.h"
@@ -190,13 +189,13 @@ void TStatysFrm::BuildGridTabs()
     ZamekTab = Zamek.Page;
     LokatorTab = Lokator.Page;
 
-    Dxcc.Build = [&t](const TStatProgress &p) { BuildDxccMultiBandStats(*DM, t, p); };
-    DxccRaz.Build = [&t](const TStatProgress &p) { BuildDxccHfStats(*DM, t, p); };
-    Iota.Build = [&t](const TStatProgress &p) { BuildIotaStats(*DM, t, p); };
-    Spa.Build = [&t](const TStatProgress &p) { BuildPowiatStats(*DM, t, p); };
-    Gmina.Build = [&t](const TStatProgress &p) { BuildGminaStats(*DM, t, p); };
-    Zamek.Build = [&t](const TStatProgress &p) { BuildZamekStats(*DM, t, p); };
-    Lokator.Build = [&t](const TStatProgress &p) { BuildLokatorStats(*DM, t, p); };
+    Dxcc.Build = [this, &t](const TStatProgress &p) { BuildDxccMultiBandStats(dm_, t, p); };
+    DxccRaz.Build = [this, &t](const TStatProgress &p) { BuildDxccHfStats(dm_, t, p); };
+    Iota.Build = [this, &t](const TStatProgress &p) { BuildIotaStats(dm_, t, p); };
+    Spa.Build = [this, &t](const TStatProgress &p) { BuildPowiatStats(dm_, t, p); };
+    Gmina.Build = [this, &t](const TStatProgress &p) { BuildGminaStats(dm_, t, p); };
+    Zamek.Build = [this, &t](const TStatProgress &p) { BuildZamekStats(dm_, t, p); };
+    Lokator.Build = [this, &t](const TStatProgress &p) { BuildLokatorStats(dm_, t, p); };
 
     // Every band cell counts, 4 m included; summary rows have no key and
     // counts instead of marks, so they open nothing.
@@ -204,38 +203,38 @@ void TStatysFrm::BuildGridTabs()
         const DataSet &ds = t.PrefixTbl;
         if (RowHasMark(ds, BandCellFields(QStringLiteral("PrefixTbl"))) &&
             !Text(ds, "PrefixTblPrefix").isEmpty())
-            TPrefixDetFrm(this).ShowCountryQsos(Integer(ds, "PrefixTblKrajId"), Text(ds, "PrefixTblPrefix"),
-                                                Text(ds, "PrefixTblDxcc"));
+            TPrefixDetFrm(dm_, this).ShowCountryQsos(Integer(ds, "PrefixTblKrajId"),
+                                                     Text(ds, "PrefixTblPrefix"), Text(ds, "PrefixTblDxcc"));
     };
     DxccRaz.Open = [this, &t] {
         const DataSet &ds = t.PrefixRazTbl;
         if (RowHasMark(ds, {QStringLiteral("Lacznosc")}) && Integer(ds, "KrajId") > 0)
-            TPrefixDetFrm(this).ShowCountryHfQsos(Integer(ds, "KrajId"), Text(ds, "Prefix"),
-                                                  Text(ds, "Nazwa"));
+            TPrefixDetFrm(dm_, this).ShowCountryHfQsos(Integer(ds, "KrajId"), Text(ds, "Prefix"),
+                                                       Text(ds, "Nazwa"));
     };
     Iota.Open = [this, &t] {
         const DataSet &ds = t.IotaTbl;
         if (RowHasMark(ds, {QStringLiteral("Lacznosc")}) && !Text(ds, "Iota").isEmpty())
-            TPrefixDetFrm(this).ShowIotaQsos(Text(ds, "Iota"), Text(ds, "Wyspa"));
+            TPrefixDetFrm(dm_, this).ShowIotaQsos(Text(ds, "Iota"), Text(ds, "Wyspa"));
     };
     Spa.Open = [this, &t] {
         const DataSet &ds = t.SpaTbl;
         if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "PowiatId").isEmpty())
-            TPrefixDetFrm(this).ShowPowiatQsos(Text(ds, "PowiatId"));
+            TPrefixDetFrm(dm_, this).ShowPowiatQsos(Text(ds, "PowiatId"));
     };
     Gmina.Open = [this, &t] {
         const DataSet &ds = t.GminaTbl;
         if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "Symbol").isEmpty())
-            TPrefixDetFrm(this).ShowGminaQsos(Text(ds, "Symbol"), Text(ds, "Nazwa"));
+            TPrefixDetFrm(dm_, this).ShowGminaQsos(Text(ds, "Symbol"), Text(ds, "Nazwa"));
     };
     Zamek.Open = [this, &t] {
         const DataSet &ds = t.ZamekTbl;
         if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "Symbol").isEmpty())
-            TPrefixDetFrm(this).ShowZamekQsos(Text(ds, "Symbol"));
+            TPrefixDetFrm(dm_, this).ShowZamekQsos(Text(ds, "Symbol"));
     };
     Lokator.Open = [this, &t] {
         const DataSet &ds = t.LokatorTbl;
         if (RowHasMark(ds, LokatorCellFields()) && !Text(ds, "Lokator").isEmpty())
-            TPrefixDetFrm(this).ShowLokatorQsos(Text(ds, "Lokator"));
+            TPrefixDetFrm(dm_, this).ShowLokatorQsos(Text(ds, "Lokator"));
     };
 }

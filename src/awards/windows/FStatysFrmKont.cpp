@@ -2,7 +2,6 @@
 
 #include "awards/StatRuns.h"
 #include "awards/windows/StatysParts.h"
-#include "core/FDM.h"
 #include "platform/Messages.h"
 
 #include <QGridLayout>
@@ -103,7 +102,7 @@ QWidget *TStatysFrm::BuildContinentTab()
 void TStatysFrm::BuildContinentStats()
 {
     Run(PostepKontBox, ProgBarKont, nullptr, [this](const TStatProgress &p) {
-        const TContinentStats s = ::BuildContinentStats(*DM, p);
+        const TContinentStats s = ::BuildContinentStats(dm_, p);
         for (int i = 0; i < 8; ++i) {
             const bool total = i == 7;
             const int worked = total ? s.WorkedTotal : s.Worked[i + 1];

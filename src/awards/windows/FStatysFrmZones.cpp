@@ -4,7 +4,6 @@
 #include "awards/windows/FPrefixDetFrm.h"
 #include "awards/windows/StatysParts.h"
 #include "controls/TextBox.h"
-#include "core/FDM.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -188,7 +187,7 @@ void TStatysFrm::BuildZoneStats()
     ResetItuBoxes();
     ResetCqBoxes();
     Run(PostepZoneBox, ProgBarZone, nullptr, [this](const TStatProgress &p) {
-        const TZoneStats s = ::BuildZoneStats(*DM, p);
+        const TZoneStats s = ::BuildZoneStats(dm_, p);
         for (int zone = 1; zone <= 75; ++zone)
             if (s.Itu[zone] > 0)
                 PaintItuBox(zone, s.Itu[zone] == 2);
@@ -206,11 +205,11 @@ void TStatysFrm::BuildZoneStats()
 void TStatysFrm::ITUClick(TTextBox *box)
 {
     if (box->Brush().color() != NotWorkedColour)
-        OpenList([this, box] { TPrefixDetFrm(this).ShowItuQsos(box->Text().toInt()); });
+        OpenList([this, box] { TPrefixDetFrm(dm_, this).ShowItuQsos(box->Text().toInt()); });
 }
 
 void TStatysFrm::CQClick(TTextBox *box)
 {
     if (box->Brush().color() != NotWorkedColour)
-        OpenList([this, box] { TPrefixDetFrm(this).ShowCqQsos(box->Text().toInt()); });
+        OpenList([this, box] { TPrefixDetFrm(dm_, this).ShowCqQsos(box->Text().toInt()); });
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-const QString Key = QStringLiteral("\\Software\\Dovren\\Quarn\\FileDialogs");
+const QString Key = ProgramKey(QStringLiteral("FileDialogs"));
 const QString Value = QStringLiteral("LastFolder");
 
 }
