@@ -67,8 +67,9 @@ QByteArray ModelCode(const QByteArray &plain, QList<qsizetype> *bitsAfter = null
 
 // Inputs that reach the coder's limits: every path length from 1 to 165
 // (ascending pairs of 0..m, then any byte), codes of every length up to 90
-// bytes and then some past the sizes the coder reserves, long runs, text-like
-// bytes and the recorded pages themselves.
+// bytes and then some past the sizes the coder reserves, runs of every length
+// up to the end of the input, long runs, text-like bytes and the recorded
+// pages themselves.
 QList<std::pair<QString, QByteArray>> ModelCases()
 {
     QList<std::pair<QString, QByteArray>> cases;
@@ -89,6 +90,10 @@ QList<std::pair<QString, QByteArray>> ModelCases()
     };
     for (int size = 0; size <= 80; ++size)
         cases.append({QStringLiteral("noise of %1").arg(size), noise(size, false)});
+    for (int size = 1; size <= 24; ++size) // runs that end with the input
+        for (char c : {'\0', char(0xff), 'a'})
+            cases.append({QStringLiteral("run of %1 x %2").arg(size).arg(int(uint8_t(c))),
+                          Bytes({'b'}) + QByteArray(size, c)});
     for (int size : {255, 256, 1000, 4095, 4096, 4097, 65535, 65537}) {
         cases.append({QStringLiteral("noise of %1").arg(size), noise(size, false)});
         cases.append({QStringLiteral("text of %1").arg(size), noise(size, true)});
