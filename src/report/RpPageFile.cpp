@@ -124,9 +124,12 @@ QByteArray EncodePage(const PagePicture &page, bool compressed)
 {
     if (!compressed)
         return page.bytes();
+    const QByteArray &plain = page.bytes();
     QByteArray data(4, '\0');
-    qToLittleEndian<int32_t>(int32_t(page.bytes().size()), data.data());
-    data.append(TRpCompress::Encode(page.bytes()));
+    qToLittleEndian<int32_t>(int32_t(plain.size()), data.data());
+    TRpCompress encoder(&data);
+    encoder.Compress(plain.constData(), plain.size());
+    encoder.Finish();
     return data;
 }
 
