@@ -24,9 +24,9 @@ constexpr uint64_t EveryByte = 0x0101010101010101;
 
 // How many of the next bytes at p (at least one, at most eight, and only
 // where eight can be read) equal p[0].
-unsigned RunLength(const uint8_t *p, int64_t left)
+unsigned RunLength(const uint8_t *p, int64_t rest)
 {
-    if (left < 8)
+    if (rest < 8)
         return 1;
     const uint64_t differs = qFromLittleEndian<uint64_t>(p) ^ (EveryByte * p[0]);
     return differs == 0 ? 8 : unsigned(qCountTrailingZeroBits(differs)) / 8;
@@ -66,7 +66,6 @@ void TRpCompress::Compress(const char *data, int64_t size)
     const qsizetype start = out.size();
     out.resize(start + qsizetype(size) * 3 / 4 + EncoderSlack);
     char *dst = out.data() + start;
-    char *end = out.data() + out.size();
     uint64_t pending = OutByte;
     unsigned bits = BitPos;
     // Up to 56 bits; whole bytes go out and pending keeps the rest.
@@ -79,18 +78,20 @@ void TRpCompress::Compress(const char *data, int64_t size)
         bits %= 8;
     };
     unsigned left = Child[0], right = Child[1];
-    for (int64_t i = 0; i < size; ++i) {
-        if (end - dst < EncoderSlack) {
+    const uint8_t *const inEnd = in + size;
+    char *limit = out.data() + out.size() - EncoderSlack;
+    for (const uint8_t *p = in; p < inEnd; ++p) {
+        if (dst > limit) {
             const qsizetype at = dst - out.data();
             out.resize(out.size() * 2);
             dst = out.data() + at;
-            end = out.data() + out.size();
+            limit = out.data() + out.size() - EncoderSlack;
         }
-        const unsigned leaf = in[i] + 256u;
+        const unsigned leaf = *p + 256u;
         if (leaf == left || leaf == right) {
-            const unsigned run = RunLength(in + i, size - i);
+            const unsigned run = RunLength(p, inEnd - p);
             put(leaf == right ? ~uint64_t(0) >> (64 - run) : 0, run);
-            i += run - 1;
+            p += run - 1;
             continue;
         }
         // Up from the leaf two levels at a time, splaying on the way: a step
