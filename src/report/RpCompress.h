@@ -9,6 +9,7 @@
 // significant first; the last byte is padded with zero bits.
 // One coder works in one direction: an encoder appends its code to a byte
 // array, a decoder reads code from a block of bytes and never beyond it.
+// Coding a block at once gives the same code as coding its bytes one by one.
 class TRpCompress {
 public:
     // Encoder appending to out (not owned).
@@ -17,11 +18,14 @@ public:
     TRpCompress(const char *data, int64_t size);
 
     void Compress(uint8_t b);
+    void Compress(const char *data, int64_t size);
     // Writes the last partial byte; the encoder is finished afterwards.
     void Finish();
     // The next byte; raises ERpError when the code ends before the byte does
     // or leads to the tree's unused leaf.
     uint8_t Expand();
+    // The next size bytes into dest, failing as Expand does.
+    void Expand(char *dest, int64_t size);
     // Code bytes a decoder has read so far.
     int64_t BytesRead() const { return inPos_; }
 
@@ -32,15 +36,20 @@ public:
 
 private:
     void InitializeTree();
-    void Splay(int b);
+    void Splay(const uint16_t *up, unsigned depth, unsigned &left, unsigned &right);
 
-    uint16_t Left[256];
-    uint16_t Right[256];
-    uint8_t Up[513];
+    // Inner node n has its left child in slot 2n and its right child in
+    // slot 2n + 1; node 0 is the root, byte b is leaf b + 256 and leaf 512
+    // is unused.
+    uint16_t Child[512];
+    // The slot each node hangs in. Only the encoder keeps it: the decoder
+    // remembers the slots it went down through.
+    uint16_t Up[513];
 
     bool Compressing;
+    // Encoder: bits filled in OutByte. Decoder: the position of the last bit
+    // read within the last byte read, 7 when that byte is used up.
     uint8_t BitPos;
-    uint8_t InByte = 0;
     uint8_t OutByte = 0;
     QByteArray *out_ = nullptr;
     const char *in_ = nullptr;

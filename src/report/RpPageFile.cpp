@@ -3,9 +3,16 @@
 #include "report/RpCompress.h"
 #include "report/RpError.h"
 
+#include <QThread>
 #include <QtEndian>
+#include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <exception>
 #include <limits>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace RpPageFile {
 
@@ -29,6 +36,40 @@ struct Probe {
     int headerSize;
 };
 constexpr Probe Probes[] = {{124 + 8, 124}, {128, 128}, {96 + 8, 96}, {128 + 8, 128}};
+
+// A compressed file is checked in batches of pages read in order.
+constexpr size_t BatchPages = 64;
+constexpr qsizetype BatchBytes = 4 << 20;
+
+// Decoding is nearly all of the check of a compressed file, and its pages
+// decode apart from each other: so they are decoded on up to four threads.
+// The fault of each page, none for a sound one.
+std::vector<std::exception_ptr> CheckPages(const std::vector<QByteArray> &pages, bool compressed)
+{
+    std::vector<std::exception_ptr> faults(pages.size());
+    std::atomic<size_t> next = 0;
+    auto work = [&]() {
+        for (size_t k = next++; k < pages.size(); k = next++) {
+            try {
+                DecodePage(pages[k], compressed);
+            } catch (...) {
+                faults[k] = std::current_exception();
+            }
+        }
+    };
+    const size_t threads = compressed ? std::min<size_t>(pages.size(), std::clamp(QThread::idealThreadCount(), 1, 4)) : 1;
+    std::vector<std::thread> helpers;
+    try {
+        while (helpers.size() + 1 < threads)
+            helpers.emplace_back(work);
+    } catch (const std::system_error &) {
+        // No more threads: this one does the rest.
+    }
+    work();
+    for (std::thread &helper : helpers)
+        helper.join();
+    return faults;
+}
 
 } // namespace
 
@@ -124,9 +165,12 @@ QByteArray EncodePage(const PagePicture &page, bool compressed)
 {
     if (!compressed)
         return page.bytes();
+    const QByteArray &plain = page.bytes();
     QByteArray data(4, '\0');
-    qToLittleEndian<int32_t>(int32_t(page.bytes().size()), data.data());
-    data.append(TRpCompress::Encode(page.bytes()));
+    qToLittleEndian<int32_t>(int32_t(plain.size()), data.data());
+    TRpCompress encoder(&data);
+    encoder.Compress(plain.constData(), plain.size());
+    encoder.Finish();
     return data;
 }
 
@@ -164,16 +208,41 @@ Header CheckFile(TRpStream &stream)
     if (header.compression > 1)
         Fault(QStringLiteral("nieznany znacznik kompresji (%1)").arg(header.compression));
     stream.Seek(header.size);
+    const bool compressed = header.compression == 1;
+    std::vector<QByteArray> batch;
+    qsizetype batchBytes = 0;
+    int32_t batchStart = 1;
+    auto checkBatch = [&]() {
+        const std::vector<std::exception_ptr> faults = CheckPages(batch, compressed);
+        for (size_t k = 0; k < faults.size(); ++k) {
+            try {
+                if (faults[k])
+                    std::rethrow_exception(faults[k]);
+            } catch (const ERpError &e) {
+                Fault(QStringLiteral("strona %1: %2").arg(batchStart + qsizetype(k)).arg(e.message()));
+            }
+        }
+        batch.clear();
+        batchBytes = 0;
+    };
     for (int32_t page = 1; page <= header.pageCount; ++page) {
+        Record record;
         try {
-            const Record record = ReadRecord(stream);
+            record = ReadRecord(stream);
             if (record.pageNumber != page)
                 Fault(QStringLiteral("zapis ma numer %1").arg(record.pageNumber));
-            DecodePage(record.data, header.compression == 1);
         } catch (const ERpError &e) {
+            checkBatch(); // a fault in an earlier page comes first
             Fault(QStringLiteral("strona %1: %2").arg(page).arg(e.message()));
         }
+        if (batch.empty())
+            batchStart = page;
+        batchBytes += record.data.size();
+        batch.push_back(std::move(record.data));
+        if (!compressed || batch.size() == BatchPages || batchBytes > BatchBytes)
+            checkBatch();
     }
+    checkBatch();
     if (stream.Position() != size)
         Fault(QStringLiteral("dane za ostatnią stroną (stron w nagłówku: %1)").arg(header.pageCount));
     return header;

@@ -99,3 +99,46 @@ TEST_F(PageFileRejects, EveryDamagedFileWithItsReason)
         EXPECT_EQ(shown->GetPage(1)->bytes(), SamplePage(1, 3).bytes());
     }
 }
+
+// A compressed file is checked a batch of pages at a time, the pages of a
+// batch side by side: whatever else is damaged, the message names the first
+// damaged page.
+TEST_F(PageFileRejects, TheFirstDamagedPageOfALongFileIsNamed)
+{
+    const QByteArray packed = Save(*MakeList(150, true), QStringLiteral("long.rpp"));
+    std::vector<qsizetype> record = {0, 128}; // record[n]: where page n starts
+    while (record.size() <= 150)
+        record.push_back(I32(packed, record.back() + 4));
+    auto lengthUp = [&](QByteArray &b, int page) { SetI32(b, record[page] + 8, I32(b, record[page] + 8) + 1); };
+    auto linkOut = [&](QByteArray &b, int page) { SetI32(b, record[page] + 4, b.size() + 1); };
+
+    struct Case {
+        const char *what;
+        std::function<void(QByteArray &)> damage;
+        const char *message;
+    } cases[] = {
+        {"two pages of the second batch", [&](QByteArray &b) { lengthUp(b, 130); lengthUp(b, 100); },
+         "strona 100: "},
+        {"a page, then the link of the next", [&](QByteArray &b) { lengthUp(b, 70); linkOut(b, 71); },
+         "strona 70: "},
+        {"a link, then a page further on", [&](QByteArray &b) { linkOut(b, 20); lengthUp(b, 30); },
+         "strona 20: odnośnik do następnej strony"},
+        {"the last page", [&](QByteArray &b) { lengthUp(b, 150); },
+         "strona 150: "},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QByteArray bad = packed;
+        c.damage(bad);
+        TRpPageList list;
+        try {
+            list.LoadFromFile(WriteFile(bad));
+            ADD_FAILURE() << "accepted";
+        } catch (const ERpError &e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.message))) << e.message().toStdString();
+        }
+    }
+    TRpPageList sound;
+    sound.LoadFromFile(WriteFile(packed));
+    EXPECT_EQ(sound.PageCount(), 150);
+}
