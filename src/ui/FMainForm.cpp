@@ -72,12 +72,169 @@ const std::array<const char *, SortOrderCount> SortItems = {
     "Kolejność wprowadzania", "Data godz.", "Pasmo",       "Stacja wołana", "Typ emisji", "Raport nadany",
     "Raport odebrany",        "Imię",       "Miejscowość", "Lokator",       "QSL W",      "QSL O"};
 
-QPushButton *ToolButton(const QString &caption, const QString &hint, QWidget *parent)
+// How a menu item or a tool button runs: guarded, a failure ends as a
+// warning; plain, the window it opens reports its own.
+enum class Run { Plain, Guarded };
+using Handler = void (*)(TMainForm &);
+
+void Invoke(TMainForm &form, Handler handle, Run how)
 {
-    auto *b = new QPushButton(caption, parent);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
+    if (how == Run::Guarded)
+        Guarded([&] { handle(form); });
+    else
+        handle(form);
+}
+
+template <typename Dialog> void ExecDialog(TMainForm &form)
+{
+    Dialog(&form).exec();
+}
+
+// A menu on the bar, the print button's menu, an item of the menu above, one
+// of its exclusive choices, a separator, or an item on the bar itself.
+enum class MenuLine { Menu, PrintMenu, Item, Choice, Separator, BarItem };
+
+struct MenuRow {
+    MenuLine Line;
+    const char *Caption = "";
+    QAction *TMainForm::*Action = nullptr;
+    Handler Handle = nullptr;
+    Run How = Run::Plain;
+};
+
+void PrintLabels(TMainForm &form)
+{
+    OpenLabelPrinting(*DM, form.WindowStore(), &form);
+}
+
+const MenuRow MenuRows[] = {
+    {MenuLine::Menu, "S&ystem"},
+    {MenuLine::Item, "&Eksport wszystkich łączności", &TMainForm::ExportAllMnu, ExecDialog<TZapiszAdifFrm>,
+     Run::Guarded},
+    {MenuLine::Item, "Eksport &wybranych łączności", &TMainForm::ExportSelMnu, ExecDialog<TZapiszOdDoAdifFrm>,
+     Run::Guarded},
+    {MenuLine::Separator},
+    {MenuLine::Item, "&Import łączności", &TMainForm::ImportMnu, [](TMainForm &f) { f.ImportMnuClick(); },
+     Run::Guarded},
+    {MenuLine::Separator},
+    {MenuLine::Item, "&Dane stacji", &TMainForm::DaneStacjiMnu, [](TMainForm &f) { f.DaneStacjiMnuClick(); },
+     Run::Guarded},
+    {MenuLine::Separator},
+    {MenuLine::Item, "&Aktualizacja prefiksów", &TMainForm::AktualPrefixMnu, ExecDialog<TWczytajPrefixFrm>,
+     Run::Guarded},
+    {MenuLine::Item, "Wczytanie/aktualizacja gmin", &TMainForm::AktualGminMnu, ExecDialog<TWczytajGminyFrm>,
+     Run::Guarded},
+    {MenuLine::Item, "Wczytanie/aktualizacja zamków polskich", &TMainForm::AktualZamkiMnu,
+     ExecDialog<TWczytajZamkiFrm>, Run::Guarded},
+    {MenuLine::Separator},
+    {MenuLine::Item, "&Zakończ", &TMainForm::Zakocz1, [](TMainForm &f) { f.close(); }},
+
+    {MenuLine::BarItem, "D&ata", &TMainForm::DataMnu, [](TMainForm &f) { f.DataMnuClick(); }, Run::Guarded},
+
+    // Choosing an item selects that mode; choosing the checked one again changes nothing.
+    {MenuLine::Menu, "&Czas"},
+    {MenuLine::Choice, "&Letni", &TMainForm::CzasLetniMnu, [](TMainForm &f) { f.SetSummerTime(true); }},
+    {MenuLine::Choice, "&Zimowy", &TMainForm::CzasZimowyMnu, [](TMainForm &f) { f.SetSummerTime(false); }},
+
+    {MenuLine::Menu, "Etyk&iety"},
+    {MenuLine::Item, "Wydruk", &TMainForm::WydrukEtykMnu, PrintLabels},
+    {MenuLine::Item, "Wzorce", &TMainForm::WzorceMnu, [](TMainForm &f) { TLabelTbl(&f).ShowTemplateList(); },
+     Run::Guarded},
+
+    {MenuLine::Menu, "Callbook"},
+    {MenuLine::Item, "Wyszukiwanie &proste", &TMainForm::Wyszukiwanieproste1,
+     [](TMainForm &) { CallbookSkrFrm->exec(); }},
+    {MenuLine::Item, "Wyszukiwanie &złożone", &TMainForm::Wyszukiwaniezoone1,
+     [](TMainForm &) { CallbookTblFrm->exec(); }},
+
+    {MenuLine::Menu, "Pomocnicze"},
+    {MenuLine::Item, "&Wyznacz strefy ITU, CQ", &TMainForm::WyznaczITUCQMnu,
+     [](TMainForm &f) {
+         TWyznaczITUCQFrm frm(&f);
+         frm.exec();
+         if (frm.HasUpdates())
+             f.ReopenKeepingPosition();
+     },
+     Run::Guarded},
+
+    {MenuLine::Menu, "I&nformacje"},
+    {MenuLine::Item, "&O programie", &TMainForm::OProgramieMnu, [](TMainForm &f) { f.OProgramieMnuClick(); },
+     Run::Guarded},
+
+    {MenuLine::PrintMenu},
+    {MenuLine::Item, "&LOG - Łączności", &TMainForm::KsiegaDrukMnu,
+     [](TMainForm &f) { DrukujLog(*DM, f.WindowStore(), &f); }, Run::Guarded},
+    {MenuLine::Item, "&QSL - Etykiety", &TMainForm::EtykietyDrukMnu, PrintLabels},
+};
+
+// A push button of the tool panel. The print button, a drop-down over the
+// print menu, stands where a row names no button.
+enum class Shown { Enabled, Disabled, Hidden };
+
+struct ToolButtonRow {
+    QPushButton *TMainForm::*Button;
+    const char *Caption;
+    const char *Hint;
+    Handler Handle;
+    Run How;
+    Shown State = Shown::Enabled;
+};
+
+const ToolButtonRow LogButtons[] = {
+    {&TMainForm::InsertBtn, "&Dodaj", "Wprowadzenie\nnowej łączności",
+     [](TMainForm &f) { f.InsertBtnClick(); }, Run::Guarded},
+    {&TMainForm::EditBtn, "&Popraw", "Poprawa bieżącej\nłączności", [](TMainForm &f) { f.EditBtnClick(); },
+     Run::Guarded},
+    {&TMainForm::DeleteBtn, "&Usuń", "Usunięcie bieżącej\nłączności",
+     [](TMainForm &f) { f.DeleteBtnClick(); }, Run::Guarded},
+    {nullptr, "Drukuj", "", nullptr, Run::Plain},
+    {&TMainForm::StatysBtn, "&Statystyka", "", [](TMainForm &f) { StatisticsWindow(&f).ShowStatistics(); },
+     Run::Plain, Shown::Disabled},
+    {&TMainForm::LacznBtn, "Łącz&ności", "Pokaż wszystkie łączności\nz bieżącą stacją",
+     [](TMainForm &f) { f.LacznBtnClick(); }, Run::Guarded},
+};
+
+const ToolButtonRow PrefixButtons[] = {
+    {&TMainForm::PrefixEditBtn, "Edycja prefiksów", "", ExecDialog<TPrefixEditFrm>, Run::Guarded,
+     Shown::Hidden},
+    {&TMainForm::PrefixExpBtn, "Eksport prefiksów", "", ExecDialog<TZapiszPrefiksFrm>, Run::Guarded,
+     Shown::Hidden},
+};
+
+TExSpeedButton *NewPrintButton(const QString &caption, QMenu *menu, QWidget *panel)
+{
+    auto *b = new TExSpeedButton(panel);
+    b->SetCaption(caption);
+    b->SetGlyph(PrinterGlyph());
+    b->setFixedSize(67, 44);
+    b->SetFlat(true);
+    b->SetSpacing(4);
+    b->SetMarkDropDown(false);
+    b->SetDropDownMenu(menu);
     return b;
+}
+
+template <size_t N>
+void AddToolButtons(TMainForm &form, const ToolButtonRow (&rows)[N], QWidget *panel, QHBoxLayout *layout)
+{
+    for (const ToolButtonRow &r : rows) {
+        const QString caption = QString::fromUtf8(r.Caption);
+        if (!r.Button) {
+            form.PrintBtn = NewPrintButton(caption, form.PrintMenu, panel);
+            layout->addWidget(form.PrintBtn);
+            continue;
+        }
+        auto *b = new QPushButton(caption, panel);
+        if (*r.Hint)
+            b->setToolTip(QString::fromUtf8(r.Hint));
+        if (r.State == Shown::Disabled)
+            b->setEnabled(false);
+        if (r.State == Shown::Hidden)
+            b->setVisible(false);
+        layout->addWidget(b);
+        form.*r.Button = b;
+        QObject::connect(b, &QPushButton::clicked, &form, [&form, &r] { Invoke(form, r.Handle, r.How); });
+    }
 }
 
 }
@@ -123,102 +280,35 @@ TMainForm::~TMainForm()
 
 void TMainForm::BuildMenus()
 {
-    QMenuBar *bar = menuBar();
-    QMenu *system = bar->addMenu(QStringLiteral("S&ystem"));
-    ExportAllMnu = system->addAction(QStringLiteral("&Eksport wszystkich łączności"));
-    ExportSelMnu = system->addAction(QStringLiteral("Eksport &wybranych łączności"));
-    system->addSeparator();
-    ImportMnu = system->addAction(QStringLiteral("&Import łączności"));
-    system->addSeparator();
-    DaneStacjiMnu = system->addAction(QStringLiteral("&Dane stacji"));
-    connect(DaneStacjiMnu, &QAction::triggered, this, [this] { Guarded([this] { DaneStacjiMnuClick(); }); });
-    system->addSeparator();
-    AktualPrefixMnu = system->addAction(QStringLiteral("&Aktualizacja prefiksów"));
-    AktualGminMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja gmin"));
-    AktualZamkiMnu = system->addAction(QStringLiteral("Wczytanie/aktualizacja zamków polskich"));
-    connect(AktualGminMnu, &QAction::triggered, this, [this] {
-        Guarded([this] {
-            TWczytajGminyFrm frm(this);
-            frm.exec();
-        });
-    });
-    connect(AktualZamkiMnu, &QAction::triggered, this, [this] {
-        Guarded([this] {
-            TWczytajZamkiFrm frm(this);
-            frm.exec();
-        });
-    });
-    system->addSeparator();
-    Zakocz1 = system->addAction(QStringLiteral("&Zakończ"));
-    connect(Zakocz1, &QAction::triggered, this, &QWidget::close);
-    connect(ImportMnu, &QAction::triggered, this, [this] { Guarded([this] { ImportMnuClick(); }); });
-    connect(ExportAllMnu, &QAction::triggered, this, [this] {
-        Guarded([this] {
-            TZapiszAdifFrm frm(this);
-            frm.exec();
-        });
-    });
-    connect(ExportSelMnu, &QAction::triggered, this, [this] {
-        Guarded([this] {
-            TZapiszOdDoAdifFrm frm(this);
-            frm.exec();
-        });
-    });
-
-    DataMnu = bar->addAction(QStringLiteral("D&ata"));
-    connect(DataMnu, &QAction::triggered, this, [this] { Guarded([this] { DataMnuClick(); }); });
-
-    QMenu *czas = bar->addMenu(QStringLiteral("&Czas"));
-    CzasLetniMnu = czas->addAction(QStringLiteral("&Letni"));
-    CzasZimowyMnu = czas->addAction(QStringLiteral("&Zimowy"));
-    auto *group = new QActionGroup(this);
-    group->setExclusive(true);
-    for (QAction *a : {CzasLetniMnu, CzasZimowyMnu}) {
-        a->setCheckable(true);
-        group->addAction(a);
+    QMenu *menu = nullptr;
+    QActionGroup *choice = nullptr;
+    for (const MenuRow &r : MenuRows) {
+        const QString caption = QString::fromUtf8(r.Caption);
+        switch (r.Line) {
+        case MenuLine::Menu:
+            menu = menuBar()->addMenu(caption);
+            choice = nullptr;
+            continue;
+        case MenuLine::PrintMenu:
+            menu = PrintMenu = new QMenu(this);
+            choice = nullptr;
+            continue;
+        case MenuLine::Separator: menu->addSeparator(); continue;
+        default: break;
+        }
+        QAction *action =
+            r.Line == MenuLine::BarItem ? menuBar()->addAction(caption) : menu->addAction(caption);
+        if (r.Line == MenuLine::Choice) {
+            if (!choice) {
+                choice = new QActionGroup(this);
+                choice->setExclusive(true);
+            }
+            action->setCheckable(true);
+            choice->addAction(action);
+        }
+        this->*r.Action = action;
+        connect(action, &QAction::triggered, this, [this, &r] { Invoke(*this, r.Handle, r.How); });
     }
-    // Choosing an item selects that mode; choosing the checked one again changes nothing.
-    connect(CzasLetniMnu, &QAction::triggered, this, [this] { SetSummerTime(true); });
-    connect(CzasZimowyMnu, &QAction::triggered, this, [this] { SetSummerTime(false); });
-
-    QMenu *etykiety = bar->addMenu(QStringLiteral("Etyk&iety"));
-    WydrukEtykMnu = etykiety->addAction(QStringLiteral("Wydruk"));
-    connect(WydrukEtykMnu, &QAction::triggered, this, [this] { OpenLabelPrinting(*DM, window_, this); });
-    WzorceMnu = etykiety->addAction(QStringLiteral("Wzorce"));
-    connect(WzorceMnu, &QAction::triggered, this, [this] {
-        Guarded([this] {
-            TLabelTbl frm(this);
-            frm.ShowTemplateList();
-        });
-    });
-
-    QMenu *callbook = bar->addMenu(QStringLiteral("Callbook"));
-    Wyszukiwanieproste1 = callbook->addAction(QStringLiteral("Wyszukiwanie &proste"));
-    Wyszukiwaniezoone1 = callbook->addAction(QStringLiteral("Wyszukiwanie &złożone"));
-    connect(Wyszukiwanieproste1, &QAction::triggered, this, [] { CallbookSkrFrm->exec(); });
-    connect(Wyszukiwaniezoone1, &QAction::triggered, this, [] { CallbookTblFrm->exec(); });
-
-    QMenu *pomocnicze = bar->addMenu(QStringLiteral("Pomocnicze"));
-    WyznaczITUCQMnu = pomocnicze->addAction(QStringLiteral("&Wyznacz strefy ITU, CQ"));
-    connect(WyznaczITUCQMnu, &QAction::triggered, this, [this] {
-        Guarded([this] {
-            TWyznaczITUCQFrm frm(this);
-            frm.exec();
-            if (frm.HasUpdates())
-                ReopenKeepingPosition();
-        });
-    });
-
-    QMenu *info = bar->addMenu(QStringLiteral("I&nformacje"));
-    OProgramieMnu = info->addAction(QStringLiteral("&O programie"));
-    connect(OProgramieMnu, &QAction::triggered, this, [this] { Guarded([this] { OProgramieMnuClick(); }); });
-
-    PrintMenu = new QMenu(this);
-    KsiegaDrukMnu = PrintMenu->addAction(QStringLiteral("&LOG - Łączności"));
-    connect(KsiegaDrukMnu, &QAction::triggered, this,
-            [this] { Guarded([this] { DrukujLog(*DM, window_, this); }); });
-    EtykietyDrukMnu = PrintMenu->addAction(QStringLiteral("&QSL - Etykiety"));
-    connect(EtykietyDrukMnu, &QAction::triggered, this, [this] { OpenLabelPrinting(*DM, window_, this); });
 }
 
 QWidget *TMainForm::BuildToolPanel()
@@ -227,26 +317,7 @@ QWidget *TMainForm::BuildToolPanel()
     auto *row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
 
-    InsertBtn = ToolButton(QStringLiteral("&Dodaj"), QStringLiteral("Wprowadzenie\nnowej łączności"), panel);
-    EditBtn = ToolButton(QStringLiteral("&Popraw"), QStringLiteral("Poprawa bieżącej\nłączności"), panel);
-    DeleteBtn = ToolButton(QStringLiteral("&Usuń"), QStringLiteral("Usunięcie bieżącej\nłączności"), panel);
-    PrintBtn = new TExSpeedButton(panel);
-    PrintBtn->SetCaption(QStringLiteral("Drukuj"));
-    PrintBtn->SetGlyph(PrinterGlyph());
-    PrintBtn->setFixedSize(67, 44);
-    PrintBtn->SetFlat(true);
-    PrintBtn->SetSpacing(4);
-    PrintBtn->SetMarkDropDown(false);
-    PrintBtn->SetDropDownMenu(PrintMenu);
-    StatysBtn = ToolButton(QStringLiteral("&Statystyka"), QString(), panel);
-    StatysBtn->setEnabled(false);
-    connect(StatysBtn, &QPushButton::clicked, this, [this] { StatisticsWindow(this).ShowStatistics(); });
-    LacznBtn = ToolButton(QStringLiteral("Łącz&ności"),
-                          QStringLiteral("Pokaż wszystkie łączności\nz bieżącą stacją"), panel);
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{InsertBtn, EditBtn, DeleteBtn, PrintBtn, StatysBtn, LacznBtn})
-        row->addWidget(w);
-
+    AddToolButtons(*this, LogButtons, panel, row);
     ZnakLbl = new QLabel(panel);
     QFont big = ZnakLbl->font();
     big.setPointSize(18);
@@ -254,7 +325,16 @@ QWidget *TMainForm::BuildToolPanel()
     ZnakLbl->setFont(big);
     ZnakLbl->setMinimumWidth(120);
     row->addWidget(ZnakLbl);
+    row->addLayout(BuildCallSearch(panel));
+    row->addLayout(BuildDateSearch(panel));
+    row->addLayout(BuildNavigator(panel));
+    AddToolButtons(*this, PrefixButtons, panel, row);
+    row->addStretch(1);
+    return panel;
+}
 
+QLayout *TMainForm::BuildCallSearch(QWidget *panel)
+{
     auto *findCall = new QVBoxLayout;
     auto *callLbl = new QLabel(QStringLiteral("Szukaj  [Stacja wołana]"), panel);
     EdStacja = new TButtonEdit(panel);
@@ -265,8 +345,13 @@ QWidget *TMainForm::BuildToolPanel()
     callLbl->setBuddy(EdStacja);
     findCall->addWidget(callLbl);
     findCall->addWidget(EdStacja);
-    row->addLayout(findCall);
+    connect(EdStacja, &TButtonEdit::OnButtonClick, this, [this] { Guarded([this] { FindByCall(); }); });
+    connect(EdStacja, &QLineEdit::returnPressed, this, [this] { Guarded([this] { FindByCall(); }); });
+    return findCall;
+}
 
+QLayout *TMainForm::BuildDateSearch(QWidget *panel)
+{
     auto *findDate = new QVBoxLayout;
     auto *dateLbl = new QLabel(QStringLiteral("Szukaj  [Data]"), panel);
     auto *dateRow = new QHBoxLayout;
@@ -280,8 +365,16 @@ QWidget *TMainForm::BuildToolPanel()
     dateRow->addWidget(SzukajDataBtn);
     findDate->addWidget(dateLbl);
     findDate->addLayout(dateRow);
-    row->addLayout(findDate);
+    connect(SzukajDataBtn, &QToolButton::clicked, this, [this] { Guarded([this] { FindByDate(); }); });
+    connect(EdData, &QDateEdit::editingFinished, this, [this] {
+        if (EdData->hasFocus())
+            Guarded([this] { FindByDate(); });
+    });
+    return findDate;
+}
 
+QLayout *TMainForm::BuildNavigator(QWidget *panel)
+{
     auto *navCol = new QVBoxLayout;
     auto *navRow = new QHBoxLayout;
     const std::array<std::pair<const char *, const char *>, 4> nav = {{{"|◀", "Pierwsza pozycja"},
@@ -307,40 +400,13 @@ QWidget *TMainForm::BuildToolPanel()
     sortRow->addWidget(sortLbl);
     sortRow->addWidget(EdSortOrder);
     navCol->addLayout(sortRow);
-    row->addLayout(navCol);
-
-    PrefixEditBtn = ToolButton(QStringLiteral("Edycja prefiksów"), QString(), panel);
-    PrefixExpBtn = ToolButton(QStringLiteral("Eksport prefiksów"), QString(), panel);
-    PrefixEditBtn->setVisible(false);
-    PrefixExpBtn->setVisible(false);
-    row->addWidget(PrefixEditBtn);
-    row->addWidget(PrefixExpBtn);
-    connect(PrefixEditBtn, &QPushButton::clicked, this,
-            [this] { Guarded([this] { TPrefixEditFrm(this).exec(); }); });
-    connect(PrefixExpBtn, &QPushButton::clicked, this,
-            [this] { Guarded([this] { TZapiszPrefiksFrm(this).exec(); }); });
-    connect(AktualPrefixMnu, &QAction::triggered, this,
-            [this] { Guarded([this] { TWczytajPrefixFrm(this).exec(); }); });
-    row->addStretch(1);
-
-    connect(InsertBtn, &QPushButton::clicked, this, [this] { Guarded([this] { InsertBtnClick(); }); });
-    connect(EditBtn, &QPushButton::clicked, this, [this] { Guarded([this] { EditBtnClick(); }); });
-    connect(DeleteBtn, &QPushButton::clicked, this, [this] { Guarded([this] { DeleteBtnClick(); }); });
-    connect(LacznBtn, &QPushButton::clicked, this, [this] { Guarded([this] { LacznBtnClick(); }); });
-    connect(EdStacja, &TButtonEdit::OnButtonClick, this, [this] { Guarded([this] { FindByCall(); }); });
-    connect(EdStacja, &QLineEdit::returnPressed, this, [this] { Guarded([this] { FindByCall(); }); });
-    connect(SzukajDataBtn, &QToolButton::clicked, this, [this] { Guarded([this] { FindByDate(); }); });
-    connect(EdData, &QDateEdit::editingFinished, this, [this] {
-        if (EdData->hasFocus())
-            Guarded([this] { FindByDate(); });
-    });
     connect(EdSortOrder, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
             return;
         SortOrder = uint8_t(index);
         Guarded([this] { ReopenKeepingPosition(); });
     });
-    return panel;
+    return navCol;
 }
 
 void TMainForm::BuildPages()

@@ -13,6 +13,7 @@ class QAction;
 class QComboBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QMenu;
 class QPushButton;
 class QTabWidget;
@@ -120,6 +121,9 @@ protected:
 private:
     void BuildMenus();
     QWidget *BuildToolPanel();
+    QLayout *BuildCallSearch(QWidget *panel);
+    QLayout *BuildDateSearch(QWidget *panel);
+    QLayout *BuildNavigator(QWidget *panel);
     void BuildPages();
     void BuildStatusBar();
     void SetUpGridColumns();

@@ -76,6 +76,176 @@ int Integer(const DataSet &ds, const char *field)
     return int(ds.FieldByName(QLatin1String(field))->AsInteger());
 }
 
+std::vector<TColumn> LokatorColumns()
+{
+    std::vector<TColumn> columns{TextColumn(QStringLiteral("Lokator"), QStringLiteral("Lokator"), 160)};
+    const QStringList fields = LokatorCellFields();
+    for (int i = 0; i < LokatorCellCount; ++i)
+        columns.push_back(MarkColumn(fields[i], TPasmo::BandNameOf(LokatorBands[i]), 90));
+    return columns;
+}
+
+// The district names are known beforehand: the longest shows whole.
+void WidenForDistricts(TExDBGrid &grid)
+{
+    int nameWidth = grid.ColumnWidth(1);
+    for (const District &d : Districts())
+        nameWidth = grid.FitColumnWidth(nameWidth, QString(), QString::fromUtf16(d.Text));
+    grid.SetColumnWidth(1, nameWidth);
+}
+
+// A key, a name and one mark for a QSO made or confirmed anywhere.
+std::vector<TColumn> CheckColumns(const char *keyField, const char *keyTitle, const char *nameField,
+                                  const char *nameTitle)
+{
+    return {TextColumn(QString::fromLatin1(keyField), QString::fromUtf8(keyTitle), 60),
+            TextColumn(QString::fromLatin1(nameField), QString::fromUtf8(nameTitle), 330),
+            MarkColumn(QStringLiteral("Lacznosc"), QStringLiteral("Łączność / Potwierdzenie"), 150)};
+}
+
+QStringList CheckFields()
+{
+    return {QStringLiteral("Lacznosc")};
+}
+
+// The Polish awards' tables: a symbol, a name and a mark per band.
+std::vector<TColumn> LocalBandColumns(const char *keyField, const char *keyTitle, const char *nameField,
+                                      const char *nameTitle)
+{
+    return BandTableColumns(TextColumn(QString::fromLatin1(keyField), QString::fromUtf8(keyTitle), 50),
+                            TextColumn(QString::fromLatin1(nameField), QString::fromUtf8(nameTitle), 190),
+                            QString());
+}
+
+QStringList LocalBandFields()
+{
+    return BandCellFields(QString());
+}
+
+// One statistic shown in a grid: its tab, its table, its search and the QSO
+// list a marked row opens. Every band cell counts, 4 m included; summary rows
+// have no key and counts instead of marks, so they open nothing.
+struct GridTabRow {
+    TStatGridTab TStatysFrm::*Tab;
+    QWidget *TStatysFrm::*Page;
+    const char *Caption;
+    const char *GridName;
+    std::vector<TColumn> (*Columns)();
+    void (*Widen)(TExDBGrid &) = nullptr; // after the grid is made
+    TExMemoryData TStatTables::*Table;
+    const char *SearchWord;
+    int MaxLength;
+    const char *KeyField; // searched, and the key a row needs to open a list
+    void (*Build)(TDM &, TStatTables &, const TStatProgress &);
+    QStringList (*MarkFields)();
+    bool (*HasKey)(const DataSet &) = nullptr; // null: the key field holds text
+    void (*Show)(TPrefixDetFrm &, const DataSet &);
+};
+
+const GridTabRow GridTabRows[] = {
+    {.Tab = &TStatysFrm::Dxcc,
+     .Page = &TStatysFrm::PrefixTab,
+     .Caption = "&DXCC MultiBand",
+     .GridName = "DxccGrid",
+     .Columns =
+         [] {
+             return BandTableColumns(
+                 TextColumn(QStringLiteral("PrefixTblPrefix"), QStringLiteral("Prefiks"), 50),
+                 TextColumn(QStringLiteral("PrefixTblDxcc"), QStringLiteral("DXCC"), 160),
+                 QStringLiteral("PrefixTbl"));
+         },
+     .Table = &TStatTables::PrefixTbl,
+     .SearchWord = "Prefiks",
+     .MaxLength = 6,
+     .KeyField = "PrefixTblPrefix",
+     .Build = BuildDxccMultiBandStats,
+     .MarkFields = [] { return BandCellFields(QStringLiteral("PrefixTbl")); },
+     .Show =
+         [](TPrefixDetFrm &list, const DataSet &ds) {
+             list.ShowCountryQsos(Integer(ds, "PrefixTblKrajId"), Text(ds, "PrefixTblPrefix"),
+                                  Text(ds, "PrefixTblDxcc"));
+         }},
+    {.Tab = &TStatysFrm::DxccRaz,
+     .Page = &TStatysFrm::DxccRazTab,
+     .Caption = "D&XCC KF",
+     .GridName = "DxccRazGrid",
+     .Columns = [] { return CheckColumns("Prefix", "Prefiks", "Nazwa", "DXCC"); },
+     .Table = &TStatTables::PrefixRazTbl,
+     .SearchWord = "Prefiks",
+     .MaxLength = 6,
+     .KeyField = "Prefix",
+     .Build = BuildDxccHfStats,
+     .MarkFields = CheckFields,
+     .HasKey = [](const DataSet &ds) { return Integer(ds, "KrajId") > 0; },
+     .Show =
+         [](TPrefixDetFrm &list, const DataSet &ds) {
+             list.ShowCountryHfQsos(Integer(ds, "KrajId"), Text(ds, "Prefix"), Text(ds, "Nazwa"));
+         }},
+    {.Tab = &TStatysFrm::Iota,
+     .Page = &TStatysFrm::IotaTab,
+     .Caption = "&IOTA",
+     .GridName = "IotaGrid",
+     .Columns = [] { return CheckColumns("Iota", "IOTA", "Wyspa", "Wyspa"); },
+     .Table = &TStatTables::IotaTbl,
+     .SearchWord = "IOTA",
+     .MaxLength = 6,
+     .KeyField = "Iota",
+     .Build = BuildIotaStats,
+     .MarkFields = CheckFields,
+     .Show = [](TPrefixDetFrm &list,
+                const DataSet &ds) { list.ShowIotaQsos(Text(ds, "Iota"), Text(ds, "Wyspa")); }},
+    {.Tab = &TStatysFrm::Spa,
+     .Page = &TStatysFrm::SPATab,
+     .Caption = "&SPPA",
+     .GridName = "SpaGrid",
+     .Columns = [] { return LocalBandColumns("PowiatId", "Powiat", "Powiat", "Nazwa"); },
+     .Widen = WidenForDistricts,
+     .Table = &TStatTables::SpaTbl,
+     .SearchWord = "Powiat",
+     .MaxLength = 2,
+     .KeyField = "PowiatId",
+     .Build = BuildPowiatStats,
+     .MarkFields = LocalBandFields,
+     .Show = [](TPrefixDetFrm &list, const DataSet &ds) { list.ShowPowiatQsos(Text(ds, "PowiatId")); }},
+    {.Tab = &TStatysFrm::Gmina,
+     .Page = &TStatysFrm::GminaTab,
+     .Caption = "P&GA",
+     .GridName = "GminaGrid",
+     .Columns = [] { return LocalBandColumns("Symbol", "Gmina", "Nazwa", "Nazwa"); },
+     .Table = &TStatTables::GminaTbl,
+     .SearchWord = "Gmina",
+     .MaxLength = SymbolLength,
+     .KeyField = "Symbol",
+     .Build = BuildGminaStats,
+     .MarkFields = LocalBandFields,
+     .Show = [](TPrefixDetFrm &list,
+                const DataSet &ds) { list.ShowGminaQsos(Text(ds, "Symbol"), Text(ds, "Nazwa")); }},
+    {.Tab = &TStatysFrm::Zamek,
+     .Page = &TStatysFrm::ZamekTab,
+     .Caption = "Z&amki polskie",
+     .GridName = "ZamekGrid",
+     .Columns = [] { return LocalBandColumns("Symbol", "Zamek", "Nazwa", "Nazwa (miejscowość)"); },
+     .Table = &TStatTables::ZamekTbl,
+     .SearchWord = "Zamek",
+     .MaxLength = SymbolLength,
+     .KeyField = "Symbol",
+     .Build = BuildZamekStats,
+     .MarkFields = LocalBandFields,
+     .Show = [](TPrefixDetFrm &list, const DataSet &ds) { list.ShowZamekQsos(Text(ds, "Symbol")); }},
+    {.Tab = &TStatysFrm::Lokator,
+     .Page = &TStatysFrm::LokatorTab,
+     .Caption = "&Lokator",
+     .GridName = "LokatorGrid",
+     .Columns = LokatorColumns,
+     .Table = &TStatTables::LokatorTbl,
+     .SearchWord = "Lokator",
+     .MaxLength = 4,
+     .KeyField = "Lokator",
+     .Build = BuildLokatorStats,
+     .MarkFields = LokatorCellFields,
+     .Show = [](TPrefixDetFrm &list, const DataSet &ds) { list.ShowLokatorQsos(Text(ds, "Lokator")); }},
+};
+
 }
 
 void TStatysFrm::SetUpGridTab(TStatGridTab &tab, const QString &caption, TExDBGrid *grid, TExMemoryData *tbl,
@@ -126,115 +296,22 @@ void TStatysFrm::SetUpGridTab(TStatGridTab &tab, const QString &caption, TExDBGr
 void TStatysFrm::BuildGridTabs()
 {
     TStatTables &t = *tables_;
-    const QString search = QStringLiteral("Szukaj [%1]");
-    const QString lacznosc = QStringLiteral("Łączność / Potwierdzenie");
-
-    SetUpGridTab(Dxcc, QStringLiteral("&DXCC MultiBand"),
-                 NewStatGrid(QStringLiteral("DxccGrid"),
-                             BandTableColumns(
-                                 TextColumn(QStringLiteral("PrefixTblPrefix"), QStringLiteral("Prefiks"), 50),
-                                 TextColumn(QStringLiteral("PrefixTblDxcc"), QStringLiteral("DXCC"), 160),
-                                 QStringLiteral("PrefixTbl"))),
-                 &t.PrefixTbl, search.arg(QStringLiteral("Prefiks")), 6, QStringLiteral("PrefixTblPrefix"));
-    SetUpGridTab(DxccRaz, QStringLiteral("D&XCC KF"),
-                 NewStatGrid(QStringLiteral("DxccRazGrid"),
-                             {TextColumn(QStringLiteral("Prefix"), QStringLiteral("Prefiks"), 60),
-                              TextColumn(QStringLiteral("Nazwa"), QStringLiteral("DXCC"), 330),
-                              MarkColumn(QStringLiteral("Lacznosc"), lacznosc, 150)}),
-                 &t.PrefixRazTbl, search.arg(QStringLiteral("Prefiks")), 6, QStringLiteral("Prefix"));
-    SetUpGridTab(Iota, QStringLiteral("&IOTA"),
-                 NewStatGrid(QStringLiteral("IotaGrid"),
-                             {TextColumn(QStringLiteral("Iota"), QStringLiteral("IOTA"), 60),
-                              TextColumn(QStringLiteral("Wyspa"), QStringLiteral("Wyspa"), 330),
-                              MarkColumn(QStringLiteral("Lacznosc"), lacznosc, 150)}),
-                 &t.IotaTbl, search.arg(QStringLiteral("IOTA")), 6, QStringLiteral("Iota"));
-    TExDBGrid *spaGrid = NewStatGrid(
-        QStringLiteral("SpaGrid"),
-        BandTableColumns(TextColumn(QStringLiteral("PowiatId"), QStringLiteral("Powiat"), 50),
-                         TextColumn(QStringLiteral("Powiat"), QStringLiteral("Nazwa"), 190), QString()));
-    // The district names are known beforehand: the longest shows whole.
-    int nameWidth = spaGrid->ColumnWidth(1);
-    for (const District &d : Districts())
-        nameWidth = spaGrid->FitColumnWidth(nameWidth, QString(), QString::fromUtf16(d.Text));
-    spaGrid->SetColumnWidth(1, nameWidth);
-    SetUpGridTab(Spa, QStringLiteral("&SPPA"), spaGrid, &t.SpaTbl, search.arg(QStringLiteral("Powiat")), 2,
-                 QStringLiteral("PowiatId"));
-    SetUpGridTab(
-        Gmina, QStringLiteral("P&GA"),
-        NewStatGrid(QStringLiteral("GminaGrid"),
-                    BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Gmina"), 50),
-                                     TextColumn(QStringLiteral("Nazwa"), QStringLiteral("Nazwa"), 190),
-                                     QString())),
-        &t.GminaTbl, search.arg(QStringLiteral("Gmina")), SymbolLength, QStringLiteral("Symbol"));
-    SetUpGridTab(
-        Zamek, QStringLiteral("Z&amki polskie"),
-        NewStatGrid(
-            QStringLiteral("ZamekGrid"),
-            BandTableColumns(TextColumn(QStringLiteral("Symbol"), QStringLiteral("Zamek"), 50),
-                             TextColumn(QStringLiteral("Nazwa"), QStringLiteral("Nazwa (miejscowość)"), 190),
-                             QString())),
-        &t.ZamekTbl, search.arg(QStringLiteral("Zamek")), SymbolLength, QStringLiteral("Symbol"));
-    std::vector<TColumn> lokator{TextColumn(QStringLiteral("Lokator"), QStringLiteral("Lokator"), 160)};
-    const QStringList lokatorFields = LokatorCellFields();
-    for (int i = 0; i < LokatorCellCount; ++i)
-        lokator.push_back(MarkColumn(lokatorFields[i], TPasmo::BandNameOf(LokatorBands[i]), 90));
-    SetUpGridTab(Lokator, QStringLiteral("&Lokator"), NewStatGrid(QStringLiteral("LokatorGrid"), lokator),
-                 &t.LokatorTbl, search.arg(QStringLiteral("Lokator")), 4, QStringLiteral("Lokator"));
-
-    PrefixTab = Dxcc.Page;
-    DxccRazTab = DxccRaz.Page;
-    IotaTab = Iota.Page;
-    SPATab = Spa.Page;
-    GminaTab = Gmina.Page;
-    ZamekTab = Zamek.Page;
-    LokatorTab = Lokator.Page;
-
-    Dxcc.Build = [this, &t](const TStatProgress &p) { BuildDxccMultiBandStats(dm_, t, p); };
-    DxccRaz.Build = [this, &t](const TStatProgress &p) { BuildDxccHfStats(dm_, t, p); };
-    Iota.Build = [this, &t](const TStatProgress &p) { BuildIotaStats(dm_, t, p); };
-    Spa.Build = [this, &t](const TStatProgress &p) { BuildPowiatStats(dm_, t, p); };
-    Gmina.Build = [this, &t](const TStatProgress &p) { BuildGminaStats(dm_, t, p); };
-    Zamek.Build = [this, &t](const TStatProgress &p) { BuildZamekStats(dm_, t, p); };
-    Lokator.Build = [this, &t](const TStatProgress &p) { BuildLokatorStats(dm_, t, p); };
-
-    // Every band cell counts, 4 m included; summary rows have no key and
-    // counts instead of marks, so they open nothing.
-    Dxcc.Open = [this, &t] {
-        const DataSet &ds = t.PrefixTbl;
-        if (RowHasMark(ds, BandCellFields(QStringLiteral("PrefixTbl"))) &&
-            !Text(ds, "PrefixTblPrefix").isEmpty())
-            TPrefixDetFrm(dm_, this).ShowCountryQsos(Integer(ds, "PrefixTblKrajId"),
-                                                     Text(ds, "PrefixTblPrefix"), Text(ds, "PrefixTblDxcc"));
-    };
-    DxccRaz.Open = [this, &t] {
-        const DataSet &ds = t.PrefixRazTbl;
-        if (RowHasMark(ds, {QStringLiteral("Lacznosc")}) && Integer(ds, "KrajId") > 0)
-            TPrefixDetFrm(dm_, this).ShowCountryHfQsos(Integer(ds, "KrajId"), Text(ds, "Prefix"),
-                                                       Text(ds, "Nazwa"));
-    };
-    Iota.Open = [this, &t] {
-        const DataSet &ds = t.IotaTbl;
-        if (RowHasMark(ds, {QStringLiteral("Lacznosc")}) && !Text(ds, "Iota").isEmpty())
-            TPrefixDetFrm(dm_, this).ShowIotaQsos(Text(ds, "Iota"), Text(ds, "Wyspa"));
-    };
-    Spa.Open = [this, &t] {
-        const DataSet &ds = t.SpaTbl;
-        if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "PowiatId").isEmpty())
-            TPrefixDetFrm(dm_, this).ShowPowiatQsos(Text(ds, "PowiatId"));
-    };
-    Gmina.Open = [this, &t] {
-        const DataSet &ds = t.GminaTbl;
-        if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "Symbol").isEmpty())
-            TPrefixDetFrm(dm_, this).ShowGminaQsos(Text(ds, "Symbol"), Text(ds, "Nazwa"));
-    };
-    Zamek.Open = [this, &t] {
-        const DataSet &ds = t.ZamekTbl;
-        if (RowHasMark(ds, BandCellFields(QString())) && !Text(ds, "Symbol").isEmpty())
-            TPrefixDetFrm(dm_, this).ShowZamekQsos(Text(ds, "Symbol"));
-    };
-    Lokator.Open = [this, &t] {
-        const DataSet &ds = t.LokatorTbl;
-        if (RowHasMark(ds, LokatorCellFields()) && !Text(ds, "Lokator").isEmpty())
-            TPrefixDetFrm(dm_, this).ShowLokatorQsos(Text(ds, "Lokator"));
-    };
+    for (const GridTabRow &row : GridTabRows) {
+        TStatGridTab &tab = this->*row.Tab;
+        TExDBGrid *grid = NewStatGrid(QString::fromLatin1(row.GridName), row.Columns());
+        if (row.Widen)
+            row.Widen(*grid);
+        SetUpGridTab(tab, QString::fromUtf8(row.Caption), grid, &(t.*row.Table),
+                     QStringLiteral("Szukaj [%1]").arg(QString::fromUtf8(row.SearchWord)), row.MaxLength,
+                     QString::fromLatin1(row.KeyField));
+        this->*row.Page = tab.Page;
+        tab.Build = [this, &t, build = row.Build](const TStatProgress &p) { build(dm_, t, p); };
+        tab.Open = [this, &row, &ds = t.*row.Table] {
+            if (RowHasMark(ds, row.MarkFields()) &&
+                (row.HasKey ? row.HasKey(ds) : !Text(ds, row.KeyField).isEmpty())) {
+                TPrefixDetFrm list(dm_, this);
+                row.Show(list, ds);
+            }
+        };
+    }
 }

@@ -1,37 +1,28 @@
+// The label window: its controls, opening and closing.
 #include "exchange/windows/FEtykietyFrm.h"
 
 #include "controls/ExDBCtrl.h"
-#include "controls/ProgressPacer.h"
 #include "controls/WindowGeometry.h"
 #include "core/DisplayText.h"
 #include "core/FDM.h"
-#include "core/OwnStation.h"
 #include "core/Settings.h"
-#include "exchange/LabelTemplate.h"
-#include "exchange/QslLabelPrint.h"
-#include "platform/Messages.h"
+#include "exchange/LabelPrinterChoice.h"
 #include "platform/db/DataSource.h"
-#include "platform/gui/BusyGuard.h"
 #include "platform/gui/Guarded.h"
 #include "platform/gui/Printer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <optional>
 
 TEtykietyFrm::TEtykietyFrm(TDM &dm, TWindow &placement, QWidget *parent)
     : QDialog(parent), dm_(dm), placement_(placement)
@@ -47,6 +38,7 @@ TEtykietyFrm::TEtykietyFrm(TDM &dm, TWindow &placement, QWidget *parent)
         ownPrinter_ = std::make_unique<Printer>();
         printer_ = ownPrinter_.get();
     }
+    printerChoice_ = std::make_unique<TLabelPrinterChoice>(*printer_);
 
     BuildGrid();
     StatusBar = new QStatusBar(this);
@@ -211,9 +203,9 @@ QWidget *TEtykietyFrm::BuildBottom()
 
 void TEtykietyFrm::PrepareLabelWindow()
 {
-    storedLines_ = ReadQslLabelLines(dm_);
-    EdLinia1->setText(storedLines_.Linia1);
-    EdLinia2->setText(storedLines_.Linia2);
+    const TQslLabelLines &lines = lines_.Read(dm_);
+    EdLinia1->setText(lines.Linia1);
+    EdLinia2->setText(lines.Linia2);
     dm_.OpenEtykiety();
     FillTemplateCombo();
 }
@@ -250,130 +242,6 @@ void TEtykietyFrm::showEvent(QShowEvent *event)
     Guarded([this] { LoadUnsentQsls(); });
 }
 
-void TEtykietyFrm::ShowPrinterName()
-{
-    if (printer_->HasPrinters()) {
-        const QStringList names = printer_->PrinterNames();
-        const int index =
-            printer_->PrinterIndex() >= 0 ? printer_->PrinterIndex() : printer_->DefaultPrinterIndex();
-        PrinterLbl->setText(names.value(index));
-    } else {
-        // Only a file chosen here for the coming print, never one of another job.
-        PrinterLbl->setText(pdfFile_.isEmpty()
-                                ? QStringLiteral("brak drukarki - wydruk do pliku PDF")
-                                : QStringLiteral("plik PDF: ") + QFileInfo(pdfFile_).fileName());
-    }
-    PrinterLbl->setToolTip(PrinterLbl->text());
-}
-
-void TEtykietyFrm::PrinterSetupBtnClick()
-{
-    printer_->Refresh();
-    auto *qtPrinter = dynamic_cast<Printer *>(printer_);
-    if (!printer_->HasPrinters()) {
-        ChoosePdfTarget();
-    } else if (qtPrinter) {
-        QPrintDialog dialog(&qtPrinter->QtPrinter(), this);
-        if (dialog.exec() == QDialog::Accepted)
-            qtPrinter->AdoptChosenPrinter();
-    }
-    ShowPrinterName();
-}
-
-bool TEtykietyFrm::ChoosePdfTarget()
-{
-    const QString file = AskPdfFile ? AskPdfFile() : QString();
-    if (file.isEmpty())
-        return false;
-    pdfFile_ = file;
-    return true;
-}
-
-void TEtykietyFrm::PrevBtnClick()
-{
-    if (EdEtykieta->count() == 0) {
-        Messages::ShowWarning(
-            QStringLiteral("Nie można drukować etykiet na karty QSL, ponieważ w systemie\n"
-                           "nie został zdefiniowany żaden wzorzec dla etykiet adresowych."));
-        return;
-    }
-    PrintLabels();
-}
-
-void TEtykietyFrm::PrintLabels()
-{
-    const std::optional<TLabelTemplate> tpl = FindLabelTemplate(dm_, EdEtykieta->currentText());
-    if (!tpl) {
-        Messages::ShowWarning(QStringLiteral("Brak wzorca etykiety: ") + EdEtykieta->currentText());
-        return;
-    }
-    const TWykaz wykaz = List.BuildWykaz();
-    const bool anyLabel =
-        std::any_of(wykaz.begin(), wykaz.end(), [](const TWykazRow &r) { return r.PSE || r.TNX; });
-    if (!anyLabel) {
-        Messages::ShowWarning(QStringLiteral("Brak pozycji do wydruku."));
-        return;
-    }
-    printer_->Refresh();
-    if (!printer_->HasPrinters()) {
-        if (pdfFile_.isEmpty() && !ChoosePdfTarget())
-            return;
-        printer_->SetOutputFileName(pdfFile_);
-        pdfFile_.clear();
-    }
-    ShowPrinterName();
-
-    TLabelTexts texts;
-    texts.OwnCall = OwnCallSign;
-    texts.Linia1 = EdLinia1->text();
-    texts.Linia2 = EdLinia2->text();
-    texts.DateQslFrm = DateQSLFrm;
-    TLabelRun run;
-    {
-        BusyGuard busy({PrevBtn, CloseBtn, PrinterSetupBtn});
-        run = PrintQslLabels(*printer_, *tpl, wykaz, texts);
-    }
-    StatusPanel1->setText(QStringLiteral(" Wydrukowano etykiet: %1").arg(run.Labels));
-    if (ZaznaczWydrBox->isChecked()) {
-        List.MarkPrintedSent(dm_, run.PrintedLogIds);
-        LoadUnsentQsls();
-    }
-}
-
-void TEtykietyFrm::LoadUnsentQsls()
-{
-    BusyGuard busy({PrevBtn, CloseBtn, PrinterSetupBtn, DBGrid});
-    ProgressBar->setRange(0, 0);
-    ProgressBar->setValue(0);
-    ProgressBox->show();
-    ProgressPacer pace(QEventLoop::ExcludeUserInputEvents);
-    TQslLabelList::Progress progress;
-    progress.Maximum = [this](int maximum) { ProgressBar->setRange(0, maximum); };
-    progress.Position = [this, &pace](int position) { pace([&] { ProgressBar->setValue(position); }); };
-    try {
-        List.LoadUnsentQsls(dm_, progress);
-    } catch (...) {
-        ProgressBox->hide();
-        ShowMarkedCount();
-        throw;
-    }
-    ProgressBox->hide();
-    ShowMarkedCount();
-}
-
-void TEtykietyFrm::ToggleMark()
-{
-    Guarded([this] {
-        List.ToggleMark();
-        ShowMarkedCount();
-    });
-}
-
-void TEtykietyFrm::ShowMarkedCount()
-{
-    StatusPanel0->setText(List.MarkedCountText());
-}
-
 void TEtykietyFrm::done(int result)
 {
     FormClose();
@@ -385,13 +253,7 @@ void TEtykietyFrm::FormClose()
     if (closed_)
         return;
     closed_ = true;
-    Guarded([this] {
-        const TQslLabelLines typed{EdLinia1->text(), EdLinia2->text()};
-        if (typed.Linia1 != storedLines_.Linia1 || typed.Linia2 != storedLines_.Linia2) {
-            WriteQslLabelLines(dm_, typed);
-            storedLines_ = typed;
-        }
-    });
+    Guarded([this] { lines_.SaveIfChanged(dm_, {EdLinia1->text(), EdLinia2->text()}); });
     Guarded([this] { dm_.CommitEtykiety(); });
     KeepWindowPlacement(this, placement_);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/OwnStation.h"
+#include "exchange/QslLabelLinesEdit.h"
 #include "exchange/QslLabelList.h"
 
 #include <QDialog>
@@ -19,6 +19,7 @@ class QPushButton;
 class QStatusBar;
 class TDM;
 class TExDBGrid;
+class TLabelPrinterChoice;
 class TWindow;
 
 // QSL address labels: lists the QSOs whose card has not been sent, lets the
@@ -76,19 +77,15 @@ private:
     void ToggleMark();
     void ShowMarkedCount();
     void FormClose();
-    // False when the user gave no PDF file for a machine without print queues.
-    bool ChoosePdfTarget();
 
     TDM &dm_;
     TWindow &placement_;
     PrintDevice *printer_ = nullptr;
     std::unique_ptr<Printer> ownPrinter_;
-    TQslLabelLines storedLines_; // as last read from or written to STALE
+    std::unique_ptr<TLabelPrinterChoice> printerChoice_;
+    TQslLabelLinesEdit lines_;
     bool loaded_ = false;
     bool closed_ = false;
-    // Without a print queue: the PDF file chosen in this window for the next
-    // print; each print asks again once that one is written.
-    QString pdfFile_;
 };
 
 // The label window for one use, from the main window's menus.
