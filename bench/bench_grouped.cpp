@@ -3,10 +3,10 @@
 #include "SampleLog.h"
 #include "platform/db/ExMemDS.h"
 #include "exchange/FLogPrev.h"
-#include "report/RpControllerBand.h"
-#include "report/RpExpr.h"
-#include "report/RpGroup.h"
-#include "report/RpPrinter.h"
+#include "report/layout/RpControllerBand.h"
+#include "report/layout/RpExpr.h"
+#include "report/layout/RpGroup.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

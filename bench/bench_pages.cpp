@@ -3,7 +3,7 @@
 // a floor measured in the same run, and the resident memory while the store
 // holds them.
 #include "ResidentMemory.h"
-#include "report/RpPageList.h"
+#include "report/pages/RpPageList.h"
 #include "report/SamplePages.h"
 
 #include <QElapsedTimer>

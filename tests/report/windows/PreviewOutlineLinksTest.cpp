@@ -1,7 +1,7 @@
 #include "PreviewFixture.h"
 
-#include "report/RpExportFilter.h"
-#include "report/RpPageList.h"
+#include "report/pages/RpExportFilter.h"
+#include "report/pages/RpPageList.h"
 #include "report/SampleDocument.h"
 
 #include <QComboBox>

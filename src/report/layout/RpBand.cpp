@@ -1,0 +1,357 @@
+#include "report/layout/RpBand.h"
+
+#include "platform/print/Canvas.h"
+#include "report/layout/RpCanvas.h"
+#include "report/pages/RpExportFilter.h"
+#include "report/layout/RpLabel.h"
+#include "report/printer/RpPrinter.h"
+#include "report/layout/RpReport.h"
+#include "report/layout/RpShape.h"
+
+#include <algorithm>
+
+namespace {
+
+const char *const Captions[] = {"Title",         "Page Header",  "Detail",       "Page Footer",
+                                "Summary",       "Group Header", "Group Footer", "Sub Detail",
+                                "Column Header", "Overlay",      "Child"};
+const char *const Prefixes[] = {"TitleBand",        "PageHeaderBand",  "DetailBand",      "PageFooterBand",
+                                "SummaryBand",      "GroupHeaderBand", "GroupFooterBand", "SubDetailBand",
+                                "ColumnHeaderBand", "OverlayBand",     "ChildBand"};
+
+// One pixel of a 96 dpi design surface, in 0.1 mm.
+constexpr double ScreenPixelNative = 1 / 0.37795;
+
+// Height of the band on a 96 dpi design surface at zoom 100.
+int ScreenPixels(double native)
+{
+    return Nearest(native * 96 / 254);
+}
+
+bool CanBreakBefore(TRpBandType t)
+{
+    return t != TRpBandType::rbTitle && t != TRpBandType::rbPageHeader && t != TRpBandType::rbPageFooter &&
+           t != TRpBandType::rbOverlay;
+}
+
+} // namespace
+
+QString BandCaption(TRpBandType type)
+{
+    return QString::fromLatin1(Captions[int(type)]);
+}
+QString BandNamePrefix(TRpBandType type)
+{
+    return QString::fromLatin1(Prefixes[int(type)]);
+}
+QString CircularLinkText()
+{
+    return QStringLiteral("Circular linking not allowed");
+}
+
+void TRpBand::SetBandType(TRpBandType type)
+{
+    if (type == type_)
+        return;
+    type_ = type;
+    ParentReport()->ArrangeBands();
+}
+
+TRpCustomBand::TRpCustomBand(TCustomReport *report) : report_(report)
+{
+    Size.SetUnits(report->Units());
+    Size.SetNative(TRpBandSize::HeightIdx, 40 * 254.0 / 96);
+    Font = report->Font;
+    Size.OnApply = [this] {
+        for (const auto &p : printables_)
+            p->ParentResized();
+    };
+}
+
+TRpCustomBand::~TRpCustomBand() = default;
+
+bool TRpCustomBand::SetLinkBand(TRpCustomBand *band)
+{
+    for (TRpCustomBand *b = band; b; b = b->link_)
+        if (b == this)
+            return false;
+    link_ = band;
+    return true;
+}
+
+TRpChildBand *TRpCustomBand::ChildBand() const
+{
+    for (TRpCustomBand *b : report_->BandList())
+        if (auto *child = dynamic_cast<TRpChildBand *>(b); child && child->ParentBand() == this)
+            return child;
+    return nullptr;
+}
+
+void TRpCustomBand::SetHasChild(bool on)
+{
+    TRpChildBand *child = ChildBand();
+    if (on && !child) {
+        report_->AddChildBand(this);
+    } else if (!on && child) {
+        if (TRpChildBand *grandChild = child->ChildBand())
+            grandChild->SetParentBand(this);
+        report_->RemoveBand(child);
+    }
+}
+
+bool TRpChildBand::SetParentBand(TRpCustomBand *band)
+{
+    for (TRpCustomBand *b = band; b;) {
+        if (b == this)
+            return false;
+        auto *child = dynamic_cast<TRpChildBand *>(b);
+        b = child ? child->parent_ : nullptr;
+    }
+    if (band == parent_)
+        return true;
+    parent_ = band;
+    ParentReport()->ArrangeBands();
+    return true;
+}
+
+double TRpCustomBand::StretchHeight() const
+{
+    const double height = Size.Native(TRpBandSize::HeightIdx);
+    double result = height, rest = 0;
+    for (const auto &p : printables_) {
+        auto *text = dynamic_cast<TRpDBText *>(p.get());
+        if (!text || !text->Enabled)
+            continue;
+        const double top = text->Size.Native(TRpPrintableSize::TopIdx);
+        const double candidate = top + text->NeededHeight();
+        if (candidate > result) {
+            result = candidate;
+            // The space under the stretching text stays, with one screen pixel more.
+            rest = height - top - text->Size.Native(TRpPrintableSize::HeightIdx) + ScreenPixelNative;
+        }
+    }
+    return result + std::max(rest, 0.0);
+}
+
+double TRpCustomBand::LinkedHeight(bool withLinks) const
+{
+    double h = Size.Native(TRpBandSize::HeightIdx);
+    if (withLinks && link_)
+        h += link_->LinkedHeight(true);
+    return h;
+}
+
+bool TRpCustomBand::CanExpand(double value) const
+{
+    return Nearest(Size.Native(TRpBandSize::HeightIdx) + Expanded + value) <= report_->AvailableSpace();
+}
+
+bool TRpCustomBand::ExpandBand(double value, double &newHeight, bool &hasExpanded)
+{
+    if (!CanExpand(value))
+        return false;
+    if (!hasExpanded && value < Expanded) {
+        newHeight = Expanded;
+        hasExpanded = true;
+        return true;
+    }
+    Expanded += value;
+    newHeight = Expanded;
+    hasExpanded = true;
+    return false;
+}
+
+void TRpCustomBand::Output()
+{
+    TCustomReport &r = *report_;
+    bool doPrint = Enabled;
+    if (Enabled && BeforePrint)
+        BeforePrint(*this, doPrint);
+    const TRpBandType type = BandType();
+    if (!doPrint && !Enabled && Controller)
+        Controller->Notify();
+    if (doPrint) {
+        const bool pageBegun = r.CurrentY != -1;
+        const bool mayBreak = CanBreakBefore(type) && pageBegun && !r.PrintingBreakHeaders;
+        if (ForceNewPage && !r.SkipForcedBreak && mayBreak) {
+            ForcedPageBreak();
+            r.SkipForcedBreak = false;
+        } else if (ForceNewColumn && mayBreak) {
+            ForcedColumnBreak();
+        } else {
+            FitCheck();
+        }
+        if (Controller)
+            Controller->Notify();
+        if (KeepOnOnePage && !r.PrintingBreakHeaders && StretchHeight() > r.AvailableSpace())
+            r.NewColumn();
+        if (type == TRpBandType::rbSummary && r.Page.Columns() > 1) {
+            r.CurrentX = Nearest(r.Page.Native(TRpPage::LeftMarginIdx));
+            r.CurrentY = r.PageTopY;
+        }
+        // Where the band begins once the breaks are done: an export filter
+        // gets the band there, not where a full page left it.
+        const int x = r.CurrentX, y = r.CurrentY;
+        if (!TransparentBand && r.Exporting)
+            r.ExportFilter->BandRect(Area(), Color);
+        if (ScreenPixels(Size.Native(TRpBandSize::HeightIdx)) != 0)
+            PrintPrintables();
+        if (r.Exporting)
+            r.ExportFilter->Band(*this, Expanded, x, y);
+    }
+    if (AfterPrint)
+        AfterPrint(*this, doPrint);
+    if (TRpChildBand *child = ChildBand()) {
+        const bool asFooter = type == TRpBandType::rbPageFooter;
+        if (asFooter)
+            child->SetBandType(TRpBandType::rbPageFooter);
+        r.PrintBand(child);
+        if (asFooter)
+            child->SetBandType(TRpBandType::rbChild);
+    }
+    r.SkipForcedBreak = false;
+    // A forced break is swallowed only right after the header at the top of a page.
+    if (doPrint && type != TRpBandType::rbTitle && type != TRpBandType::rbColumnHeader &&
+        type != TRpBandType::rbPageHeader && type != TRpBandType::rbPageFooter &&
+        type != TRpBandType::rbChild)
+        r.HeaderJustPrinted = false;
+}
+
+void TRpCustomBand::FitCheck()
+{
+    TCustomReport &r = *report_;
+    const TRpBandType type = BandType();
+    const bool detail = type == TRpBandType::rbDetail;
+    if (r.CurrentY == -1) {
+        // The first band of a run opens page 1: NewColumn moves from the last column to a new page.
+        r.NewColumn();
+        return;
+    }
+    if (r.PrintingBreakHeaders)
+        return;
+    const int need = Nearest(LinkedHeight(true));
+    if (type != TRpBandType::rbPageFooter && need > r.AvailableSpace()) {
+        if (need <= r.Page.InnerLengthNative()) {
+            r.SkipForcedBreak = detail;
+            r.NewColumn();
+        } else if (detail) {
+            r.SkipForcedBreak = false;
+        }
+    } else if (detail) {
+        r.SkipForcedBreak = false;
+    }
+}
+
+void TRpCustomBand::ForcedPageBreak()
+{
+    TCustomReport &r = *report_;
+    if (r.Available)
+        return;
+    if (r.HeaderJustPrinted) {
+        r.HeaderJustPrinted = false;
+        return;
+    }
+    do
+        r.NewColumn();
+    while (r.CurrentColumn != 1);
+}
+
+void TRpCustomBand::ForcedColumnBreak()
+{
+    TCustomReport &r = *report_;
+    if (r.Available)
+        return;
+    if (r.ColumnBreakDeferred || r.CurrentColumn > 1)
+        r.NewColumn();
+    else
+        r.ColumnBreakDeferred = true;
+}
+
+void TRpCustomBand::PrintPrintables()
+{
+    TCustomReport &r = *report_;
+    TRpPrinter *printer = r.RpPrinter;
+    const double height = Size.Native(TRpBandSize::HeightIdx);
+    const double width = Size.Native(TRpBandSize::WidthIdx);
+    // White too: it covers what other bands or printables drew there before.
+    if (r.PrintToCanvas && !TransparentBand) {
+        Canvas &canvas = *printer->GetCanvas();
+        canvas.setBrush(SolidBrush(Color));
+        canvas.fillRect(Area());
+    }
+    bool firstPass = true;
+    std::vector<int> progress;
+    for (;;) {
+        double maxExpanded = 0;
+        bool allFinished = true;
+        for (const auto &p : printables_) {
+            if (!p->Enabled)
+                continue;
+            Expanded = 0;
+            if (firstPass || !p->PrintFinished)
+                p->Print(r.CurrentX, r.CurrentY);
+            allFinished = allFinished && p->PrintFinished;
+            maxExpanded = std::max(maxExpanded, Expanded);
+        }
+        Expanded = maxExpanded;
+        if (r.PrintToCanvas || r.Exporting) {
+            const QRect rect =
+                r.DeviceRect(r.CurrentX, r.CurrentY, r.CurrentX + width, r.CurrentY + height + Expanded + 1);
+            if (Frame.AnyFrame())
+                Frame.Paint(*printer->GetCanvas(), rect, printer->XFactor(), printer->YFactor(), r.ExportFilter);
+            DrawVerticalLines(rect);
+        }
+        if (!allFinished) {
+            // Content that cannot move on, even at the top of a fresh column, is
+            // given up; so is content of a header printed by a break.
+            std::vector<int> now;
+            for (const auto &p : printables_)
+                now.push_back(p->Enabled && !p->PrintFinished ? p->PrintProgress() : -1);
+            if (r.PrintingBreakHeaders || (!firstPass && now == progress)) {
+                for (const auto &p : printables_)
+                    p->FinishPrint();
+                allFinished = true;
+            }
+            progress = std::move(now);
+        }
+        if (allFinished)
+            break;
+        r.SkipForcedBreak = true;
+        r.NewColumn();
+        r.SkipForcedBreak = false;
+        Expanded = 0;
+        firstPass = false;
+    }
+    r.CurrentY += Nearest(height + Expanded);
+    r.PageTopY = std::max(r.PageTopY, r.CurrentY);
+}
+
+void TRpCustomBand::DrawVerticalLines(const QRect &rect)
+{
+    const double bandWidth = Size.Native(TRpBandSize::WidthIdx);
+    if (bandWidth <= 0)
+        return;
+    Canvas &canvas = *report_->RpPrinter->GetCanvas();
+    for (const auto &p : printables_) {
+        auto *shape = dynamic_cast<TRpShape *>(p.get());
+        if (!shape || shape->Tag != 1000 || shape->Shape != TRpShapeType::rpsVertLine)
+            continue;
+        const double middle = shape->Size.Native(TRpPrintableSize::LeftIdx) +
+                              int(shape->Size.Native(TRpPrintableSize::WidthIdx)) / 2;
+        const int x = rect.left() + Nearest(rect.width() * middle / bandWidth);
+        CanvasPen pen = ToCanvasPen(shape->Pen);
+        pen.style = Qt::SolidLine;
+        canvas.setPen(pen);
+        const QPoint from(x, rect.top()), to(x, rect.top() + rect.height());
+        canvas.drawLine(from, to);
+        if (report_->Exporting)
+            report_->ExportFilter->Line(from, to, pen.color, pen.width);
+    }
+}
+
+QRect TRpCustomBand::Area() const
+{
+    const TCustomReport &r = *report_;
+    const double h = PreCalculateBandHeight ? StretchHeight() : Size.Native(TRpBandSize::HeightIdx);
+    return r.DeviceRect(r.CurrentX, r.CurrentY, r.CurrentX + Size.Native(TRpBandSize::WidthIdx), r.CurrentY + h);
+}
