@@ -170,160 +170,153 @@ void TRpCustomBand::Output()
     const TRpBandType type = BandType();
     if (!doPrint && !Enabled && Controller)
         Controller->Notify();
-    if (doPrint) {
-        const bool pageBegun = r.CurrentY != -1;
-        const bool mayBreak = CanBreakBefore(type) && pageBegun && !r.PrintingBreakHeaders;
-        if (ForceNewPage && !r.SkipForcedBreak && mayBreak) {
-            ForcedPageBreak();
-            r.SkipForcedBreak = false;
-        } else if (ForceNewColumn && mayBreak) {
-            ForcedColumnBreak();
-        } else {
-            FitCheck();
-        }
-        if (Controller)
-            Controller->Notify();
-        if (KeepOnOnePage && !r.PrintingBreakHeaders && StretchHeight() > r.AvailableSpace())
-            r.NewColumn();
-        if (type == TRpBandType::rbSummary && r.Page.Columns() > 1) {
-            r.CurrentX = Nearest(r.Page.Native(TRpPage::LeftMarginIdx));
-            r.CurrentY = r.PageTopY;
-        }
-        // Where the band begins once the breaks are done: an export filter
-        // gets the band there, not where a full page left it.
-        const int x = r.CurrentX, y = r.CurrentY;
-        if (!TransparentBand && r.Exporting)
-            r.ExportFilter->BandRect(Area(), Color);
-        if (ScreenPixels(Size.Native(TRpBandSize::HeightIdx)) != 0)
-            PrintPrintables();
-        if (r.Exporting)
-            r.ExportFilter->Band(*this, Expanded, x, y);
-    }
+    if (doPrint)
+        PrintAtPosition(type);
     if (AfterPrint)
         AfterPrint(*this, doPrint);
-    if (TRpChildBand *child = ChildBand()) {
-        const bool asFooter = type == TRpBandType::rbPageFooter;
-        if (asFooter)
-            child->SetBandType(TRpBandType::rbPageFooter);
-        r.PrintBand(child);
-        if (asFooter)
-            child->SetBandType(TRpBandType::rbChild);
-    }
-    r.SkipForcedBreak = false;
+    PrintChildBand(type);
     // A forced break is swallowed only right after the header at the top of a page.
-    if (doPrint && type != TRpBandType::rbTitle && type != TRpBandType::rbColumnHeader &&
-        type != TRpBandType::rbPageHeader && type != TRpBandType::rbPageFooter &&
-        type != TRpBandType::rbChild)
-        r.HeaderJustPrinted = false;
+    r.BandDone(doPrint && type != TRpBandType::rbTitle && type != TRpBandType::rbColumnHeader &&
+               type != TRpBandType::rbPageHeader && type != TRpBandType::rbPageFooter &&
+               type != TRpBandType::rbChild);
+}
+
+void TRpCustomBand::PrintAtPosition(TRpBandType type)
+{
+    TCustomReport &r = *report_;
+    BreakBefore(type);
+    if (Controller)
+        Controller->Notify();
+    if (KeepOnOnePage && !r.PrintingBreakHeaders() && StretchHeight() > r.AvailableSpace())
+        r.NewColumn();
+    if (type == TRpBandType::rbSummary && r.Page.Columns() > 1)
+        r.MoveBelowColumns();
+    // Where the band begins once the breaks are done: an export filter
+    // gets the band there, not where a full page left it.
+    const int x = r.CurrentX(), y = r.CurrentY();
+    if (!TransparentBand && r.Exporting)
+        r.ExportFilter->BandRect(Area(), Color);
+    if (ScreenPixels(Size.Native(TRpBandSize::HeightIdx)) != 0)
+        PrintPrintables();
+    if (r.Exporting)
+        r.ExportFilter->Band(*this, Expanded, x, y);
+}
+
+void TRpCustomBand::BreakBefore(TRpBandType type)
+{
+    TCustomReport &r = *report_;
+    const bool mayBreak = CanBreakBefore(type) && r.PageBegun() && !r.PrintingBreakHeaders();
+    if (ForceNewPage && !r.SkipsForcedBreak() && mayBreak)
+        r.ForcePageBreak();
+    else if (ForceNewColumn && mayBreak)
+        r.ForceColumnBreak();
+    else
+        FitCheck();
 }
 
 void TRpCustomBand::FitCheck()
 {
     TCustomReport &r = *report_;
-    const TRpBandType type = BandType();
-    const bool detail = type == TRpBandType::rbDetail;
-    if (r.CurrentY == -1) {
+    if (!r.PageBegun()) {
         // The first band of a run opens page 1: NewColumn moves from the last column to a new page.
         r.NewColumn();
         return;
     }
-    if (r.PrintingBreakHeaders)
+    if (r.PrintingBreakHeaders())
         return;
+    const TRpBandType type = BandType();
+    const bool detail = type == TRpBandType::rbDetail;
     const int need = Nearest(LinkedHeight(true));
-    if (type != TRpBandType::rbPageFooter && need > r.AvailableSpace()) {
-        if (need <= r.Page.InnerLengthNative()) {
-            r.SkipForcedBreak = detail;
-            r.NewColumn();
-        } else if (detail) {
-            r.SkipForcedBreak = false;
-        }
-    } else if (detail) {
-        r.SkipForcedBreak = false;
-    }
+    if (type != TRpBandType::rbPageFooter && need > r.AvailableSpace() && need <= r.Page.InnerLengthNative())
+        r.BreakToFit(detail);
+    else if (detail)
+        r.StopSkippingForcedBreak();
 }
 
-void TRpCustomBand::ForcedPageBreak()
+void TRpCustomBand::PrintChildBand(TRpBandType type)
 {
-    TCustomReport &r = *report_;
-    if (r.Available)
+    TRpChildBand *child = ChildBand();
+    if (!child)
         return;
-    if (r.HeaderJustPrinted) {
-        r.HeaderJustPrinted = false;
-        return;
-    }
-    do
-        r.NewColumn();
-    while (r.CurrentColumn != 1);
-}
-
-void TRpCustomBand::ForcedColumnBreak()
-{
-    TCustomReport &r = *report_;
-    if (r.Available)
-        return;
-    if (r.ColumnBreakDeferred || r.CurrentColumn > 1)
-        r.NewColumn();
-    else
-        r.ColumnBreakDeferred = true;
+    // The child of a page footer is printed as one.
+    const bool asFooter = type == TRpBandType::rbPageFooter;
+    if (asFooter)
+        child->SetBandType(TRpBandType::rbPageFooter);
+    report_->PrintBand(child);
+    if (asFooter)
+        child->SetBandType(TRpBandType::rbChild);
 }
 
 void TRpCustomBand::PrintPrintables()
 {
-    TCustomReport &r = *report_;
-    TRpPrinter *printer = r.RpPrinter;
     const double height = Size.Native(TRpBandSize::HeightIdx);
-    const double width = Size.Native(TRpBandSize::WidthIdx);
+    PaintBackground();
+    std::vector<int> progress;
+    for (bool firstPass = true;; firstPass = false) {
+        const bool finished = PrintContent(firstPass);
+        PaintFrame(height);
+        if (finished || GiveUpStuckContent(firstPass, progress))
+            break;
+        report_->ContinueInNextColumn();
+        Expanded = 0;
+    }
+    report_->Advance(Nearest(height + Expanded));
+}
+
+void TRpCustomBand::PaintBackground()
+{
     // White too: it covers what other bands or printables drew there before.
-    if (r.PrintToCanvas && !TransparentBand) {
-        Canvas &canvas = *printer->GetCanvas();
+    if (report_->PrintToCanvas && !TransparentBand) {
+        Canvas &canvas = *report_->RpPrinter->GetCanvas();
         canvas.setBrush(SolidBrush(Color));
         canvas.fillRect(Area());
     }
-    bool firstPass = true;
-    std::vector<int> progress;
-    for (;;) {
-        double maxExpanded = 0;
-        bool allFinished = true;
-        for (const auto &p : printables_) {
-            if (!p->Enabled)
-                continue;
-            Expanded = 0;
-            if (firstPass || !p->PrintFinished)
-                p->Print(r.CurrentX, r.CurrentY);
-            allFinished = allFinished && p->PrintFinished;
-            maxExpanded = std::max(maxExpanded, Expanded);
-        }
-        Expanded = maxExpanded;
-        if (r.PrintToCanvas || r.Exporting) {
-            const QRect rect =
-                r.DeviceRect(r.CurrentX, r.CurrentY, r.CurrentX + width, r.CurrentY + height + Expanded + 1);
-            if (Frame.AnyFrame())
-                Frame.Paint(*printer->GetCanvas(), rect, printer->XFactor(), printer->YFactor(), r.ExportFilter);
-            DrawVerticalLines(rect);
-        }
-        if (!allFinished) {
-            // Content that cannot move on, even at the top of a fresh column, is
-            // given up; so is content of a header printed by a break.
-            std::vector<int> now;
-            for (const auto &p : printables_)
-                now.push_back(p->Enabled && !p->PrintFinished ? p->PrintProgress() : -1);
-            if (r.PrintingBreakHeaders || (!firstPass && now == progress)) {
-                for (const auto &p : printables_)
-                    p->FinishPrint();
-                allFinished = true;
-            }
-            progress = std::move(now);
-        }
-        if (allFinished)
-            break;
-        r.SkipForcedBreak = true;
-        r.NewColumn();
-        r.SkipForcedBreak = false;
+}
+
+bool TRpCustomBand::PrintContent(bool firstPass)
+{
+    const TCustomReport &r = *report_;
+    double maxExpanded = 0;
+    bool allFinished = true;
+    for (const auto &p : printables_) {
+        if (!p->Enabled)
+            continue;
         Expanded = 0;
-        firstPass = false;
+        if (firstPass || !p->PrintFinished)
+            p->Print(r.CurrentX(), r.CurrentY());
+        allFinished = allFinished && p->PrintFinished;
+        maxExpanded = std::max(maxExpanded, Expanded);
     }
-    r.CurrentY += Nearest(height + Expanded);
-    r.PageTopY = std::max(r.PageTopY, r.CurrentY);
+    Expanded = maxExpanded;
+    return allFinished;
+}
+
+void TRpCustomBand::PaintFrame(double height)
+{
+    const TCustomReport &r = *report_;
+    if (!r.PrintToCanvas && !r.Exporting)
+        return;
+    const int x = r.CurrentX(), y = r.CurrentY();
+    const QRect rect = r.DeviceRect(x, y, x + Size.Native(TRpBandSize::WidthIdx), y + height + Expanded + 1);
+    TRpPrinter *printer = r.RpPrinter;
+    if (Frame.AnyFrame())
+        Frame.Paint(*printer->GetCanvas(), rect, printer->XFactor(), printer->YFactor(), r.ExportFilter);
+    DrawVerticalLines(rect);
+}
+
+bool TRpCustomBand::GiveUpStuckContent(bool firstPass, std::vector<int> &progress)
+{
+    // Content that cannot move on, even at the top of a fresh column, is
+    // given up; so is content of a header printed by a break.
+    std::vector<int> now;
+    for (const auto &p : printables_)
+        now.push_back(p->Enabled && !p->PrintFinished ? p->PrintProgress() : -1);
+    const bool stuck = report_->PrintingBreakHeaders() || (!firstPass && now == progress);
+    if (stuck)
+        for (const auto &p : printables_)
+            p->FinishPrint();
+    progress = std::move(now);
+    return stuck;
 }
 
 void TRpCustomBand::DrawVerticalLines(const QRect &rect)
@@ -353,5 +346,6 @@ QRect TRpCustomBand::Area() const
 {
     const TCustomReport &r = *report_;
     const double h = PreCalculateBandHeight ? StretchHeight() : Size.Native(TRpBandSize::HeightIdx);
-    return r.DeviceRect(r.CurrentX, r.CurrentY, r.CurrentX + Size.Native(TRpBandSize::WidthIdx), r.CurrentY + h);
+    const int x = r.CurrentX(), y = r.CurrentY();
+    return r.DeviceRect(x, y, x + Size.Native(TRpBandSize::WidthIdx), y + h);
 }

@@ -98,10 +98,20 @@ public:
     void Output();
 
 private:
+    // The steps of Output: the breaks the band asks for, then its printables
+    // where the report stands, then its child band.
+    void PrintAtPosition(TRpBandType type);
+    void BreakBefore(TRpBandType type);
     void FitCheck();
-    void ForcedPageBreak();
-    void ForcedColumnBreak();
+    void PrintChildBand(TRpBandType type);
+    // Prints the printables, going on in the next column while content is left.
     void PrintPrintables();
+    void PaintBackground();
+    // One pass over the printables; true when all are finished.
+    bool PrintContent(bool firstPass);
+    void PaintFrame(double height);
+    // True when the unfinished content is given up (no progress, or a break's header).
+    bool GiveUpStuckContent(bool firstPass, std::vector<int> &progress);
     void DrawVerticalLines(const QRect &rect);
     // The device rectangle the band's background covers at the report's position.
     QRect Area() const;

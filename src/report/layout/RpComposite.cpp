@@ -46,7 +46,7 @@ void TRpCompositeReport::CreateReport(TRpPrinter &printer)
         for (TCustomReport *report : Reports) {
             Lend lent(*report, printer);
             report->PageNumber = 0;
-            report->CurrentY = -1;
+            report->ForgetPagePosition();
             // The closing page end of a composite run: every report ends its own pages.
             report->Tag = 999;
             report->CreateReport(true);

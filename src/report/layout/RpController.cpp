@@ -192,20 +192,7 @@ void TRpController::Execute()
             PrintEmptyController();
         return;
     }
-    // Progress follows the report's own dataset only.
-    const bool reportLoop = this == &report->Controller();
-    bool moreData = true;
-    // Counting fetches every row: it waits until the first page is out, so
-    // that page shows at once; until then progress stays at 0.
-    int recordCount = -1;
-    if (dataSetOK) {
-        DataSet->First();
-        moreData = !DataSet->Eof();
-        if (!moreData && PrintIfEmpty)
-            PrintEmptyController();
-    } else {
-        OnNeedData(*report, moreData);
-    }
+    const bool moreData = FetchFirst(dataSetOK);
     RecordNumber = 0;
     if (Detail)
         Detail->Controller = this;
@@ -216,31 +203,74 @@ void TRpController::Execute()
         return;
     PrintHeaders();
     CheckGroups();
+    if (PrintRecords(dataSetOK))
+        PrintFooters();
+}
+
+bool TRpController::FetchFirst(bool dataSetOK)
+{
+    bool moreData = true;
+    if (dataSetOK) {
+        DataSet->First();
+        moreData = !DataSet->Eof();
+        if (!moreData && PrintIfEmpty)
+            PrintEmptyController();
+    } else {
+        OnNeedData(*ParentReport, moreData);
+    }
+    return moreData;
+}
+
+bool TRpController::PrintRecords(bool dataSetOK)
+{
+    TCustomReport *report = ParentReport;
+    // Progress follows the report's own dataset only.
+    const bool reportLoop = this == &report->Controller();
+    // Counting fetches every row: it waits until the first page is out, so
+    // that page shows at once; until then progress stays at 0.
+    int recordCount = -1;
+    bool moreData = true;
     while (moreData) {
         QCoreApplication::processEvents();
         if (report->IsCancelled())
-            return;
+            return false;
         ++RecordNumber;
         PrintGroupHeaders();
         ExecuteBefore();
         report->PrintBand(Detail);
         ExecuteAfter();
         FetchNext(dataSetOK, moreData);
-        if (CheckGroups()) {
-            // The footers belong to the last record of the old group (which is
-            // still current when the dataset has run out).
-            const bool step = dataSetOK && moreData;
-            if (step)
-                DataSet->Prior();
-            PrintGroupFooters();
-            if (step)
-                DataSet->Next();
-        }
-        if (reportLoop && dataSetOK && recordCount < 0 && (report->PageNumber > 1 || !moreData))
-            recordCount = DataSet->RecordCount();
-        if (reportLoop && dataSetOK && recordCount > 0)
-            report->SetProgress(std::clamp(int(qint64(RecordNumber) * 100 / recordCount), 0, 100));
+        if (CheckGroups())
+            PrintFootersOfOldGroup(dataSetOK && moreData);
+        if (reportLoop && dataSetOK)
+            ShowProgress(moreData, recordCount);
     }
+    return true;
+}
+
+void TRpController::PrintFootersOfOldGroup(bool stepBack)
+{
+    // The footers belong to the last record of the old group (which is
+    // still current when the dataset has run out).
+    if (stepBack)
+        DataSet->Prior();
+    PrintGroupFooters();
+    if (stepBack)
+        DataSet->Next();
+}
+
+void TRpController::ShowProgress(bool moreData, int &recordCount)
+{
+    TCustomReport *report = ParentReport;
+    if (recordCount < 0 && (report->PageNumber > 1 || !moreData))
+        recordCount = DataSet->RecordCount();
+    if (recordCount > 0)
+        report->SetProgress(std::clamp(int(qint64(RecordNumber) * 100 / recordCount), 0, 100));
+}
+
+void TRpController::PrintFooters()
+{
+    TCustomReport *report = ParentReport;
     for (TRpGroup *g : Groups)
         g->Changed = !g->Changed;
     PrintGroupFooters();
@@ -272,13 +302,13 @@ void TRpController::PrintHeaders()
     if (Header) {
         report->PrintBand(Header);
         if (ownsReport)
-            report->HeaderJustPrinted = true;
+            report->MarkHeaderJustPrinted();
     }
     if (ownsReport && (report->PageNumber <= 1 || report->CompositeRun)) {
         TRpCustomBand *columns = report->FindBand(TRpBandType::rbColumnHeader);
         if (columns && columns->Enabled) {
             report->PrintBand(columns);
-            report->HeaderJustPrinted = true;
+            report->MarkHeaderJustPrinted();
         }
     }
 }

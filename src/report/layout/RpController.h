@@ -86,6 +86,14 @@ public:
     void Execute() override;
 
 private:
+    // The steps of Execute: the first record, the headers, the records with
+    // their group changes, the footers.
+    bool FetchFirst(bool dataSetOK);
     void PrintHeaders();
+    // False when the run was cancelled.
+    bool PrintRecords(bool dataSetOK);
     void FetchNext(bool dataSetOK, bool &moreData);
+    void PrintFootersOfOldGroup(bool stepBack);
+    void ShowProgress(bool moreData, int &recordCount);
+    void PrintFooters();
 };

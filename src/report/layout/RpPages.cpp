@@ -2,19 +2,19 @@
 #include "report/printer/RpPrinter.h"
 #include "report/layout/RpReport.h"
 
-namespace {
+#include <algorithm>
 
 // Marks the headers and footers a break prints: they stand where they are.
-class BreakHeaders {
+class TCustomReport::BreakHeaders {
 public:
-    explicit BreakHeaders(TCustomReport &r) : r_(r), was_(r.PrintingBreakHeaders), skip_(r.SkipForcedBreak)
+    explicit BreakHeaders(TCustomReport &r) : r_(r), was_(r.printingBreakHeaders_), skip_(r.skipForcedBreak_)
     {
-        r_.PrintingBreakHeaders = true;
+        r_.printingBreakHeaders_ = true;
     }
     ~BreakHeaders()
     {
-        r_.PrintingBreakHeaders = was_;
-        r_.SkipForcedBreak = skip_;
+        r_.printingBreakHeaders_ = was_;
+        r_.skipForcedBreak_ = skip_;
     }
     BreakHeaders(const BreakHeaders &) = delete;
     BreakHeaders &operator=(const BreakHeaders &) = delete;
@@ -24,8 +24,6 @@ private:
     bool was_, skip_;
 };
 
-} // namespace
-
 double TCustomReport::PaperExtent() const
 {
     return Page.Native(TRpPage::LengthIdx);
@@ -33,11 +31,11 @@ double TCustomReport::PaperExtent() const
 
 int TCustomReport::AvailableSpace() const
 {
-    if (Available || CurrentY == -1)
+    if (Available || currentY_ == -1)
         return 0;
     if (Exporting && ExportFilter->UsePaperLength())
         return RpPrinter->PaperLengthValue();
-    return Nearest(PaperExtent() - Page.Native(TRpPage::BottomMarginIdx) - PageFooterSize - CurrentY);
+    return Nearest(PaperExtent() - Page.Native(TRpPage::BottomMarginIdx) - pageFooterSize_ - currentY_);
 }
 
 void TCustomReport::PrintBand(TRpCustomBand *band)
@@ -45,34 +43,89 @@ void TCustomReport::PrintBand(TRpCustomBand *band)
     if (!band)
         return;
     if (band->AlignToBottom && band->Enabled) {
-        if (CurrentY == -1)
+        if (currentY_ == -1)
             NewColumn();
         if (band->BandType() == TRpBandType::rbSummary && !(Options & LastPageFooter))
-            PageFooterSize = 0;
+            pageFooterSize_ = 0;
         const double height = band->Size.Native(TRpBandSize::HeightIdx);
-        const double bottom = Page.Native(TRpPage::BottomMarginIdx) + PageFooterSize;
-        if (Nearest(height + bottom) <= PaperExtent() - CurrentY)
-            CurrentY = Nearest(PaperExtent()) - Nearest(height) - Nearest(bottom);
+        const double bottom = Page.Native(TRpPage::BottomMarginIdx) + pageFooterSize_;
+        if (Nearest(height + bottom) <= PaperExtent() - currentY_)
+            currentY_ = Nearest(PaperExtent()) - Nearest(height) - Nearest(bottom);
     }
     band->Output();
 }
 
+void TCustomReport::Advance(int height)
+{
+    currentY_ += height;
+    pageTopY_ = std::max(pageTopY_, currentY_);
+}
+
+void TCustomReport::MoveBelowColumns()
+{
+    currentX_ = Nearest(Page.Native(TRpPage::LeftMarginIdx));
+    currentY_ = pageTopY_;
+}
+
+void TCustomReport::BreakToFit(bool skipForcedBreak)
+{
+    skipForcedBreak_ = skipForcedBreak;
+    NewColumn();
+}
+
+void TCustomReport::ContinueInNextColumn()
+{
+    skipForcedBreak_ = true;
+    NewColumn();
+    skipForcedBreak_ = false;
+}
+
+void TCustomReport::ForcePageBreak()
+{
+    if (!Available) {
+        if (headerJustPrinted_)
+            headerJustPrinted_ = false;
+        else
+            do
+                NewColumn();
+            while (currentColumn_ != 1);
+    }
+    skipForcedBreak_ = false;
+}
+
+void TCustomReport::ForceColumnBreak()
+{
+    if (Available)
+        return;
+    if (columnBreakDeferred_ || currentColumn_ > 1)
+        NewColumn();
+    else
+        columnBreakDeferred_ = true;
+}
+
+void TCustomReport::BandDone(bool belowHeaders)
+{
+    skipForcedBreak_ = false;
+    if (belowHeaders)
+        headerJustPrinted_ = false;
+}
+
 void TCustomReport::NewColumn()
 {
-    if (CurrentColumn >= Page.Columns()) {
-        CurrentColumn = 1;
-        CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
+    if (currentColumn_ >= Page.Columns()) {
+        currentColumn_ = 1;
+        currentX_ = Nearest(Page.Native(TRpPage::LeftMarginIdx));
         NewPage();
     } else {
         const TRpCustomBand *detail = FindBand(TRpBandType::rbDetail);
         const int columnWidth =
             detail ? Nearest(detail->Size.Native(TRpBandSize::WidthIdx)) : Page.ColumnWidthNative();
-        CurrentX += columnWidth + Nearest(Page.Native(TRpPage::ColumnSpaceIdx));
-        CurrentY = ColumnTopY;
-        ++CurrentColumn;
+        currentX_ += columnWidth + Nearest(Page.Native(TRpPage::ColumnSpaceIdx));
+        currentY_ = columnTopY_;
+        ++currentColumn_;
     }
-    SetNumber(columnNumberVar_, CurrentColumn);
-    if (PageNumber == 1 && CurrentColumn == 1)
+    SetNumber(columnNumberVar_, currentColumn_);
+    if (PageNumber == 1 && currentColumn_ == 1)
         return;
     BreakHeaders headers(*this);
     PrintBand(FindBand(TRpBandType::rbColumnHeader));
@@ -88,27 +141,27 @@ void TCustomReport::NewPage()
     SetNumber(pageNumberVar_, PageNumber);
     if (PrintToCanvas || PageNumber == 1)
         RpPrinter->NewPage();
-    CurrentY = Nearest(Page.Native(TRpPage::TopMarginIdx));
-    PageTopY = CurrentY;
+    currentY_ = Nearest(Page.Native(TRpPage::TopMarginIdx));
+    pageTopY_ = currentY_;
     if (OnStartPage)
         OnStartPage(*this);
     if (PageNumber > 1 || (Options & FirstPageHeader)) {
         BreakHeaders headers(*this);
         PrintBand(FindBand(TRpBandType::rbPageHeader));
     }
-    ColumnTopY = CurrentY;
-    CurrentColumn = 1;
+    columnTopY_ = currentY_;
+    currentColumn_ = 1;
     if (PageNumber == 1)
         if (TRpCustomBand *title = FindBand(TRpBandType::rbTitle))
-            ColumnTopY += Nearest(title->Size.Native(TRpBandSize::HeightIdx));
+            columnTopY_ += Nearest(title->Size.Native(TRpBandSize::HeightIdx));
 }
 
 void TCustomReport::EndPage()
 {
     if (PageNumber <= 0)
         return;
-    CurrentY = Nearest(PaperExtent() - Page.Native(TRpPage::BottomMarginIdx) - PageFooterSize);
-    CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
+    currentY_ = Nearest(PaperExtent() - Page.Native(TRpPage::BottomMarginIdx) - pageFooterSize_);
+    currentX_ = Nearest(Page.Native(TRpPage::LeftMarginIdx));
     if (!FinalPage || (Options & LastPageFooter)) {
         BreakHeaders footers(*this);
         PrintBand(FindBand(TRpBandType::rbPageFooter));

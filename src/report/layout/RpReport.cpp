@@ -185,8 +185,8 @@ void TCustomReport::CreateReport(bool composite)
         Page.SetNative(TRpPage::BottomMarginIdx, 0);
     }
     Available = false;
-    Cancelled = FinalPage = HeaderJustPrinted = ColumnBreakDeferred = SkipForcedBreak = false;
-    PrintingBreakHeaders = false;
+    Cancelled = FinalPage = headerJustPrinted_ = columnBreakDeferred_ = skipForcedBreak_ = false;
+    printingBreakHeaders_ = false;
     RunScope idle([this] {
         Available = true;
         if (arrangePending_)
@@ -233,27 +233,27 @@ void TCustomReport::PrintRun(bool composite)
         CopySettingsToPrinter();
         RpPrinter->BeginDoc();
         documentOpen = true;
-        CurrentY = -1;
+        currentY_ = -1;
         PageNumber = 0;
     } else {
         Page.SetPaperSize(TRpPaperSize(RpPrinter->PaperSize()));
         Page.SetOrientation(RpPrinter->Orientation() ? TRpOrientation::Landscape : TRpOrientation::Portrait);
     }
-    CurrentColumn = Page.Columns();
+    currentColumn_ = Page.Columns();
     if (Exporting && !ExportFilter->ReportStarted) {
         ExportFilter->ReportStarted = true;
         ExportFilter->StartReport(Nearest(Page.Native(TRpPage::WidthIdx)), Nearest(Page.Native(TRpPage::LengthIdx)),
                                   Font);
     }
 
-    PageFooterSize = 0;
+    pageFooterSize_ = 0;
     for (TRpCustomBand *band : bandList_) {
         if (band->BandType() != TRpBandType::rbPageFooter || !band->Enabled)
             continue;
         for (TRpCustomBand *b = band; b; b = b->ChildBand())
-            PageFooterSize += b->Size.Native(TRpBandSize::HeightIdx);
+            pageFooterSize_ += b->Size.Native(TRpBandSize::HeightIdx);
     }
-    CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
+    currentX_ = Nearest(Page.Native(TRpPage::LeftMarginIdx));
 
     CollectDataSets();
     controller_->CollectChildren();
@@ -272,7 +272,7 @@ void TCustomReport::PrintRun(bool composite)
     CompositeRun = composite;
     ExecuteBody();
     if (!composite) {
-        CurrentX = Nearest(Page.Native(TRpPage::LeftMarginIdx));
+        currentX_ = Nearest(Page.Native(TRpPage::LeftMarginIdx));
         FinalPage = true;
         if (!IsCancelled())
             EndPage();

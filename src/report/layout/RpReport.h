@@ -147,19 +147,37 @@ public:
     bool Exporting = false;
     TRpExportFilter *ExportFilter = nullptr; // while Exporting
     int PageNumber = 0;
-    int CurrentColumn = 1;
-    int CurrentX = 0;
-    int CurrentY = -1;
-    int ColumnTopY = 0;
-    double PageFooterSize = 0;
-    bool HeaderJustPrinted = false;
-    bool ColumnBreakDeferred = false;
-    bool SkipForcedBreak = false;
-    int PageTopY = 0;
     bool CompositeRun = false;
-    // Headers printed because of a break stand where they are: no further break.
-    bool PrintingBreakHeaders = false;
     TRpPrinter *RpPrinter = nullptr;
+
+    // Where the next band goes, in 0.1 mm from the paper's top-left corner;
+    // no page is begun until the first band of a run opens one.
+    int CurrentX() const { return currentX_; }
+    int CurrentY() const { return currentY_; }
+    bool PageBegun() const { return currentY_ != -1; }
+    // The next band opens a page (a composite run's next report).
+    void ForgetPagePosition() { currentY_ = -1; }
+    // Down past a band of that height.
+    void Advance(int height);
+    // Back to the left margin, under everything the page's columns hold.
+    void MoveBelowColumns();
+
+    // Breaks bands ask for. Headers printed because of a break stand where
+    // they are: no further break while they print.
+    bool PrintingBreakHeaders() const { return printingBreakHeaders_; }
+    // A detail band moved on to fit swallows its own forced page break.
+    bool SkipsForcedBreak() const { return skipForcedBreak_; }
+    void StopSkippingForcedBreak() { skipForcedBreak_ = false; }
+    void BreakToFit(bool skipForcedBreak);
+    // A band whose content goes on in the next column.
+    void ContinueInNextColumn();
+    // Swallowed right after the report's headers at the top of a page.
+    void ForcePageBreak();
+    // The first one in the first column is deferred to the next column break.
+    void ForceColumnBreak();
+    void MarkHeaderJustPrinted() { headerJustPrinted_ = true; }
+    // A band's output is over; one below the headers ends their hold on a forced break.
+    void BandDone(bool belowHeaders);
 
     // Page 1 of a run, shown under the bands on the design surface; dropped
     // when a band is resized there.
@@ -186,6 +204,8 @@ public:
     void JoinDataSet(::DataSet *ds);
 
 private:
+    class BreakHeaders;
+
     void PrintRun(bool composite);
     // One run on a report printer of its own, with the progress window
     // (captioned when caption is not empty); prepare may refuse the run. The
@@ -211,6 +231,17 @@ private:
     TRpEvElement *pageNumberVar_ = nullptr;
     TRpEvElement *columnNumberVar_ = nullptr;
     int zoom_ = 100;
+    // The page position and break state of a run.
+    int currentColumn_ = 1;
+    int currentX_ = 0;
+    int currentY_ = -1;
+    int columnTopY_ = 0;
+    int pageTopY_ = 0;
+    double pageFooterSize_ = 0;
+    bool headerJustPrinted_ = false;
+    bool columnBreakDeferred_ = false;
+    bool skipForcedBreak_ = false;
+    bool printingBreakHeaders_ = false;
 };
 
 // The published report: a record loop over a dataset.
