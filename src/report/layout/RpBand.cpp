@@ -2,11 +2,10 @@
 
 #include "platform/print/Canvas.h"
 #include "report/layout/RpCanvas.h"
-#include "report/pages/RpExportFilter.h"
-#include "report/layout/RpLabel.h"
-#include "report/printer/RpPrinter.h"
 #include "report/layout/RpReport.h"
 #include "report/layout/RpShape.h"
+#include "report/pages/RpExportFilter.h"
+#include "report/printer/RpPrinter.h"
 
 #include <algorithm>
 
@@ -119,15 +118,17 @@ double TRpCustomBand::StretchHeight() const
     const double height = Size.Native(TRpBandSize::HeightIdx);
     double result = height, rest = 0;
     for (const auto &p : printables_) {
-        auto *text = dynamic_cast<TRpDBText *>(p.get());
-        if (!text || !text->Enabled)
+        if (!p->Enabled)
             continue;
-        const double top = text->Size.Native(TRpPrintableSize::TopIdx);
-        const double candidate = top + text->NeededHeight();
+        const double needed = p->StretchedHeight();
+        if (needed < 0)
+            continue;
+        const double top = p->Size.Native(TRpPrintableSize::TopIdx);
+        const double candidate = top + needed;
         if (candidate > result) {
             result = candidate;
             // The space under the stretching text stays, with one screen pixel more.
-            rest = height - top - text->Size.Native(TRpPrintableSize::HeightIdx) + ScreenPixelNative;
+            rest = height - top - p->Size.Native(TRpPrintableSize::HeightIdx) + ScreenPixelNative;
         }
     }
     return result + std::max(rest, 0.0);
@@ -348,4 +349,22 @@ QRect TRpCustomBand::Area() const
     const double h = PreCalculateBandHeight ? StretchHeight() : Size.Native(TRpBandSize::HeightIdx);
     const int x = r.CurrentX(), y = r.CurrentY();
     return r.DeviceRect(x, y, x + Size.Native(TRpBandSize::WidthIdx), y + h);
+}
+
+TRpCustomBand *ChainTop(TRpCustomBand *band)
+{
+    int guard = 0;
+    while (auto *child = dynamic_cast<TRpChildBand *>(band)) {
+        if (!child->ParentBand() || ++guard > 1000)
+            break;
+        band = child->ParentBand();
+    }
+    return band;
+}
+
+bool IsPageWideBand(TRpBandType type)
+{
+    using T = TRpBandType;
+    return type == T::rbTitle || type == T::rbPageHeader || type == T::rbPageFooter || type == T::rbSummary ||
+           type == T::rbOverlay;
 }

@@ -146,3 +146,9 @@ public:
 private:
     TRpCustomBand *parent_ = nullptr;
 };
+
+// The band at the top of a child band's chain (the band itself otherwise).
+TRpCustomBand *ChainTop(TRpCustomBand *band);
+
+// True for bands as wide as the printable page; the others are one column wide.
+bool IsPageWideBand(TRpBandType type);

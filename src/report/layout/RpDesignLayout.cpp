@@ -24,23 +24,6 @@ double GridStepNative(TRpUnit units, bool horizontal, double fontPoints)
 
 } // namespace
 
-TRpCustomBand *ChainTop(TRpCustomBand *band)
-{
-    int guard = 0;
-    while (auto *child = dynamic_cast<TRpChildBand *>(band)) {
-        if (!child->ParentBand() || ++guard > 1000)
-            break;
-        band = child->ParentBand();
-    }
-    return band;
-}
-
-bool IsPageWideBand(TRpBandType type)
-{
-    return type == T::rbTitle || type == T::rbPageHeader || type == T::rbPageFooter || type == T::rbSummary ||
-           type == T::rbOverlay;
-}
-
 int DesignPixels(double native, int zoom, int screenDpi)
 {
     return Nearest(native * screenDpi / 254 * zoom / 100);
@@ -106,24 +89,6 @@ std::vector<TRpGridLine> DesignGridLines(TRpUnit units, int extentPixels, int zo
             lines.push_back({position, major, major ? i / 4 : 0});
     }
     return lines;
-}
-
-QString UniqueComponentName(const TCustomReport &report, const QString &prefix)
-{
-    const std::vector<TRpCustomBand *> &bands = report.BandList();
-    for (int i = 1;; ++i) {
-        const QString name = prefix + QString::number(i);
-        if (std::none_of(bands.begin(), bands.end(), [&](const TRpCustomBand *b) { return b->Name == name; }))
-            return name;
-    }
-}
-
-TRpBand *CreateBandOfType(TCustomReport &report, TRpBandType type)
-{
-    const QString name = UniqueComponentName(report, BandNamePrefix(type));
-    TRpBand *band = report.AddBand(type);
-    band->Name = name;
-    return band;
 }
 
 std::vector<DataSet *> ReportDataSets(const TCustomReport &report)

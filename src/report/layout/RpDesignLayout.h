@@ -13,12 +13,6 @@ class DataSet;
 // Design-view geometry of a report, in screen pixels at the report's zoom.
 // Kept apart from the widgets so that it is checked without a window.
 
-// The band at the top of a child band's chain (the band itself otherwise).
-TRpCustomBand *ChainTop(TRpCustomBand *band);
-
-// True for bands as wide as the printable page; the others are one column wide.
-bool IsPageWideBand(TRpBandType type);
-
 struct TRpBandPlace {
     TRpCustomBand *Band;
     QRect Rect;
@@ -60,11 +54,6 @@ struct TRpGridLine {
 // step is a centimetre, an inch or ten character cells by the units.
 std::vector<TRpGridLine> DesignGridLines(TRpUnit units, int extentPixels, int zoom, bool horizontal,
                                          double fontPoints, int screenDpi = 96);
-
-// "Prefix" and the first free number from 1 among the report's band names.
-QString UniqueComponentName(const TCustomReport &report, const QString &prefix);
-// A new band of the type, named uniquely by its type's prefix.
-TRpBand *CreateBandOfType(TCustomReport &report, TRpBandType type);
 
 // The datasets an expression of the report may name: its record loop's
 // dataset, then its data-set list.

@@ -2,12 +2,11 @@
 
 #include "platform/db/DataSet.h"
 #include "platform/print/Canvas.h"
+#include "report/expr/RpMask.h"
 #include "report/layout/RpBand.h"
 #include "report/layout/RpCanvas.h"
 #include "report/pages/RpExportFilter.h"
-#include "report/expr/RpMask.h"
 #include "report/printer/RpPrinter.h"
-#include "report/layout/RpReport.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -252,7 +251,7 @@ void TRpCustomLabel::Print(int offsetX, int offsetY)
     const bool sameAsBand = band && !band->TransparentBand && band->Color == Color;
     TRpExportFilter *filter = ExportFilter();
     if (!Transparent) {
-        const QRect area = ParentReport()->DeviceRect(left, top, left + width, top + height);
+        const QRect area = DeviceArea(left, top, left + width, top + height);
         if (!sameAsBand) {
             canvas.setBrush(SolidBrush(Color));
             canvas.fillRect(area);

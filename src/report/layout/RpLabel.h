@@ -94,6 +94,7 @@ public:
     QString ValueText() const;
     // Height (0.1 mm) its current value needs.
     double NeededHeight();
+    double StretchedHeight() override { return NeededHeight(); }
 
 protected:
     bool CaptionIsSource() const override { return !isMemo_; }

@@ -1,10 +1,9 @@
 #include "report/layout/RpPit.h"
 
 #include "platform/print/Canvas.h"
-#include "report/layout/RpCanvas.h"
 #include "report/expr/RpMask.h"
+#include "report/layout/RpCanvas.h"
 #include "report/printer/RpPrinter.h"
-#include "report/layout/RpReport.h"
 
 #include <QFontMetrics>
 #include <QLocale>

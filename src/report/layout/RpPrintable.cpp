@@ -1,8 +1,8 @@
 #include "report/layout/RpPrintable.h"
 
 #include "report/layout/RpBand.h"
-#include "report/printer/RpPrinter.h"
 #include "report/layout/RpReport.h"
+#include "report/printer/RpPrinter.h"
 
 TRpPrintable::TRpPrintable()
 {
@@ -75,8 +75,13 @@ QRect TRpPrintable::DeviceRect(int offsetX, int offsetY) const
 {
     const double left = offsetX + Size.Native(TRpPrintableSize::LeftIdx);
     const double top = offsetY + Size.Native(TRpPrintableSize::TopIdx);
-    return report_->DeviceRect(left, top, left + Size.Native(TRpPrintableSize::WidthIdx),
-                               top + Size.Native(TRpPrintableSize::HeightIdx));
+    return DeviceArea(left, top, left + Size.Native(TRpPrintableSize::WidthIdx),
+                      top + Size.Native(TRpPrintableSize::HeightIdx));
+}
+
+QRect TRpPrintable::DeviceArea(double left, double top, double right, double bottom) const
+{
+    return report_->DeviceRect(left, top, right, bottom);
 }
 
 void TRpPrintable::Print(int offsetX, int offsetY)

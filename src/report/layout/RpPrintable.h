@@ -51,6 +51,9 @@ public:
     virtual int PrintProgress() const { return 0; }
     // Gives up the rest of the content so that the run can go on.
     virtual void FinishPrint() { PrintFinished = true; }
+    // Height (0.1 mm) its current content needs when it stretches its band;
+    // negative for one of a fixed height.
+    virtual double StretchedHeight() { return -1; }
     void AlignIt();
     virtual void ParentResized() { AlignIt(); }
     // Class name of the design-time editor that serves this printable.
@@ -60,6 +63,8 @@ protected:
     TRpPrinter *RpPrinter() const { return printer_; }
     // Device rectangle of the printable at the given band offset.
     QRect DeviceRect(int offsetX, int offsetY) const;
+    // Device rectangle between two points in 0.1 mm.
+    QRect DeviceArea(double left, double top, double right, double bottom) const;
     // True while the run draws: on the page, or for an export filter.
     bool ShouldDraw() const;
     // The filter the report exports through, or null.

@@ -2,9 +2,8 @@
 
 #include "platform/db/DataSet.h"
 #include "report/layout/RpControllerBand.h"
-#include "report/layout/RpDesignLayout.h"
-#include "report/pages/RpExportFilter.h"
 #include "report/layout/RpLabel.h"
+#include "report/pages/RpExportFilter.h"
 #include "report/printer/RpPrinter.h"
 
 #include <QCoreApplication>
@@ -118,6 +117,24 @@ TRpCustomBand *TCustomReport::FindBand(TRpBandType type) const
         if (b->BandType() == type)
             return b;
     return nullptr;
+}
+
+QString UniqueComponentName(const TCustomReport &report, const QString &prefix)
+{
+    const std::vector<TRpCustomBand *> &bands = report.BandList();
+    for (int i = 1;; ++i) {
+        const QString name = prefix + QString::number(i);
+        if (std::none_of(bands.begin(), bands.end(), [&](const TRpCustomBand *b) { return b->Name == name; }))
+            return name;
+    }
+}
+
+TRpBand *CreateBandOfType(TCustomReport &report, TRpBandType type)
+{
+    const QString name = UniqueComponentName(report, BandNamePrefix(type));
+    TRpBand *band = report.AddBand(type);
+    band->Name = name;
+    return band;
 }
 
 void TCustomReport::SetHasBand(TRpBandType type, bool on)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "report/expr/RpEvEnvironment.h"
 #include "report/layout/RpBand.h"
 #include "report/layout/RpController.h"
-#include "report/expr/RpEvEnvironment.h"
 #include "report/printer/RpUnits.h"
 
 #include "report/printer/RpPrinter.h"
@@ -256,3 +256,8 @@ public:
 protected:
     void ExecuteBody() override;
 };
+
+// "Prefix" and the first free number from 1 among the report's band names.
+QString UniqueComponentName(const TCustomReport &report, const QString &prefix);
+// A new band of the type, named uniquely by its type's prefix.
+TRpBand *CreateBandOfType(TCustomReport &report, TRpBandType type);
