@@ -1,8 +1,8 @@
 // A grouped report with a sub-detail over the log book's 100,000 QSOs, stored
 // as pages, next to the plain log book of the same QSOs built in the same run.
 #include "SampleLog.h"
-#include "platform/db/ExMemDS.h"
 #include "exchange/FLogPrev.h"
+#include "platform/db/ExMemDS.h"
 #include "report/layout/RpControllerBand.h"
 #include "report/layout/RpExpr.h"
 #include "report/layout/RpGroup.h"

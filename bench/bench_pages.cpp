@@ -3,8 +3,8 @@
 // a floor measured in the same run, and the resident memory while the store
 // holds them.
 #include "ResidentMemory.h"
-#include "report/pages/RpPageList.h"
 #include "report/SamplePages.h"
+#include "report/pages/RpPageList.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "report/layout/RpDesignLayout.h"
 #include "report/expr/RpExprBuilding.h"
+#include "report/layout/RpDesignLayout.h"
 #include "report/layout/RpGroup.h"
 #include "report/layout/RpLabel.h"
 #include "report/layout/RpPrintableEditor.h"

@@ -1,7 +1,7 @@
 #include "report/layout/RpComposite.h"
 
-#include "report/printer/RpPrinter.h"
 #include "report/layout/RpReport.h"
+#include "report/printer/RpPrinter.h"
 
 #include <algorithm>
 

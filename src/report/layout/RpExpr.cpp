@@ -1,7 +1,7 @@
 #include "report/layout/RpExpr.h"
 
-#include "report/layout/RpController.h"
 #include "report/expr/RpMask.h"
+#include "report/layout/RpController.h"
 #include "report/layout/RpReport.h"
 
 TRpExpr::TRpExpr()

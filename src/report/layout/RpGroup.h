@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/layout/RpBand.h"
 #include "report/expr/RpEvaluator.h"
+#include "report/layout/RpBand.h"
 
 class TRpCustomController;
 

@@ -1,6 +1,6 @@
+#include "report/layout/RpReport.h"
 #include "report/pages/RpExportFilter.h"
 #include "report/printer/RpPrinter.h"
-#include "report/layout/RpReport.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "platform/print/PrintDevice.h"
 #include "report/layout/RpComposite.h"
+#include "report/layout/RpReport.h"
 #include "report/pages/RpExportFilter.h"
 #include "report/printer/RpPrinter.h"
-#include "report/layout/RpReport.h"
 #include "report/printer/RpWindowHooks.h"
 
 #include <QAbstractEventDispatcher>

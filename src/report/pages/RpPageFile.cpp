@@ -1,7 +1,7 @@
 #include "report/pages/RpPageFile.h"
 
-#include "report/pages/RpCompress.h"
 #include "report/RpError.h"
+#include "report/pages/RpCompress.h"
 
 #include <QtEndian>
 #include <cstring>

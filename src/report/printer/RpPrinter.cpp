@@ -2,8 +2,8 @@
 
 #include "report/pages/RpExportFilter.h"
 #include "report/pages/RpPageList.h"
-#include "report/printer/RpPaper.h"
 #include "report/pages/RpStream.h"
+#include "report/printer/RpPaper.h"
 #include "report/printer/RpUnits.h"
 
 #include <QCoreApplication>

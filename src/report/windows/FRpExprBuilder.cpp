@@ -1,7 +1,7 @@
 #include "report/windows/FRpExprBuilder.h"
 
-#include "report/layout/RpDesignLayout.h"
 #include "report/expr/RpExprBuilding.h"
+#include "report/layout/RpDesignLayout.h"
 #include "report/layout/RpReport.h"
 
 #include <QEventLoop>
