@@ -1,12 +1,12 @@
 // A grouped report with a sub-detail over the log book's 100,000 QSOs, stored
 // as pages, next to the plain log book of the same QSOs built in the same run.
 #include "SampleLog.h"
-#include "platform/db/ExMemDS.h"
 #include "exchange/FLogPrev.h"
-#include "report/RpControllerBand.h"
-#include "report/RpExpr.h"
-#include "report/RpGroup.h"
-#include "report/RpPrinter.h"
+#include "platform/db/ExMemDS.h"
+#include "report/layout/RpControllerBand.h"
+#include "report/layout/RpExpr.h"
+#include "report/layout/RpGroup.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

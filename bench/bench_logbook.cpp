@@ -7,7 +7,7 @@
 #include "exchange/FLogPrev.h"
 #include "platform/print/PagePicture.h"
 #include "platform/print/PrintDevice.h"
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 #include "report/windows/RpReportWindows.h"
 
 #include <QApplication>

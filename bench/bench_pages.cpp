@@ -3,8 +3,8 @@
 // a floor measured in the same run (for the compressed store, the plain one's
 // figures too), and the resident memory while the store holds them.
 #include "ResidentMemory.h"
-#include "report/RpPageList.h"
 #include "report/SamplePages.h"
+#include "report/pages/RpPageList.h"
 
 #include <QElapsedTimer>
 #include <QFile>

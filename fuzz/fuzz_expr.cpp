@@ -3,8 +3,8 @@
 // read out of bounds. The same text also serves as a user mask.
 #include "platform/DateTime.h"
 #include "report/RpError.h"
-#include "report/RpEvEnvironment.h"
-#include "report/RpMask.h"
+#include "report/expr/RpEvEnvironment.h"
+#include "report/expr/RpMask.h"
 
 #include <cstddef>
 #include <cstdint>

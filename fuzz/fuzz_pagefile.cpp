@@ -2,7 +2,7 @@
 // refused with a message, without crash, hang or leak; a file that loads must
 // give every one of its pages, in any order, with its texts.
 #include "report/RpError.h"
-#include "report/RpPageList.h"
+#include "report/pages/RpPageList.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/RpLabel.h"
-#include "report/RpReport.h"
-#include "report/RpShape.h"
+#include "report/layout/RpLabel.h"
+#include "report/layout/RpReport.h"
+#include "report/layout/RpShape.h"
 
 #include <QDate>
 

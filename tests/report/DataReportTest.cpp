@@ -2,7 +2,7 @@
 #include "ReportFixture.h"
 
 #include "platform/NumFormat.h"
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

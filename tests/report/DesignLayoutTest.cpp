@@ -1,10 +1,10 @@
-#include "report/RpDesignLayout.h"
-#include "report/RpExprBuilding.h"
-#include "report/RpGroup.h"
-#include "report/RpLabel.h"
-#include "report/RpPrintableEditor.h"
-#include "report/RpReport.h"
-#include "report/RpShape.h"
+#include "report/expr/RpExprBuilding.h"
+#include "report/layout/RpDesignLayout.h"
+#include "report/layout/RpGroup.h"
+#include "report/layout/RpLabel.h"
+#include "report/layout/RpPrintableEditor.h"
+#include "report/layout/RpReport.h"
+#include "report/layout/RpShape.h"
 
 #include <gtest/gtest.h>
 

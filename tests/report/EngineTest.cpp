@@ -1,7 +1,7 @@
 #include "ReportFixture.h"
 
-#include "report/RpPrinter.h"
-#include "report/RpShape.h"
+#include "report/layout/RpShape.h"
+#include "report/printer/RpPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "EvalSupport.h"
 
-#include "report/RpEvElements.h"
-#include "report/RpEvEnvironment.h"
+#include "report/expr/RpEvElements.h"
+#include "report/expr/RpEvEnvironment.h"
 
 #include <gtest/gtest.h>
 

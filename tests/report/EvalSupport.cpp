@@ -1,6 +1,6 @@
 #include "EvalSupport.h"
 
-#include "report/RpEvEnvironment.h"
+#include "report/expr/RpEvEnvironment.h"
 
 QString ShowResult(const TRpEvResult &r)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/db/DataSet.h"
-#include "report/RpEvaluator.h"
+#include "report/expr/RpEvaluator.h"
 
 #include <QString>
 #include <ostream>

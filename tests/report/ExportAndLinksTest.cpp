@@ -1,9 +1,9 @@
 #include "ReportFixture.h"
 #include "SampleDocument.h"
-#include "report/RpExportFilter.h"
-#include "report/RpHyperlinks.h"
-#include "report/RpPrinter.h"
-#include "report/RpWindowHooks.h"
+#include "report/pages/RpExportFilter.h"
+#include "report/pages/RpHyperlinks.h"
+#include "report/printer/RpPrinter.h"
+#include "report/printer/RpWindowHooks.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #include "ReportFixture.h"
 
 #include "platform/NumFormat.h"
-#include "report/RpExpr.h"
+#include "report/layout/RpExpr.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "EvalSupport.h"
 
-#include "report/RpFunctions.h"
-#include "report/RpMask.h"
+#include "report/expr/RpFunctions.h"
+#include "report/expr/RpMask.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "ReportFixture.h"
 
-#include "report/RpComposite.h"
-#include "report/RpControllerBand.h"
-#include "report/RpGroup.h"
-#include "report/RpPrinter.h"
+#include "report/layout/RpComposite.h"
+#include "report/layout/RpControllerBand.h"
+#include "report/layout/RpGroup.h"
+#include "report/printer/RpPrinter.h"
 
 #include <gtest/gtest.h>
 

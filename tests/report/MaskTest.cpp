@@ -1,5 +1,5 @@
 #include "platform/NumFormat.h"
-#include "report/RpMask.h"
+#include "report/expr/RpMask.h"
 
 #include <gtest/gtest.h>
 #include <limits>

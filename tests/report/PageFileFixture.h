@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SamplePages.h"
-#include "report/RpPageList.h"
+#include "report/pages/RpPageList.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "ReportFixture.h"
 
 #include "platform/NumFormat.h"
-#include "report/RpPit.h"
+#include "report/layout/RpPit.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "EvalSupport.h"
-#include "report/RpExpr.h"
-#include "report/RpLabel.h"
-#include "report/RpReport.h"
+#include "report/layout/RpExpr.h"
+#include "report/layout/RpLabel.h"
+#include "report/layout/RpReport.h"
 #include "support/PageLayout.h"
 
 #include <vector>

@@ -2,8 +2,8 @@
 #include "ReportFixture.h"
 #include "SampleDocument.h"
 
-#include "report/RpPrinter.h"
-#include "report/RpWindowHooks.h"
+#include "report/printer/RpPrinter.h"
+#include "report/printer/RpWindowHooks.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

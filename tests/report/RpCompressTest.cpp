@@ -1,4 +1,4 @@
-#include "report/RpCompress.h"
+#include "report/pages/RpCompress.h"
 #include "report/RpError.h"
 #include "report/SamplePages.h"
 

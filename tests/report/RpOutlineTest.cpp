@@ -1,4 +1,4 @@
-#include "report/RpOutline.h"
+#include "report/pages/RpOutline.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 #include "FakePrintDevice.h"
 #include "SampleDocument.h"
-#include "report/RpPageList.h"
-#include "report/RpPageSearch.h"
+#include "report/pages/RpPageList.h"
+#include "report/pages/RpPageSearch.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "report/RpStream.h"
+#include "report/pages/RpStream.h"
 #include "report/RpError.h"
 
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/print/Canvas.h"
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "report/RpUnits.h"
+#include "report/printer/RpUnits.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 // path the window is grabbed to that file and the program ends.
 
 #include "platform/db/ExMemDS.h"
-#include "report/RpDesignLayout.h"
-#include "report/RpExpr.h"
-#include "report/RpLabel.h"
-#include "report/RpPrintableEditor.h"
-#include "report/RpReport.h"
+#include "report/layout/RpDesignLayout.h"
+#include "report/layout/RpExpr.h"
+#include "report/layout/RpLabel.h"
+#include "report/layout/RpPrintableEditor.h"
+#include "report/layout/RpReport.h"
 #include "report/windows/FRpEnvironmentEditor.h"
 #include "report/windows/FRpExprBuilder.h"
 #include "report/windows/RpDesignSurface.h"

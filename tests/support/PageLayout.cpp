@@ -1,8 +1,8 @@
 #include "support/PageLayout.h"
 
 #include "platform/print/PagePicture.h"
-#include "report/RpPrinter.h"
-#include "report/RpReport.h"
+#include "report/layout/RpReport.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QLineF>
 #include <QPaintEngine>

@@ -1,6 +1,6 @@
 #include "report/windows/FRpEnvironmentEditor.h"
 
-#include "report/RpEvEnvironment.h"
+#include "report/expr/RpEvEnvironment.h"
 #include "report/windows/FRpExprBuilder.h"
 
 #include <QFormLayout>

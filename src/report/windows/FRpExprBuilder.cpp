@@ -1,8 +1,8 @@
 #include "report/windows/FRpExprBuilder.h"
 
-#include "report/RpDesignLayout.h"
-#include "report/RpExprBuilding.h"
-#include "report/RpReport.h"
+#include "report/expr/RpExprBuilding.h"
+#include "report/layout/RpDesignLayout.h"
+#include "report/layout/RpReport.h"
 
 #include <QEventLoop>
 #include <QGridLayout>

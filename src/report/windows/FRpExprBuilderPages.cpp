@@ -1,9 +1,9 @@
 #include "report/windows/FRpExprBuilder.h"
 
 #include "platform/db/DataSet.h"
-#include "report/RpEvEnvironment.h"
-#include "report/RpExprBuilding.h"
-#include "report/RpFunctions.h"
+#include "report/expr/RpEvEnvironment.h"
+#include "report/expr/RpExprBuilding.h"
+#include "report/expr/RpFunctions.h"
 #include "report/windows/FRpEnvironmentEditor.h"
 
 #include <QGridLayout>

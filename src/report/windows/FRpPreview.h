@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QWidget>
 

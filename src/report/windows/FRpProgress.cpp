@@ -1,6 +1,6 @@
 #include "report/windows/FRpProgress.h"
 
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "report/windows/RpDesignSurface.h"
 
 #include "platform/print/PagePicture.h"
-#include "report/RpDesignLayout.h"
-#include "report/RpLabel.h"
-#include "report/RpReport.h"
+#include "report/layout/RpDesignLayout.h"
+#include "report/layout/RpLabel.h"
+#include "report/layout/RpReport.h"
 
 #include <QMouseEvent>
 #include <QPainter>

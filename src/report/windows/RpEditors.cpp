@@ -1,8 +1,8 @@
 #include "report/windows/RpEditors.h"
 
-#include "report/RpExpr.h"
-#include "report/RpLabel.h"
-#include "report/RpReport.h"
+#include "report/layout/RpExpr.h"
+#include "report/layout/RpLabel.h"
+#include "report/layout/RpReport.h"
 #include "report/windows/FRpExprBuilder.h"
 #include "report/windows/FRpLabelSettings.h"
 

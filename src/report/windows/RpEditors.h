@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/RpPrintableEditor.h"
+#include "report/layout/RpPrintableEditor.h"
 
 class TRpCustomLabel;
 class TRpLabelSettingsDlg;

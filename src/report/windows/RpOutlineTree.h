@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/RpOutline.h"
+#include "report/pages/RpOutline.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "report/windows/RpPagePaint.h"
 
 #include "platform/print/PagePicture.h"
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QPainter>
 

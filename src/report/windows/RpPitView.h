@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/RpPit.h"
+#include "report/layout/RpPit.h"
 
 #include <QWidget>
 #include <memory>

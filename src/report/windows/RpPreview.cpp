@@ -1,7 +1,7 @@
 #include "report/windows/RpPreview.h"
 
 #include "platform/print/PagePicture.h"
-#include "report/RpPageList.h"
+#include "report/pages/RpPageList.h"
 #include "report/windows/RpOutlineTree.h"
 #include "report/windows/RpPagePaint.h"
 

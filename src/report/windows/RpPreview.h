@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/RpHyperlinks.h"
-#include "report/RpPrinter.h"
+#include "report/pages/RpHyperlinks.h"
+#include "report/printer/RpPrinter.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/RpWindowHooks.h"
+#include "report/printer/RpWindowHooks.h"
 
 class Printer;
 class QWidget;

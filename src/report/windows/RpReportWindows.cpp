@@ -1,7 +1,7 @@
 #include "report/windows/RpReportWindows.h"
 
 #include "platform/gui/Printer.h"
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 #include "report/windows/FRpPreview.h"
 #include "report/windows/FRpProgress.h"
 #include "report/windows/RpEditors.h"

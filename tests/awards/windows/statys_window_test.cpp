@@ -10,7 +10,7 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/TextBox.h"
 #include "core/Geography.h"
-#include "report/RpPit.h"
+#include "report/layout/RpPit.h"
 #include "support/AwardsFixture.h"
 #include "support/GridTitles.h"
 

@@ -3,7 +3,7 @@
 #include "exchange/windows/FParamDrukLog.h"
 #include "exchange/windows/LogBookPrint.h"
 #include "platform/print/PrintDevice.h"
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 #include "report/windows/FRpPreview.h"
 #include "report/windows/RpReportWindows.h"
 #include "support/LogDb.h"

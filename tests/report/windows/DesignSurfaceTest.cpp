@@ -1,6 +1,6 @@
-#include "report/RpDesignLayout.h"
-#include "report/RpLabel.h"
-#include "report/RpReport.h"
+#include "report/layout/RpDesignLayout.h"
+#include "report/layout/RpLabel.h"
+#include "report/layout/RpReport.h"
 #include "report/windows/RpDesignSurface.h"
 
 #include <QImage>

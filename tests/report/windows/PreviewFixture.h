@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Messages.h"
-#include "report/RpPrinter.h"
+#include "report/printer/RpPrinter.h"
 #include "report/windows/FRpPreview.h"
 #include "report/windows/RpPreview.h"
 

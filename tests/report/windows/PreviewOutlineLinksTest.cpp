@@ -1,8 +1,8 @@
 #include "PreviewFixture.h"
 
-#include "report/RpExportFilter.h"
-#include "report/RpPageList.h"
 #include "report/SampleDocument.h"
+#include "report/pages/RpExportFilter.h"
+#include "report/pages/RpPageList.h"
 
 #include <QComboBox>
 #include <QDesktopServices>

@@ -1,0 +1,86 @@
+#include "report/printer/RpPaper.h"
+
+namespace {
+
+constexpr double In = 25.4;
+
+const TRpPaperInfo Papers[RpPaperSizeCount] = {
+    {"Default", 0, 0, 0},
+    {"Letter", 8.5 * In, 11 * In, 1},
+    {"LetterSmall", 8.5 * In, 11 * In, 2},
+    {"Tabloid", 11 * In, 17 * In, 3},
+    {"Ledger", 17 * In, 11 * In, 4},
+    {"Legal", 8.5 * In, 14 * In, 5},
+    {"Statement", 5.5 * In, 8.5 * In, 6},
+    {"Executive", 7.25 * In, 10.5 * In, 7},
+    {"A3", 297, 420, 8},
+    {"A4", 210, 297, 9},
+    {"A4Small", 210, 297, 10},
+    {"A5", 148, 210, 11},
+    {"B4", 250, 354, 12},
+    {"B5", 182, 257, 13},
+    {"Folio", 8.5 * In, 13 * In, 14},
+    {"Quarto", 215, 275, 15},
+    {"rp10X14", 10 * In, 14 * In, 16},
+    {"rp11X17", 11 * In, 17 * In, 17},
+    {"Note", 8.5 * In, 11 * In, 18},
+    {"Env9", 3.875 * In, 8.875 * In, 19},
+    {"Env10", 4.125 * In, 9.5 * In, 20},
+    {"Env11", 4.5 * In, 10.375 * In, 21},
+    {"Env12", 4.75 * In, 11 * In, 22},
+    {"Env14", 5 * In, 11.5 * In, 23},
+    {"CSheet", 17 * In, 22 * In, 24},
+    {"DSheet", 22 * In, 34 * In, 25},
+    {"ESheet", 34 * In, 44 * In, 26},
+    {"EnvDL", 110, 220, 27},
+    {"EnvC5", 162, 229, 28},
+    {"EnvC3", 324, 458, 29},
+    {"EnvC4", 229, 324, 30},
+    {"EnvC6", 114, 162, 31},
+    {"EnvC65", 114, 229, 32},
+    {"EnvB4", 250, 353, 33},
+    {"EnvB5", 176, 250, 34},
+    {"EnvB6", 176, 125, 35},
+    {"EnvItaly", 110, 230, 36},
+    {"EnvMonarch", 3.875 * In, 7.5 * In, 37},
+    {"EnvPersonal", 3.625 * In, 6.5 * In, 38},
+    {"FanfoldUSStd", 14.875 * In, 11 * In, 39},
+    {"FanfoldGerStd", 8.5 * In, 12 * In, 40},
+    {"FanfoldGerLegal", 8.5 * In, 13 * In, 41},
+    {"B4ISO", 250, 353, 42},
+    {"PostcardJap", 100, 148, 43},
+    {"rp9X11", 9 * In, 11 * In, 44},
+    {"rp10X11", 10 * In, 11 * In, 45},
+    {"rp15X11", 15 * In, 11 * In, 46},
+    {"EnvInvite", 220, 220, 47},
+    {"Reserved1", 100, 100, 48},
+    {"Reserved2", 100, 100, 49},
+    {"LetterExtra", 9.5 * In, 12 * In, 50},
+    {"LegalExtra", 9.5 * In, 15 * In, 51},
+    {"TabloidExtra", 11.69 * In, 18 * In, 52},
+    {"A4Extra", 9.27 * In, 12.69 * In, 53},
+    {"LetterTrans", 11 * In, 8.5 * In, 54},
+    {"A4Trans", 297, 210, 55},
+    {"LetterExtraTrans", 12 * In, 9.5 * In, 56},
+    {"SuperASuperAA4", 227, 356, 57},
+    {"SuperBSuperBA3", 305, 487, 58},
+    {"LetterPlus", 8.5 * In, 12.69 * In, 59},
+    {"A4Plus", 210, 330, 60},
+    {"A5Trans", 210, 148, 61},
+    {"B5Trans", 257, 182, 62},
+    {"A3Extra", 322, 445, 63},
+    {"A5Extra", 174, 235, 64},
+    {"B5Extra", 201, 276, 65},
+    {"A2", 420, 594, 66},
+    {"A3Trans", 420, 297, 67},
+    {"A3ExtraTrans", 445, 322, 68},
+    {"Custom", 0, 0, 256},
+};
+
+}
+
+const TRpPaperInfo &PaperInfo(TRpPaperSize size)
+{
+    const int i = static_cast<int>(size);
+    return Papers[i >= 0 && i < RpPaperSizeCount ? i : 0];
+}
