@@ -189,13 +189,13 @@ void TStatysFrm::BuildGridTabs()
     ZamekTab = Zamek.Page;
     LokatorTab = Lokator.Page;
 
-    Dxcc.Build = [this, &t](const TStatProgress &p) { BuildDxccMultiBandStats(dm_, t, p); };
-    DxccRaz.Build = [this, &t](const TStatProgress &p) { BuildDxccHfStats(dm_, t, p); };
-    Iota.Build = [this, &t](const TStatProgress &p) { BuildIotaStats(dm_, t, p); };
-    Spa.Build = [this, &t](const TStatProgress &p) { BuildPowiatStats(dm_, t, p); };
-    Gmina.Build = [this, &t](const TStatProgress &p) { BuildGminaStats(dm_, t, p); };
-    Zamek.Build = [this, &t](const TStatProgress &p) { BuildZamekStats(dm_, t, p); };
-    Lokator.Build = [this, &t](const TStatProgress &p) { BuildLokatorStats(dm_, t, p); };
+    Dxcc.Build = [this, &t](const TProgress &p) { BuildDxccMultiBandStats(dm_, t, p); };
+    DxccRaz.Build = [this, &t](const TProgress &p) { BuildDxccHfStats(dm_, t, p); };
+    Iota.Build = [this, &t](const TProgress &p) { BuildIotaStats(dm_, t, p); };
+    Spa.Build = [this, &t](const TProgress &p) { BuildPowiatStats(dm_, t, p); };
+    Gmina.Build = [this, &t](const TProgress &p) { BuildGminaStats(dm_, t, p); };
+    Zamek.Build = [this, &t](const TProgress &p) { BuildZamekStats(dm_, t, p); };
+    Lokator.Build = [this, &t](const TProgress &p) { BuildLokatorStats(dm_, t, p); };
 
     // Every band cell counts, 4 m included; summary rows have no key and
     // counts instead of marks, so they open nothing.
