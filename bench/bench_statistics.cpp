@@ -115,7 +115,7 @@ int main(int argc, char **argv)
 
     const QString hf = "WHERE Pasmo IN('160 m','80 m','40 m','30 m','20 m','17 m','15 m','12 m','10 m')";
     TStatTables tables;
-    const auto grid = [&](void (*build)(TDM &, TStatTables &, const TStatProgress &)) {
+    const auto grid = [&](void (*build)(TDM &, TStatTables &, const TProgress &)) {
         return [&dm, &tables, build] { build(dm, tables, {}); };
     };
     struct Job {
@@ -160,7 +160,7 @@ int main(int argc, char **argv)
     }
     // The window lets the application process its messages at every position.
     const double withProgress = Best([&] {
-        TStatProgress p;
+        TProgress p;
         p.Position = [&positions](int) { ++positions; };
         BuildDxccMultiBandStats(dm, tables, p);
     });

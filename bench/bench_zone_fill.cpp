@@ -57,7 +57,7 @@ int main(int argc, char **argv)
         timer.start();
         ZoneFill fill(dm);
         qsizetype calls = 0;
-        const bool ok = fill.Run([&](const ZoneFillCounts &) { ++calls; });
+        const bool ok = fill.Run({.Position = [&](qsizetype) { ++calls; }});
         const double seconds = Seconds(timer);
         if (!ok) {
             std::fprintf(stderr, "bench_zone_fill: %s\n", qPrintable(fill.Error()));

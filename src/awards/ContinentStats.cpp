@@ -3,7 +3,7 @@
 #include "awards/StatRecipe.h"
 #include "core/Geography.h"
 
-TContinentStats BuildContinentStats(TDM &dm, const TStatProgress &progress)
+TContinentStats BuildContinentStats(TDM &dm, const TProgress &progress)
 {
     TContinentStats c;
     const TSelectList scan{"Kontynent", "QSL_ODB"};

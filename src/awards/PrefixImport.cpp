@@ -10,12 +10,6 @@ namespace {
 
 const QString Unchanged = QStringLiteral("Tabele prefiksów nie zostały zmienione.");
 
-void Show(const PrefixImport::Status &status, const QString &text)
-{
-    if (status)
-        status(text);
-}
-
 struct QsoCountry {
     int LogId;
     QString Stacja;
@@ -110,7 +104,7 @@ QString RecomputeStatusText(int n, int total)
     return QStringLiteral("Wyznaczanie prefisów dla łączności - proszę czekać [%1 z %2]").arg(n).arg(total);
 }
 
-int RecomputeQsoCountries(TDM &dm, const std::function<void(const QString &)> &status)
+int RecomputeQsoCountries(TDM &dm, const TProgress &progress)
 {
     FbTransaction tr(&dm.Baza);
     tr.StartTransaction();
@@ -123,10 +117,11 @@ int RecomputeQsoCountries(TDM &dm, const std::function<void(const QString &)> &s
     Param *logId = update.ParamByName(QStringLiteral("LogId"));
     const int total = int(rows.size());
     int n = 0, changed = 0;
+    progress.SetMaximum(total);
     for (const QsoCountry &row : rows) {
         ++n;
-        if (n % 10 == 0 && status)
-            status(RecomputeStatusText(n, total));
+        if (n % 10 == 0)
+            progress.SetPosition(n);
         const int k = dm.KrajIdForCall(row.Stacja);
         if (k == row.KrajId)
             continue;
@@ -139,37 +134,37 @@ int RecomputeQsoCountries(TDM &dm, const std::function<void(const QString &)> &s
     return changed;
 }
 
-bool PrefixImport::Run(const QByteArray &bytes, const Status &status)
+bool PrefixImport::Run(const QByteArray &bytes, const TProgress &progress)
 {
     changed_ = 0;
     PrefixFile file;
-    Show(status, QStringLiteral("Wczytywanie danych - proszę czekać"));
+    progress.ShowPhase(QStringLiteral("Wczytywanie danych - proszę czekać"));
     message_ = ReadPrefixFile(bytes, file);
     if (!message_.isEmpty()) {
-        Show(status, QString());
+        progress.ShowPhase(QString());
         return false;
     }
     try {
         ReplacePrefixTables(dm_, file);
     } catch (const std::exception &e) {
-        Show(status, QString());
+        progress.ShowPhase(QString());
         message_ =
             QStringLiteral("Błąd zapisu do bazy danych: %1\n").arg(QString::fromUtf8(e.what())) + Unchanged;
         return false;
     }
-    Show(status, QString());
+    progress.ShowPhase(QString());
 
-    Show(status, QStringLiteral("Aktualizacja baz systemu - proszę czekać"));
+    progress.ShowPhase(QStringLiteral("Aktualizacja baz systemu - proszę czekać"));
     try {
-        changed_ = RecomputeQsoCountries(dm_, status);
+        changed_ = RecomputeQsoCountries(dm_, progress);
     } catch (const std::exception &e) {
-        Show(status, QString());
+        progress.ShowPhase(QString());
         message_ = QStringLiteral("Tabele prefiksów zostały wczytane, ale wyznaczanie krajów łączności "
                                   "przerwał błąd: %1\nKraje łączności nie zostały zmienione.")
                        .arg(QString::fromUtf8(e.what()));
         return false;
     }
-    Show(status, QString());
+    progress.ShowPhase(QString());
     message_ = QStringLiteral("Wczytywanie zakończone. ");
     return true;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/PrefiksyExpImp.h"
+#include "platform/Progress.h"
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
 #include <variant>
 #include <vector>
 
@@ -28,26 +28,28 @@ QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file);
 // reopened afterwards, so its call-sign resolution follows the tables.
 void ReplacePrefixTables(TDM &dm, const PrefixFile &file);
 
-// The counter text shown while the countries of the QSOs are recomputed.
+// The counter text shown while the countries of the QSOs are recomputed: the
+// QSOs done of all of them.
 QString RecomputeStatusText(int n, int total);
 
 // Sets every QSO's KRAJID from the data module's call-sign resolution, in one
 // transaction committed at the end (rolled back and thrown on failure); only
-// the rows whose country changes are written. status gets the counter text
-// every tenth QSO. Returns the number of QSOs changed.
-int RecomputeQsoCountries(TDM &dm, const std::function<void(const QString &)> &status = {});
+// the rows whose country changes are written. Progress gets the number of
+// QSOs first, then the QSOs done every tenth one. Returns the number of QSOs
+// changed.
+int RecomputeQsoCountries(TDM &dm, const TProgress &progress = {});
 
 // The prefix-table update: the file is read and checked, the tables are
 // replaced, and the country of every QSO is recomputed from the new tables.
-// status receives the texts of the window's status line in order (an empty
-// text clears it). No dialogs: Run returns whether it all went through and
-// Message holds the text to show either way.
+// Each step is a phase whose caption is the text of the window's status line
+// (an empty one clears it); the countries' step reports its counter as above.
+// No dialogs: Run returns whether it all went through and Message holds the
+// text to show either way.
 class PrefixImport {
 public:
-    using Status = std::function<void(const QString &)>;
     explicit PrefixImport(TDM &dm) : dm_(dm) {}
 
-    bool Run(const QByteArray &bytes, const Status &status = {});
+    bool Run(const QByteArray &bytes, const TProgress &progress = {});
     const QString &Message() const { return message_; }
     int ChangedQsos() const { return changed_; }
 

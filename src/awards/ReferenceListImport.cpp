@@ -71,8 +71,7 @@ private:
 
 // Runs the rows through one transaction of the table's own and reopens the table.
 ListImportCounts ImportRows(TDM &dm, FbTransaction &tr, const ListTable &table,
-                            const QList<QStringList> &rows, void (TDM::*reopen)(),
-                            const ListImportProgress &progress)
+                            const QList<QStringList> &rows, void (TDM::*reopen)(), const TProgress &progress)
 {
     ListImportCounts counts;
     if (rows.isEmpty())
@@ -82,8 +81,7 @@ ListImportCounts ImportRows(TDM &dm, FbTransaction &tr, const ListTable &table,
         ListUpserter upserter(dm, tr, table);
         for (const QStringList &row : rows) {
             upserter.Store(row, counts);
-            if (progress)
-                progress(counts.Added + counts.Updated);
+            progress.SetPosition(counts.Added + counts.Updated);
         }
         tr.Commit();
     } catch (...) {
@@ -114,7 +112,7 @@ QString ListImportMessage(const ListImportCounts &counts)
         .arg(counts.Skipped);
 }
 
-ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const ListImportProgress &progress)
+ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const TProgress &progress)
 {
     const ListRead<CastleListRow> read = ReadCastleList(bytes);
     QList<QStringList> rows;
@@ -127,7 +125,7 @@ ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const ListIm
     return counts;
 }
 
-ListImportCounts ImportCommuneList(TDM &dm, const QByteArray &bytes, const ListImportProgress &progress)
+ListImportCounts ImportCommuneList(TDM &dm, const QByteArray &bytes, const TProgress &progress)
 {
     const ListRead<CommuneListRow> read = ReadCommuneList(bytes);
     QList<QStringList> rows;

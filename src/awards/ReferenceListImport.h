@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/Progress.h"
+
 #include <QByteArray>
 #include <QString>
-#include <functional>
 
 class TDM;
 
@@ -19,10 +20,6 @@ struct ListImportCounts {
 // skipped, or that the file was refused.
 QString ListImportMessage(const ListImportCounts &counts);
 
-// Lets the window process its messages now and then; called with the number
-// of rows stored so far.
-using ListImportProgress = std::function<void(qsizetype stored)>;
-
 // Adds or updates a row of ZAMKI (GMINY) for every usable line of a castle
 // (commune) list; rows missing from the file stay. A file without any usable
 // line (another file picked by mistake) is refused before the table is
@@ -31,5 +28,6 @@ using ListImportProgress = std::function<void(qsizetype stored)>;
 // whole list goes in one transaction of the table's own (trZamki, trGminy),
 // committed at the end; the data module's table is reopened afterwards. A
 // database error rolls everything back, reopens the table and is thrown on.
-ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const ListImportProgress &progress = {});
-ListImportCounts ImportCommuneList(TDM &dm, const QByteArray &bytes, const ListImportProgress &progress = {});
+// Progress gets the number of rows stored so far.
+ListImportCounts ImportCastleList(TDM &dm, const QByteArray &bytes, const TProgress &progress = {});
+ListImportCounts ImportCommuneList(TDM &dm, const QByteArray &bytes, const TProgress &progress = {});

@@ -87,7 +87,7 @@ private:
 
 class GridRun {
 public:
-    GridRun(TDM &dm, const TGridStatistic &s, const TStatProgress &progress)
+    GridRun(TDM &dm, const TGridStatistic &s, const TProgress &progress)
         : s_(s), table_(*s.Table), progress_(progress), tr_(&dm.Baza), query_(&dm.Baza, &tr_)
     {
     }
@@ -217,7 +217,7 @@ private:
 
     const TGridStatistic &s_;
     TExMemoryData &table_;
-    const TStatProgress &progress_;
+    const TProgress &progress_;
     FbTransaction tr_;
     FbStatement query_;
     std::vector<Field *> cells_;
@@ -227,14 +227,14 @@ private:
 
 } // namespace
 
-void RunGridStatistic(TDM &dm, const TGridStatistic &statistic, const TStatProgress &progress)
+void RunGridStatistic(TDM &dm, const TGridStatistic &statistic, const TProgress &progress)
 {
     GridRun(dm, statistic, progress).Run();
 }
 
 // One query over LOGI in a transaction of its own, its rows fetched before
 // they are counted (the progress maximum is the real row count).
-void ScanLogiRows(TDM &dm, const QStringList &sql, const TStatProgress &progress,
+void ScanLogiRows(TDM &dm, const QStringList &sql, const TProgress &progress,
                   const std::function<void(const TRowValues &row)> &count)
 {
     FbTransaction tr(&dm.Baza);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "awards/StatProgress.h"
+#include "platform/Progress.h"
 #include "platform/db/ExMemDS.h"
 #include "platform/db/Field.h"
 
@@ -42,7 +42,7 @@ using TRowValues = std::vector<FieldValue>;
 //
 // Everything runs in a transaction of its own on the data module's database,
 // committed at the end and rolled back when the run throws. Progress goes
-// through TStatProgress: Phase per phase, Maximum once the rows are known,
+// through TProgress: Phase per phase, Maximum once the rows are known,
 // Position after every row.
 //
 // To add a grid statistic: give its table's fields and new-record handler in
@@ -82,7 +82,7 @@ struct TGridStatistic {
     QString RatioName;
 };
 
-void RunGridStatistic(TDM &dm, const TGridStatistic &statistic, const TStatProgress &progress);
+void RunGridStatistic(TDM &dm, const TGridStatistic &statistic, const TProgress &progress);
 
 // Runs a query to its last row, calling onRow for each row, and returns the
 // number of rows.
@@ -91,7 +91,7 @@ int FetchAllRows(FbStatement &query, const std::function<void(const TRowValues &
 // The frame of the zone and continent statistics: one query over LOGI in a
 // transaction of its own, phase "Tworzenie statystyki ", its rows fetched and
 // then counted one by one (the progress maximum is the real row count).
-void ScanLogiRows(TDM &dm, const QStringList &sql, const TStatProgress &progress,
+void ScanLogiRows(TDM &dm, const QStringList &sql, const TProgress &progress,
                   const std::function<void(const TRowValues &row)> &count);
 
 // A select list written once: the statement's select line is made from it and

@@ -54,7 +54,7 @@ struct TPolishAward {
     TSelectList Scan; // reads Pasmo, the key's column and QSL_ODB
 };
 
-void RunPolishAward(TDM &dm, TExMemoryData &table, const TPolishAward &a, const TStatProgress &progress)
+void RunPolishAward(TDM &dm, TExMemoryData &table, const TPolishAward &a, const TProgress &progress)
 {
     TGridStatistic s;
     s.Table = &table;
@@ -111,7 +111,7 @@ const TPolishAward Zamki{QStringLiteral("Tworzenie listy zamków "),
 
 } // namespace
 
-void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
+void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TProgress &progress)
 {
     TGridStatistic s = CountryStatistic(tables.PrefixTbl, QStringLiteral("PrefixTblKrajId"),
                                         QStringLiteral("PrefixTblPrefix"), QStringLiteral("PrefixTblDxcc"));
@@ -135,7 +135,7 @@ void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TStatProgress &
     RunGridStatistic(dm, s, progress);
 }
 
-void BuildDxccHfStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
+void BuildDxccHfStats(TDM &dm, TStatTables &tables, const TProgress &progress)
 {
     TGridStatistic s = CountryStatistic(tables.PrefixRazTbl, QStringLiteral("KrajId"),
                                         QStringLiteral("Prefix"), QStringLiteral("Nazwa"));
@@ -160,7 +160,7 @@ void BuildDxccHfStats(TDM &dm, TStatTables &tables, const TStatProgress &progres
     RunGridStatistic(dm, s, progress);
 }
 
-void BuildIotaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
+void BuildIotaStats(TDM &dm, TStatTables &tables, const TProgress &progress)
 {
     TGridStatistic s;
     s.Table = &tables.IotaTbl;
@@ -187,22 +187,22 @@ void BuildIotaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
     RunGridStatistic(dm, s, progress);
 }
 
-void BuildPowiatStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
+void BuildPowiatStats(TDM &dm, TStatTables &tables, const TProgress &progress)
 {
     RunPolishAward(dm, tables.SpaTbl, Powiaty, progress);
 }
 
-void BuildGminaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
+void BuildGminaStats(TDM &dm, TStatTables &tables, const TProgress &progress)
 {
     RunPolishAward(dm, tables.GminaTbl, Gminy, progress);
 }
 
-void BuildZamekStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
+void BuildZamekStats(TDM &dm, TStatTables &tables, const TProgress &progress)
 {
     RunPolishAward(dm, tables.ZamekTbl, Zamki, progress);
 }
 
-void BuildLokatorStats(TDM &dm, TStatTables &tables, const TStatProgress &progress)
+void BuildLokatorStats(TDM &dm, TStatTables &tables, const TProgress &progress)
 {
     TGridStatistic s;
     s.Table = &tables.LokatorTbl;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "awards/StatProgress.h"
 #include "awards/StatRules.h"
 #include "awards/StatTables.h"
+#include "platform/Progress.h"
 
 #include <QString>
 #include <array>
@@ -16,13 +16,13 @@ class TDM;
 // fills it, commits at the end and rolls back on error; it throws FbError (or
 // another std::exception) on failure, leaving its table empty or partly
 // filled but never a row in edit state.
-void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TStatProgress &progress);
-void BuildDxccHfStats(TDM &dm, TStatTables &tables, const TStatProgress &progress);
-void BuildIotaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress);
-void BuildPowiatStats(TDM &dm, TStatTables &tables, const TStatProgress &progress);
-void BuildGminaStats(TDM &dm, TStatTables &tables, const TStatProgress &progress);
-void BuildZamekStats(TDM &dm, TStatTables &tables, const TStatProgress &progress);
-void BuildLokatorStats(TDM &dm, TStatTables &tables, const TStatProgress &progress);
+void BuildDxccMultiBandStats(TDM &dm, TStatTables &tables, const TProgress &progress);
+void BuildDxccHfStats(TDM &dm, TStatTables &tables, const TProgress &progress);
+void BuildIotaStats(TDM &dm, TStatTables &tables, const TProgress &progress);
+void BuildPowiatStats(TDM &dm, TStatTables &tables, const TProgress &progress);
+void BuildGminaStats(TDM &dm, TStatTables &tables, const TProgress &progress);
+void BuildZamekStats(TDM &dm, TStatTables &tables, const TProgress &progress);
+void BuildLokatorStats(TDM &dm, TStatTables &tables, const TProgress &progress);
 
 // Zone states: 0 not worked, 1 worked, 2 confirmed; index = zone number
 // (index 0 unused). The six counters are the zones worked, confirmed and still
@@ -33,7 +33,7 @@ struct TZoneStats {
     int ITULacz = 0, ITUPotw = 0, ITUPoz = 75;
     int CQLacz = 0, CQPotw = 0, CQPoz = 40;
 };
-TZoneStats BuildZoneStats(TDM &dm, const TStatProgress &progress);
+TZoneStats BuildZoneStats(TDM &dm, const TProgress &progress);
 
 // QSOs per continent, worked and confirmed, indexed like ContinentTable
 // (0 = no continent code: counted, never shown, left out of the totals).
@@ -43,4 +43,4 @@ struct TContinentStats {
     int WorkedTotal = 0, ConfirmedTotal = 0;           // over continents 1..7
     int ContinentsWorked = 0, ContinentsConfirmed = 0; // continents 1..7 with a count above 0
 };
-TContinentStats BuildContinentStats(TDM &dm, const TStatProgress &progress);
+TContinentStats BuildContinentStats(TDM &dm, const TProgress &progress);

@@ -51,7 +51,7 @@ private:
 
 } // namespace
 
-bool ZoneFill::Run(const Progress &progress)
+bool ZoneFill::Run(const TProgress &progress)
 {
     counts_ = {};
     error_.clear();
@@ -72,8 +72,7 @@ bool ZoneFill::Run(const Progress &progress)
         const ResultColumn *logIdCol = rows.ResultAt(0), *stacjaCol = rows.ResultAt(1),
                            *kontynentCol = rows.ResultAt(2), *ituCol = rows.ResultAt(3),
                            *cqCol = rows.ResultAt(4);
-        if (progress)
-            progress(counts_);
+        progress.SetPosition(counts_.ProcessedCount);
         for (; !rows.Eof(); rows.Next()) {
             ++counts_.ProcessedCount;
             QString kontynent = kontynentCol->AsString();
@@ -97,8 +96,7 @@ bool ZoneFill::Run(const Progress &progress)
                     committed = counts_.UpdatedCount;
                 }
             }
-            if (progress)
-                progress(counts_);
+            progress.SetPosition(counts_.ProcessedCount);
         }
         rows.Close();
         write.Commit();

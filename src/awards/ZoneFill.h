@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/Progress.h"
+
 #include <QString>
-#include <functional>
 
 class TDM;
 
@@ -22,13 +23,12 @@ struct ZoneFillCounts {
 class ZoneFill {
 public:
     static constexpr int BatchSize = 5000;
-    // Called after every row; the window processes its messages there.
-    using Progress = std::function<void(const ZoneFillCounts &)>;
-
     explicit ZoneFill(TDM &dm) : dm_(dm) {}
 
-    // True when every QSO was read and the updates committed.
-    bool Run(const Progress &progress = {});
+    // True when every QSO was read and the updates committed. Progress gets
+    // the number of rows read, at the start and after every row; Counts()
+    // then holds the counts so far.
+    bool Run(const TProgress &progress = {});
 
     const ZoneFillCounts &Counts() const { return counts_; }
     // The message for the user after a failed run, empty otherwise.

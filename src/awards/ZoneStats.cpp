@@ -19,7 +19,7 @@ template <size_t N> void MarkZone(std::array<int, N> &zones, int zone, bool conf
 
 } // namespace
 
-TZoneStats BuildZoneStats(TDM &dm, const TStatProgress &progress)
+TZoneStats BuildZoneStats(TDM &dm, const TProgress &progress)
 {
     TZoneStats z;
     const TSelectList scan{"ITU", "CQ", "QSL_ODB"};

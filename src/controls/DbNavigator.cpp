@@ -2,6 +2,7 @@
 
 #include "platform/Messages.h"
 #include "platform/db/DataSet.h"
+#include "platform/gui/Guarded.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -103,7 +104,7 @@ void TDBNavigator::BtnClick(Button b)
     if (!ds_ || !ds_->Active())
         return;
     CloseCellEditor();
-    try {
+    Guarded([&] {
         switch (b) {
         case nbFirst: ds_->First(); break;
         case nbPrior: ds_->Prior(); break;
@@ -122,10 +123,6 @@ void TDBNavigator::BtnClick(Button b)
             ds_->Open();
             break;
         }
-    } catch (const DataSetAbort &) {
-        // The post-error handler has already told the user.
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    });
     RefreshButtons();
 }

@@ -170,6 +170,22 @@ void TExDBGrid::SetColumnWidth(int column, int width)
         horizontalHeader()->resizeSection(mc, width);
 }
 
+void TExDBGrid::SetListColumns(std::span<const TListColumn> table, bool withMarker)
+{
+    std::vector<TColumn> columns;
+    for (const TListColumn &c : table) {
+        TColumn col;
+        col.FieldName = QString::fromLatin1(c.Field);
+        col.Title = QString::fromUtf8(c.Title);
+        if (c.Width || *c.Sample)
+            col.Width = FitColumnWidth(c.Width, col.Title, QString::fromUtf8(c.Sample), withMarker);
+        col.Alignment = c.Alignment;
+        col.CheckMarkFont = c.CheckMark;
+        columns.push_back(col);
+    }
+    SetColumns(columns);
+}
+
 int TExDBGrid::FitColumnWidth(int width, const QString &title, const QString &value, bool withMarker) const
 {
     const int titleWidth =

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 class DataSetModel;
@@ -41,6 +42,19 @@ using TDBGridOptions = unsigned;
 
 constexpr TDBGridOptions DefaultGridOptions = dgEditing | dgTitles | dgIndicator | dgColumnResize |
                                               dgColLines | dgRowLines | dgConfirmDelete | dgCancelOnExit;
+
+// A column of a list the program fills from a table of these: its field and
+// title, the least width in pixels and a sample of the widest value it shows
+// whole (with neither, the field's display width), its alignment (none: the
+// field's) and whether it shows a check mark.
+struct TListColumn {
+    const char *Field;
+    const char *Title;
+    int Width = 0;
+    const char *Sample = "";
+    Qt::Alignment Alignment = {};
+    bool CheckMark = false;
+};
 
 // A font with its colour, as the drawing events receive it.
 struct TGridFont {
@@ -82,6 +96,8 @@ public:
     // Columns: without any, every visible field shows in field order. Their
     // titles show also before the dataset is first opened.
     void SetColumns(const std::vector<TColumn> &columns);
+    // The columns of a table; withMarker leaves every title room for the sort marker.
+    void SetListColumns(std::span<const TListColumn> table, bool withMarker = false);
     const std::vector<TColumn> &Columns() const { return columns_; }
     int ColumnCount() const;
     Field *ColumnField(int column) const;

@@ -516,16 +516,6 @@ int TDM::QsoCount()
     return LiczbaRek.ColumnByName("LICZNIK")->AsInteger();
 }
 
-void TDM::ShowWarning(const QString &text)
-{
-    Messages::ShowWarning(text);
-}
-
-bool TDM::AskConfirm(const QString &text)
-{
-    return Messages::AskConfirm(text);
-}
-
 void TDM::CommitAll()
 {
     for (FbTransaction *tr :

@@ -78,9 +78,6 @@ public:
     // never per call sign.
     void FollowPrefixTables();
 
-    static void ShowWarning(const QString &text);
-    static bool AskConfirm(const QString &text);
-
     // Commits every active transaction (program end).
     void CommitAll();
 

@@ -58,48 +58,60 @@ void WriteFirstStaleRow(TDM &dm, const std::function<void(DataSet &)> &write)
     scope.Commit();
 }
 
-}
+// A STALE column and the member it fills, one list per struct for reading and
+// writing alike.
+template <typename T> struct StaleColumn {
+    const char *field;
+    QString T::*member;
+};
 
-TOwnStation ReadOwnStation(TDM &dm)
+const StaleColumn<TOwnStation> OwnStationColumns[] = {{"IMIE", &TOwnStation::Imie},
+                                                      {"MIASTO", &TOwnStation::Miasto},
+                                                      {"WOJEW", &TOwnStation::Wojew},
+                                                      {"POWIAT", &TOwnStation::Powiat},
+                                                      {"LOKATOR", &TOwnStation::Lokator}};
+const StaleColumn<TQslLabelLines> QslLabelColumns[] = {{"TEKSTQSL1", &TQslLabelLines::Linia1},
+                                                       {"TEKSTQSL2", &TQslLabelLines::Linia2}};
+
+template <typename T, size_t N> T ReadStaleColumns(TDM &dm, const StaleColumn<T> (&columns)[N])
 {
-    TOwnStation data;
+    T data;
     ReadFirstStaleRow(dm, [&](DataSet &stale) {
-        data.Imie = Text(stale, "IMIE");
-        data.Miasto = Text(stale, "MIASTO");
-        data.Wojew = Text(stale, "WOJEW");
-        data.Powiat = Text(stale, "POWIAT");
-        data.Lokator = Text(stale, "LOKATOR");
+        for (const StaleColumn<T> &c : columns)
+            data.*c.member = Text(stale, c.field);
     });
     return data;
 }
 
-void WriteOwnStation(TDM &dm, const TOwnStation &data)
+template <typename T, size_t N>
+void WriteStaleColumns(TDM &dm, const T &data, const StaleColumn<T> (&columns)[N])
 {
     WriteFirstStaleRow(dm, [&](DataSet &stale) {
-        SetText(stale, "IMIE", data.Imie);
-        SetText(stale, "MIASTO", data.Miasto);
-        SetText(stale, "WOJEW", data.Wojew);
-        SetText(stale, "POWIAT", data.Powiat);
-        SetText(stale, "LOKATOR", data.Lokator);
+        for (const StaleColumn<T> &c : columns)
+            SetText(stale, c.field, data.*c.member);
     });
+}
+
+} // namespace
+
+TOwnStation ReadOwnStation(TDM &dm)
+{
+    return ReadStaleColumns(dm, OwnStationColumns);
+}
+
+void WriteOwnStation(TDM &dm, const TOwnStation &data)
+{
+    WriteStaleColumns(dm, data, OwnStationColumns);
 }
 
 TQslLabelLines ReadQslLabelLines(TDM &dm)
 {
-    TQslLabelLines lines;
-    ReadFirstStaleRow(dm, [&](DataSet &stale) {
-        lines.Linia1 = Text(stale, "TEKSTQSL1");
-        lines.Linia2 = Text(stale, "TEKSTQSL2");
-    });
-    return lines;
+    return ReadStaleColumns(dm, QslLabelColumns);
 }
 
 void WriteQslLabelLines(TDM &dm, const TQslLabelLines &lines)
 {
-    WriteFirstStaleRow(dm, [&](DataSet &stale) {
-        SetText(stale, "TEKSTQSL1", lines.Linia1);
-        SetText(stale, "TEKSTQSL2", lines.Linia2);
-    });
+    WriteStaleColumns(dm, lines, QslLabelColumns);
 }
 
 QString SppaText(const QString &wojew, const QString &powiat)

@@ -17,7 +17,7 @@ DateTime AdifExport::RangeEnd(const QDate &day)
 }
 
 AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate> from,
-                                    std::optional<QDate> to, const Progress &progress)
+                                    std::optional<QDate> to, const TProgress &progress)
 {
     written_ = 0;
     error_.clear();
@@ -59,8 +59,7 @@ AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate
                 return Outcome::Failed;
             }
             ++written_;
-            if (progress)
-                progress(written_);
+            progress.SetPosition(written_);
         }
         if (!writer.Commit()) {
             error_ = writer.ErrorText();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/DateTime.h"
+#include "platform/Progress.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class TDM;
@@ -13,14 +13,14 @@ class TDM;
 class AdifExport {
 public:
     enum class Outcome { Written, NoRows, Failed };
-    using Progress = std::function<void(qsizetype written)>;
 
     explicit AdifExport(TDM &dm) : dm_(dm) {}
 
     // `from`/`to` are whole days (their time of day is ignored). The file is
     // created only when there is a QSO to write and appears only when complete.
+    // Progress gets the number of QSOs written so far.
     Outcome Run(const QString &fileName, std::optional<QDate> from = {}, std::optional<QDate> to = {},
-                const Progress &progress = {});
+                const TProgress &progress = {});
 
     qsizetype Written() const { return written_; }
     QString ErrorText() const { return error_; }

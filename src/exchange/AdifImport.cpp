@@ -64,14 +64,14 @@ QSet<QsoKey> LoggedQsos(TDM &dm, FbTransaction &tr)
 
 } // namespace
 
-bool AdifImport::Run(const QByteArray &bytes, const Progress &progress)
+bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
 {
     counts_ = {};
     warnings_.clear();
 
     AdifReader reader(bytes);
     FbTransaction tr(&dm_.Baza);
-    qsizetype pending = 0; // added in the open transaction
+    qsizetype committed = 0; // added and made permanent
     bool stored = true;
     try {
         dm_.FollowPrefixTables();
@@ -87,22 +87,17 @@ bool AdifImport::Run(const QByteArray &bytes, const Progress &progress)
             } else if (!logged.contains(KeyOf(qso.Data, qso.Stacja))) {
                 inserter.Insert(qso);
                 logged.insert(KeyOf(qso.Data, qso.Stacja));
-                ++pending;
-                if (pending == BatchSize) {
+                ++counts_.added;
+                if (counts_.added - committed == BatchSize) {
                     tr.CommitRetaining();
-                    counts_.added += pending;
-                    pending = 0;
+                    committed = counts_.added;
                 }
             } else {
                 ++counts_.duplicates;
             }
-            if (progress)
-                progress(AdifImportCounts{counts_.processed, counts_.added + pending, counts_.duplicates,
-                                          counts_.rejected});
+            progress.SetPosition(counts_.processed);
         }
         tr.Commit();
-        counts_.added += pending;
-        pending = 0;
     } catch (const DbError &e) {
         stored = false;
         // Keep what went in before the failure: one failed statement does not
@@ -110,9 +105,9 @@ bool AdifImport::Run(const QByteArray &bytes, const Progress &progress)
         try {
             if (tr.Active())
                 tr.Commit();
-            counts_.added += pending;
         } catch (const DbError &) {
             tr.Rollback();
+            counts_.added = committed;
         }
         warnings_ << QStringLiteral(
                          "Błąd zapisu do bazy danych: %1\nWczytywanie przerwano przy pozycji %2 pliku; "

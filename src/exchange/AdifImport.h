@@ -1,14 +1,15 @@
 #pragma once
 
+#include "platform/Progress.h"
+
 #include <QByteArray>
 #include <QStringList>
-#include <functional>
 
 class TDM;
 
 struct AdifImportCounts {
     qsizetype processed = 0;  // records read
-    qsizetype added = 0;      // QSOs committed to the log
+    qsizetype added = 0;      // QSOs added to the log (while running, some not yet committed)
     qsizetype duplicates = 0; // already in the log (or earlier in the file)
     qsizetype rejected = 0;   // empty or without a valid date
 };
@@ -21,12 +22,12 @@ struct AdifImportCounts {
 class AdifImport {
 public:
     static constexpr int BatchSize = 10000;
-    using Progress = std::function<void(const AdifImportCounts &)>;
 
     explicit AdifImport(TDM &dm) : dm_(dm) {}
 
-    // True when the whole file was read and stored.
-    bool Run(const QByteArray &bytes, const Progress &progress = {});
+    // True when the whole file was read and stored. Progress gets the number
+    // of records read after each; Counts() then holds the counts so far.
+    bool Run(const QByteArray &bytes, const TProgress &progress = {});
 
     const AdifImportCounts &Counts() const { return counts_; }
     // Messages for the user in the order they arose.

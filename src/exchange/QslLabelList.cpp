@@ -41,8 +41,7 @@ void TQslLabelList::LoadUnsentQsls(TDM &dm, const Progress &progress)
     q.Open();
     q.Last();
     const int count = q.RecordCount();
-    if (progress.Maximum)
-        progress.Maximum(count);
+    progress.SetMaximum(count);
 
     const Field *logId = q.FieldByName(QStringLiteral("LOGID"));
     const Field *data = q.FieldByName(QStringLiteral("DATA"));
@@ -71,8 +70,7 @@ void TQslLabelList::LoadUnsentQsls(TDM &dm, const Progress &progress)
             DrukTblLogId->SetAsInteger(logId->AsInteger());
             DrukTblManager->SetAsString(manager->AsString());
             DrukTbl.Post();
-            if (progress.Position)
-                progress.Position(++done);
+            progress.SetPosition(++done);
         }
     } catch (...) {
         DrukTbl.EnableControls();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Progress.h"
 #include "platform/db/ExMemDS.h"
 
 #include <QString>
-#include <functional>
 #include <vector>
 
 class TDM;
@@ -21,15 +21,11 @@ public:
     Field *DrukTblZazn, *DrukTblData, *DrukTblStacja, *DrukTblPasmo, *DrukTblEmisja, *DrukTblRaport,
         *DrukTblQslO, *DrukTblLogId, *DrukTblManager;
 
-    // Progress of a load: the number of rows first, then the rows done so far
-    // (where the window lets the application process its messages).
-    struct Progress {
-        std::function<void(int maximum)> Maximum;
-        std::function<void(int position)> Position;
-    };
+    using Progress = TProgress;
 
     // Reads the unsent QSOs through the data module's scratch query. Every
-    // row comes in unmarked, so the marked count starts again at 0.
+    // row comes in unmarked, so the marked count starts again at 0. Progress
+    // gets the number of rows first, then the rows done so far.
     void LoadUnsentQsls(TDM &dm, const Progress &progress = {});
 
     // Marks or unmarks the current row; nothing on an empty list.

@@ -20,21 +20,14 @@ TCallbookTblFrm *CallbookTblFrm = nullptr;
 
 namespace {
 
-struct GridColumn {
-    const char *field;
-    const char *title;
-    const char *sample; // the widest value the column shows whole
-    bool centred;
+const TListColumn GridColumns[] = {
+    {"STACJA", "Stacja", 0, "SP9WWWW"},
+    {"NAZWA", "Nazwisko i imię (Nazwa)", 0, "Wojciechowski-Brzęczyszczykiewicz Grzegorz"},
+    {"MIASTO", "Miejscowość", 0, "Kędzierzyn-Koźle"},
+    {"LOKATOR", "Lokator", 0, "MM99WW"},
+    {"WOJEW", "W", 0, "W", Qt::AlignCenter},
+    {"POWIAT", "PW", 0, "WW", Qt::AlignCenter},
 };
-
-const std::array<GridColumn, 6> GridColumns = {{
-    {"STACJA", "Stacja", "SP9WWWW", false},
-    {"NAZWA", "Nazwisko i imię (Nazwa)", "Wojciechowski-Brzęczyszczykiewicz Grzegorz", false},
-    {"MIASTO", "Miejscowość", "Kędzierzyn-Koźle", false},
-    {"LOKATOR", "Lokator", "MM99WW", false},
-    {"WOJEW", "W", "W", true},
-    {"POWIAT", "PW", "WW", true},
-}};
 
 struct DetailRow {
     const char *caption;
@@ -66,17 +59,8 @@ TCallbookTblFrm::TCallbookTblFrm(QWidget *parent) : QDialog(parent)
                        dgAlwaysShowSelection | dgConfirmDelete | dgCancelOnExit);
     DbGrid->SetTitleButtons(true);
     DbGrid->SetReadOnly(true);
-    std::vector<TColumn> columns;
-    for (const GridColumn &c : GridColumns) {
-        TColumn col;
-        col.FieldName = QLatin1String(c.field);
-        col.Title = QString::fromUtf8(c.title);
-        col.Width = DbGrid->FitColumnWidth(0, col.Title, QString::fromUtf8(c.sample), true);
-        if (c.centred)
-            col.Alignment = Qt::AlignCenter;
-        columns.push_back(col);
-    }
-    DbGrid->SetColumns(columns);
+    // Each title leaves room for the marker of the column the list is sorted by.
+    DbGrid->SetListColumns(GridColumns, true);
     DbGrid->SetDataSource(source_);
     DbGrid->OnGetBtnParams = [this](TExDBGrid &grid, Field *field, TGridFont &, QColor &, TSortMarker &marker,
                                     bool) {

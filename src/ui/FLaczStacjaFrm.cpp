@@ -10,30 +10,22 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <array>
 
 namespace {
 
 // A column with a sample is as wide as that value needs; the others take
 // the width of their field.
-struct Column {
-    const char *field;
-    const char *title;
-    const char *sample;
+const TListColumn Columns[] = {
+    {"DATA", "Data godz. [UTC]", 0, "0000-00-00 00:00:00"},
+    {"PASMO", "Pasmo"},
+    {"EMISJA", "Typ emisji"},
+    {"RAPORT_NAD", "Raport nadany"},
+    {"RAPORT_ODB", "Raport odebrany"},
+    {"IMIE", "Imię"},
+    {"LOKATOR", "Lokator", 0, "MM99WW"},
+    {"QSL_WYS", "QSL W", 0, "", Qt::AlignCenter, true},
+    {"QSL_ODB", "QSL O", 0, "", Qt::AlignCenter, true},
 };
-
-const std::array<Column, 9> Columns = {{
-    {"DATA", "Data godz. [UTC]", "0000-00-00 00:00:00"},
-    {"PASMO", "Pasmo", ""},
-    {"EMISJA", "Typ emisji", ""},
-    {"RAPORT_NAD", "Raport nadany", ""},
-    {"RAPORT_ODB", "Raport odebrany", ""},
-    {"IMIE", "Imię", ""},
-    {"LOKATOR", "Lokator", "MM99WW"},
-    {"QSL_WYS", "QSL W", ""},
-    {"QSL_ODB", "QSL O", ""},
-}};
-
 }
 
 TLaczStacjaFrm::TLaczStacjaFrm(TWindow &placement, QWidget *parent) : QDialog(parent), placement_(placement)
@@ -46,20 +38,7 @@ TLaczStacjaFrm::TLaczStacjaFrm(TWindow &placement, QWidget *parent) : QDialog(pa
                        dgAlwaysShowSelection | dgConfirmDelete | dgCancelOnExit);
     DbGrid->SetTitleButtons(true);
     DbGrid->SetReadOnly(true);
-    std::vector<TColumn> columns;
-    for (const Column &c : Columns) {
-        TColumn col;
-        col.FieldName = QString::fromLatin1(c.field);
-        col.Title = QString::fromUtf8(c.title);
-        if (*c.sample)
-            col.Width = DbGrid->FitColumnWidth(0, col.Title, QString::fromLatin1(c.sample));
-        if (col.FieldName.startsWith(QLatin1String("QSL_"))) {
-            col.Alignment = Qt::AlignCenter;
-            col.CheckMarkFont = true;
-        }
-        columns.push_back(col);
-    }
-    DbGrid->SetColumns(columns);
+    DbGrid->SetListColumns(Columns);
     DbGrid->SetDataSource(new DataSource(&DM->LaczStacja, this));
 
     ZamknijBtn = new QPushButton(QStringLiteral("&Zamknij"), this);

@@ -679,7 +679,7 @@ void TLogFrm::PickCommune()
 
 void TLogFrm::Warn(const QString &text, QWidget *field)
 {
-    TDM::ShowWarning(text);
+    Messages::ShowWarning(text);
     field->setFocus(Qt::OtherFocusReason);
 }
 
@@ -693,30 +693,21 @@ void TLogFrm::SaveQso()
         return Warn(check.Warning, fields[int(check.Field)]);
     }
     if (!check.Notice.isEmpty())
-        TDM::ShowWarning(check.Notice);
+        Messages::ShowWarning(check.Notice);
 
     FormToRecord();
     Changed = !NewMode && QsoChanged(QsoSnapshot, log_);
     if (NewMode || Changed) {
-        QString failure;
-        bool failed = false;
+        std::optional<QString> failure;
         {
             BusyGuard busy({PostBtn, CancelBtn});
-            try {
-                log_.LogSave(*DM);
-            } catch (const DataSetAbort &) {
-                failed = true;
-            } catch (const DbError &e) {
-                failed = true;
-                failure = e.Message();
-            }
+            failure = FailureOf([this] { log_.LogSave(*DM); });
         }
-        if (failed) {
+        if (failure) {
             // Nothing was stored: the user's input stays in the dialog.
             CancelLogiEdit();
             Changed = false;
-            if (!failure.isEmpty())
-                TDM::ShowWarning(failure);
+            ReportFailure(failure);
             return;
         }
     }

@@ -136,7 +136,12 @@ TEST_F(PrefixTables, ImportReplacesBothTablesAndRecomputesTheCountryOfEveryQso)
 
     QStringList steps;
     PrefixImport import(*dm);
-    ASSERT_TRUE(import.Run(Bytes(SmallFile), [&](const QString &s) { steps << s; }));
+    qsizetype total = 0;
+    ASSERT_TRUE(
+        import.Run(Bytes(SmallFile),
+                   {.Phase = [&](const QString &s) { steps << s; },
+                    .Maximum = [&](qsizetype m) { total = m; },
+                    .Position = [&](qsizetype n) { steps << RecomputeStatusText(int(n), int(total)); }}));
     EXPECT_EQ(import.Message(), QStringLiteral("Wczytywanie zakończone. "));
     EXPECT_EQ(steps, (QStringList{"Wczytywanie danych - proszę czekać", "",
                                   "Aktualizacja baz systemu - proszę czekać",

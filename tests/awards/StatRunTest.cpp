@@ -11,7 +11,7 @@ namespace {
 
 // Every grid statistic with its table and the column its cells start at.
 struct GridRun {
-    void (*Build)(TDM &, TStatTables &, const TStatProgress &);
+    void (*Build)(TDM &, TStatTables &, const TProgress &);
     TExMemoryData TStatTables::*Table;
     int FirstCell;
 };
@@ -37,7 +37,7 @@ struct ProgressLog {
             calls << QStringLiteral("%1..%2").arg(from).arg(to);
         from = to = 0;
     }
-    TStatProgress Progress()
+    TProgress Progress()
     {
         return {[this](const QString &c) { Flush(), calls << c; },
                 [this](int m) { Flush(), calls << QStringLiteral("max %1").arg(m); },
@@ -127,7 +127,7 @@ TEST_F(AwardsLogTest, ARunThatFailsLeavesNoRowInEditAndTheNextRunSucceeds)
     BuildDxccMultiBandStats(*dm, tables, {});
     for (const char *failIn :
          {"Tworzenie listy krajów ", "Tworzenie statystyki ", "Tworzenie podsumowania "}) {
-        TStatProgress failing;
+        TProgress failing;
         failing.Phase = [failIn](const QString &caption) {
             if (caption == QString::fromUtf8(failIn))
                 throw std::runtime_error("stopped");

@@ -47,7 +47,7 @@ TEST_F(ZoneFillTest, FillsWhatIsMissingAndCountsQsosWithoutCountryAgain)
     });
     ZoneFill fill(*dm);
     std::vector<qsizetype> processedSeen;
-    EXPECT_TRUE(fill.Run([&](const ZoneFillCounts &c) { processedSeen.push_back(c.ProcessedCount); }));
+    EXPECT_TRUE(fill.Run({.Position = [&](qsizetype processed) { processedSeen.push_back(processed); }}));
     EXPECT_TRUE(fill.Error().isEmpty());
     EXPECT_EQ(fill.Counts().ProcessedCount, 7);
     EXPECT_EQ(fill.Counts().UpdatedCount, 6);
@@ -122,8 +122,8 @@ TEST_F(ZoneFillTest, ValuesAnotherCopyTypesDuringTheRunStay)
                                           {"G3XYZ", "", 0, 0}});
     OtherCopy other(db->Path()); // a second copy of the program on the same log
     ZoneFill fill(*dm);
-    EXPECT_TRUE(fill.Run([&](const ZoneFillCounts &c) {
-        if (c.ProcessedCount != 1)
+    EXPECT_TRUE(fill.Run({.Position = [&](qsizetype processed) {
+        if (processed != 1)
             return;
         // While the fill works on the first QSO the other copy is saving the
         // third, and has saved all three values of the fifth and only the ITU
@@ -132,7 +132,7 @@ TEST_F(ZoneFillTest, ValuesAnotherCopyTypesDuringTheRunStay)
         ExecSql(other.Db,
                 QStringLiteral("update Logi set Kontynent='EU', ITU=1, CQ=2 where LogId=%1").arg(ids[4]));
         ExecSql(other.Db, QStringLiteral("update Logi set ITU=3 where LogId=%1").arg(ids[3]));
-    })) << fill.Error().toStdString();
+    }})) << fill.Error().toStdString();
     other.Commit();
     EXPECT_EQ(Zones(), QStringList({"SP5ABC EU 28 15", "DL1AA EU 28 14", "VK6ABC OC 4 5", "W7XYZ NA 3 0",
                                     "G3XYZ EU 1 2"}));

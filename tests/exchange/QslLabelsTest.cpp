@@ -294,7 +294,7 @@ TEST_F(QslLabelList, UnsentQsosLoadOldestFirstAndOnlyPrintedOnesAreMarkedSent)
 
     TQslLabelList list;
     int maximum = -1, last = -1;
-    list.LoadUnsentQsls(*dm, {[&](int m) { maximum = m; }, [&](int p) { last = p; }});
+    list.LoadUnsentQsls(*dm, {.Maximum = [&](int m) { maximum = m; }, .Position = [&](int p) { last = p; }});
     EXPECT_EQ(maximum, 2);
     EXPECT_EQ(last, 2);
     ASSERT_EQ(list.DrukTbl.RecordCount(), 2);

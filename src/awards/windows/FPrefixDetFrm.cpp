@@ -15,17 +15,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <array>
 
 namespace {
 
-struct Column {
-    const char *field;
-    const char *title;
-    int width;
-};
-
-const std::array<Column, 11> Columns = {{
+const TListColumn Columns[] = {
     {"DATA", "Data godz. [UTC]", 105},
     {"PASMO", "Pasmo", 56},
     {"STACJA", "Stacja wołana", 96},
@@ -35,10 +28,9 @@ const std::array<Column, 11> Columns = {{
     {"IMIE", "Imię", 82},
     {"MIASTO", "Miejscowość", 80},
     {"LOKATOR", "Lokator", 55},
-    {"QSL_WYS", "QSL W", 41},
-    {"QSL_ODB", "QSL O", 38},
-}};
-
+    {"QSL_WYS", "QSL W", 41, "", Qt::AlignCenter, true},
+    {"QSL_ODB", "QSL O", 38, "", Qt::AlignCenter, true},
+};
 }
 
 TPrefixDetFrm::TPrefixDetFrm(TDM &dm, QWidget *parent) : QDialog(parent), trStacje(&dm.Baza), dm_(dm)
@@ -67,19 +59,7 @@ TPrefixDetFrm::TPrefixDetFrm(TDM &dm, QWidget *parent) : QDialog(parent), trStac
                        dgAlwaysShowSelection);
     DbGrid->SetTitleButtons(true);
     DbGrid->SetReadOnly(true);
-    std::vector<TColumn> columns;
-    for (const Column &c : Columns) {
-        TColumn col;
-        col.FieldName = QString::fromLatin1(c.field);
-        col.Title = QString::fromUtf8(c.title);
-        col.Width = DbGrid->FitColumnWidth(c.width, col.Title);
-        if (col.FieldName.startsWith(QLatin1String("QSL_"))) {
-            col.Alignment = Qt::AlignCenter;
-            col.CheckMarkFont = true;
-        }
-        columns.push_back(col);
-    }
-    DbGrid->SetColumns(columns);
+    DbGrid->SetListColumns(Columns);
     ActiveDS = new DataSource(&Stacje, this);
     DbGrid->SetDataSource(ActiveDS);
 

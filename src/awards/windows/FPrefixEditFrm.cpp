@@ -1,10 +1,10 @@
 #include "awards/windows/FPrefixEditFrm.h"
 
 #include "controls/ButtonEdit.h"
+#include "controls/DbNavigator.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
-#include "platform/Messages.h"
-#include "controls/DbNavigator.h"
+#include "platform/gui/Guarded.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -169,25 +169,19 @@ void TPrefixEditFrm::showEvent(QShowEvent *e)
 
 void TPrefixEditFrm::FormActivate()
 {
-    try {
+    Guarded([this] {
         trNowe.Restart();
         Nowe.Open();
         trDetale.Restart();
         ReopenDetale();
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void TPrefixEditFrm::SearchChange(const QString &field, const QString &text)
 {
     if (!Nowe.Active())
         return;
-    try {
-        Nowe.Locate(field, text, LocateCaseInsensitive | LocatePartialKey);
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    Guarded([&] { Nowe.Locate(field, text, LocateCaseInsensitive | LocatePartialKey); });
 }
 
 void TPrefixEditFrm::NoweAfterScroll()
@@ -201,14 +195,8 @@ void TPrefixEditFrm::ReopenDetale()
 {
     if (!trDetale.Active())
         return; // not shown yet
-    if (Detale.Active() && Detale.State() != DataSetState::Browse) {
-        try {
-            Detale.Post();
-        } catch (const std::exception &e) {
-            Messages::ShowWarning(QString::fromUtf8(e.what()));
-            Detale.Cancel();
-        }
-    }
+    if (Detale.Active() && Detale.State() != DataSetState::Browse && !Guarded([this] { Detale.Post(); }))
+        Detale.Cancel();
     Detale.Close();
     const bool any = Nowe.Active() && !Nowe.IsEmpty();
     Detale.ParamByName(QStringLiteral("KrajId"))
@@ -218,18 +206,14 @@ void TPrefixEditFrm::ReopenDetale()
 
 bool TPrefixEditFrm::PostPending()
 {
-    try {
+    std::optional<QString> failure = FailureOf([this] {
         for (DataSet *ds : {static_cast<DataSet *>(&Detale), static_cast<DataSet *>(&Nowe)})
             if (ds->Active())
                 ds->CheckBrowseMode();
-    } catch (const DataSetAbort &) {
-        return false;
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()) +
-                              QStringLiteral("\nPopraw pozycję albo anuluj zmiany przed zamknięciem okna."));
-        return false;
-    }
-    return true;
+    });
+    if (failure && !failure->isEmpty())
+        *failure += QStringLiteral("\nPopraw pozycję albo anuluj zmiany przed zamknięciem okna.");
+    return ReportFailure(failure);
 }
 
 void TPrefixEditFrm::done(int result)
@@ -237,15 +221,13 @@ void TPrefixEditFrm::done(int result)
     // A row typed but not posted is posted first; one that cannot be stays on screen.
     if (!PostPending())
         return;
-    try {
+    Guarded([this] {
         if (trNowe.Active())
             trNowe.Commit();
         if (trDetale.Active())
             trDetale.Commit();
         DM->OpenKrajeDX();
         DM->OpenPrefiksy();
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    });
     QDialog::done(result);
 }

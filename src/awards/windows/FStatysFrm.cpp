@@ -1,13 +1,12 @@
 #include "awards/windows/FStatysFrm.h"
 
-#include "awards/StatProgress.h"
 #include "awards/StatTables.h"
 #include "awards/windows/StatProgressView.h"
 #include "controls/ButtonEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/WindowGeometry.h"
 #include "core/FDM.h"
-#include "platform/Messages.h"
+#include "platform/Progress.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/FbError.h"
 #include "platform/gui/Guarded.h"
@@ -91,7 +90,7 @@ void TStatysFrm::ObliczBtnClick()
 }
 
 void TStatysFrm::Run(QGroupBox *box, QProgressBar *bar, QWidget *searchEdit,
-                     const std::function<void(const TStatProgress &)> &run)
+                     const std::function<void(const TProgress &)> &run)
 {
     const auto enable = [&](bool on) {
         for (QWidget *w : std::initializer_list<QWidget *>{ObliczBtn, ZamknijBtn, searchEdit})
@@ -104,24 +103,17 @@ void TStatysFrm::Run(QGroupBox *box, QProgressBar *bar, QWidget *searchEdit,
         enable(false);
         box->setTitle(QStringLiteral("Zaawansowanie"));
         bar->setValue(0);
-        try {
-            run(ProgressInBox(box, bar));
-        } catch (const DbError &e) {
-            failure = e.Message();
-        } catch (const std::exception &e) {
-            failure = QString::fromUtf8(e.what());
-        }
+        failure = FailureOf([&] { run(ProgressInBox(box, bar)); });
         box->hide();
         enable(true);
     }
-    if (failure)
-        Messages::ShowWarning(*failure);
+    ReportFailure(failure);
 }
 
 void TStatysFrm::RunGridStat(TStatGridTab &tab)
 {
     tab.Grid->SetDataSource(nullptr);
-    Run(tab.PostepBox, tab.ProgBar, tab.Ed, [&tab](const TStatProgress &p) { tab.Build(p); });
+    Run(tab.PostepBox, tab.ProgBar, tab.Ed, [&tab](const TProgress &p) { tab.Build(p); });
     // Also after a failed run, so that the tab shows whatever the run left.
     if (tab.Tbl->Active())
         tab.Tbl->First();

@@ -20,7 +20,7 @@ class TRpCell;
 class TRpIntBox;
 class TStatTables;
 class TTextBox;
-struct TStatProgress;
+struct TProgress;
 
 // One tab of a statistic shown in a grid over a result table.
 struct TStatGridTab {
@@ -32,7 +32,7 @@ struct TStatGridTab {
     QString KeyField; // the search edit's key
     QGroupBox *PostepBox = nullptr;
     QProgressBar *ProgBar = nullptr;
-    std::function<void(const TStatProgress &)> Build;
+    std::function<void(const TProgress &)> Build;
     std::function<void()> Open; // the QSO list of the current row
 };
 
@@ -107,7 +107,7 @@ private:
     // Disables the controls, runs, and restores them whatever happens; a
     // failure reaches the user as a warning once the window is usable again.
     void Run(QGroupBox *box, QProgressBar *bar, QWidget *searchEdit,
-             const std::function<void(const TStatProgress &)> &run);
+             const std::function<void(const TProgress &)> &run);
     // Opens a QSO list unless a statistic is running.
     void OpenList(const std::function<void()> &open);
 

@@ -136,7 +136,7 @@ struct GridTabRow {
     const char *SearchWord;
     int MaxLength;
     const char *KeyField; // searched, and the key a row needs to open a list
-    void (*Build)(TDM &, TStatTables &, const TStatProgress &);
+    void (*Build)(TDM &, TStatTables &, const TProgress &);
     QStringList (*MarkFields)();
     bool (*HasKey)(const DataSet &) = nullptr; // null: the key field holds text
     void (*Show)(TPrefixDetFrm &, const DataSet &);
@@ -305,7 +305,7 @@ void TStatysFrm::BuildGridTabs()
                      QStringLiteral("Szukaj [%1]").arg(QString::fromUtf8(row.SearchWord)), row.MaxLength,
                      QString::fromLatin1(row.KeyField));
         this->*row.Page = tab.Page;
-        tab.Build = [this, &t, build = row.Build](const TStatProgress &p) { build(dm_, t, p); };
+        tab.Build = [this, &t, build = row.Build](const TProgress &p) { build(dm_, t, p); };
         tab.Open = [this, &row, &ds = t.*row.Table] {
             if (RowHasMark(ds, row.MarkFields()) &&
                 (row.HasKey ? row.HasKey(ds) : !Text(ds, row.KeyField).isEmpty())) {

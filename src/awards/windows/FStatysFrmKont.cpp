@@ -101,7 +101,7 @@ QWidget *TStatysFrm::BuildContinentTab()
 
 void TStatysFrm::BuildContinentStats()
 {
-    Run(PostepKontBox, ProgBarKont, nullptr, [this](const TStatProgress &p) {
+    Run(PostepKontBox, ProgBarKont, nullptr, [this](const TProgress &p) {
         const TContinentStats s = ::BuildContinentStats(dm_, p);
         for (int i = 0; i < 8; ++i) {
             const bool total = i == 7;

@@ -186,7 +186,7 @@ void TStatysFrm::BuildZoneStats()
 {
     ResetItuBoxes();
     ResetCqBoxes();
-    Run(PostepZoneBox, ProgBarZone, nullptr, [this](const TStatProgress &p) {
+    Run(PostepZoneBox, ProgBarZone, nullptr, [this](const TProgress &p) {
         const TZoneStats s = ::BuildZoneStats(dm_, p);
         for (int zone = 1; zone <= 75; ++zone)
             if (s.Itu[zone] > 0)

@@ -5,6 +5,7 @@
 #include "core/FDM.h"
 #include "platform/Messages.h"
 #include "platform/gui/BusyGuard.h"
+#include "platform/gui/Guarded.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -61,26 +62,22 @@ void TWczytajListeFrm::Run()
         return;
     const QByteArray &bytes = *read;
 
-    QString error;
+    std::optional<QString> failure;
     ListImportCounts counts;
     {
         RunScope running(*this);
         BusyGuard busy({WczytajBtn, CancelBtn, EdNazwaPliku});
         StatusBar->showMessage(QStringLiteral("Wczytywanie danych - proszę czekać"));
         QCoreApplication::processEvents();
-        try {
+        failure = FailureOf([&] {
             ProgressPacer pace;
-            counts = kind_.Import(*DM, bytes, [&](qsizetype) { pace([] {}); });
-        } catch (const std::exception &e) {
-            error = QString::fromUtf8(e.what());
-        }
+            counts = kind_.Import(*DM, bytes, {.Position = [&](qsizetype) { pace([] {}); }});
+        });
         StatusBar->clearMessage();
     }
-    if (!error.isEmpty()) {
-        // Nothing of the file was stored; the window stays for another try.
-        Messages::ShowWarning(error);
+    // Nothing of a failed file was stored; the window stays for another try.
+    if (!ReportFailure(failure))
         return;
-    }
     Messages::ShowWarning(ListImportMessage(counts));
     // A refused file leaves the window for another choice.
     if (counts.Imported())

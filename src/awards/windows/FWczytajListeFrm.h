@@ -16,7 +16,7 @@ struct ListImportKind {
     QString FileName;     // the initial file name
     QString Confirmation; // asked before the import
     QString Information;  // the text of the "Informacja" group
-    ListImportCounts (*Import)(TDM &, const QByteArray &, const ListImportProgress &);
+    ListImportCounts (*Import)(TDM &, const QByteArray &, const TProgress &);
 };
 
 // A reference list import window: the file name, a confirmation, the import in

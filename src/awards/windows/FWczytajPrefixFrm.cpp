@@ -7,6 +7,7 @@
 #include "core/Settings.h"
 #include "platform/Messages.h"
 #include "platform/gui/BusyGuard.h"
+#include "platform/gui/Guarded.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -75,23 +76,26 @@ void TWczytajPrefixFrm::Run()
         const int current = DM->CurrentLogId();
         PrefixImport import(*DM);
         ProgressPacer pace;
-        done = import.Run(bytes, [&](const QString &status) {
-            StatusPanel->setText(status);
-            // A step's text shows at once; the counter of the QSOs only now and then.
-            if (status.endsWith(u']'))
-                pace([] {});
-            else
-                StatusPanel->repaint();
-        });
+        qsizetype total = 0;
+        // A step's text shows at once; the counter of the QSOs only now and then.
+        done = import.Run(bytes, {.Phase =
+                                      [&](const QString &caption) {
+                                          StatusPanel->setText(caption);
+                                          StatusPanel->repaint();
+                                      },
+                                  .Maximum = [&](qsizetype maximum) { total = maximum; },
+                                  .Position =
+                                      [&](qsizetype n) {
+                                          StatusPanel->setText(RecomputeStatusText(int(n), int(total)));
+                                          pace([] {});
+                                      }});
         message = import.Message();
         StatusPanel->clear();
         // The log shows each QSO's country: reread it on the QSO that was current.
         if (DM->Logi.Active()) {
-            try {
-                DM->ReopenLogiOrdered(SortOrder, current);
-            } catch (const std::exception &e) {
-                message += u'\n' + QString::fromUtf8(e.what());
-            }
+            if (const std::optional<QString> failure =
+                    FailureOf([&] { DM->ReopenLogiOrdered(SortOrder, current); }))
+                message += u'\n' + *failure;
         }
     }
     Messages::ShowWarning(message);

@@ -70,10 +70,10 @@ void TWyznaczITUCQFrm::Run()
         QCoreApplication::processEvents();
         ZoneFill fill(*DM);
         ProgressPacer pace;
-        completed = fill.Run([&](const ZoneFillCounts &c) {
-            counts_ = c;
+        completed = fill.Run({.Position = [&](qsizetype) {
+            counts_ = fill.Counts();
             pace([this] { ShowCounters(); });
-        });
+        }});
         counts_ = fill.Counts();
         error = fill.Error();
         ShowCounters();

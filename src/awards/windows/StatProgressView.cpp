@@ -1,19 +1,19 @@
 #include "awards/windows/StatProgressView.h"
 
-#include "awards/StatProgress.h"
 #include "controls/ProgressPacer.h"
+#include "platform/Progress.h"
 
 #include <QGroupBox>
 #include <QPointer>
 #include <QProgressBar>
 #include <memory>
 
-TStatProgress ProgressInBox(QGroupBox *box, QProgressBar *bar)
+TProgress ProgressInBox(QGroupBox *box, QProgressBar *bar)
 {
     auto pace = std::make_shared<ProgressPacer>();
     QPointer<QProgressBar> barPtr(bar);
     QPointer<QGroupBox> boxPtr(box);
-    TStatProgress p;
+    TProgress p;
     p.Phase = [boxPtr, barPtr, pace](const QString &caption) {
         if (!boxPtr || !barPtr)
             return;

@@ -1,6 +1,6 @@
 #pragma once
 
-struct TStatProgress;
+struct TProgress;
 class QGroupBox;
 class QProgressBar;
 
@@ -8,4 +8,4 @@ class QProgressBar;
 // row; the bar repaints and the window handles its events only every few
 // hundredths of a second, so a long run stays responsive without painting
 // each of its rows.
-TStatProgress ProgressInBox(QGroupBox *box, QProgressBar *bar);
+TProgress ProgressInBox(QGroupBox *box, QProgressBar *bar);

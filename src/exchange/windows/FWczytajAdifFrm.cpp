@@ -7,6 +7,7 @@
 #include "exchange/AdifImport.h"
 #include "platform/Messages.h"
 #include "platform/gui/BusyGuard.h"
+#include "platform/gui/Guarded.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -82,20 +83,20 @@ void TWczytajAdifFrm::Run()
         ResetImportCounters();
         QCoreApplication::processEvents();
         DM->Logi.DisableControls();
-        try {
+        const std::optional<QString> failure = FailureOf([&] {
             AdifImport import(*DM);
             ProgressPacer pace;
-            completed = import.Run(bytes, [&](const AdifImportCounts &c) {
-                pace([&] {
-                    StatysLbl->setText(QString::number(c.processed));
-                    StatysDopLbl->setText(QString::number(c.added));
-                });
-            });
+            completed = import.Run(bytes, {.Position = [&](qsizetype) {
+                                       pace([&] {
+                                           StatysLbl->setText(QString::number(import.Counts().processed));
+                                           StatysDopLbl->setText(QString::number(import.Counts().added));
+                                       });
+                                   }});
             counts = import.Counts();
             warnings = import.Warnings();
-        } catch (const std::exception &e) {
-            warnings << QString::fromUtf8(e.what());
-        }
+        });
+        if (failure)
+            warnings << *failure;
         StatysLbl->setText(QString::number(counts.processed));
         StatysDopLbl->setText(QString::number(counts.added));
         DM->Logi.EnableControls();
@@ -103,10 +104,9 @@ void TWczytajAdifFrm::Run()
 
     // Whatever ended the run, the QSOs it added are in the log: show them.
     if (counts.added > 0) {
-        try {
-            DM->ReopenLogiOrdered(SortOrder, DM->CurrentLogId());
-        } catch (const std::exception &e) {
-            warnings << QString::fromUtf8(e.what());
+        if (const std::optional<QString> failure =
+                FailureOf([&] { DM->ReopenLogiOrdered(SortOrder, DM->CurrentLogId()); })) {
+            warnings << *failure;
             completed = false;
         }
     }

@@ -81,9 +81,9 @@ void TZapiszAdifFrm::Run()
         BusyGuard busy({ZapiszBtn, AnulujBtn, EdNazwaPliku});
         AdifExport exp(*DM);
         ProgressPacer pace;
-        outcome = exp.Run(name, from, to, [&](qsizetype written) {
-            pace([&] { StatysLbl->setText(QString::number(written)); });
-        });
+        outcome = exp.Run(name, from, to, {.Position = [&](qsizetype written) {
+                              pace([&] { StatysLbl->setText(QString::number(written)); });
+                          }});
         StatysLbl->setText(QString::number(exp.Written()));
         error = exp.ErrorText();
     }

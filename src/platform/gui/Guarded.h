@@ -3,18 +3,40 @@
 #include "platform/Messages.h"
 #include "platform/db/DataSet.h"
 
+#include <QString>
 #include <exception>
+#include <optional>
+#include <utility>
 
-// Runs what a user's action started. A failure ends there as a warning box and
-// the window stays as it was; an aborted post has shown its message already.
-template <typename F> void Guarded(F &&f)
+// Runs what a user's action started and catches its failure: none when it went
+// through, else the message for the user (empty after an aborted post, which
+// has shown its message already).
+template <typename F> std::optional<QString> FailureOf(F &&f)
 {
     try {
-        f();
+        std::forward<F>(f)();
     } catch (const DataSetAbort &) {
+        return QString();
     } catch (const DbError &e) {
-        Messages::ShowWarning(e.Message());
+        return e.Message();
     } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
+        return QString::fromUtf8(e.what());
     }
+    return std::nullopt;
+}
+
+// Shows the message of a caught failure, if there is one to show. True when
+// there was no failure.
+inline bool ReportFailure(const std::optional<QString> &failure)
+{
+    if (failure && !failure->isEmpty())
+        Messages::ShowWarning(*failure);
+    return !failure;
+}
+
+// Runs what a user's action started. A failure ends there as a warning box and
+// the window stays as it was. True when the action went through.
+template <typename F> bool Guarded(F &&f)
+{
+    return ReportFailure(FailureOf(std::forward<F>(f)));
 }

@@ -3,6 +3,7 @@
 #include "controls/FileNameEdit.h"
 #include "platform/Messages.h"
 #include "platform/gui/DialogFolder.h"
+#include "platform/gui/Guarded.h"
 #include "platform/gui/Printer.h"
 #include "platform/gui/TitleBar.h"
 #include "platform/print/PagePicture.h"
@@ -189,11 +190,7 @@ void TRpStandardPreview::PrintClick()
             return;
         device->SetOutputFileName(pdf);
     }
-    try {
-        RpPrinter->Print();
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    Guarded([this] { RpPrinter->Print(); });
 }
 
 void TRpStandardPreview::PrintSetupClick()
@@ -214,16 +211,14 @@ void TRpStandardPreview::SaveReportClick()
     const QString name = askFileName(true, QStringLiteral("Zapisz"), library.SaveDialogFilter(), &index);
     if (name.isEmpty())
         return;
-    try {
+    Guarded([&] {
         if (index == 0) {
             RpPrinter->Save(name);
         } else if (index - 1 < library.Count()) {
             const std::unique_ptr<TRpExportFilter> filter = library.Filter(index - 1).Create(name);
             RpPrinter->ExportToFilter(*filter);
         }
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void TRpStandardPreview::LoadReportClick()
@@ -241,12 +236,8 @@ bool TRpStandardPreview::LoadFile(const QString &fileName)
         Messages::ShowWarning(QStringLiteral("File does not exist"));
         return false;
     }
-    try {
-        RpPrinter->Load(fileName);
-    } catch (const std::exception &e) {
-        Messages::ShowWarning(QString::fromUtf8(e.what()));
+    if (!Guarded([&] { RpPrinter->Load(fileName); }))
         return false;
-    }
     StatusText = fileName;
     clearThumbnails();
     RpPreview->PreviewImage->Clear();

@@ -1,5 +1,5 @@
-#include "awards/StatProgress.h"
 #include "awards/windows/StatProgressView.h"
+#include "platform/Progress.h"
 
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -14,7 +14,7 @@ TEST(StatProgressView, ARowByRowRunRepaintsSeldomAndStillHandlesEvents)
     QGroupBox box;
     QProgressBar bar(&box);
     box.show();
-    const TStatProgress p = ProgressInBox(&box, &bar);
+    const TProgress p = ProgressInBox(&box, &bar);
     p.ShowPhase("Tworzenie statystyki ");
     EXPECT_EQ(box.title(), "Tworzenie statystyki ");
     EXPECT_TRUE(box.isVisible());
