@@ -173,3 +173,47 @@ TEST_F(PageFile, SavingOrLoadingWhereNoFileCanBeGivesAMessage)
     TRpPageList empty;
     EXPECT_THROW(empty.AddPage(SamplePage(1, 1)), ERpError);
 }
+
+// Compressed pages are coded on other threads; whatever reads the list sees
+// them written in the order they came, and the file is the one a list that
+// wrote each page at once gives.
+TEST_F(PageFile, CompressedPagesCodedAheadAreWrittenInOrderBeforeAnythingReadsThem)
+{
+    constexpr int pages = 23;
+    auto ahead = MakeList(0, true);
+    auto atOnce = MakeList(0, true);
+    for (int i = 1; i <= pages; ++i) {
+        ahead->AddPage(SamplePage(i, 40));
+        EXPECT_EQ(ahead->PageCount(), i);
+        atOnce->AddPage(SamplePage(i, 40));
+        ASSERT_EQ(atOnce->GetPage(i)->bytes(), SamplePage(i, 40).bytes());
+        if (i == 9)
+            EXPECT_EQ(ahead->GetPage(9)->bytes(), SamplePage(9, 40).bytes());
+    }
+    ahead->WriteFileHeader();
+    atOnce->WriteFileHeader();
+    EXPECT_EQ(Save(*ahead, QStringLiteral("ahead.rpp")), Save(*atOnce, QStringLiteral("at-once.rpp")));
+    for (int i = pages; i >= 1; --i)
+        EXPECT_EQ(ahead->GetPage(i)->bytes(), SamplePage(i, 40).bytes());
+}
+
+// A compressed page is written once it is coded, so a page that would pass
+// the 2 GB limit is refused at the next read of the list, and the pages after
+// it are left out with it.
+TEST_F(PageFile, ACompressedPagePastTwoGigabytesIsRefusedAtTheNextReadWithThePagesAfterIt)
+{
+    auto list = MakeList(1, true, 1, 0);
+    TRpStream &stream = *list->Stream();
+    ASSERT_FALSE(stream.InMemory());
+    stream.Seek(std::numeric_limits<int32_t>::max() - 100);
+    stream.Write("x", 1);
+    list->AddPage(SamplePage(2, 1));
+    list->AddPage(SamplePage(3, 1));
+    try {
+        list->GetPage(1);
+        ADD_FAILURE() << "accepted";
+    } catch (const ERpError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("strona 2"))) << e.message().toStdString();
+    }
+    EXPECT_EQ(list->PageCount(), 1);
+}

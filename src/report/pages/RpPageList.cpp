@@ -7,6 +7,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 #include <limits>
+#include <system_error>
 
 using namespace RpPageFile;
 
@@ -22,6 +23,10 @@ TRpStream &Required(const std::unique_ptr<TRpStream> &stream)
         throw ERpError(QStringLiteral("Brak stron raportu"));
     return *stream;
 }
+
+// Pages coded at the same time, on as many threads; each holds a copy of
+// its picture.
+constexpr size_t MaxCoding = 4;
 } // namespace
 
 TRpPageList::TRpPageList() = default;
@@ -30,20 +35,73 @@ TRpPageList::~TRpPageList() = default;
 void TRpPageList::Clear()
 {
     Lock lock(mutex_);
+    DropCoded();
     pageCount_ = 0;
 }
 
 void TRpPageList::SetStream(std::unique_ptr<TRpStream> stream)
 {
     Lock lock(mutex_);
+    DropCoded();
     stream_ = std::move(stream);
+}
+
+TRpStream *TRpPageList::Stream()
+{
+    Lock lock(mutex_);
+    WriteCoded();
+    return stream_.get();
 }
 
 void TRpPageList::AddPage(const PagePicture &page)
 {
     Lock lock(mutex_);
+    Required(stream_);
+    if (!compression_) {
+        WriteCoded();
+        WriteRecord(EncodePage(page, false));
+        return;
+    }
+    if (coding_.size() >= MaxCoding)
+        WriteOldest();
+    try {
+        coding_.push_back(std::async(std::launch::async, [page] { return EncodePage(page, true); }));
+    } catch (const std::system_error &) {
+        // No thread to be had: this one codes it.
+        WriteCoded();
+        WriteRecord(EncodePage(page, true));
+    }
+}
+
+void TRpPageList::WriteCoded()
+{
+    while (!coding_.empty())
+        WriteOldest();
+}
+
+// A page that cannot be coded or written leaves out the pages after it too,
+// so that the stream never has a gap.
+void TRpPageList::WriteOldest()
+{
+    std::future<QByteArray> oldest = std::move(coding_.front());
+    coding_.pop_front();
+    try {
+        WriteRecord(oldest.get());
+    } catch (...) {
+        DropCoded();
+        throw;
+    }
+}
+
+void TRpPageList::DropCoded()
+{
+    // A future of std::async waits for its thread when it goes.
+    coding_.clear();
+}
+
+void TRpPageList::WriteRecord(const QByteArray &data)
+{
     TRpStream &stream = Required(stream_);
-    const QByteArray data = EncodePage(page, compression_);
     const int32_t number = pageCount_ + 1;
     const int64_t start = std::max<int64_t>(number == 1 ? TRpPageList::FileHeaderSize : 0, stream.Size());
     const int64_t end = start + 8 + data.size() + 4;
@@ -61,7 +119,7 @@ void TRpPageList::AddPage(const PagePicture &page)
     try {
         pageCount_ = number;
         if (number == 1)
-            WriteFileHeader();
+            WriteHeaderNow();
         // The count in the header follows every page, so a run that stops
         // early still leaves a stream whose header is true.
         stream.Seek(8);
@@ -78,6 +136,7 @@ void TRpPageList::AddPage(const PagePicture &page)
 std::optional<PagePicture> TRpPageList::GetPage(int32_t pageNumber)
 {
     Lock lock(mutex_);
+    WriteCoded();
     if (pageNumber < 1 || pageNumber > pageCount_)
         return std::nullopt;
     TRpStream &stream = Required(stream_);
@@ -97,6 +156,12 @@ std::optional<PagePicture> TRpPageList::GetPage(int32_t pageNumber)
 void TRpPageList::WriteFileHeader()
 {
     Lock lock(mutex_);
+    WriteCoded();
+    WriteHeaderNow();
+}
+
+void TRpPageList::WriteHeaderNow()
+{
     TRpStream &stream = Required(stream_);
     const QByteArray header = BuildHeader(pageCount_, Now().toDays(), compression_);
     const int64_t saved = stream.Position();
@@ -108,6 +173,7 @@ void TRpPageList::WriteFileHeader()
 void TRpPageList::ReadFileHeader()
 {
     Lock lock(mutex_);
+    DropCoded();
     const Header header = ReadHeader(Required(stream_));
     pageCount_ = header.pageCount;
     compression_ = header.compression == 1;
@@ -116,6 +182,7 @@ void TRpPageList::ReadFileHeader()
 int TRpPageList::HeaderSize()
 {
     Lock lock(mutex_);
+    WriteCoded();
     return ProbeHeaderSize(Required(stream_));
 }
 
@@ -192,6 +259,7 @@ void TRpPageList::LoadFromFile(const QString &fileName)
     }
     stream->Seek(0, TRpStream::Origin::End);
     Lock lock(mutex_);
+    DropCoded();
     stream_ = std::move(stream);
     pageCount_ = header.pageCount;
     compression_ = header.compression == 1;
@@ -200,6 +268,7 @@ void TRpPageList::LoadFromFile(const QString &fileName)
 void TRpPageList::SaveToFile(const QString &fileName)
 {
     Lock lock(mutex_);
+    WriteCoded();
     TRpStream &stream = Required(stream_);
     QSaveFile file(fileName);
     const int64_t saved = stream.Position();

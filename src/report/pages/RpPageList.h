@@ -7,7 +7,9 @@
 
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -48,6 +50,8 @@ public:
     // a report that stops early leaves a consistent stream. Raises ERpError
     // without a stream, and when the stream would pass 2 GiB (the file's
     // offsets are 32-bit); the list is unchanged then.
+    // A compressed page is written once it is coded: a failure to write it
+    // (the 2 GB limit) comes from the next call that reads the list.
     void AddPage(const PagePicture &page);
     // Page n (1 .. PageCount()), or nothing beyond PageCount(). A page whose
     // bytes are damaged raises ERpError.
@@ -71,9 +75,14 @@ public:
     void SaveToFile(const QString &fileName);
 
     bool Compression() const { return compression_; }
-    void SetCompression(bool compression) { compression_ = compression; }
-    int32_t PageCount() const { return pageCount_; }
-    TRpStream *Stream() const { return stream_.get(); }
+    void SetCompression(bool compression)
+    {
+        WriteCoded();
+        compression_ = compression;
+    }
+    // Pages added, those still being coded included.
+    int32_t PageCount() const { return pageCount_ + int32_t(coding_.size()); }
+    TRpStream *Stream();
     // Takes over the stream (none frees the current one).
     void SetStream(std::unique_ptr<TRpStream> stream);
     TRpOutline &Outline() { return outline_; }
@@ -83,7 +92,17 @@ public:
     std::function<DateTime()> Now = &DateTime::currentLocal;
 
 private:
+    void WriteRecord(const QByteArray &data);
+    void WriteOldest();
+    void WriteHeaderNow();
+    void WriteCoded();
+    void DropCoded();
+
     std::recursive_mutex mutex_;
+    // Compressed pages are coded on other threads while the report draws the
+    // next ones, and written in the order they came, before anything reads
+    // the list or its stream.
+    std::deque<std::future<QByteArray>> coding_;
     std::unique_ptr<TRpStream> stream_;
     bool compression_ = false;
     int32_t pageCount_ = 0;
