@@ -18,13 +18,10 @@ trap 'quarn_report_failure $? "$BASH_COMMAND"' ERR
 # exits non-zero when it knows one of them not at all, which is the usual case
 # on a new machine, so its status says nothing here: only its lines count.
 quarn_missing_packages() {
-    local installed
-    installed="$(dpkg-query -W -f='${Package} ${Status}\n' $QUARN_PACKAGES 2>/dev/null || true)"
-    local p
-    for p in $QUARN_PACKAGES; do
-        awk -v p="$p" '$1 == p && / install ok installed$/ { found = 1 } END { exit !found }' \
-            <<<"$installed" || echo "$p"
-    done
+    { dpkg-query -W -f='${Package} ${Status}\n' $QUARN_PACKAGES 2>/dev/null || true; } |
+        awk -v wanted="$QUARN_PACKAGES" '
+            / install ok installed$/ { present[$1] = 1 }
+            END { n = split(wanted, w); for (i = 1; i <= n; i++) if (!(w[i] in present)) print w[i] }'
 }
 
 quarn_install_packages() {

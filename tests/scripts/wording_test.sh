@@ -6,7 +6,7 @@ QUARN_ROOT="$1"
 cd "$QUARN_ROOT"
 self="tests/scripts/wording_test.sh"
 found="$(grep -rnIiE \
-    'as in the original|the original (program|date|type|layout)|(has|have) always|always (has|had|was|were|did)|as it always' \
+    '\boriginal\b|(has|have) always|always (has|had|was|were|did)|as it always' \
     src tests bench tools fuzz cmake desktop README.md run.sh test.sh scripts-common.sh CMakeLists.txt |
     grep -v "^$self:" || true)"
 if [ -n "$found" ]; then
