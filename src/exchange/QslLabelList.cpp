@@ -32,7 +32,7 @@ TQslLabelList::TQslLabelList()
     DrukTbl.Open();
 }
 
-void TQslLabelList::LoadUnsentQsls(TDM &dm, const Progress &progress)
+void TQslLabelList::LoadUnsentQsls(TDM &dm, const TProgress &progress)
 {
     FbQuery &q = dm.q;
     FbTransactionScope scope(dm.trq);

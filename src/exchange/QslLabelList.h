@@ -21,12 +21,10 @@ public:
     Field *DrukTblZazn, *DrukTblData, *DrukTblStacja, *DrukTblPasmo, *DrukTblEmisja, *DrukTblRaport,
         *DrukTblQslO, *DrukTblLogId, *DrukTblManager;
 
-    using Progress = TProgress;
-
     // Reads the unsent QSOs through the data module's scratch query. Every
     // row comes in unmarked, so the marked count starts again at 0. Progress
     // gets the number of rows first, then the rows done so far.
-    void LoadUnsentQsls(TDM &dm, const Progress &progress = {});
+    void LoadUnsentQsls(TDM &dm, const TProgress &progress = {});
 
     // Marks or unmarks the current row; nothing on an empty list.
     void ToggleMark();

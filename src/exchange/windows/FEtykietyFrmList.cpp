@@ -18,7 +18,7 @@ void TEtykietyFrm::LoadUnsentQsls()
     ProgressBar->setValue(0);
     ProgressBox->show();
     ProgressPacer pace(QEventLoop::ExcludeUserInputEvents);
-    TQslLabelList::Progress progress;
+    TProgress progress;
     progress.Maximum = [this](int maximum) { ProgressBar->setRange(0, maximum); };
     progress.Position = [this, &pace](int position) { pace([&] { ProgressBar->setValue(position); }); };
     try {
