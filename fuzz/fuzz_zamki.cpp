@@ -1,7 +1,8 @@
 // libFuzzer target over the castle list reader: any bytes must read without
 // crash, hang or leak, and every row must come from a line long enough with
-// a symbol of letters and digits.
+// a symbol of letters and digits, each with a Windows-1250 byte.
 #include "awards/ReferenceLists.h"
+#include "platform/Cp1250.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (r.Symbol.isEmpty() || r.Symbol.size() > 6 || r.Nazwa.size() > 32 || r.Line < 1 || r.Line > lines)
             std::abort();
         for (QChar c : r.Symbol)
-            if (!c.isLetterOrNumber())
+            if (!c.isLetterOrNumber() || Cp1250::toByte(c) == '?')
                 std::abort();
     }
     return 0;

@@ -2,24 +2,32 @@
 
 #include "core/Geography.h"
 #include "platform/Cp1250.h"
+#include "platform/TextEncoding.h"
+
+#include <algorithm>
 
 namespace {
 
 // Calls lineFn(text, number) for every line of the file: split at LF, a CR
-// at the end dropped, decoded from Windows-1250. A file ending in a line break
-// has no empty line after it.
+// at the end dropped. The whole file is decoded first, as UTF-8 or Windows-1250,
+// so that the columns count characters whichever it is. A file ending in a
+// line break has no empty line after it.
 template <typename LineFn> void ForEachLine(const QByteArray &bytes, LineFn lineFn)
 {
+    QString text = DecodeCp1250OrUtf8(bytes);
+    // Editors that save UTF-8 may put a byte order mark before the first line.
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
     qsizetype start = 0;
     qsizetype number = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const qsizetype next = end < 0 ? bytes.size() : end + 1;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
         if (end < 0)
-            end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r')
+            end = text.size();
+        if (end > start && text[end - 1] == u'\r')
             --end;
-        lineFn(Cp1250::toUnicode(bytes.constData() + start, end - start), ++number);
+        lineFn(text.mid(start, end - start), ++number);
         start = next;
     }
 }
@@ -30,20 +38,31 @@ QString Column(const QString &line, qsizetype first, qsizetype length)
     return line.mid(first - 1, length).trimmed();
 }
 
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// A letter the database can store: one without a Windows-1250 form would be
+// stored as '?' and two keys could become one.
+bool IsKeyLetter(QChar c)
+{
+    return c.isLetter() && Cp1250::toByte(c) != '?';
+}
+
 bool IsCastleSymbol(const QString &key)
 {
     for (QChar c : key)
-        if (!c.isLetter() && !(c >= u'0' && c <= u'9'))
+        if (!IsKeyLetter(c) && !IsDigit(c))
             return false;
     return !key.isEmpty();
 }
 
+// Letters and digits with at least one digit ("146501", "D0101", "AB12"): a
+// title line such as "KOD" is not a code.
 bool IsCommuneCode(const QString &key)
 {
-    for (QChar c : key)
-        if (!(c >= u'0' && c <= u'9'))
-            return false;
-    return !key.isEmpty();
+    return IsCastleSymbol(key) && std::any_of(key.begin(), key.end(), IsDigit);
 }
 
 // The rows made from the lines long enough whose key is well formed; the

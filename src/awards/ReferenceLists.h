@@ -5,7 +5,8 @@
 #include <QString>
 
 // The fixed-column reference lists of the castle and commune awards: Zamki.txt
-// and Gminy.txt, Windows-1250 text, one entry a line.
+// and Gminy.txt, one entry a line, in Windows-1250 or UTF-8 (a file that is
+// valid UTF-8 with multi-byte characters is read as UTF-8).
 
 // Castle list: the symbol in columns 1-6, the name (place) in 7-38; a line is
 // used when it is longer than 40 characters and its symbol is made of letters
@@ -19,7 +20,8 @@ struct CastleListRow {
 // Commune list: the code in columns 1-6, the commune in 8-40, the district in
 // 41-70, the voivodeship name in 71-100 (stored as its one-letter code, empty
 // when the name is not known); a line is used when it is longer than 70 characters
-// and its code is made of digits only.
+// and its code is made of letters and digits with at least one digit. Column 7
+// is not read, so a code never outgrows the six characters of GMINAID.
 struct CommuneListRow {
     QString GminaId;
     QString Gmina;

@@ -72,6 +72,7 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
     AdifReader reader(bytes);
     FbTransaction tr(&dm_.Baza);
     qsizetype committed = 0; // added and made permanent
+    qsizetype found = 0;     // records with at least one field
     bool stored = true;
     try {
         dm_.FollowPrefixTables();
@@ -82,6 +83,8 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         TLog qso;
         while (reader.next(record)) {
             ++counts_.processed;
+            if (!record.fields.isEmpty())
+                ++found;
             if (AdifRecordToLog(record, qso) != AdifVerdict::Accepted) {
                 ++counts_.rejected;
             } else if (!logged.contains(KeyOf(qso.Data, qso.Stacja))) {
@@ -117,6 +120,13 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
                          .arg(counts_.added);
     }
 
+    // Another kind of file picked by mistake reads without a single field; a
+    // run that found nothing to import did not succeed.
+    if (stored && found == 0 && reader.problems().isEmpty()) {
+        warnings_ << QStringLiteral("W pliku nie znaleziono żadnej pozycji w formacie ADIF.\n"
+                                    "Nic nie zostało wczytane.");
+        return false;
+    }
     if (counts_.rejected > 0)
         warnings_.prepend(
             QStringLiteral("Pominięto pozycje bez poprawnej daty QSO_DATE: %1.").arg(counts_.rejected));

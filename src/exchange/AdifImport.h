@@ -25,7 +25,8 @@ public:
 
     explicit AdifImport(TDM &dm) : dm_(dm) {}
 
-    // True when the whole file was read and stored. Progress gets the number
+    // True when the whole file was read and stored; false also for a file in
+    // which no ADIF record was found (a warning says so). Progress gets the number
     // of records read after each; Counts() then holds the counts so far.
     bool Run(const QByteArray &bytes, const TProgress &progress = {});
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include "platform/TextEncoding.h"
+
 // One field of an ADIF record: the tag name upper-cased, the value decoded.
 struct AdifTagValue {
     QString name;
@@ -43,7 +45,8 @@ QString AdifProblemText(const AdifProblem &problem);
 // is read from its first byte. Any tag without ':' ends a record. A field whose
 // length runs past its record's <EOR> or past the end of the file skips that
 // record, and the reading goes on after its <EOR>. Each value is decoded on its
-// own (DecodeAdifValue); field lengths count bytes.
+// own (DecodeCp1250OrUtf8): files merged from several logs mix both encodings.
+// Field lengths count bytes.
 class AdifReader {
 public:
     explicit AdifReader(QByteArray bytes);
@@ -81,13 +84,3 @@ struct AdifReadResult {
 
 // All records of a file at once; for small files and tests.
 AdifReadResult ReadAdif(const QByteArray &bytes);
-
-// Whether the bytes are valid UTF-8 holding at least one multi-byte sequence.
-bool IsMultiByteUtf8(QByteArrayView bytes);
-
-// One field value: Windows-1250 unless it is valid UTF-8 with a multi-byte
-// sequence. Even then it is Windows-1250 when its UTF-8 reading sets a letter
-// of another script beside a Latin letter while its Windows-1250 reading has
-// Latin letters only ("GÓŁKOWO" in Windows-1250 is valid UTF-8 with a Cyrillic
-// letter after the G). Files merged from several logs mix both encodings.
-QString DecodeAdifValue(QByteArrayView bytes);

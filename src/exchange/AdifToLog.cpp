@@ -14,7 +14,7 @@ struct ColumnWidth {
     QString TLog::*field;
     int width;
 };
-constexpr std::array<ColumnWidth, 13> ColumnWidths{{
+constexpr std::array<ColumnWidth, 14> ColumnWidths{{
     {&TLog::Stacja, 14},
     {&TLog::Emisja, 6},
     {&TLog::RaportNad, 8},
@@ -26,6 +26,7 @@ constexpr std::array<ColumnWidth, 13> ColumnWidths{{
     {&TLog::Miasto, 25},
     {&TLog::Wyspa, 6},
     {&TLog::Domena, 6},
+    {&TLog::Gmina, 6},
     {&TLog::Zamek, 6},
     {&TLog::Kontynent, 2},
 }};
@@ -176,6 +177,8 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log)
             log.LogSetWyspa(v);
         } else if (f.name == AdifTag::Domain) {
             log.Domena = v;
+        } else if (f.name == AdifTag::Gmina) {
+            log.Gmina = v;
         } else if (f.name == AdifTag::Castle) {
             log.Zamek = v;
         } else if (f.name == AdifTag::Cont) {

@@ -119,3 +119,37 @@ TEST_F(ReferenceListImportTest, AFileWithoutAUsableLineIsRefusedAndTheMessageGiv
         QString::fromUtf8("Wczytywanie zakończone. \nDodano wierszy: 1, zaktualizowano: 1, pominięto: 4."));
     EXPECT_EQ(Castles(), QStringList({"SP001=Malbork", QString::fromUtf8("SP002=Łańcut")}));
 }
+
+TEST_F(ReferenceListImportTest, CommuneCodesWithLettersAndUtf8NamesAreStoredAsTheyStand)
+{
+    ExecSql(dm->Baza, "insert into Gminy (GminaId, Gmina) values ('AB12', 'Stara')");
+    const QStringList lines = {
+        CommuneLine("KOD", "GMINA", "POWIAT", QString::fromUtf8("WOJEWÓDZTWO")),
+        CommuneLine("D0101", QString::fromUtf8("Bolesławiec"), QString::fromUtf8("bolesławiecki"),
+                    QString::fromUtf8("dolnośląskie")),
+        CommuneLine("B12011", QString::fromUtf8("Gorzów Wielkopolski"), QString::fromUtf8("Gorzów"), "lubuskie"),
+        CommuneLine("AB12", QString::fromUtf8("Łódź"), QString::fromUtf8("Łódź"), QString::fromUtf8("łódzkie")),
+        CommuneLine("146501", "Warszawa", "Warszawa", "mazowieckie"),
+    };
+    QByteArray utf8;
+    for (const QString &l : lines)
+        utf8 += l.toUtf8() + "\n";
+    const ListImportCounts counts = ImportCommuneList(*dm, utf8);
+    EXPECT_EQ(counts.Added, 3);
+    EXPECT_EQ(counts.Updated, 1);
+    EXPECT_EQ(counts.Skipped, 1);
+    EXPECT_EQ(Communes(), QStringList({QString::fromUtf8("146501=Warszawa/Warszawa/R"),
+                                       QString::fromUtf8("AB12=Łódź/Łódź/C"),
+                                       QString::fromUtf8("B12011=Gorzów Wielkopolski/Gorzów/B"),
+                                       QString::fromUtf8("D0101=Bolesławiec/bolesławiecki/D")}));
+    // A six-character code fills the key column exactly.
+    EXPECT_EQ(SelectInteger(dm->Baza, "select count(*) from Gminy where GminaId = 'B12011'"), 1);
+    EXPECT_EQ(SelectStrings(dm->Baza, "select Gmina from Gminy where GminaId = 'D0101'"),
+              QStringList({QString::fromUtf8("Bolesławiec")}));
+
+    // A castle list in UTF-8 too.
+    const ListImportCounts castles =
+        ImportCastleList(*dm, CastleLine("SP002", QString::fromUtf8("Łańcut")).toUtf8() + "\n");
+    EXPECT_EQ(castles.Added, 1);
+    EXPECT_EQ(Castles(), QStringList({QString::fromUtf8("SP002=Łańcut")}));
+}

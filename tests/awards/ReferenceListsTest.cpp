@@ -123,9 +123,12 @@ TEST(ListReaders, AKeyIsUsedOnlyWhenItIsAWellFormedSymbolOrCode)
         const char *key;
         bool castle, commune; // used as a castle symbol, as a commune code
     } cases[] = {
-        {"SP001", true, false},   {"ZA7", true, false},     {"Żó12", true, false},   {"010101", true, true},
+        {"SP001", true, true},    {"ZA7", true, true},      {"Żó12", true, true},    {"010101", true, true},
         {"<QSO_D", false, false}, {"SP-001", false, false}, {"SP 01", false, false}, {"ATE:8>", false, false},
-        {"12.5", false, false},   {"0101a", true, false},
+        {"12.5", false, false},   {"0101a", true, true},
+        // Commune codes with letters, as the editor's mask and other lists have them.
+        {"D0101", true, true},    {"B12011", true, true},   {"AB12", true, true},    {"G2401", true, true},
+        {"Ż1", true, true},       {"KOD", true, false},     {"GMINA", true, false},  {"?123", false, false},
     };
     for (const Case &c : cases) {
         const QString key = QString::fromUtf8(c.key);
@@ -138,4 +141,38 @@ TEST(ListReaders, AKeyIsUsedOnlyWhenItIsAWellFormedSymbolOrCode)
         EXPECT_EQ(communes.Rows.size(), c.commune ? 1 : 0);
         EXPECT_EQ(ProblemLines(communes.Problems, ListLineProblem::BadKey).size(), c.commune ? 0 : 1);
     }
+}
+
+TEST(ListReaders, UnicodeFilesAreReadAsUtf8AndOthersAsWindows1250)
+{
+    const QStringList communes = {
+        CommuneLine("KOD", "GMINA", "POWIAT", QString::fromUtf8("WOJEWÓDZTWO")), // a title line
+        CommuneLine("D0101", QString::fromUtf8("Bolesławiec"), QString::fromUtf8("bolesławiecki"),
+                    QString::fromUtf8("dolnośląskie")),
+        CommuneLine("C1061", QString::fromUtf8("Łódź"), QString::fromUtf8("Łódź"), QString::fromUtf8("łódzkie")),
+        CommuneLine(QString::fromUtf8("Ж12"), "Gmina", "Powiat", "opolskie"), // no Windows-1250 letter
+    };
+    QByteArray utf8;
+    for (const QString &l : communes)
+        utf8 += l.toUtf8() + "\r\n";
+    const QByteArray files[] = {utf8, "\xEF\xBB\xBF" + utf8, ListFile(communes)};
+    for (const QByteArray &file : files) {
+        SCOPED_TRACE(file.left(3).toHex().toStdString());
+        const ListRead<CommuneListRow> read = ReadCommuneList(file);
+        ASSERT_EQ(read.Rows.size(), 2);
+        EXPECT_EQ(read.Rows[0].GminaId, "D0101");
+        EXPECT_EQ(read.Rows[0].Gmina, QString::fromUtf8("Bolesławiec"));
+        EXPECT_EQ(read.Rows[0].Powiat, QString::fromUtf8("bolesławiecki"));
+        EXPECT_EQ(read.Rows[0].WojewId, "D");
+        EXPECT_EQ(read.Rows[1].Gmina, QString::fromUtf8("Łódź"));
+        EXPECT_EQ(read.Rows[1].WojewId, "C");
+        EXPECT_EQ(ProblemLines(read.Problems, ListLineProblem::BadKey), QList<qsizetype>({1, 4}));
+    }
+    // A castle list saved as UTF-8 keeps its columns: the name stops at column 38.
+    const QString castle = CastleLine(QString::fromUtf8("ŻÓ01"), QString::fromUtf8("Zamek Książąt Pomorskich w Szczecinie"));
+    EXPECT_EQ(Symbols(ReadCastleList(castle.toUtf8())),
+              QStringList({QString::fromUtf8("ŻÓ01=Zamek Książąt Pomorskich w Szcze")}));
+    // Windows-1250 bytes that are not UTF-8 read as before.
+    EXPECT_EQ(Symbols(ReadCastleList(Cp1250::fromUnicode(castle))),
+              QStringList({QString::fromUtf8("ŻÓ01=Zamek Książąt Pomorskich w Szcze")}));
 }

@@ -77,6 +77,8 @@ TEST_F(AdifImportTest, ExportedLogImportsBackColumnForColumn)
     EXPECT_TRUE(first.Warnings().isEmpty());
     const QStringList before = LogRows(*dm);
     ASSERT_EQ(before.size(), 2500);
+    const QString withCommune = "select count(*) from Logi where Gmina <> ''";
+    EXPECT_GT(SelectInteger(dm->Baza, withCommune), 100);
 
     QTemporaryDir dir;
     AdifExport exp(*dm);
@@ -93,6 +95,37 @@ TEST_F(AdifImportTest, ExportedLogImportsBackColumnForColumn)
     ASSERT_EQ(after.size(), before.size());
     for (int i = 0; i < after.size(); ++i)
         ASSERT_EQ(after[i].toStdString(), before[i].toStdString());
+    EXPECT_EQ(SelectInteger(dm->Baza, "select count(distinct Gmina) from Logi where Gmina <> ''"), 5);
+
+    // Read once more, the export adds nothing and says every QSO is in the log.
+    AdifImport third(*dm);
+    ASSERT_TRUE(third.Run(ReadFile(dir.filePath("a.adi"))));
+    EXPECT_EQ(third.Counts().processed, 2500);
+    EXPECT_EQ(third.Counts().added, 0);
+    EXPECT_EQ(third.Counts().duplicates, 2500);
+    EXPECT_TRUE(third.Warnings().isEmpty());
+}
+
+TEST_F(AdifImportTest, AFileWithoutAnAdifRecordSaysSoAndAddsNothing)
+{
+    AddQso("SP5ABC", DateTime::fromDate(2020, 5, 1, 12, 0, 0));
+    const QString noRecord = QString::fromUtf8("W pliku nie znaleziono żadnej pozycji w formacie ADIF.\n"
+                                               "Nic nie zostało wczytane.");
+    const QByteArray files[] = {
+        "", // empty
+        "Gminy\r\n146501 Warszawa   Warszawa   mazowieckie\r\n",                  // text without tags
+        "<html><head><title>Log</title></head><body><p>SP5ABC</p></body></html>", // tags without fields
+        AdifFileHeader(),                                                         // a header alone
+        "Log\n<EOH>\n<EOR>\n",                                                    // an empty record
+    };
+    for (const QByteArray &file : files) {
+        SCOPED_TRACE(file.left(20).toStdString());
+        AdifImport imp(*dm);
+        EXPECT_FALSE(imp.Run(file));
+        EXPECT_EQ(imp.Counts().added, 0);
+        EXPECT_EQ(imp.Warnings(), QStringList({noRecord}));
+    }
+    EXPECT_EQ(dm->QsoCount(), 1);
 }
 
 TEST_F(AdifImportTest, DuplicatesBySecondAndCallInAnyCase)

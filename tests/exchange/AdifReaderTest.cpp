@@ -122,10 +122,10 @@ TEST(AdifReader, EachValueIsDecodedOnItsOwn)
     EXPECT_FALSE(IsMultiByteUtf8("\xED\xA0\x80"));    // surrogate
     EXPECT_TRUE(IsMultiByteUtf8("\xF0\x9F\x93\xBB")); // four bytes
     EXPECT_FALSE(IsMultiByteUtf8("\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF"));
-    EXPECT_EQ(DecodeAdifValue("\xC5\x81\xC3\xB3"
+    EXPECT_EQ(DecodeCp1250OrUtf8("\xC5\x81\xC3\xB3"
                               "d\xC5\xBA"),
               lodz);
-    EXPECT_EQ(DecodeAdifValue("P\xD3\xA3"), QString::fromUtf8("PÓŁ")); // Cyrillic after a Latin letter
+    EXPECT_EQ(DecodeCp1250OrUtf8("P\xD3\xA3"), QString::fromUtf8("PÓŁ")); // Cyrillic after a Latin letter
 }
 
 TEST(AdifReader, LengthPastTheRecordOrTheFileSkipsThatRecordOnly)

@@ -43,7 +43,7 @@ TEST(AdifToLog, EveryKnownFieldLandsInItsColumn)
     EXPECT_EQ(log.Miasto, "Warsaw");
     EXPECT_EQ(log.Wyspa, "EU-024");
     EXPECT_EQ(log.Domena, "WA");
-    EXPECT_EQ(log.Gmina, ""); // not taken back from files
+    EXPECT_EQ(log.Gmina, "146501");
     EXPECT_EQ(log.Zamek, "ZW01");
     EXPECT_EQ(log.Kontynent, "EU");
     EXPECT_EQ(log.ITU, 28);
@@ -150,12 +150,13 @@ TEST(AdifToLog, LongValuesAreCutToTheirColumns)
 {
     TLog log;
     Map("<QSO_DATE:8>20200101<CALL:20>SP5ABCDEFGHIJKLMNOPQ<MODE:8>DOMINOEX<NAME:20>Maksymilian Zbigniew"
-        "<QTH:30>Konstantynów Łódzki pod Łodzią<QSL_VIA:10>SP5ABC/QRP<EOR>",
+        "<QTH:30>Konstantynów Łódzki pod Łodzią<QSL_VIA:10>SP5ABC/QRP<GMINA:8>AB123456<EOR>",
         log);
     EXPECT_EQ(log.Stacja, "SP5ABCDEFGHIJK");
     EXPECT_EQ(log.Emisja, "DOMINO");
     EXPECT_EQ(log.Imie, "Maksymilian Zbi");
     EXPECT_EQ(log.QslManager, "SP5ABC/");
+    EXPECT_EQ(log.Gmina, "AB1234");
     EXPECT_EQ(log.Miasto.size(), 25);
 }
 

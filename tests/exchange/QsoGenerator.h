@@ -43,6 +43,10 @@ public:
         if (polish) {
             q.Miasto = towns[rng_.bounded(towns.size())];
             q.Domena = QString(QChar(u'A' + rng_.bounded(16))) + QChar(u'A' + rng_.bounded(26));
+            // Taken from the count, not the generator, so the other values stay as they were.
+            static const QStringList communes = {"146501", "D0101", "AB12", "G2401", "B12011"};
+            if (count_ % 4 == 0)
+                q.Gmina = communes[(count_ / 4) % communes.size()];
             if (rng_.bounded(10) == 0)
                 q.Zamek = QStringLiteral("Z%1").arg(rng_.bounded(1000), 3, 10, QChar(u'0'));
         }

@@ -31,7 +31,8 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
 
     StatysLbl = new QLabel(QStringLiteral("0"), this);
     StatysDopLbl = new QLabel(QStringLiteral("0"), this);
-    for (QLabel *l : {StatysLbl, StatysDopLbl}) {
+    StatysJuzLbl = new QLabel(QStringLiteral("0"), this);
+    for (QLabel *l : {StatysLbl, StatysDopLbl, StatysJuzLbl}) {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setMinimumWidth(80);
     }
@@ -40,6 +41,9 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
     counters->addWidget(StatysLbl, 0, 1);
     counters->addWidget(new QLabel(QStringLiteral("Liczba wczytanych pozycji"), this), 1, 0);
     counters->addWidget(StatysDopLbl, 1, 1);
+    // Re-reading one's own export adds nothing: this says why.
+    counters->addWidget(new QLabel(QStringLiteral("Liczba pozycji już w logu"), this), 2, 0);
+    counters->addWidget(StatysJuzLbl, 2, 1);
     counters->setColumnStretch(2, 1);
 
     QHBoxLayout *buttons = CreateRunButtons(QStringLiteral("&Wczytaj"), WczytajBtn, CancelBtn);
@@ -60,8 +64,14 @@ void TWczytajAdifFrm::FormActivate()
 
 void TWczytajAdifFrm::ResetImportCounters()
 {
-    StatysLbl->setText(QStringLiteral("0"));
-    StatysDopLbl->setText(QStringLiteral("0"));
+    ShowCounts({});
+}
+
+void TWczytajAdifFrm::ShowCounts(const AdifImportCounts &counts)
+{
+    StatysLbl->setText(QString::number(counts.processed));
+    StatysDopLbl->setText(QString::number(counts.added));
+    StatysJuzLbl->setText(QString::number(counts.duplicates));
 }
 
 void TWczytajAdifFrm::Run()
@@ -87,18 +97,14 @@ void TWczytajAdifFrm::Run()
             AdifImport import(*DM);
             ProgressPacer pace;
             completed = import.Run(bytes, {.Position = [&](qsizetype) {
-                                       pace([&] {
-                                           StatysLbl->setText(QString::number(import.Counts().processed));
-                                           StatysDopLbl->setText(QString::number(import.Counts().added));
-                                       });
+                                       pace([&] { ShowCounts(import.Counts()); });
                                    }});
             counts = import.Counts();
             warnings = import.Warnings();
         });
         if (failure)
             warnings << *failure;
-        StatysLbl->setText(QString::number(counts.processed));
-        StatysDopLbl->setText(QString::number(counts.added));
+        ShowCounts(counts);
         DM->Logi.EnableControls();
     }
 

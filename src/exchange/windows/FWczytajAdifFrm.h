@@ -2,6 +2,7 @@
 
 #include "controls/RunDialog.h"
 
+struct AdifImportCounts;
 class QLabel;
 class QPushButton;
 class TFileNameEdit;
@@ -16,6 +17,7 @@ public:
     TFileNameEdit *EdNazwaPliku;
     QLabel *StatysLbl;    // records processed
     QLabel *StatysDopLbl; // records added
+    QLabel *StatysJuzLbl; // records whose QSO was already in the log
     QPushButton *WczytajBtn;
     QPushButton *CancelBtn;
 
@@ -25,4 +27,5 @@ protected:
 
 private:
     void ResetImportCounters();
+    void ShowCounts(const AdifImportCounts &counts);
 };

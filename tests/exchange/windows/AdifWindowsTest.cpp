@@ -58,6 +58,7 @@ TEST_F(AdifWindowsTest, ImportRunsThenTheButtonCloses)
         w.WczytajBtn->click();
         EXPECT_EQ(w.StatysLbl->text(), "3");
         EXPECT_EQ(w.StatysDopLbl->text(), "1");
+        EXPECT_EQ(w.StatysJuzLbl->text(), "1");
         ASSERT_EQ(warnings.size(), 1); // the record without a date
         EXPECT_TRUE(warnings[0].contains("QSO_DATE"));
         EXPECT_EQ(w.WczytajBtn->text(), "&Zamknij");
@@ -73,6 +74,36 @@ TEST_F(AdifWindowsTest, ImportRunsThenTheButtonCloses)
     EXPECT_EQ(again.WczytajBtn->text(), "&Wczytaj");
     EXPECT_EQ(again.StatysLbl->text(), "0");
     EXPECT_EQ(again.StatysDopLbl->text(), "0");
+}
+
+TEST_F(AdifWindowsTest, ImportSaysWhatIsAlreadyInTheLogAndRefusesAFileWithoutRecords)
+{
+    const QString own = dir.filePath("own.adi");
+    WriteFile(own, ThreeRecords);
+    const QString other = dir.filePath("Gminy.txt");
+    WriteFile(other, "146501 Warszawa                         Warszawa     mazowieckie\r\n");
+    TWczytajAdifFrm w;
+    w.show();
+    w.EdNazwaPliku->setText(other);
+    w.WczytajBtn->click();
+    EXPECT_EQ(warnings, QStringList({QString::fromUtf8("W pliku nie znaleziono żadnej pozycji w formacie ADIF.\n"
+                                                       "Nic nie zostało wczytane.")}));
+    EXPECT_EQ(w.WczytajBtn->text(), "&Wczytaj"); // another file may be picked
+    EXPECT_TRUE(w.CancelBtn->isVisible());
+    EXPECT_EQ(dm->QsoCount(), 0);
+
+    // The same file twice: the second run adds nothing and says why.
+    for (const char *added : {"2", "0"}) {
+        TWczytajAdifFrm run;
+        run.show();
+        run.EdNazwaPliku->setText(own);
+        run.WczytajBtn->click();
+        EXPECT_EQ(run.StatysLbl->text(), "3");
+        EXPECT_EQ(run.StatysDopLbl->text(), added);
+        EXPECT_EQ(run.StatysJuzLbl->text(), QString::number(2 - QString(added).toInt()));
+        EXPECT_EQ(run.WczytajBtn->text(), "&Zamknij");
+    }
+    EXPECT_EQ(dm->QsoCount(), 2);
 }
 
 TEST_F(AdifWindowsTest, ImportOfDamagedFileStaysReadyWithCounters)

@@ -1,0 +1,95 @@
+#include "platform/TextEncoding.h"
+
+#include "platform/Cp1250.h"
+
+#include <cstdint>
+
+namespace {
+
+bool IsOtherScriptLetter(QChar c)
+{
+    return c.isLetter() && c.script() != QChar::Script_Latin && c.script() != QChar::Script_Common &&
+           c.script() != QChar::Script_Inherited;
+}
+
+bool IsLatinLetter(QChar c)
+{
+    return c.isLetter() && c.script() == QChar::Script_Latin;
+}
+
+// A letter of another script right beside a Latin letter: one word mixing two alphabets.
+bool MixesScriptsInAWord(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (IsOtherScriptLetter(text[i]) &&
+            ((i > 0 && IsLatinLetter(text[i - 1])) || (i + 1 < text.size() && IsLatinLetter(text[i + 1]))))
+            return true;
+    return false;
+}
+
+bool HasOnlyLatinLetters(const QString &text)
+{
+    for (QChar c : text)
+        if (c.isLetter() && !IsLatinLetter(c))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QString DecodeCp1250OrUtf8(QByteArrayView bytes)
+{
+    if (!IsMultiByteUtf8(bytes))
+        return Cp1250::toUnicode(bytes.data(), bytes.size());
+    QString utf8 = QString::fromUtf8(bytes);
+    if (MixesScriptsInAWord(utf8)) {
+        QString cp1250 = Cp1250::toUnicode(bytes.data(), bytes.size());
+        if (HasOnlyLatinLetters(cp1250))
+            return cp1250;
+    }
+    return utf8;
+}
+
+bool IsMultiByteUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    bool multiByte = false;
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int extra;
+        uint32_t cp;
+        if (c >= 0xC2 && c <= 0xDF) {
+            extra = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            extra = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            extra = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= n)
+            return false;
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char cc = p[i + k];
+            if ((cc & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        multiByte = true;
+        i += extra + 1;
+    }
+    return multiByte;
+}
