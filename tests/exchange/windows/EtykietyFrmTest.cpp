@@ -193,8 +193,8 @@ std::vector<QPoint> LabelCorners(const DrawnPage &page)
 TEST_F(EtykietyFrmTest, OnlyLabelPositionsWhollyOnTheSheetArePrintedAndMarkedSent)
 {
     // On A4 at 600 dpi (4961 x 7016 px): 10 mm is 236 px, 100 mm 2362 px.
-    // "Trzy kolumny": the second column ends at the right edge exactly, the
-    // third starts there. "Dwa rzędy": the second row runs past the bottom.
+    // "Trzy kolumny" (10 mm + 2 x 100 mm): the third column starts at the
+    // right edge. "Dwa rzędy": the second row runs past the bottom.
     // "Poza kartką": the only label starts below the sheet.
     ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (1, 'Trzy kolumny', 150, 100, 372, 1000, 360, 1000, 3, 1)");
     ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (2, 'Dwa rzędy', 200, 100, 2000, 1000, 1000, 1000, 2, 2)");
@@ -218,28 +218,23 @@ TEST_F(EtykietyFrmTest, OnlyLabelPositionsWhollyOnTheSheetArePrintedAndMarkedSen
     EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 4 z 4");
     warnings.clear();
 
-    f.ZaznaczWydrBox->setChecked(false);
-    f.EdEtykieta->setCurrentText(QStringLiteral("Trzy kolumny"));
-    QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
-    EXPECT_TRUE(warnings.isEmpty());
-    const std::vector<QPoint> twoAcross{{236, 354}, {2598, 354}};
-    ASSERT_EQ(device->pages.size(), 2u);
-    EXPECT_EQ(LabelCorners(device->pages[0]), twoAcross);
-    EXPECT_EQ(LabelCorners(device->pages[1]), twoAcross);
-    EXPECT_EQ(device->pages[1].count("G0XYZ"), 1);
-    EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
-
-    f.ZaznaczWydrBox->setChecked(true);
-    f.EdEtykieta->setCurrentText(QStringLiteral("Dwa rzędy"));
-    QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
-    EXPECT_TRUE(warnings.isEmpty());
-    const std::vector<QPoint> firstRow{{236, 472}, {2598, 472}};
-    ASSERT_EQ(device->pages.size(), 2u);
-    EXPECT_EQ(LabelCorners(device->pages[0]), firstRow);
-    EXPECT_EQ(LabelCorners(device->pages[1]), firstRow);
-    EXPECT_EQ(device->pages[0].count("SP9ABC"), 2);
-    EXPECT_EQ(device->pages[1].count("dl1xx") + device->pages[1].count("G0XYZ"), 2);
-    EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
+    // Two labels on each of two sheets, all four counted.
+    auto printWith = [&](const QString &name, bool markSent, QPoint firstCorner) {
+        f.ZaznaczWydrBox->setChecked(markSent);
+        f.EdEtykieta->setCurrentText(name);
+        QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
+        EXPECT_TRUE(warnings.isEmpty()) << name.toStdString();
+        const std::vector<QPoint> corners{firstCorner, firstCorner + QPoint(2362, 0)};
+        ASSERT_EQ(device->pages.size(), 2u) << name.toStdString();
+        EXPECT_EQ(LabelCorners(device->pages[0]), corners) << name.toStdString();
+        EXPECT_EQ(LabelCorners(device->pages[1]), corners) << name.toStdString();
+        EXPECT_EQ(device->pages[0].count("SP9ABC"), 2);
+        EXPECT_EQ(device->pages[1].count("dl1xx") + device->pages[1].count("G0XYZ"), 2);
+        EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
+    };
+    printWith(QStringLiteral("Trzy kolumny"), false, {236, 354});
+    EXPECT_EQ(SentFlags(), (QStringList{"N", "N", "N", "N", "T"}));
+    printWith(QStringLiteral("Dwa rzędy"), true, {236, 472});
     EXPECT_EQ(SentFlags(), (QStringList{"T", "T", "T", "T", "T"}));
     EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 0 z 0");
 }
