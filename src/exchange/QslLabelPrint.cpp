@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -36,7 +37,13 @@ public:
         grid_.Wysokosc = prn_.MmToPixelsY(tpl.Wysokosc);
         grid_.Columns = std::max(1, tpl.LiczbaPoz);
         grid_.Rows = std::max(1, tpl.LiczbaPion);
+        // The blank right part of a wide label may pass the printable edge;
+        // the text must not.
+        grid_.TextWidth = X(50) + X(12);
+        positions_ = grid_.PositionsOn(printer.PrintableSize());
     }
+
+    bool AnyLabelFits() const { return !positions_.empty(); }
 
     void Start()
     {
@@ -100,15 +107,16 @@ private:
     void DrawQslLabel(const QString &stationCall, TLabelKind kind, const QString &manager,
                       const TLabelQso *from, const TLabelQso *to)
     {
-        if (++counter_ > grid_.Columns * grid_.Rows) {
-            counter_ = 1;
+        if (++slot_ > positions_.size()) {
+            slot_ = 1;
             printer_.NewPage();
             ++run_.Pages;
         }
+        const int n = positions_[slot_ - 1];
         Canvas &canvas = prn_.PageCanvas();
         canvas.setFont(LabelFont(8));
-        const int x0 = grid_.LabelColumnX(counter_);
-        const int labelY = grid_.LabelRowY(counter_);
+        const int x0 = grid_.LabelColumnX(n);
+        const int labelY = grid_.LabelRowY(n);
         const int xDate = x0 + X(0), xUtc = x0 + X(18), xBand = x0 + X(27), x2X = x0 + X(37),
                   xRst = x0 + X(50);
         const int xR = xRst + X(12);
@@ -170,10 +178,22 @@ private:
     const TLabelTexts &texts_;
     TLabelGrid grid_;
     TLabelRun run_;
+    std::vector<int> positions_; // label numbers of a page that lie on the sheet
     int h_ = 0;
-    int counter_ = 0;
+    size_t slot_ = 0;            // 1-based index into positions_ of the last label
 };
 
+}
+
+std::vector<int> TLabelGrid::PositionsOn(QSize printable) const
+{
+    std::vector<int> fits;
+    for (int n = 1; n <= Columns * Rows; ++n) {
+        const int x = LabelColumnX(n), y = LabelRowY(n);
+        if (x >= 0 && y >= 0 && x + TextWidth <= printable.width() && y + Wysokosc <= printable.height())
+            fits.push_back(n);
+    }
+    return fits;
 }
 
 QString FormatLabelDate(const DateTime &date, int dateQslFrm)
@@ -193,6 +213,12 @@ TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const 
     printer.SetMode(portrait);
 
     TLabelSheet sheet(printer, tpl, texts);
+    if (!sheet.AnyLabelFits())
+        throw std::runtime_error(
+            QStringLiteral("Etykiety wzorca \"%1\" nie mieszczą się na papierze drukarki.\n"
+                           "Należy poprawić we wzorcu marginesy, odstępy lub wymiary etykiet.")
+                .arg(tpl.Nazwa)
+                .toStdString());
     try {
         sheet.Start();
         for (const TWykazRow &station : wykaz) {

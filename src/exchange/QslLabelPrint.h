@@ -2,6 +2,7 @@
 
 #include "exchange/QslLabelGroups.h"
 
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -31,9 +32,13 @@ struct TLabelGrid {
     int OdstepPoz = 0, OdstepPion = 0; // horizontal and vertical pitch
     int Wysokosc = 0;                  // label height
     int Columns = 1, Rows = 1;
+    int TextWidth = 0;                 // from a label's left edge to the end of its text
 
     int LabelColumnX(int n) const { return (n - 1) % Columns * OdstepPoz + MargL; }
     int LabelRowY(int n) const { return (n - 1) / Columns * OdstepPion + MargG; }
+    // The numbers of the labels, in order, whose print lies whole on a
+    // printable area of that size: the text across, the whole height down.
+    std::vector<int> PositionsOn(QSize printable) const;
 };
 
 // The label date: "dd-Mon-yyyy" for format 4, otherwise that date format.
@@ -44,5 +49,9 @@ QString FormatLabelDate(const DateTime &date, int dateQslFrm);
 // a label's bottom lines goes on over further labels of the same kind. Any
 // failure aborts the job, removes a half-written PDF and is thrown on: then
 // nothing counts as printed.
+// Only the positions whose label lies whole on the printer's printable area
+// are used; the labels after them go to the next sheet, so every QSO counted
+// as printed is on paper. A template none of whose labels fits is refused
+// before the job starts.
 TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
                          const TLabelTexts &texts);

@@ -133,9 +133,21 @@ TEST(QslLabelLayout, LabelsFillRowsLeftToRightThenTheNextPageAt600Dpi)
     TQslLabelList list;
     for (int i = 1; i <= 25; ++i)
         AddRow(list, QStringLiteral("SP%1AA").arg(i), "N", true, i);
+    // With a 15 mm top margin the eighth row ends 14 mm below A4's bottom
+    // (7357 px of 7016): a page then takes seven rows, 21 labels.
     LabelPrintDevice device;
+    TLabelRun run = PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(), {});
+    EXPECT_EQ(run.Labels, 25);
+    EXPECT_EQ(device.pages.at(0).count("To Radio: "), 21);
+    EXPECT_EQ(device.pages.at(0).find("To Radio: ", 20)->at, QPoint(3473, 354 + 6 * 879 + 59));
+    EXPECT_EQ(device.pages.at(1).find("To Radio: ")->at, QPoint(165, 413));
+    EXPECT_TRUE(device.pages[1].find("SP22AA"));
+
+    // A 0.5 mm (12 px) top margin makes the eighth row end at 7015 px: it fits.
+    TLabelTemplate sheet = Sheet3x8();
+    sheet.MargG = 0.5f;
     OwnCallSign = QStringLiteral(" SP9XYZ ");
-    const TLabelRun run = PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(), {OwnCallSign, {}, {}, 0});
+    run = PrintQslLabels(device, sheet, list.BuildWykaz(), {OwnCallSign, {}, {}, 0});
     OwnCallSign.clear();
     EXPECT_EQ(run.Labels, 25);
     EXPECT_EQ(run.Pages, 2);
@@ -144,17 +156,17 @@ TEST(QslLabelLayout, LabelsFillRowsLeftToRightThenTheNextPageAt600Dpi)
     EXPECT_EQ(device.pages[0].count("To Radio: "), 24);
 
     // "To Radio: " stands 2 + 0.5 mm (47 + 12 px) below the label's top.
-    const QPoint toRadio[] = {{165, 413}, {1819, 413}, {3473, 413}, {165, 1292}, {3473, 6566}};
+    const QPoint toRadio[] = {{165, 71}, {1819, 71}, {3473, 71}, {165, 950}, {3473, 6224}};
     const int labels[] = {0, 1, 2, 3, 23};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(device.pages[0].find("To Radio: ", labels[i])->at, toRadio[i]) << "label " << labels[i] + 1;
-    EXPECT_EQ(device.pages[1].find("To Radio: ")->at, QPoint(165, 413));
+    EXPECT_EQ(device.pages[1].find("To Radio: ")->at, QPoint(165, 71));
     EXPECT_TRUE(device.pages[1].find("SP25AA"));
 
-    // Label 5 (column 2, row 2): x0 = 1819, top 1233 px.
+    // Label 5 (column 2, row 2): x0 = 1819, top 891 px.
     const int h = LineHeight();
     const DrawnPage &p = device.pages[0];
-    const int yTop = 1233 + 47;
+    const int yTop = 891 + 47;
     EXPECT_EQ(p.find("SP9XYZ confirms the following QSO(s):", 4)->at, QPoint(1819, yTop + h + 71));
     const int titles = yTop + h + 71 + 94;
     EXPECT_EQ(p.find("Date (y-m-d)", 4)->at, QPoint(1819, titles));
@@ -181,7 +193,7 @@ TEST(QslLabelLayout, LabelsFillRowsLeftToRightThenTheNextPageAt600Dpi)
     // The note at the bottom, bold and underlined, and the rule 0.4 mm above it
     // when there are no extra lines.
     const DrawnText *note = p.find("PSE QSL", 4);
-    const int noteY = 1233 + 850 - h - 14;
+    const int noteY = 891 + 850 - h - 14;
     EXPECT_EQ(note->at.y(), noteY);
     EXPECT_TRUE(note->font.bold && note->font.underline);
     EXPECT_EQ(p.lines.at(9), QLine(1819, noteY - 9, 3283, noteY - 9));

@@ -211,6 +211,11 @@ QSize Printer::PhysicalSize() const
     return printer_->pageLayout().fullRectPixels(UsableDpi(printer_->resolution())).size();
 }
 
+QSize Printer::PrintableSize() const
+{
+    return printer_->pageLayout().paintRectPixels(UsableDpi(printer_->resolution())).size();
+}
+
 void Printer::BeginDoc()
 {
     if (Printing())

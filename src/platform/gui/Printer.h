@@ -30,6 +30,7 @@ public:
     int YResolution() const override;
     QPoint PhysicalOffset() const override;
     QSize PhysicalSize() const override;
+    QSize PrintableSize() const override;
 
     QString Title() const override { return title_; }
     void SetTitle(const QString &title) override { title_ = title; }

@@ -72,6 +72,13 @@ public:
     // Unprintable margin at the top left and the whole sheet, in device pixels.
     virtual QPoint PhysicalOffset() const = 0;
     virtual QSize PhysicalSize() const = 0;
+    // The printable area the page canvas covers, in device pixels; without
+    // better knowledge the unprintable margins are taken as even on both sides.
+    virtual QSize PrintableSize() const
+    {
+        const QPoint offset = PhysicalOffset();
+        return PhysicalSize() - QSize(2 * offset.x(), 2 * offset.y());
+    }
 
     virtual QString Title() const = 0;
     virtual void SetTitle(const QString &title) = 0;

@@ -175,6 +175,70 @@ TEST_F(EtykietyFrmTest, APrintErrorMarksNothingAsSentAndKeepsTheMarks)
     EXPECT_TRUE(f.PrevBtn->isEnabled());
 }
 
+namespace {
+
+// The top-left corners of the labels on a page, taken from their first line,
+// which stands 2.5 mm (59 px) below the label's top.
+std::vector<QPoint> LabelCorners(const DrawnPage &page)
+{
+    std::vector<QPoint> corners;
+    for (const DrawnText &t : page.texts)
+        if (t.text == "To Radio: ")
+            corners.push_back(t.at - QPoint(0, 59));
+    return corners;
+}
+
+}
+
+TEST_F(EtykietyFrmTest, OnlyLabelPositionsWhollyOnTheSheetArePrintedAndMarkedSent)
+{
+    // On A4 at 600 dpi (4961 x 7016 px): 10 mm is 236 px, 100 mm 2362 px.
+    // "Trzy kolumny" (10 mm + 2 x 100 mm): the third column starts at the
+    // right edge. "Dwa rzędy": the second row runs past the bottom.
+    // "Poza kartką": the only label starts below the sheet.
+    ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (1, 'Trzy kolumny', 150, 100, 372, 1000, 360, 1000, 3, 1)");
+    ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (2, 'Dwa rzędy', 200, 100, 2000, 1000, 1000, 1000, 2, 2)");
+    ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (3, 'Poza kartką', 3000, 100, 372, 1000, 360, 1000, 1, 1)");
+    TEtykietyFrm &f = Open();
+    f.DBGrid->setFocus();
+    for (int row = 0; row < 4; ++row) {
+        QTest::keyClick(f.DBGrid, Qt::Key_Space);
+        QTest::keyClick(f.DBGrid, Qt::Key_Down);
+    }
+    // SP9ABC PSE and TNX, DL1XX PSE, G0XYZ PSE: four labels.
+    f.ZaznaczWydrBox->setChecked(true);
+
+    f.EdEtykieta->setCurrentText(QStringLiteral("Poza kartką"));
+    QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("nie mieszczą się na papierze"))) << warnings[0].toStdString();
+    EXPECT_TRUE(device->pages.empty());
+    EXPECT_FALSE(device->ended || device->aborted);
+    EXPECT_EQ(SentFlags(), (QStringList{"N", "N", "N", "N", "T"}));
+    EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 4 z 4");
+    warnings.clear();
+
+    // Two labels on each of two sheets, all four counted.
+    auto printWith = [&](const QString &name, bool markSent, QPoint firstCorner) {
+        f.ZaznaczWydrBox->setChecked(markSent);
+        f.EdEtykieta->setCurrentText(name);
+        QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
+        EXPECT_TRUE(warnings.isEmpty()) << name.toStdString();
+        const std::vector<QPoint> corners{firstCorner, firstCorner + QPoint(2362, 0)};
+        ASSERT_EQ(device->pages.size(), 2u) << name.toStdString();
+        EXPECT_EQ(LabelCorners(device->pages[0]), corners) << name.toStdString();
+        EXPECT_EQ(LabelCorners(device->pages[1]), corners) << name.toStdString();
+        EXPECT_EQ(device->pages[0].count("SP9ABC"), 2);
+        EXPECT_EQ(device->pages[1].count("dl1xx") + device->pages[1].count("G0XYZ"), 2);
+        EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
+    };
+    printWith(QStringLiteral("Trzy kolumny"), false, {236, 354});
+    EXPECT_EQ(SentFlags(), (QStringList{"N", "N", "N", "N", "T"}));
+    printWith(QStringLiteral("Dwa rzędy"), true, {236, 472});
+    EXPECT_EQ(SentFlags(), (QStringList{"T", "T", "T", "T", "T"}));
+    EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 0 z 0");
+}
+
 TEST_F(EtykietyFrmTest, TheExtraLinesAreKeptInTheStationDataWhenTheWindowCloses)
 {
     TEtykietyFrm &f = Open();
