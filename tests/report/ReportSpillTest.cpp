@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <optional>
 #include <sys/resource.h>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -281,8 +281,8 @@ void TCustomReport::RunBody(bool composite, RunStage &stage)
     currentColumn_ = Page.Columns();
     if (Exporting && !ExportFilter->ReportStarted) {
         ExportFilter->ReportStarted = true;
-        ExportFilter->StartReport(Nearest(Page.Native(TRpPage::WidthIdx)), Nearest(Page.Native(TRpPage::LengthIdx)),
-                                  Font);
+        ExportFilter->StartReport(Nearest(Page.Native(TRpPage::WidthIdx)),
+                                  Nearest(Page.Native(TRpPage::LengthIdx)), Font);
     }
 
     pageFooterSize_ = 0;
