@@ -357,6 +357,10 @@ void TCustomReport::CopySettingsToPrinter()
 {
     TRpPrinter &p = *RpPrinter;
     const TReportPrinterSettings &s = PrinterSettings;
+    TPrinterSettings &d = p.PrinterSettings();
+    // Before the printer is chosen, which reads its settings.
+    d.OnGetPrinterSettings = OnGetPrinterSettings;
+    d.OnApplyPrinterSettings = OnApplyPrinterSettings;
     p.SetPrinterIndex(s.PrinterIndex);
     p.SetPaperSize(int(Page.PaperSize()));
     if (Page.PaperSize() == TRpPaperSize::Custom) {
@@ -369,7 +373,6 @@ void TCustomReport::CopySettingsToPrinter()
     p.SetFirstPage(s.FirstPage);
     p.SetLastPage(s.LastPage);
     p.SetDuplex(s.Duplex);
-    TPrinterSettings &d = p.PrinterSettings();
     d.UseStandardprinter = s.UseStandardprinter;
     d.PrintMetaFile = s.PrintMetaFile;
     d.UseCustomBinCode = s.UseCustomBinCode;

@@ -42,6 +42,9 @@ public:
     TRpReportOptions Options = FirstPageHeader | LastPageFooter;
     TRpPage Page;
     TReportPrinterSettings PrinterSettings;
+    // Handed to the report printer before each run: when it reads the
+    // device's settings and before it writes them for a job.
+    TRpPrinterEvent OnGetPrinterSettings, OnApplyPrinterSettings;
     TReportPrinterSettings LastDialogSettings; // choices of the last print dialog
     QString ReportTitle;
     bool ShowProgress = true;
