@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "platform/Messages.h"
 #include "platform/QuitOnSignal.h"
+#include "report/RpStartup.h"
 #include "ui/FZnakStacjiFrm.h"
 #include "ui/ProgramIcon.h"
 
@@ -18,6 +19,7 @@ void SetUpApplication()
 {
     // No display name: Qt would append it to every window title ("Uwaga — Quarn").
     QApplication::setApplicationName(QStringLiteral("Quarn"));
+    StartReportEngine();
     QApplication::setWindowIcon(ProgramIcon());
     ApplyProgramFont();
     LoadQtTranslations();

@@ -3,7 +3,8 @@
 class QWidget;
 
 // The application's name and icon (window titles stay as the windows give them, with
-// nothing appended), the program's font and Qt's own texts in Polish.
+// nothing appended), the program's font, Qt's own texts in Polish, and the
+// report engine's start (the locale's units, the start time reports show).
 void SetUpApplication();
 
 // Loads Qt's Polish translations, so that standard buttons and file dialogs

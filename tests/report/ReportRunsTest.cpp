@@ -256,3 +256,38 @@ TEST_F(ReportRuns, TheFirstStoredPageBecomesTheDesignImage)
     tell(1);
     EXPECT_FALSE(r.report.DesignImage);
 }
+
+// The report's printer events reach the printer of each run: the first when
+// the printer's settings are read, the second before they are written for the
+// job, where its changes go to the device.
+TEST_F(ReportRuns, TheReportsPrinterEventsAreHandedToThePrinterOfEachRun)
+{
+    RowsReport r(5);
+    QStringList events;
+    TRpPrinter *running = nullptr;
+    r.report.OnGetPrinterSettings = [&](TPrinterSettings &sender, bool &, DeviceMode &) {
+        events << (&sender == &running->PrinterSettings() ? QStringLiteral("get") : QStringLiteral("get?"));
+    };
+    r.report.OnApplyPrinterSettings = [&](TPrinterSettings &sender, bool &, DeviceMode &mode) {
+        events << QStringLiteral("apply %1").arg(mode.Copies);
+        mode.PrintQuality = 150;
+        EXPECT_EQ(&sender, &running->PrinterSettings());
+    };
+    r.report.PrinterSettings.Copies = 2;
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        events.clear();
+        TRpPrinter printer(&r.report);
+        printer.SetDestination(rpDestPrinter);
+        running = &printer;
+        r.report.RpPrinter = &printer;
+        r.served = 0;
+        r.report.CreateReport(false);
+        r.report.RpPrinter = nullptr;
+        EXPECT_EQ(events, (QStringList{QStringLiteral("get"), QStringLiteral("apply 2")}));
+        auto *device = static_cast<FakePrintDevice *>(printer.Printer());
+        ASSERT_FALSE(device->jobModes.isEmpty());
+        EXPECT_EQ(device->jobModes.last().PrintQuality, 150);
+        EXPECT_EQ(device->calls, QStringLiteral("BE"));
+    }
+}

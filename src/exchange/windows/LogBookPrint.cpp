@@ -2,6 +2,7 @@
 
 #include "exchange/FLogPrev.h"
 #include "exchange/windows/FParamDrukLog.h"
+#include "platform/gui/Guarded.h"
 
 void DrukujLog(TDM &dm, TWindow &placement, QWidget *parent)
 {
@@ -15,5 +16,6 @@ void DrukujLog(TDM &dm, TWindow &placement, QWidget *parent)
     }
     TLogPrev::OpenRange(dm, first, last);
     TLogPrev prev(dm);
-    prev.Report.Preview();
+    // A report that cannot be made (no room for its pages) is told, and the log goes on.
+    Guarded([&] { prev.Report.Preview(); });
 }

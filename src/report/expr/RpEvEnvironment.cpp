@@ -176,19 +176,45 @@ void TRpEvEnvironment::SetData(const QStringList &names, const QStringList &expr
         AddFunction(names[i], i < expressions.size() ? expressions[i] : QString());
 }
 
+namespace {
+
+// The program's start and name as quoted literals; set again when the engine starts.
+void SetStartValues(TRpEvEnvironment &env, const QDateTime &start)
+{
+    const std::pair<QString, QString> values[] = {
+        {QStringLiteral("AppStartTime"), LocaleTimeText(start.time())},
+        {QStringLiteral("AppStartDate"), LocaleDateText(start.date())},
+        {QStringLiteral("AppName"), QCoreApplication::applicationName()},
+    };
+    for (const auto &[name, text] : values) {
+        const int i = env.IndexOf(name);
+        if (i < 0) {
+            env.AddFunction(name, Quoted(text));
+        } else if (!env.ReplaceExpression(i, Quoted(text))) {
+            // Prepared (an evaluator is alive): the literal changes in place.
+            env.Entry(i)->Expression = Quoted(text);
+            SetStringConstant(GetConstant(env, name), text);
+        }
+    }
+}
+
+} // namespace
+
 // Made on first use and kept for the whole process: evaluators anywhere may
 // still unprepare against it while static objects are destroyed.
 TRpEvEnvironment &GlobalEnvironment()
 {
     static TRpEvEnvironment *environment = [] {
         auto *env = new TRpEvEnvironment;
-        const QDateTime start = QDateTime::currentDateTime();
-        env->AddFunction(QStringLiteral("AppStartTime"), Quoted(LocaleTimeText(start.time())));
-        env->AddFunction(QStringLiteral("AppStartDate"), Quoted(LocaleDateText(start.date())));
-        env->AddFunction(QStringLiteral("AppName"), Quoted(QCoreApplication::applicationName()));
+        SetStartValues(*env, QDateTime::currentDateTime());
         return env;
     }();
     return *environment;
+}
+
+void SetApplicationStart(const QDateTime &start)
+{
+    SetStartValues(GlobalEnvironment(), start);
 }
 
 TRpEvElement *GetConstant(TRpEvEnvironment &environment, const QString &name)

@@ -2,6 +2,7 @@
 
 #include "report/expr/RpEvaluator.h"
 
+#include <QDateTime>
 #include <QStringList>
 #include <memory>
 #include <vector>
@@ -75,6 +76,9 @@ private:
 // The process-wide environment, made on first use with the variables
 // APPSTARTTIME, APPSTARTDATE and APPNAME.
 TRpEvEnvironment &GlobalEnvironment();
+// Gives APPSTARTTIME and APPSTARTDATE the program's start (and APPNAME the
+// application's name now); made at start-up, not by the first report.
+void SetApplicationStart(const QDateTime &start);
 
 // Fast updates of variables whose expression is a single literal (page number,
 // report title). GetConstant gives the first element of the named variable's

@@ -220,36 +220,58 @@ void TCustomReport::CreateReport(bool composite)
 
 void TCustomReport::PrintRun(bool composite)
 {
-    bool documentOpen = false;
     const TRpUnit savedUnits = Units();
     SetUnits(TRpUnit::Native);
-    bool prepared = false, environment = false;
-    RunScope restore([&] {
-        SetUnits(savedUnits);
-        if (prepared) {
-            ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
-            controller_->Unprepare();
-        }
-        if (environment) {
-            pageNumberVar_ = columnNumberVar_ = nullptr;
-            Functions.UnprepareEnvironment();
-            GlobalEnvironment().UnprepareEnvironment();
-        }
-        for (DataSet *ds : addedDataSets_)
-            DataSetList.removeOne(ds);
-        addedDataSets_.clear();
-        if (!documentOpen || RpPrinter->Status() != rpStatusBusy)
-            return;
-        if (Cancelled || !PrintToCanvas || std::uncaught_exceptions() > 0)
-            RpPrinter->AbortDoc();
-        else if (!composite)
-            RpPrinter->EndDoc();
-    });
+    RunStage stage;
+    try {
+        RunBody(composite, stage);
+    } catch (...) {
+        EndRun(composite, savedUnits, stage, true);
+        throw;
+    }
+    EndRun(composite, savedUnits, stage, false);
+}
 
+// Undoes what the run changed and closes its document. Not done by a guard's
+// destructor: closing stores the last page, which can fail, and that error
+// belongs to the caller.
+void TCustomReport::EndRun(bool composite, TRpUnit savedUnits, const RunStage &stage, bool failed)
+{
+    SetUnits(savedUnits);
+    if (stage.prepared) {
+        ForEachPrintable([](TRpPrintable &p) { p.Unprepare(); });
+        controller_->Unprepare();
+    }
+    if (stage.environment) {
+        pageNumberVar_ = columnNumberVar_ = nullptr;
+        Functions.UnprepareEnvironment();
+        GlobalEnvironment().UnprepareEnvironment();
+    }
+    for (DataSet *ds : addedDataSets_)
+        DataSetList.removeOne(ds);
+    addedDataSets_.clear();
+    if (!stage.documentOpen || RpPrinter->Status() != rpStatusBusy)
+        return;
+    if (failed) {
+        // The run's own error is the one to pass on; a page the abandoned
+        // document cannot store is lost with the run.
+        try {
+            RpPrinter->AbortDoc();
+        } catch (...) {
+        }
+    } else if (Cancelled || !PrintToCanvas) {
+        RpPrinter->AbortDoc();
+    } else if (!composite) {
+        RpPrinter->EndDoc();
+    }
+}
+
+void TCustomReport::RunBody(bool composite, RunStage &stage)
+{
     if (!composite) {
         CopySettingsToPrinter();
         RpPrinter->BeginDoc();
-        documentOpen = true;
+        stage.documentOpen = true;
         currentY_ = -1;
         PageNumber = 0;
     } else {
@@ -259,8 +281,8 @@ void TCustomReport::PrintRun(bool composite)
     currentColumn_ = Page.Columns();
     if (Exporting && !ExportFilter->ReportStarted) {
         ExportFilter->ReportStarted = true;
-        ExportFilter->StartReport(Nearest(Page.Native(TRpPage::WidthIdx)), Nearest(Page.Native(TRpPage::LengthIdx)),
-                                  Font);
+        ExportFilter->StartReport(Nearest(Page.Native(TRpPage::WidthIdx)),
+                                  Nearest(Page.Native(TRpPage::LengthIdx)), Font);
     }
 
     pageFooterSize_ = 0;
@@ -277,14 +299,14 @@ void TCustomReport::PrintRun(bool composite)
     GlobalEnvironment().PrepareEnvironment();
     Functions.SetDataSets(&DataSetList);
     Functions.PrepareEnvironment();
-    environment = true;
+    stage.environment = true;
     pageNumberVar_ = GetConstant(Functions, QStringLiteral("PAGENUMBER"));
     columnNumberVar_ = GetConstant(Functions, QStringLiteral("COLUMNNUMBER"));
     SetStringConstant(GetConstant(Functions, QStringLiteral("REPORTTITLE")), ReportTitle);
 
     controller_->Prepare();
     ForEachPrintable([](TRpPrintable &p) { p.Prepare(); });
-    prepared = true;
+    stage.prepared = true;
 
     CompositeRun = composite;
     ExecuteBody();
@@ -335,6 +357,10 @@ void TCustomReport::CopySettingsToPrinter()
 {
     TRpPrinter &p = *RpPrinter;
     const TReportPrinterSettings &s = PrinterSettings;
+    TPrinterSettings &d = p.PrinterSettings();
+    // Before the printer is chosen, which reads its settings.
+    d.OnGetPrinterSettings = OnGetPrinterSettings;
+    d.OnApplyPrinterSettings = OnApplyPrinterSettings;
     p.SetPrinterIndex(s.PrinterIndex);
     p.SetPaperSize(int(Page.PaperSize()));
     if (Page.PaperSize() == TRpPaperSize::Custom) {
@@ -347,7 +373,6 @@ void TCustomReport::CopySettingsToPrinter()
     p.SetFirstPage(s.FirstPage);
     p.SetLastPage(s.LastPage);
     p.SetDuplex(s.Duplex);
-    TPrinterSettings &d = p.PrinterSettings();
     d.UseStandardprinter = s.UseStandardprinter;
     d.PrintMetaFile = s.PrintMetaFile;
     d.UseCustomBinCode = s.UseCustomBinCode;

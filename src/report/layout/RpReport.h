@@ -42,6 +42,9 @@ public:
     TRpReportOptions Options = FirstPageHeader | LastPageFooter;
     TRpPage Page;
     TReportPrinterSettings PrinterSettings;
+    // Handed to the report printer before each run: when it reads the
+    // device's settings and before it writes them for a job.
+    TRpPrinterEvent OnGetPrinterSettings, OnApplyPrinterSettings;
     TReportPrinterSettings LastDialogSettings; // choices of the last print dialog
     QString ReportTitle;
     bool ShowProgress = true;
@@ -206,7 +209,15 @@ public:
 private:
     class BreakHeaders;
 
+    // How far a run got, for the clean-up after it.
+    struct RunStage {
+        bool documentOpen = false;
+        bool environment = false;
+        bool prepared = false;
+    };
     void PrintRun(bool composite);
+    void RunBody(bool composite, RunStage &stage);
+    void EndRun(bool composite, TRpUnit savedUnits, const RunStage &stage, bool failed);
     // One run on a report printer of its own, with the progress window
     // (captioned when caption is not empty); prepare may refuse the run. The
     // printer the report had is given back afterwards.

@@ -8,6 +8,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QPointer>
 #include <utility>
 
 bool TCustomReport::CreateReportPrinter()
@@ -158,10 +159,14 @@ void TCustomReport::Preview()
     const bool printMetaFile = std::exchange(PrinterSettings.PrintMetaFile, true);
     CopySettingsToPrinter();
     printer->Preview();
+    const QPointer<QObject> previewForm = printer->PreviewForm;
     try {
         CreateReport(false);
     } catch (...) {
         PrinterSettings.PrintMetaFile = printMetaFile;
+        // A run that failed leaves no report to show: the window goes, the error to the caller.
+        if (previewForm)
+            QMetaObject::invokeMethod(previewForm, "close", Qt::DirectConnection);
         throw;
     }
     PrinterSettings.PrintMetaFile = printMetaFile;

@@ -147,11 +147,13 @@ bool TRpPrinter::pageInRange() const
 
 void TRpPrinter::closePage()
 {
-    if (recorder_ && destination_ == rpDestPreview)
-        pageList_->AddPage(recorder_->finish());
-    recorder_.reset();
+    // The page leaves the printer before it is stored: a store that fails
+    // (no room for its temporary file) leaves no open page to store again.
+    std::unique_ptr<PictureRecorder> recorder = std::move(recorder_);
     canvas_ = nullptr;
     HyperlinkList.clear();
+    if (recorder && destination_ == rpDestPreview)
+        pageList_->AddPage(recorder->finish());
 }
 
 void TRpPrinter::openPage()
@@ -192,6 +194,8 @@ void TRpPrinter::EndDoc()
 {
     if (status_ != rpStatusBusy)
         return;
+    // A last page that cannot be stored still ends the run; the error goes on.
+    status_ = rpStatusFinished;
     if (destination_ == rpDestPrinter) {
         closePage();
         if (printer_->Printing())
@@ -199,7 +203,6 @@ void TRpPrinter::EndDoc()
     } else if (pageCount_ > 0) {
         closePage();
     }
-    status_ = rpStatusFinished;
     SetAvailablePages(std::min(availablePages_ + 1, pageCount_));
     processEvents();
     if (destination_ == rpDestPreview)
@@ -210,6 +213,7 @@ void TRpPrinter::EndDoc()
 
 void TRpPrinter::AbortDoc(bool dropPage)
 {
+    status_ = rpStatusFinished;
     if (destination_ == rpDestPrinter) {
         closePage();
         if (printer_ && printer_->Printing())
@@ -219,7 +223,6 @@ void TRpPrinter::AbortDoc(bool dropPage)
             recorder_.reset();
         closePage();
     }
-    status_ = rpStatusFinished;
 }
 
 void TRpPrinter::Reset()

@@ -216,3 +216,43 @@ TEST_F(LogBookPreview, Screenshot)
     DrukujLog(*dm, placement, nullptr);
     EXPECT_TRUE(saved);
 }
+
+// Pages past the memory limit go to a temporary file. When none can be made
+// the error is told and the preview goes; once the folder is usable the same
+// log book is shown.
+TEST_F(LogBookPreview, PagesThatCannotGoToATemporaryFileAreToldAndTheNextTryShowsThem)
+{
+    InsertQsos(dm->Baza, SampleQsos(400));
+    const QString notAFolder = dir.filePath(QStringLiteral("file"));
+    QFile(notAFolder).open(QIODevice::WriteOnly);
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", notAFolder.toLocal8Bit());
+    AnswerDialog(QDate(2003, 7, 5), QDate(2003, 7, 31));
+    DrukujLog(*dm, placement, nullptr);
+    qputenv("TMPDIR", savedTmp);
+    if (savedTmp.isEmpty())
+        qunsetenv("TMPDIR");
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Nie można utworzyć pliku tymczasowego")))
+        << warnings[0].toStdString();
+    QCoreApplication::processEvents();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<TRpStandardPreview *>(w) && w->isVisible());
+
+    int pages = 0;
+    QStringList lastPage;
+    AnswerDialog(QDate(2003, 7, 5), QDate(2003, 7, 31));
+    WhenShown<TRpStandardPreview>(
+        [&](TRpStandardPreview *preview) {
+            pages = preview->RpPrinter->PageCount();
+            lastPage = preview->RpPrinter->GetPage(pages)->texts();
+            preview->close();
+        },
+        [](TRpStandardPreview *preview) {
+            return preview->RpPrinter && preview->RpPrinter->Status() == rpStatusFinished;
+        });
+    DrukujLog(*dm, placement, nullptr);
+    EXPECT_EQ(pages, 15);
+    EXPECT_TRUE(lastPage.contains(SampleQsos(400).back().Data.toString("yyyy-MM-dd HH:mm:ss")));
+    EXPECT_EQ(warnings.size(), 1);
+}
