@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 QUARN_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-translations-l10n firebird3.0-server-core libfbclient2
-firebird-dev firebird3.0-utils libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev"
+firebird-dev firebird3.0-utils libjpeg62-turbo-dev fonts-liberation fonts-dejavu-core libgtest-dev libgmock-dev tzdata"
 
 # Under set -e a failing command ends the script; say which step and command
 # failed, and how, so that no run ever ends without a word. errtrace (-E)

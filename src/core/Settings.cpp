@@ -22,6 +22,11 @@ DateTime UtcNow()
     return local.addSecs(CzasLetni ? -2 * 3600 : -3600);
 }
 
+bool CzasLetniSetting(std::optional<int> stored, const QDateTime &now)
+{
+    return stored ? *stored != 0 : now.isDaylightTime();
+}
+
 QString DateFormatText(uint8_t index)
 {
     return index < DateFormats.size() ? QString(DateFormats[index]) : QString(DateFormats[0]);

@@ -3,10 +3,12 @@
 #include "platform/DateTime.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QLatin1String>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Process-wide settings; the main window loads and stores the persistent ones.
 inline uint8_t SortOrder = 1; // index into SortFieldNames
@@ -46,5 +48,10 @@ using LocalClock = DateTime (*)();
 void SetLocalClock(LocalClock clock);
 
 DateTime UtcNow();
+// The summer-time setting from its stored value (non-zero: summer). With none
+// stored yet it is on exactly when the clock (now, in its own time zone) is in
+// daylight-saving time, so that a first start in winter does not stamp QSOs an
+// hour early.
+bool CzasLetniSetting(std::optional<int> stored, const QDateTime &now);
 QString DateFormatText(uint8_t index);
 QString FormatDateDdMonYyyy(const QDate &date);

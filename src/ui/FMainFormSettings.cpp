@@ -48,17 +48,17 @@ void TMainForm::LoadSettings()
         DbGrid->SetColumnWidth(c, width);
     }
 
-    CzasLetni = true;
+    std::optional<int> czasLetni;
     DateFrm = 0;
     DateQSLFrm = 0;
     if (reg.OpenKey(ProgramKey(), false)) {
-        if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("CzasLetni")))
-            CzasLetni = *v != 0;
+        czasLetni = ReadOptionalInteger(reg, QStringLiteral("CzasLetni"));
         if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("DateFrm")))
             DateFrm = SettingInRange(*v, DateFormatCount, 0);
         if (const std::optional<int> v = ReadOptionalInteger(reg, QStringLiteral("DateQSLFrm")))
             DateQSLFrm = SettingInRange(*v, DateFormatCount, 0);
     }
+    CzasLetni = CzasLetniSetting(czasLetni, QDateTime::currentDateTime());
     CzasLetniMnu->setChecked(CzasLetni);
     CzasZimowyMnu->setChecked(!CzasLetni);
     if (DateFrm == 0)

@@ -75,6 +75,21 @@ TEST(Dxcc, RulesDecideZeroZones)
     EXPECT_EQ(CqZoneFor(13, "CE9XX"), 13);
     EXPECT_EQ(CqZoneFor(13, "DP0GVN"), 36);
     EXPECT_EQ(ItuZoneFor(13, "DP0GVN"), 0);
+
+    // What the README says stays open: US calls other than the listed W areas,
+    // Brazil's and Argentina's ITU zones, China's outside its listed areas.
+    for (const char *call : {"K1ABC", "N2ABC", "AA1AA", "W7ABC"}) {
+        EXPECT_EQ(ItuZoneFor(291, call), 0) << call;
+        EXPECT_EQ(CqZoneFor(291, call), 0) << call;
+    }
+    EXPECT_EQ(CqZoneFor(291, "W8ABC"), 0);
+    EXPECT_EQ(ItuZoneFor(108, "PY1ABC"), 0);
+    EXPECT_EQ(CqZoneFor(108, "PY1ABC"), 11);
+    EXPECT_EQ(ItuZoneFor(100, "LU1ABC"), 0);
+    EXPECT_EQ(CqZoneFor(100, "LU1ABC"), 13);
+    EXPECT_EQ(ItuZoneFor(318, "BY1AA"), 0);
+    EXPECT_EQ(CqZoneFor(318, "BA3GA"), 23);
+    EXPECT_EQ(CqZoneFor(318, "BH4AA"), 0);
 }
 
 TEST(Dxcc, ShortCallsNeverMatchLongerStages)

@@ -43,9 +43,11 @@ TEST_F(MainFormSettings, WithoutStoredValuesTheDefaultsHold)
     // where they cut a value or a title (with room for the sort marker, which
     // any column can carry) in Liberation Sans 8.
     EXPECT_EQ(Widths(f), (std::vector<int>{107, 56, 96, 69, 92, 102, 79, 82, 57, 55, 53}));
-    EXPECT_TRUE(CzasLetni);
-    EXPECT_TRUE(f.CzasLetniMnu->isChecked());
-    EXPECT_FALSE(f.CzasZimowyMnu->isChecked());
+    // Nothing stored: summer time follows the machine's clock.
+    const bool summer = QDateTime::currentDateTime().isDaylightTime();
+    EXPECT_EQ(CzasLetni, summer);
+    EXPECT_EQ(f.CzasLetniMnu->isChecked(), summer);
+    EXPECT_EQ(f.CzasZimowyMnu->isChecked(), !summer);
     EXPECT_EQ(f.EdData->displayFormat(), QStringLiteral("yyyy-MM-dd"));
     EXPECT_EQ(f.EdData->date(), QDate::currentDate());
     EXPECT_EQ(DM->Logi.FieldByName("DATA")->DisplayFormat(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -116,7 +118,7 @@ TEST_F(MainFormSettings, BadStoredValuesFallBackToDefaults)
     EXPECT_EQ(Widths(f), (std::vector<int>{107, 70, 96, 69, 92, 102, 79, 82, 57, 55, 53}));
     EXPECT_EQ(DateFrm, 0);
     EXPECT_EQ(DateQSLFrm, 0);
-    EXPECT_TRUE(CzasLetni);
+    EXPECT_EQ(CzasLetni, QDateTime::currentDateTime().isDaylightTime());
     // Off every screen: the window stays where it was made.
     bool onScreen = false;
     for (QScreen *s : QGuiApplication::screens())

@@ -37,7 +37,7 @@ TEST_F(MainFormStatus, ClockFollowsTheTimeMode)
     fixedNow = DateTime::fromDate(2024, 7, 1, 12, 30, 15);
     TMainForm &f = Main();
     f.ClockSource = FixedClock;
-    f.TimerTimer();
+    f.CzasLetniMnu->trigger(); // the start value follows the machine's clock
     EXPECT_EQ(f.PanelText(2), QStringLiteral(" LOK: 12:30"));
     EXPECT_EQ(f.PanelText(3), QStringLiteral(" UTC: 10:30"));
     f.CzasZimowyMnu->trigger();

@@ -4,6 +4,7 @@
 #include "controls/DbNavigator.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
+#include "core/PrefixVersion.h"
 #include "platform/gui/Guarded.h"
 
 #include <QGridLayout>
@@ -31,6 +32,24 @@ std::vector<TColumn> Columns(std::initializer_list<ColumnText> texts)
         columns.push_back(c);
     }
     return columns;
+}
+
+// Marks the fields required, each named by its column's title in the grid.
+void RequireFields(DataSet &ds, const TExDBGrid &grid, std::initializer_list<const char *> fields)
+{
+    for (const char *name : fields) {
+        Field *field = ds.FieldByName(QString::fromLatin1(name));
+        field->SetRequired(true);
+        for (const TColumn &c : grid.Columns())
+            if (c.FieldName.compare(field->FieldName(), Qt::CaseInsensitive) == 0)
+                field->SetDisplayLabel(c.Title);
+    }
+}
+
+void CommitChange(FbTransaction &tr)
+{
+    PrefixVersion::Raise(DM->Baza, tr);
+    tr.CommitRetaining();
 }
 
 }
@@ -77,6 +96,11 @@ TPrefixEditFrm::TPrefixEditFrm(QWidget *parent) : QDialog(parent)
     DetaleGrid->SetDataSource(&DetaleSource);
     DetaleGrid->SetColumns(Columns({{"KRAJID", "KrajId", 60}, {"PREFIX", "Prefix", 120}}));
     DetaleNavigator = new TDBNavigator(this);
+
+    // The NOT NULL columns are checked before the engine sees them, so that an
+    // empty one is named as its grid titles it.
+    Nowe.AfterOpen = [this](DataSet &ds) { RequireFields(ds, *NoweGrid, {"KRAJID", "PREFIXDX"}); };
+    Detale.AfterOpen = [this](DataSet &ds) { RequireFields(ds, *DetaleGrid, {"KRAJID", "PREFIX"}); };
     DetaleNavigator->SetDataSet(&Detale);
 
     // A row inserted or opened for editing is typed into at once.
@@ -134,15 +158,17 @@ void TPrefixEditFrm::SetUpDataSets()
     // A new, posted or cancelled country shows its own name and prefixes.
     connect(&Nowe, &DataSet::stateChanged, this, &TPrefixEditFrm::NoweAfterScroll);
     // Each change is committed at once: a prefix may only name a committed
-    // country, and nothing posted should wait for the window to close.
-    Nowe.AfterPost = [this](DataSet &) { trNowe.CommitRetaining(); };
-    Nowe.AfterDelete = [this](DataSet &) { trNowe.CommitRetaining(); };
+    // country, and nothing posted should wait for the window to close. The
+    // prefix-table version goes up with it, so another copy on the same log
+    // rereads the tables as it does after an import.
+    Nowe.AfterPost = [this](DataSet &) { CommitChange(trNowe); };
+    Nowe.AfterDelete = [this](DataSet &) { CommitChange(trNowe); };
     Nowe.BeforeDelete = [this](DataSet &) {
         if (Detale.Active() && !Detale.IsEmpty())
             throw DbError(QStringLiteral("Kraj ma przypisane prefiksy - najpierw usuń jego prefiksy."));
     };
-    Detale.AfterPost = [this](DataSet &) { trDetale.CommitRetaining(); };
-    Detale.AfterDelete = [this](DataSet &) { trDetale.CommitRetaining(); };
+    Detale.AfterPost = [this](DataSet &) { CommitChange(trDetale); };
+    Detale.AfterDelete = [this](DataSet &) { CommitChange(trDetale); };
     Detale.OnNewRecord = [this](DataSet &ds) {
         ds.FieldByName(QStringLiteral("KRAJID"))
             ->SetAsInteger(Nowe.FieldByName(QStringLiteral("KRAJID"))->AsInteger());

@@ -552,9 +552,13 @@ void DataSet::Post()
         return;
     if (BeforePost)
         BeforePost(*this);
-    for (Field *f : dataFields_)
-        if (f->required_ && !f->readOnly_ && f->type_ != FieldType::AutoInc && edit_[f->slot_].null)
-            throw DbError(QStringLiteral("Field '%1' must have a value").arg(f->DisplayLabel()));
+    // A required text of blanks only is as empty as no text at all.
+    for (Field *f : dataFields_) {
+        const FieldValue &v = edit_[f->slot_];
+        if (f->required_ && !f->readOnly_ && f->type_ != FieldType::AutoInc &&
+            (v.null || (IsStringType(f->type_) && v.s.trimmed().isEmpty())))
+            throw DbError(QStringLiteral("Pole '%1' musi być wypełnione.").arg(f->DisplayLabel()));
+    }
     const bool inserting = state_ == DataSetState::Insert;
     for (;;) {
         try {

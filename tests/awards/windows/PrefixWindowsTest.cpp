@@ -213,3 +213,52 @@ TEST_F(PrefixWindows, EditorFindsACountryShowsItsPrefixesAndSavesANewCountryWith
     EXPECT_EQ(dm->KrajIdForCall("QQ9ABC"), 900);
     EXPECT_EQ(dm->CountryNameForKrajId(900), QStringLiteral("Kraj próbny"));
 }
+
+TEST_F(PrefixWindows, EditorRaisesThePrefixVersionWithEachChangeAndNamesAnEmptyRequiredField)
+{
+    const auto version = [this] {
+        return SelectInteger(dm->Baza, "SELECT COALESCE(MAX(Wersja), 0) FROM PrefiksyWersja");
+    };
+    const auto rows = [this](const char *where) {
+        return SelectInteger(dm->Baza, QStringLiteral("SELECT COUNT(*) FROM ") + where);
+    };
+    const QString emptyPrefix = QStringLiteral("Pole 'Prefix' musi być wypełnione.");
+    const int v0 = version();
+    TPrefixEditFrm w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+    // A country without its id, then without its prefix: each refused by name, nothing posted.
+    w.NoweNavigator->BtnClick(TDBNavigator::nbInsert);
+    TypeIntoCell(*w.NoweGrid, 1, "QX");
+    w.NoweNavigator->BtnClick(TDBNavigator::nbPost);
+    w.Nowe.FieldByName("KRAJID")->SetAsInteger(903);
+    w.Nowe.FieldByName("PREFIXDX")->SetAsString("  ");
+    w.NoweNavigator->BtnClick(TDBNavigator::nbPost);
+    EXPECT_EQ(warnings, (QStringList{QStringLiteral("Pole 'KrajId' musi być wypełnione."), emptyPrefix}));
+    EXPECT_EQ(w.Nowe.State(), DataSetState::Insert);
+    EXPECT_EQ(rows("KrajeDX WHERE KrajId=903"), 0);
+    EXPECT_EQ(version(), v0);
+    w.Nowe.FieldByName("PREFIXDX")->SetAsString("QX");
+    w.NoweNavigator->BtnClick(TDBNavigator::nbPost);
+    EXPECT_EQ(w.Nowe.State(), DataSetState::Browse);
+    EXPECT_EQ(version(), v0 + 1); // committed and counted: another copy rereads the tables
+
+    // A prefix left empty, in the lower grid.
+    warnings.clear();
+    w.DetaleNavigator->BtnClick(TDBNavigator::nbInsert);
+    w.DetaleNavigator->BtnClick(TDBNavigator::nbPost);
+    EXPECT_EQ(warnings, QStringList{emptyPrefix});
+    EXPECT_EQ(rows("PrefiksyDX WHERE KrajId=903"), 0);
+    TypeIntoCell(*w.DetaleGrid, 1, "QX1");
+    w.DetaleNavigator->BtnClick(TDBNavigator::nbPost);
+    EXPECT_EQ(rows("PrefiksyDX WHERE KrajId=903"), 1);
+    EXPECT_EQ(version(), v0 + 2);
+
+    w.DetaleNavigator->BtnClick(TDBNavigator::nbDelete);
+    EXPECT_EQ(rows("PrefiksyDX WHERE KrajId=903"), 0);
+    EXPECT_EQ(version(), v0 + 3);
+    EXPECT_EQ(warnings, QStringList{emptyPrefix});
+    w.accept();
+}
