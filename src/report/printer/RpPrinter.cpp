@@ -220,6 +220,8 @@ void TRpPrinter::AbortDoc(bool dropPage)
         closePage();
     }
     status_ = rpStatusFinished;
+    // The windows that follow the run learn that it has ended.
+    SetAvailablePages(destination_ == rpDestPreview ? pageList_->PageCount() : availablePages_);
 }
 
 void TRpPrinter::Reset()

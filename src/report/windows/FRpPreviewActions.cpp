@@ -34,6 +34,11 @@ bool TRpStandardPreview::generating() const
     return RpPrinter && RpPrinter->Status() == rpStatusBusy;
 }
 
+bool TRpStandardPreview::finished() const
+{
+    return RpPrinter && RpPrinter->Status() == rpStatusFinished;
+}
+
 int TRpStandardPreview::lastPage() const
 {
     if (!RpPrinter)
@@ -181,7 +186,7 @@ QString TRpStandardPreview::askFileName(bool save, const QString &title, const Q
 
 void TRpStandardPreview::PrintClick()
 {
-    if (!RpPrinter)
+    if (!finished())
         return;
     PrintDevice *device = RpPrinter->Printer();
     if (device && !device->HasPrinters()) {
@@ -195,7 +200,7 @@ void TRpStandardPreview::PrintClick()
 
 void TRpStandardPreview::PrintSetupClick()
 {
-    if (!RpPrinter)
+    if (!finished())
         return;
     if (PrintDevice *device = RpPrinter->Printer())
         device->Refresh();
@@ -204,7 +209,7 @@ void TRpStandardPreview::PrintSetupClick()
 
 void TRpStandardPreview::SaveReportClick()
 {
-    if (!RpPrinter)
+    if (!finished())
         return;
     const TRpExportFilterLibrary &library = TRpExportFilterLibrary::Instance();
     int index = 0;
@@ -223,6 +228,8 @@ void TRpStandardPreview::SaveReportClick()
 
 void TRpStandardPreview::LoadReportClick()
 {
+    if (!finished())
+        return;
     const QString name = askFileName(false, QStringLiteral("Wczytaj"), RppLoadFilter);
     if (!name.isEmpty())
         LoadFile(name);
@@ -230,7 +237,7 @@ void TRpStandardPreview::LoadReportClick()
 
 bool TRpStandardPreview::LoadFile(const QString &fileName)
 {
-    if (!RpPrinter)
+    if (!finished())
         return false;
     if (!QFile::exists(fileName)) {
         Messages::ShowWarning(QStringLiteral("File does not exist"));
