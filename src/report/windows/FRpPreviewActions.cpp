@@ -7,6 +7,7 @@
 #include "platform/gui/Printer.h"
 #include "platform/gui/TitleBar.h"
 #include "platform/print/PagePicture.h"
+#include "report/layout/RpReport.h"
 #include "report/pages/RpExportFilter.h"
 #include "report/pages/RpPageList.h"
 #include "report/pages/RpPageSearch.h"
@@ -251,6 +252,12 @@ bool TRpStandardPreview::LoadFile(const QString &fileName)
     RpPreview->SetPageNumber(1);
     Landscape = RpPrinter->Orientation();
     RpPrinter->SetOrientation(Landscape);
+    // The report's page takes the file's paper, so that a print or a set-up
+    // from here works on the pages shown.
+    if (auto *report = qobject_cast<TCustomReport *>(RpPrinter->ParentReport)) {
+        report->Page.SetPaperSize(TRpPaperSize(RpPrinter->PaperSize()));
+        report->Page.SetOrientation(Landscape ? TRpOrientation::Landscape : TRpOrientation::Portrait);
+    }
     RpPreview->UpdateZoom();
     if (RpPreview->ZoomState == rpZoomToFit)
         RpPreview->ZoomToFit();

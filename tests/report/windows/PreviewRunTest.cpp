@@ -195,3 +195,21 @@ TEST_F(PreviewRun, AfterAFailedOrCancelledRunTheActionsAreUsable)
     EXPECT_EQ(Usable(), "1111");
     EXPECT_TRUE(Preview->close());
 }
+
+// A page file's paper becomes the report's: a portrait A4 file loaded in the
+// preview of a Letter landscape report turns its page to portrait A4.
+TEST_F(PreviewRun, LoadingAPageFileGivesTheReportThePapersSizeAndOrientation)
+{
+    report.Page.SetPaperSize(TRpPaperSize::Letter);
+    rows = 30;
+    bool loaded = false;
+    AfterRun = [&](TRpPrinter &) {
+        loaded = Preview->LoadFile(QStringLiteral(QUARN_SOURCE_DIR "/tests/report/golden/three-pages-plain.rpp"));
+    };
+    report.Preview();
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(report.Page.PaperSize(), TRpPaperSize::A4);
+    EXPECT_EQ(report.Page.Orientation(), TRpOrientation::Portrait);
+    EXPECT_NEAR(report.Page.Native(TRpPage::WidthIdx), 2100, 1e-9);
+    EXPECT_NEAR(report.Page.Native(TRpPage::LengthIdx), 2970, 1e-9);
+}
