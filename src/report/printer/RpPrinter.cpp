@@ -213,16 +213,27 @@ void TRpPrinter::EndDoc()
 
 void TRpPrinter::AbortDoc(bool dropPage)
 {
+    // A page that cannot be stored still ends the run, and the windows that
+    // follow the run learn that it has ended either way; the error goes on.
     status_ = rpStatusFinished;
-    if (destination_ == rpDestPrinter) {
-        closePage();
-        if (printer_ && printer_->Printing())
-            printer_->Abort();
-    } else if (recorder_) {
-        if (dropPage)
-            recorder_.reset();
-        closePage();
+    const auto tellEnded = [this] {
+        SetAvailablePages(destination_ == rpDestPreview ? pageList_->PageCount() : availablePages_);
+    };
+    try {
+        if (destination_ == rpDestPrinter) {
+            closePage();
+            if (printer_ && printer_->Printing())
+                printer_->Abort();
+        } else if (recorder_) {
+            if (dropPage)
+                recorder_.reset();
+            closePage();
+        }
+    } catch (...) {
+        tellEnded();
+        throw;
     }
+    tellEnded();
 }
 
 void TRpPrinter::Reset()

@@ -218,10 +218,12 @@ void TRpStandardPreview::createControls()
     ToolBar1->addSeparator();
     PrintSetup = iconButton(ToolBar1, printerIcon(true), QStringLiteral("Ustawienia wydruku"));
     Print = iconButton(ToolBar1, printerIcon(false), QStringLiteral("Drukuj"));
-    Print->setEnabled(false);
     SaveReport = toolButton(ToolBar1, QStyle::SP_DialogSaveButton, QStringLiteral("Zapisz"));
     LoadReport = toolButton(ToolBar1, QStyle::SP_DialogOpenButton, QStringLiteral("Wczytaj"));
-    LoadReport->setEnabled(false);
+    // Usable once the pages are all made: a set-up confirmed during the run
+    // would change the paper under the page being filled.
+    for (QAction *a : {PrintSetup, Print, SaveReport, LoadReport})
+        a->setEnabled(false);
     ToolBar1->addSeparator();
     ExitButton = ToolBar1->addAction(QStringLiteral("&Zamknij"));
     ExitButton->setToolTip(QStringLiteral("Zamknij"));
@@ -353,10 +355,10 @@ void TRpStandardPreview::pageAvailable(int)
     if (!RpPrinter)
         return;
     const int count = RpPrinter->PageCount();
-    if (RpPrinter->Status() == rpStatusFinished) {
+    if (finished()) {
         PrintSetup->setEnabled(true);
         Print->setEnabled(true);
-        SaveReport->setEnabled(true);
+        SaveReport->setEnabled(!RpPrinter->FileLoaded());
         LoadReport->setEnabled(true);
         ThumbGrid->setRowCount(std::max(1, count));
     } else {

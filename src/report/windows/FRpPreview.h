@@ -90,6 +90,9 @@ private:
     void scrollUp();
     void scrollDown();
     bool generating() const;
+    // The printer holds a whole report (or a loaded file): the file and
+    // printer actions may use it.
+    bool finished() const;
     int lastPage() const;
     // A file to save or load, through the file dialog; filter is in the
     // "Description|patterns|..." form, filterIndex gets the chosen pair (0 first).

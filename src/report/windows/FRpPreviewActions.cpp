@@ -7,6 +7,7 @@
 #include "platform/gui/Printer.h"
 #include "platform/gui/TitleBar.h"
 #include "platform/print/PagePicture.h"
+#include "report/layout/RpReport.h"
 #include "report/pages/RpExportFilter.h"
 #include "report/pages/RpPageList.h"
 #include "report/pages/RpPageSearch.h"
@@ -32,6 +33,11 @@
 bool TRpStandardPreview::generating() const
 {
     return RpPrinter && RpPrinter->Status() == rpStatusBusy;
+}
+
+bool TRpStandardPreview::finished() const
+{
+    return RpPrinter && RpPrinter->Status() == rpStatusFinished;
 }
 
 int TRpStandardPreview::lastPage() const
@@ -181,7 +187,7 @@ QString TRpStandardPreview::askFileName(bool save, const QString &title, const Q
 
 void TRpStandardPreview::PrintClick()
 {
-    if (!RpPrinter)
+    if (!finished())
         return;
     PrintDevice *device = RpPrinter->Printer();
     if (device && !device->HasPrinters()) {
@@ -195,7 +201,7 @@ void TRpStandardPreview::PrintClick()
 
 void TRpStandardPreview::PrintSetupClick()
 {
-    if (!RpPrinter)
+    if (!finished())
         return;
     if (PrintDevice *device = RpPrinter->Printer())
         device->Refresh();
@@ -204,7 +210,7 @@ void TRpStandardPreview::PrintSetupClick()
 
 void TRpStandardPreview::SaveReportClick()
 {
-    if (!RpPrinter)
+    if (!finished())
         return;
     const TRpExportFilterLibrary &library = TRpExportFilterLibrary::Instance();
     int index = 0;
@@ -223,6 +229,8 @@ void TRpStandardPreview::SaveReportClick()
 
 void TRpStandardPreview::LoadReportClick()
 {
+    if (!finished())
+        return;
     const QString name = askFileName(false, QStringLiteral("Wczytaj"), RppLoadFilter);
     if (!name.isEmpty())
         LoadFile(name);
@@ -230,7 +238,7 @@ void TRpStandardPreview::LoadReportClick()
 
 bool TRpStandardPreview::LoadFile(const QString &fileName)
 {
-    if (!RpPrinter)
+    if (!finished())
         return false;
     if (!QFile::exists(fileName)) {
         Messages::ShowWarning(QStringLiteral("File does not exist"));
@@ -244,6 +252,12 @@ bool TRpStandardPreview::LoadFile(const QString &fileName)
     RpPreview->SetPageNumber(1);
     Landscape = RpPrinter->Orientation();
     RpPrinter->SetOrientation(Landscape);
+    // The report's page takes the file's paper, so that a print or a set-up
+    // from here works on the pages shown.
+    if (auto *report = qobject_cast<TCustomReport *>(RpPrinter->ParentReport)) {
+        report->Page.SetPaperSize(TRpPaperSize(RpPrinter->PaperSize()));
+        report->Page.SetOrientation(Landscape ? TRpOrientation::Landscape : TRpOrientation::Portrait);
+    }
     RpPreview->UpdateZoom();
     if (RpPreview->ZoomState == rpZoomToFit)
         RpPreview->ZoomToFit();
