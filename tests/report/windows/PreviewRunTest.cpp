@@ -167,19 +167,17 @@ TEST_F(PreviewRun, PrintSetUpPrintSaveAndLoadWaitForTheLastPage)
     EXPECT_TRUE(Preview.isNull()) << "the finished preview closes";
 }
 
-// A run that fails or is cancelled leaves its pages in the window, and the
-// actions usable on them.
-TEST_F(PreviewRun, AfterAFailedOrCancelledRunTheActionsAreUsable)
+// A run that fails closes its window; a cancelled one leaves its pages in the
+// window, and the actions usable on them.
+TEST_F(PreviewRun, AFailedRunClosesItsWindowACancelledOneLeavesItsActionsUsable)
 {
     OnRow = [](int row) {
         if (row == 40)
             throw ERpError(QStringLiteral("Błąd odczytu"));
     };
+    // A failed run leaves nothing to show: the error goes to the caller and
+    // the window closes; it must not stay behind with its actions dead.
     EXPECT_THROW(report.Preview(), ERpError);
-    ASSERT_TRUE(Preview);
-    QApplication::processEvents();
-    EXPECT_EQ(Usable(), "1111");
-    EXPECT_TRUE(Preview->close());
     QApplication::processEvents();
     EXPECT_TRUE(Preview.isNull());
 
