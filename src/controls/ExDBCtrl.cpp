@@ -26,7 +26,6 @@ TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
     setVerticalHeader(new IndicatorHeader(this));
     setItemDelegate(new GridCellDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(false);
     setWordWrap(false);
     titleFont_.Font = font();
     titleFont_.Color = palette().color(QPalette::ButtonText);
@@ -333,6 +332,8 @@ void TExDBGrid::ApplyOptions()
     horizontalHeader()->setSectionResizeMode((options_ & dgColumnResize) ? QHeaderView::Interactive
                                                                          : QHeaderView::Fixed);
     setShowGrid(options_ & (dgColLines | dgRowLines));
+    // With dgTabs Tab walks the columns; without, it leaves the grid.
+    setTabKeyNavigation(options_ & dgTabs);
     setSelectionBehavior((options_ & dgRowSelect) ? QAbstractItemView::SelectRows
                                                   : QAbstractItemView::SelectItems);
     // With cells edited in place, typing into a cell starts its editor too.
@@ -397,6 +398,10 @@ void TExDBGrid::SetFixedCols(int count)
     if (LinkActive() && ColumnCount() > 1)
         count = std::min(count, ColumnCount() - 1);
     fixedColsValue_ = count;
+    // A frozen column is never the current one.
+    const int current = CurrentColumn();
+    if (HasFrozenColumns() && current >= 0 && current < count)
+        SelectColumn(count);
 }
 
 int TExDBGrid::RowsHeight() const
@@ -432,7 +437,23 @@ int TExDBGrid::GetImageIndex(const Field *field) const
 {
     if (!showGlyphs_ || !field)
         return -1;
-    return field->DataType() == FieldType::Memo ? 1 : -1;
+    switch (field->DataType()) {
+    case FieldType::Bytes:
+    case FieldType::VarBytes:
+    case FieldType::Blob:
+    case FieldType::TypedBinary:
+    case FieldType::OraBlob: return 0;
+    case FieldType::Memo:
+    case FieldType::FmtMemo:
+    case FieldType::OraClob: return 1;
+    case FieldType::Graphic: return 2;
+    case FieldType::ParadoxOle:
+    case FieldType::DBaseOle: return 3;
+    case FieldType::Cursor:
+    case FieldType::Reference:
+    case FieldType::NestedTable: return 5;
+    default: return -1;
+    }
 }
 
 QString TExDBGrid::CellText(const QModelIndex &index) const
@@ -597,6 +618,63 @@ void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
         SelectCurrentRow(true);
 }
 
+void TExDBGrid::DeleteRows()
+{
+    DataSet *ds = dataSet();
+    if ((options_ & dgConfirmDelete) &&
+        !Messages::AskConfirm(selectedRows_.size() > 1 ? QStringLiteral("Usunąć wszystkie zaznaczone rekordy?")
+                                                       : QStringLiteral("Usunąć rekord?")))
+        return;
+    if (selectedRows_.isEmpty())
+        return ds->Delete();
+    const QList<Bookmark> rows = selectedRows_;
+    for (const Bookmark b : rows) {
+        // A row gone or hidden meanwhile leaves the cursor where it was:
+        // deleting then would take another record.
+        ds->GotoBookmark(b);
+        if (ds->IsEmpty() || ds->GetBookmark() != b)
+            continue;
+        ds->Delete();
+        selectedRows_.removeAll(b);
+    }
+    viewport()->update();
+    verticalHeader()->viewport()->update();
+}
+
+int TExDBGrid::CurrentColumn() const
+{
+    return currentIndex().isValid() ? GridColumnOf(currentIndex().column()) : -1;
+}
+
+void TExDBGrid::SelectColumn(int column)
+{
+    const int mc = ModelColumnOf(column);
+    const int row = currentIndex().isValid() ? currentIndex().row() : 0;
+    if (mc < 0 || row >= model_->rowCount())
+        return;
+    const QModelIndex target = model_->index(row, mc);
+    setCurrentIndex(target);
+    scrollTo(target);
+}
+
+void TExDBGrid::TabMove(bool back)
+{
+    const int step = back ? -1 : 1;
+    const int first = fixedColsValue_;
+    const int last = ColumnCount() - 1;
+    int column = CurrentColumn() + step;
+    if (column >= first && column <= last)
+        return SelectColumn(column);
+    // The move wraps to the neighbouring row.
+    DataSet *ds = dataSet();
+    if (multiSelect_)
+        EndRangeSelection();
+    const int before = ds->CurrentIndex();
+    MoveDataSet(step);
+    if (ds->CurrentIndex() != before)
+        SelectColumn(back ? last : first);
+}
+
 void TExDBGrid::keyPressEvent(QKeyEvent *event)
 {
     Guard([&] { HandleKey(event); });
@@ -627,6 +705,18 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
         default: break;
         }
         switch (key) {
+        case Qt::Key_Left:
+            if (HasFrozenColumns()) {
+                SelectColumn(fixedColsValue_);
+                return event->accept();
+            }
+            break;
+        case Qt::Key_Delete:
+            if (!readOnly_ && ds->CanModify() && !ds->IsEmpty()) {
+                DeleteRows();
+                return event->accept();
+            }
+            break;
         case Qt::Key_Home: ds->First(); return event->accept();
         case Qt::Key_End: ds->Last(); return event->accept();
         case Qt::Key_Up:
@@ -654,9 +744,25 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
             if (browsing)
                 SelectionStep(modifiers, key == Qt::Key_Down ? 1 : -1);
             return event->accept();
+        case Qt::Key_Left:
+            if (HasFrozenColumns() && !rowSelect && CurrentColumn() <= fixedColsValue_)
+                return event->accept();
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if ((options_ & dgTabs) && !(modifiers & Qt::AltModifier)) {
+                TabMove(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
+                return event->accept();
+            }
+            break;
         case Qt::Key_PageUp: MoveDataSet(-VisibleRowCount()); return event->accept();
         case Qt::Key_PageDown: MoveDataSet(VisibleRowCount()); return event->accept();
         case Qt::Key_Home:
+            if (HasFrozenColumns() && !rowSelect && CurrentColumn() != 0) {
+                SelectColumn(fixedColsValue_);
+                return event->accept();
+            }
+            [[fallthrough]];
         case Qt::Key_End:
             if (rowSelect || ColumnCount() <= 1) {
                 key == Qt::Key_Home ? ds->First() : ds->Last();
@@ -706,7 +812,13 @@ void TExDBGrid::HandleWheel(QWheelEvent *event)
 
 void TExDBGrid::mousePressEvent(QMouseEvent *event)
 {
-    Guard([&] { QTableView::mousePressEvent(event); });
+    // A press on a frozen column picks the row only, as one on the indicator.
+    const QModelIndex hit = indexAt(event->position().toPoint());
+    const int hitColumn = hit.isValid() ? GridColumnOf(hit.column()) : -1;
+    if (HasFrozenColumns() && hitColumn >= 0 && hitColumn < fixedColsValue_ && currentIndex().isValid())
+        Guard([&] { setCurrentIndex(hit.sibling(hit.row(), currentIndex().column())); });
+    else
+        Guard([&] { QTableView::mousePressEvent(event); });
     if (event->button() != Qt::LeftButton || !multiSelect_ || !LinkActive())
         return;
     selecting_ = false;

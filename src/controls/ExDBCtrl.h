@@ -216,6 +216,13 @@ private:
     void StoreColumnWidth(int modelColumn, int width);
     void SelectionStep(Qt::KeyboardModifiers modifiers, int distance);
     void EndRangeSelection();
+    // Ctrl+Delete: the selected rows, or the current one, after the question.
+    void DeleteRows();
+    // Columns are grid columns; frozen ones come first and take no tab stop.
+    int CurrentColumn() const;
+    void SelectColumn(int column);
+    bool HasFrozenColumns() const { return fixedColsValue_ > 0 && LinkActive(); }
+    void TabMove(bool back);
     void MoveDataSet(int distance);
     void HandleKey(QKeyEvent *event);
     void HandleWheel(QWheelEvent *event);
