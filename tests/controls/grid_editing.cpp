@@ -161,6 +161,73 @@ TEST_F(GridEditTest, FrozenColumnsAreNeverCurrentAndTheKeysStopAtThem)
     EXPECT_EQ(column(), 1) << "a press on a frozen cell picks only the row";
 }
 
+// Columns wider than the grid, the first one frozen: whatever scrolls, the
+// frozen column stays at the cells' left edge and a layout change keeps the
+// column shown beside it.
+TEST_F(GridEditTest, AFrozenColumnStaysInSightAndTheLeftColumnIsKept)
+{
+    CellGrid();
+    grid->SetColumns({Col("Stacja", {}, 150), Col("Imie", {}, 200), Col("Miasto", {}, 200), Col("QSL_Odb", {}, 400)});
+    grid->SetFixedCols(1);
+    QCoreApplication::processEvents();
+    const auto leftCol = [&] { return grid->GridColumnOf(grid->columnAt(grid->ColumnWidth(0))); };
+    const auto column = [&] { return grid->GridColumnOf(grid->currentIndex().column()); };
+    // The grid column painted at the cells' left edge, in the given row.
+    const auto columnAtLeftEdge = [&](int row) {
+        const QPoint at = grid->viewport()->geometry().topLeft() + QPoint(2, grid->rowViewportPosition(row) + 3);
+        QWidget *w = grid->childAt(at);
+        auto *view = w ? qobject_cast<QTableView *>(w->parentWidget()) : nullptr;
+        if (!view || view == grid.get())
+            return -1;
+        return grid->GridColumnOf(view->indexAt(view->viewport()->mapFrom(grid.get(), at)).column());
+    };
+    struct Step {
+        Qt::Key key;
+        int column;
+        int left;
+    } steps[] = {
+        {Qt::Key_Right, 2, 2}, {Qt::Key_Right, 3, 3}, {Qt::Key_Left, 2, 2}, {Qt::Key_Home, 1, 1},
+        {Qt::Key_End, 3, 3},
+    };
+    int n = 0;
+    for (const Step &s : steps) {
+        SCOPED_TRACE(n++);
+        QTest::keyClick(grid.get(), s.key);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(column(), s.column);
+        EXPECT_EQ(leftCol(), s.left);
+        EXPECT_EQ(columnAtLeftEdge(0), 0);
+    }
+    grid->SetColumnWidth(2, 260); // a column scrolled out of sight on the left
+    QCoreApplication::processEvents();
+    EXPECT_EQ(leftCol(), 3) << "a width change keeps the left column";
+    EXPECT_EQ(columnAtLeftEdge(0), 0);
+    grid->SetColumnWidth(0, 180);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(leftCol(), 3) << "a wider frozen column keeps the left column";
+    EXPECT_EQ(columnAtLeftEdge(1), 0);
+    table.DisableControls(); // reopened and fetched again, as a query is
+    table.Close();
+    table.Open();
+    Refill();
+    table.First();
+    table.EnableControls();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(column(), 3) << "a reopen keeps the current column off the frozen one";
+    EXPECT_EQ(leftCol(), 3) << "and keeps the left column";
+    EXPECT_EQ(columnAtLeftEdge(0), 0);
+    table.SetRecNo(4);
+    QTest::mouseClick(grid->childAt(grid->viewport()->geometry().topLeft() + QPoint(2, 2)), Qt::LeftButton, {},
+                      QPoint(5, grid->rowViewportPosition(1) + 3));
+    EXPECT_EQ(table.RecNo(), 2) << "a press on the frozen column picks the row";
+    EXPECT_EQ(column(), 3);
+    EXPECT_EQ(leftCol(), 3);
+    grid->SetFixedCols(0);
+    QTest::keyClick(grid.get(), Qt::Key_Home);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(columnAtLeftEdge(0), -1) << "without frozen columns the grid shows its own cells only";
+}
+
 TEST_F(GridEditTest, TabEndsARangeSelectionOnlyWhenItWrapsToAnotherRow)
 {
     CellGrid();
