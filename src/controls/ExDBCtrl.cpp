@@ -3,6 +3,7 @@
 #include "controls/DrawUtils.h"
 #include "controls/ExDBCtrlParts.h"
 #include "controls/FormPlacement.h"
+#include "controls/FrozenColumns.h"
 #include "platform/Messages.h"
 #include "platform/db/DataSetModel.h"
 #include "platform/db/DataSource.h"
@@ -26,7 +27,6 @@ TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
     setVerticalHeader(new IndicatorHeader(this));
     setItemDelegate(new GridCellDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(false);
     setWordWrap(false);
     titleFont_.Font = font();
     titleFont_.Color = palette().color(QPalette::ButtonText);
@@ -36,12 +36,19 @@ TExDBGrid::TExDBGrid(QWidget *parent) : QTableView(parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(titles, &QHeaderView::sectionResized, this,
-            [this](int logical, int, int size) { StoreColumnWidth(logical, size); });
+            [this](int logical, int, int size) {
+                StoreColumnWidth(logical, size);
+                if (!holdLeft_ && HasFrozenColumns()) {
+                    SyncFrozen();
+                    KeepLeftCol();
+                }
+            });
     SetOptions(DefaultGridOptions);
 }
 
 TExDBGrid::~TExDBGrid()
 {
+    delete frozen_; // before the grid's parts it follows
     delete iniLink_;
 }
 
@@ -71,13 +78,17 @@ void TExDBGrid::SetDataSource(DataSource *source)
         model_ = new DataSetModel(source, this);
         model_->SetEditable(cellEditing_);
         AttachView(*model_, *this);
+        connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { holdLeft_ = true; });
         connect(model_, &QAbstractItemModel::modelReset, this, &TExDBGrid::ApplyColumns);
+        // After the view's own cursor sync, which may pick a frozen column.
+        connect(model_, &DataSetModel::currentRowChanged, this, &TExDBGrid::LeaveFrozenColumns);
         connect(model_, &DataSetModel::error, this,
                 [](const QString &message) { Messages::ShowWarning(message); });
         ShowColumnsBeforeOpen();
     } else {
         setModel(nullptr);
     }
+    SyncFrozen(); // lets go of the old model before it goes
     delete oldSelection;
     delete oldModel;
     selectedRows_.clear();
@@ -216,6 +227,7 @@ void TExDBGrid::ApplyColumns()
 {
     if (!model_)
         return;
+    holdLeft_ = true;
     QHeaderView *header = horizontalHeader();
     const QFontMetrics fm(font());
     const int count = model_->columnCount();
@@ -240,6 +252,8 @@ void TExDBGrid::ApplyColumns()
             header->moveSection(header->visualIndex(mc), column);
     }
     SetFixedCols(fixedColsValue_);
+    holdLeft_ = false;
+    KeepLeftCol();
 }
 
 // ---- layout storage
@@ -333,6 +347,8 @@ void TExDBGrid::ApplyOptions()
     horizontalHeader()->setSectionResizeMode((options_ & dgColumnResize) ? QHeaderView::Interactive
                                                                          : QHeaderView::Fixed);
     setShowGrid(options_ & (dgColLines | dgRowLines));
+    // With dgTabs Tab walks the columns; without, it leaves the grid.
+    setTabKeyNavigation(options_ & dgTabs);
     setSelectionBehavior((options_ & dgRowSelect) ? QAbstractItemView::SelectRows
                                                   : QAbstractItemView::SelectItems);
     // With cells edited in place, typing into a cell starts its editor too.
@@ -343,6 +359,7 @@ void TExDBGrid::ApplyOptions()
             : QAbstractItemView::NoEditTriggers);
     viewport()->update();
     horizontalHeader()->viewport()->update();
+    SyncFrozen();
 }
 
 void TExDBGrid::SetShowGlyphs(bool on)
@@ -384,6 +401,7 @@ void TExDBGrid::SetTitleFont(const TGridFont &font)
     titleFont_ = font;
     titleFontSet_ = true;
     horizontalHeader()->viewport()->update();
+    SyncFrozen();
 }
 
 int TExDBGrid::FixedCols() const
@@ -397,6 +415,99 @@ void TExDBGrid::SetFixedCols(int count)
     if (LinkActive() && ColumnCount() > 1)
         count = std::min(count, ColumnCount() - 1);
     fixedColsValue_ = count;
+    // Frozen columns scroll by pixels, so that the column beside them can
+    // start right at their edge; the program's grids keep scrolling by columns.
+    if (count > 0 && !frozen_) {
+        frozen_ = new FrozenColumns(this);
+        setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+        leftCol_ = count;
+    } else if (count == 0 && frozen_) {
+        delete frozen_;
+        frozen_ = nullptr;
+        setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    }
+    SyncFrozen();
+    LeaveFrozenColumns();
+}
+
+void TExDBGrid::LeaveFrozenColumns()
+{
+    const int current = CurrentColumn();
+    if (HasFrozenColumns() && current >= 0 && current < fixedColsValue_)
+        SelectColumn(std::clamp(lastColumn_, fixedColsValue_, ColumnCount() - 1));
+}
+
+void TExDBGrid::SyncFrozen()
+{
+    if (frozen_)
+        frozen_->Sync();
+}
+
+int TExDBGrid::FrozenWidth() const
+{
+    return frozen_ && HasFrozenColumns() ? frozen_->FrozenWidth() : 0;
+}
+
+int TExDBGrid::LeftCol() const
+{
+    return GridColumnOf(columnAt(FrozenWidth()));
+}
+
+void TExDBGrid::SetLeftCol(int column)
+{
+    const int mc = ModelColumnOf(column);
+    if (mc < 0)
+        return;
+    updateGeometries(); // the scroll range follows the columns' widths at once
+    if (horizontalScrollMode() == QAbstractItemView::ScrollPerPixel)
+        horizontalScrollBar()->setValue(horizontalHeader()->sectionPosition(mc) - FrozenWidth());
+    else
+        horizontalScrollBar()->setValue(column); // columns before it, all shown
+}
+
+void TExDBGrid::KeepLeftCol()
+{
+    if (HasFrozenColumns() && ColumnCount() > 0)
+        SetLeftCol(std::min(std::max(fixedColsValue_, leftCol_), ColumnCount() - 1));
+}
+
+int TExDBGrid::ScrollToShow(int column, int from) const
+{
+    const QHeaderView *header = horizontalHeader();
+    const auto position = [&](int c) { return header->sectionPosition(ModelColumnOf(c)); };
+    const int mc = ModelColumnOf(column);
+    if (column < fixedColsValue_ || mc < 0)
+        return from; // a frozen column is always in sight
+    const int edge = FrozenWidth();
+    const int room = viewport()->width() - edge;
+    const int left = position(column);
+    const int right = left + header->sectionSize(mc);
+    if (left < from + edge)
+        return left - edge;
+    if (right <= from + edge + room)
+        return from;
+    // From the right: as many columns before it as fit whole.
+    int first = column;
+    while (first > fixedColsValue_ && ModelColumnOf(first - 1) >= 0 && right - position(first - 1) <= room)
+        --first;
+    return position(first) - edge;
+}
+
+void TExDBGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!frozen_ || !HasFrozenColumns() || !index.isValid())
+        return QTableView::scrollTo(index, hint);
+    const int from = horizontalScrollBar()->value();
+    QTableView::scrollTo(index, hint); // the rows; the columns are set below
+    horizontalScrollBar()->setValue(ScrollToShow(GridColumnOf(index.column()), from));
+}
+
+void TExDBGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    const int column = current.isValid() ? GridColumnOf(current.column()) : -1;
+    if (column >= fixedColsValue_)
+        lastColumn_ = column;
 }
 
 int TExDBGrid::RowsHeight() const
@@ -412,6 +523,7 @@ void TExDBGrid::SetRowsHeight(int height)
     verticalHeader()->setDefaultSectionSize(height);
     if (options_ & dgTitles)
         horizontalHeader()->setFixedHeight(height + 2);
+    SyncFrozen();
 }
 
 void TExDBGrid::changeEvent(QEvent *event)
@@ -432,7 +544,23 @@ int TExDBGrid::GetImageIndex(const Field *field) const
 {
     if (!showGlyphs_ || !field)
         return -1;
-    return field->DataType() == FieldType::Memo ? 1 : -1;
+    switch (field->DataType()) {
+    case FieldType::Bytes:
+    case FieldType::VarBytes:
+    case FieldType::Blob:
+    case FieldType::TypedBinary:
+    case FieldType::OraBlob: return 0;
+    case FieldType::Memo:
+    case FieldType::FmtMemo:
+    case FieldType::OraClob: return 1;
+    case FieldType::Graphic: return 2;
+    case FieldType::ParadoxOle:
+    case FieldType::DBaseOle: return 3;
+    case FieldType::Cursor:
+    case FieldType::Reference:
+    case FieldType::NestedTable: return 5;
+    default: return -1;
+    }
 }
 
 QString TExDBGrid::CellText(const QModelIndex &index) const
@@ -488,6 +616,7 @@ void TExDBGrid::updateGeometries()
 {
     QTableView::updateGeometries();
     FetchVisibleRows();
+    SyncFrozen();
 }
 
 void TExDBGrid::FetchVisibleRows()
@@ -509,6 +638,8 @@ void TExDBGrid::FetchVisibleRows()
 void TExDBGrid::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
+    if (dx && !holdLeft_ && HasFrozenColumns())
+        leftCol_ = LeftCol();
     FetchVisibleRows();
     StopTracking();
     if (OnTopLeftChanged)
@@ -597,6 +728,63 @@ void TExDBGrid::SelectionStep(Qt::KeyboardModifiers modifiers, int distance)
         SelectCurrentRow(true);
 }
 
+void TExDBGrid::DeleteRows()
+{
+    DataSet *ds = dataSet();
+    if ((options_ & dgConfirmDelete) &&
+        !Messages::AskConfirm(selectedRows_.size() > 1 ? QStringLiteral("Usunąć wszystkie zaznaczone rekordy?")
+                                                       : QStringLiteral("Usunąć rekord?")))
+        return;
+    if (selectedRows_.isEmpty())
+        return ds->Delete();
+    const QList<Bookmark> rows = selectedRows_;
+    for (const Bookmark b : rows) {
+        // A row gone or hidden meanwhile leaves the cursor where it was:
+        // deleting then would take another record.
+        ds->GotoBookmark(b);
+        if (ds->IsEmpty() || ds->GetBookmark() != b)
+            continue;
+        ds->Delete();
+        selectedRows_.removeAll(b);
+    }
+    viewport()->update();
+    verticalHeader()->viewport()->update();
+}
+
+int TExDBGrid::CurrentColumn() const
+{
+    return currentIndex().isValid() ? GridColumnOf(currentIndex().column()) : -1;
+}
+
+void TExDBGrid::SelectColumn(int column)
+{
+    const int mc = ModelColumnOf(column);
+    const int row = currentIndex().isValid() ? currentIndex().row() : 0;
+    if (mc < 0 || row >= model_->rowCount())
+        return;
+    const QModelIndex target = model_->index(row, mc);
+    setCurrentIndex(target);
+    scrollTo(target);
+}
+
+void TExDBGrid::TabMove(bool back)
+{
+    const int step = back ? -1 : 1;
+    const int first = fixedColsValue_;
+    const int last = ColumnCount() - 1;
+    int column = CurrentColumn() + step;
+    if (column >= first && column <= last)
+        return SelectColumn(column);
+    // The move wraps to the neighbouring row.
+    DataSet *ds = dataSet();
+    if (multiSelect_)
+        EndRangeSelection();
+    const int before = ds->CurrentIndex();
+    MoveDataSet(step);
+    if (ds->CurrentIndex() != before)
+        SelectColumn(back ? last : first);
+}
+
 void TExDBGrid::keyPressEvent(QKeyEvent *event)
 {
     Guard([&] { HandleKey(event); });
@@ -627,6 +815,18 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
         default: break;
         }
         switch (key) {
+        case Qt::Key_Left:
+            if (HasFrozenColumns()) {
+                SelectColumn(fixedColsValue_);
+                return event->accept();
+            }
+            break;
+        case Qt::Key_Delete:
+            if (!readOnly_ && ds->CanModify() && !ds->IsEmpty()) {
+                DeleteRows();
+                return event->accept();
+            }
+            break;
         case Qt::Key_Home: ds->First(); return event->accept();
         case Qt::Key_End: ds->Last(); return event->accept();
         case Qt::Key_Up:
@@ -654,9 +854,25 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
             if (browsing)
                 SelectionStep(modifiers, key == Qt::Key_Down ? 1 : -1);
             return event->accept();
+        case Qt::Key_Left:
+            if (HasFrozenColumns() && !rowSelect && CurrentColumn() <= fixedColsValue_)
+                return event->accept();
+            break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if ((options_ & dgTabs) && !(modifiers & Qt::AltModifier)) {
+                TabMove(key == Qt::Key_Backtab || (modifiers & Qt::ShiftModifier));
+                return event->accept();
+            }
+            break;
         case Qt::Key_PageUp: MoveDataSet(-VisibleRowCount()); return event->accept();
         case Qt::Key_PageDown: MoveDataSet(VisibleRowCount()); return event->accept();
         case Qt::Key_Home:
+            if (HasFrozenColumns() && !rowSelect && CurrentColumn() != 0) {
+                SelectColumn(fixedColsValue_);
+                return event->accept();
+            }
+            [[fallthrough]];
         case Qt::Key_End:
             if (rowSelect || ColumnCount() <= 1) {
                 key == Qt::Key_Home ? ds->First() : ds->Last();
@@ -706,7 +922,27 @@ void TExDBGrid::HandleWheel(QWheelEvent *event)
 
 void TExDBGrid::mousePressEvent(QMouseEvent *event)
 {
+    const QModelIndex hit = indexAt(event->position().toPoint());
+    const int hitColumn = hit.isValid() ? GridColumnOf(hit.column()) : -1;
+    if (HasFrozenColumns() && hitColumn >= 0 && hitColumn < fixedColsValue_)
+        return PressFrozenRow(event, hit.row());
     Guard([&] { QTableView::mousePressEvent(event); });
+    PressSelects(event);
+}
+
+void TExDBGrid::PressFrozenRow(QMouseEvent *event, int row)
+{
+    // A press on a frozen column picks the row only, as one on the indicator.
+    if (focusPolicy() != Qt::NoFocus)
+        setFocus(Qt::MouseFocusReason);
+    const int column = currentIndex().isValid() ? currentIndex().column() : ModelColumnOf(fixedColsValue_);
+    if (model_ && row >= 0 && column >= 0)
+        Guard([&] { setCurrentIndex(model_->index(row, column)); });
+    PressSelects(event);
+}
+
+void TExDBGrid::PressSelects(QMouseEvent *event)
+{
     if (event->button() != Qt::LeftButton || !multiSelect_ || !LinkActive())
         return;
     selecting_ = false;
@@ -722,7 +958,13 @@ void TExDBGrid::mousePressEvent(QMouseEvent *event)
 void TExDBGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && OnDblClick)
+    if (event->button() == Qt::LeftButton)
+        RaiseDblClick();
+}
+
+void TExDBGrid::RaiseDblClick()
+{
+    if (OnDblClick)
         Guard([this] { OnDblClick(*this); });
 }
 
@@ -766,6 +1008,8 @@ void TExDBGrid::TitleTrack(int modelColumn, bool insideTitle)
         return;
     pressed_ = now;
     horizontalHeader()->viewport()->update();
+    if (frozen_)
+        frozen_->horizontalHeader()->viewport()->update();
 }
 
 void TExDBGrid::TitleRelease(int modelColumn, bool insideTitle, Qt::MouseButton)

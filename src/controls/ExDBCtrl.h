@@ -15,6 +15,7 @@
 
 class DataSetModel;
 class Field;
+class FrozenColumns;
 class TExDBGrid;
 class TPlacementLink;
 class TPlacementStore;
@@ -130,6 +131,12 @@ public:
     void SetCellEditing(bool on);
     int FixedCols() const;
     void SetFixedCols(int count);
+    // The first scrolling column in sight: the one at the cells' left edge, or
+    // beside the frozen columns.
+    int LeftCol() const;
+    void SetLeftCol(int column);
+    // With frozen columns a cell is brought into sight beside them.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     int RowsHeight() const;
     void SetRowsHeight(int height);
     const TGridFont &TitleFont() const { return titleFont_; }
@@ -196,9 +203,11 @@ protected:
     void keyboardSearch(const QString &) override {}
     void changeEvent(QEvent *event) override;
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     friend class TitleHeader;
+    friend class FrozenColumns;
     // Qt fetches more rows only when the last row's cell in model column 0 is
     // in view; that column may be hidden, so the grid asks for rows itself.
     void FetchVisibleRows();
@@ -216,6 +225,26 @@ private:
     void StoreColumnWidth(int modelColumn, int width);
     void SelectionStep(Qt::KeyboardModifiers modifiers, int distance);
     void EndRangeSelection();
+    // Ctrl+Delete: the selected rows, or the current one, after the question.
+    void DeleteRows();
+    // Columns are grid columns; frozen ones come first and take no tab stop.
+    int CurrentColumn() const;
+    void SelectColumn(int column);
+    bool HasFrozenColumns() const { return fixedColsValue_ > 0 && LinkActive(); }
+    // The current cell moved to a frozen column (the view's cursor sync after
+    // a reopen does): back to the column it was on.
+    void LeaveFrozenColumns();
+    int FrozenWidth() const;
+    // The scroll position that brings a column into sight beside the frozen
+    // ones, from position `from`, with a column's left edge at theirs.
+    int ScrollToShow(int column, int from) const;
+    // After a layout or width change, the left column from before.
+    void KeepLeftCol();
+    void SyncFrozen();
+    void PressFrozenRow(QMouseEvent *event, int row);
+    void PressSelects(QMouseEvent *event);
+    void RaiseDblClick();
+    void TabMove(bool back);
     void MoveDataSet(int distance);
     void HandleKey(QKeyEvent *event);
     void HandleWheel(QWheelEvent *event);
@@ -242,6 +271,10 @@ private:
     bool readOnly_ = false;
     bool cellEditing_ = false;
     int fixedColsValue_ = 0;
+    FrozenColumns *frozen_ = nullptr; // only while FixedCols > 0
+    int leftCol_ = 0;                 // the left column the user last saw
+    bool holdLeft_ = false;           // a layout change is under way: leftCol_ stays
+    int lastColumn_ = -1;             // the last current column that was not frozen
     TGridFont titleFont_;
     bool titleFontSet_ = false;  // otherwise the titles follow the grid's font
     bool rowsHeightSet_ = false; // otherwise the rows follow the grid's font

@@ -288,8 +288,8 @@ void TitleHeader::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (OnSectionBorder(event->position().toPoint()))
         return QHeaderView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && grid_->OnDblClick)
-        grid_->Guard([this] { grid_->OnDblClick(*grid_); });
+    if (event->button() == Qt::LeftButton)
+        grid_->RaiseDblClick();
 }
 
 // ---- indicator column

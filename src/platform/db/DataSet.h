@@ -66,6 +66,7 @@ public:
     void Delete();
     void CheckBrowseMode(); // posts a pending edit or insert
     bool Modified() const { return modified_; }
+    virtual bool CanModify() const { return true; } // false: Edit/Insert/Delete fail (read-only dataset)
 
     // Fields. Fields declared before Open (persistent) keep their settings; the
     // settings of fields made at open survive a reopen too.
@@ -126,7 +127,6 @@ protected:
     virtual void InternalDelete() {}           // remove the current row from the backend
     virtual void InternalCancel() {}           // an edit or insert was cancelled
     virtual void InitNewRecord() {}            // a new, cleared edit buffer, before OnNewRecord
-    virtual bool CanModify() const { return true; } // false: Edit/Insert/Delete fail (read-only dataset)
     virtual QString NotEditingText() const;         // "Dataset not in edit or insert mode"
     virtual QString ReadOnlyText() const;           // "Field '%1' cannot be modified"
     virtual QString FieldNotFoundText() const;      // message of FieldByName for a missing field

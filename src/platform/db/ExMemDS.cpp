@@ -15,8 +15,8 @@ bool IsSupported(FieldType type)
     case FieldType::Date:
     case FieldType::Time:
     case FieldType::DateTime:
-    case FieldType::AutoInc:
-    case FieldType::Memo: return true;
+    case FieldType::AutoInc: return true;
+    default: return IsBlobType(type);
     }
     return false;
 }

@@ -4,7 +4,25 @@
 
 bool IsStringType(FieldType t)
 {
-    return t == FieldType::String || t == FieldType::FixedChar || t == FieldType::Memo;
+    return t == FieldType::String || t == FieldType::FixedChar || IsBlobType(t);
+}
+
+bool IsBlobType(FieldType t)
+{
+    switch (t) {
+    case FieldType::Memo:
+    case FieldType::Bytes:
+    case FieldType::VarBytes:
+    case FieldType::Blob:
+    case FieldType::TypedBinary:
+    case FieldType::OraBlob:
+    case FieldType::FmtMemo:
+    case FieldType::OraClob:
+    case FieldType::Graphic:
+    case FieldType::ParadoxOle:
+    case FieldType::DBaseOle: return true;
+    default: return false;
+    }
 }
 
 bool IsIntegerType(FieldType t)
@@ -227,7 +245,7 @@ FieldValue Field::Coerce(const FieldValue &v) const
     if (v.null || !IsStringType(type_))
         return v;
     FieldValue r = v;
-    if (size_ > 0 && type_ != FieldType::Memo && r.s.size() > size_)
+    if (size_ > 0 && !IsBlobType(type_) && r.s.size() > size_)
         r.s.truncate(size_);
     return r;
 }
@@ -323,10 +341,11 @@ QString Field::FormatValue(const FieldValue &v, bool display) const
 {
     if (v.null)
         return QString();
+    if (IsBlobType(type_))
+        return v.s;
     switch (type_) {
     case FieldType::String:
-    case FieldType::FixedChar:
-    case FieldType::Memo: return v.s;
+    case FieldType::FixedChar: return v.s;
     case FieldType::Float: return QString::number(v.f, 'g', 15);
     case FieldType::Boolean: return v.i ? QStringLiteral("True") : QStringLiteral("False");
     case FieldType::Date:

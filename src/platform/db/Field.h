@@ -34,7 +34,22 @@ enum class FieldType {
     Time,
     DateTime,
     AutoInc,
-    Memo
+    Memo,
+    // Kinds a grid shows as a glyph. Byte, blob, memo, picture and OLE values
+    // are held as text; cursor, reference and nested-table fields hold none.
+    Bytes,
+    VarBytes,
+    Blob,
+    TypedBinary,
+    OraBlob,
+    FmtMemo,
+    OraClob,
+    Graphic,
+    ParadoxOle,
+    DBaseOle,
+    Cursor,
+    Reference,
+    NestedTable
 };
 enum class FieldKind { Data, Calculated };
 
@@ -48,6 +63,7 @@ struct FieldValue {
 };
 
 bool IsStringType(FieldType t);
+bool IsBlobType(FieldType t); // memo, byte, blob, picture and OLE kinds: text of any length
 bool IsIntegerType(FieldType t);
 bool IsDateTimeType(FieldType t);
 qint64 DateTimeToTicks(const DateTime &dt);

@@ -82,7 +82,7 @@ TRpEvResult TRpEvElementDataField::Value(TRpFiFo &)
         case FieldType::Date:
         case FieldType::Time:
         case FieldType::DateTime: return TRpEvResult::String(field->AsString());
-        case FieldType::Memo: break;
+        default: break; // memo and other blob kinds have no expression value
         }
     } catch (const std::exception &e) {
         return TRpEvResult::Error(QString::fromUtf8(e.what()));
