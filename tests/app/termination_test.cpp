@@ -19,16 +19,28 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Whether the process catches the signal now (its handler is installed).
-bool Catches(pid_t pid, int sig)
+// Whether the signal is set in a mask line of the process's status ("SigCgt:", "SigBlk:").
+bool InMask(pid_t pid, const QByteArray &mask, int sig)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return false;
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("SigCgt:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (sig - 1)) & 1;
+        if (line.startsWith(mask))
+            return (line.mid(mask.size()).trimmed().toULongLong(nullptr, 16) >> (sig - 1)) & 1;
     return false;
+}
+
+// Whether the process catches the signal now (its handler is installed).
+bool Catches(pid_t pid, int sig)
+{
+    return InMask(pid, "SigCgt:", sig);
+}
+
+// Whether the main thread holds the signal back (the program blocks it until the log is open).
+bool Blocks(pid_t pid, int sig)
+{
+    return InMask(pid, "SigBlk:", sig);
 }
 
 struct Ending {
@@ -164,16 +176,20 @@ TEST(Termination, ASignalAfterTheServerEndedTheConnectionEndsTheProgramInOrder)
     qunsetenv("QUARN_DATABASE");
     ASSERT_NE(pid, 0);
 
-    // Up and running: attached, and taking termination signals (after the log opened).
+    // Up and running: attached, and taking termination signals, which the
+    // program holds back until its log is open.
     std::vector<long> attachments;
+    const auto running = [&] {
+        return !attachments.empty() && Catches(pid, SIGTERM) && !Blocks(pid, SIGTERM);
+    };
     const auto deadline = std::chrono::steady_clock::now() + 20s;
     while (std::chrono::steady_clock::now() < deadline) {
         attachments = AttachmentsOfProcess(*server, log.Name(), pid);
-        if (!attachments.empty() && Catches(pid, SIGTERM))
+        if (running())
             break;
         std::this_thread::sleep_for(50ms);
     }
-    if (attachments.empty() || !Catches(pid, SIGTERM)) {
+    if (!running()) {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
         FAIL() << "the program did not open its log on the server within 20 s";
@@ -181,6 +197,7 @@ TEST(Termination, ASignalAfterTheServerEndedTheConnectionEndsTheProgramInOrder)
     std::this_thread::sleep_for(500ms); // the window shown and activated
     for (long id : attachments)
         EndAttachment(*server, log.Name(), id);
+    ASSERT_TRUE(AttachmentsOfProcess(*server, log.Name(), pid).empty()) << "the server kept the attachment";
     std::this_thread::sleep_for(300ms);
 
     const Ending e = SignalAndWait(pid, SIGTERM);
