@@ -60,7 +60,11 @@ protected:
 // destructor) throws nothing and tells nothing again.
 TEST_F(MainFormLostConnection, IsToldOnceInPolishAndTheWindowStillCloses)
 {
-    AddQsos({{DateTime::fromDate(2024, 5, 1, 10), 5, QStringLiteral("SP5ABC")}});
+    QsoRow qso;
+    qso.Data = DateTime::fromDate(2024, 5, 1, 10);
+    qso.Band = 5;
+    qso.Stacja = QStringLiteral("SP5ABC");
+    AddQsos({qso});
     TMainForm &main = Main();
     main.show();
     ASSERT_EQ(main.PanelText(0), QStringLiteral(" Liczba łączności: 1"));

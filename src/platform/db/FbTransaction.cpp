@@ -153,7 +153,7 @@ void FbTransaction::Fail(const intptr_t *status)
     if (!db_)
         throw FbError::FromStatus(status);
     try {
-        db_->Check(status);
+        db_->Fail(FbError::FromStatus(status));
     } catch (const FbError &e) {
         if (e.ConnectionLost())
             Abandon();
