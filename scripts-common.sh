@@ -48,6 +48,48 @@ quarn_firebird_lock() {
     fi
 }
 
+# Whether a Firebird server answers on this machine's port 3050.
+quarn_firebird_server_answers() {
+    (exec 3<>/dev/tcp/127.0.0.1/3050) 2>/dev/null
+}
+
+# test.sh only: the Firebird server that the tests of a log on a server use
+# (firebird3.0-server). Started as the README says, through `service`, which
+# goes to systemd where it runs and to the package's init script where it does
+# not (a container, CI). The server's coordinates and SYSDBA's password (from
+# /etc/firebird/3.0/SYSDBA.password) go to the tests in QUARN_TEST_SERVER,
+# QUARN_TEST_SERVER_DIR, QUARN_TEST_SERVER_USER and QUARN_TEST_SERVER_PASSWORD.
+# A server that does not answer stops nothing here: those tests fail and say so.
+quarn_firebird_server() {
+    QUARN_STEP="serwer Firebird"
+    local sudo="" i
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    if ! quarn_firebird_server_answers; then
+        echo "Uruchamiam serwer Firebird."
+        $sudo service firebird3.0 start || echo "Serwer Firebird nie uruchomił się." >&2
+        for i in $(seq 1 100); do
+            quarn_firebird_server_answers && break
+            sleep 0.1
+        done
+    fi
+    QUARN_TEST_SERVER_PASSWORD="$($sudo sed -n 's/^ISC_PASSWORD="\{0,1\}\([^"]*\)"\{0,1\}$/\1/p' \
+        /etc/firebird/3.0/SYSDBA.password 2>/dev/null || true)"
+    # A folder the server's user may write: the tests' logs are made there.
+    QUARN_TEST_SERVER_DIR="$(mktemp -d /tmp/quarn-server.XXXXXX)"
+    chmod 0777 "$QUARN_TEST_SERVER_DIR"
+    QUARN_TEST_SERVER=localhost
+    QUARN_TEST_SERVER_USER=SYSDBA
+    export QUARN_TEST_SERVER QUARN_TEST_SERVER_DIR QUARN_TEST_SERVER_USER QUARN_TEST_SERVER_PASSWORD
+}
+
+# Removes the tests' folder on the server (its files belong to the server's user).
+quarn_firebird_server_cleanup() {
+    [ -n "${QUARN_TEST_SERVER_DIR:-}" ] || return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo rm -rf "$QUARN_TEST_SERVER_DIR" || true
+}
+
 quarn_build() {   # quarn_build BUILD_DIR [cmake options...]
     QUARN_STEP="budowanie"
     local dir="$1"; shift

@@ -1,6 +1,7 @@
 #include "awards/windows/FStatysFrm.h"
 #include "core/FDM.h"
 #include "platform/QuitOnSignal.h"
+#include "platform/gui/Guarded.h"
 #include "platform/gui/MessageBoxes.h"
 #include "report/windows/RpReportWindows.h"
 #include "ui/FCallbookSkrFrm.h"
@@ -51,6 +52,11 @@ int main(int argc, char *argv[])
     if (!TerminationRequested())
         result = app.exec();
     mainForm.reset();
-    DM->CommitAll();
+    // Nothing thrown on the way out: a commit that fails is told (a lost
+    // connection only when it was not told yet), unless a termination signal
+    // ends the program, which waits for nobody.
+    const auto failure = FailureOf([] { DM->CommitAll(); });
+    if (!TerminationRequested())
+        ReportFailure(failure);
     return result;
 }

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <exception>
 
 TDM *DM = nullptr;
 
@@ -214,27 +215,53 @@ QString TDM::DatabasePath()
     return QDir(QCoreApplication::applicationDirPath()).filePath("Log.dat");
 }
 
-QString TDM::ConnectionFailureText(const QString &databaseName)
+QString TDM::ConnectionFailureText(const QString &databaseName, bool fileInUse)
 {
     const QChar cr('\r');
-    return QStringLiteral("Nie udało się połączyć z bazą: ") + databaseName + cr + cr +
-           QStringLiteral("Najczęstsze przyczyny to:") + cr +
-           QStringLiteral("1. Nie został uruchomiony serwer baz danych Firebird") + cr +
-           QStringLiteral("   (Należy w Panelu Sterowania Windows uruchomić Firebird Server Manager ") + cr +
-           QStringLiteral("    i uruchomić serwer przez kliknięcie przycisku Start),") + cr +
-           QStringLiteral("2. Brak pliku bazy: ") + databaseName;
+    QString text;
+    if (fileInUse)
+        text +=
+            QStringLiteral("Dziennik jest już otwarty w innej kopii programu (albo przez serwer Firebird).") +
+            cr + cr;
+    text += QStringLiteral("Nie udało się połączyć z bazą: ") + databaseName + cr + cr +
+            QStringLiteral("Najczęstsze przyczyny to:") + cr;
+    if (FbDatabase::IsRemote(databaseName)) {
+        const QString host = databaseName.left(databaseName.indexOf(u':'));
+        text += QStringLiteral("1. Nie został uruchomiony serwer baz danych Firebird") + cr +
+                QStringLiteral("   (Należy uruchomić serwer Firebird na komputerze ") + host +
+                QLatin1Char(',') + cr +
+                QStringLiteral("    np. poleceniem: sudo systemctl start firebird3.0),") + cr;
+    } else {
+        text += QStringLiteral("1. Dziennik jest otwarty w innej kopii programu") + cr +
+                QStringLiteral("   (Należy ją zamknąć; na jednym dzienniku dwie kopie programu") + cr +
+                QStringLiteral("    mogą pracować tylko przez serwer Firebird),") + cr;
+    }
+    return text + QStringLiteral("2. Brak pliku bazy: ") + databaseName;
+}
+
+QString TDM::ConnectionFailureMessage() const
+{
+    // The text separates its lines with bare carriage returns; a box needs line feeds.
+    QString text = ConnectionFailureText(Baza.DatabaseName(), connectionFileInUse_);
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!connectionError_.isEmpty())
+        text += QLatin1Char('\n') + connectionError_;
+    return text;
 }
 
 bool TDM::OpenDatabase()
 {
     Baza.Close();
     connectionError_.clear();
+    connectionFileInUse_ = false;
     try {
         Baza.SetDatabaseName(DatabasePath());
         Baza.Open();
     } catch (const std::exception &e) {
         // Kept for the failure box: the only way to tell a missing file from a locked one.
         connectionError_ = QString::fromUtf8(e.what()).simplified();
+        const auto *fb = dynamic_cast<const FbError *>(&e);
+        connectionFileInUse_ = fb && fb->FileInUse();
         return false;
     }
     const SchemaLinks schema{q, trq, Upg, trUpg};
@@ -518,12 +545,27 @@ int TDM::QsoCount()
 
 void TDM::CommitAll()
 {
+    std::exception_ptr first;
     for (FbTransaction *tr :
          {&trLogi,  &trLog,      &trLaczStacja, &trDrukLog,  &trPrefix, &trPrefStart, &trKrajDX,
           &trWyspy, &trCallBook, &trq,          &trPowiaty,  &trStale,  &trEtykiety,  &trStacje,
-          &trZamki, &trGminy,    &TrFunc,       &trGetLogId, &trStacja, &trUpg,       &TrNewLogId})
-        if (tr->Active())
+          &trZamki, &trGminy,    &TrFunc,       &trGetLogId, &trStacja, &trUpg,       &TrNewLogId}) {
+        if (!tr->Active())
+            continue;
+        try {
             tr->Commit();
+        } catch (const std::exception &) {
+            if (!first)
+                first = std::current_exception();
+            try {
+                if (tr->Active())
+                    tr->Rollback();
+            } catch (const std::exception &) {
+            }
+        }
+    }
+    if (first)
+        std::rethrow_exception(first);
 }
 
 QString ZoneColumnText(int zone)

@@ -35,8 +35,20 @@ public:
     bool OpenDatabase();
     // The engine's message of the last failed connection, on one line.
     const QString &ConnectionError() const { return connectionError_; }
-    // The connection-failure text for a database name.
-    static QString ConnectionFailureText(const QString &databaseName);
+    // The last failed connection found the file held by another process:
+    // another copy of the program has the log open.
+    bool ConnectionFileInUse() const { return connectionFileInUse_; }
+    // The connection-failure text for a database name (lines ended by '\r'):
+    // the likely causes, with advice for a server ("host:/path") or a file
+    // opened by the embedded engine; first, when the file is held by another
+    // process, that the log is open in another copy of the program.
+    static QString ConnectionFailureText(const QString &databaseName, bool fileInUse = false);
+    // The box of the last failed connection: that text in lines, and the
+    // engine's own message last.
+    QString ConnectionFailureMessage() const;
+    // The connection of the open log was lost (the server ended it, or the
+    // network failed): nothing asks the database any more.
+    bool ConnectionLost() const { return Baza.Lost(); }
 
     void OpenLogById(int logId);
     void ReopenLogiOrdered(int sortIndex, int logId);
@@ -78,7 +90,8 @@ public:
     // never per call sign.
     void FollowPrefixTables();
 
-    // Commits every active transaction (program end).
+    // Commits every active transaction (program end). Goes on past a failure,
+    // rolling that transaction back, and throws the first failure at the end.
     void CommitAll();
 
     FbDatabase Baza;
@@ -95,6 +108,7 @@ public:
 
 private:
     QString connectionError_;
+    bool connectionFileInUse_ = false;
 
     void SetUpDatasets();
     void SetUpLogiFields();

@@ -94,6 +94,13 @@ void TMainForm::Navigate(int button)
 
 void TMainForm::ShowQsoCount()
 {
+    // Read at every activation: once the connection is known to be lost, the
+    // database is not asked again (each failure's box would activate the
+    // window anew).
+    if (DM->ConnectionLost()) {
+        StatusPanels[0]->setText(QStringLiteral(" Brak połączenia z bazą"));
+        return;
+    }
     StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(DM->QsoCount()));
 }
 
@@ -101,6 +108,8 @@ void TMainForm::ShowLastQso()
 {
     DataSet &logi = DM->Logi;
     QString text;
+    if (DM->ConnectionLost())
+        return;
     if (logi.Active() && !logi.IsEmpty()) {
         const QString call = logi.FieldByName(QStringLiteral("STACJA"))->AsString();
         const LastQso last = DM->LastQsoWith(call);

@@ -53,12 +53,7 @@ bool OpenLogOrWarn()
     }
     if (connected)
         return true;
-    // The text separates its lines with bare carriage returns; a Linux box needs line feeds.
-    QString text = TDM::ConnectionFailureText(DM->Baza.DatabaseName());
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (!DM->ConnectionError().isEmpty())
-        text += QLatin1Char('\n') + DM->ConnectionError();
-    Messages::ShowWarning(text);
+    Messages::ShowWarning(DM->ConnectionFailureMessage());
     return false;
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/db/FbError.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 TEST(DataModuleStart, MissingFileFailsWithTheFullPathTwice)
@@ -18,6 +20,85 @@ TEST(DataModuleStart, MissingFileFailsWithTheFullPathTwice)
     EXPECT_TRUE(text.endsWith(QStringLiteral("2. Brak pliku bazy: ") + path));
     EXPECT_EQ(text.count('\r'), 6);
     EXPECT_FALSE(text.contains('\n'));
+}
+
+// The advice holds on this system: no Windows control panel. For a log on a
+// server: start the Firebird server on that machine; for a file the embedded
+// engine opens: the other copy of the program holding it.
+TEST(DataModuleStart, TheFailureAdviceFitsThisSystemAndTheKindOfLog)
+{
+    const QString server = QStringLiteral("serwer:/var/lib/firebird/3.0/data/Log.dat");
+    const QStringList remote = TDM::ConnectionFailureText(server).split('\r');
+    ASSERT_EQ(remote.size(), 7);
+    EXPECT_EQ(remote[0], QStringLiteral("Nie udało się połączyć z bazą: ") + server);
+    EXPECT_EQ(remote[3], QStringLiteral("1. Nie został uruchomiony serwer baz danych Firebird"));
+    EXPECT_EQ(remote[4], QStringLiteral("   (Należy uruchomić serwer Firebird na komputerze serwer,"));
+    EXPECT_EQ(remote[5], QStringLiteral("    np. poleceniem: sudo systemctl start firebird3.0),"));
+    EXPECT_EQ(remote[6], QStringLiteral("2. Brak pliku bazy: ") + server);
+
+    const QString file = QStringLiteral("/home/op/Log.dat");
+    const QStringList local = TDM::ConnectionFailureText(file).split('\r');
+    ASSERT_EQ(local.size(), 7);
+    EXPECT_EQ(local[3], QStringLiteral("1. Dziennik jest otwarty w innej kopii programu"));
+    EXPECT_TRUE(local[4].startsWith(QStringLiteral("   (Należy ")));
+    EXPECT_EQ(local[6], QStringLiteral("2. Brak pliku bazy: ") + file);
+
+    for (const QString &text : {TDM::ConnectionFailureText(server), TDM::ConnectionFailureText(file),
+                                TDM::ConnectionFailureText(file, true)}) {
+        EXPECT_FALSE(text.contains(QStringLiteral("Windows"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("Panel"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("Server Manager"))) << text.toStdString();
+    }
+}
+
+// A second copy of the program on the same embedded log (here isql-fb, another
+// process with the embedded engine, holds the file): the box says first, in
+// Polish, that the log is open in another copy; the list of causes follows and
+// the engine's own line stands last.
+TEST(DataModuleStart, ALogHeldByAnotherCopySaysSoFirstAndKeepsTheEnginesLineLast)
+{
+    TempLogDb db;
+    QProcess other;
+    other.setProgram(QStringLiteral("isql-fb"));
+    other.setArguments({QStringLiteral("-q"), QStringLiteral("-user"), QStringLiteral("SYSDBA"), db.Path()});
+    other.start();
+    ASSERT_TRUE(other.waitForStarted(10000)) << "isql-fb (firebird3.0-utils) did not start";
+    other.write("select 'READY' from rdb$database;\n");
+    QByteArray out;
+    for (int i = 0; i < 100 && !out.contains("READY"); ++i)
+        if (other.waitForReadyRead(100))
+            out += other.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("READY"))
+        << "isql-fb did not open the log: " << other.readAllStandardError().constData();
+
+    qputenv("QUARN_DATABASE", QFile::encodeName(db.Path()));
+    {
+        TDM dm;
+        EXPECT_FALSE(dm.OpenDatabase());
+        EXPECT_TRUE(dm.ConnectionFileInUse()) << dm.ConnectionError().toStdString();
+        const QStringList lines = dm.ConnectionFailureMessage().split('\n');
+        ASSERT_EQ(lines.size(), 10) << dm.ConnectionFailureMessage().toStdString();
+        EXPECT_EQ(
+            lines[0],
+            QStringLiteral("Dziennik jest już otwarty w innej kopii programu (albo przez serwer Firebird)."));
+        EXPECT_EQ(lines[1], QString());
+        EXPECT_EQ(lines[2], QStringLiteral("Nie udało się połączyć z bazą: ") + db.Path());
+        EXPECT_EQ(lines[8], QStringLiteral("2. Brak pliku bazy: ") + db.Path());
+        EXPECT_TRUE(lines[9].contains(QStringLiteral("Database already opened with engine instance")))
+            << lines[9].toStdString();
+    }
+    qunsetenv("QUARN_DATABASE");
+    other.closeWriteChannel();
+    other.waitForFinished(10000);
+
+    // A missing file is not taken for one held by another copy.
+    QTemporaryDir dir;
+    qputenv("QUARN_DATABASE", QFile::encodeName(dir.filePath(QStringLiteral("brak/Log.dat"))));
+    TDM dm;
+    EXPECT_FALSE(dm.OpenDatabase());
+    qunsetenv("QUARN_DATABASE");
+    EXPECT_FALSE(dm.ConnectionFileInUse());
+    EXPECT_TRUE(dm.ConnectionFailureMessage().startsWith(QStringLiteral("Nie udało się połączyć z bazą: ")));
 }
 
 TEST(DataModuleStart, DatabasePathFollowsTheEnvironment)

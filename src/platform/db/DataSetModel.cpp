@@ -2,6 +2,7 @@
 
 #include "platform/db/DataSet.h"
 #include "platform/db/DataSource.h"
+#include "platform/db/FbError.h"
 
 #include <algorithm>
 
@@ -174,7 +175,7 @@ bool DataSetModel::setData(const QModelIndex &index, const QVariant &value, int 
             ds->Edit();
         f->SetAsString(value.toString());
     } catch (const std::exception &e) {
-        emit error(QString::fromUtf8(e.what()));
+        EmitFailure(e);
         return false;
     }
     emit dataChanged(index, index);
@@ -197,8 +198,21 @@ bool DataSetModel::canFetchMore(const QModelIndex &parent) const
 
 void DataSetModel::fetchMore(const QModelIndex &parent)
 {
-    if (DataSet *ds = dataSet(); ds && !parent.isValid())
-        ds->FetchMore(FetchBatch);
+    // Called by the view from the event loop: a failure (a lost connection)
+    // is reported, never thrown through Qt.
+    try {
+        if (DataSet *ds = dataSet(); ds && !parent.isValid())
+            ds->FetchMore(FetchBatch);
+    } catch (const std::exception &e) {
+        EmitFailure(e);
+    }
+}
+
+void DataSetModel::EmitFailure(const std::exception &e)
+{
+    const QString text = FailureMessage(e);
+    if (!text.isEmpty())
+        emit error(text);
 }
 
 void DataSetModel::OnFetched(int first, int last)
@@ -278,7 +292,7 @@ void DataSetModel::SetCurrentRow(int row)
     } catch (const std::exception &e) {
         moving_ = false;
         OnScrolled(ds->CurrentIndex());
-        emit error(QString::fromUtf8(e.what()));
+        EmitFailure(e);
         return;
     }
     moving_ = false;

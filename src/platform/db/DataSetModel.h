@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -57,6 +58,8 @@ private:
     void OnRemoved(int row);
     void OnRecordChanged(int row);
     void OnScrolled(int row);
+    // Emits error with the failure's text, unless there is nothing to tell.
+    void EmitFailure(const std::exception &e);
     void OnStateChanged();
     bool PendingRow(int viewRow) const { return pendingShown_ && viewRow == rows_; }
 

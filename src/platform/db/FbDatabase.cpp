@@ -6,14 +6,6 @@
 
 namespace {
 
-bool IsRemote(const QString &name)
-{
-    // "host:/path" or "host:C:\path"; a bare local path has no colon before its first slash.
-    const int colon = name.indexOf(u':');
-    const int slash = name.indexOf(u'/');
-    return colon > 1 && (slash < 0 || colon < slash);
-}
-
 void AddString(QByteArray &dpb, char tag, const QByteArray &value)
 {
     dpb.append(tag);
@@ -30,6 +22,14 @@ void AddInt(QByteArray &dpb, char tag, int value)
 }
 
 } // namespace
+
+bool FbDatabase::IsRemote(const QString &name)
+{
+    // "host:/path" or "host:C:\path"; a bare local path has no colon before its first slash.
+    const int colon = name.indexOf(u':');
+    const int slash = name.indexOf(u'/');
+    return colon > 1 && (slash < 0 || colon < slash);
+}
 
 FbDatabase::~FbDatabase()
 {
@@ -93,7 +93,37 @@ void FbDatabase::Open()
         handle_ = 0;
         FbError::Check(status);
     }
+    NewAttachment();
+}
+
+void FbDatabase::NewAttachment()
+{
     ++generation_;
+    lost_.reset();
+    lossNotice_ = std::make_shared<FbLossNotice>();
+}
+
+void FbDatabase::CheckNotLost() const
+{
+    if (lost_)
+        throw *lost_;
+}
+
+void FbDatabase::Check(const intptr_t *status)
+{
+    if (status[0] == 1 && status[1] != 0)
+        Fail(FbError::FromStatus(status));
+}
+
+void FbDatabase::Fail(FbError error)
+{
+    if (lost_)
+        throw *lost_;
+    if (error.ConnectionLost() && Connected()) {
+        error.SetLost(lossNotice_);
+        lost_ = error;
+    }
+    throw error;
 }
 
 void FbDatabase::Create(const QString &path)
@@ -110,7 +140,7 @@ void FbDatabase::Create(const QString &path)
         handle_ = 0;
         FbError::Check(status);
     }
-    ++generation_;
+    NewAttachment();
 }
 
 void FbDatabase::Close()
@@ -124,7 +154,9 @@ void FbDatabase::Close()
     ISC_STATUS_ARRAY status;
     isc_detach_database(status, &handle_);
     handle_ = 0;
-    FbError::Check(status);
+    // A lost attachment's detach fails: the server ended it already.
+    if (!lost_)
+        FbError::Check(status);
 }
 
 void FbDatabase::AddUser(FbDatabaseUser *user)

@@ -3,6 +3,8 @@
 #include "platform/db/FbError.h"
 
 #include <QString>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // Something that must end its work before its connection detaches (a
@@ -26,13 +28,31 @@ public:
     FbDatabase &operator=(const FbDatabase &) = delete;
 
     const QString &DatabaseName() const { return name_; }
+    // "host:/path" (or "host:C:\\path"): a database a server opens, not the embedded engine.
+    static bool IsRemote(const QString &name);
     void SetDatabaseName(const QString &name) { name_ = name; }
     void SetUserName(const QString &user) { user_ = user; }
     void SetPassword(const QString &password) { password_ = password; }
 
-    void Open();  // attach to DatabaseName
-    void Close(); // tells every user (active transactions commit, closing their datasets), then detaches
+    void Open(); // attach to DatabaseName
+    // Tells every user (active transactions commit, closing their datasets),
+    // then detaches. On a lost attachment nothing more goes to the server and
+    // nothing is thrown: the server has ended it already.
+    void Close();
     bool Connected() const { return handle_ != 0; }
+
+    // The attachment is lost (the server ended it, or the network failed):
+    // known from the first failure that said so, until the next Open.
+    bool Lost() const { return lost_.has_value(); }
+    // Throws the loss when the attachment is known to be lost; a job on it
+    // then never waits for a server that is gone.
+    void CheckNotLost() const;
+    // Throws when the status vector of an isc_ call on this attachment holds an
+    // error; Fail throws a failure already read. A failure that says the
+    // connection is gone marks the attachment lost, and once it is lost every
+    // failure on it is thrown as that loss.
+    void Check(const intptr_t *status);
+    [[noreturn]] void Fail(FbError error);
     // Creates a new database file (WIN1250, dialect 3, 8 KB pages) and stays attached to it.
     void Create(const QString &path);
 
@@ -46,6 +66,7 @@ public:
 
 private:
     static void PrepareEnvironment();
+    void NewAttachment();
     QByteArray ParamBlock(bool creating) const;
 
     QString name_;
@@ -54,4 +75,6 @@ private:
     FbHandle handle_ = 0;
     unsigned generation_ = 0;
     std::vector<FbDatabaseUser *> users_;
+    std::optional<FbError> lost_; // the failure that showed the attachment lost
+    std::shared_ptr<FbLossNotice> lossNotice_ = std::make_shared<FbLossNotice>();
 };

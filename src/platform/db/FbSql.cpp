@@ -42,18 +42,18 @@ ISC_QUAD WriteBlob(FbDatabase *db, FbTransaction *tr, const QByteArray &bytes)
     isc_blob_handle blob = 0;
     ISC_QUAD id{};
     isc_create_blob2(status, db->HandlePtr(), tr->HandlePtr(), &blob, &id, 0, nullptr);
-    FbError::Check(status);
+    db->Check(status);
     for (qsizetype pos = 0; pos < bytes.size(); pos += 32000) {
         const auto len = static_cast<unsigned short>(std::min<qsizetype>(32000, bytes.size() - pos));
         isc_put_segment(status, &blob, len, bytes.constData() + pos);
         if (status[0] == 1 && status[1]) {
             ISC_STATUS_ARRAY ignore;
             isc_cancel_blob(ignore, &blob);
-            FbError::Check(status);
+            db->Check(status);
         }
     }
     isc_close_blob(status, &blob);
-    FbError::Check(status);
+    db->Check(status);
     return id;
 }
 
@@ -62,7 +62,7 @@ QString ReadBlob(FbDatabase *db, FbHandle tr, ISC_QUAD *id)
     ISC_STATUS_ARRAY status;
     isc_blob_handle blob = 0;
     isc_open_blob2(status, db->HandlePtr(), &tr, &blob, id, 0, nullptr);
-    FbError::Check(status);
+    db->Check(status);
     QByteArray bytes;
     char buf[16384];
     for (;;) {
@@ -76,7 +76,7 @@ QString ReadBlob(FbDatabase *db, FbHandle tr, ISC_QUAD *id)
             break;
         ISC_STATUS_ARRAY ignore;
         isc_close_blob(ignore, &blob);
-        FbError::Check(status);
+        db->Check(status);
     }
     isc_close_blob(status, &blob);
     return Cp1250::toUnicode(bytes);
@@ -147,7 +147,8 @@ struct FbSql::Impl {
 
     void Release()
     {
-        if (stmt && db && db->Connected() && db->Generation() == generation) {
+        // A lost attachment's statements went with it: nothing to tell the server.
+        if (stmt && db && db->Connected() && !db->Lost() && db->Generation() == generation) {
             ISC_STATUS_ARRAY status;
             isc_dsql_free_statement(status, &stmt, DSQL_drop);
         }
@@ -372,6 +373,7 @@ void FbSql::Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql)
     Free();
     if (!db || !db->Connected())
         throw DbError(QStringLiteral("Database not connected"));
+    db->CheckNotLost();
     if (!tr || !tr->Active())
         throw DbError(QStringLiteral("Transaction is not active"));
     // The client takes the length in 16 bits: a longer text would be cut to
@@ -385,22 +387,22 @@ void FbSql::Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql)
     d->generation = db->Generation();
     ISC_STATUS_ARRAY status;
     isc_dsql_allocate_statement(status, db->HandlePtr(), &d->stmt);
-    FbError::Check(status);
+    db->Check(status);
     d->out = AllocDa(20);
     isc_dsql_prepare(status, tr->HandlePtr(), &d->stmt, static_cast<unsigned short>(text.size()),
                      text.constData(), 3, d->out);
     if (status[0] == 1 && status[1]) {
-        const FbError e = FbError::FromStatus(status);
+        FbError e = FbError::FromStatus(status);
         Free();
-        throw e;
+        db->Fail(std::move(e));
     }
     DescribeAll(d->out, [&](XSQLDA *da) {
         isc_dsql_describe(status, &d->stmt, 3, da);
-        FbError::Check(status);
+        db->Check(status);
     });
     const auto describeParams = [&](XSQLDA *da) {
         isc_dsql_describe_bind(status, &d->stmt, 3, da);
-        FbError::Check(status);
+        db->Check(status);
     };
     d->in = AllocDa(10);
     describeParams(d->in);
@@ -426,7 +428,7 @@ void FbSql::Prepare(FbDatabase *db, FbTransaction *tr, const QString &sql)
     const char items[] = {isc_info_sql_stmt_type};
     char info[16];
     isc_dsql_sql_info(status, &d->stmt, sizeof items, items, sizeof info, info);
-    FbError::Check(status);
+    db->Check(status);
     d->type = 0;
     if (info[0] == isc_info_sql_stmt_type) {
         const short len = short(isc_vax_integer(info + 1, 2));
@@ -444,6 +446,7 @@ void FbSql::Execute(FbTransaction *tr)
 {
     if (!Prepared())
         throw DbError(QStringLiteral("Statement not prepared"));
+    d->db->CheckNotLost();
     if (!tr || !tr->Active())
         throw DbError(QStringLiteral("Transaction is not active"));
     CloseCursor();
@@ -454,7 +457,7 @@ void FbSql::Execute(FbTransaction *tr)
     d->output.clear();
     if (d->type == isc_info_sql_stmt_exec_procedure && d->out->sqld > 0) {
         isc_dsql_execute2(status, tr->HandlePtr(), &d->stmt, 3, in, d->out);
-        FbError::Check(status);
+        d->db->Check(status);
         d->fetchTr = tr->Handle();
         d->output.resize(d->out->sqld);
         for (int i = 0; i < d->out->sqld; ++i)
@@ -462,7 +465,7 @@ void FbSql::Execute(FbTransaction *tr)
         return;
     }
     isc_dsql_execute(status, tr->HandlePtr(), &d->stmt, 3, in);
-    FbError::Check(status);
+    d->db->Check(status);
     if (HasCursor()) {
         d->cursorOpen = true;
         d->fetchTr = tr->Handle();
@@ -477,7 +480,7 @@ qint64 FbSql::RowsAffected() const
     char info[64];
     ISC_STATUS_ARRAY status;
     isc_dsql_sql_info(status, &d->stmt, sizeof items, items, sizeof info, info);
-    FbError::Check(status);
+    d->db->Check(status);
     if (info[0] != isc_info_sql_records)
         return 0;
     // isc_info_sql_records, its length, then counters of (item, 2-byte length, value).
@@ -502,6 +505,10 @@ bool FbSql::Fetch(std::vector<FieldValue> &row)
 {
     if (!d->cursorOpen)
         return false;
+    if (d->db && d->db->Lost()) {
+        CloseCursor();
+        d->db->CheckNotLost();
+    }
     ISC_STATUS_ARRAY status;
     const ISC_STATUS rc = isc_dsql_fetch(status, &d->stmt, 3, d->out);
     if (rc == 100) {
@@ -509,9 +516,9 @@ bool FbSql::Fetch(std::vector<FieldValue> &row)
         return false;
     }
     if (status[0] == 1 && status[1]) {
-        const FbError e = FbError::FromStatus(status);
+        FbError e = FbError::FromStatus(status);
         CloseCursor();
-        throw e;
+        d->db->Fail(std::move(e));
     }
     row.resize(d->out->sqld);
     for (int i = 0; i < d->out->sqld; ++i)
@@ -524,7 +531,7 @@ void FbSql::CloseCursor()
     if (!d->cursorOpen)
         return;
     d->cursorOpen = false;
-    if (Prepared()) {
+    if (Prepared() && !d->db->Lost()) {
         // Fails harmlessly when the transaction has already ended.
         ISC_STATUS_ARRAY status;
         isc_dsql_free_statement(status, &d->stmt, DSQL_close);

@@ -40,11 +40,24 @@ void FbTransaction::DatabaseClosing()
 {
     if (!Active())
         return;
+    // The connection detaches next whatever happens here: a commit that fails
+    // rolls back, and a rollback that fails leaves nothing to end.
     try {
         Commit();
-    } catch (const FbError &) {
-        Rollback();
+    } catch (const DbError &) {
+        try {
+            if (Active())
+                Rollback();
+        } catch (const DbError &) {
+            handle_ = 0;
+        }
     }
+}
+
+void FbTransaction::Abandon()
+{
+    EndUsers();
+    handle_ = 0;
 }
 
 void FbTransaction::CheckActive() const
@@ -59,13 +72,14 @@ void FbTransaction::StartTransaction()
         throw DbError(QStringLiteral("Transaction is active"));
     if (!db_ || !db_->Connected())
         throw DbError(QStringLiteral("Database not connected"));
+    db_->CheckNotLost();
     static const char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
                                isc_tpb_nowait};
     ISC_STATUS_ARRAY status;
     isc_start_transaction(status, &handle_, 1, db_->HandlePtr(), short(sizeof tpb), tpb);
     if (status[0] == 1 && status[1]) {
         handle_ = 0;
-        FbError::Check(status);
+        db_->Check(status);
     }
 }
 
@@ -89,30 +103,61 @@ void FbTransaction::Commit()
 {
     CheckActive();
     EndUsers();
+    CheckNotLost();
     ISC_STATUS_ARRAY status;
     isc_commit_transaction(status, &handle_);
-    FbError::Check(status);
+    if (status[0] == 1 && status[1])
+        Fail(status);
     handle_ = 0;
 }
 
 void FbTransaction::CommitRetaining()
 {
     CheckActive();
+    CheckNotLost();
     ISC_STATUS_ARRAY status;
     isc_commit_retaining(status, &handle_);
-    FbError::Check(status);
+    if (status[0] == 1 && status[1])
+        Fail(status);
 }
 
 void FbTransaction::Rollback()
 {
     CheckActive();
     EndUsers();
+    if (db_ && db_->Lost()) {
+        // The server rolled it back when it ended the attachment.
+        handle_ = 0;
+        return;
+    }
     ISC_STATUS_ARRAY status;
     isc_rollback_transaction(status, &handle_);
     if (status[0] == 1 && status[1]) {
         // A failed rollback leaves nothing usable behind: the handle is gone either way.
         handle_ = 0;
-        FbError::Check(status);
+        Fail(status);
+    }
+}
+
+void FbTransaction::CheckNotLost()
+{
+    if (db_ && db_->Lost()) {
+        // Gone with its attachment: what it had not committed is lost.
+        Abandon();
+        db_->CheckNotLost();
+    }
+}
+
+void FbTransaction::Fail(const intptr_t *status)
+{
+    if (!db_)
+        throw FbError::FromStatus(status);
+    try {
+        db_->Fail(FbError::FromStatus(status));
+    } catch (const FbError &e) {
+        if (e.ConnectionLost())
+            Abandon();
+        throw;
     }
 }
 

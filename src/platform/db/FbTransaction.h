@@ -17,6 +17,8 @@ protected:
 
 // A transaction on one connection: read committed, record version, nowait.
 // Commit and Rollback close every dataset bound to it; CommitRetaining keeps them open.
+// On a lost attachment a commit fails at once (and the transaction is gone),
+// a rollback succeeds without asking the server, which rolled it back already.
 class FbTransaction : private FbDatabaseUser {
 public:
     explicit FbTransaction(FbDatabase *db = nullptr);
@@ -45,6 +47,10 @@ private:
     void DatabaseClosing() override;
     void CheckActive() const;
     void EndUsers();
+    // Forgets a transaction its lost attachment took along, without a word to the server.
+    void Abandon();
+    void CheckNotLost();
+    [[noreturn]] void Fail(const intptr_t *status);
 
     FbDatabase *db_ = nullptr;
     FbHandle handle_ = 0;

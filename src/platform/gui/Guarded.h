@@ -2,6 +2,7 @@
 
 #include "platform/Messages.h"
 #include "platform/db/DataSet.h"
+#include "platform/db/FbError.h"
 
 #include <QString>
 #include <exception>
@@ -10,17 +11,16 @@
 
 // Runs what a user's action started and catches its failure: none when it went
 // through, else the message for the user (empty after an aborted post, which
-// has shown its message already).
+// has shown its message already, and after a lost connection told before).
 template <typename F> std::optional<QString> FailureOf(F &&f)
 {
     try {
         std::forward<F>(f)();
     } catch (const DataSetAbort &) {
         return QString();
-    } catch (const DbError &e) {
-        return e.Message();
     } catch (const std::exception &e) {
-        return QString::fromUtf8(e.what());
+        // A lost connection is told once; what fails after it ends quietly.
+        return FailureMessage(e);
     }
     return std::nullopt;
 }

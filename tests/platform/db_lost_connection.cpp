@@ -1,0 +1,137 @@
+// A connection the server ends under a running program (as an administrator's
+// `delete from MON$ATTACHMENTS`, a server restart or a network cut would):
+// against the real Firebird server that ./test.sh starts.
+#include "platform/db/DataSet.h"
+#include "platform/db/FbError.h"
+#include "platform/db/FbQuery.h"
+#include "platform/db/FbStatement.h"
+#include "platform/db/FbTransaction.h"
+#include "support/TempDb.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void MakeTable(FbDatabase &db)
+{
+    FbTransaction tr(&db);
+    tr.StartTransaction();
+    FbStatement st(&db, &tr);
+    st.SetSQL(QStringLiteral("create table T (ID integer not null primary key)"));
+    st.ExecQuery();
+    st.Close();
+    tr.Commit();
+    tr.StartTransaction();
+    FbStatement ins(&db, &tr);
+    ins.SetSQL(QStringLiteral("insert into T (ID) values (1)"));
+    ins.ExecQuery();
+    ins.Close();
+    tr.Commit();
+}
+
+int Count(FbDatabase &db, FbTransaction &tr)
+{
+    FbStatement st(&db, &tr);
+    st.SetSQL(QStringLiteral("select count(*) as N from T"));
+    st.ExecQuery();
+    const int n = int(st.ColumnByName(QStringLiteral("N"))->AsInteger());
+    st.Close();
+    return n;
+}
+
+} // namespace
+
+// The first failure says the connection is lost and carries the Polish notice;
+// the ones after it fail at once, without the server, and carry no notice
+// (told already). Ending the transactions and detaching throw nothing.
+TEST(DbLostConnection, IsKnownFromTheFirstFailureToldOnceAndClosesWithoutThrowing)
+{
+    QUARN_TEST_SERVER_OR_SKIP(server);
+    ServerDb log(*server, MakeTable);
+    ServerCredentials credentials(*server);
+
+    auto db = std::make_unique<FbDatabase>();
+    db->SetDatabaseName(log.Name());
+    db->Open();
+    auto reading = std::make_unique<FbTransaction>(db.get());
+    reading->StartTransaction();
+    FbQuery open;
+    open.SetDatabase(db.get());
+    open.SetTransaction(reading.get());
+    open.SetSQL(QStringLiteral("select ID from T"));
+    open.Open();
+    FbTransaction counting(db.get());
+    counting.StartTransaction();
+    ASSERT_EQ(Count(*db, counting), 1);
+    counting.Commit();
+
+    EndAttachment(*server, log.Name(), AttachmentId(*db));
+
+    QString notice;
+    try {
+        counting.StartTransaction();
+        Count(*db, counting);
+        FAIL() << "the ended attachment still answered";
+    } catch (const FbError &e) {
+        EXPECT_TRUE(e.ConnectionLost()) << e.what();
+        notice = FailureMessage(e);
+    }
+    EXPECT_TRUE(db->Lost());
+    const QStringList lines = notice.split(u'\n');
+    ASSERT_EQ(lines.size(), 4) << notice.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("Połączenie z bazą dziennika zostało przerwane."));
+    EXPECT_EQ(lines[1], QStringLiteral("Wszystko, co zapisano wcześniej, jest w dzienniku."));
+    EXPECT_EQ(lines[2], QStringLiteral("Program trzeba uruchomić ponownie."));
+    EXPECT_FALSE(lines[3].isEmpty()); // the engine's own message, last
+
+    // Told once: every failure after it ends quietly.
+    for (int i = 0; i < 3; ++i) {
+        try {
+            if (counting.Active())
+                counting.Commit();
+            counting.StartTransaction();
+            Count(*db, counting);
+            FAIL() << "a lost attachment answered";
+        } catch (const FbError &e) {
+            EXPECT_TRUE(e.ConnectionLost());
+            EXPECT_EQ(FailureMessage(e), QString());
+        }
+    }
+    EXPECT_THROW(reading->Commit(), FbError);
+    EXPECT_FALSE(reading->Active()); // gone with its attachment
+    EXPECT_THROW(reading->StartTransaction(), FbError);
+    EXPECT_FALSE(open.Active());
+
+    // The way out: nothing throws, nothing waits for the server.
+    EXPECT_NO_THROW(db->Close());
+    EXPECT_FALSE(db->Connected());
+    EXPECT_NO_THROW(reading.reset());
+    // The rest ends with the scope, the attachment last.
+}
+
+// A new attachment after a lost one is a fresh start: the server answers again.
+TEST(DbLostConnection, ANewAttachmentWorksAgain)
+{
+    QUARN_TEST_SERVER_OR_SKIP(server);
+    ServerDb log(*server, MakeTable);
+    ServerCredentials credentials(*server);
+
+    FbDatabase db;
+    db.SetDatabaseName(log.Name());
+    db.Open();
+    EndAttachment(*server, log.Name(), AttachmentId(db));
+    FbTransaction tr(&db);
+    EXPECT_THROW(
+        {
+            tr.StartTransaction();
+            Count(db, tr);
+        },
+        FbError);
+    ASSERT_TRUE(db.Lost());
+    db.Close();
+    db.Open();
+    EXPECT_FALSE(db.Lost());
+    tr.StartTransaction();
+    EXPECT_EQ(Count(db, tr), 1);
+    tr.Commit();
+}
