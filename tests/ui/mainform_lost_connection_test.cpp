@@ -53,7 +53,7 @@ protected:
 
 } // namespace
 
-// Part 3.101 reads the QSO count at every activation. Once the server has
+// The main window reads the QSO count at every activation. Once the server has
 // ended the attachment, the loss is told once, in Polish; closing that box
 // activates the window again, which asks the database no more. The window then
 // closes, and the end of the program (the last commit, the data module's
