@@ -14,19 +14,8 @@ namespace {
 
 void MakeTable(FbDatabase &db)
 {
-    FbTransaction tr(&db);
-    tr.StartTransaction();
-    FbStatement st(&db, &tr);
-    st.SetSQL(QStringLiteral("create table T (ID integer not null primary key)"));
-    st.ExecQuery();
-    st.Close();
-    tr.Commit();
-    tr.StartTransaction();
-    FbStatement ins(&db, &tr);
-    ins.SetSQL(QStringLiteral("insert into T (ID) values (1)"));
-    ins.ExecQuery();
-    ins.Close();
-    tr.Commit();
+    ExecSql(db, QStringLiteral("create table T (ID integer not null primary key)"));
+    ExecSql(db, QStringLiteral("insert into T (ID) values (1)"));
 }
 
 int Count(FbDatabase &db, FbTransaction &tr)

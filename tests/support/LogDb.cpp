@@ -103,16 +103,6 @@ void OtherCopy::Commit()
     saving_->Commit();
 }
 
-void ExecSql(FbDatabase &db, const QString &sql)
-{
-    FbTransaction tr(&db);
-    tr.StartTransaction();
-    FbStatement st(&db, &tr);
-    st.SetSQL(sql);
-    st.ExecQuery();
-    tr.Commit();
-}
-
 QStringList SelectStrings(FbDatabase &db, const QString &sql)
 {
     FbTransaction tr(&db);

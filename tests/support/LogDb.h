@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FDM.h"
+#include "support/TempDb.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -20,8 +21,6 @@ private:
     QString path_;
 };
 
-// Plain SQL on a connection, each call in a transaction of its own (committed).
-void ExecSql(FbDatabase &db, const QString &sql);
 // The first column of every row, trimmed.
 QStringList SelectStrings(FbDatabase &db, const QString &sql);
 int SelectInteger(FbDatabase &db, const QString &sql);

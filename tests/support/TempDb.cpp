@@ -24,15 +24,20 @@ TempDb::~TempDb()
     QFile::remove(path_);
 }
 
-void TempDb::Exec(const QString &sql)
+void ExecSql(FbDatabase &db, const QString &sql)
 {
-    FbTransaction tr(db_.get());
+    FbTransaction tr(&db);
     tr.StartTransaction();
-    FbStatement st(db_.get(), &tr);
+    FbStatement st(&db, &tr);
     st.SetSQL(sql);
     st.ExecQuery();
     st.Close();
     tr.Commit();
+}
+
+void TempDb::Exec(const QString &sql)
+{
+    ExecSql(*db_, sql);
 }
 
 void TempDb::Exec(const QStringList &statements)

@@ -32,6 +32,9 @@ private:
     std::unique_ptr<FbDatabase> db_;
 };
 
+// Runs one statement in a transaction of its own and commits it.
+void ExecSql(FbDatabase &db, const QString &sql);
+
 // The Firebird server the tests may use. test.sh starts one and names it in
 // the environment: QUARN_TEST_SERVER (its host), QUARN_TEST_SERVER_DIR (a
 // folder the server may write, as the server sees it), QUARN_TEST_SERVER_USER
