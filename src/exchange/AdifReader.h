@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringView>
 
-#include "platform/TextEncoding.h"
-
 // One field of an ADIF record: the tag name upper-cased, the value decoded.
 struct AdifTagValue {
     QString name;

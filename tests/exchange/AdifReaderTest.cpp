@@ -1,4 +1,5 @@
 #include "exchange/AdifReader.h"
+#include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
