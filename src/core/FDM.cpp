@@ -225,8 +225,8 @@ QString TDM::ConnectionFailureText(const QString &databaseName, bool fileInUse)
             cr + cr;
     text += QStringLiteral("Nie udało się połączyć z bazą: ") + databaseName + cr + cr +
             QStringLiteral("Najczęstsze przyczyny to:") + cr;
-    if (FbDatabase::IsRemote(databaseName)) {
-        const QString host = databaseName.left(databaseName.indexOf(u':'));
+    const QString host = FbDatabase::ServerHost(databaseName);
+    if (!host.isEmpty()) {
         text += QStringLiteral("1. Nie został uruchomiony serwer baz danych Firebird") + cr +
                 QStringLiteral("   (Należy uruchomić serwer Firebird na komputerze ") + host +
                 QLatin1Char(',') + cr +

@@ -2,6 +2,7 @@
 
 #include "core/Adif.h"
 #include "platform/Cp1250.h"
+#include "platform/TextEncoding.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ private:
 
 QString TagText(const QByteArray &tag)
 {
-    return Cp1250::toUnicode(tag.left(40));
+    return PrintableExcerpt(tag);
 }
 
 } // namespace

@@ -72,8 +72,8 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
     AdifReader reader(bytes);
     FbTransaction tr(&dm_.Baza);
     qsizetype committed = 0; // added and made permanent
-    qsizetype found = 0;     // records with at least one field
     bool stored = true;
+    bool dbFailed = false;
     try {
         dm_.FollowPrefixTables();
         tr.StartTransaction();
@@ -83,8 +83,6 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         TLog qso;
         while (reader.next(record)) {
             ++counts_.processed;
-            if (!record.fields.isEmpty())
-                ++found;
             if (AdifRecordToLog(record, qso) != AdifVerdict::Accepted) {
                 ++counts_.rejected;
             } else if (!logged.contains(KeyOf(qso.Data, qso.Stacja))) {
@@ -103,6 +101,7 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         tr.Commit();
     } catch (const DbError &e) {
         stored = false;
+        dbFailed = true;
         // Keep what went in before the failure: one failed statement does not
         // spoil the transaction.
         try {
@@ -120,9 +119,10 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
                          .arg(counts_.added);
     }
 
-    // Another kind of file picked by mistake reads without a single field; a
-    // run that found nothing to import did not succeed.
-    if (stored && found == 0 && reader.problems().isEmpty()) {
+    // Another kind of file picked by mistake (a picture, say) reads without a
+    // single field: that is what the user is told, not what the reader tripped
+    // over in it. A run that found nothing to import did not succeed.
+    if (!dbFailed && reader.fieldsRead() == 0 && reader.skippedRecords() == 0) {
         warnings_ << QStringLiteral("W pliku nie znaleziono żadnej pozycji w formacie ADIF.\n"
                                     "Nic nie zostało wczytane.");
         return false;

@@ -41,9 +41,9 @@ AdifReader::AdifReader(QByteArray bytes) : bytes_(std::move(bytes))
     pos_ = start < 0 ? 0 : start;
 }
 
-void AdifReader::fail(AdifProblemKind kind, qsizetype offset, QString tag)
+void AdifReader::fail(AdifProblemKind kind, qsizetype offset, QByteArrayView tag)
 {
-    problems_.append(AdifProblem{kind, offset, recordsRead_, tag.left(40), recordsRead_ + skipped_ + 1});
+    problems_.append(AdifProblem{kind, offset, recordsRead_, PrintableExcerpt(tag), recordsRead_ + skipped_ + 1});
     state_ = State::Finished;
     pos_ = bytes_.size();
 }
@@ -56,8 +56,8 @@ void AdifReader::skip(qsizetype offset, const QByteArray &tag)
             p.count = skipped_;
             return;
         }
-    problems_.append(AdifProblem{AdifProblemKind::LengthPastRecord, offset, recordsRead_,
-                                 QString::fromLatin1(tag.left(40)), recordsRead_ + skipped_});
+    problems_.append(AdifProblem{AdifProblemKind::LengthPastRecord, offset, recordsRead_, PrintableExcerpt(tag),
+                                 recordsRead_ + skipped_});
 }
 
 bool AdifReader::next(AdifRecord &record)
@@ -76,7 +76,7 @@ bool AdifReader::next(AdifRecord &record)
             pos_ < n ? static_cast<const char *>(std::memchr(data + pos_, '<', n - pos_)) : nullptr;
         if (!lt) {
             if (!record.fields.isEmpty())
-                fail(AdifProblemKind::Unterminated, record.offset, QString());
+                fail(AdifProblemKind::Unterminated, record.offset, {});
             state_ = State::Finished;
             pos_ = n;
             return false;
@@ -86,7 +86,7 @@ bool AdifReader::next(AdifRecord &record)
         // Reading the tag text up to '>'.
         const char *gt = static_cast<const char *>(std::memchr(lt + 1, '>', n - tagStart));
         if (!gt) {
-            fail(AdifProblemKind::Truncated, tagStart - 1, QString::fromLatin1(lt + 1, n - tagStart));
+            fail(AdifProblemKind::Truncated, tagStart - 1, QByteArrayView(lt + 1, n - tagStart));
             return false;
         }
         const qsizetype tagEnd = gt - data;
@@ -108,7 +108,7 @@ bool AdifReader::next(AdifRecord &record)
         qsizetype length = 0;
         qsizetype d = colon + 1;
         if (d < tag.size() && !(tag[d] >= '0' && tag[d] <= '9')) {
-            fail(AdifProblemKind::BadLength, tagStart - 1, QString::fromLatin1(tag));
+            fail(AdifProblemKind::BadLength, tagStart - 1, tag);
             return false;
         }
         const qsizetype valueStart = tagEnd + 1;
@@ -125,7 +125,7 @@ bool AdifReader::next(AdifRecord &record)
         if (check.Span != AdifValueSpan::Fits) {
             const qsizetype eor = check.Eor;
             if (eor < 0) {
-                fail(AdifProblemKind::Truncated, tagStart - 1, QString::fromLatin1(tag));
+                fail(AdifProblemKind::Truncated, tagStart - 1, tag);
                 return false;
             }
             skip(tagStart - 1, tag);
@@ -136,6 +136,7 @@ bool AdifReader::next(AdifRecord &record)
         }
 
         // Reading the value: exactly `length` bytes, line breaks included.
+        ++fieldsRead_;
         record.fields.append(AdifTagValue{QString::fromLatin1(tag.constData(), colon),
                                           DecodeCp1250OrUtf8(QByteArrayView(data + valueStart, length))});
         pos_ = valueStart + length;

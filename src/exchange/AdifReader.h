@@ -30,7 +30,7 @@ struct AdifProblem {
     AdifProblemKind kind;
     qsizetype offset;      // byte offset of the tag
     qsizetype recordsRead; // complete records before the problem
-    QString tag;           // tag text between '<' and '>' as far as it was read
+    QString tag;           // tag text between '<' and '>' as far as it was read, as PrintableExcerpt shows it
     qsizetype record = 0;  // 1-based number of the record in the file, skipped ones included
     qsizetype count = 1;   // records skipped for this kind of problem so far
 };
@@ -60,17 +60,21 @@ public:
     // counting them all, and at most one problem that stopped the reading.
     const QList<AdifProblem> &problems() const { return problems_; }
     qsizetype skippedRecords() const { return skipped_; }
+    // Fields read so far, those of dropped records too: none in a file that
+    // holds no ADIF at all.
+    qsizetype fieldsRead() const { return fieldsRead_; }
 
 private:
     enum class State { Between, Finished };
 
-    void fail(AdifProblemKind kind, qsizetype offset, QString tag);
+    void fail(AdifProblemKind kind, qsizetype offset, QByteArrayView tag);
     void skip(qsizetype offset, const QByteArray &tag);
 
     QByteArray bytes_;
     qsizetype pos_ = 0;
     qsizetype recordsRead_ = 0;
     qsizetype skipped_ = 0;
+    qsizetype fieldsRead_ = 0;
     State state_ = State::Between;
     QList<AdifProblem> problems_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Cp1250.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -92,4 +93,17 @@ bool IsMultiByteUtf8(QByteArrayView bytes)
         i += extra + 1;
     }
     return multiByte;
+}
+
+QString PrintableExcerpt(QByteArrayView bytes, qsizetype max)
+{
+    QString text;
+    text.reserve(std::min(bytes.size(), max) + 1);
+    for (qsizetype i = 0; i < bytes.size() && i < max; ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        text += (c >= 0x20 && c < 0x7f) ? QChar(c) : QChar(u'?');
+    }
+    if (bytes.size() > max)
+        text += QChar(0x2026);
+    return text;
 }

@@ -15,3 +15,8 @@ bool IsMultiByteUtf8(QByteArrayView bytes);
 // only ("GÓŁKOWO" in Windows-1250 is valid UTF-8 with a Cyrillic letter after
 // the G).
 QString DecodeCp1250OrUtf8(QByteArrayView bytes);
+
+// A short excerpt of a file's bytes for a message (a tag name, say): printable
+// ASCII as it is, any other byte as '?', cut to `max` characters with "…", so
+// that a binary file picked by mistake puts no garbage into the box.
+QString PrintableExcerpt(QByteArrayView bytes, qsizetype max = 30);

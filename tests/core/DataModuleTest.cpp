@@ -1,6 +1,8 @@
 #include "support/LogDb.h"
 
+#include "core/BaseSchema.h"
 #include "platform/db/FbError.h"
+#include "support/TempDb.h"
 
 #include <QFile>
 #include <QProcess>
@@ -49,6 +51,58 @@ TEST(DataModuleStart, TheFailureAdviceFitsThisSystemAndTheKindOfLog)
         EXPECT_FALSE(text.contains(QStringLiteral("Panel"))) << text.toStdString();
         EXPECT_FALSE(text.contains(QStringLiteral("Server Manager"))) << text.toStdString();
     }
+}
+
+// The client library's ways of naming a log on a server: with or without the
+// port, an IPv6 host, the URL form. Anything else is a file for the embedded
+// engine, Windows drive letters and colons further down a path included.
+TEST(DataModuleStart, ServerNamesAreToldFromFilesWithTheirHost)
+{
+    const struct {
+        const char *name;
+        const char *host;
+    } cases[] = {
+        {"serwer:/var/lib/firebird/3.0/data/Log.dat", "serwer"},
+        {"localhost/3050:/srv/Log.dat", "localhost"},
+        {"radio.example.org/gds_db:/srv/Log.dat", "radio.example.org"},
+        {"[::1]/3051:/srv/Log.dat", "[::1]"},
+        {"[::1]:/srv/Log.dat", "[::1]"},
+        {"inet://serwer:3050//srv/Log.dat", "serwer"},
+        {"host:C:\\Logi\\Log.dat", "host"},
+        {"/home/op/Log.dat", ""},
+        {"/home/op:1/Log.dat", ""},
+        {"logi/a/b:Log.dat", ""},
+        {"C:\\Logi\\Log.dat", ""},
+        {"Log.dat", ""},
+        {"/3050:/srv/Log.dat", ""},
+        {"localhost/:/srv/Log.dat", ""},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(FbDatabase::ServerHost(QString::fromUtf8(c.name)), QString::fromUtf8(c.host)) << c.name;
+        EXPECT_EQ(FbDatabase::IsRemote(QString::fromUtf8(c.name)), *c.host != 0) << c.name;
+    }
+    const QStringList advice = TDM::ConnectionFailureText(QStringLiteral("localhost/3050:/srv/Log.dat")).split('\r');
+    ASSERT_EQ(advice.size(), 7);
+    EXPECT_EQ(advice[3], QStringLiteral("1. Nie został uruchomiony serwer baz danych Firebird"));
+    EXPECT_EQ(advice[4], QStringLiteral("   (Należy uruchomić serwer Firebird na komputerze localhost,"));
+}
+
+// A log on the server named with the server's port opens through the server.
+TEST(DataModuleStart, OpensAServerLogNamedWithItsPort)
+{
+    QUARN_TEST_SERVER_OR_SKIP(server);
+    ServerCredentials credentials(*server);
+    ServerDb log(*server, [](FbDatabase &db) { BaseSchema::Create(db); });
+    QString name = log.Name();
+    name.insert(name.indexOf(u':'), QStringLiteral("/3050"));
+    qputenv("QUARN_DATABASE", name.toUtf8());
+    TDM dm;
+    const bool opened = dm.OpenDatabase();
+    qunsetenv("QUARN_DATABASE");
+    ASSERT_TRUE(opened) << dm.ConnectionError().toStdString();
+    EXPECT_EQ(dm.Baza.DatabaseName(), name);
+    EXPECT_TRUE(dm.Logi.Active());
+    dm.Baza.Close();
 }
 
 // A second copy of the program on the same embedded log (here isql-fb, another

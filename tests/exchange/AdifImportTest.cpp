@@ -117,6 +117,9 @@ TEST_F(AdifImportTest, AFileWithoutAnAdifRecordSaysSoAndAddsNothing)
         "<html><head><title>Log</title></head><body><p>SP5ABC</p></body></html>", // tags without fields
         AdifFileHeader(),                                                         // a header alone
         "Log\n<EOH>\n<EOR>\n",                                                    // an empty record
+        // a picture: its bytes hold a '<' with a ':' before the next '>'
+        QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01<\xd3\x07\x1f:\xfe\x88\x02>\0\x9c<\x11\xee", 31),
+        QByteArray("\x89PNG\r\n\x1a\n<\x01\x02\x03\x04 no end of tag \xff\xfe", 30),
     };
     for (const QByteArray &file : files) {
         SCOPED_TRACE(file.left(20).toStdString());
@@ -126,6 +129,24 @@ TEST_F(AdifImportTest, AFileWithoutAnAdifRecordSaysSoAndAddsNothing)
         EXPECT_EQ(imp.Warnings(), QStringList({noRecord}));
     }
     EXPECT_EQ(dm->QsoCount(), 1);
+}
+
+// What a message quotes from a broken ADIF file is a short excerpt of printable
+// characters, whatever bytes the file holds there.
+TEST_F(AdifImportTest, AMessageQuotesOnlyAShortPrintableExcerptOfTheFile)
+{
+    QByteArray file = "<EOH><QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:4>DL1A<EOR><NA\x01\xe9ME:x";
+    file += QByteArray(200, '\x90') + ">Jan<EOR>";
+    AdifImport imp(*dm);
+    EXPECT_FALSE(imp.Run(file));
+    EXPECT_EQ(imp.Counts().added, 1);
+    ASSERT_EQ(imp.Warnings().size(), 1);
+    const QString text = imp.Warnings()[0];
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Błędna długość pola w znaczniku <NA??ME:X???"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8("\u2026> ("))) << text.toStdString();
+    for (const QChar c : text)
+        EXPECT_TRUE(c.isPrint() || c == u'\n') << int(c.unicode());
+    EXPECT_LT(text.size(), 200);
 }
 
 TEST_F(AdifImportTest, DuplicatesBySecondAndCallInAnyCase)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <ibase.h>
 
 namespace {
@@ -23,12 +24,28 @@ void AddInt(QByteArray &dpb, char tag, int value)
 
 } // namespace
 
-bool FbDatabase::IsRemote(const QString &name)
+QString FbDatabase::ServerHost(const QString &name)
 {
-    // "host:/path" or "host:C:\path"; a bare local path has no colon before its first slash.
-    const int colon = name.indexOf(u':');
-    const int slash = name.indexOf(u'/');
-    return colon > 1 && (slash < 0 || colon < slash);
+    // The client library's own form: host[/port]:path. A bare local path has no
+    // colon before its first slash, a Windows drive letter is one character, and
+    // "[ipv6]" may hold colons of its own. The URL form inet://host[:port]/path too.
+    static const QRegularExpression url(QStringLiteral("^inet[46]?://(\\[[^\\]/]*\\]|[^:/]+)"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch m = url.match(name); m.hasMatch())
+        return m.captured(1);
+    const qsizetype close = name.startsWith(u'[') ? name.indexOf(u']') : 0;
+    if (close < 0)
+        return QString();
+    const qsizetype colon = name.indexOf(u':', close);
+    if (colon <= 1)
+        return QString();
+    const QString server = name.left(colon);
+    const qsizetype slash = server.indexOf(u'/', close);
+    const QString host = slash < 0 ? server : server.left(slash);
+    const QString port = slash < 0 ? QString() : server.mid(slash + 1);
+    if (host.isEmpty() || host.contains(u'\\') || (slash >= 0 && (port.isEmpty() || port.contains(u'/'))))
+        return QString();
+    return host;
 }
 
 FbDatabase::~FbDatabase()

@@ -28,8 +28,10 @@ public:
     FbDatabase &operator=(const FbDatabase &) = delete;
 
     const QString &DatabaseName() const { return name_; }
-    // "host:/path" (or "host:C:\\path"): a database a server opens, not the embedded engine.
-    static bool IsRemote(const QString &name);
+    // "host:/path", "host/port:/path" (or "host:C:\\path"): a database a server
+    // opens, not the embedded engine. ServerHost is the host of such a name, else empty.
+    static QString ServerHost(const QString &name);
+    static bool IsRemote(const QString &name) { return !ServerHost(name).isEmpty(); }
     void SetDatabaseName(const QString &name) { name_ = name; }
     void SetUserName(const QString &user) { user_ = user; }
     void SetPassword(const QString &password) { password_ = password; }
