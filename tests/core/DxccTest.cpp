@@ -20,7 +20,7 @@ TEST(Dxcc, EntityTableIsWholeAndWithinRange)
     }
     EXPECT_GT(withContinent, 300);
     EXPECT_EQ(DxccEntity(0), nullptr);
-    EXPECT_EQ(DxccEntity(515), nullptr);
+    EXPECT_EQ(DxccEntity(523), nullptr);
 }
 
 TEST(Dxcc, TableValues)
@@ -33,9 +33,9 @@ TEST(Dxcc, TableValues)
     EXPECT_EQ(ItuZoneFor(159, ""), 41);
     EXPECT_EQ(ContinentFor(514), "EU");
     EXPECT_EQ(ContinentFor(0), "");
-    EXPECT_EQ(ContinentFor(515), "");
+    EXPECT_EQ(ContinentFor(523), "");
     EXPECT_EQ(ItuZoneFor(0, "W1AW"), 0);
-    EXPECT_EQ(CqZoneFor(515, "W1AW"), 0);
+    EXPECT_EQ(CqZoneFor(523, "W1AW"), 0);
     EXPECT_EQ(ContinentFor(-1), "");
 }
 
