@@ -84,7 +84,7 @@ bool ZoneFill::Run(const TProgress &progress)
                 const QString stacja = stacjaCol->AsString();
                 const int krajId = dm_.KrajIdForCall(stacja);
                 if (noKontynent)
-                    kontynent = ContinentFor(krajId);
+                    kontynent = dm_.ContinentForKrajId(krajId);
                 if (itu == 0)
                     itu = ItuZoneFor(krajId, stacja);
                 if (cq == 0)

@@ -350,7 +350,7 @@ const TDxccEntity Entities[DxccEntityCount] = {
     {341, "",  0,  0},
     {342, "AS", 39, 20},
     {343, "",  0,  0},
-    {344, "",  0,  0},
+    {344, "", 44, 25},
     {345, "OC", 54, 28},
     {346, "",  0,  0},
     {347, "",  0,  0},
@@ -521,6 +521,14 @@ const TDxccEntity Entities[DxccEntityCount] = {
     {512, "OC", 56, 30},
     {513, "OC", 63, 32},
     {514, "EU", 28, 15},
+    {515, "", 62, 32},
+    {516, "", 11,  8},
+    {517, "", 11,  9},
+    {518, "", 11,  8},
+    {519, "", 11,  8},
+    {520, "", 11,  9},
+    {521, "", 48, 34},
+    {522, "", 28, 15},
 };
 
 // The lists of individual stations (Antarctic bases, US and Canadian stations

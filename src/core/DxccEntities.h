@@ -7,14 +7,14 @@
 // A zone of 0 means "decided by a rule over the call sign, or not known".
 struct TDxccEntity {
     int Entity;
-    const char *Kontynent; // "" when the entity has none
+    const char *Kontynent; // "" when the table has none: the country table's then holds
     uint8_t ITU;
     uint8_t CQ;
 };
 
-inline constexpr int DxccEntityCount = 514;
+inline constexpr int DxccEntityCount = 522;
 
-// The entity with this number, nullptr outside 1..514.
+// The entity with this number, nullptr outside 1..DxccEntityCount.
 const TDxccEntity *DxccEntity(int entity);
 
 // A key of a zone rule stage: one key, or with To set every key from From to

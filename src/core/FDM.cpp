@@ -1,6 +1,7 @@
 #include "core/FDM.h"
 
 #include "core/DisplayText.h"
+#include "core/Dxcc.h"
 #include "core/FUpgrade.h"
 #include "core/Geography.h"
 #include "core/PrefixIndex.h"
@@ -92,7 +93,8 @@ void TDM::SetUpDatasets()
     Prefiksy.SetSQL(Lines({"select Prefix, KrajId", "from PrefiksyDX", "order by Prefix"}));
     PrefStart.SetSQL(Lines({"SELECT Prefix, KrajId", "FROM PrefiksyDX", "WHERE Prefix STARTING WITH :Prefix ",
                             "ORDER BY Prefix"}));
-    KrajeDX.SetSQL(Lines({"select KrajId, PrefixDX, NazwaPol ", "from KRAJEDX", "order by KrajId"}));
+    KrajeDX.SetSQL(
+        Lines({"select KrajId, PrefixDX, NazwaPol, Kontynent ", "from KRAJEDX", "order by KrajId"}));
     Wyspy.SetSQL(Lines({"select * ", "from WYSPY", "order by IOTA"}));
     Callbook.SetSQL(Lines({"select  * from STACJE"}));
     Powiaty.SetTableName("POWIATY");
@@ -464,6 +466,16 @@ QString TDM::CountryNameForKrajId(int krajId)
     if (KrajeDX.Active() && KrajeDX.Locate("KRAJID", krajId, 0))
         return KrajeDX.FieldByName("NAZWAPOL")->AsString();
     return QString();
+}
+
+QString TDM::ContinentForKrajId(int krajId)
+{
+    const QString builtIn = ContinentFor(krajId);
+    if (!builtIn.isEmpty() || krajId <= 0 || !KrajeDX.Active() || !KrajeDX.Locate("KRAJID", krajId, 0))
+        return builtIn;
+    // The country table is the user's to edit: only a continent code goes into a QSO.
+    const QString code = KrajeDX.FieldByName("KONTYNENT")->AsString().trimmed().toUpper();
+    return ContinentIndex(code) > 0 ? code : QString();
 }
 
 // The lookups below take their values as parameters: a quote in a call sign

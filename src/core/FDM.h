@@ -72,6 +72,9 @@ public:
     int KrajIdForCall(const QString &call) const; // in memory, no query
     int KrajIdForCallSql(const QString &call);    // the same through PrefStart
     QString CountryNameForKrajId(int krajId);
+    // The continent of a country: the built-in table's, else the country
+    // table's when that is a continent code; empty when neither has one.
+    QString ContinentForKrajId(int krajId);
     QString PrefixForCall(const QString &call);
     QString IslandNameForIota(const QString &iota);
     QString CastleNameForSymbol(const QString &symbol);

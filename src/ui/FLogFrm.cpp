@@ -577,7 +577,7 @@ void TLogFrm::ComputeZones()
 
 void TLogFrm::FillZones(int krajId, const QString &call)
 {
-    EdKont->setCurrentIndex(ContinentIndex(ContinentFor(krajId)));
+    EdKont->setCurrentIndex(ContinentIndex(DM->ContinentForKrajId(krajId)));
     SetZoneText(EdITU, ZoneNumberText(ItuZoneFor(krajId, call)));
     SetZoneText(EdCQ, ZoneNumberText(CqZoneFor(krajId, call)));
     filledZones_ = CurrentZones();

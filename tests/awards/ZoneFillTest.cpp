@@ -1,5 +1,7 @@
 #include "awards/ZoneFill.h"
+#include "core/DxccEntities.h"
 #include "core/Log.h"
+#include "support/CountryZones.h"
 #include "support/LogDb.h"
 #include "support/QsoRows.h"
 
@@ -62,6 +64,36 @@ TEST_F(ZoneFillTest, FillsWhatIsMissingAndCountsQsosWithoutCountryAgain)
     EXPECT_EQ(again.Counts().ProcessedCount, 7);
     EXPECT_EQ(again.Counts().UpdatedCount, 2);
     EXPECT_EQ(Zones(), filled);
+}
+
+TEST_F(ZoneFillTest, CountriesWithoutABuiltInContinentTakeTheCountryTables)
+{
+    std::vector<std::tuple<QString, QString, int, int>> qsos;
+    QStringList expected;
+    for (const CountryZoneSample &c : ContinentFromCountryTable) {
+        qsos.emplace_back(c.Call, "", 0, 0);
+        expected << QStringLiteral("%1 %2 %3 %4").arg(c.Call, c.Kontynent).arg(c.Itu).arg(c.Cq);
+    }
+    AddRows(qsos);
+    ZoneFill fill(*dm);
+    EXPECT_TRUE(fill.Run());
+    EXPECT_EQ(fill.Counts().UpdatedCount, qsizetype(qsos.size()));
+    EXPECT_EQ(Zones(), expected);
+
+    // Every country the shipped table holds has a built-in entry and a continent.
+    for (const QString &id : SelectStrings(dm->Baza, "select KrajId from KrajeDX")) {
+        EXPECT_NE(DxccEntity(id.toInt()), nullptr) << id.toStdString();
+        EXPECT_FALSE(dm->ContinentForKrajId(id.toInt()).isEmpty()) << id.toStdString();
+    }
+    // The country table is the user's: only a continent code is taken from it.
+    ExecSql(dm->Baza, "update KrajeDX set Kontynent='eu' where KrajId=522");
+    ExecSql(dm->Baza, "update KrajeDX set Kontynent='X' where KrajId=521");
+    ExecSql(dm->Baza, "update KrajeDX set Kontynent='AF' where KrajId=269");
+    dm->OpenKrajeDX();
+    EXPECT_EQ(dm->ContinentForKrajId(522), "EU");
+    EXPECT_EQ(dm->ContinentForKrajId(521), "");
+    EXPECT_EQ(dm->ContinentForKrajId(269), "EU"); // the built-in continent comes first
+    EXPECT_EQ(dm->ContinentForKrajId(0), "");
 }
 
 TEST_F(ZoneFillTest, CompleteLogNeedsNoUpdate)

@@ -20,7 +20,7 @@ TEST(Dxcc, EntityTableIsWholeAndWithinRange)
     }
     EXPECT_GT(withContinent, 300);
     EXPECT_EQ(DxccEntity(0), nullptr);
-    EXPECT_EQ(DxccEntity(515), nullptr);
+    EXPECT_EQ(DxccEntity(523), nullptr);
 }
 
 TEST(Dxcc, TableValues)
@@ -33,9 +33,9 @@ TEST(Dxcc, TableValues)
     EXPECT_EQ(ItuZoneFor(159, ""), 41);
     EXPECT_EQ(ContinentFor(514), "EU");
     EXPECT_EQ(ContinentFor(0), "");
-    EXPECT_EQ(ContinentFor(515), "");
+    EXPECT_EQ(ContinentFor(523), "");
     EXPECT_EQ(ItuZoneFor(0, "W1AW"), 0);
-    EXPECT_EQ(CqZoneFor(515, "W1AW"), 0);
+    EXPECT_EQ(CqZoneFor(523, "W1AW"), 0);
     EXPECT_EQ(ContinentFor(-1), "");
 }
 
@@ -75,21 +75,47 @@ TEST(Dxcc, RulesDecideZeroZones)
     EXPECT_EQ(CqZoneFor(13, "CE9XX"), 13);
     EXPECT_EQ(CqZoneFor(13, "DP0GVN"), 36);
     EXPECT_EQ(ItuZoneFor(13, "DP0GVN"), 0);
+}
 
-    // What the README says stays open: US calls other than the listed W areas,
-    // Brazil's and Argentina's ITU zones, China's outside its listed areas.
-    for (const char *call : {"K1ABC", "N2ABC", "AA1AA", "W7ABC"}) {
-        EXPECT_EQ(ItuZoneFor(291, call), 0) << call;
-        EXPECT_EQ(CqZoneFor(291, call), 0) << call;
+// What the README says the operator fills in: for each country spread over
+// several zones, calls whose zone stays empty (0), and where the README says a
+// zone is found, a call that gets it.
+TEST(Dxcc, ZonesTheReadmeLeavesToTheOperator)
+{
+    struct Case {
+        int Entity;
+        const char *Call;
+        int Itu, Cq;
+    };
+    // clang-format off
+    const Case cases[] = {
+        // No ITU zone at all; the CQ zone from the table (China's below).
+        {6, "KL7ABC", 0, 1},      {6, "AL7AB", 0, 1},       {48, "T32AB", 0, 31},    {100, "LU1ABC", 0, 13},
+        {100, "L21ABC", 0, 13},   {104, "CP5AB", 0, 10},    {108, "PY1ABC", 0, 11},  {108, "PP5AB", 0, 11},
+        {130, "UN7AB", 0, 17},    {135, "EX8AB", 0, 17},    {197, "KH5AB", 0, 31},   {237, "OX3AB", 0, 40},
+        {327, "YB1AB", 0, 28},    {327, "YC9AB", 0, 28},    {363, "JT1AB", 0, 23},
+        // Antarctica: a CQ zone for CE9 calls only.
+        {13, "KC4AAA", 0, 0},     {13, "RI1ANC", 0, 0},     {13, "CE9XX", 0, 13},
+        // China: a CQ zone for BY calls and the few areas listed, no ITU zone.
+        {318, "BH4AA", 0, 0},     {318, "BA4AA", 0, 0},     {318, "BY1AA", 0, 24},   {318, "BA3GA", 0, 23},
+        // An ITU zone only in the call areas listed.
+        {112, "CA3ABC", 0, 12},   {112, "XQ3ABC", 0, 12},   {112, "3G5AB", 0, 12},   {112, "CE3ABC", 14, 12},
+        {112, "CE8ABC", 16, 12},  {54, "R3ABC", 0, 16},     {54, "RA1ABC", 0, 16},   {54, "UA3KAB", 0, 16},
+        {54, "UA4KAB", 0, 16},    {54, "UA3ABC", 29, 16},   {54, "UA1PAB", 20, 16},
+        // Neither zone outside the call areas listed.
+        {1, "CF3ABC", 0, 0},      {1, "VA1ABC", 0, 0},      {1, "VE0ABC", 0, 0},     {1, "VY9AB", 0, 0},
+        {1, "XM3AB", 0, 0},       {1, "VE3ABC", 4, 4},      {1, "VO1AB", 9, 5},      {1, "CY2AB", 9, 2},
+        {15, "R9ABC", 0, 0},      {15, "RA0ABC", 0, 0},     {15, "UA0GAB", 0, 0},    {15, "UA9ABC", 30, 17},
+        {15, "UA0ZZ", 35, 19},
+        {150, "VK0ABC", 0, 0},    {150, "AX2ABC", 0, 0},    {150, "VH3AB", 0, 0},    {150, "VK6ABC", 58, 29},
+        {291, "K1ABC", 0, 0},     {291, "N2ABC", 0, 0},     {291, "AA1AA", 0, 0},    {291, "W7ABC", 0, 0},
+        {291, "W4ABC", 8, 0},     {291, "W8ABC", 8, 0},     {291, "W1AW", 8, 5},     {291, "W6XYZ", 6, 3},
+    };
+    // clang-format on
+    for (const Case &c : cases) {
+        EXPECT_EQ(ItuZoneFor(c.Entity, c.Call), c.Itu) << c.Call;
+        EXPECT_EQ(CqZoneFor(c.Entity, c.Call), c.Cq) << c.Call;
     }
-    EXPECT_EQ(CqZoneFor(291, "W8ABC"), 0);
-    EXPECT_EQ(ItuZoneFor(108, "PY1ABC"), 0);
-    EXPECT_EQ(CqZoneFor(108, "PY1ABC"), 11);
-    EXPECT_EQ(ItuZoneFor(100, "LU1ABC"), 0);
-    EXPECT_EQ(CqZoneFor(100, "LU1ABC"), 13);
-    EXPECT_EQ(ItuZoneFor(318, "BY1AA"), 0);
-    EXPECT_EQ(CqZoneFor(318, "BA3GA"), 23);
-    EXPECT_EQ(CqZoneFor(318, "BH4AA"), 0);
 }
 
 TEST(Dxcc, ShortCallsNeverMatchLongerStages)

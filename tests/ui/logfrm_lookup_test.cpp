@@ -3,6 +3,7 @@
 #include "controls/NumberEdit.h"
 #include "core/Geography.h"
 #include "core/Log.h"
+#include "support/CountryZones.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -108,6 +109,37 @@ TEST_F(LogFrmTest, ATypedZoneKeepsTheZoneFillAwayButWyznaczOverwrites)
     EXPECT_EQ(frm->EdKont->currentIndex(), 0);
     EXPECT_TRUE(frm->EdITU->text().isEmpty());
     EXPECT_TRUE(frm->EdCQ->text().isEmpty());
+}
+
+// Leaving the call and "Wyznacz" take the continent from the country table
+// where the built-in one has none.
+TEST_F(LogFrmTest, CountriesWithoutABuiltInContinentGetTheCountryTables)
+{
+    QStringList left, computed, expected;
+    auto shown = [&](const QString &call) {
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(call)
+            .arg(frm->EdKont->currentIndex())
+            .arg(frm->EdITU->text(), frm->EdCQ->text());
+    };
+    OpenNew([&] {
+        for (const CountryZoneSample &c : ContinentFromCountryTable) {
+            frm->EdStacja->clear();
+            TypeAndLeave(frm->EdStacja, c.Call);
+            left << shown(c.Call);
+            frm->EdKont->setCurrentIndex(0);
+            frm->WyznaczBtn->click();
+            computed << shown(c.Call);
+        }
+    });
+    for (const CountryZoneSample &c : ContinentFromCountryTable)
+        expected << QStringLiteral("%1 %2 %3 %4")
+                        .arg(c.Call)
+                        .arg(ContinentIndex(c.Kontynent))
+                        .arg(c.Itu)
+                        .arg(c.Cq);
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(computed, expected);
 }
 
 // Zones filled from a mistyped call follow the corrected call; zones the user
