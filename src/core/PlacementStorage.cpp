@@ -45,7 +45,11 @@ IniStorage::IniStorage(const QString &fileName) : fileName_(fileName)
 
 IniStorage::~IniStorage()
 {
-    Close();
+    try {
+        Close();
+    } catch (...) {
+        // Told already, or cannot be; nothing leaves a destructor.
+    }
 }
 
 IniStorage::Section *IniStorage::Find(const QString &name)
@@ -94,17 +98,21 @@ bool IniStorage::Close()
     dirty_ = false;
     QDir().mkpath(QFileInfo(fileName_).absolutePath());
     QSaveFile file(fileName_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream out(&file);
-    for (const Section &s : sections_) {
-        out << '[' << s.name << "]\n";
-        for (const auto &[key, value] : s.values)
-            out << key << '=' << value << '\n';
-        out << '\n';
+    bool stored = file.open(QIODevice::WriteOnly | QIODevice::Text);
+    if (stored) {
+        QTextStream out(&file);
+        for (const Section &s : sections_) {
+            out << '[' << s.name << "]\n";
+            for (const auto &[key, value] : s.values)
+                out << key << '=' << value << '\n';
+            out << '\n';
+        }
+        out.flush();
+        stored = file.commit();
     }
-    out.flush();
-    return file.commit();
+    if (!stored)
+        ReportSettingsNotStored(fileName_);
+    return stored;
 }
 
 // ---------------------------------------------------------------- settings store

@@ -17,7 +17,8 @@ public:
     void WriteInteger(const QString &section, const QString &ident, int value);
 };
 
-// An INI file read whole and written back, when changed, by Close or the destructor.
+// An INI file read whole and written back, when changed, by Close or the destructor;
+// a file that cannot be written is told (ReportSettingsNotStored).
 // A value that begins and ends with the same quote character is stored inside
 // one more pair of double quotes, since reading strips one pair.
 class IniStorage : public PlacementStorage {

@@ -1,6 +1,10 @@
 #include "platform/Registry.h"
 
+#include "platform/Messages.h"
+
 #include <QDir>
+#include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -11,6 +15,19 @@ QString groupFor(const QString &key)
     QStringList parts = QString(key).replace('/', '\\').split('\\', Qt::SkipEmptyParts);
     return parts.join('/');
 }
+}
+
+void ReportSettingsNotStored(const QString &fileName)
+{
+    static QSet<QString> told;
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    if (told.contains(path))
+        return;
+    told.insert(path);
+    Messages::ShowWarning(QStringLiteral("Nie udało się zapisać ustawień programu w pliku:\n%1\n\n"
+                                         "Zmienione ustawienia nie zostaną zapamiętane do następnego "
+                                         "uruchomienia programu.")
+                              .arg(QDir::toNativeSeparators(path)));
 }
 
 QString ApplicationKey(const QString &app)
@@ -37,7 +54,14 @@ QString Registry::FileName()
 
 Registry::Registry() : settings_(std::make_unique<QSettings>(FileName(), QSettings::IniFormat)) {}
 
-Registry::~Registry() = default;
+Registry::~Registry()
+{
+    try {
+        CloseKey();
+    } catch (...) {
+        // The user has been told, or cannot be; nothing leaves a destructor.
+    }
+}
 
 bool Registry::KeyExists(const QString &key) const
 {
@@ -63,12 +87,19 @@ bool Registry::OpenKey(const QString &key, bool create)
     return true;
 }
 
-void Registry::CloseKey()
+bool Registry::CloseKey()
 {
     if (open_)
         settings_->sync();
     path_.clear();
     open_ = false;
+    // Only a failed write counts: a format error met while reading the file
+    // does not stop it from being written.
+    const bool stored = !written_ || settings_->status() != QSettings::AccessError;
+    written_ = false;
+    if (!stored)
+        ReportSettingsNotStored(settings_->fileName());
+    return stored;
 }
 
 QString Registry::fullName(const QString &name) const
@@ -113,12 +144,14 @@ void Registry::WriteInteger(const QString &name, int value)
 {
     requireOpen();
     settings_->setValue(fullName(name), value);
+    written_ = true;
 }
 
 void Registry::WriteString(const QString &name, const QString &value)
 {
     requireOpen();
     settings_->setValue(fullName(name), value);
+    written_ = true;
 }
 
 void Registry::WriteBool(const QString &name, bool value)
@@ -130,4 +163,5 @@ void Registry::DeleteValue(const QString &name)
 {
     requireOpen();
     settings_->remove(fullName(name));
+    written_ = true;
 }

@@ -12,6 +12,10 @@ QString ApplicationKey(const QString &app);
 // ("\Software\Dovren\Quarn\MainGrid").
 QString ProgramKey(const QString &subKey = QString());
 
+// Tells the user, once per run and file, that the settings file could not be
+// written and that changed settings will not outlive the run.
+void ReportSettingsNotStored(const QString &fileName);
+
 // A value that is missing or of the wrong kind.
 class RegistryError : public std::runtime_error {
 public:
@@ -21,7 +25,9 @@ public:
 // The program's settings store for the current user. Keys keep
 // the program's names ("\Software\Dovren\Quarn\MainGrid", value "Col1"); they
 // live in an INI file, $XDG_CONFIG_HOME/Dovren/Quarn.ini. A key exists once it
-// holds a value.
+// holds a value. Writes reach the file when the key is closed (also by opening
+// another key or by the destructor); a file that cannot be written is told
+// through ReportSettingsNotStored and the program carries on.
 class Registry {
 public:
     Registry();
@@ -34,7 +40,8 @@ public:
 
     // Opens a key; without create, a key that does not exist is not opened.
     bool OpenKey(const QString &key, bool create);
-    void CloseKey();
+    // False when what was written could not be stored.
+    bool CloseKey();
     bool KeyExists(const QString &key) const;
     QString CurrentPath() const { return path_; }
 
@@ -54,4 +61,5 @@ private:
     std::unique_ptr<QSettings> settings_;
     QString path_; // open key as a settings group, empty when none
     bool open_ = false;
+    bool written_ = false; // since the last close
 };

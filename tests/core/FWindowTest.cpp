@@ -1,6 +1,12 @@
 #include "core/FWindow.h"
+#include "core/OwnCallSign.h"
+#include "core/PlacementStorage.h"
+#include "core/Settings.h"
+#include "platform/Messages.h"
 #include "platform/Registry.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -147,4 +153,58 @@ TEST_F(FWindowTest, StoredBoundsAreReadEachOnTheirOwn)
     EXPECT_EQ(again->Top, 2);
     EXPECT_EQ(again->Width, 640);
     EXPECT_EQ(again->Height, 480);
+}
+
+// The configuration folder sits below a regular file: no folder can be made
+// there, whoever runs the tests (a read-only folder would not stop root).
+TEST_F(FWindowTest, SettingsThatCannotBeStoredAreToldOnceAndTheProgramCarriesOn)
+{
+    QFile blocker(dir.filePath("plik"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", blocker.fileName().toLocal8Bit());
+    const QString file = dir.filePath("plik/Dovren/Quarn.ini");
+    ASSERT_EQ(Registry::FileName(), file);
+    QStringList told;
+    Messages::setHandler([&told](Messages::Kind kind, const QString &, const QString &text) {
+        EXPECT_EQ(kind, Messages::Kind::Warning);
+        told << text;
+        return true;
+    });
+
+    {
+        Registry reg; // reading a store that is not there is no failure
+        EXPECT_FALSE(reg.OpenKey(ProgramKey(), false));
+        EXPECT_TRUE(reg.CloseKey());
+    }
+    EXPECT_TRUE(told.isEmpty());
+
+    TWindow w = placement("LaczStacjaFrm");
+    w.SetWindowLeft(10);
+    w.SaveWindowPlacement();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("Nie udało się zapisać ustawień")) << told[0].toStdString();
+    EXPECT_TRUE(told[0].contains(file)) << told[0].toStdString();
+
+    // Every other writer fails as quietly from now on, and the run goes on.
+    StoreOwnCallSign("sp5qrn");
+    EXPECT_EQ(OwnCallSign, "SP5QRN");
+    WriteStoredBounds(ProgramKey("MainWindow"), 1, 2, 3, 4);
+    RegistryStorage(ProgramKey(), false).WriteInteger("Grid", "Col1", 40);
+    {
+        Registry reg;
+        ASSERT_TRUE(reg.OpenKey(ProgramKey(), true));
+        reg.WriteBool("CzasLetni", false);
+        EXPECT_FALSE(reg.CloseKey());
+    }
+    EXPECT_EQ(told.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    // A placement file of its own in the same folder is told by its name.
+    IniStorage(dir.filePath("plik/Quarn.INI")).WriteInteger("Form", "Left", 5);
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[1].contains(dir.filePath("plik/Quarn.INI")));
+
+    Messages::setHandler({});
+    OwnCallSign.clear();
 }

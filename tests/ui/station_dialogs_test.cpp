@@ -10,6 +10,8 @@
 #include "ui/Startup.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -215,4 +217,31 @@ TEST_F(StationDialogs, WithNoStoredCallSignTheStartAsksAndTheMainWindowFollows)
     Registry reg;
     ASSERT_TRUE(reg.OpenKey(QStringLiteral("\\Software\\Dovren\\Quarn"), false));
     EXPECT_EQ(reg.ReadString(QStringLiteral("OwnCallSign")), QStringLiteral("SP5QRN"));
+}
+
+// The settings folder cannot be made (its parent is a regular file, which
+// stops root too): the call sign holds for this run, the user learns which
+// file could not be written, once, and closing the main window stores its
+// settings without a second box.
+TEST_F(StationDialogs, ACallSignThatCannotBeStoredIsToldWithTheFileName)
+{
+    const QString blocker = QFileInfo(SettingsPath()).absolutePath() + QStringLiteral("/plik");
+    QFile(blocker).open(QIODevice::WriteOnly);
+    const QString file = blocker + QStringLiteral("/Quarn.ini");
+    qputenv("QUARN_SETTINGS", file.toUtf8());
+    TMainForm &main = Main();
+    OnCallSignDialog([](TZnakStacjiFrm &dlg) {
+        Type(dlg.EdZnak, QStringLiteral("SP5QRN"));
+        QTest::mouseClick(dlg.OkBtn, Qt::LeftButton);
+        EXPECT_FALSE(dlg.isVisible());
+    });
+    EnsureOwnCallSign(&main);
+    EXPECT_EQ(OwnCallSign, QStringLiteral("SP5QRN"));
+    ASSERT_EQ(Warnings().size(), 1);
+    EXPECT_EQ(Warnings()[0], QStringLiteral("Nie udało się zapisać ustawień programu w pliku:\n") + file +
+                                 QStringLiteral("\n\nZmienione ustawienia nie zostaną zapamiętane do "
+                                                "następnego uruchomienia programu."));
+    main.close();
+    EXPECT_EQ(Warnings().size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(file));
 }
