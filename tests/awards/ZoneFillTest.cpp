@@ -156,18 +156,20 @@ TEST_F(ZoneFillOnServer, ALostConnectionIsToldWithTheCountTheLogHolds)
     ZoneFill fill(*dm, 10);
     bool ended = false, completed = true;
     EXPECT_NO_THROW(completed = fill.Run({.Position = [&](qsizetype processed) {
-                        if (processed == 15 && !ended) {
-                            ended = true;
-                            EndConnection();
-                        }
-                    }}));
+        if (processed == 15 && !ended) {
+            ended = true;
+            EndConnection();
+        }
+    }}));
     EXPECT_FALSE(completed);
     const ZoneFillCounts &counts = fill.Counts();
     EXPECT_GE(counts.ProcessedCount, 15); // the next row may already have been fetched
     EXPECT_EQ(counts.UpdatedCount, 10);
-    EXPECT_EQ(SelectOnServer("select count(*) from Logi where Kontynent = 'EU' and ITU = 28 and CQ = 15"), 10);
+    EXPECT_EQ(SelectOnServer("select count(*) from Logi where Kontynent = 'EU' and ITU = 28 and CQ = 15"),
+              10);
     const QStringList lines = fill.Error().split(u'\n');
-    EXPECT_EQ(lines.front(), QStringLiteral("Połączenie z bazą dziennika zostało przerwane.")) << fill.Error().toStdString();
+    EXPECT_EQ(lines.front(), QStringLiteral("Połączenie z bazą dziennika zostało przerwane."))
+        << fill.Error().toStdString();
     EXPECT_EQ(lines.back(), QStringLiteral("Wyznaczanie stref przerwano po %1 przetworzonych pozycjach; "
                                            "zaktualizowano 10 pozycji.")
                                 .arg(counts.ProcessedCount));

@@ -284,5 +284,6 @@ TEST_F(AdifImportOnServer, ALostConnectionCountsWhatTheLogHolds)
     ASSERT_EQ(import.Warnings().size(), 1);
     const QStringList lines = import.Warnings()[0].split(u'\n');
     EXPECT_EQ(lines.front(), QStringLiteral("Połączenie z bazą dziennika zostało przerwane."));
-    EXPECT_EQ(lines.back(), QStringLiteral("Wczytywanie przerwano przy pozycji 16 pliku; dodano 10 nowych łączności."));
+    EXPECT_EQ(lines.back(),
+              QStringLiteral("Wczytywanie przerwano przy pozycji 16 pliku; dodano 10 nowych łączności."));
 }

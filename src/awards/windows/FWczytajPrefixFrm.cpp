@@ -93,7 +93,8 @@ void TWczytajPrefixFrm::Run()
         StatusPanel->clear();
         // The log shows each QSO's country: reread it on the QSO that was current.
         if (DM->Logi.Active()) {
-            const std::optional<QString> failure = FailureOf([&] { DM->ReopenLogiOrdered(SortOrder, current); });
+            const std::optional<QString> failure =
+                FailureOf([&] { DM->ReopenLogiOrdered(SortOrder, current); });
             if (failure && !failure->isEmpty())
                 message += u'\n' + *failure;
         }

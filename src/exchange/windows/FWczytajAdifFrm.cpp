@@ -96,9 +96,8 @@ void TWczytajAdifFrm::Run()
         AdifImport import(*DM);
         const std::optional<QString> failure = FailureOf([&] {
             ProgressPacer pace;
-            completed = import.Run(bytes, {.Position = [&](qsizetype) {
-                                       pace([&] { ShowCounts(import.Counts()); });
-                                   }});
+            completed = import.Run(
+                bytes, {.Position = [&](qsizetype) { pace([&] { ShowCounts(import.Counts()); }); }});
         });
         // The counts as far as the run got, also when it threw.
         counts = import.Counts();

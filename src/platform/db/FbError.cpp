@@ -104,7 +104,8 @@ QString FailureMessage(const std::exception &e)
     return QString::fromUtf8(e.what());
 }
 
-QString JobFailureText(const std::exception &e, const QString &prefix, const QString &progress, bool progressed)
+QString JobFailureText(const std::exception &e, const QString &prefix, const QString &progress,
+                       bool progressed)
 {
     const auto *fb = dynamic_cast<const FbError *>(&e);
     if (!fb || !fb->ConnectionLost())

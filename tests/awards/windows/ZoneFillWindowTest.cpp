@@ -124,6 +124,6 @@ TEST_F(ZoneFillWindowOnServer, ALostConnectionIsToldOnceAndTheWindowStaysReady)
     ASSERT_EQ(warnings.size(), 1) << warnings.join("\n---\n").toStdString();
     EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Połączenie z bazą dziennika zostało przerwane.\n")))
         << warnings[0].toStdString();
-    EXPECT_TRUE(warnings[0].endsWith(
-        QStringLiteral("Wyznaczanie stref przerwano po 0 przetworzonych pozycjach; zaktualizowano 0 pozycji.")));
+    EXPECT_TRUE(warnings[0].endsWith(QStringLiteral(
+        "Wyznaczanie stref przerwano po 0 przetworzonych pozycjach; zaktualizowano 0 pozycji.")));
 }
