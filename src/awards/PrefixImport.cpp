@@ -3,6 +3,7 @@
 #include "core/FDM.h"
 #include "core/PrefixTableDb.h"
 #include "core/PrefixVersion.h"
+#include "platform/db/FbError.h"
 
 #include <QSet>
 
@@ -148,8 +149,7 @@ bool PrefixImport::Run(const QByteArray &bytes, const TProgress &progress)
         ReplacePrefixTables(dm_, file);
     } catch (const std::exception &e) {
         progress.ShowPhase(QString());
-        message_ =
-            QStringLiteral("Błąd zapisu do bazy danych: %1\n").arg(QString::fromUtf8(e.what())) + Unchanged;
+        message_ = JobFailureText(e, QStringLiteral("Błąd zapisu do bazy danych: "), Unchanged, false);
         return false;
     }
     progress.ShowPhase(QString());
@@ -159,9 +159,9 @@ bool PrefixImport::Run(const QByteArray &bytes, const TProgress &progress)
         changed_ = RecomputeQsoCountries(dm_, progress);
     } catch (const std::exception &e) {
         progress.ShowPhase(QString());
-        message_ = QStringLiteral("Tabele prefiksów zostały wczytane, ale wyznaczanie krajów łączności "
-                                  "przerwał błąd: %1\nKraje łączności nie zostały zmienione.")
-                       .arg(QString::fromUtf8(e.what()));
+        message_ = JobFailureText(e, QStringLiteral("Wyznaczanie krajów łączności przerwał błąd: "),
+                                  QStringLiteral("Tabele prefiksów zostały wczytane, ale kraje łączności "
+                                                 "nie zostały zmienione."));
         return false;
     }
     progress.ShowPhase(QString());

@@ -91,7 +91,7 @@ bool ZoneFill::Run(const TProgress &progress)
                     cq = CqZoneFor(krajId, stacja);
                 if (updater.UpdateQsoZones(logIdCol->AsInteger(), kontynent, cq, itu))
                     ++counts_.UpdatedCount;
-                if (counts_.UpdatedCount - committed == BatchSize) {
+                if (counts_.UpdatedCount - committed == batchSize_) {
                     write.CommitRetaining();
                     committed = counts_.UpdatedCount;
                 }
@@ -104,18 +104,16 @@ bool ZoneFill::Run(const TProgress &progress)
         return true;
     } catch (const std::exception &e) {
         // A failed statement leaves the transaction usable: keep what went in.
-        try {
-            if (write.Active())
-                write.Commit();
-        } catch (const std::exception &) {
-            write.Rollback();
+        // When that cannot be committed (the connection is lost), only the
+        // batches committed before stay.
+        if (!write.CommitOrRollback())
             counts_.UpdatedCount = committed;
-        }
-        error_ = QStringLiteral("Błąd bazy danych: %1\nWyznaczanie stref przerwano po %2 przetworzonych "
-                                "pozycjach; zaktualizowano %3 pozycji.")
-                     .arg(QString::fromUtf8(e.what()))
-                     .arg(counts_.ProcessedCount)
-                     .arg(counts_.UpdatedCount);
+        error_ = JobFailureText(e, QStringLiteral("Błąd bazy danych: "),
+                                QStringLiteral("Wyznaczanie stref przerwano po %1 przetworzonych "
+                                               "pozycjach; zaktualizowano %2 pozycji.")
+                                    .arg(counts_.ProcessedCount)
+                                    .arg(counts_.UpdatedCount),
+                                counts_.ProcessedCount > 0);
         return false;
     }
 }

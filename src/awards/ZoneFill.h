@@ -19,11 +19,12 @@ struct ZoneFillCounts {
 // (continent empty, zones 0) and counted, so a second run counts it again.
 // Pending log changes are committed first; the updates are committed in
 // batches and at the end. On a database error what was updated is committed
-// and Error() says how far the run got.
+// (on a lost connection only the batches committed before stay, and counts
+// only them) and Error() says how far the run got; Run never throws.
 class ZoneFill {
 public:
     static constexpr int BatchSize = 5000;
-    explicit ZoneFill(TDM &dm) : dm_(dm) {}
+    explicit ZoneFill(TDM &dm, int batchSize = BatchSize) : dm_(dm), batchSize_(batchSize) {}
 
     // True when every QSO was read and the updates committed. Progress gets
     // the number of rows read, at the start and after every row; Counts()
@@ -36,6 +37,7 @@ public:
 
 private:
     TDM &dm_;
+    int batchSize_; // updates committed together
     ZoneFillCounts counts_;
     QString error_;
 };

@@ -5,6 +5,7 @@
 #include "core/LogRow.h"
 #include "exchange/AdifReader.h"
 #include "exchange/AdifToLog.h"
+#include "platform/db/FbError.h"
 
 #include <QSet>
 #include <array>
@@ -89,7 +90,7 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
                 inserter.Insert(qso);
                 logged.insert(KeyOf(qso.Data, qso.Stacja));
                 ++counts_.added;
-                if (counts_.added - committed == BatchSize) {
+                if (counts_.added - committed == batchSize_) {
                     tr.CommitRetaining();
                     committed = counts_.added;
                 }
@@ -103,20 +104,18 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         stored = false;
         dbFailed = true;
         // Keep what went in before the failure: one failed statement does not
-        // spoil the transaction.
-        try {
-            if (tr.Active())
-                tr.Commit();
-        } catch (const DbError &) {
-            tr.Rollback();
+        // spoil the transaction. When that cannot be committed (the connection
+        // is lost), only the batches committed before stay.
+        if (!tr.CommitOrRollback())
             counts_.added = committed;
-        }
-        warnings_ << QStringLiteral(
-                         "Błąd zapisu do bazy danych: %1\nWczytywanie przerwano przy pozycji %2 pliku; "
-                         "dodano %3 nowych łączności.")
-                         .arg(e.Message())
-                         .arg(counts_.processed)
-                         .arg(counts_.added);
+        const QString text = JobFailureText(e, QStringLiteral("Błąd zapisu do bazy danych: "),
+                                            QStringLiteral("Wczytywanie przerwano przy pozycji %1 pliku; "
+                                                           "dodano %2 nowych łączności.")
+                                                .arg(counts_.processed)
+                                                .arg(counts_.added),
+                                            counts_.processed > 0);
+        if (!text.isEmpty())
+            warnings_ << text;
     }
 
     // Another kind of file picked by mistake (a picture, say) reads without a

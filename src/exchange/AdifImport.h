@@ -17,13 +17,14 @@ struct AdifImportCounts {
 // Adds the QSOs of an ADIF file to LOGI. Records go in one transaction per
 // batch; a QSO is a duplicate when the log, including what this run added,
 // holds the same date-time to the second and the same call sign in any letter
-// case. Whatever stops the run, the QSOs added so far are committed and the
-// warnings say how far the import got. No dialogs: the window shows them.
+// case. Whatever stops the run, the QSOs added so far are committed (on a lost
+// connection only the batches committed before stay, and the count says so)
+// and the warnings say how far the import got. No dialogs: the window shows them.
 class AdifImport {
 public:
     static constexpr int BatchSize = 10000;
 
-    explicit AdifImport(TDM &dm) : dm_(dm) {}
+    explicit AdifImport(TDM &dm, int batchSize = BatchSize) : dm_(dm), batchSize_(batchSize) {}
 
     // True when the whole file was read and stored; false also for a file in
     // which no ADIF record was found (a warning says so). Progress gets the number
@@ -36,6 +37,7 @@ public:
 
 private:
     TDM &dm_;
+    int batchSize_; // QSOs committed together
     AdifImportCounts counts_;
     QStringList warnings_;
 };

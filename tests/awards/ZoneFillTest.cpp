@@ -170,3 +170,39 @@ TEST_F(ZoneFillTest, ValuesAnotherCopyTypesDuringTheRunStay)
                                     "G3XYZ EU 1 2"}));
     EXPECT_EQ(fill.Counts().UpdatedCount, 3);
 }
+
+using ZoneFillOnServer = ServerDataModuleTest;
+
+// The server ends the connection in the middle of the fill (batches of 10, the
+// attachment ended after 15 QSOs): the fill returns its failure instead of
+// throwing, tells the loss in Polish with how far it got, and counts only the
+// batch that was committed, which is what the log holds.
+TEST_F(ZoneFillOnServer, ALostConnectionIsToldWithTheCountTheLogHolds)
+{
+    std::vector<QsoRow> rows(30);
+    for (int i = 0; i < int(rows.size()); ++i) {
+        rows[i].Data = DateTime::fromDate(2020, 5, 1, 12, i);
+        rows[i].Stacja = QStringLiteral("SP%1ABC").arg(i % 10);
+    }
+    InsertQsos(dm->Baza, rows);
+    ZoneFill fill(*dm, 10);
+    bool ended = false, completed = true;
+    EXPECT_NO_THROW(completed = fill.Run({.Position = [&](qsizetype processed) {
+        if (processed == 15 && !ended) {
+            ended = true;
+            EndConnection();
+        }
+    }}));
+    EXPECT_FALSE(completed);
+    const ZoneFillCounts &counts = fill.Counts();
+    EXPECT_GE(counts.ProcessedCount, 15); // the next row may already have been fetched
+    EXPECT_EQ(counts.UpdatedCount, 10);
+    EXPECT_EQ(SelectOnServer("select count(*) from Logi where Kontynent = 'EU' and ITU = 28 and CQ = 15"),
+              10);
+    const QStringList lines = fill.Error().split(u'\n');
+    EXPECT_EQ(lines.front(), QStringLiteral("Połączenie z bazą dziennika zostało przerwane."))
+        << fill.Error().toStdString();
+    EXPECT_EQ(lines.back(), QStringLiteral("Wyznaczanie stref przerwano po %1 przetworzonych pozycjach; "
+                                           "zaktualizowano 10 pozycji.")
+                                .arg(counts.ProcessedCount));
+}

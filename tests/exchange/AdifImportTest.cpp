@@ -281,3 +281,30 @@ TEST_F(AdifImportTest, RangeExportTakesWholeDays)
               AdifExport::Outcome::NoRows);
     EXPECT_FALSE(QFile::exists(dir.filePath("none.adi")));
 }
+
+using AdifImportOnServer = ServerDataModuleTest;
+
+// The server ends the connection in the middle of the import (batches of 10,
+// the attachment ended after 15 records): the run returns its failure instead
+// of throwing, tells the loss in Polish, and the added count is what the log
+// then holds.
+TEST_F(AdifImportOnServer, ALostConnectionCountsWhatTheLogHolds)
+{
+    AdifImport import(*dm, 10);
+    bool ended = false, stored = true;
+    EXPECT_NO_THROW(stored = import.Run(GeneratedFile(30), {.Position = [&](qsizetype processed) {
+                                            if (processed == 15 && !ended) {
+                                                ended = true;
+                                                EndConnection();
+                                            }
+                                        }}));
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(import.Counts().processed, 16);
+    EXPECT_EQ(import.Counts().added, 10);
+    EXPECT_EQ(SelectOnServer("select count(*) from Logi"), import.Counts().added);
+    ASSERT_EQ(import.Warnings().size(), 1);
+    const QStringList lines = import.Warnings()[0].split(u'\n');
+    EXPECT_EQ(lines.front(), QStringLiteral("Połączenie z bazą dziennika zostało przerwane."));
+    EXPECT_EQ(lines.back(),
+              QStringLiteral("Wczytywanie przerwano przy pozycji 16 pliku; dodano 10 nowych łączności."));
+}

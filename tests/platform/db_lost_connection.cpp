@@ -8,7 +8,10 @@
 #include "platform/db/FbTransaction.h"
 #include "support/TempDb.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -123,4 +126,100 @@ TEST(DbLostConnection, ANewAttachmentWorksAgain)
     tr.StartTransaction();
     EXPECT_EQ(Count(db, tr), 1);
     tr.Commit();
+}
+
+// Recovery code after a failure commits what went in and, when that fails,
+// rolls back. Whichever call first meets the loss, the rollback after it is
+// silent, a commit after it reports the loss (not an internal fault), and
+// CommitOrRollback says nothing was kept.
+TEST(DbLostConnection, RecoveryAfterTheLossEndsQuietlyAndKeepsNothing)
+{
+    QUARN_TEST_SERVER_OR_SKIP(server);
+    ServerDb log(*server, MakeTable);
+    ServerCredentials credentials(*server);
+
+    const auto insert = [](FbDatabase &db, FbTransaction &tr) {
+        FbStatement st(&db, &tr);
+        st.SetSQL(QStringLiteral("update T set ID = ID"));
+        st.ExecQuery();
+    };
+    struct Case {
+        const char *firstMeets;
+        std::function<void(FbDatabase &, FbTransaction &)> meet;
+    };
+    const std::vector<Case> cases = {
+        {"a commit", [](FbDatabase &, FbTransaction &tr) { tr.Commit(); }},
+        {"a commit retaining", [](FbDatabase &, FbTransaction &tr) { tr.CommitRetaining(); }},
+        {"a statement, then the commit of what went in",
+         [&](FbDatabase &db, FbTransaction &tr) {
+             try {
+                 insert(db, tr);
+             } catch (const FbError &) {
+                 tr.Commit();
+             }
+         }},
+        {"a rollback", [](FbDatabase &, FbTransaction &tr) { tr.Rollback(); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.firstMeets);
+        FbDatabase db;
+        db.SetDatabaseName(log.Name());
+        db.Open();
+        auto tr = std::make_unique<FbTransaction>(&db);
+        tr->StartTransaction();
+        insert(db, *tr);
+        EndAttachment(*server, log.Name(), AttachmentId(db));
+
+        try {
+            c.meet(db, *tr);
+        } catch (const FbError &e) {
+            EXPECT_TRUE(e.ConnectionLost()) << e.what();
+        }
+        EXPECT_FALSE(tr->Active());
+        EXPECT_NO_THROW(tr->Rollback());
+        EXPECT_NO_THROW(tr->Rollback());
+        for (int i = 0; i < 2; ++i) {
+            try {
+                tr->Commit();
+                ADD_FAILURE() << "a commit after the loss went through";
+            } catch (const FbError &e) {
+                EXPECT_TRUE(e.ConnectionLost()) << e.what();
+            } catch (const std::exception &e) {
+                ADD_FAILURE() << "a commit after the loss failed with " << e.what();
+            }
+        }
+        EXPECT_FALSE(tr->CommitOrRollback());
+        EXPECT_NO_THROW(tr.reset());
+        EXPECT_NO_THROW(db.Close());
+    }
+}
+
+// A job in a scope that met the loss on a batch's commit (and went on to its
+// end) is told the loss by the scope's commit instead of seeing success; a
+// transaction that committed before the loss kept what went in.
+TEST(DbLostConnection, AScopeTheLossEndedReportsItsCommitAsTheLoss)
+{
+    QUARN_TEST_SERVER_OR_SKIP(server);
+    ServerDb log(*server, MakeTable);
+    ServerCredentials credentials(*server);
+    FbDatabase db;
+    db.SetDatabaseName(log.Name());
+    db.Open();
+    FbTransaction done(&db), job(&db);
+    done.StartTransaction();
+    done.Commit();
+    {
+        FbTransactionScope scope(job);
+        EndAttachment(*server, log.Name(), AttachmentId(db));
+        EXPECT_THROW(job.CommitRetaining(), FbError);
+        try {
+            scope.Commit();
+            ADD_FAILURE() << "the scope's commit reported success after the loss";
+        } catch (const FbError &e) {
+            EXPECT_TRUE(e.ConnectionLost()) << e.what();
+        }
+    }
+    EXPECT_TRUE(done.CommitOrRollback());
+    EXPECT_FALSE(job.CommitOrRollback());
+    db.Close();
 }

@@ -1,5 +1,6 @@
 #include "support/LogDb.h"
 
+#include "core/BaseSchema.h"
 #include "core/NewDatabase.h"
 #include "platform/Messages.h"
 #include "platform/db/FbStatement.h"
@@ -123,4 +124,52 @@ int SelectInteger(FbDatabase &db, const QString &sql)
 {
     const QStringList values = SelectStrings(db, sql);
     return values.isEmpty() ? 0 : values.front().toInt();
+}
+
+void ServerDataModuleTest::SetUp()
+{
+    server = TestServer::FromEnvironment();
+    if (!server)
+        GTEST_SKIP() << "No Firebird server: QUARN_TEST_SERVER is not set (./test.sh starts one and sets it)";
+    credentials = std::make_unique<ServerCredentials>(*server);
+    log = std::make_unique<ServerDb>(*server, [](FbDatabase &db) {
+        BaseSchema::Create(db);
+        ExecSql(db, "insert into KrajeDX (KrajId, PrefixDX, NazwaAng, NazwaPol, Kontynent) "
+                    "values (269, 'SP', 'Poland', 'Polska', 'EU')");
+        ExecSql(db, "insert into PrefiksyDX (KrajId, Prefix) values (269, 'SP')");
+    });
+    qputenv("QUARN_DATABASE", log->Name().toUtf8());
+    Messages::setHandler([this](Messages::Kind kind, const QString &, const QString &text) {
+        if (kind == Messages::Kind::Warning)
+            warnings << text;
+        return true;
+    });
+    dm = std::make_unique<TDM>();
+    DM = dm.get();
+    ASSERT_TRUE(dm->OpenDatabase()) << dm->ConnectionError().toStdString();
+}
+
+void ServerDataModuleTest::TearDown()
+{
+    dm.reset(); // detaches before the log is dropped
+    DM = nullptr;
+    Messages::setHandler({});
+    qunsetenv("QUARN_DATABASE");
+    log.reset();
+    credentials.reset();
+}
+
+void ServerDataModuleTest::EndConnection()
+{
+    EndAttachment(*server, log->Name(), AttachmentId(dm->Baza));
+}
+
+int ServerDataModuleTest::SelectOnServer(const QString &sql)
+{
+    FbDatabase db;
+    db.SetDatabaseName(log->Name());
+    db.Open();
+    const int value = SelectInteger(db, sql);
+    db.Close();
+    return value;
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 // A fresh Log.dat made the way quarn-mkdb makes it (base schema and seed data),
 // in a temporary folder of its own. The seeded file is made once per test
@@ -57,4 +58,25 @@ protected:
     QStringList warnings; // texts of the warning boxes shown
     QStringList confirms; // texts of the confirmation boxes shown
     bool confirmAnswer = true;
+};
+
+// A data module opened on a fresh log on the Firebird server that ./test.sh
+// starts (the test is skipped when none is named), set as the global DM, with
+// message boxes recorded. The log holds the schema and one country, Poland
+// (prefix SP, Europe).
+class ServerDataModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Ends the data module's attachment as an administrator does.
+    void EndConnection();
+    // An integer a query reads through an attachment of its own: what the log holds.
+    int SelectOnServer(const QString &sql);
+
+    std::optional<TestServer> server;
+    std::unique_ptr<ServerCredentials> credentials;
+    std::unique_ptr<ServerDb> log;
+    std::unique_ptr<TDM> dm;
+    QStringList warnings; // texts of the warning boxes shown
 };

@@ -93,12 +93,15 @@ void TWczytajPrefixFrm::Run()
         StatusPanel->clear();
         // The log shows each QSO's country: reread it on the QSO that was current.
         if (DM->Logi.Active()) {
-            if (const std::optional<QString> failure =
-                    FailureOf([&] { DM->ReopenLogiOrdered(SortOrder, current); }))
+            const std::optional<QString> failure =
+                FailureOf([&] { DM->ReopenLogiOrdered(SortOrder, current); });
+            if (failure && !failure->isEmpty())
                 message += u'\n' + *failure;
         }
     }
-    Messages::ShowWarning(message);
+    // Empty after a lost connection told already.
+    if (!message.isEmpty())
+        Messages::ShowWarning(message);
     if (done)
         accept();
 }

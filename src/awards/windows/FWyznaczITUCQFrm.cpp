@@ -84,5 +84,6 @@ void TWyznaczITUCQFrm::Run()
     }
     // What was updated before the failure stays; the window is ready again.
     CancelBtn->show();
-    Messages::ShowWarning(error);
+    if (!error.isEmpty()) // empty after a lost connection told already
+        Messages::ShowWarning(error);
 }

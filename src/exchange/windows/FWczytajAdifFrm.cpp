@@ -93,15 +93,15 @@ void TWczytajAdifFrm::Run()
         ResetImportCounters();
         QCoreApplication::processEvents();
         DM->Logi.DisableControls();
+        AdifImport import(*DM);
         const std::optional<QString> failure = FailureOf([&] {
-            AdifImport import(*DM);
             ProgressPacer pace;
-            completed = import.Run(bytes, {.Position = [&](qsizetype) {
-                                       pace([&] { ShowCounts(import.Counts()); });
-                                   }});
-            counts = import.Counts();
-            warnings = import.Warnings();
+            completed = import.Run(
+                bytes, {.Position = [&](qsizetype) { pace([&] { ShowCounts(import.Counts()); }); }});
         });
+        // The counts as far as the run got, also when it threw.
+        counts = import.Counts();
+        warnings = import.Warnings();
         if (failure)
             warnings << *failure;
         ShowCounts(counts);
@@ -116,8 +116,10 @@ void TWczytajAdifFrm::Run()
             completed = false;
         }
     }
+    // A lost connection told already leaves an empty text: nothing to show.
     for (const QString &w : warnings)
-        Messages::ShowWarning(w);
+        if (!w.isEmpty())
+            Messages::ShowWarning(w);
     if (completed)
         Finished();
 }

@@ -103,3 +103,15 @@ QString FailureMessage(const std::exception &e)
         return db->Message();
     return QString::fromUtf8(e.what());
 }
+
+QString JobFailureText(const std::exception &e, const QString &prefix, const QString &progress,
+                       bool progressed)
+{
+    const auto *fb = dynamic_cast<const FbError *>(&e);
+    if (!fb || !fb->ConnectionLost())
+        return prefix + FailureMessage(e) + u'\n' + progress;
+    const QString notice = fb->TakeLossNotice();
+    if (notice.isEmpty())
+        return progressed ? progress : QString();
+    return notice + u'\n' + progress;
+}

@@ -63,5 +63,12 @@ private:
 // notice in Polish the first time and nothing after (told already).
 QString FailureMessage(const std::exception &e);
 
+// A job's report of the failure that stopped it: `prefix` and the failure's
+// message (for a lost connection its notice instead), then `progress`, how far
+// the job got. Once the loss was told, a job that had not progressed reports
+// nothing (an empty text) and one that had reports only its progress.
+QString JobFailureText(const std::exception &e, const QString &prefix, const QString &progress,
+                       bool progressed = true);
+
 // Handle values of the client library (FB_API_HANDLE on 64-bit systems).
 using FbHandle = unsigned int;

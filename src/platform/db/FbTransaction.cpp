@@ -38,32 +38,25 @@ void FbTransaction::SetDefaultDatabase(FbDatabase *db)
 
 void FbTransaction::DatabaseClosing()
 {
-    if (!Active())
-        return;
-    // The connection detaches next whatever happens here: a commit that fails
-    // rolls back, and a rollback that fails leaves nothing to end.
-    try {
-        Commit();
-    } catch (const DbError &) {
-        try {
-            if (Active())
-                Rollback();
-        } catch (const DbError &) {
-            handle_ = 0;
-        }
-    }
+    // The connection detaches next whatever happens here.
+    CommitOrRollback();
 }
 
 void FbTransaction::Abandon()
 {
     EndUsers();
     handle_ = 0;
+    endedByLoss_ = true;
 }
 
 void FbTransaction::CheckActive() const
 {
-    if (!Active())
-        throw DbError(QStringLiteral("Transaction is not active"));
+    if (Active())
+        return;
+    // What ends after the loss is told as the loss, not as a fault of its own.
+    if (endedByLoss_ && db_)
+        db_->CheckNotLost();
+    throw DbError(QStringLiteral("Transaction is not active"));
 }
 
 void FbTransaction::StartTransaction()
@@ -81,6 +74,7 @@ void FbTransaction::StartTransaction()
         handle_ = 0;
         db_->Check(status);
     }
+    endedByLoss_ = false;
 }
 
 void FbTransaction::Restart()
@@ -123,11 +117,16 @@ void FbTransaction::CommitRetaining()
 
 void FbTransaction::Rollback()
 {
+    // Recovery code rolls back after a failed commit; when the failure was the
+    // loss, the server has rolled it back already.
+    if (!Active() && endedByLoss_)
+        return;
     CheckActive();
     EndUsers();
     if (db_ && db_->Lost()) {
         // The server rolled it back when it ended the attachment.
         handle_ = 0;
+        endedByLoss_ = true;
         return;
     }
     ISC_STATUS_ARRAY status;
@@ -137,6 +136,23 @@ void FbTransaction::Rollback()
         handle_ = 0;
         Fail(status);
     }
+}
+
+bool FbTransaction::CommitOrRollback() noexcept
+{
+    try {
+        if (Active())
+            Commit();
+        return !endedByLoss_;
+    } catch (...) {
+    }
+    try {
+        if (Active())
+            Rollback();
+    } catch (...) {
+        // A rollback that fails has dropped the handle: nothing is left to end.
+    }
+    return false;
 }
 
 void FbTransaction::CheckNotLost()
@@ -181,25 +197,21 @@ FbTransactionScope::~FbTransactionScope()
 {
     if (!tr_.Active())
         return;
-    const bool unwinding = std::uncaught_exceptions() > exceptions_;
+    if (std::uncaught_exceptions() <= exceptions_) {
+        // A commit that fails here has nobody to report to: the transaction
+        // ends all the same so that the next job starts clean.
+        tr_.CommitOrRollback();
+        return;
+    }
     try {
-        if (unwinding)
-            tr_.Rollback();
-        else
-            tr_.Commit();
+        tr_.Rollback();
     } catch (...) {
-        // A commit that fails here has nobody to report to: end the
-        // transaction all the same so that the next job starts clean.
-        try {
-            if (tr_.Active())
-                tr_.Rollback();
-        } catch (...) {
-        }
     }
 }
 
 void FbTransactionScope::Commit()
 {
-    if (tr_.Active())
+    // A transaction the loss ended is committed too, so that the loss is reported.
+    if (tr_.Active() || tr_.EndedByLoss())
         tr_.Commit();
 }

@@ -18,7 +18,9 @@ protected:
 // A transaction on one connection: read committed, record version, nowait.
 // Commit and Rollback close every dataset bound to it; CommitRetaining keeps them open.
 // On a lost attachment a commit fails at once (and the transaction is gone),
-// a rollback succeeds without asking the server, which rolled it back already.
+// a rollback succeeds without asking the server, which rolled it back already;
+// so does a rollback of a transaction the loss has ended, and a commit of one
+// fails with the loss.
 class FbTransaction : private FbDatabaseUser {
 public:
     explicit FbTransaction(FbDatabase *db = nullptr);
@@ -35,7 +37,15 @@ public:
     void Commit();
     void CommitRetaining();
     void Rollback();
+    // Ends the transaction, keeping what went in when it can: commits, and rolls
+    // back when the commit fails. True when what went in is kept (also when
+    // nothing was active); false when it was rolled back or the loss of the
+    // attachment ended it. Never throws: recovery code calls it after a failure.
+    bool CommitOrRollback() noexcept;
     bool Active() const { return handle_ != 0; }
+    // The loss of the attachment ended it: nothing of it was committed since
+    // its last commit that went through.
+    bool EndedByLoss() const { return endedByLoss_; }
 
     FbHandle Handle() const { return handle_; }
     FbHandle *HandlePtr() { return &handle_; }
@@ -54,13 +64,15 @@ private:
 
     FbDatabase *db_ = nullptr;
     FbHandle handle_ = 0;
+    bool endedByLoss_ = false;
     std::vector<FbTransactionUser *> users_;
 };
 
 // Restarts a transaction for one job: commits it when the scope ends
 // normally, rolls it back when the scope is left by an exception. Commit()
-// ends it early and reports a failed commit; the destructor never throws, so
-// a job that writes calls Commit() itself.
+// ends it early and reports a failed commit (also the loss, when the loss of
+// the attachment has ended it); the destructor never throws, so a job that
+// writes calls Commit() itself.
 class FbTransactionScope {
 public:
     explicit FbTransactionScope(FbTransaction &tr);

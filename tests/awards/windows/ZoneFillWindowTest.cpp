@@ -104,3 +104,26 @@ TEST_F(ZoneFillWindowTest, ErrorIsShownAndTheWindowIsReadyAgain)
     EXPECT_TRUE(w.StartBtn->isEnabled());
     EXPECT_TRUE(w.CancelBtn->isVisible());
 }
+
+using ZoneFillWindowOnServer = ServerDataModuleTest;
+
+// A connection the server ended before the run: the window tells the loss in
+// Polish, once, and stays ready; a second run fails quietly.
+TEST_F(ZoneFillWindowOnServer, ALostConnectionIsToldOnceAndTheWindowStaysReady)
+{
+    InsertQsos(dm->Baza, {QsoRow{.Data = DateTime::fromDate(2020, 1, 1, 10), .Stacja = "SP5ABC"}});
+    EndConnection();
+    TWyznaczITUCQFrm w;
+    w.show();
+    for (int run = 0; run < 2; ++run) {
+        w.StartBtn->click();
+        EXPECT_EQ(w.StartBtn->text(), "&Start");
+        EXPECT_TRUE(w.CancelBtn->isVisible());
+        EXPECT_EQ(w.ZaktualizowaneLbl->text(), "0");
+    }
+    ASSERT_EQ(warnings.size(), 1) << warnings.join("\n---\n").toStdString();
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Połączenie z bazą dziennika zostało przerwane.\n")))
+        << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].endsWith(QStringLiteral(
+        "Wyznaczanie stref przerwano po 0 przetworzonych pozycjach; zaktualizowano 0 pozycji.")));
+}

@@ -223,3 +223,27 @@ TEST_F(AdifWindowsTest, RangeWindowPresetsAndRangeCheck)
     EXPECT_TRUE(bytes.contains("SP5AB"));
     EXPECT_FALSE(bytes.contains("DL1A"));
 }
+
+using AdifWindowOnServer = ServerDataModuleTest;
+
+// A connection the server ended before the import: the window tells the loss
+// in Polish, once, adds nothing and stays ready; a second run fails quietly.
+TEST_F(AdifWindowOnServer, ALostConnectionIsToldOnceAndTheWindowStaysReady)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.adi");
+    WriteFile(path, ThreeRecords);
+    EndConnection();
+    TWczytajAdifFrm w;
+    w.show();
+    w.EdNazwaPliku->setText(path);
+    for (int run = 0; run < 2; ++run) {
+        w.WczytajBtn->click();
+        EXPECT_EQ(w.WczytajBtn->text(), "&Wczytaj");
+        EXPECT_EQ(w.StatysDopLbl->text(), "0");
+    }
+    ASSERT_EQ(warnings.size(), 1) << warnings.join("\n---\n").toStdString();
+    EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("Połączenie z bazą dziennika zostało przerwane.\n")))
+        << warnings[0].toStdString();
+    EXPECT_EQ(SelectOnServer("select count(*) from Logi"), 0);
+}
