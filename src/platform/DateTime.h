@@ -35,7 +35,9 @@ public:
 
     QDate date() const;
     QTime time() const;            // milliseconds precision
-    QDateTime toQDateTime() const; // local wall-clock value
+    // The same wall-clock fields in a zone-free form (UTC): the log's times
+    // never pass through the machine's time zone.
+    QDateTime toQDateTime() const;
     DateTime dateOnly() const { return DateTime(days_, 0); }
 
     DateTime addTicks(int64_t ticks) const { return DateTime(days_, ticks_ + ticks); }
