@@ -190,7 +190,8 @@ TEST_F(LogBook, QsosAtThePolishClockChangesArePrintedWithTheirDates)
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(dates[i] && page.find(calls[i])) << calls[i];
         EXPECT_NEAR(dates[i]->at.y(), page.find(calls[i])->at.y(), 1) << calls[i];
-        if (i > 0)
+        if (i > 0) {
             EXPECT_NEAR(dates[i]->at.y() - dates[i - 1]->at.y(), RowPitch, 1) << calls[i];
+        }
     }
 }

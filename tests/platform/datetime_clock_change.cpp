@@ -51,11 +51,13 @@ TEST(DateTimeClockChange, WallClockValuesRoundTripUnderAZoneWithSummerTime)
         // A date-time made on the local clock is read by its fields too, even
         // where the local clock has no such moment (and Qt keeps the fields).
         const QDateTime local(c.value.date(), c.value.time());
-        if (local.time() == c.value.time())
+        if (local.time() == c.value.time()) {
             EXPECT_EQ(DateTime::fromQDateTime(local), c.value);
+        }
         // Order follows the wall clock, not the local zone's offsets.
-        if (i > 0 && i + 1 < std::size(cases))
+        if (i > 0 && i + 1 < std::size(cases)) {
             EXPECT_LT(cases[i - 1].value.toQDateTime(), q);
+        }
 
         // Fields: text in, value out, and the formatted text back.
         table.SetRecNo(int(i) + 1);
