@@ -34,7 +34,7 @@ public:
     bool isNull() const { return days_ == 0 && ticks_ == 0; }
 
     QDate date() const;
-    QTime time() const;            // milliseconds precision
+    QTime time() const; // milliseconds precision
     // The same wall-clock fields in a zone-free form (UTC): the log's times
     // never pass through the machine's time zone.
     QDateTime toQDateTime() const;
