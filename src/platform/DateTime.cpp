@@ -4,7 +4,9 @@
 #include <cmath>
 
 namespace {
-const QDate Epoch(1899, 12, 30);
+// 1899-12-30, constant-initialised: DateTime values made while other files'
+// statics are set up must not see an epoch that is not built yet.
+constexpr QDate Epoch = QDate::fromJulianDay(2415019);
 }
 
 DateTime DateTime::fromDate(int year, int month, int day, int hour, int minute, int second, int msec)
@@ -23,10 +25,13 @@ DateTime DateTime::fromQDate(const QDate &date)
 
 DateTime DateTime::fromQDateTime(const QDateTime &dt)
 {
-    if (!dt.isValid())
-        return DateTime();
+    // The fields as written, whatever the zone: a value made on a local clock
+    // in the hour it skips is invalid to Qt but still holds its date and time.
+    const QDate d = dt.date();
     const QTime t = dt.time();
-    return DateTime(int32_t(Epoch.daysTo(dt.date())), int64_t(t.msecsSinceStartOfDay()) * 10);
+    if (!d.isValid() || !t.isValid())
+        return DateTime();
+    return DateTime(int32_t(Epoch.daysTo(d)), int64_t(t.msecsSinceStartOfDay()) * 10);
 }
 
 DateTime DateTime::fromDays(double days)
@@ -60,7 +65,8 @@ QTime DateTime::time() const
 
 QDateTime DateTime::toQDateTime() const
 {
-    return QDateTime(date(), time());
+    // UTC has no skipped or repeated hours, so every value has its date-time.
+    return QDateTime(date(), time(), Qt::UTC);
 }
 
 QString DateTime::toString(const QString &format) const

@@ -34,8 +34,10 @@ public:
     bool isNull() const { return days_ == 0 && ticks_ == 0; }
 
     QDate date() const;
-    QTime time() const;            // milliseconds precision
-    QDateTime toQDateTime() const; // local wall-clock value
+    QTime time() const; // milliseconds precision
+    // The same wall-clock fields in a zone-free form (UTC): the log's times
+    // never pass through the machine's time zone.
+    QDateTime toQDateTime() const;
     DateTime dateOnly() const { return DateTime(days_, 0); }
 
     DateTime addTicks(int64_t ticks) const { return DateTime(days_, ticks_ + ticks); }

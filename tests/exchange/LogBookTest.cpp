@@ -3,6 +3,7 @@
 #include "support/LogDb.h"
 #include "support/PageLayout.h"
 #include "support/QsoRows.h"
+#include "support/WarsawTime.h"
 
 #include <QFontMetricsF>
 #include <gtest/gtest.h>
@@ -163,4 +164,34 @@ TEST_F(LogBook, OneDayListsItsLastSecondAndEqualTimesInCallSignOrder)
     EXPECT_EQ(page.count("SP3NEXT"), 0);
     EXPECT_LT(page.find("SP2A")->at.y(), page.find("SP9B")->at.y());
     EXPECT_LT(page.find("SP9B")->at.y(), page.find("SP1LAST")->at.y());
+}
+
+TEST_F(LogBook, QsosAtThePolishClockChangesArePrintedWithTheirDates)
+{
+    const WarsawTime zone;
+    ASSERT_TRUE(WarsawTime::FollowedByQt());
+    std::vector<QsoRow> rows(3);
+    rows[0].Data = SpringGapQso().Data;
+    rows[0].Stacja = "SP5GAP";
+    rows[1].Data = AutumnRepeatQso().Data;
+    rows[1].Stacja = "SP5REP";
+    rows[2].Data = AutumnRepeatQso().Data.addSecs(3600); // 03:30, after the repeated hour
+    rows[2].Stacja = "SP5WIN";
+    InsertQsos(dm->Baza, rows);
+    OwnCallSign = QStringLiteral("SP9XYZ");
+    TLogPrev::OpenRange(*dm, QDate(2025, 3, 30), QDate(2025, 10, 26));
+    TLogPrev prev(*dm);
+    const auto pages = RunReport(prev.Report);
+    ASSERT_EQ(pages.size(), 1u);
+    const PageLayout &page = pages[0];
+    const PlacedText *dates[] = {page.find(SpringGapQso().Text), page.find(AutumnRepeatQso().Text),
+                                 page.find(QStringLiteral("2025-10-26 03:30:00"))};
+    const char *calls[] = {"SP5GAP", "SP5REP", "SP5WIN"};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(dates[i] && page.find(calls[i])) << calls[i];
+        EXPECT_NEAR(dates[i]->at.y(), page.find(calls[i])->at.y(), 1) << calls[i];
+        if (i > 0) {
+            EXPECT_NEAR(dates[i]->at.y() - dates[i - 1]->at.y(), RowPitch, 1) << calls[i];
+        }
+    }
 }

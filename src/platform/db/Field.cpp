@@ -70,16 +70,24 @@ namespace {
 
 DateTime ParseDateTime(const QString &text)
 {
+    // Date and time are read apart: a QDateTime would be made on the local
+    // clock, which has no 02:00-03:00 on the day summer time starts.
     const QString t = text.trimmed();
-    for (const char *f :
-         {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd"}) {
-        const QDateTime dt = QDateTime::fromString(t, QString::fromLatin1(f));
-        if (dt.isValid())
-            return DateTime::fromQDateTime(dt);
+    const qsizetype space = t.indexOf(u' ');
+    const QDate d = QDate::fromString(space < 0 ? t : t.left(space), QStringLiteral("yyyy-MM-dd"));
+    if (d.isValid() && space < 0)
+        return DateTime::fromQDate(d);
+    if (d.isValid()) {
+        for (const char *f : {"HH:mm:ss.zzz", "HH:mm:ss", "HH:mm"}) {
+            const QTime tm = QTime::fromString(t.mid(space + 1), QString::fromLatin1(f));
+            if (tm.isValid())
+                return DateTime::fromQDate(d).addTicks(qint64(tm.msecsSinceStartOfDay()) * 10);
+        }
+    } else if (space < 0) {
+        const QTime tm = QTime::fromString(t, QStringLiteral("HH:mm:ss"));
+        if (tm.isValid())
+            return DateTime(0, qint64(tm.msecsSinceStartOfDay()) * 10);
     }
-    const QTime tm = QTime::fromString(t, QStringLiteral("HH:mm:ss"));
-    if (tm.isValid())
-        return DateTime(0, qint64(tm.msecsSinceStartOfDay()) * 10);
     throw DbError(QStringLiteral("'%1' nie jest poprawną datą").arg(text));
 }
 
