@@ -67,8 +67,8 @@ TEST(AdifWriter, FailureNamesTheCauseAndLeavesNoFile)
     const QString missing = dir.filePath("missing/sub/log.adi");
     AdifFileWriter w(missing);
     EXPECT_FALSE(w.Open());
-    EXPECT_EQ(w.ErrorText(), "Błąd zapisu pliku " + missing + ": folder " + dir.filePath("missing/sub") +
-                                 " nie istnieje");
+    EXPECT_EQ(w.ErrorText(),
+              "Błąd zapisu pliku " + missing + ": folder " + dir.filePath("missing/sub") + " nie istnieje");
     EXPECT_FALSE(QFile::exists(missing));
 
     const QString path = dir.filePath("log.adi");
@@ -81,8 +81,8 @@ TEST(AdifWriter, FailureNamesTheCauseAndLeavesNoFile)
             written = full.WriteQso(SampleQso());
         EXPECT_FALSE(written && full.Commit());
     }
-    EXPECT_EQ(full.ErrorText(),
-              "Błąd zapisu pliku " + path + ": plik przekroczył największy rozmiar, jaki system pozwala zapisać");
+    EXPECT_EQ(full.ErrorText(), "Błąd zapisu pliku " + path +
+                                    ": plik przekroczył największy rozmiar, jaki system pozwala zapisać");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 

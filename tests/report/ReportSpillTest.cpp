@@ -96,8 +96,9 @@ TEST(ReportSpill, AStoreThatCannotSpillFailsTheRunAndTheSameReportRunsOnceTheFol
                                                 : QStringLiteral("Błąd ")))
             << error.toStdString();
         if (!c.noFolder)
-            EXPECT_TRUE(error.endsWith(QStringLiteral(": plik przekroczył największy rozmiar, jaki system pozwala "
-                                                      "zapisać")))
+            EXPECT_TRUE(
+                error.endsWith(QStringLiteral(": plik przekroczył największy rozmiar, jaki system pozwala "
+                                              "zapisać")))
                 << error.toStdString();
         EXPECT_EQ(status, rpStatusFinished);
         EXPECT_TRUE(r.report.Available);

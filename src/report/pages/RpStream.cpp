@@ -39,8 +39,8 @@ std::unique_ptr<QFile> CreateTemporaryFile(QString &name)
 // a write stops part way.
 [[noreturn]] void WriteFailed(const QFile &file, int error, const QString &name)
 {
-    throw ERpError(
-        QStringLiteral("Błąd zapisu stron raportu: %1").arg(WriteFailureCause(error, name, file.errorString())));
+    throw ERpError(QStringLiteral("Błąd zapisu stron raportu: %1")
+                       .arg(WriteFailureCause(error, name, file.errorString())));
 }
 
 } // namespace
@@ -138,8 +138,9 @@ int64_t TRpStream::Seek(int64_t offset, Origin origin)
         // where a full disk shows.
         const int error = errno;
         throw ERpError(QStringLiteral("Błąd pozycjonowania w stronach raportu: %1")
-                           .arg(file_->isWritable() ? WriteFailureCause(error, fileName_, file_->errorString())
-                                                    : file_->errorString()));
+                           .arg(file_->isWritable()
+                                    ? WriteFailureCause(error, fileName_, file_->errorString())
+                                    : file_->errorString()));
     }
     return target;
 }

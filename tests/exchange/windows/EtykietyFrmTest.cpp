@@ -309,7 +309,8 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueAPdfThatCannotBeWrittenWholeIsNotPrinted
     if (PrintDevices::Shared()->HasPrinters())
         GTEST_SKIP() << "this machine has a print queue";
     AddTemplate(3, 8);
-    ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (9, 'Poza kartką', 3000, 100, 372, 1000, 360, 1000, 1, 1)");
+    ExecSql(dm->Baza,
+            "INSERT INTO ETYKIETY VALUES (9, 'Poza kartką', 3000, 100, 372, 1000, 360, 1000, 1, 1)");
     QTemporaryDir dir;
     const QString pdf = dir.filePath("etykiety.pdf");
     TEtykietyFrm &f = Open();
@@ -331,7 +332,8 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueAPdfThatCannotBeWrittenWholeIsNotPrinted
     QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
     EXPECT_EQ(asked, 0);
     ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings[0].contains(QStringLiteral("nie mieszczą się na papierze"))) << warnings[0].toStdString();
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("nie mieszczą się na papierze")))
+        << warnings[0].toStdString();
     warnings.clear();
 
     f.EdEtykieta->setCurrentText(QStringLiteral("Arkusz 3x8"));
@@ -354,7 +356,8 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueAPdfThatCannotBeWrittenWholeIsNotPrinted
     QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
     EXPECT_EQ(asked, 2);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"etykiety.pdf"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"etykiety.pdf"});
     EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
     EXPECT_EQ(SentFlags(), (QStringList{"T", "T", "T", "T", "T"}));
 }

@@ -14,8 +14,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -122,7 +122,8 @@ TEST_F(LogBookPreview, TheRangeChosenShowsInThePreviewWhichPrintsItsStoredPagesT
 TEST_F(LogBookPreview, APdfOrPageFileThatCannotBeWrittenWholeIsToldAndLeavesNoFile)
 {
     InsertQsos(dm->Baza, SampleQsos(60));
-    const QString pdf = dir.filePath(QStringLiteral("log.pdf")), rpp = dir.filePath(QStringLiteral("log.rpp"));
+    const QString pdf = dir.filePath(QStringLiteral("log.pdf")),
+                  rpp = dir.filePath(QStringLiteral("log.rpp"));
     std::optional<FullDisk> full;
     // The file dialog gets the name, and the disk is full from then on.
     const auto answerFileDialog = [&full](const QString &name) {
@@ -149,7 +150,8 @@ TEST_F(LogBookPreview, APdfOrPageFileThatCannotBeWrittenWholeIsToldAndLeavesNoFi
             return preview->RpPrinter && preview->RpPrinter->Status() == rpStatusFinished;
         });
     DrukujLog(*dm, placement, nullptr);
-    const QString cause = QStringLiteral(": plik przekroczył największy rozmiar, jaki system pozwala zapisać");
+    const QString cause =
+        QStringLiteral(": plik przekroczył największy rozmiar, jaki system pozwala zapisać");
     EXPECT_EQ(warnings, QStringList({"Nie można zapisać pliku PDF " + pdf + cause + ".",
                                      "Nie można zapisać pliku raportu " + rpp + cause}));
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
