@@ -3,8 +3,8 @@
 #include "core/FDM.h"
 #include "core/PrefiksyExpImp.h"
 #include "platform/Cp1250.h"
+#include "platform/SaveFile.h"
 
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -56,8 +56,8 @@ QString ExportPrefixTable(TDM &dm, const QString &fileName)
         return QStringLiteral("Błąd odczytu z bazy danych: %1\nLista nie została utworzona.")
             .arg(e.Message());
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Nie można zapisać pliku: %1\n%2").arg(fileName, file.errorString());
+    SaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.Commit())
+        return QStringLiteral("Nie można zapisać pliku %1: %2").arg(fileName, file.FailureCause());
     return QString();
 }

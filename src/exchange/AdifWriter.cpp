@@ -19,7 +19,7 @@ AdifFileWriter::AdifFileWriter(const QString &fileName) : file_(fileName) {}
 
 bool AdifFileWriter::Fail()
 {
-    error_ = QStringLiteral("Błąd zapisu pliku %1: %2").arg(file_.fileName(), file_.errorString());
+    error_ = QStringLiteral("Błąd zapisu pliku %1: %2").arg(file_.fileName(), file_.FailureCause());
     file_.cancelWriting();
     return false;
 }
@@ -45,7 +45,7 @@ bool AdifFileWriter::WriteQso(const TLog &qso)
 
 bool AdifFileWriter::Commit()
 {
-    if (!file_.commit())
+    if (!file_.Commit())
         return Fail();
     return true;
 }

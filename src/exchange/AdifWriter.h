@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/SaveFile.h"
+
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 
 class TLog;
@@ -24,6 +25,6 @@ public:
 private:
     bool Fail();
 
-    QSaveFile file_;
+    SaveFile file_;
     QString error_;
 };

@@ -6,7 +6,6 @@
 #include "platform/print/Canvas.h"
 #include "platform/print/PrintDevice.h"
 
-#include <QFile>
 #include <algorithm>
 #include <stdexcept>
 
@@ -203,22 +202,42 @@ QString FormatLabelDate(const DateTime &date, int dateQslFrm)
     return date.toString(DateFormatText(uint8_t(std::clamp(dateQslFrm, 0, DateFormatCount - 1))));
 }
 
-TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
-                         const TLabelTexts &texts)
+namespace {
+
+// Labels print in portrait: the printable area is measured after this.
+void SetPortrait(PrintDevice &printer)
 {
-    printer.SetTitle(QStringLiteral("Quarn - etykiety adresowe"));
     DeviceMode portrait;
     portrait.Fields = dmOrientation;
     portrait.Orientation = 1;
     printer.SetMode(portrait);
+}
 
-    TLabelSheet sheet(printer, tpl, texts);
+void RefuseIfNothingFits(const TLabelSheet &sheet, const TLabelTemplate &tpl)
+{
     if (!sheet.AnyLabelFits())
         throw std::runtime_error(
             QStringLiteral("Etykiety wzorca \"%1\" nie mieszczą się na papierze drukarki.\n"
                            "Należy poprawić we wzorcu marginesy, odstępy lub wymiary etykiet.")
                 .arg(tpl.Nazwa)
                 .toStdString());
+}
+
+}
+
+void CheckLabelsFitPaper(PrintDevice &printer, const TLabelTemplate &tpl)
+{
+    SetPortrait(printer);
+    RefuseIfNothingFits(TLabelSheet(printer, tpl, TLabelTexts()), tpl);
+}
+
+TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
+                         const TLabelTexts &texts)
+{
+    printer.SetTitle(QStringLiteral("Quarn - etykiety adresowe"));
+    SetPortrait(printer);
+    TLabelSheet sheet(printer, tpl, texts);
+    RefuseIfNothingFits(sheet, tpl);
     try {
         sheet.Start();
         for (const TWykazRow &station : wykaz) {
@@ -230,8 +249,6 @@ TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const 
         return sheet.Finish();
     } catch (...) {
         printer.Abort();
-        if (!printer.HasPrinters() && !printer.OutputFileName().isEmpty())
-            QFile::remove(printer.OutputFileName());
         throw;
     }
 }

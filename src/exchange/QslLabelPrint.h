@@ -47,11 +47,16 @@ QString FormatLabelDate(const DateTime &date, int dateQslFrm);
 // Prints one label per station and kind (PSE before TNX), in the order of the
 // list, onto the printer in portrait. A station with more QSOs than fit above
 // a label's bottom lines goes on over further labels of the same kind. Any
-// failure aborts the job, removes a half-written PDF and is thrown on: then
-// nothing counts as printed.
+// failure (a PDF that could not be written whole too, which the device then
+// leaves nowhere) aborts the job and is thrown on: then nothing counts as
+// printed.
 // Only the positions whose label lies whole on the printer's printable area
 // are used; the labels after them go to the next sheet, so every QSO counted
 // as printed is on paper. A template none of whose labels fits is refused
 // before the job starts.
 TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
                          const TLabelTexts &texts);
+
+// The same refusal on its own, before anything is asked of the user: throws
+// when no label of the template lies whole on the printer's paper in portrait.
+void CheckLabelsFitPaper(PrintDevice &printer, const TLabelTemplate &tpl);

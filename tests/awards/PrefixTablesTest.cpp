@@ -112,7 +112,9 @@ TEST_F(PrefixTables, ExportWritesEveryCountryThenThePrefixesOfTheCountriesItWrot
                                           "<TABELA:10>PrefiksyDx<KRAJID:1>7<PREFIX:2>ZA<EOR>\r",
                                           "<TABELA:10>PrefiksyDx<KRAJID:3>269<PREFIX:2>SQ<EOR>\r"}));
 
-    EXPECT_FALSE(ExportPrefixTable(*dm, dir.filePath("no/such/folder/P.txt")).isEmpty());
+    EXPECT_EQ(ExportPrefixTable(*dm, dir.filePath("no/such/folder/P.txt")),
+              "Nie można zapisać pliku " + dir.filePath("no/such/folder/P.txt") + ": folder " +
+                  dir.filePath("no/such/folder") + " nie istnieje");
 }
 
 TEST_F(PrefixTables, TheShippedTablesSurviveAnExportAndAnImportUnchanged)

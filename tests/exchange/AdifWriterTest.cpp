@@ -1,6 +1,7 @@
 #include "exchange/AdifWriter.h"
 #include "core/Log.h"
 #include "exchange/AdifToLog.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,14 +59,30 @@ TEST(AdifWriter, HeaderAndRecordBytes)
         EXPECT_FALSE(lines[i].contains('<'));
 }
 
-TEST(AdifWriter, FailureLeavesNoFile)
+// A missing folder and a disk that fills up part way: the message names the
+// cause and nothing is left in the folder.
+TEST(AdifWriter, FailureNamesTheCauseAndLeavesNoFile)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("missing/sub/log.adi");
-    AdifFileWriter w(path);
+    const QString missing = dir.filePath("missing/sub/log.adi");
+    AdifFileWriter w(missing);
     EXPECT_FALSE(w.Open());
-    EXPECT_FALSE(w.ErrorText().isEmpty());
-    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(w.ErrorText(),
+              "Błąd zapisu pliku " + missing + ": folder " + dir.filePath("missing/sub") + " nie istnieje");
+    EXPECT_FALSE(QFile::exists(missing));
+
+    const QString path = dir.filePath("log.adi");
+    AdifFileWriter full(path);
+    {
+        FullDisk disk(20000);
+        ASSERT_TRUE(full.Open());
+        bool written = true;
+        for (int i = 0; i < 1000 && written; ++i)
+            written = full.WriteQso(SampleQso());
+        EXPECT_FALSE(written && full.Commit());
+    }
+    EXPECT_EQ(full.ErrorText(), "Błąd zapisu pliku " + path +
+                                    ": plik przekroczył największy rozmiar, jaki system pozwala zapisać");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 

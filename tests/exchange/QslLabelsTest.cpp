@@ -263,13 +263,15 @@ TEST(QslLabelLayout, AStationWithMoreQsosThanFitGoesOnOverLabelsOfItsOwnWithoutO
     }
 }
 
-TEST(QslLabelLayout, APrintErrorAbortsTheJobAndRemovesTheHalfWrittenPdf)
+// The device puts a PDF in place only when it ends the job whole; the label
+// print itself never removes a file, so an earlier one under the name stays.
+TEST(QslLabelLayout, APrintErrorAbortsTheJobAndLeavesAnEarlierFileUnderTheNameAlone)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("etykiety.pdf");
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("%PDF-1.4 partial");
+    f.write("%PDF-1.4 earlier");
     f.close();
 
     TQslLabelList list;
@@ -282,7 +284,8 @@ TEST(QslLabelLayout, APrintErrorAbortsTheJobAndRemovesTheHalfWrittenPdf)
     EXPECT_THROW(PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(), {}), std::runtime_error);
     EXPECT_TRUE(device.aborted);
     EXPECT_FALSE(device.ended);
-    EXPECT_FALSE(QFile::exists(pdf));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "%PDF-1.4 earlier");
 }
 
 class QslLabelList : public DataModuleTest {};

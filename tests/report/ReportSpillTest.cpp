@@ -2,14 +2,13 @@
 
 #include "report/RpError.h"
 #include "report/printer/RpPrinter.h"
+#include "support/FullDisk.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -35,29 +34,6 @@ private:
     QTemporaryDir dir_;
     QByteArray saved_;
     bool had_;
-};
-
-// Files of this process cannot grow past `bytes` (writes fail as on a full
-// disk), for as long as it lives.
-class FullDisk {
-public:
-    explicit FullDisk(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        signal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FullDisk()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, signal_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*signal_)(int) = nullptr;
 };
 
 struct SpillCase {
@@ -115,9 +91,15 @@ TEST(ReportSpill, AStoreThatCannotSpillFailsTheRunAndTheSameReportRunsOnceTheFol
         RowsReport r(c.rows);
         TRpPrinterStatus status = rpStatusIdle;
         const QString error = FailingRun(c, r, status);
+        // The cause is named, also when a write stops part way.
         EXPECT_TRUE(error.startsWith(c.noFolder ? QStringLiteral("Nie można utworzyć pliku tymczasowego")
                                                 : QStringLiteral("Błąd ")))
             << error.toStdString();
+        if (!c.noFolder)
+            EXPECT_TRUE(
+                error.endsWith(QStringLiteral(": plik przekroczył największy rozmiar, jaki system pozwala "
+                                              "zapisać")))
+                << error.toStdString();
         EXPECT_EQ(status, rpStatusFinished);
         EXPECT_TRUE(r.report.Available);
         EXPECT_EQ(r.report.Units(), TRpUnit::MM);

@@ -65,6 +65,9 @@ void TEtykietyFrm::PrintLabels()
         Messages::ShowWarning(QStringLiteral("Brak pozycji do wydruku."));
         return;
     }
+    // A template that fits nowhere is refused before a PDF file is asked for.
+    printer_->Refresh();
+    CheckLabelsFitPaper(*printer_, *tpl);
     if (!printerChoice_->PrepareForPrint(AskPdfFile))
         return;
     ShowPrinterName();

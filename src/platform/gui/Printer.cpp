@@ -1,5 +1,6 @@
 #include "platform/gui/Printer.h"
 
+#include "platform/SaveFile.h"
 #include "platform/gui/DialogFolder.h"
 #include "platform/print/PagePicture.h"
 
@@ -7,6 +8,7 @@
 #include <QFileDialog>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <cmath>
 #include <stdexcept>
@@ -216,6 +218,13 @@ QSize Printer::PrintableSize() const
     return printer_->pageLayout().paintRectPixels(UsableDpi(printer_->resolution())).size();
 }
 
+QString Printer::pdfTarget() const
+{
+    if (ToPdf())
+        return outputFile_;
+    return printer_->outputFormat() == QPrinter::PdfFormat ? printer_->outputFileName() : QString();
+}
+
 void Printer::BeginDoc()
 {
     if (Printing())
@@ -226,12 +235,24 @@ void Printer::BeginDoc()
         if (outputFile_.isEmpty())
             throw std::runtime_error("No print queue and no PDF file chosen");
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(outputFile_);
     }
     printer_->setDocName(title_);
+    QPaintDevice *device = printer_.get();
+    // Qt's printer writes a PDF through a file of its own and tells nothing of
+    // a write that failed; a writer over a file of ours sees every failure.
+    if (const QString pdf = pdfTarget(); !pdf.isEmpty()) {
+        pdfFile_ = std::make_unique<SaveFile>(pdf);
+        if (!pdfFile_->open(QIODevice::WriteOnly))
+            pdfFailed();
+        pdfWriter_ = std::make_unique<QPdfWriter>(pdfFile_.get());
+        pdfWriter_->setTitle(title_);
+        pdfWriter_->setResolution(printer_->resolution());
+        pdfWriter_->setPageLayout(printer_->pageLayout());
+        device = pdfWriter_.get();
+    }
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        painter_.reset();
+    if (!painter_->begin(device)) {
+        endJob();
         throw std::runtime_error("The printer could not start the job");
     }
     canvas_ = std::make_unique<PainterCanvas>(*painter_);
@@ -239,18 +260,36 @@ void Printer::BeginDoc()
 
 void Printer::NewPage()
 {
-    if (Printing() && !printer_->newPage())
+    if (!Printing())
+        return;
+    if (pdfWriter_) {
+        // A PDF that lost a write cannot be whole: stop at once.
+        if (pdfFile_->Failed() || !pdfWriter_->newPage())
+            pdfFailed();
+    } else if (!printer_->newPage()) {
         throw std::runtime_error("The printer could not start a new page");
+    }
 }
 
 void Printer::EndDoc()
 {
-    endJob();
+    if (!pdfFile_) {
+        endJob();
+        return;
+    }
+    canvas_.reset();
+    if (painter_ && painter_->isActive())
+        painter_->end();
+    painter_.reset();
+    pdfWriter_.reset();
+    if (!pdfFile_->Commit())
+        pdfFailed();
+    pdfFile_.reset();
 }
 
 void Printer::Abort()
 {
-    if (Printing())
+    if (Printing() && !pdfWriter_)
         printer_->abort();
     endJob();
 }
@@ -261,6 +300,19 @@ void Printer::endJob()
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
+    pdfWriter_.reset();
+    // Never committed: the temporary file goes and the target stays as it was.
+    if (pdfFile_)
+        pdfFile_->cancelWriting();
+    pdfFile_.reset();
+}
+
+void Printer::pdfFailed()
+{
+    const QString message = QStringLiteral("Nie można zapisać pliku PDF %1: %2.")
+                                .arg(pdfFile_->fileName(), pdfFile_->FailureCause());
+    endJob();
+    throw std::runtime_error(message.toStdString());
 }
 
 bool Printer::Printing() const

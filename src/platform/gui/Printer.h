@@ -5,12 +5,18 @@
 #include <QPrinterInfo>
 #include <memory>
 
+class QPdfWriter;
 class QPrinter;
 class QWidget;
 class PainterCanvas;
+class SaveFile;
 
 // The printing device over Qt's printer. With no print queue on the machine
-// every job goes to the PDF file named by SetOutputFileName.
+// every job goes to the PDF file named by SetOutputFileName. A PDF (also one
+// the print dialog sends to a file) is written to a temporary file beside it
+// and put in place by EndDoc only when every byte was written; otherwise
+// EndDoc (or NewPage, as soon as a write fails) throws the cause in Polish
+// and no file is left under that name.
 class Printer : public PrintDevice {
 public:
     Printer();
@@ -59,11 +65,16 @@ public:
 
 private:
     QPrinterInfo info() const;
+    // The PDF file a job writes, or empty when it goes to a print queue.
+    QString pdfTarget() const;
     void endJob();
+    [[noreturn]] void pdfFailed();
 
     QStringList names_;
     int index_ = -1;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<SaveFile> pdfFile_; // while a PDF job runs
+    std::unique_ptr<QPdfWriter> pdfWriter_;
     std::unique_ptr<QPainter> painter_;
     std::unique_ptr<PainterCanvas> canvas_;
     QString title_;

@@ -1,10 +1,10 @@
 #include "report/pages/RpPageList.h"
 
+#include "platform/SaveFile.h"
 #include "report/RpError.h"
 #include "report/pages/RpPageFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <limits>
 #include <system_error>
@@ -270,14 +270,23 @@ void TRpPageList::SaveToFile(const QString &fileName)
     Lock lock(mutex_);
     WriteCoded();
     TRpStream &stream = Required(stream_);
-    QSaveFile file(fileName);
+    SaveFile file(fileName);
+    const auto failed = [&] {
+        return ERpError(
+            QStringLiteral("Nie można zapisać pliku raportu %1: %2").arg(fileName, file.FailureCause()));
+    };
     const int64_t saved = stream.Position();
     if (!file.open(QIODevice::WriteOnly))
-        throw ERpError(
-            QStringLiteral("Nie można zapisać pliku raportu %1: %2").arg(fileName, file.errorString()));
-    stream.SaveToStream(file);
+        throw failed();
+    try {
+        stream.SaveToStream(file);
+    } catch (const ERpError &) {
+        stream.Seek(saved);
+        if (file.Failed())
+            throw failed();
+        throw;
+    }
     stream.Seek(saved);
-    if (!file.commit())
-        throw ERpError(
-            QStringLiteral("Nie można zapisać pliku raportu %1: %2").arg(fileName, file.errorString()));
+    if (!file.Commit())
+        throw failed();
 }

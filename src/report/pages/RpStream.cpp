@@ -1,5 +1,6 @@
 #include "report/pages/RpStream.h"
 
+#include "platform/WriteFailure.h"
 #include "report/RpError.h"
 
 #include <QDir>
@@ -34,9 +35,12 @@ std::unique_ptr<QFile> CreateTemporaryFile(QString &name)
     return file;
 }
 
-[[noreturn]] void WriteFailed(const QFile &file)
+// `error` is errno right after the failed call: Qt's own text loses it when
+// a write stops part way.
+[[noreturn]] void WriteFailed(const QFile &file, int error, const QString &name)
 {
-    throw ERpError(QStringLiteral("Błąd zapisu stron raportu: %1").arg(file.errorString()));
+    throw ERpError(QStringLiteral("Błąd zapisu stron raportu: %1")
+                       .arg(WriteFailureCause(error, name, file.errorString())));
 }
 
 } // namespace
@@ -84,8 +88,9 @@ int64_t TRpStream::Write(const void *buffer, int64_t count)
     if (count <= 0)
         return 0;
     if (!inMemory_) {
+        errno = 0;
         if (file_->write(static_cast<const char *>(buffer), count) != count)
-            WriteFailed(*file_);
+            WriteFailed(*file_, errno, fileName_);
         return count;
     }
     const int64_t end = memoryPos_ + count;
@@ -106,8 +111,9 @@ void TRpStream::SwitchToFile()
 {
     QString name;
     auto file = CreateTemporaryFile(name);
+    errno = 0;
     if (file->write(memory_) != memory_.size() || !file->seek(memoryPos_))
-        WriteFailed(*file);
+        WriteFailed(*file, errno, name);
     file_ = std::move(file);
     fileName_ = name;
     memory_ = QByteArray();
@@ -122,11 +128,20 @@ int64_t TRpStream::Seek(int64_t offset, Origin origin)
     const int64_t target = base + offset;
     if (target < 0)
         throw ERpError(QStringLiteral("Pozycja przed początkiem stron raportu"));
-    if (inMemory_)
+    if (inMemory_) {
         memoryPos_ = target;
-    else if (!file_->seek(target))
-        throw ERpError(
-            QStringLiteral("Błąd pozycjonowania w stronach raportu: %1").arg(file_->errorString()));
+        return target;
+    }
+    errno = 0;
+    if (!file_->seek(target)) {
+        // A seek writes out what is buffered first: on a spill file that is
+        // where a full disk shows.
+        const int error = errno;
+        throw ERpError(QStringLiteral("Błąd pozycjonowania w stronach raportu: %1")
+                           .arg(file_->isWritable()
+                                    ? WriteFailureCause(error, fileName_, file_->errorString())
+                                    : file_->errorString()));
+    }
     return target;
 }
 
@@ -152,8 +167,9 @@ void TRpStream::Truncate(int64_t size)
         memoryPos_ = std::min(memoryPos_, size);
     } else {
         const int64_t pos = std::min<int64_t>(file_->pos(), size);
+        errno = 0;
         if (!file_->resize(size) || !file_->seek(pos))
-            WriteFailed(*file_);
+            WriteFailed(*file_, errno, fileName_);
     }
 }
 

@@ -5,10 +5,12 @@
 #include "exchange/windows/FEtykietyFrm.h"
 #include "platform/gui/Printer.h"
 #include "support/LogDb.h"
+#include "support/FullDisk.h"
 #include "support/QsoRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -18,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -294,4 +297,67 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString bytes = QString::fromLatin1(file.readAll());
     EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
+}
+
+// Without a print queue: a template that fits nowhere is refused before a
+// PDF file is asked for; a disk that fills up while the PDF is written is
+// told with its cause, leaves no file and marks nothing as sent; with room
+// again the next print writes the file and marks the QSOs.
+TEST_F(EtykietyFrmTest, WithNoPrintQueueAPdfThatCannotBeWrittenWholeIsNotPrinted)
+{
+    PrintDevices::SetFactory([] { return std::make_unique<Printer>(); });
+    if (PrintDevices::Shared()->HasPrinters())
+        GTEST_SKIP() << "this machine has a print queue";
+    AddTemplate(3, 8);
+    ExecSql(dm->Baza,
+            "INSERT INTO ETYKIETY VALUES (9, 'Poza kartką', 3000, 100, 372, 1000, 360, 1000, 1, 1)");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("etykiety.pdf");
+    TEtykietyFrm &f = Open();
+    std::optional<FullDisk> full;
+    int asked = 0;
+    f.AskPdfFile = [&] {
+        ++asked;
+        full.emplace(4000);
+        return pdf;
+    };
+    f.DBGrid->setFocus();
+    for (int row = 0; row < 4; ++row) {
+        QTest::keyClick(f.DBGrid, Qt::Key_Space);
+        QTest::keyClick(f.DBGrid, Qt::Key_Down);
+    }
+    f.ZaznaczWydrBox->setChecked(true);
+
+    f.EdEtykieta->setCurrentText(QStringLiteral("Poza kartką"));
+    QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
+    EXPECT_EQ(asked, 0);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("nie mieszczą się na papierze")))
+        << warnings[0].toStdString();
+    warnings.clear();
+
+    f.EdEtykieta->setCurrentText(QStringLiteral("Arkusz 3x8"));
+    QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
+    full.reset();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(warnings, QStringList{"Nie można zapisać pliku PDF " + pdf +
+                                    ": plik przekroczył największy rozmiar, jaki system pozwala zapisać."});
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    EXPECT_EQ(SentFlags(), (QStringList{"N", "N", "N", "N", "T"}));
+    EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 4 z 4");
+    EXPECT_FALSE(f.StatusPanel1->text().contains(QStringLiteral("Wydrukowano")));
+    EXPECT_TRUE(f.PrevBtn->isEnabled());
+
+    f.AskPdfFile = [&] {
+        ++asked;
+        return pdf;
+    };
+    warnings.clear();
+    QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"etykiety.pdf"});
+    EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
+    EXPECT_EQ(SentFlags(), (QStringList{"T", "T", "T", "T", "T"}));
 }

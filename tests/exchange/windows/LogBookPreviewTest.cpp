@@ -6,13 +6,16 @@
 #include "report/printer/RpPrinter.h"
 #include "report/windows/FRpPreview.h"
 #include "report/windows/RpReportWindows.h"
+#include "support/FullDisk.h"
 #include "support/LogDb.h"
 #include "support/QsoRows.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -20,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -111,6 +115,46 @@ TEST_F(LogBookPreview, TheRangeChosenShowsInThePreviewWhichPrintsItsStoredPagesT
     EXPECT_TRUE(lastPage.contains(SampleQsos(60).back().Data.toString("yyyy-MM-dd HH:mm:ss")));
     EXPECT_EQ(pdfPages, 3);
     EXPECT_TRUE(warnings.isEmpty());
+}
+
+// A disk that fills up while the log book goes to a PDF, or while its pages
+// are saved to a page file, is told with its cause and leaves no file.
+TEST_F(LogBookPreview, APdfOrPageFileThatCannotBeWrittenWholeIsToldAndLeavesNoFile)
+{
+    InsertQsos(dm->Baza, SampleQsos(60));
+    const QString pdf = dir.filePath(QStringLiteral("log.pdf")),
+                  rpp = dir.filePath(QStringLiteral("log.rpp"));
+    std::optional<FullDisk> full;
+    // The file dialog gets the name, and the disk is full from then on.
+    const auto answerFileDialog = [&full](const QString &name) {
+        QTimer::singleShot(0, [&full, name] {
+            if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                full.emplace(2000);
+                d->selectFile(name);
+                QMetaObject::invokeMethod(d, "accept");
+            }
+        });
+    };
+    AnswerDialog(QDate(2003, 7, 5), QDate(2003, 7, 5));
+    WhenShown<TRpStandardPreview>(
+        [&](TRpStandardPreview *preview) {
+            answerFileDialog(pdf);
+            preview->Print->trigger();
+            full.reset();
+            answerFileDialog(rpp);
+            preview->SaveReport->trigger();
+            full.reset();
+            preview->close();
+        },
+        [](TRpStandardPreview *preview) {
+            return preview->RpPrinter && preview->RpPrinter->Status() == rpStatusFinished;
+        });
+    DrukujLog(*dm, placement, nullptr);
+    const QString cause =
+        QStringLiteral(": plik przekroczył największy rozmiar, jaki system pozwala zapisać");
+    EXPECT_EQ(warnings, QStringList({"Nie można zapisać pliku PDF " + pdf + cause + ".",
+                                     "Nie można zapisać pliku raportu " + rpp + cause}));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
 // A termination signal exits the application's event loops; the wait for the
