@@ -5,7 +5,6 @@
 #include "platform/db/FbError.h"
 
 #include <algorithm>
-#include <exception>
 
 namespace {
 
@@ -77,7 +76,7 @@ void DataSetModel::Connect(DataSet *ds)
 
 void DataSetModel::Reset()
 {
-    std::exception_ptr failure;
+    QString failure;
     beginResetModel();
     columns_.clear();
     rows_ = 0;
@@ -94,24 +93,25 @@ void DataSetModel::Reset()
         map_.clear();
         if (filtered_) {
             // Filtered tables are small lookup tables: map the rows the filter
-            // lets through. A fetch that fails leaves the rows mapped so far,
-            // and the reset is ended before the failure goes on.
+            // lets through. A fetch that fails (a lost connection) leaves the
+            // rows mapped so far and is reported, never thrown: a reset comes
+            // from a dataset's signal, also when a scope lets its views go.
             const ControlsStill still(*ds);
             try {
                 const int count = ds->RecordCount();
                 for (int r = 0; r < count; ++r)
                     if (ds->RowVisible(r))
                         map_.push_back(r);
-            } catch (...) {
-                failure = std::current_exception();
+            } catch (const std::exception &e) {
+                failure = FailureMessage(e);
             }
             rows_ = int(map_.size());
         }
     }
     endResetModel();
     AnnounceCurrentRow();
-    if (failure)
-        std::rethrow_exception(failure);
+    if (!failure.isEmpty())
+        emit error(failure);
 }
 
 int DataSetModel::rowCount(const QModelIndex &parent) const
