@@ -117,7 +117,8 @@ protected:
     }
     // The same for a window that may refuse to open (it needs the server):
     // the click, then the step if the window opened.
-    template <typename W> static void ClickMaybeModal(QAbstractButton *button, const std::function<void(W &)> &step)
+    template <typename W>
+    static void ClickMaybeModal(QAbstractButton *button, const std::function<void(W &)> &step)
     {
         QTimer::singleShot(0, [step] {
             if (auto *w = qobject_cast<W *>(QApplication::activeModalWidget()))
@@ -136,11 +137,13 @@ protected:
     {
         // Numbers 0..9999 from a table of digits.
         const QString numbers = QStringLiteral(
-            "WITH RECURSIVE d AS (SELECT 0 AS n FROM RDB$DATABASE UNION ALL SELECT n + 1 FROM d WHERE n < 9), "
+            "WITH RECURSIVE d AS (SELECT 0 AS n FROM RDB$DATABASE UNION ALL SELECT n + 1 FROM d WHERE n < "
+            "9), "
             "nums AS (SELECT a.n * 1000 + b.n * 100 + c.n * 10 + e.n AS i FROM d a, d b, d c, d e) ");
         const QString alphabet = QStringLiteral("'0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ'");
         for (const QString &insert :
-             {QStringLiteral("INSERT INTO KrajeDX (KrajId, PrefixDX, NazwaAng, NazwaPol, Kontynent) ") + numbers +
+             {QStringLiteral("INSERT INTO KrajeDX (KrajId, PrefixDX, NazwaAng, NazwaPol, Kontynent) ") +
+                  numbers +
                   QStringLiteral("SELECT i, 'P' || i, 'Country ' || i, 'Kraj ' || i, 'EU' FROM nums "
                                  "WHERE i BETWEEN 1 AND 9000"),
               QStringLiteral("INSERT INTO Zamki (Symbol, Nazwa) ") + numbers +
@@ -149,15 +152,18 @@ protected:
                   QStringLiteral("SELECT LPAD(i, 4, '0'), 'Gmina ' || i, 'Powiat', 'D' FROM nums"),
               // Two-character codes, none starting with Z.
               QStringLiteral("INSERT INTO Powiaty (PowiatId, WojewId, Powiat) ") + numbers +
-                  QStringLiteral("SELECT SUBSTRING(%1 FROM i / 36 + 1 FOR 1) || SUBSTRING(%1 FROM MOD(i, 36) + 1 "
-                                 "FOR 1), 'D', 'Powiat' FROM nums WHERE i < 35 * 36")
+                  QStringLiteral(
+                      "SELECT SUBSTRING(%1 FROM i / 36 + 1 FOR 1) || SUBSTRING(%1 FROM MOD(i, 36) + 1 "
+                      "FOR 1), 'D', 'Powiat' FROM nums WHERE i < 35 * 36")
                       .arg(alphabet),
-              QStringLiteral("INSERT INTO Logi (LogId, Data, Pasmo, Pasmo_Ind, Stacja, KrajId, Emisja, Raport_Nad, "
-                             "Raport_Odb, Imie, QSL_Wys, QSL_Odb, ITU) ") +
+              QStringLiteral(
+                  "INSERT INTO Logi (LogId, Data, Pasmo, Pasmo_Ind, Stacja, KrajId, Emisja, Raport_Nad, "
+                  "Raport_Odb, Imie, QSL_Wys, QSL_Odb, ITU) ") +
                   numbers +
-                  QStringLiteral("SELECT GEN_ID(GEN_LOGID, 1), DATEADD(i HOUR TO TIMESTAMP '2020-01-01 00:00'), "
-                                 "'%1', %2, 'SP1A' || i, 9000, 'SSB', '59', '59', 'Jan', 'N', 'N', 28 FROM nums "
-                                 "WHERE i BETWEEN 1 AND 9000")
+                  QStringLiteral(
+                      "SELECT GEN_ID(GEN_LOGID, 1), DATEADD(i HOUR TO TIMESTAMP '2020-01-01 00:00'), "
+                      "'%1', %2, 'SP1A' || i, 9000, 'SSB', '59', '59', 'Jan', 'N', 'N', 28 FROM nums "
+                      "WHERE i BETWEEN 1 AND 9000")
                       .arg(TPasmo::BandNameOf(5))
                       .arg(TPasmo::BandWavelengthOf(5))})
             ExecSql(DM->Baza, insert);
@@ -194,7 +200,8 @@ protected:
         SCOPED_TRACE(where);
         ASSERT_EQ(Boxes.size(), 1u) << (Boxes.empty() ? std::string() : Boxes.back().text.toStdString());
         EXPECT_EQ(Boxes[0].caption, QStringLiteral("Uwaga"));
-        EXPECT_TRUE(Boxes[0].text.startsWith(QStringLiteral("Połączenie z bazą dziennika zostało przerwane.")))
+        EXPECT_TRUE(
+            Boxes[0].text.startsWith(QStringLiteral("Połączenie z bazą dziennika zostało przerwane.")))
             << Boxes[0].text.toStdString();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a window stayed open";
         EXPECT_TRUE(QtExceptionWarnings.isEmpty()) << QtExceptionWarnings.join('\n').toStdString();
@@ -303,9 +310,9 @@ TEST_F(MainFormLostConnection, AWindowOpenWhenTheConnectionEndsTellsItOnceAndClo
         const char *Typed;
         bool Choose;
     };
-    for (const PickerCase &c : {PickerCase{&TLogFrm::ZamekBtn, "ZZZZZ", false},
-                                PickerCase{&TLogFrm::SppaBtn, "ZZ", true},
-                                PickerCase{&TLogFrm::GminaBtn, "ZZZZ", false}}) {
+    for (const PickerCase &c :
+         {PickerCase{&TLogFrm::ZamekBtn, "ZZZZZ", false}, PickerCase{&TLogFrm::SppaBtn, "ZZ", true},
+          PickerCase{&TLogFrm::GminaBtn, "ZZZZ", false}}) {
         NewAttachment(main);
         NoteAttachment();
         bool picked = false;
@@ -434,9 +441,8 @@ TEST_F(MainFormLostConnection, AfterTheLossEveryWindowOpensPaintsAndClosesAndThe
     main.Wyszukiwaniezoone1->trigger();
 
     // The QSOs with the current station.
-    ClickMaybeModal<TLaczStacjaFrm>(main.LacznBtn, [](TLaczStacjaFrm &frm) {
-        QTest::mouseClick(frm.IdzDoBtn, Qt::LeftButton);
-    });
+    ClickMaybeModal<TLaczStacjaFrm>(
+        main.LacznBtn, [](TLaczStacjaFrm &frm) { QTest::mouseClick(frm.IdzDoBtn, Qt::LeftButton); });
 
     // The ADIF export says nothing more: the loss was told.
     QTemporaryDir out;
