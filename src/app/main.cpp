@@ -2,6 +2,7 @@
 #include "core/FDM.h"
 #include "platform/QuitOnSignal.h"
 #include "platform/gui/Guarded.h"
+#include "platform/gui/GuardedApplication.h"
 #include "platform/gui/MessageBoxes.h"
 #include "report/windows/RpReportWindows.h"
 #include "ui/FCallbookSkrFrm.h"
@@ -11,7 +12,6 @@
 #include "ui/FSzukajRozFrm.h"
 #include "ui/Startup.h"
 
-#include <QApplication>
 #include <memory>
 
 int main(int argc, char *argv[])
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     // Before anything slow and before any thread exists: a termination signal
     // from now on ends the program in order.
     CatchTerminationSignals();
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     SetUpApplication();
     InstallMessageBoxes();
     QuitOnTerminationSignals();
@@ -43,12 +43,8 @@ int main(int argc, char *argv[])
         return TerminationRequested() ? 0 : 1;
 
     int result = 0;
-    if (!TerminationRequested()) {
-        mainForm->show();
-        // Asked over the main window; a termination signal ends the question too.
-        EnsureOwnCallSign(mainForm.get());
-        mainForm->FormActivate();
-    }
+    if (!TerminationRequested())
+        ShowMainWindow(*mainForm);
     if (!TerminationRequested())
         result = app.exec();
     mainForm.reset();

@@ -4,6 +4,7 @@
 #include "core/PrefiksyExpImp.h"
 #include "platform/Cp1250.h"
 #include "platform/SaveFile.h"
+#include "platform/db/FbError.h"
 
 #include <QSet>
 
@@ -53,6 +54,9 @@ QString ExportPrefixTable(TDM &dm, const QString &fileName)
     try {
         bytes = PrefixTableFileBytes(dm);
     } catch (const DbError &e) {
+        // A lost connection goes to the window, which tells it once.
+        if (const auto *fb = dynamic_cast<const FbError *>(&e); fb && fb->ConnectionLost())
+            throw;
         return QStringLiteral("Błąd odczytu z bazy danych: %1\nLista nie została utworzona.")
             .arg(e.Message());
     }

@@ -12,5 +12,6 @@ class TDM;
 QByteArray PrefixTableFileBytes(TDM &dm);
 
 // Writes that file; the target is replaced only once the whole file is
-// written. Returns an empty text on success, else the message for the user.
+// written. Returns an empty text on success, else the message for the user;
+// throws the failure of a lost connection, which the caller tells.
 QString ExportPrefixTable(TDM &dm, const QString &fileName);

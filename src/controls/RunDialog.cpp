@@ -1,5 +1,7 @@
 #include "controls/RunDialog.h"
 
+#include "platform/gui/Guarded.h"
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -68,7 +70,8 @@ void TRunDialog::RunBtnClick()
         accept();
         return;
     }
-    Run();
+    // Each job reports its own failures; this catches what one lets through.
+    Guarded([this] { Run(); });
 }
 
 void TRunDialog::Finished()

@@ -591,7 +591,6 @@ QString ZoneColumnText(int zone)
 
 void TDM::LogiCalcFields(DataSet &ds)
 {
-    ds.FieldByName("KrajDxcc")->SetAsString(CountryNameForKrajId(ds.FieldByName("KRAJID")->AsInteger()));
     ds.FieldByName("StacjaImie")
         ->SetAsString(ds.FieldByName("STACJA")->AsString() + " " + ds.FieldByName("IMIE")->AsString());
     QString cont = ds.FieldByName("KONTYNENT")->AsString().trimmed();
@@ -600,6 +599,9 @@ void TDM::LogiCalcFields(DataSet &ds)
     ds.FieldByName("KontITUCQ")
         ->SetAsString(cont + "/" + ZoneColumnText(ds.FieldByName("ITU")->AsInteger()) + "/" +
                       ZoneColumnText(ds.FieldByName("CQ")->AsInteger()));
+    // Last: the only one that may need the server, and a failure there must
+    // not take the others along.
+    ds.FieldByName("KrajDxcc")->SetAsString(CountryNameForKrajId(ds.FieldByName("KRAJID")->AsInteger()));
 }
 
 void TDM::CallBookCalcFields(DataSet &ds)

@@ -4,6 +4,7 @@
 #include "core/Log.h"
 #include "core/LogRow.h"
 #include "exchange/AdifWriter.h"
+#include "platform/db/FbError.h"
 
 DateTime AdifExport::RangeStart(const QDate &day)
 {
@@ -68,7 +69,11 @@ AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate
         trLista.Commit();
         return Outcome::Written;
     } catch (const DbError &e) {
-        error_ = QStringLiteral("Błąd odczytu bazy danych: %1").arg(e.Message());
+        // A lost connection is told in the words every window uses, and once:
+        // told already, the text is empty.
+        const auto *fb = dynamic_cast<const FbError *>(&e);
+        error_ = fb && fb->ConnectionLost() ? FailureMessage(e)
+                                            : QStringLiteral("Błąd odczytu bazy danych: %1").arg(e.Message());
         written_ = 0;
         return Outcome::Failed;
     }

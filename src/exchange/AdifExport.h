@@ -23,6 +23,7 @@ public:
                 const TProgress &progress = {});
 
     qsizetype Written() const { return written_; }
+    // Why the run failed; empty after a lost connection that was told before.
     QString ErrorText() const { return error_; }
 
     // First and last instant of the range, as the query compares them.

@@ -39,12 +39,11 @@ std::optional<TLabelTemplate> FindLabelTemplate(TDM &dm, const QString &name)
     if (!etykiety.Active())
         dm.OpenEtykiety();
     const Bookmark current = etykiety.GetBookmark();
-    etykiety.DisableControls();
+    const ControlsStill still(etykiety);
     std::optional<TLabelTemplate> found;
     if (etykiety.Locate(QStringLiteral("NAZWA"), name, LocateCaseInsensitive))
         found = TLabelTemplate::FromRow(etykiety);
     if (etykiety.BookmarkValid(current))
         etykiety.GotoBookmark(current);
-    etykiety.EnableControls();
     return found;
 }

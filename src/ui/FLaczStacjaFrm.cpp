@@ -6,6 +6,7 @@
 #include "core/FWindow.h"
 #include "core/Settings.h"
 #include "platform/db/DataSource.h"
+#include "platform/gui/Guarded.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -46,7 +47,7 @@ TLaczStacjaFrm::TLaczStacjaFrm(TWindow &placement, QWidget *parent) : QDialog(pa
     IdzDoBtn = new QPushButton(QStringLiteral("Przejdź do"), this);
     connect(ZamknijBtn, &QPushButton::clicked, this, [this] { done(1); });
     connect(IdzDoBtn, &QPushButton::clicked, this, [this] {
-        GoToSelectedQso();
+        Guarded([this] { GoToSelectedQso(); });
         done(1);
     });
 

@@ -8,6 +8,7 @@
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "platform/Messages.h"
 #include "platform/gui/BusyGuard.h"
+#include "platform/gui/Guarded.h"
 #include "ui/FLaczStacjaFrm.h"
 #include "ui/FLogFrm.h"
 
@@ -19,22 +20,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
-
-namespace {
-
-// Keeps a dataset's bound views still for a scope, on every path out of it.
-class ControlsDisabled {
-public:
-    explicit ControlsDisabled(DataSet &ds) : ds_(ds) { ds_.DisableControls(); }
-    ~ControlsDisabled() { ds_.EnableControls(); }
-    ControlsDisabled(const ControlsDisabled &) = delete;
-    ControlsDisabled &operator=(const ControlsDisabled &) = delete;
-
-private:
-    DataSet &ds_;
-};
-
-}
 
 int TMainForm::CurrentLogId() const
 {
@@ -96,9 +81,11 @@ void TMainForm::ShowQsoCount()
 {
     // Read at every activation: once the connection is known to be lost, the
     // database is not asked again (each failure's box would activate the
-    // window anew).
+    // window anew). The loss is told here unless it was told before: a
+    // window's end may have met it where nothing could be shown.
     if (DM->ConnectionLost()) {
         StatusPanels[0]->setText(QStringLiteral(" Brak połączenia z bazą"));
+        ReportFailure(FailureOf([] { DM->Baza.CheckNotLost(); }));
         return;
     }
     StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(DM->QsoCount()));
@@ -179,7 +166,7 @@ void TMainForm::FindByDate()
     bool found = false;
     {
         const BusyGuard busy;
-        const ControlsDisabled still(logi);
+        const ControlsStill still(logi);
         Field *data = logi.FieldByName(QStringLiteral("DATA"));
         for (logi.First(); !logi.Eof(); logi.Next()) {
             const DateTime d = data->AsDateTime();

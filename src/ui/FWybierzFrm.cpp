@@ -8,6 +8,7 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/FbTable.h"
 #include "platform/db/FbTransaction.h"
+#include "platform/gui/Guarded.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -88,14 +89,14 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
     DbGrid->SetReadOnly(true);
     DbGrid->SetColumns(columns);
     DbGrid->SetDataSource(source_.get());
-    DbGrid->OnDblClick = [this](TExDBGrid &) { Choose(); };
+    DbGrid->OnDblClick = [this](TExDBGrid &) { Guarded([this] { Choose(); }); };
 
     EdWojew = new QComboBox(this);
     EdWojew->setObjectName("EdWojew");
     EdWojew->setMaxVisibleItems(17);
     connect(EdWojew, &QComboBox::currentIndexChanged, this, [this] {
         if (wojewHandlerOn_)
-            ApplyVoivodeshipFilter();
+            Guarded([this] { ApplyVoivodeshipFilter(); });
     });
 
     EdSzukaj = new TButtonEdit(this);
@@ -104,7 +105,8 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
     EdSzukaj->setMaxLength(config_.SearchLength);
     EdSzukaj->SetButtonHint(QStringLiteral("Wyczyść"));
     EdSzukaj->SetGlyph(ClearGlyph());
-    connect(EdSzukaj, &TButtonEdit::textChanged, this, [this](const QString &text) { Search(text); });
+    connect(EdSzukaj, &TButtonEdit::textChanged, this,
+            [this](const QString &text) { Guarded([&] { Search(text); }); });
     connect(EdSzukaj, &TButtonEdit::OnButtonClick, EdSzukaj, [this] { EdSzukaj->clear(); });
     auto *searchLabel = new QLabel(QString::fromUtf8(config_.SearchCaption), this);
     searchLabel->setBuddy(EdSzukaj);
@@ -115,7 +117,7 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
     AnulujBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
     AnulujBtn->setObjectName("AnulujBtn");
     AnulujBtn->setAutoDefault(false);
-    connect(WybierzBtn, &QPushButton::clicked, this, [this] { Choose(); });
+    connect(WybierzBtn, &QPushButton::clicked, this, [this] { Guarded([this] { Choose(); }); });
     connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *top = new QHBoxLayout;
@@ -136,8 +138,7 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
 TWybierzFrm::~TWybierzFrm()
 {
     // The picker never writes: ending its transaction only closes the table.
-    if (tr_->Active())
-        tr_->Commit();
+    CommitQuietly(*tr_);
 }
 
 void TWybierzFrm::reject()
@@ -204,12 +205,11 @@ void TWybierzFrm::Search(const QString &text)
     // the text, without regard to case; none: the position stays.
     DataSet &t = *table_;
     const Bookmark here = t.GetBookmark();
-    t.DisableControls();
+    const ControlsStill still(t);
     t.First();
     if (!t.Locate(QLatin1String(config_.Key), value, LocateCaseInsensitive | LocatePartialKey) &&
         t.BookmarkValid(here))
         t.GotoBookmark(here);
-    t.EnableControls();
 }
 
 QString TWybierzFrm::CurrentCode() const

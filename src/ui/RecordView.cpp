@@ -49,8 +49,14 @@ TRecordPanelDelegate::TRecordPanelDelegate(DataSet *dataSet, QObject *parent)
 
 QString TRecordPanelDelegate::Text(int row, const char *field) const
 {
-    const Field *f = dataSet_->FindField(QString::fromLatin1(field));
-    return f ? dataSet_->DisplayTextAt(row, f) : QString();
+    // Read while painting: what needs the server (the country's name) shows
+    // empty when the server cannot be asked; nothing is thrown out of a paint.
+    try {
+        const Field *f = dataSet_->FindField(QString::fromLatin1(field));
+        return f ? dataSet_->DisplayTextAt(row, f) : QString();
+    } catch (const std::exception &) {
+        return QString();
+    }
 }
 
 QString TRecordPanelDelegate::Heading(int row) const

@@ -5,7 +5,9 @@
 #include "core/Settings.h"
 #include "platform/Messages.h"
 #include "platform/QuitOnSignal.h"
+#include "platform/gui/Guarded.h"
 #include "report/RpStartup.h"
+#include "ui/FMainForm.h"
 #include "ui/FZnakStacjiFrm.h"
 #include "ui/ProgramIcon.h"
 
@@ -70,4 +72,12 @@ void EnsureOwnCallSign(QWidget *parent)
         return;
     TZnakStacjiFrm frm(parent);
     frm.exec();
+}
+
+void ShowMainWindow(TMainForm &form)
+{
+    form.show();
+    // Asked over the main window; a termination signal ends the question too.
+    EnsureOwnCallSign(&form);
+    Guarded([&form] { form.FormActivate(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QWidget;
+class TMainForm;
 
 // The application's name and icon (window titles stay as the windows give them, with
 // nothing appended), the program's font, Qt's own texts in Polish, and the
@@ -25,3 +26,8 @@ void ApplyProgramFont();
 // Loads the stored own call sign and, when there is none, asks for it
 // (Cancel goes on without one; the next start asks again).
 void EnsureOwnCallSign(QWidget *parent);
+
+// Shows the main window, asks for the own call sign when none is stored and
+// activates the window. The connection may end while the question waits: the
+// activation's failure is told (a lost connection once), never thrown.
+void ShowMainWindow(TMainForm &form);

@@ -9,6 +9,7 @@
 #include "core/FDM.h"
 #include "core/Settings.h"
 #include "platform/db/DataSource.h"
+#include "platform/gui/Guarded.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,7 +71,7 @@ TPrefixDetFrm::TPrefixDetFrm(TDM &dm, QWidget *parent) : QDialog(parent), trStac
     EdStacja->SetButtonHint(QStringLiteral("Wyczyść"));
     EdStacja->SetGlyph(ClearGlyph());
     EdStacja->setMaximumWidth(160);
-    connect(EdStacja, &TCustomButtonEdit::OnChange, this, [this] { EdStacjaChange(); });
+    connect(EdStacja, &TCustomButtonEdit::OnChange, this, [this] { Guarded([this] { EdStacjaChange(); }); });
     connect(EdStacja, &TCustomButtonEdit::OnButtonClick, EdStacja, &QLineEdit::clear);
     auto *searchRow = new QHBoxLayout(search);
     searchRow->addWidget(EdStacja);
@@ -84,9 +85,7 @@ TPrefixDetFrm::TPrefixDetFrm(TDM &dm, QWidget *parent) : QDialog(parent), trStac
 
 TPrefixDetFrm::~TPrefixDetFrm()
 {
-    Stacje.Close();
-    if (trStacje.Active())
-        trStacje.Commit();
+    CommitQuietly(trStacje); // closes the list too
 }
 
 void TPrefixDetFrm::Fill(const TDrillDown &d)

@@ -214,7 +214,8 @@ void TPrefixEditFrm::NoweAfterScroll()
 {
     const bool any = Nowe.Active() && !Nowe.IsEmpty();
     NazwaLbl->setText(any ? Nowe.FieldByName(QStringLiteral("NAZWAANG"))->AsString() : QString());
-    ReopenDetale();
+    // Also reached from a dataset's signal, where nothing may be thrown.
+    Guarded([this] { ReopenDetale(); });
 }
 
 void TPrefixEditFrm::ReopenDetale()
@@ -237,6 +238,14 @@ bool TPrefixEditFrm::PostPending()
             if (ds->Active())
                 ds->CheckBrowseMode();
     });
+    if (failure && DM->ConnectionLost()) {
+        // Nothing can be stored any more: the row typed goes, the window closes.
+        for (DataSet *ds : {static_cast<DataSet *>(&Detale), static_cast<DataSet *>(&Nowe)})
+            if (ds->Active() && ds->State() != DataSetState::Browse)
+                ds->Cancel();
+        ReportFailure(failure);
+        return true;
+    }
     if (failure && !failure->isEmpty())
         *failure += QStringLiteral("\nPopraw pozycję albo anuluj zmiany przed zamknięciem okna.");
     return ReportFailure(failure);

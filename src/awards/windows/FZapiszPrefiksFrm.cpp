@@ -5,6 +5,7 @@
 #include "core/FDM.h"
 #include "platform/Messages.h"
 #include "platform/gui/BusyGuard.h"
+#include "platform/gui/Guarded.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,7 +32,7 @@ TZapiszPrefiksFrm::TZapiszPrefiksFrm(QWidget *parent) : QDialog(parent)
     ZapiszBtn = new QPushButton(QStringLiteral("&Zapisz"), this);
     ZapiszBtn->setDefault(true);
     AnulujBtn = new QPushButton(QStringLiteral("&Anuluj"), this);
-    connect(ZapiszBtn, &QPushButton::clicked, this, &TZapiszPrefiksFrm::ZapiszBtnClick);
+    connect(ZapiszBtn, &QPushButton::clicked, this, [this] { Guarded([this] { ZapiszBtnClick(); }); });
     connect(AnulujBtn, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

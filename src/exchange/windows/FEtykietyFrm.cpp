@@ -220,11 +220,12 @@ void TEtykietyFrm::FillTemplateCombo()
 {
     EdEtykieta->clear();
     DataSet &etykiety = dm_.Etykiety;
-    etykiety.DisableControls();
-    for (etykiety.First(); !etykiety.Eof(); etykiety.Next())
-        EdEtykieta->addItem(etykiety.FieldByName(QStringLiteral("NAZWA"))->AsString());
-    etykiety.First();
-    etykiety.EnableControls();
+    {
+        const ControlsStill still(etykiety);
+        for (etykiety.First(); !etykiety.Eof(); etykiety.Next())
+            EdEtykieta->addItem(etykiety.FieldByName(QStringLiteral("NAZWA"))->AsString());
+        etykiety.First();
+    }
     if (EdEtykieta->count() > 0)
         EdEtykieta->setCurrentIndex(0);
 }

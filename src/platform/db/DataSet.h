@@ -196,3 +196,16 @@ private:
     unsigned openSerial_ = 0;
     bool pendingChange_ = false;
 };
+
+// Keeps a dataset's bound views still for a scope, on every path out of it
+// (a failed fetch included: views left disabled would never update again).
+class ControlsStill {
+public:
+    explicit ControlsStill(DataSet &ds) : ds_(ds) { ds_.DisableControls(); }
+    ~ControlsStill() { ds_.EnableControls(); }
+    ControlsStill(const ControlsStill &) = delete;
+    ControlsStill &operator=(const ControlsStill &) = delete;
+
+private:
+    DataSet &ds_;
+};

@@ -76,6 +76,7 @@ void DataSetModel::Connect(DataSet *ds)
 
 void DataSetModel::Reset()
 {
+    QString failure;
     beginResetModel();
     columns_.clear();
     rows_ = 0;
@@ -91,18 +92,26 @@ void DataSetModel::Reset()
         filtered_ = ds->Active() && ds->FilterActive();
         map_.clear();
         if (filtered_) {
-            // Filtered tables are small lookup tables: map the rows the filter lets through.
-            ds->DisableControls();
-            const int count = ds->RecordCount();
-            for (int r = 0; r < count; ++r)
-                if (ds->RowVisible(r))
-                    map_.push_back(r);
-            ds->EnableControls();
+            // Filtered tables are small lookup tables: map the rows the filter
+            // lets through. A fetch that fails (a lost connection) leaves the
+            // rows mapped so far and is reported, never thrown: a reset comes
+            // from a dataset's signal, also when a scope lets its views go.
+            const ControlsStill still(*ds);
+            try {
+                const int count = ds->RecordCount();
+                for (int r = 0; r < count; ++r)
+                    if (ds->RowVisible(r))
+                        map_.push_back(r);
+            } catch (const std::exception &e) {
+                failure = FailureMessage(e);
+            }
             rows_ = int(map_.size());
         }
     }
     endResetModel();
     AnnounceCurrentRow();
+    if (!failure.isEmpty())
+        emit error(failure);
 }
 
 int DataSetModel::rowCount(const QModelIndex &parent) const
@@ -128,10 +137,17 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         // A row being inserted is not stored yet: the cursor's row shows it.
-        if (PendingRow(index.row()) ||
-            (ds->State() == DataSetState::Insert && DataSetRow(index.row()) == ds->CurrentIndex()))
-            return f->DisplayText();
-        return ds->DisplayTextAt(DataSetRow(index.row()), f);
+        // Asked for while painting: a row or a calculated value that needs
+        // the server shows empty when it cannot be had (a lost connection is
+        // told by what the user does next, never from a paint).
+        try {
+            if (PendingRow(index.row()) ||
+                (ds->State() == DataSetState::Insert && DataSetRow(index.row()) == ds->CurrentIndex()))
+                return f->DisplayText();
+            return ds->DisplayTextAt(DataSetRow(index.row()), f);
+        } catch (const std::exception &) {
+            return QVariant();
+        }
     }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(f->Alignment() | Qt::AlignVCenter);

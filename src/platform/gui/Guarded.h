@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/FbError.h"
+#include "platform/db/FbTransaction.h"
 
 #include <QString>
 #include <exception>
@@ -39,4 +40,16 @@ inline bool ReportFailure(const std::optional<QString> &failure)
 template <typename F> bool Guarded(F &&f)
 {
     return ReportFailure(FailureOf(std::forward<F>(f)));
+}
+
+// Ends the transaction a window reads through when the window goes. Nothing
+// may leave a destructor: a commit that fails (the connection is gone, and
+// the transaction with it) is let go; the window never wrote.
+inline void CommitQuietly(FbTransaction &tr) noexcept
+{
+    try {
+        if (tr.Active())
+            tr.Commit();
+    } catch (const std::exception &) {
+    }
 }

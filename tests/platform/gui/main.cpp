@@ -1,8 +1,7 @@
+#include "platform/gui/GuardedApplication.h"
 #include "support/TestMain.h"
-
-#include <QApplication>
 
 int main(int argc, char **argv)
 {
-    return RunTests<QApplication>(argc, argv);
+    return RunTests<GuardedApplication>(argc, argv);
 }
