@@ -95,11 +95,12 @@ TEST(ReportSpill, AStoreThatCannotSpillFailsTheRunAndTheSameReportRunsOnceTheFol
         EXPECT_TRUE(error.startsWith(c.noFolder ? QStringLiteral("Nie można utworzyć pliku tymczasowego")
                                                 : QStringLiteral("Błąd ")))
             << error.toStdString();
-        if (!c.noFolder)
+        if (!c.noFolder) {
             EXPECT_TRUE(
                 error.endsWith(QStringLiteral(": plik przekroczył największy rozmiar, jaki system pozwala "
                                               "zapisać")))
                 << error.toStdString();
+        }
         EXPECT_EQ(status, rpStatusFinished);
         EXPECT_TRUE(r.report.Available);
         EXPECT_EQ(r.report.Units(), TRpUnit::MM);

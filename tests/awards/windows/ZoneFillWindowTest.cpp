@@ -111,7 +111,10 @@ using ZoneFillWindowOnServer = ServerDataModuleTest;
 // Polish, once, and stays ready; a second run fails quietly.
 TEST_F(ZoneFillWindowOnServer, ALostConnectionIsToldOnceAndTheWindowStaysReady)
 {
-    InsertQsos(dm->Baza, {QsoRow{.Data = DateTime::fromDate(2020, 1, 1, 10), .Stacja = "SP5ABC"}});
+    QsoRow qso;
+    qso.Data = DateTime::fromDate(2020, 1, 1, 10);
+    qso.Stacja = QStringLiteral("SP5ABC");
+    InsertQsos(dm->Baza, {qso});
     EndConnection();
     TWyznaczITUCQFrm w;
     w.show();
