@@ -599,9 +599,15 @@ void TDM::LogiCalcFields(DataSet &ds)
     ds.FieldByName("KontITUCQ")
         ->SetAsString(cont + "/" + ZoneColumnText(ds.FieldByName("ITU")->AsInteger()) + "/" +
                       ZoneColumnText(ds.FieldByName("CQ")->AsInteger()));
-    // Last: the only one that may need the server, and a failure there must
-    // not take the others along.
-    ds.FieldByName("KrajDxcc")->SetAsString(CountryNameForKrajId(ds.FieldByName("KRAJID")->AsInteger()));
+    // Last: the only one that may need the server. Once the connection is lost
+    // the name stays empty and the row's other values still show; the loss
+    // itself is told by the next action that needs the server.
+    try {
+        ds.FieldByName("KrajDxcc")->SetAsString(CountryNameForKrajId(ds.FieldByName("KRAJID")->AsInteger()));
+    } catch (const FbError &e) {
+        if (!e.ConnectionLost())
+            throw;
+    }
 }
 
 void TDM::CallBookCalcFields(DataSet &ds)

@@ -387,6 +387,9 @@ TEST_F(MainFormLostConnection, AfterTheLossEveryWindowOpensPaintsAndClosesAndThe
     // The record tab: the country's name needs the server and shows empty;
     // the rest of the panel is painted. A paint tells nothing.
     main.PageControl->setCurrentIndex(1);
+    // The first read of a row after the loss asks the server for its country:
+    // the row's heading still shows.
+    EXPECT_EQ(main.RecordView->Delegate()->Heading(0), QStringLiteral("SP5ABC Jan"));
     main.RecordView->grab();
     const auto lines = main.RecordView->Delegate()->RightLines(0);
     EXPECT_EQ(lines.back().text, QString());
