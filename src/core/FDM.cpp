@@ -392,7 +392,7 @@ void TDM::ReloadPrefixIndex()
 {
     // Read through the open Prefiksy dataset, then return it to its first row.
     std::vector<PrefixIndex::Entry> entries;
-    Prefiksy.DisableControls();
+    const ControlsStill still(Prefiksy); // a failed fetch leaves no view frozen
     Prefiksy.First();
     Field *prefix = Prefiksy.FieldByName("PREFIX");
     Field *krajId = Prefiksy.FieldByName("KRAJID");
@@ -401,7 +401,6 @@ void TDM::ReloadPrefixIndex()
         Prefiksy.Next();
     }
     Prefiksy.First();
-    Prefiksy.EnableControls();
     prefixIndex_->Build(entries);
 }
 
