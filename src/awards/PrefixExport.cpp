@@ -55,7 +55,7 @@ QString ExportPrefixTable(TDM &dm, const QString &fileName)
         bytes = PrefixTableFileBytes(dm);
     } catch (const DbError &e) {
         // A lost connection goes to the window, which tells it once.
-        if (const auto *fb = dynamic_cast<const FbError *>(&e); fb && fb->ConnectionLost())
+        if (IsConnectionLost(e))
             throw;
         return QStringLiteral("Błąd odczytu z bazy danych: %1\nLista nie została utworzona.")
             .arg(e.Message());

@@ -71,9 +71,8 @@ AdifExport::Outcome AdifExport::Run(const QString &fileName, std::optional<QDate
     } catch (const DbError &e) {
         // A lost connection is told in the words every window uses, and once:
         // told already, the text is empty.
-        const auto *fb = dynamic_cast<const FbError *>(&e);
-        error_ = fb && fb->ConnectionLost() ? FailureMessage(e)
-                                            : QStringLiteral("Błąd odczytu bazy danych: %1").arg(e.Message());
+        error_ = IsConnectionLost(e) ? FailureMessage(e)
+                                     : QStringLiteral("Błąd odczytu bazy danych: %1").arg(e.Message());
         written_ = 0;
         return Outcome::Failed;
     }

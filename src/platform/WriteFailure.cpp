@@ -21,7 +21,7 @@ QString WriteFailureCause(int errorNumber, const QString &fileName, const QStrin
     case EIO: return QStringLiteral("błąd wejścia-wyjścia dysku");
     default: return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
-    const QFileInfo dir(QFileInfo(fileName).absolutePath());
+    const QFileInfo dir(folder);
     if (!dir.isDir())
         return QStringLiteral("folder %1 nie istnieje").arg(folder);
     if (!dir.isWritable())

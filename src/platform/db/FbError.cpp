@@ -95,10 +95,16 @@ void FbError::Check(const intptr_t *status)
         throw FromStatus(status);
 }
 
+bool IsConnectionLost(const std::exception &e)
+{
+    const auto *fb = dynamic_cast<const FbError *>(&e);
+    return fb && fb->ConnectionLost();
+}
+
 QString FailureMessage(const std::exception &e)
 {
-    if (const auto *fb = dynamic_cast<const FbError *>(&e); fb && fb->ConnectionLost())
-        return fb->TakeLossNotice();
+    if (IsConnectionLost(e))
+        return static_cast<const FbError &>(e).TakeLossNotice();
     if (const auto *db = dynamic_cast<const DbError *>(&e))
         return db->Message();
     return QString::fromUtf8(e.what());
@@ -107,10 +113,9 @@ QString FailureMessage(const std::exception &e)
 QString JobFailureText(const std::exception &e, const QString &prefix, const QString &progress,
                        bool progressed)
 {
-    const auto *fb = dynamic_cast<const FbError *>(&e);
-    if (!fb || !fb->ConnectionLost())
+    if (!IsConnectionLost(e))
         return prefix + FailureMessage(e) + u'\n' + progress;
-    const QString notice = fb->TakeLossNotice();
+    const QString notice = FailureMessage(e);
     if (notice.isEmpty())
         return progressed ? progress : QString();
     return notice + u'\n' + progress;

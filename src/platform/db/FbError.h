@@ -59,6 +59,9 @@ private:
     std::shared_ptr<FbLossNotice> notice_;
 };
 
+// Whether the failure is the loss of the connection to the log.
+bool IsConnectionLost(const std::exception &e);
+
 // The text a failure is told with: its message, or for a lost connection the
 // notice in Polish the first time and nothing after (told already).
 QString FailureMessage(const std::exception &e);
