@@ -17,8 +17,13 @@ protected:
     {
         if (qsos > 0)
             InsertQsos(dm->Baza, SampleQsos(qsos));
+        return Print(QDate(2003, 1, 1), QDate(2004, 12, 31));
+    }
+    // The log book of the QSOs from one day to another, as the log holds them now.
+    std::vector<PageLayout> Print(const QDate &from, const QDate &to)
+    {
         OwnCallSign = QStringLiteral("SP9XYZ");
-        TLogPrev::OpenRange(*dm, QDate(2003, 1, 1), QDate(2004, 12, 31));
+        TLogPrev::OpenRange(*dm, from, to);
         TLogPrev prev(*dm);
         return RunReport(prev.Report);
     }
@@ -109,9 +114,7 @@ TEST_F(LogBook, AFullPageAndOneMoreGoOnASecondPageWithItsOwnHeaders)
     EXPECT_NEAR(dates.back()->at.y() - dates.front()->at.y(), (RowsPerPage - 1) * RowPitch, 1);
 
     InsertQsos(dm->Baza, {SampleQsos(RowsPerPage + 1).back()});
-    TLogPrev::OpenRange(*dm, QDate(2003, 1, 1), QDate(2004, 12, 31));
-    TLogPrev prev(*dm);
-    const auto pages = RunReport(prev.Report);
+    const auto pages = Print(0);
     ASSERT_EQ(pages.size(), 2u);
     ExpectPageFrame(pages[1]);
     const auto second = Dates(pages[1]);
@@ -154,10 +157,7 @@ TEST_F(LogBook, OneDayListsItsLastSecondAndEqualTimesInCallSignOrder)
     rows[3].Data = day.addDays(1);
     rows[3].Stacja = "SP3NEXT";
     InsertQsos(dm->Baza, rows);
-    OwnCallSign = QStringLiteral("SP9XYZ");
-    TLogPrev::OpenRange(*dm, QDate(2003, 7, 5), QDate(2003, 7, 5));
-    TLogPrev prev(*dm);
-    const auto pages = RunReport(prev.Report);
+    const auto pages = Print(QDate(2003, 7, 5), QDate(2003, 7, 5));
     ASSERT_EQ(pages.size(), 1u);
     const PageLayout &page = pages[0];
     ASSERT_TRUE(page.find("SP2A") && page.find("SP9B") && page.find("SP1LAST"));
@@ -178,10 +178,7 @@ TEST_F(LogBook, QsosAtThePolishClockChangesArePrintedWithTheirDates)
     rows[2].Data = AutumnRepeatQso().Data.addSecs(3600); // 03:30, after the repeated hour
     rows[2].Stacja = "SP5WIN";
     InsertQsos(dm->Baza, rows);
-    OwnCallSign = QStringLiteral("SP9XYZ");
-    TLogPrev::OpenRange(*dm, QDate(2025, 3, 30), QDate(2025, 10, 26));
-    TLogPrev prev(*dm);
-    const auto pages = RunReport(prev.Report);
+    const auto pages = Print(QDate(2025, 3, 30), QDate(2025, 10, 26));
     ASSERT_EQ(pages.size(), 1u);
     const PageLayout &page = pages[0];
     const PlacedText *dates[] = {page.find(SpringGapQso().Text), page.find(AutumnRepeatQso().Text),

@@ -73,6 +73,15 @@ protected:
         return *frm;
     }
 
+    // Marks the first rows from the keyboard, Space on each in turn.
+    void MarkFirstRows(int count)
+    {
+        frm->DBGrid->setFocus();
+        for (int row = 0; row < count; ++row) {
+            QTest::keyClick(frm->DBGrid, Qt::Key_Space);
+            QTest::keyClick(frm->DBGrid, Qt::Key_Down);
+        }
+    }
     // Marks or unmarks a row by double-clicking it.
     void DoubleClickRow(int row)
     {
@@ -203,11 +212,7 @@ TEST_F(EtykietyFrmTest, OnlyLabelPositionsWhollyOnTheSheetArePrintedAndMarkedSen
     ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (2, 'Dwa rzędy', 200, 100, 2000, 1000, 1000, 1000, 2, 2)");
     ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (3, 'Poza kartką', 3000, 100, 372, 1000, 360, 1000, 1, 1)");
     TEtykietyFrm &f = Open();
-    f.DBGrid->setFocus();
-    for (int row = 0; row < 4; ++row) {
-        QTest::keyClick(f.DBGrid, Qt::Key_Space);
-        QTest::keyClick(f.DBGrid, Qt::Key_Down);
-    }
+    MarkFirstRows(4);
     // SP9ABC PSE and TNX, DL1XX PSE, G0XYZ PSE: four labels.
     f.ZaznaczWydrBox->setChecked(true);
 
@@ -282,11 +287,7 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     };
     QTest::mouseClick(f.PrinterSetupBtn, Qt::LeftButton);
     EXPECT_EQ(f.PrinterLbl->text(), "plik PDF: " + QFileInfo(pdf).fileName());
-    f.DBGrid->setFocus();
-    for (int row = 0; row < 4; ++row) {
-        QTest::keyClick(f.DBGrid, Qt::Key_Space);
-        QTest::keyClick(f.DBGrid, Qt::Key_Down);
-    }
+    MarkFirstRows(4);
     QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
     OwnCallSign.clear();
     DateQSLFrm = 0;
@@ -321,11 +322,7 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueAPdfThatCannotBeWrittenWholeIsNotPrinted
         full.emplace(4000);
         return pdf;
     };
-    f.DBGrid->setFocus();
-    for (int row = 0; row < 4; ++row) {
-        QTest::keyClick(f.DBGrid, Qt::Key_Space);
-        QTest::keyClick(f.DBGrid, Qt::Key_Down);
-    }
+    MarkFirstRows(4);
     f.ZaznaczWydrBox->setChecked(true);
 
     f.EdEtykieta->setCurrentText(QStringLiteral("Poza kartką"));
