@@ -30,11 +30,7 @@ protected:
     void Refill()
     {
         table.EmptyMemoryTable();
-        Add("SP5ABC", "Józef", "Łódź", "T");
-        Add("SQ9ŻÓŁ", "Łucja", "Gdańsk", "N");
-        Add("KA1XYZ", "John", "Boston", "T");
-        Add("DL2ÄÖÜ", "Jürgen", "Köln", "N");
-        Add("SP9KRK", "Świętosław", "Kraków", "T");
+        AddFiveQsos();
         grid->SetMultiSelect(false);
         grid->SetReadOnly(false);
         grid->SetOptions(grid->Options() | dgConfirmDelete);

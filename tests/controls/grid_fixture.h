@@ -19,11 +19,7 @@ protected:
         table.AddField("Miasto", FieldType::String, 30);
         table.AddField("QSL_Odb", FieldType::FixedChar, 1);
         table.Open();
-        Add("SP5ABC", "Józef", "Łódź", "T");
-        Add("SQ9ŻÓŁ", "Łucja", "Gdańsk", "N");
-        Add("KA1XYZ", "John", "Boston", "T");
-        Add("DL2ÄÖÜ", "Jürgen", "Köln", "N");
-        Add("SP9KRK", "Świętosław", "Kraków", "T");
+        AddFiveQsos();
         table.First();
         grid = std::make_unique<TExDBGrid>();
         grid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
@@ -43,6 +39,15 @@ protected:
         table.FieldByName("Miasto")->SetAsString(QString::fromUtf8(town));
         table.FieldByName("QSL_Odb")->SetAsString(QString::fromUtf8(qsl));
         table.Post();
+    }
+    // The fixture's five QSOs, Polish and other letters in calls, names and towns.
+    void AddFiveQsos()
+    {
+        Add("SP5ABC", "Józef", "Łódź", "T");
+        Add("SQ9ŻÓŁ", "Łucja", "Gdańsk", "N");
+        Add("KA1XYZ", "John", "Boston", "T");
+        Add("DL2ÄÖÜ", "Jürgen", "Köln", "N");
+        Add("SP9KRK", "Świętosław", "Kraków", "T");
     }
     QHeaderView *Titles() { return grid->horizontalHeader(); }
     QPoint TitleCentre(int column)

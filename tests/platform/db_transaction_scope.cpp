@@ -9,12 +9,7 @@ namespace {
 
 int Count(FbDatabase &db)
 {
-    FbTransaction tr(&db);
-    tr.StartTransaction();
-    FbStatement st(&db, &tr);
-    st.SetSQL(QStringLiteral("select count(*) as N from T"));
-    st.ExecQuery();
-    return int(st.ColumnByName(QStringLiteral("N"))->AsInteger());
+    return SelectInteger(db, QStringLiteral("select count(*) from T"));
 }
 
 void Insert(FbDatabase &db, FbTransaction &tr, int id)

@@ -104,28 +104,6 @@ void OtherCopy::Commit()
     saving_->Commit();
 }
 
-QStringList SelectStrings(FbDatabase &db, const QString &sql)
-{
-    FbTransaction tr(&db);
-    tr.StartTransaction();
-    FbQuery q;
-    q.SetDatabase(&db);
-    q.SetTransaction(&tr);
-    q.SetSQL(sql);
-    q.Open();
-    QStringList out;
-    for (; !q.Eof(); q.Next())
-        out << q.Fields().front()->AsString().trimmed();
-    tr.Commit();
-    return out;
-}
-
-int SelectInteger(FbDatabase &db, const QString &sql)
-{
-    const QStringList values = SelectStrings(db, sql);
-    return values.isEmpty() ? 0 : values.front().toInt();
-}
-
 void ServerDataModuleTest::SetUp()
 {
     server = TestServer::FromEnvironment();

@@ -22,10 +22,6 @@ private:
     QString path_;
 };
 
-// The first column of every row, trimmed.
-QStringList SelectStrings(FbDatabase &db, const QString &sql);
-int SelectInteger(FbDatabase &db, const QString &sql);
-
 // A second copy of the program on the same log: an attachment of its own.
 // Hold() runs a change in a transaction it leaves open, as a copy that is
 // saving a QSO at that moment; Commit() ends it.

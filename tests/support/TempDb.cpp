@@ -1,5 +1,6 @@
 #include "support/TempDb.h"
 
+#include "platform/db/FbQuery.h"
 #include "platform/db/FbStatement.h"
 #include "platform/db/FbTransaction.h"
 
@@ -127,17 +128,31 @@ ServerDb::~ServerDb()
     }
 }
 
-long AttachmentId(FbDatabase &db)
+QStringList SelectStrings(FbDatabase &db, const QString &sql)
 {
     FbTransaction tr(&db);
     tr.StartTransaction();
-    FbStatement st(&db, &tr);
-    st.SetSQL(QStringLiteral("select current_connection as ID from rdb$database"));
-    st.ExecQuery();
-    const long id = long(st.ColumnByName(QStringLiteral("ID"))->AsInteger());
-    st.Close();
+    FbQuery q;
+    q.SetDatabase(&db);
+    q.SetTransaction(&tr);
+    q.SetSQL(sql);
+    q.Open();
+    QStringList out;
+    for (; !q.Eof(); q.Next())
+        out << q.Fields().front()->AsString().trimmed();
     tr.Commit();
-    return id;
+    return out;
+}
+
+int SelectInteger(FbDatabase &db, const QString &sql)
+{
+    const QStringList values = SelectStrings(db, sql);
+    return values.isEmpty() ? 0 : values.front().toInt();
+}
+
+long AttachmentId(FbDatabase &db)
+{
+    return SelectInteger(db, QStringLiteral("select current_connection from rdb$database"));
 }
 
 std::vector<long> AttachmentsOfProcess(const TestServer &server, const QString &databaseName, qint64 pid)

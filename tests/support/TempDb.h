@@ -34,6 +34,9 @@ private:
 
 // Runs one statement in a transaction of its own and commits it.
 void ExecSql(FbDatabase &db, const QString &sql);
+// The first column of every row, trimmed, read in a transaction of its own.
+QStringList SelectStrings(FbDatabase &db, const QString &sql);
+int SelectInteger(FbDatabase &db, const QString &sql);
 
 // The Firebird server the tests may use. test.sh starts one and names it in
 // the environment: QUARN_TEST_SERVER (its host), QUARN_TEST_SERVER_DIR (a
