@@ -95,9 +95,9 @@ void TMainForm::ShowLastQso()
 {
     DataSet &logi = DM->Logi;
     QString text;
-    if (DM->ConnectionLost())
-        return;
-    if (logi.Active() && !logi.IsEmpty()) {
+    // Once the connection is lost the line stays empty: the lookup needs the
+    // server, and the previous QSO's line would name another station.
+    if (!DM->ConnectionLost() && logi.Active() && !logi.IsEmpty()) {
         const QString call = logi.FieldByName(QStringLiteral("STACJA"))->AsString();
         const LastQso last = DM->LastQsoWith(call);
         if (last.Data > DateTime())

@@ -31,6 +31,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -381,6 +382,8 @@ TEST_F(MainFormLostConnection, AfterTheLossEveryWindowOpensPaintsAndClosesAndThe
     TMainForm &main = Main();
     MakeCallbookWindows(main);
     main.show();
+    DM->Logi.Next(); // the status line shows the first QSO's last-QSO line
+    DM->Logi.First();
     NoteAttachment();
     EndConnection();
 
@@ -399,6 +402,14 @@ TEST_F(MainFormLostConnection, AfterTheLossEveryWindowOpensPaintsAndClosesAndThe
     // Switching back to the window tells the loss.
     Activate(main);
     ASSERT_EQ(Boxes.size(), 1u);
+
+    // The next QSO's last-QSO line cannot be looked up: the line is empty
+    // instead of naming the station before.
+    ASSERT_TRUE(main.StatusPanels[1]->text().contains(QStringLiteral("[SP5ABC]")))
+        << main.StatusPanels[1]->text().toStdString();
+    DM->Logi.Next();
+    EXPECT_EQ(main.StatusPanels[1]->text(), QString());
+    DM->Logi.First();
 
     // Adding and editing a QSO, with the editor's pickers.
     const auto pickers = [](TLogFrm &editor) {
