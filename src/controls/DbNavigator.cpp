@@ -71,6 +71,7 @@ void TDBNavigator::RefreshButtons()
     const bool browsing = active && ds_->State() == DataSetState::Browse;
     const bool editing = active && !browsing;
     const bool any = active && !ds_->IsEmpty();
+    const bool modifiable = browsing && ds_->CanModify();
     const int row = active ? ds_->CurrentIndex() : -1;
     const bool atFirst = !any || row <= 0;
     const bool atLast = !any || (row >= ds_->FetchedCount() - 1 && !ds_->CanFetchMore());
@@ -78,9 +79,9 @@ void TDBNavigator::RefreshButtons()
     buttons_[nbPrior]->setEnabled(browsing && !atFirst);
     buttons_[nbNext]->setEnabled(browsing && !atLast);
     buttons_[nbLast]->setEnabled(browsing && !atLast);
-    buttons_[nbInsert]->setEnabled(browsing);
-    buttons_[nbDelete]->setEnabled(browsing && any);
-    buttons_[nbEdit]->setEnabled(browsing && any);
+    buttons_[nbInsert]->setEnabled(modifiable);
+    buttons_[nbDelete]->setEnabled(modifiable && any);
+    buttons_[nbEdit]->setEnabled(modifiable && any);
     buttons_[nbPost]->setEnabled(editing);
     buttons_[nbCancel]->setEnabled(editing);
     buttons_[nbRefresh]->setEnabled(browsing);

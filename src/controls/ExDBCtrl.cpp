@@ -406,22 +406,27 @@ void TExDBGrid::SetTitleFont(const TGridFont &font)
 
 int TExDBGrid::FixedCols() const
 {
-    return fixedColsValue_;
+    return LinkActive() ? frozenCols_ : fixedColsValue_;
 }
 
 void TExDBGrid::SetFixedCols(int count)
 {
     count = std::max(count, 0);
-    if (LinkActive() && ColumnCount() > 1)
-        count = std::min(count, ColumnCount() - 1);
+    // Columns freeze only over an open dataset and never all of them: a grid
+    // of one column keeps it free, and the count waits for more columns.
+    if (LinkActive()) {
+        if (ColumnCount() > 1)
+            count = std::min(count, ColumnCount() - 1);
+        frozenCols_ = ColumnCount() > 1 ? count : 0;
+    }
     fixedColsValue_ = count;
     // Frozen columns scroll by pixels, so that the column beside them can
     // start right at their edge; the program's grids keep scrolling by columns.
-    if (count > 0 && !frozen_) {
+    if (frozenCols_ > 0 && !frozen_) {
         frozen_ = new FrozenColumns(this);
         setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-        leftCol_ = count;
-    } else if (count == 0 && frozen_) {
+        leftCol_ = frozenCols_;
+    } else if (frozenCols_ == 0 && frozen_) {
         delete frozen_;
         frozen_ = nullptr;
         setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -433,8 +438,8 @@ void TExDBGrid::SetFixedCols(int count)
 void TExDBGrid::LeaveFrozenColumns()
 {
     const int current = CurrentColumn();
-    if (HasFrozenColumns() && current >= 0 && current < fixedColsValue_)
-        SelectColumn(std::clamp(lastColumn_, fixedColsValue_, ColumnCount() - 1));
+    if (HasFrozenColumns() && current >= 0 && current < frozenCols_)
+        SelectColumn(std::clamp(lastColumn_, frozenCols_, ColumnCount() - 1));
 }
 
 void TExDBGrid::SyncFrozen()
@@ -468,7 +473,7 @@ void TExDBGrid::SetLeftCol(int column)
 void TExDBGrid::KeepLeftCol()
 {
     if (HasFrozenColumns() && ColumnCount() > 0)
-        SetLeftCol(std::min(std::max(fixedColsValue_, leftCol_), ColumnCount() - 1));
+        SetLeftCol(std::min(std::max(frozenCols_, leftCol_), ColumnCount() - 1));
 }
 
 int TExDBGrid::ScrollToShow(int column, int from) const
@@ -476,7 +481,7 @@ int TExDBGrid::ScrollToShow(int column, int from) const
     const QHeaderView *header = horizontalHeader();
     const auto position = [&](int c) { return header->sectionPosition(ModelColumnOf(c)); };
     const int mc = ModelColumnOf(column);
-    if (column < fixedColsValue_ || mc < 0)
+    if (column < frozenCols_ || mc < 0)
         return from; // a frozen column is always in sight
     const int edge = FrozenWidth();
     const int room = viewport()->width() - edge;
@@ -488,7 +493,7 @@ int TExDBGrid::ScrollToShow(int column, int from) const
         return from;
     // From the right: as many columns before it as fit whole.
     int first = column;
-    while (first > fixedColsValue_ && ModelColumnOf(first - 1) >= 0 && right - position(first - 1) <= room)
+    while (first > frozenCols_ && ModelColumnOf(first - 1) >= 0 && right - position(first - 1) <= room)
         --first;
     return position(first) - edge;
 }
@@ -506,7 +511,7 @@ void TExDBGrid::currentChanged(const QModelIndex &current, const QModelIndex &pr
 {
     QTableView::currentChanged(current, previous);
     const int column = current.isValid() ? GridColumnOf(current.column()) : -1;
-    if (column >= fixedColsValue_)
+    if (column >= frozenCols_)
         lastColumn_ = column;
 }
 
@@ -663,6 +668,14 @@ void TExDBGrid::SelectCurrentRow(bool select)
     verticalHeader()->viewport()->update();
 }
 
+bool TExDBGrid::RowInMultiSelection(int viewRow) const
+{
+    if (!multiSelect_ || selectedRows_.isEmpty() || !model_)
+        return false;
+    const Bookmark b = model_->RowBookmark(viewRow);
+    return b != NoBookmark && selectedRows_.contains(b);
+}
+
 void TExDBGrid::ClearSelectedRows()
 {
     if (selectedRows_.isEmpty())
@@ -688,7 +701,7 @@ int TExDBGrid::VisibleRowCount() const
 
 bool TExDBGrid::CanAppendAtEnd() const
 {
-    return !readOnly_ && (options_ & dgEditing) && LinkActive();
+    return !readOnly_ && (options_ & dgEditing) && LinkActive() && dataSet()->CanModify();
 }
 
 void TExDBGrid::Guard(const std::function<void()> &action)
@@ -770,7 +783,7 @@ void TExDBGrid::SelectColumn(int column)
 void TExDBGrid::TabMove(bool back)
 {
     const int step = back ? -1 : 1;
-    const int first = fixedColsValue_;
+    const int first = frozenCols_;
     const int last = ColumnCount() - 1;
     int column = CurrentColumn() + step;
     if (column >= first && column <= last)
@@ -817,7 +830,7 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
         switch (key) {
         case Qt::Key_Left:
             if (HasFrozenColumns()) {
-                SelectColumn(fixedColsValue_);
+                SelectColumn(frozenCols_);
                 return event->accept();
             }
             break;
@@ -855,7 +868,7 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
                 SelectionStep(modifiers, key == Qt::Key_Down ? 1 : -1);
             return event->accept();
         case Qt::Key_Left:
-            if (HasFrozenColumns() && !rowSelect && CurrentColumn() <= fixedColsValue_)
+            if (HasFrozenColumns() && !rowSelect && CurrentColumn() <= frozenCols_)
                 return event->accept();
             break;
         case Qt::Key_Tab:
@@ -869,7 +882,7 @@ void TExDBGrid::HandleKey(QKeyEvent *event)
         case Qt::Key_PageDown: MoveDataSet(VisibleRowCount()); return event->accept();
         case Qt::Key_Home:
             if (HasFrozenColumns() && !rowSelect && CurrentColumn() != 0) {
-                SelectColumn(fixedColsValue_);
+                SelectColumn(frozenCols_);
                 return event->accept();
             }
             [[fallthrough]];
@@ -924,7 +937,7 @@ void TExDBGrid::mousePressEvent(QMouseEvent *event)
 {
     const QModelIndex hit = indexAt(event->position().toPoint());
     const int hitColumn = hit.isValid() ? GridColumnOf(hit.column()) : -1;
-    if (HasFrozenColumns() && hitColumn >= 0 && hitColumn < fixedColsValue_)
+    if (HasFrozenColumns() && hitColumn >= 0 && hitColumn < frozenCols_)
         return PressFrozenRow(event, hit.row());
     Guard([&] { QTableView::mousePressEvent(event); });
     PressSelects(event);
@@ -935,7 +948,7 @@ void TExDBGrid::PressFrozenRow(QMouseEvent *event, int row)
     // A press on a frozen column picks the row only, as one on the indicator.
     if (focusPolicy() != Qt::NoFocus)
         setFocus(Qt::MouseFocusReason);
-    const int column = currentIndex().isValid() ? currentIndex().column() : ModelColumnOf(fixedColsValue_);
+    const int column = currentIndex().isValid() ? currentIndex().column() : ModelColumnOf(frozenCols_);
     if (model_ && row >= 0 && column >= 0)
         Guard([&] { setCurrentIndex(model_->index(row, column)); });
     PressSelects(event);

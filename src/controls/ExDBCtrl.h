@@ -153,6 +153,9 @@ public:
     // The multiselection, as bookmarks of the selected rows.
     const QList<Bookmark> &SelectedRows() const { return selectedRows_; }
     bool IsRowSelected(Bookmark b) const { return selectedRows_.contains(b); }
+    // The record shown in a view row is in the multiselection: the row paints
+    // highlighted and its indicator carries the mark.
+    bool RowInMultiSelection(int viewRow) const;
     void SelectCurrentRow(bool select);
     void ClearSelectedRows();
 
@@ -230,7 +233,7 @@ private:
     // Columns are grid columns; frozen ones come first and take no tab stop.
     int CurrentColumn() const;
     void SelectColumn(int column);
-    bool HasFrozenColumns() const { return fixedColsValue_ > 0 && LinkActive(); }
+    bool HasFrozenColumns() const { return frozenCols_ > 0 && frozenCols_ < ColumnCount() && LinkActive(); }
     // The current cell moved to a frozen column (the view's cursor sync after
     // a reopen does): back to the column it was on.
     void LeaveFrozenColumns();
@@ -270,7 +273,8 @@ private:
     bool titleButtons_ = false;
     bool readOnly_ = false;
     bool cellEditing_ = false;
-    int fixedColsValue_ = 0;
+    int fixedColsValue_ = 0; // the count asked for, kept while it cannot apply
+    int frozenCols_ = 0;     // the count frozen over the open dataset
     FrozenColumns *frozen_ = nullptr; // only while FixedCols > 0
     int leftCol_ = 0;                 // the left column the user last saw
     bool holdLeft_ = false;           // a layout change is under way: leftCol_ stays

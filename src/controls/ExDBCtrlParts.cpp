@@ -320,7 +320,8 @@ void IndicatorHeader::paintSection(QPainter *painter, const QRect &rect, int log
     DataSet *ds = g.dataSet();
     if (g.LinkActive()) {
         const bool current = !ds->IsEmpty() && logical == g.currentIndex().row();
-        const bool selected = g.multiSelect_ && current && g.IsRowSelected(ds->GetBookmark());
+        // The multiselection marks show while no row is being edited.
+        const bool selected = ds->State() == DataSetState::Browse && g.RowInMultiSelection(logical);
         if (current && ds->State() == DataSetState::Edit) {
             painter->setPen(palette().color(QPalette::ButtonText));
             painter->drawLine(rect.center().x(), rect.top() + 3, rect.center().x(), rect.bottom() - 3);
@@ -346,7 +347,8 @@ void GridCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     const int column = g.columns_.empty() ? -1 : g.GridColumnOf(index.column());
     const TColumn *col = column >= 0 ? &g.columns_[column] : nullptr;
     const bool selected = option.state & QStyle::State_Selected;
-    const bool highlight = selected && ((g.options_ & dgAlwaysShowSelection) || g.hasFocus());
+    const bool highlight = (selected && ((g.options_ & dgAlwaysShowSelection) || g.hasFocus())) ||
+                           g.RowInMultiSelection(index.row());
     const QPalette &pal = option.palette;
     QColor background = col && col->Color.isValid() ? col->Color : pal.color(QPalette::Base);
     TGridFont font{col && col->Font ? *col->Font : g.font(),

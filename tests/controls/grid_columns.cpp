@@ -4,6 +4,8 @@
 #include "platform/Messages.h"
 #include "support/GridTitles.h"
 
+#include <algorithm>
+
 namespace {
 
 TEST_F(GridTest, DefaultColumnsShowEveryVisibleField)
@@ -105,6 +107,51 @@ TEST_F(GridTest, CellEventsSetColoursAndKeepTheHighlightTextColour)
     grid->GetCellProps(table.FieldByName("Stacja"), font, background, true);
     EXPECT_TRUE(params);
     EXPECT_EQ(font.Color, QColor(Qt::green)) << "OnGetCellParams alone decides";
+}
+
+// Rows in the multiselection paint highlighted, the cell events hear so, and
+// the indicator marks them: a dot, and on the current row a mark of its own.
+TEST_F(GridTest, MultiSelectedRowsPaintHighlightedAndCarryTheIndicatorMarks)
+{
+    grid->SetMultiSelect(true);
+    for (int recNo : {2, 4}) {
+        table.SetRecNo(recNo);
+        grid->SelectCurrentRow(true);
+    }
+    table.SetRecNo(1);
+    std::vector<bool> heard;
+    grid->OnGetCellParams = [&](TExDBGrid &, Field *, TGridFont &, QColor &, bool highlight) {
+        heard.push_back(highlight);
+    };
+    const QImage cells = grid->viewport()->grab().toImage();
+    const int call = grid->ModelColumnOf(0);
+    std::vector<bool> painted;
+    for (int row = 0; row < 5; ++row) {
+        const QPoint inside(grid->columnViewportPosition(call) + 1, grid->rowViewportPosition(row) + 1);
+        painted.push_back(cells.pixelColor(inside) == grid->palette().color(QPalette::Highlight));
+    }
+    EXPECT_EQ(painted, std::vector<bool>({true, true, false, true, false})) << "the current row, then rows 2 and 4";
+    ASSERT_EQ(heard.size() % 5, 0u);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), true), 3 * heard.size() / 5) << "of " << heard.size();
+
+    const auto indicators = [&] {
+        QHeaderView *indicator = grid->verticalHeader();
+        const QImage all = indicator->viewport()->grab().toImage();
+        std::vector<QImage> rows;
+        for (int row = 0; row < 5; ++row)
+            rows.push_back(all.copy(0, indicator->sectionViewportPosition(row), all.width(),
+                                    indicator->sectionSize(row)));
+        return rows;
+    };
+    const std::vector<QImage> marks = indicators();
+    EXPECT_EQ(marks[1], marks[3]) << "both selected rows show the dot";
+    EXPECT_EQ(marks[2], marks[4]) << "rows outside the selection show nothing";
+    EXPECT_NE(marks[1], marks[2]);
+    EXPECT_NE(marks[0], marks[1]) << "the current row shows the arrow";
+    grid->SelectCurrentRow(true);
+    const QImage selectedCurrent = indicators()[0];
+    EXPECT_NE(selectedCurrent, marks[0]) << "a selected current row has its own mark";
+    EXPECT_NE(selectedCurrent, marks[1]);
 }
 
 TEST_F(GridTest, RowsAndTitlesFollowTheGridFontUntilSetThemselves)

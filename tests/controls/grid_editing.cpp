@@ -224,6 +224,23 @@ TEST_F(GridEditTest, AFrozenColumnStaysInSightAndTheLeftColumnIsKept)
     EXPECT_EQ(columnAtLeftEdge(0), -1) << "without frozen columns the grid shows its own cells only";
 }
 
+// A grid of one column never freezes it; the count asked for waits until
+// the grid has columns to spare.
+TEST_F(GridEditTest, OneColumnIsNeverFrozen)
+{
+    CellGrid();
+    grid->SetColumns({Col("Stacja")});
+    grid->SetFixedCols(1);
+    EXPECT_EQ(grid->FixedCols(), 0);
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Left, Qt::Key_Tab, Qt::Key_Down})
+        QTest::keyClick(grid.get(), key);
+    EXPECT_EQ(grid->GridColumnOf(grid->currentIndex().column()), 0);
+    EXPECT_EQ(table.RecNo(), 3) << "Tab wrapped to the next row, Down went one further";
+    grid->SetColumns({Col("Stacja"), Col("Imie"), Col("Miasto")});
+    EXPECT_EQ(grid->FixedCols(), 1);
+    EXPECT_EQ(grid->GridColumnOf(grid->currentIndex().column()), 1) << "the current column left the frozen one";
+}
+
 TEST_F(GridEditTest, TabEndsARangeSelectionOnlyWhenItWrapsToAnotherRow)
 {
     CellGrid();

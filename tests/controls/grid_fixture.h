@@ -9,6 +9,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// A memory table that can be made read-only, as a query without an update
+// statement is.
+class GridTable : public TExMemoryData {
+public:
+    bool readOnly = false;
+    bool CanModify() const override { return !readOnly; }
+};
+
 // A grid over a memory table of a few QSOs, shown in its own window.
 class GridTest : public ::testing::Test {
 protected:
@@ -75,7 +83,7 @@ protected:
     }
     QString Call() { return table.FieldByName("Stacja")->AsString(); }
 
-    TExMemoryData table;
+    GridTable table;
     DataSource source;
     std::unique_ptr<TExDBGrid> grid;
 };

@@ -1,8 +1,10 @@
 #include "grid_fixture.h"
 
+#include "controls/DbNavigator.h"
 #include "controls/DbUtils.h"
 #include "platform/Messages.h"
 
+#include <QToolButton>
 #include <QWheelEvent>
 
 namespace {
@@ -74,12 +76,53 @@ TEST_F(GridTest, FailureInAHandlerIsShownAsAWarning)
     EXPECT_EQ(shown[1], QString::fromUtf8("Błąd sortowania"));
 }
 
-TEST_F(GridTest, DownOnTheLastRowDoesNotAppend)
+// Down on the last row appends only where a record may be added; elsewhere,
+// as on a query that cannot be updated, it does nothing and says nothing. Nor
+// do the cell editor and the navigator offer changes to such a dataset.
+TEST_F(GridTest, DownOnTheLastRowAppendsOnlyWhereTheGridAndTheDataSetMayChange)
 {
-    table.Last();
-    QTest::keyClick(grid.get(), Qt::Key_Down);
-    EXPECT_EQ(table.State(), DataSetState::Browse);
-    EXPECT_EQ(table.RecordCount(), 5);
+    QStringList said;
+    const Messages::Handler old = Messages::setHandler([&](Messages::Kind, const QString &, const QString &text) {
+        said << text;
+        return false;
+    });
+    const struct Case {
+        const char *name;
+        bool editing, gridReadOnly, dataSetReadOnly, appends;
+    } cases[] = {
+        {"editing grid", true, false, false, true},
+        {"no dgEditing", false, false, false, false},
+        {"read-only grid", true, true, false, false},
+        {"read-only dataset", true, false, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (table.State() != DataSetState::Browse)
+            table.Cancel();
+        grid->SetOptions(c.editing ? grid->Options() | dgEditing : grid->Options() & ~TDBGridOptions(dgEditing));
+        grid->SetReadOnly(c.gridReadOnly);
+        table.readOnly = c.dataSetReadOnly;
+        table.Last();
+        QTest::keyClick(grid.get(), Qt::Key_Down);
+        EXPECT_EQ(table.State(), c.appends ? DataSetState::Insert : DataSetState::Browse);
+        if (!c.appends) {
+            EXPECT_EQ(table.RecNo(), 5);
+        }
+    }
+    EXPECT_TRUE(said.isEmpty()) << said.join('|').toStdString();
+
+    table.Cancel();
+    grid->SetReadOnly(false);
+    grid->SetCellEditing(true);
+    const QModelIndex name = grid->model()->index(1, grid->ModelColumnOf(1));
+    EXPECT_FALSE(grid->model()->flags(name) & Qt::ItemIsEditable) << "no cell editor on a read-only dataset";
+    TDBNavigator nav;
+    nav.SetDataSet(&table);
+    nav.RefreshButtons();
+    for (auto b : {TDBNavigator::nbInsert, TDBNavigator::nbDelete, TDBNavigator::nbEdit})
+        EXPECT_FALSE(nav.ButtonAt(b)->isEnabled()) << b;
+    EXPECT_TRUE(nav.ButtonAt(TDBNavigator::nbFirst)->isEnabled());
+    Messages::setHandler(old);
 }
 
 TEST_F(GridTest, CtrlDeleteDeletesNothing)

@@ -1,14 +1,16 @@
 #include "logfrm_fixture.h"
+#include "support/WindowPicture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
 
-// Writes a picture of the editor with a filled-in QSO when QUARN_SCREENSHOT
-// names a PNG file; otherwise only checks that the dialog paints.
+// A picture of the editor with a filled-in QSO, to the PNG file named by
+// QUARN_SCREENSHOT.
 TEST_F(LogFrmTest, EditorPicture)
 {
+    SKIP_UNLESS_PICTURES_ASKED();
     Exec("UPDATE STALE SET LOKATOR='KO02MF'");
     QPixmap picture;
     OpenNew([&] {
@@ -27,8 +29,5 @@ TEST_F(LogFrmTest, EditorPicture)
         picture = frm->grab();
     });
     ASSERT_FALSE(picture.isNull());
-    const QString path = qEnvironmentVariable("QUARN_SCREENSHOT");
-    if (!path.isEmpty()) {
-        EXPECT_TRUE(picture.save(path, "PNG"));
-    }
+    EXPECT_TRUE(picture.save(qEnvironmentVariable("QUARN_SCREENSHOT"), "PNG"));
 }

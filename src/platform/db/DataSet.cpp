@@ -693,6 +693,11 @@ Bookmark DataSet::GetBookmark() const
     return cur_ < 0 ? NoBookmark : store_.Id(cur_);
 }
 
+Bookmark DataSet::BookmarkAt(int row) const
+{
+    return row >= 0 && row < store_.Count() ? store_.Id(row) : NoBookmark;
+}
+
 bool DataSet::BookmarkValid(Bookmark b) const
 {
     return Active() && b != NoBookmark && b <= store_.LastId();

@@ -86,6 +86,7 @@ public:
 
     // Bookmarks.
     Bookmark GetBookmark() const;
+    Bookmark BookmarkAt(int row) const; // NoBookmark outside the rows held
     void GotoBookmark(Bookmark b);
     bool BookmarkValid(Bookmark b) const;
     static int CompareBookmarks(Bookmark a, Bookmark b);

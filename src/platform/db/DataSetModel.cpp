@@ -129,6 +129,15 @@ Field *DataSetModel::FieldAt(int column) const
     return column >= 0 && column < int(columns_.size()) ? columns_[column] : nullptr;
 }
 
+Bookmark DataSetModel::RowBookmark(int viewRow) const
+{
+    DataSet *ds = dataSet();
+    if (!ds || !ds->Active() || viewRow < 0 || viewRow >= rowCount() || PendingRow(viewRow) ||
+        (ds->State() == DataSetState::Insert && DataSetRow(viewRow) == ds->CurrentIndex()))
+        return NoBookmark;
+    return ds->BookmarkAt(DataSetRow(viewRow));
+}
+
 QVariant DataSetModel::data(const QModelIndex &index, int role) const
 {
     DataSet *ds = dataSet();
@@ -167,7 +176,8 @@ Qt::ItemFlags DataSetModel::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
     const Field *f = FieldAt(index.column());
-    if (editable_ && f && !f->ReadOnly() && !f->Calculated())
+    const DataSet *ds = dataSet();
+    if (editable_ && f && !f->ReadOnly() && !f->Calculated() && ds && ds->CanModify())
         flags |= Qt::ItemIsEditable;
     return flags;
 }

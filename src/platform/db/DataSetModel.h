@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/DataSet.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
@@ -7,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-class DataSet;
 class DataSource;
 class Field;
 
@@ -37,6 +38,8 @@ public:
 
     DataSet *dataSet() const;
     Field *FieldAt(int column) const;
+    // The record shown in a view row; NoBookmark for a row not stored yet.
+    Bookmark RowBookmark(int viewRow) const;
     // Columns shown, without values, while the dataset has no fields yet (a
     // query not opened so far), so that a view can show its titles.
     void SetStandInColumns(const QStringList &fieldNames);

@@ -15,9 +15,10 @@
 
 // Pictures of the two list imports as opened and of the zone fill after a run.
 // With QUARN_SCREENSHOT naming a PNG file X.png they are written as X-zamki.png,
-// X-gminy.png and X-strefy.png; otherwise only their painting is checked.
+// X-gminy.png and X-strefy.png.
 TEST_F(DataModuleTest, ReferenceToolWindowsPicture)
 {
+    SKIP_UNLESS_PICTURES_ASKED();
     std::vector<QsoRow> rows = SampleQsos(40);
     for (size_t i = 0; i < rows.size(); i += 3)
         rows[i].Itu = 0;
@@ -40,6 +41,7 @@ TEST_F(DataModuleTest, ReferenceToolWindowsPicture)
 // X-prefiksy-edycja.png, X-prefiksy-eksport.png and X-prefiksy-import.png.
 TEST_F(DataModuleTest, PrefixToolWindowsPicture)
 {
+    SKIP_UNLESS_PICTURES_ASKED();
     TPrefixEditFrm editor;
     editor.show();
     QTest::keyClicks(editor.EdNazwaAng, "pola");

@@ -254,6 +254,7 @@ TEST_F(LabelTemplateWindows, EditorShowsItsCaptionsAndExplanatoryDrawing)
 // X-wzorce.png and X-wzorzec.png.
 TEST_F(LabelTemplateWindows, ListAndEditorPicture)
 {
+    SKIP_UNLESS_PICTURES_ASKED();
     ASSERT_TRUE(AddTemplate("Avery L7160", {"1.52", "0.72", "3.81", "6.4", "6.6", "3.81"}));
     TLabelTbl list;
     list.PrepareTemplateList();
