@@ -643,6 +643,10 @@ void TExDBGrid::FetchVisibleRows()
 void TExDBGrid::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
+    // The scroll moved the focus frame drawn around the current row along
+    // with the cells: all of it is drawn again where it belongs.
+    if (dy && (options_ & dgRowSelect) && defaultDrawing_)
+        viewport()->update();
     if (dx && !holdLeft_ && HasFrozenColumns())
         leftCol_ = LeftCol();
     FetchVisibleRows();

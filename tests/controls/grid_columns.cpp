@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "support/GridTitles.h"
 
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -152,6 +153,45 @@ TEST_F(GridTest, MultiSelectedRowsPaintHighlightedAndCarryTheIndicatorMarks)
     const QImage selectedCurrent = indicators()[0];
     EXPECT_NE(selectedCurrent, marks[0]) << "a selected current row has its own mark";
     EXPECT_NE(selectedCurrent, marks[1]);
+}
+
+// The focus frame of a row-select grid spans the row beyond its last column;
+// moving and scrolling leave none of it behind on other rows of the screen.
+TEST_F(GridTest, TheRowFocusFrameLeavesNoTrailWhenTheRowMovesOrTheGridScrolls)
+{
+    for (int i = 0; i < 6; ++i)
+        AddFiveQsos();
+    table.First();
+    grid->SetColumns({Col("Stacja", {}, 80), Col("Imie", {}, 80)});
+    grid->activateWindow();
+    grid->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(grid.get()));
+    grid->setAttribute(Qt::WA_KeyboardFocusChange); // the style draws focus frames after keyboard use
+    const auto framedRows = [&] {
+        QCoreApplication::processEvents();
+        const QImage shown = grid->screen()->grabWindow(grid->winId()).toImage();
+        const QPoint origin = grid->viewport()->mapTo(grid.get(), QPoint(0, 0));
+        const QColor base = grid->palette().color(QPalette::Base);
+        const int x = origin.x() + grid->columnViewportPosition(grid->ModelColumnOf(1)) +
+                      grid->columnWidth(grid->ModelColumnOf(1)) + 20; // beyond the last column
+        QList<int> rows;
+        for (int y = 0; y < grid->viewport()->height(); ++y)
+            if (shown.pixelColor(x, origin.y() + y) != base) {
+                const int row = grid->rowAt(y);
+                if (!rows.contains(row))
+                    rows << row;
+            }
+        return rows;
+    };
+    // Two rows down, to the end, a page up (the current row at the top), then
+    // up twice, each scrolling by a row.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Down, {}}, {Qt::Key_Down, {}}, {Qt::Key_End, Qt::ControlModifier},
+        {Qt::Key_PageUp, {}}, {Qt::Key_Up, {}}, {Qt::Key_Up, {}}};
+    for (auto [key, modifiers] : keys) {
+        QTest::keyClick(grid.get(), key, modifiers);
+        EXPECT_EQ(framedRows(), QList<int>{grid->currentIndex().row()}) << key;
+    }
 }
 
 TEST_F(GridTest, RowsAndTitlesFollowTheGridFontUntilSetThemselves)
