@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -31,20 +32,40 @@ int Count(FbDatabase &db, FbTransaction &tr)
     return n;
 }
 
+// A log of one row on the test server, with the server's credentials set
+// while the test runs.
+class DbLostConnection : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        server = TestServer::FromEnvironment();
+        if (!server)
+            GTEST_SKIP() << NoTestServer;
+        log.emplace(*server, MakeTable);
+        credentials.emplace(*server);
+    }
+    void Attach(FbDatabase &db)
+    {
+        db.SetDatabaseName(log->Name());
+        db.Open();
+    }
+    // Ends the attachment as an administrator does.
+    void EndAttachmentOf(FbDatabase &db) { EndAttachment(*server, log->Name(), AttachmentId(db)); }
+
+    std::optional<TestServer> server;
+    std::optional<ServerDb> log;
+    std::optional<ServerCredentials> credentials;
+};
+
 } // namespace
 
 // The first failure says the connection is lost and carries the Polish notice;
 // the ones after it fail at once, without the server, and carry no notice
 // (told already). Ending the transactions and detaching throw nothing.
-TEST(DbLostConnection, IsKnownFromTheFirstFailureToldOnceAndClosesWithoutThrowing)
+TEST_F(DbLostConnection, IsKnownFromTheFirstFailureToldOnceAndClosesWithoutThrowing)
 {
-    QUARN_TEST_SERVER_OR_SKIP(server);
-    ServerDb log(*server, MakeTable);
-    ServerCredentials credentials(*server);
-
     auto db = std::make_unique<FbDatabase>();
-    db->SetDatabaseName(log.Name());
-    db->Open();
+    Attach(*db);
     auto reading = std::make_unique<FbTransaction>(db.get());
     reading->StartTransaction();
     FbQuery open;
@@ -57,7 +78,7 @@ TEST(DbLostConnection, IsKnownFromTheFirstFailureToldOnceAndClosesWithoutThrowin
     ASSERT_EQ(Count(*db, counting), 1);
     counting.Commit();
 
-    EndAttachment(*server, log.Name(), AttachmentId(*db));
+    EndAttachmentOf(*db);
 
     QString notice;
     try {
@@ -102,16 +123,11 @@ TEST(DbLostConnection, IsKnownFromTheFirstFailureToldOnceAndClosesWithoutThrowin
 }
 
 // A new attachment after a lost one is a fresh start: the server answers again.
-TEST(DbLostConnection, ANewAttachmentWorksAgain)
+TEST_F(DbLostConnection, ANewAttachmentWorksAgain)
 {
-    QUARN_TEST_SERVER_OR_SKIP(server);
-    ServerDb log(*server, MakeTable);
-    ServerCredentials credentials(*server);
-
     FbDatabase db;
-    db.SetDatabaseName(log.Name());
-    db.Open();
-    EndAttachment(*server, log.Name(), AttachmentId(db));
+    Attach(db);
+    EndAttachmentOf(db);
     FbTransaction tr(&db);
     EXPECT_THROW(
         {
@@ -132,12 +148,8 @@ TEST(DbLostConnection, ANewAttachmentWorksAgain)
 // rolls back. Whichever call first meets the loss, the rollback after it is
 // silent, a commit after it reports the loss (not an internal fault), and
 // CommitOrRollback says nothing was kept.
-TEST(DbLostConnection, RecoveryAfterTheLossEndsQuietlyAndKeepsNothing)
+TEST_F(DbLostConnection, RecoveryAfterTheLossEndsQuietlyAndKeepsNothing)
 {
-    QUARN_TEST_SERVER_OR_SKIP(server);
-    ServerDb log(*server, MakeTable);
-    ServerCredentials credentials(*server);
-
     const auto insert = [](FbDatabase &db, FbTransaction &tr) {
         FbStatement st(&db, &tr);
         st.SetSQL(QStringLiteral("update T set ID = ID"));
@@ -163,12 +175,11 @@ TEST(DbLostConnection, RecoveryAfterTheLossEndsQuietlyAndKeepsNothing)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.firstMeets);
         FbDatabase db;
-        db.SetDatabaseName(log.Name());
-        db.Open();
+        Attach(db);
         auto tr = std::make_unique<FbTransaction>(&db);
         tr->StartTransaction();
         insert(db, *tr);
-        EndAttachment(*server, log.Name(), AttachmentId(db));
+        EndAttachmentOf(db);
 
         try {
             c.meet(db, *tr);
@@ -197,20 +208,16 @@ TEST(DbLostConnection, RecoveryAfterTheLossEndsQuietlyAndKeepsNothing)
 // A job in a scope that met the loss on a batch's commit (and went on to its
 // end) is told the loss by the scope's commit instead of seeing success; a
 // transaction that committed before the loss kept what went in.
-TEST(DbLostConnection, AScopeTheLossEndedReportsItsCommitAsTheLoss)
+TEST_F(DbLostConnection, AScopeTheLossEndedReportsItsCommitAsTheLoss)
 {
-    QUARN_TEST_SERVER_OR_SKIP(server);
-    ServerDb log(*server, MakeTable);
-    ServerCredentials credentials(*server);
     FbDatabase db;
-    db.SetDatabaseName(log.Name());
-    db.Open();
+    Attach(db);
     FbTransaction done(&db), job(&db);
     done.StartTransaction();
     done.Commit();
     {
         FbTransactionScope scope(job);
-        EndAttachment(*server, log.Name(), AttachmentId(db));
+        EndAttachmentOf(db);
         EXPECT_THROW(job.CommitRetaining(), FbError);
         try {
             scope.Commit();

@@ -54,12 +54,16 @@ struct TestServer {
     QString DatabaseName(const QString &fileName) const;
 };
 
+// Why a test of the server is skipped.
+inline constexpr const char *NoTestServer =
+    "No Firebird server: QUARN_TEST_SERVER is not set (./test.sh starts one and sets it)";
+
 // Skips the test, saying why, when no server is named; a server that is named
 // but does not answer makes the test fail.
 #define QUARN_TEST_SERVER_OR_SKIP(server)                                                                    \
     const std::optional<TestServer> server = TestServer::FromEnvironment();                                  \
     if (!server)                                                                                             \
-    GTEST_SKIP() << "No Firebird server: QUARN_TEST_SERVER is not set (./test.sh starts one and sets it)"
+    GTEST_SKIP() << NoTestServer
 
 // The server's credentials in ISC_USER and ISC_PASSWORD, which every
 // FbDatabase (and so the data module) logs in with, while the object lives.
