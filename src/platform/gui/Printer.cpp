@@ -273,16 +273,8 @@ void Printer::NewPage()
 
 void Printer::EndDoc()
 {
-    if (!pdfFile_) {
-        endJob();
-        return;
-    }
-    canvas_.reset();
-    if (painter_ && painter_->isActive())
-        painter_->end();
-    painter_.reset();
-    pdfWriter_.reset();
-    if (!pdfFile_->Commit())
+    endPainting();
+    if (pdfFile_ && !pdfFile_->Commit())
         pdfFailed();
     pdfFile_.reset();
 }
@@ -294,13 +286,18 @@ void Printer::Abort()
     endJob();
 }
 
-void Printer::endJob()
+void Printer::endPainting()
 {
     canvas_.reset();
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
     pdfWriter_.reset();
+}
+
+void Printer::endJob()
+{
+    endPainting();
     // Never committed: the temporary file goes and the target stays as it was.
     if (pdfFile_)
         pdfFile_->cancelWriting();

@@ -67,6 +67,8 @@ private:
     QPrinterInfo info() const;
     // The PDF file a job writes, or empty when it goes to a print queue.
     QString pdfTarget() const;
+    // Ends the drawing; a PDF written so far stays in its temporary file.
+    void endPainting();
     void endJob();
     [[noreturn]] void pdfFailed();
 
