@@ -36,6 +36,8 @@ Handler setHandler(Handler handler)
 
 void ShowWarning(const QString &text)
 {
+    if (text.isEmpty())
+        return;
     dispatch(Kind::Warning, QStringLiteral("Uwaga"), text);
 }
 

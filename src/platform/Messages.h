@@ -23,7 +23,8 @@ using Handler = std::function<bool(Kind kind, const QString &caption, const QStr
 // Installs a handler (an empty one restores the default); returns the old one.
 Handler setHandler(Handler handler);
 
-// Caption "Uwaga", exclamation icon, one OK button.
+// Caption "Uwaga", exclamation icon, one OK button. An empty text shows
+// nothing: a failure told already (a lost connection) leaves one.
 void ShowWarning(const QString &text);
 // Caption "Potwierdzenie", question icon, Yes and No; true only for Yes.
 bool AskConfirm(const QString &text);

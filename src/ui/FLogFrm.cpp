@@ -692,8 +692,7 @@ void TLogFrm::SaveQso()
         QWidget *const fields[] = {nullptr, EdStacja, EdRaportNad, EdRaportOdb, EdLokator, EdWyspa};
         return Warn(check.Warning, fields[int(check.Field)]);
     }
-    if (!check.Notice.isEmpty())
-        Messages::ShowWarning(check.Notice);
+    Messages::ShowWarning(check.Notice);
 
     FormToRecord();
     Changed = !NewMode && QsoChanged(QsoSnapshot, log_);

@@ -99,9 +99,7 @@ void TWczytajPrefixFrm::Run()
                 message += u'\n' + *failure;
         }
     }
-    // Empty after a lost connection told already.
-    if (!message.isEmpty())
-        Messages::ShowWarning(message);
+    Messages::ShowWarning(message);
     if (done)
         accept();
 }

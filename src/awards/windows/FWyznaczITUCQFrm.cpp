@@ -84,6 +84,5 @@ void TWyznaczITUCQFrm::Run()
     }
     // What was updated before the failure stays; the window is ready again.
     CancelBtn->show();
-    if (!error.isEmpty()) // empty after a lost connection told already
-        Messages::ShowWarning(error);
+    Messages::ShowWarning(error);
 }

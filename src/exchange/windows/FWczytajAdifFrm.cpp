@@ -116,10 +116,8 @@ void TWczytajAdifFrm::Run()
             completed = false;
         }
     }
-    // A lost connection told already leaves an empty text: nothing to show.
     for (const QString &w : warnings)
-        if (!w.isEmpty())
-            Messages::ShowWarning(w);
+        Messages::ShowWarning(w);
     if (completed)
         Finished();
 }

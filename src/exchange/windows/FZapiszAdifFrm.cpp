@@ -92,10 +92,7 @@ void TZapiszAdifFrm::Run()
     case AdifExport::Outcome::NoRows:
         Messages::ShowWarning(QStringLiteral("Brak pozycji do eksportu. "));
         break;
-    case AdifExport::Outcome::Failed:
-        if (!error.isEmpty())
-            Messages::ShowWarning(error);
-        break;
+    case AdifExport::Outcome::Failed: Messages::ShowWarning(error); break;
     case AdifExport::Outcome::Written: Finished(); break;
     }
 }

@@ -30,7 +30,7 @@ template <typename F> std::optional<QString> FailureOf(F &&f)
 // there was no failure.
 inline bool ReportFailure(const std::optional<QString> &failure)
 {
-    if (failure && !failure->isEmpty())
+    if (failure)
         Messages::ShowWarning(*failure);
     return !failure;
 }
