@@ -53,33 +53,27 @@ void TQslLabelList::LoadUnsentQsls(TDM &dm, const TProgress &progress)
     const Field *qslOdb = q.FieldByName(QStringLiteral("QSL_ODB"));
 
     DrukTbl.EmptyMemoryTable();
-    DrukTbl.DisableControls();
+    const ControlsStill still(DrukTbl);
     DrukTbl.SetCapacity(count);
     marked_ = 0;
-    try {
-        int done = 0;
-        for (q.First(); !q.Eof(); q.Next()) {
-            DrukTbl.Append();
-            DrukTblZazn->SetAsString(Unmarked);
-            DrukTblData->SetAsDateTime(data->AsDateTime());
-            DrukTblStacja->SetAsString(stacja->AsString());
-            DrukTblPasmo->SetAsString(pasmo->AsString());
-            DrukTblEmisja->SetAsString(emisja->AsString());
-            DrukTblRaport->SetAsString(raport->AsString());
-            DrukTblQslO->SetAsString(qslOdb->AsString());
-            DrukTblLogId->SetAsInteger(logId->AsInteger());
-            DrukTblManager->SetAsString(manager->AsString());
-            DrukTbl.Post();
-            progress.SetPosition(++done);
-        }
-    } catch (...) {
-        DrukTbl.EnableControls();
-        throw;
+    int done = 0;
+    for (q.First(); !q.Eof(); q.Next()) {
+        DrukTbl.Append();
+        DrukTblZazn->SetAsString(Unmarked);
+        DrukTblData->SetAsDateTime(data->AsDateTime());
+        DrukTblStacja->SetAsString(stacja->AsString());
+        DrukTblPasmo->SetAsString(pasmo->AsString());
+        DrukTblEmisja->SetAsString(emisja->AsString());
+        DrukTblRaport->SetAsString(raport->AsString());
+        DrukTblQslO->SetAsString(qslOdb->AsString());
+        DrukTblLogId->SetAsInteger(logId->AsInteger());
+        DrukTblManager->SetAsString(manager->AsString());
+        DrukTbl.Post();
+        progress.SetPosition(++done);
     }
     q.Close();
     scope.Commit();
     DrukTbl.First();
-    DrukTbl.EnableControls();
 }
 
 void TQslLabelList::ToggleMark()

@@ -92,7 +92,7 @@ void TWczytajAdifFrm::Run()
         BusyGuard busy({WczytajBtn, CancelBtn, EdNazwaPliku});
         ResetImportCounters();
         QCoreApplication::processEvents();
-        DM->Logi.DisableControls();
+        const ControlsStill still(DM->Logi);
         AdifImport import(*DM);
         const std::optional<QString> failure = FailureOf([&] {
             ProgressPacer pace;
@@ -105,7 +105,6 @@ void TWczytajAdifFrm::Run()
         if (failure)
             warnings << *failure;
         ShowCounts(counts);
-        DM->Logi.EnableControls();
     }
 
     // Whatever ended the run, the QSOs it added are in the log: show them.
