@@ -60,7 +60,8 @@ struct Frequency {
     double high;
     int band;
 };
-constexpr std::array<Frequency, 13> FrequencyBands{{
+// 4 m: the 70 MHz allocations of the regions that have the band.
+constexpr std::array<Frequency, 14> FrequencyBands{{
     {1, 2, 1},
     {3, 4, 2},
     {7, 7.3, 3},
@@ -71,6 +72,7 @@ constexpr std::array<Frequency, 13> FrequencyBands{{
     {24, 24.99, 8},
     {28, 29.7, 9},
     {50, 54, 10},
+    {69.9, 70.5, 11},
     {140, 148, 12},
     {400, 450, 13},
     {1200, 1300, 14},
@@ -143,8 +145,11 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log)
         } else if (f.name == AdifTag::Band) {
             log.Pasmo.ParseBand(v);
         } else if (f.name == AdifTag::Freq) {
+            // A frequency of no band the program knows (60 m, 630 m, a typing
+            // error) must not clear the band a BAND tag already gave.
             if (const auto mhz = ParseAdifFrequency(v))
-                log.Pasmo.SetIndex(BandIndexForFrequency(*mhz));
+                if (const int band = BandIndexForFrequency(*mhz); band != 0)
+                    log.Pasmo.SetIndex(band);
         } else if (f.name == AdifTag::Call) {
             log.LogSetStacja(v);
         } else if (f.name == AdifTag::Mode) {

@@ -94,8 +94,17 @@ TEST(AdifToLog, BandFromBandOrFrequencyLaterWins)
     EXPECT_EQ(log.Pasmo.Index(), 5);
     Map("<QSO_DATE:8>20200101<FREQ:6>14,074<EOR>", log);
     EXPECT_EQ(log.Pasmo.Index(), 5);
-    Map("<QSO_DATE:8>20200101<FREQ:2>70<EOR>", log);
-    EXPECT_EQ(log.Pasmo.Index(), 0);
+    // 4 m has its range; a FREQ of no known band keeps the band BAND gave,
+    // while two known bands still go to the later tag.
+    const std::pair<const char *, int> bandThenFreq[] = {
+        {"<BAND:2>4M<FREQ:6>70.200", 11}, {"<FREQ:4>69.9", 11},         {"<FREQ:4>70.5", 11},
+        {"<FREQ:5>70.51", 0},             {"<BAND:3>40M<FREQ:5>5.357", 3}, {"<BAND:3>20M<FREQ:6>0.4742", 5},
+        {"<BAND:3>20M<FREQ:4>1400", 5},   {"<BAND:2>4M<FREQ:5>50.31", 10}, {"<FREQ:2>70<BAND:2>2M", 12},
+    };
+    for (const auto &[tags, band] : bandThenFreq) {
+        Map(QByteArray("<QSO_DATE:8>20200101") + tags + "<EOR>", log);
+        EXPECT_EQ(log.Pasmo.Index(), band) << tags;
+    }
     Map("<QSO_DATE:8>20200101<BAND:3>40M<FREQ:5>7.074<BAND:4>70CM<EOR>", log);
     EXPECT_EQ(log.Pasmo.Index(), 13);
     Map("<QSO_DATE:8>20200101<BAND:2>4m<FREQ:6>14.074<EOR>", log);
