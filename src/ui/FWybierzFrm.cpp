@@ -22,11 +22,11 @@ struct TWybierzFrm::Config {
     const char *Caption;
     const char *TableName;
     const char *IndexFields; // table order; empty: the table's natural order
-    std::vector<std::pair<const char *, const char *>> Columns; // field, title
+    // A code column's sample is its widest code, so that no code shows cut.
+    std::vector<TListColumn> Columns;
     const char *FilterField; // its first character is compared with FilterLetter
     const char *SearchCaption;
-    int SearchLength;
-    const char *Key;    // search and start-position key
+    const char *Key;    // search and start-position key; the search box takes its whole length
     bool SearchTrimmed; // the box text trimmed, searched only while the table is open
     bool StartOnDistrictCode;
     bool PickedStartsAsInitial;
@@ -73,13 +73,6 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
     };
     tr_->StartTransaction();
     table_->Open();
-    std::vector<TColumn> columns;
-    for (const auto &[name, title] : config_.Columns) {
-        TColumn c;
-        c.FieldName = QLatin1String(name);
-        c.Title = QString::fromUtf8(title);
-        columns.push_back(c);
-    }
     source_ = std::make_unique<DataSource>(table_.get());
 
     DbGrid = new TExDBGrid(this);
@@ -87,7 +80,7 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
     DbGrid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgRowSelect |
                        dgAlwaysShowSelection | dgConfirmDelete | dgCancelOnExit);
     DbGrid->SetReadOnly(true);
-    DbGrid->SetColumns(columns);
+    DbGrid->SetListColumns(config_.Columns);
     DbGrid->SetDataSource(source_.get());
     DbGrid->OnDblClick = [this](TExDBGrid &) { Guarded([this] { Choose(); }); };
 
@@ -102,7 +95,8 @@ TWybierzFrm::TWybierzFrm(Kind kind, QWidget *parent)
     EdSzukaj = new TButtonEdit(this);
     EdSzukaj->setObjectName("EdSzukaj");
     EdSzukaj->SetCharCase(ecUpperCase);
-    EdSzukaj->setMaxLength(config_.SearchLength);
+    if (const Field *key = table_->FindField(QLatin1String(config_.Key)))
+        EdSzukaj->setMaxLength(key->Size());
     EdSzukaj->SetButtonHint(QStringLiteral("Wyczyść"));
     EdSzukaj->SetGlyph(ClearGlyph());
     connect(EdSzukaj, &TButtonEdit::textChanged, this,
@@ -247,10 +241,9 @@ namespace {
 const TWybierzFrm::Config ZamekConfig{"Zamki Polskie",
                                       "ZAMKI",
                                       "SYMBOL",
-                                      {{"SYMBOL", "Zamek"}, {"NAZWA", "Nazwa (miejscowość)"}},
+                                      {{"SYMBOL", "Zamek", 0, "WWWWWW"}, {"NAZWA", "Nazwa (miejscowość)"}},
                                       "SYMBOL",
                                       "&Szukaj  [Zamek]",
-                                      5,
                                       "Symbol",
                                       true,
                                       false,
@@ -263,18 +256,22 @@ const TWybierzFrm::Config PowiatConfig{
     {{"WOJEWID", "Województwo"}, {"POWIATID", "Powiat"}, {"POWIAT", "Nazwa"}},
     "WOJEWID",
     "&Szukaj  [Powiat]",
-    2,
     "PowiatId",
     false,
     true,
     false,
     false};
-const TWybierzFrm::Config GminaConfig{"Gminy",   "GMINY",
-                                      "",        {{"GMINAID", "Gmina"}, {"GMINA", "Nazwa"}},
-                                      "WOJEWID", "&Szukaj  [Gmina]",
-                                      4,         "GminaId",
-                                      true,      false,
-                                      true,      true};
+const TWybierzFrm::Config GminaConfig{"Gminy",
+                                      "GMINY",
+                                      "",
+                                      {{"GMINAID", "Gmina", 0, "WWWWWW"}, {"GMINA", "Nazwa"}},
+                                      "WOJEWID",
+                                      "&Szukaj  [Gmina]",
+                                      "GminaId",
+                                      true,
+                                      false,
+                                      true,
+                                      true};
 
 const TWybierzFrm::Config *ConfigFor(TWybierzFrm::Kind kind)
 {

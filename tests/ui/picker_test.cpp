@@ -1,6 +1,7 @@
 #include "logfrm_fixture.h"
 
 #include "controls/ButtonEdit.h"
+#include "controls/ExDBCtrl.h"
 #include "core/Geography.h"
 #include "platform/Messages.h"
 #include "platform/db/DataSet.h"
@@ -257,4 +258,34 @@ TEST_F(PickerTest, SearchWorksOnFixedWidthCodes)
         gmina = Code(commune, "GMINAID");
     });
     EXPECT_EQ(gmina, QStringLiteral("CD01"));
+}
+
+TEST_F(PickerTest, AWholeSixCharacterCodeTypedFindsThatCodeAndItsColumnShowsItUncut)
+{
+    Exec("INSERT INTO ZAMKI (Symbol, Nazwa) VALUES ('SKI012', 'Zamek Średni')");
+    Exec("INSERT INTO ZAMKI (Symbol, Nazwa) VALUES ('MWM001', 'Zamek Szeroki')");
+    Exec("INSERT INTO GMINY (GminaId, Gmina, Powiat, WojewId) VALUES ('AB0124', 'Długa', 'x', 'D')");
+    Exec("INSERT INTO GMINY (GminaId, Gmina, Powiat, WojewId) VALUES ('MWM001', 'Szeroka', 'x', 'D')");
+    const struct {
+        TWybierzFrm::Kind kind;
+        const char *field, *typed;
+    } cases[] = {{TWybierzFrm::Zamek, "SYMBOL", "SKI012"}, {TWybierzFrm::Gmina, "GMINAID", "AB0124"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        TWybierzFrm p(c.kind);
+        QString found;
+        int shownWidth = 0;
+        Run(p, "", [&] {
+            p.EdSzukaj->setFocus();
+            QTest::keyClicks(p.EdSzukaj, c.typed);
+            found = Code(p, c.field);
+            p.Choose();
+            shownWidth = p.DbGrid->ColumnWidth(0);
+        });
+        EXPECT_EQ(p.EdSzukaj->text(), QLatin1String(c.typed));
+        EXPECT_EQ(found, QLatin1String(c.typed));
+        EXPECT_EQ(p.PickedCode, QLatin1String(c.typed));
+        // Cell text stands 2 pixels in and 3 from the right.
+        EXPECT_GE(shownWidth, QFontMetrics(p.DbGrid->font()).horizontalAdvance(QStringLiteral("MWM001")) + 5);
+    }
 }
