@@ -1,9 +1,9 @@
 #include "platform/gui/MessageBoxes.h"
 
 #include "platform/Messages.h"
+#include "platform/gui/DialogParent.h"
 #include "platform/gui/TitleBar.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
@@ -15,7 +15,7 @@ bool ShowBox(Messages::Kind kind, const QString &caption, const QString &text)
     const bool warning = kind == Messages::Kind::Warning;
     QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question, caption, text,
                     warning ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    DialogParent());
     if (!warning)
         box.setDefaultButton(QMessageBox::No);
     // The box sizes itself to its layout: a short message would make it too

@@ -2,9 +2,9 @@
 
 #include "platform/SaveFile.h"
 #include "platform/gui/DialogFolder.h"
+#include "platform/gui/DialogParent.h"
 #include "platform/print/PagePicture.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QPageSize>
 #include <QPainter>
@@ -73,7 +73,7 @@ void Printer::SetOutputFileName(const QString &fileName)
 
 QString Printer::AskPdfFileName(QWidget *parent)
 {
-    QFileDialog dialog(parent ? parent : QApplication::activeWindow(), QStringLiteral("Drukuj do pliku PDF"));
+    QFileDialog dialog(parent ? parent : DialogParent(), QStringLiteral("Drukuj do pliku PDF"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf *.PDF)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

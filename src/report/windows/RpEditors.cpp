@@ -1,12 +1,12 @@
 #include "report/windows/RpEditors.h"
 
+#include "platform/gui/DialogParent.h"
 #include "report/layout/RpExpr.h"
 #include "report/layout/RpLabel.h"
 #include "report/layout/RpReport.h"
 #include "report/windows/FRpExprBuilder.h"
 #include "report/windows/FRpLabelSettings.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -88,7 +88,7 @@ bool TRpLabelEditor::RunSettings(TRpLabelSettingsDlg &dialog)
 
 bool TRpLabelEditor::ShowEditor()
 {
-    TRpLabelSettingsDlg dialog(false, QApplication::activeWindow());
+    TRpLabelSettingsDlg dialog(false, DialogParent());
     return RunSettings(dialog);
 }
 
@@ -105,7 +105,7 @@ void TRpExprEditor::SetText(const QString &text)
 bool TRpExprEditor::ShowEditor()
 {
     auto &expr = static_cast<TRpExpr &>(Printable);
-    TRpLabelSettingsDlg dialog(true, QApplication::activeWindow());
+    TRpLabelSettingsDlg dialog(true, DialogParent());
     dialog.Mask->setCurrentText(expr.Mask);
     TCustomReport *report = expr.ParentReport();
     QObject::connect(dialog.BuilderButton, &QPushButton::clicked, &dialog, [&dialog, report] {

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -48,4 +50,36 @@ TEST(MessageBoxes, AShortMessageGetsABoxWideEnoughForItsTitle)
     EXPECT_EQ(question.title, QStringLiteral("Potwierdzenie"));
     EXPECT_GE(question.width, question.titleWidth);
     EXPECT_TRUE(yes);
+}
+
+// A box belongs to the modal window that is open, even when the window system
+// reports another window as active; with neither, to the main window.
+TEST(MessageBoxes, ABoxSitsOnTheOpenModalWindowElseTheActiveElseTheMainWindow)
+{
+    InstallMessageBoxes();
+    QMainWindow main;
+    main.show();
+    QDialog editor(&main);
+    QWidget *parentWithModal = nullptr, *parentAlone = nullptr;
+    QTimer::singleShot(0, [&] {
+        QApplication::setActiveWindow(&main); // what a window manager may report
+        QTimer::singleShot(0, [&] {
+            parentWithModal = QApplication::activeModalWidget()->parentWidget();
+            static_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+        });
+        Messages::ShowWarning(QStringLiteral("Raport nadany jest pusty."));
+        editor.reject();
+    });
+    editor.exec();
+
+    QApplication::setActiveWindow(nullptr);
+    QTimer::singleShot(0, [&] {
+        parentAlone = QApplication::activeModalWidget()->parentWidget();
+        static_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Ok)->click();
+    });
+    Messages::ShowWarning(QStringLiteral("Błąd."));
+    Messages::setHandler({});
+
+    EXPECT_EQ(parentWithModal, &editor);
+    EXPECT_EQ(parentAlone, &main);
 }
