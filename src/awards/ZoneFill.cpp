@@ -8,7 +8,8 @@ namespace {
 
 // The statement that writes one QSO's continent and zones, prepared once. It
 // fills only what is still empty when it runs: another copy of the program on
-// the same log may have typed the values since the row was read.
+// the same log may have typed the values since the row was read. The row is
+// written only while one of the values it is given is still lacking there.
 class ZoneUpdater {
 public:
     ZoneUpdater(TDM &dm, FbTransaction &tr) : update_(&dm.Baza, &tr)
@@ -18,7 +19,9 @@ public:
             "Set Kontynent=case when coalesce(trim(Kontynent), '')='' then :Kontynent else Kontynent end,",
             "ITU=case when coalesce(ITU, 0)=0 then :ITU else ITU end,",
             "CQ=case when coalesce(CQ, 0)=0 then :CQ else CQ end", "where LogId=:LogId",
-            "and (coalesce(trim(Kontynent), '')='' or coalesce(ITU, 0)=0 or coalesce(CQ, 0)=0)"});
+            "and ((coalesce(trim(Kontynent), '')='' and cast(:Kontynent as varchar(2))<>'')",
+            "or (coalesce(ITU, 0)=0 and cast(:ITU as integer)<>0)",
+            "or (coalesce(CQ, 0)=0 and cast(:CQ as integer)<>0))"});
         update_.Prepare();
         logId_ = update_.ParamByName("LogId");
         kontynent_ = update_.ParamByName("Kontynent");
@@ -75,21 +78,20 @@ bool ZoneFill::Run(const TProgress &progress)
         progress.SetPosition(counts_.ProcessedCount);
         for (; !rows.Eof(); rows.Next()) {
             ++counts_.ProcessedCount;
-            QString kontynent = kontynentCol->AsString();
-            int itu = int(ituCol->AsInteger());
-            int cq = int(cqCol->AsInteger());
-            const bool noKontynent = kontynent.trimmed().isEmpty();
+            const bool noKontynent = kontynentCol->AsString().trimmed().isEmpty();
+            const bool noItu = ituCol->AsInteger() == 0, noCq = cqCol->AsInteger() == 0;
             // Most QSOs of a log already have all three: only the others need their country.
-            if (noKontynent || itu == 0 || cq == 0) {
+            if (noKontynent || noItu || noCq) {
                 const QString stacja = stacjaCol->AsString();
                 const int krajId = dm_.KrajIdForCall(stacja);
-                if (noKontynent)
-                    kontynent = dm_.ContinentForKrajId(krajId);
-                if (itu == 0)
-                    itu = ItuZoneFor(krajId, stacja);
-                if (cq == 0)
-                    cq = CqZoneFor(krajId, stacja);
-                if (updater.UpdateQsoZones(logIdCol->AsInteger(), kontynent, cq, itu))
+                // Only what the row lacks is given (the statement keeps the rest).
+                const QString kontynent = noKontynent ? dm_.ContinentForKrajId(krajId) : QString();
+                const int itu = noItu ? ItuZoneFor(krajId, stacja) : 0;
+                const int cq = noCq ? CqZoneFor(krajId, stacja) : 0;
+                // Where the rules find nothing (no country, zones left to the
+                // operator) the row is neither written nor counted.
+                if ((!kontynent.trimmed().isEmpty() || itu != 0 || cq != 0) &&
+                    updater.UpdateQsoZones(logIdCol->AsInteger(), kontynent, cq, itu))
                     ++counts_.UpdatedCount;
                 if (counts_.UpdatedCount - committed == batchSize_) {
                     write.CommitRetaining();

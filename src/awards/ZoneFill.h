@@ -8,15 +8,16 @@ class TDM;
 
 struct ZoneFillCounts {
     qsizetype ProcessedCount = 0; // QSO rows read
-    qsizetype UpdatedCount = 0;   // QSO rows the fill wrote
+    qsizetype UpdatedCount = 0;   // QSO rows given a value they lacked
 };
 
 // Fills in the continent, ITU zone and CQ zone of every QSO that lacks any of
 // them, from the country of its call sign. A value is written only where the
 // row still lacks it when the update runs, and a row another copy of the
 // program is changing at that moment is passed over, so values typed there
-// meanwhile stay. A QSO whose call sign has no country is still updated
-// (continent empty, zones 0) and counted, so a second run counts it again.
+// meanwhile stay. A QSO for which the rules find nothing it lacks (a call
+// sign of no country, zones the rules leave to the operator) is neither
+// written nor counted, so a second run over an unchanged log counts nothing.
 // Pending log changes are committed first; the updates are committed in
 // batches and at the end. On a database error what was updated is committed
 // (on a lost connection only the batches committed before stay, and counts

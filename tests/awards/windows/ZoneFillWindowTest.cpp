@@ -56,7 +56,7 @@ TEST_F(ZoneFillWindowTest, RunsFromStartShowsCountersAndThenCloses)
     EXPECT_TRUE(stillVisible);
 
     EXPECT_EQ(w.PrzetworzoneLbl->text(), "3");
-    EXPECT_EQ(w.ZaktualizowaneLbl->text(), "2");
+    EXPECT_EQ(w.ZaktualizowaneLbl->text(), "1"); // QQ1ZZ has no country: nothing to give it
     EXPECT_TRUE(w.HasUpdates());
     EXPECT_EQ(w.StartBtn->text(), "&Zamknij");
     EXPECT_TRUE(w.StartBtn->isEnabled());
@@ -66,13 +66,14 @@ TEST_F(ZoneFillWindowTest, RunsFromStartShowsCountersAndThenCloses)
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_FALSE(w.isVisible());
 
-    // Shown again it is idle, and a second run counts only the QSO without a country.
+    // Shown again it is idle, and a second run finds nothing new: no reopening of the log.
     w.show();
     EXPECT_EQ(w.StartBtn->text(), "&Start");
     EXPECT_EQ(w.PrzetworzoneLbl->text(), "");
     EXPECT_TRUE(w.CancelBtn->isVisible());
     w.StartBtn->click();
-    EXPECT_EQ(w.ZaktualizowaneLbl->text(), "1");
+    EXPECT_EQ(w.ZaktualizowaneLbl->text(), "0");
+    EXPECT_FALSE(w.HasUpdates());
 }
 
 TEST_F(ZoneFillWindowTest, CompleteLogReportsNoUpdates)
