@@ -28,6 +28,8 @@ TEST(Dxcc, TableValues)
     EXPECT_EQ(ContinentFor(269), "EU");
     EXPECT_EQ(ItuZoneFor(269, "SP5ABC"), 28);
     EXPECT_EQ(CqZoneFor(269, "SP5ABC"), 15);
+    EXPECT_EQ(ItuZoneFor(76, "TG9ABC"), 11); // Guatemala lies in ITU 11 with its neighbours
+    EXPECT_EQ(CqZoneFor(76, "TG9ABC"), 7);
     EXPECT_EQ(ItuZoneFor(177, "JD1ABC"), 90);
     EXPECT_EQ(ContinentFor(159), "");
     EXPECT_EQ(ItuZoneFor(159, ""), 41);
