@@ -36,6 +36,12 @@ DateTime DateTime::fromQDateTime(const QDateTime &dt)
 
 DateTime DateTime::fromDays(double days)
 {
+    // Only the calendar years 1..9999 make a date; anything else (NaN, an
+    // infinity, a count past them) is no date rather than an integer overflow.
+    constexpr double FirstDay = -693593; // 0001-01-01
+    constexpr double PastLastDay = 2958466; // 10000-01-01
+    if (!(days >= FirstDay && days < PastLastDay))
+        return DateTime();
     // Round the whole value to ticks first, so that 0.5 s steps never drift a tick.
     const double total = std::round(days * double(TicksPerDay));
     const int64_t t = int64_t(total);
