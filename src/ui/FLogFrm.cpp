@@ -1,5 +1,6 @@
 #include "ui/FLogFrm.h"
 
+#include "controls/DateTimeEdit.h"
 #include "controls/NumberEdit.h"
 #include "core/DisplayText.h"
 #include "core/Dxcc.h"
@@ -17,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -28,7 +28,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QToolButton>
 #include <cmath>
 
@@ -196,10 +195,10 @@ void TLogFrm::BuildForm()
         return b;
     };
 
-    EdData = new QDateEdit(this);
+    EdData = new TDateTimeEdit(QMetaType::QDate, this);
     EdData->setObjectName("EdData");
     EdData->setCalendarPopup(true);
-    EdGodz = new QTimeEdit(this);
+    EdGodz = new TDateTimeEdit(QMetaType::QTime, this);
     EdGodz->setObjectName("EdGodz");
     EdGodz->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     DataLock = lockButton("DataLock");

@@ -11,13 +11,12 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimeEdit;
 class QToolButton;
 class TAmountEdit;
+class TDateTimeEdit;
 class TZapisCB;
 
 // The QSO editor: enters new QSOs one after another (NewQso) or corrects one
@@ -39,8 +38,8 @@ public:
     bool OwnLocatorValid = false;
 
     // Controls, named as the program names them.
-    QDateEdit *EdData = nullptr;
-    QTimeEdit *EdGodz = nullptr;
+    TDateTimeEdit *EdData = nullptr;
+    TDateTimeEdit *EdGodz = nullptr;
     QToolButton *DataLock = nullptr;
     QComboBox *EdPasmo = nullptr;
     QToolButton *PasmoLock = nullptr;

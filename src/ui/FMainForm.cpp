@@ -9,6 +9,7 @@
 #include "awards/windows/FWyznaczITUCQFrm.h"
 #include "awards/windows/FZapiszPrefiksFrm.h"
 #include "controls/ButtonEdit.h"
+#include "controls/DateTimeEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
@@ -30,7 +31,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -355,7 +355,7 @@ QLayout *TMainForm::BuildDateSearch(QWidget *panel)
     auto *findDate = new QVBoxLayout;
     auto *dateLbl = new QLabel(QStringLiteral("Szukaj  [Data]"), panel);
     auto *dateRow = new QHBoxLayout;
-    EdData = new QDateEdit(panel);
+    EdData = new TDateTimeEdit(QMetaType::QDate, panel);
     EdData->setCalendarPopup(true);
     SzukajDataBtn = new QToolButton(panel);
     SzukajDataBtn->setIcon(QIcon(QPixmap::fromImage(SearchGlyph())));
@@ -366,7 +366,7 @@ QLayout *TMainForm::BuildDateSearch(QWidget *panel)
     findDate->addWidget(dateLbl);
     findDate->addLayout(dateRow);
     connect(SzukajDataBtn, &QToolButton::clicked, this, [this] { Guarded([this] { FindByDate(); }); });
-    connect(EdData, &QDateEdit::editingFinished, this, [this] {
+    connect(EdData, &TDateTimeEdit::editingFinished, this, [this] {
         if (EdData->hasFocus())
             Guarded([this] { FindByDate(); });
     });

@@ -11,7 +11,6 @@
 
 class QAction;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLayout;
 class QMenu;
@@ -20,6 +19,7 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class TButtonEdit;
+class TDateTimeEdit;
 class TExSpeedButton;
 class TRecordView;
 
@@ -93,7 +93,7 @@ public:
     QPushButton *PrefixExpBtn = nullptr;
     QLabel *ZnakLbl = nullptr;
     TButtonEdit *EdStacja = nullptr;
-    QDateEdit *EdData = nullptr;
+    TDateTimeEdit *EdData = nullptr;
     QToolButton *SzukajDataBtn = nullptr;
     std::array<QToolButton *, 4> Navigator{}; // first, prior, next, last
     QComboBox *EdSortOrder = nullptr;

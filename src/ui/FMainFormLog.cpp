@@ -3,6 +3,7 @@
 #include "ui/FMainForm.h"
 
 #include "controls/ButtonEdit.h"
+#include "controls/DateTimeEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>

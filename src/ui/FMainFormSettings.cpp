@@ -1,6 +1,7 @@
 // The main window's settings in the store, and the clock texts.
 #include "ui/FMainForm.h"
 
+#include "controls/DateTimeEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/WindowGeometry.h"
 #include "core/FDM.h"
@@ -8,7 +9,6 @@
 #include "platform/Registry.h"
 
 #include <QAction>
-#include <QDateEdit>
 #include <QLabel>
 #include <optional>
 

@@ -3,6 +3,7 @@
 // program ends.
 
 #include "controls/ButtonEdit.h"
+#include "controls/DateTimeEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "platform/db/ExMemDS.h"
 #include "controls/ExSpin.h"
@@ -168,6 +169,20 @@ QWidget *Edits()
     down->SetButtonKind(bkStandard);
     down->SetValue(8);
     form->addRow("Liczba etykiet w pionie", down);
+
+    auto *data = new TDateTimeEdit(QMetaType::QDate);
+    data->setObjectName("EdData");
+    data->setCalendarPopup(true);
+    data->setDisplayFormat("dd.MM.yyyy");
+    data->setDate(QDate(2026, 12, 7));
+    auto *godz = new TDateTimeEdit(QMetaType::QTime);
+    godz->setObjectName("EdGodz");
+    godz->setDisplayFormat("HH:mm:ss");
+    godz->setTime(QTime(14, 30, 15));
+    auto *dateRow = new QHBoxLayout;
+    dateRow->addWidget(data);
+    dateRow->addWidget(godz);
+    form->addRow("Data godz. [UTC]", dateRow);
     return box;
 }
 

@@ -1,3 +1,4 @@
+#include "controls/DateTimeEdit.h"
 #include "core/FDM.h"
 #include "logfrm_fixture.h"
 #include "support/UiFixture.h"
@@ -5,9 +6,7 @@
 #include "ui/FMainForm.h"
 #include "ui/RecordView.h"
 
-#include <QDateEdit>
 #include <QLabel>
-#include <QTimeEdit>
 
 // QSOs logged in the hours the Polish clock skips or repeats show their UTC
 // date and time everywhere, whatever the machine's zone.

@@ -1,3 +1,4 @@
+#include "controls/DateTimeEdit.h"
 #include "core/FDM.h"
 #include "core/Settings.h"
 #include "support/UiFixture.h"
@@ -9,7 +10,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>

@@ -1,16 +1,15 @@
 #include "logfrm_fixture.h"
 
+#include "controls/DateTimeEdit.h"
 #include "controls/NumberEdit.h"
 #include "core/Log.h"
 #include "platform/Messages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 
 namespace {
 

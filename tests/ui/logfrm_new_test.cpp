@@ -1,15 +1,15 @@
 #include "logfrm_fixture.h"
 
+#include "controls/DateTimeEdit.h"
 #include "core/Log.h"
 #include "core/Settings.h"
 #include "platform/Messages.h"
+#include "support/DateFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QToolButton>
 #include <set>
 
@@ -64,6 +64,7 @@ TEST_F(LogFrmTest, ThreeQsosInOneSessionAreThreeRowsAndTheDialogStaysOpen)
 TEST_F(LogFrmTest, CancellingWithoutSavingLeavesSavedAnyFalse)
 {
     EXPECT_EQ(OpenNew([] {}), int(mrCancel));
+    EXPECT_EQ(DateFields(*frm), QStringList({"EdData: TDateTimeEdit", "EdGodz: TDateTimeEdit"}));
     EXPECT_FALSE(frm->SavedAny);
     EXPECT_EQ(DM->QsoCount(), 0);
 }

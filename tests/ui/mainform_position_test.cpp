@@ -1,4 +1,5 @@
 #include "controls/ButtonEdit.h"
+#include "controls/DateTimeEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/FileNameEdit.h"
 #include "core/FDM.h"
@@ -9,7 +10,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDateEdit>
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>

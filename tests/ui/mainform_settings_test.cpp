@@ -1,12 +1,13 @@
+#include "controls/DateTimeEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "platform/Registry.h"
+#include "support/DateFields.h"
 #include "support/GridTitles.h"
 #include "support/UiFixture.h"
 #include "ui/FMainForm.h"
 
 #include <QAction>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -50,6 +51,9 @@ TEST_F(MainFormSettings, WithoutStoredValuesTheDefaultsHold)
     EXPECT_EQ(f.CzasZimowyMnu->isChecked(), !summer);
     EXPECT_EQ(f.EdData->displayFormat(), QStringLiteral("yyyy-MM-dd"));
     EXPECT_EQ(f.EdData->date(), QDate::currentDate());
+    // The search date, then the QSO editor's fields (the editor is a child of the main window).
+    EXPECT_EQ(DateFields(f),
+              QStringList({"TDateTimeEdit", "EdData: TDateTimeEdit", "EdGodz: TDateTimeEdit"}));
     EXPECT_EQ(DM->Logi.FieldByName("DATA")->DisplayFormat(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 

@@ -1,11 +1,11 @@
 #include "controls/ButtonEdit.h"
+#include "controls/DateTimeEdit.h"
 #include "controls/ExDBCtrl.h"
 #include "core/FDM.h"
 #include "support/UiFixture.h"
 #include "ui/FMainForm.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QTest>
 

@@ -1,12 +1,12 @@
 #include "exchange/windows/FParamDrukLog.h"
 
+#include "controls/DateTimeEdit.h"
 #include "core/FWindow.h"
 #include "exchange/windows/PeriodRangeBox.h"
 #include "platform/Messages.h"
 #include "platform/Registry.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>

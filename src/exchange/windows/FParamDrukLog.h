@@ -5,8 +5,8 @@
 
 class PeriodRangeBox;
 class QComboBox;
-class QDateEdit;
 class QPushButton;
+class TDateTimeEdit;
 class TWindow;
 
 // Asks for the date range of the log-book printout.
@@ -18,8 +18,8 @@ public:
 
     PeriodRangeBox *Range;
     QComboBox *EdOkres;
-    QDateEdit *EdOdDnia;
-    QDateEdit *EdDoDnia;
+    TDateTimeEdit *EdOdDnia;
+    TDateTimeEdit *EdDoDnia;
     QPushButton *PostBtn;
     QPushButton *CancelBtn;
 

@@ -1,9 +1,9 @@
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
 
+#include "controls/DateTimeEdit.h"
 #include "exchange/windows/PeriodRangeBox.h"
 #include "platform/Messages.h"
 
-#include <QDateEdit>
 #include <QVBoxLayout>
 
 TZapiszOdDoAdifFrm::TZapiszOdDoAdifFrm(QWidget *parent) : TZapiszAdifFrm(parent)

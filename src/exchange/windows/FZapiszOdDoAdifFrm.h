@@ -4,7 +4,7 @@
 
 class PeriodRangeBox;
 class QComboBox;
-class QDateEdit;
+class TDateTimeEdit;
 
 // The ADIF export of the QSOs of a date range: whole days from EdOdDnia to
 // EdDoDnia, set by hand or by one of the period presets of EdOkres.
@@ -15,8 +15,8 @@ public:
 
     PeriodRangeBox *Range;
     QComboBox *EdOkres;
-    QDateEdit *EdOdDnia;
-    QDateEdit *EdDoDnia;
+    TDateTimeEdit *EdOdDnia;
+    TDateTimeEdit *EdDoDnia;
 
 protected:
     void FormActivate() override;

@@ -1,10 +1,10 @@
 #include "exchange/windows/PeriodRangeBox.h"
 
+#include "controls/DateTimeEdit.h"
 #include "core/Settings.h"
 #include "exchange/PeriodPreset.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,11 +18,11 @@ PeriodRangeBox::PeriodRangeBox(const QString &title, QWidget *parent) : QGroupBo
     EdOkres->setCurrentIndex(0);
     okresLbl->setBuddy(EdOkres);
     auto *dniLbl = new QLabel(QStringLiteral("tj. od dnia - do dnia"), this);
-    EdOdDnia = new QDateEdit(this);
+    EdOdDnia = new TDateTimeEdit(QMetaType::QDate, this);
     EdOdDnia->setObjectName(QStringLiteral("EdOdDnia"));
-    EdDoDnia = new QDateEdit(this);
+    EdDoDnia = new TDateTimeEdit(QMetaType::QDate, this);
     EdDoDnia->setObjectName(QStringLiteral("EdDoDnia"));
-    for (QDateEdit *e : {EdOdDnia, EdDoDnia})
+    for (TDateTimeEdit *e : {EdOdDnia, EdDoDnia})
         e->setCalendarPopup(true);
     dniLbl->setBuddy(EdOdDnia);
 

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 
 class QComboBox;
-class QDateEdit;
+class TDateTimeEdit;
 
 // The date range of the range export and of the log-book printout: a period
 // list (EdOkres) whose presets fill the two day pickers.
@@ -14,8 +14,8 @@ public:
     PeriodRangeBox(const QString &title, QWidget *parent);
 
     QComboBox *EdOkres;
-    QDateEdit *EdOdDnia;
-    QDateEdit *EdDoDnia;
+    TDateTimeEdit *EdOdDnia;
+    TDateTimeEdit *EdDoDnia;
 
     // Shows the days in the general date format and applies the chosen preset.
     void Activate();

@@ -1,10 +1,11 @@
+#include "controls/DateTimeEdit.h"
 #include "controls/FileNameEdit.h"
 #include "exchange/windows/FWczytajAdifFrm.h"
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
+#include "support/DateFields.h"
 #include "support/LogDb.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -194,6 +195,7 @@ TEST_F(AdifWindowsTest, RangeWindowPresetsAndRangeCheck)
     AddQso("DL1A", DateTime::fromQDate(today.addYears(-2)));
     TZapiszOdDoAdifFrm w;
     w.show();
+    EXPECT_EQ(DateFields(w), QStringList({"EdOdDnia: TDateTimeEdit", "EdDoDnia: TDateTimeEdit"}));
     ASSERT_EQ(w.EdOkres->count(), 5);
     EXPECT_EQ(w.EdOkres->currentIndex(), 0);
     EXPECT_EQ(w.EdOdDnia->date(), QDate(today.year(), today.month(), 1));

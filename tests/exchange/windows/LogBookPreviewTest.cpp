@@ -1,3 +1,4 @@
+#include "controls/DateTimeEdit.h"
 #include "core/FWindow.h"
 #include "core/Settings.h"
 #include "exchange/windows/FParamDrukLog.h"
@@ -6,13 +7,13 @@
 #include "report/printer/RpPrinter.h"
 #include "report/windows/FRpPreview.h"
 #include "report/windows/RpReportWindows.h"
+#include "support/DateFields.h"
 #include "support/FullDisk.h"
 #include "support/LogDb.h"
 #include "support/QsoRows.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -216,6 +217,7 @@ TEST_F(LogBookPreview, TheDialogOpensWithTheCurrentMonthAndKeepsItsPlace)
         const QDate today = QDate::currentDate();
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Wydruk łączności"));
         EXPECT_EQ(d->EdOkres->currentIndex(), 0);
+        EXPECT_EQ(DateFields(*d), QStringList({"EdOdDnia: TDateTimeEdit", "EdDoDnia: TDateTimeEdit"}));
         EXPECT_EQ(d->EdOdDnia->date(), QDate(today.year(), today.month(), 1));
         EXPECT_EQ(d->EdDoDnia->date(), QDate(today.year(), today.month(), today.daysInMonth()));
         d->move(123, 77);
