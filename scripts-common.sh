@@ -91,8 +91,8 @@ quarn_firebird_server_cleanup() {
 }
 
 quarn_build() {   # quarn_build BUILD_DIR [cmake options...]
-    QUARN_STEP="budowanie"
     local dir="$1"; shift
+    QUARN_STEP="budowanie (${dir##*/})"
     cmake -S "$QUARN_ROOT" -B "$dir" -G Ninja "$@"
     # Qt's moc step of a library is not re-run for a header that appeared since
     # the last build (a pull that adds a window would then fail to link);

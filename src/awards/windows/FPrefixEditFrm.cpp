@@ -103,11 +103,12 @@ TPrefixEditFrm::TPrefixEditFrm(QWidget *parent) : QDialog(parent)
     Detale.AfterOpen = [this](DataSet &ds) { RequireFields(ds, *DetaleGrid, {"KRAJID", "PREFIX"}); };
     DetaleNavigator->SetDataSet(&Detale);
 
-    // A row inserted or opened for editing is typed into at once.
+    // A row inserted or opened for editing is typed into at once. The grid is
+    // copied into the lambda: clang before 16 cannot capture a structured binding.
     for (auto [navigator, grid] :
          {std::pair{NoweNavigator, NoweGrid}, std::pair{DetaleNavigator, DetaleGrid}})
         for (TDBNavigator::Button b : {TDBNavigator::nbInsert, TDBNavigator::nbEdit})
-            connect(navigator->ButtonAt(b), &QToolButton::clicked, grid, [grid] { grid->setFocus(); });
+            connect(navigator->ButtonAt(b), &QToolButton::clicked, grid, [g = grid] { g->setFocus(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(search);
