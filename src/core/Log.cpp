@@ -16,7 +16,11 @@ void TLog::LogSetEmisja(const QString &value)
 
 void TLog::LogSetLokator(const QString &value)
 {
-    if (value.size() == 0 || value.size() == 4 || value.size() == 6)
+    // Characters, not UTF-16 units: a character beyond the Basic Multilingual
+    // Plane is one character of the log ('?' in Windows-1250), so counting its
+    // two units would take a five-character text that is refused when read back.
+    const qsizetype length = value.toUcs4().size();
+    if (length == 0 || length == 4 || length == 6)
         Lokator = value;
 }
 

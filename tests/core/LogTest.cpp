@@ -35,6 +35,7 @@ TEST(Log, LokatorLengthRule)
     log.LogSetLokator("JO9");
     log.LogSetLokator("JO91R");
     log.LogSetLokator("JO91RGA");
+    log.LogSetLokator(QString::fromUtf8("OC-0\xF0\xA2\x88\xA2")); // five characters in six UTF-16 units
     EXPECT_EQ(log.Lokator, "JO91RG");
     log.LogSetLokator("");
     EXPECT_EQ(log.Lokator, "");

@@ -42,6 +42,10 @@ TEST(Environment, AVariableThatReachesItselfIsAnErrorNotARecursion)
     EXPECT_EQ(ShowResult(env.EntryValue("A")), "error:Recursive calls not allowed");
     EXPECT_EQ(ShowResult(env.EntryValue("C")), "error:Recursive calls not allowed");
     EXPECT_EQ(ShowResult(env.EntryValue("C")), "error:Recursive calls not allowed");
+    // Resetting such variables ends too, and they still evaluate afterwards.
+    env.Entry(env.IndexOf("A"))->Reset();
+    env.Entry(env.IndexOf("C"))->Reset();
+    EXPECT_EQ(ShowResult(env.EntryValue("B")), "error:Recursive calls not allowed");
     env.UnprepareEnvironment();
     EXPECT_EQ(ShowResult(env.EntryValue("A")), "error:Evaluator not prepared");
 }

@@ -25,18 +25,35 @@ QString Quoted(const QString &text)
 
 } // namespace
 
+namespace {
+
+// Marks a variable as being walked for as long as the scope lasts.
+struct InUseScope {
+    explicit InUseScope(bool &flag) : flag_(flag) { flag_ = true; }
+    ~InUseScope() { flag_ = false; }
+    bool &flag_;
+};
+
+} // namespace
+
 TRpEvResult TRpEvEmbeddedFunction::Value()
 {
     if (InUse)
         return TRpEvResult::Error(QStringLiteral("Recursive calls not allowed"));
     if (!Evaluator.Prepared())
         return TRpEvResult::Error(QStringLiteral("Evaluator not prepared"));
-    InUse = true;
-    struct Release {
-        bool &flag;
-        ~Release() { flag = false; }
-    } release{InUse};
+    const InUseScope scope(InUse);
     return Evaluator.Value();
+}
+
+void TRpEvEmbeddedFunction::Reset()
+{
+    // A variable whose expression names itself would otherwise reset itself
+    // without end and overflow the stack.
+    if (InUse)
+        return;
+    const InUseScope scope(InUse);
+    Evaluator.Reset();
 }
 
 TRpEvEnvironment::TRpEvEnvironment() = default;

@@ -12,7 +12,7 @@ class TRpEvEmbeddedFunction {
 public:
     explicit TRpEvEmbeddedFunction(const QString &expression) : Expression(expression) {}
     TRpEvResult Value(); // "Recursive calls not allowed" when it reaches itself
-    void Reset() { Evaluator.Reset(); }
+    void Reset();        // a variable that reaches itself is reset once
 
     QString Expression;
     TRpEvaluator Evaluator;
