@@ -1,6 +1,7 @@
 #include "controls/ButtonEdit.h"
 
 #include "controls/DrawUtils.h"
+#include "controls/MaskedEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -338,4 +339,9 @@ void TCustomButtonEdit::changeEvent(QEvent *e)
         setMinimumHeight(ButtonEditMinHeight(fontMetrics()));
     if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange)
         UpdateButtonPlacement();
+}
+
+void TCustomButtonEdit::SetEditMask(const QString &mask)
+{
+    ::SetEditMask(this, mask);
 }

@@ -70,7 +70,7 @@ public:
     void SetCharCase(TEditCharCase charCase);
     // Qt's input-mask syntax.
     QString EditMask() const { return inputMask(); }
-    void SetEditMask(const QString &mask) { setInputMask(mask); }
+    void SetEditMask(const QString &mask);
     int PopupAlign() const { return popupAlign_; }
     void SetPopupAlign(int align) { popupAlign_ = align; }
     bool PopupVisible() const { return popupVisible_; }

@@ -157,8 +157,16 @@ void TDM::SetUpDatasets()
     Logi.SetUpdateObject(&updLogi);
     // A QSO the user saw saved must survive a crash: every change to the log is
     // committed at once, keeping the open cursor.
-    Logi.AfterPost = [this](DataSet &) { trLogi.CommitRetaining(); };
-    Logi.AfterDelete = [this](DataSet &) { trLogi.CommitRetaining(); };
+    Logi.AfterPost = [this](DataSet &) {
+        trLogi.CommitRetaining();
+        listedQsoCount_ += logiInserting_;
+    };
+    Logi.AfterDelete = [this](DataSet &) {
+        trLogi.CommitRetaining();
+        --listedQsoCount_;
+    };
+    Logi.BeforePost = [this](DataSet &ds) { logiInserting_ = ds.State() == DataSetState::Insert; };
+    Logi.AfterOpen = [this](DataSet &) { listedQsoCount_ = QsoCount(); };
 
     UpWyspy.SetModifySQL(Lines({"update WYSPY", "set", "NAZWAANG = :NAZWAANG,", "NAZWAPOL = :NAZWAPOL",
                                 "where", "IOTA = :OLD_IOTA"}));

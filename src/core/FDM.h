@@ -84,6 +84,10 @@ public:
     void MarkQslSent(const std::vector<int> &logIds);
     int NewLogId();
     int QsoCount();
+    // The QSOs the list Logi holds: the log's count when it was opened, kept
+    // by its own inserts and deletes. Another copy's changes make QsoCount
+    // differ from it.
+    int ListedQsoCount() const { return listedQsoCount_; }
 
     // Rebuilds the in-memory prefix index from PREFIKSYDX (after a prefix import).
     void ReloadPrefixIndex();
@@ -125,6 +129,8 @@ private:
 
     std::unique_ptr<PrefixIndex> prefixIndex_;
     int64_t prefixVersion_ = 0; // of the tables KrajeDX and Prefiksy were read from
+    int listedQsoCount_ = 0;
+    bool logiInserting_ = false;
 };
 
 // Shows the message of a duplicate-key failure and cancels the post; other

@@ -2,11 +2,20 @@
 
 #include "core/Pasmo.h"
 #include "platform/DateTime.h"
+#include "platform/db/Field.h"
 
 #include <QString>
 #include <cstdint>
 
 class TDM;
+
+// The stored QSO is no longer what the editor loaded: another copy of the
+// program changed it. Derives from the database error, so code that does not
+// ask for it reports it as any other failed save.
+class QsoChangedElsewhere : public DbError {
+public:
+    QsoChangedElsewhere();
+};
 
 // One QSO in memory. Loading and storing through the data module live in
 // LogStore.cpp; the fields stay public for it and for the editor.
@@ -56,6 +65,10 @@ public:
     // copy of the program is changing gives a message that says so.
     void LogLoad(TDM &dm, int32_t id);
     void LogSave(TDM &dm);
+    // Saves an edited QSO only while its stored row still holds `loaded` (the
+    // QSO as it was read for editing); a row another copy changed meanwhile
+    // throws QsoChangedElsewhere and nothing is written.
+    void LogSave(TDM &dm, const TLog &loaded);
     void LogAppend(TDM &dm);
 
     bool operator==(const TLog &) const = default;

@@ -3,6 +3,14 @@
 #include "core/LogRow.h"
 #include "core/Settings.h"
 #include "platform/db/FbError.h"
+#include "platform/db/FbStatement.h"
+
+#include <optional>
+
+QsoChangedElsewhere::QsoChangedElsewhere()
+    : DbError(QStringLiteral("Nie zapisano: w czasie edycji to QSO zostało zmienione w innej kopii programu."))
+{
+}
 
 namespace {
 
@@ -33,6 +41,34 @@ template <typename Start> void WriteAndPost(TDM &dm, const TLog &log, Start star
     } catch (...) {
         l.Cancel();
         throw;
+    }
+}
+
+// The QSO's stored row as it is now, locked for the list's transaction so that
+// no other copy can change it between this look and the write that follows.
+std::optional<TLog> LockedStoredRow(TDM &dm, int32_t id)
+{
+    FbStatement row(&dm.Baza, &dm.trLogi);
+    row.SetSQL(QStringList{"select * from Logi", "where LOGID = :LOGID", "with lock"});
+    row.ParamByName("LOGID")->SetAsInteger(id);
+    row.ExecQuery();
+    std::optional<TLog> stored;
+    if (!row.Eof()) {
+        stored.emplace();
+        stored->LogId = id;
+        ReadLogRow(*stored, LogColumnsOf(row));
+    }
+    row.Close();
+    return stored;
+}
+
+// Puts the list on the loaded QSO, whichever row it stands on.
+void LocateLoaded(TDM &dm, int32_t id)
+{
+    FbQuery &l = dm.Logi;
+    if (l.IsEmpty() || l.FieldByName("LOGID")->AsInteger() != id) {
+        if (!l.Locate("LOGID", id, 0))
+            throw DbError(QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(id));
     }
 }
 
@@ -67,14 +103,35 @@ void TLog::LogSave(TDM &dm)
         return;
     }
     // Change exactly the QSO that was loaded, wherever the list stands.
-    FbQuery &l = dm.Logi;
-    if (l.IsEmpty() || l.FieldByName("LOGID")->AsInteger() != LogId) {
-        if (!l.Locate("LOGID", LogId, 0))
-            throw DbError(
-                QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(LogId));
-    }
+    LocateLoaded(dm, LogId);
     dm.FollowPrefixTables();
     WriteAndPost(dm, *this, [](FbQuery &q) { q.Edit(); });
+}
+
+void TLog::LogSave(TDM &dm, const TLog &loaded)
+{
+    if (LogId == 0)
+        return LogSave(dm);
+    LocateLoaded(dm, LogId);
+    dm.FollowPrefixTables();
+    try {
+        WriteAndPost(dm, *this, [&dm, &loaded, id = LogId](FbQuery &q) {
+            // A row deleted meanwhile is refused by the write itself.
+            const std::optional<TLog> stored = LockedStoredRow(dm, id);
+            if (stored && !(*stored == loaded))
+                throw QsoChangedElsewhere();
+            q.Edit();
+        });
+    } catch (...) {
+        // The lock wrote nothing; ending it at once lets the other copy go on.
+        // A lost connection has ended it already.
+        try {
+            if (dm.trLogi.Active())
+                dm.trLogi.CommitRetaining();
+        } catch (const std::exception &) {
+        }
+        throw;
+    }
 }
 
 void TLog::LogAppend(TDM &dm)

@@ -135,5 +135,6 @@ TWykaz TQslLabelList::BuildWykaz()
 void TQslLabelList::MarkPrintedSent(TDM &dm, const std::vector<int> &logIds)
 {
     dm.MarkQslSent(logIds);
+    markedSentAny_ = markedSentAny_ || !logIds.empty();
     marked_ = 0;
 }

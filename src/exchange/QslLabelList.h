@@ -39,7 +39,10 @@ public:
     // Records the card of each QSO as sent, all in one transaction, and clears
     // the marked count; the list is not reloaded here.
     void MarkPrintedSent(TDM &dm, const std::vector<int> &logIds);
+    // Whether any card has been recorded as sent through this list.
+    bool MarkedSentAny() const { return markedSentAny_; }
 
 private:
     int marked_ = 0;
+    bool markedSentAny_ = false;
 };

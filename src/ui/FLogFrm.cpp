@@ -1,6 +1,7 @@
 #include "ui/FLogFrm.h"
 
 #include "controls/DateTimeEdit.h"
+#include "controls/MaskedEdit.h"
 #include "controls/NumberEdit.h"
 #include "core/DisplayText.h"
 #include "core/Dxcc.h"
@@ -97,7 +98,7 @@ QLineEdit *NewMaskedEdit(QWidget *parent, const char *name, const QString &mask)
 {
     auto *e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
-    e->setInputMask(mask);
+    SetEditMask(e, mask);
     return e;
 }
 
@@ -106,7 +107,7 @@ QLineEdit *NewMaskedEdit(QWidget *parent, const char *name, const QString &mask)
 // is, without the mask, until the field is cleared.
 void SetMaskedText(QLineEdit *edit, const QString &mask, const QString &text)
 {
-    edit->setInputMask(mask);
+    SetEditMask(edit, mask);
     edit->setText(text);
     const QString shown = edit->text();
     if (shown == text || (text.trimmed().isEmpty() && shown.trimmed() == QLatin1String("-")) ||
@@ -390,14 +391,18 @@ bool TLogFrm::eventFilter(QObject *watched, QEvent *event)
     // switching to another window is not leaving the field.
     if (event->type() == QEvent::FocusOut && isVisible()) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == EdStacja)
-                Guarded([this] { EdStacjaExit(); });
-            else if (watched == EdEmisja || watched == EdKont)
-                EdEmisjaExit();
-        }
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Guarded([this, watched] { LeaveField(watched); });
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TLogFrm::LeaveField(const QObject *field)
+{
+    if (field == EdStacja)
+        EdStacjaExit();
+    else if (field == EdEmisja || field == EdEmisja->lineEdit() || field == EdKont)
+        EdEmisjaExit();
 }
 
 void TLogFrm::AttachStacjaHandler(bool on)
@@ -684,6 +689,10 @@ void TLogFrm::Warn(const QString &text, QWidget *field)
 
 void TLogFrm::SaveQso()
 {
+    // Enter and Alt+Z leave the cursor in its field: what leaving that field
+    // does comes first, so a QSO saved from the call sign gets its zones too.
+    // A click on the button has moved the focus, and so done it already.
+    LeaveField(focusWidget());
     const QsoSaveCheck check =
         CheckQsoBeforeSave({EdStacja->text(), EdRaportNad->text(), EdRaportOdb->text(), EdLokator->text(),
                             EdWyspa->text(), EdDomena->text(), EdZamek->text()});
@@ -697,14 +706,26 @@ void TLogFrm::SaveQso()
     Changed = !NewMode && QsoChanged(QsoSnapshot, log_);
     if (NewMode || Changed) {
         std::optional<QString> failure;
+        bool changedElsewhere = false;
         {
             BusyGuard busy({PostBtn, CancelBtn});
-            failure = FailureOf([this] { log_.LogSave(*DM); });
+            failure = FailureOf([this, &changedElsewhere] {
+                try {
+                    if (NewMode)
+                        log_.LogSave(*DM);
+                    else
+                        log_.LogSave(*DM, QsoSnapshot);
+                } catch (const QsoChangedElsewhere &) {
+                    changedElsewhere = true;
+                }
+            });
         }
-        if (failure) {
+        if (failure || changedElsewhere) {
             // Nothing was stored: the user's input stays in the dialog.
             CancelLogiEdit();
             Changed = false;
+            if (changedElsewhere)
+                OfferStoredQso();
             ReportFailure(failure);
             return;
         }
@@ -715,6 +736,27 @@ void TLogFrm::SaveQso()
     } else {
         accept();
     }
+}
+
+void TLogFrm::OfferStoredQso()
+{
+    TLog stored;
+    stored.LogLoad(*DM, log_.LogId);
+    if (Messages::AskConfirm(
+            QsoChangedElsewhere().Message() +
+            QStringLiteral("\n\nWczytać to QSO w obecnej postaci? Zmiany wpisane w tym oknie zostaną porzucone.\n"
+                           "Nie – zmiany zostają w oknie, a ponowne „Zapisz” zastąpi nimi zmiany innej kopii."))) {
+        log_ = stored;
+        QsoSnapshot = stored;
+        RecordToForm();
+        ShowDxccAndLastQso();
+        ShowDistance();
+        ShowIotaName();
+        return;
+    }
+    // The user has seen the other copy's change and keeps their own: the next
+    // save is measured against the QSO as it is stored now.
+    QsoSnapshot = stored;
 }
 
 void TLogFrm::CancelLogiEdit()

@@ -111,6 +111,12 @@ private:
         bool operator==(const ShownZones &) const = default;
     };
     ShownZones CurrentZones() const;
+    // What leaving the field does (the call sign's lookups and zones, the
+    // mode's default reports); nothing for other fields.
+    void LeaveField(const QObject *field);
+    // After a save refused because another copy changed the QSO: loads the
+    // stored QSO into the dialog, or keeps the user's values, as they choose.
+    void OfferStoredQso();
     void CancelLogiEdit();
     void NextQso();
     void AttachStacjaHandler(bool on);

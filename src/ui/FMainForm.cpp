@@ -104,7 +104,9 @@ struct MenuRow {
 
 void PrintLabels(TMainForm &form)
 {
-    OpenLabelPrinting(*DM, form.WindowStore(), &form);
+    // The list shows the cards the print recorded as sent.
+    if (OpenLabelPrinting(*DM, form.WindowStore(), &form))
+        Guarded([&form] { form.ReopenKeepingPosition(); });
 }
 
 const MenuRow MenuRows[] = {

@@ -55,7 +55,8 @@ public:
     // Operations, public so that tests can run them as the controls do.
     void FormActivate();
     void RefreshButtons();
-    void ShowQsoCount();
+    // The log's count in the status bar; -1 when the connection is lost.
+    int ShowQsoCount();
     void ShowLastQso();
     void ApplySortOrderToCombo();
     void ReopenKeepingPosition();

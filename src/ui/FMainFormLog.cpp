@@ -33,7 +33,11 @@ void TMainForm::FormActivate()
     PrefixEditBtn->setVisible(prefixTools);
     PrefixExpBtn->setVisible(prefixTools);
     ApplySortOrderToCombo();
-    ShowQsoCount();
+    // Another copy of the program on the same log may have added or deleted
+    // QSOs since the list was read: the list follows the count.
+    const int count = ShowQsoCount();
+    if (count >= 0 && DM->Logi.Active() && count != DM->ListedQsoCount())
+        ReopenKeepingPosition();
     RefreshButtons();
 }
 
@@ -77,7 +81,7 @@ void TMainForm::Navigate(int button)
     }
 }
 
-void TMainForm::ShowQsoCount()
+int TMainForm::ShowQsoCount()
 {
     // Read at every activation: once the connection is known to be lost, the
     // database is not asked again (each failure's box would activate the
@@ -86,9 +90,11 @@ void TMainForm::ShowQsoCount()
     if (DM->ConnectionLost()) {
         StatusPanels[0]->setText(QStringLiteral(" Brak połączenia z bazą"));
         ReportFailure(FailureOf([] { DM->Baza.CheckNotLost(); }));
-        return;
+        return -1;
     }
-    StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(DM->QsoCount()));
+    const int count = DM->QsoCount();
+    StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(count));
+    return count;
 }
 
 void TMainForm::ShowLastQso()
@@ -119,6 +125,7 @@ void TMainForm::ApplySortOrderToCombo()
 void TMainForm::ReopenKeepingPosition()
 {
     DM->ReopenLogiOrdered(SortOrder, CurrentLogId());
+    RefreshButtons();
 }
 
 void TMainForm::GridTitleClick(int column)

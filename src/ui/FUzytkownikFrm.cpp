@@ -1,4 +1,5 @@
 #include "ui/FUzytkownikFrm.h"
+#include "controls/MaskedEdit.h"
 
 #include "core/FDM.h"
 #include "core/OwnStation.h"
@@ -56,9 +57,9 @@ TUzytkownikFrm::TUzytkownikFrm(TDM &dm, QWidget *parent) : QDialog(parent), dm_(
     EdImie->setMaxLength(StationTextLength);
     EdMiasto->setMaxLength(StationTextLength);
     EdDomena = NewEdit(this, "EdDomena");
-    EdDomena->setInputMask(DomenaMask);
+    SetEditMask(EdDomena, DomenaMask);
     EdLokator = NewEdit(this, "EdLokator");
-    EdLokator->setInputMask(LokatorMask);
+    SetEditMask(EdLokator, LokatorMask);
     for (QLineEdit *e : {EdImie, EdMiasto})
         e->setMinimumWidth(220);
     for (QLineEdit *e : {EdDomena, EdLokator})

@@ -32,7 +32,7 @@ const PanelLine RightPanel[] = {
     {"Kont/ITU/CQ........................", "KontITUCQ"},
     {"QSL Manager.....", "QSL_MANAGER"},
     {"QSL W.................", "QSL_WYS"},
-    {"QSL 0...................", "QSL_ODB"},
+    {"QSL O...................", "QSL_ODB"},
     {"DXCC...................", "KrajDxcc"},
 };
 

@@ -151,29 +151,48 @@ TEST_F(LogFrmTest, SavingAQsoDeletedThroughAnotherConnectionFailsAndKeepsTheInpu
     other.Close();
 }
 
-TEST_F(LogFrmTest, SavingAQsoAnotherCopyIsChangingSaysSoAndKeepsTheInput)
+// Another copy's change is never overwritten unseen: while it is being saved
+// the save waits; once saved, the user is asked whether to load it or to keep
+// their own values, which the next "Zapisz" then writes.
+TEST_F(LogFrmTest, ASaveOverAnotherCopysChangeIsRefusedAndTheUserChooses)
 {
-    const int id = AddQsos({StoredQso()})[0];
-    OtherCopy other(db->Path()); // saving this QSO right now
-    other.Hold(QStringLiteral("update Logi set Notatki='tam' where LogId=%1").arg(id));
-    bool open = false;
-    OpenEdit(id, [&] {
-        frm->EdNotatki->setText(QStringLiteral("poprawione"));
-        frm->PostBtn->click();
-        open = frm->isVisible();
-        EXPECT_EQ(frm->EdNotatki->text(), QStringLiteral("poprawione"));
-        EXPECT_EQ(DM->Logi.State(), DataSetState::Browse);
-        // Tried again once the other copy is done, the save goes through.
-        other.Commit();
-        frm->PostBtn->click();
-    });
-    EXPECT_TRUE(open);
-    EXPECT_TRUE(frm->Changed);
-    EXPECT_EQ(Warnings(),
-              QStringList{QStringLiteral("Nie zapisano: to QSO jest w tej chwili zmieniane w innej "
-                                         "kopii programu. Zapis można ponowić za chwilę.")});
-    EXPECT_EQ(SelectStrings(other.Db, QStringLiteral("select Notatki from Logi where LogId=%1").arg(id)),
-              QStringList{QStringLiteral("poprawione")});
+    const QString inUse = QStringLiteral("Nie zapisano: to QSO jest w tej chwili zmieniane w innej "
+                                         "kopii programu. Zapis można ponowić za chwilę.");
+    for (const bool loadTheirs : {true, false}) {
+        SCOPED_TRACE(loadTheirs ? "Tak: load the other copy's QSO" : "Nie: keep the typed values");
+        warnings.clear();
+        confirms.clear();
+        confirmAnswer = loadTheirs;
+        const int id = AddQsos({StoredQso()})[0];
+        OtherCopy other(db->Path());
+        other.Hold(QStringLiteral("update Logi set Notatki='tam', Imie='Ewa' where LogId=%1").arg(id));
+        QString notesAfterRefusal, nameAfterRefusal;
+        bool openAfterRefusal = false;
+        OpenEdit(id, [&] {
+            frm->EdNotatki->setText(QStringLiteral("poprawione"));
+            frm->PostBtn->click(); // the other copy is saving right now
+            EXPECT_EQ(frm->EdNotatki->text(), QStringLiteral("poprawione"));
+            EXPECT_EQ(DM->Logi.State(), DataSetState::Browse);
+            other.Commit();
+            frm->PostBtn->click(); // the other copy has saved its change
+            openAfterRefusal = frm->isVisible();
+            notesAfterRefusal = frm->EdNotatki->text();
+            nameAfterRefusal = frm->EdImie->text();
+            frm->PostBtn->click();
+        });
+        EXPECT_TRUE(openAfterRefusal);
+        EXPECT_EQ(warnings, QStringList{inUse});
+        ASSERT_EQ(confirms.size(), 1);
+        EXPECT_TRUE(confirms[0].startsWith(QStringLiteral(
+            "Nie zapisano: w czasie edycji to QSO zostało zmienione w innej kopii programu.")));
+        EXPECT_EQ(notesAfterRefusal, loadTheirs ? QStringLiteral("tam") : QStringLiteral("poprawione"));
+        EXPECT_EQ(nameAfterRefusal, loadTheirs ? QStringLiteral("Ewa") : QStringLiteral("Żaneta"));
+        // Loaded unchanged, the QSO is not written again; kept, the typed values are.
+        EXPECT_EQ(frm->Changed, !loadTheirs);
+        EXPECT_EQ(SelectStrings(other.Db,
+                                QStringLiteral("select Notatki || '/' || Imie from Logi where LogId=%1").arg(id)),
+                  QStringList{loadTheirs ? QStringLiteral("tam/Ewa") : QStringLiteral("poprawione/Żaneta")});
+    }
 }
 
 TEST_F(LogFrmTest, ThePrefixesAnotherCopyUpdatedAreUsedForTheCallBeingTyped)

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
+#include <functional>
 
 namespace {
 
@@ -289,4 +291,80 @@ TEST_F(LogFrmTest, AQsoSavedInTheSessionFeedsTheNextFillIn)
     });
     EXPECT_EQ(frm->EdImie->text(), QStringLiteral("Zbigniew"));
     EXPECT_EQ(frm->EdMiasto->text(), QStringLiteral("Poznań"));
+}
+
+// However "Zapisz" is pressed, what leaving the field with the cursor does
+// comes first: the call sign's fill-in and zones, the mode's reports.
+TEST_F(LogFrmTest, EveryWayOfSavingFromAFieldSavesWhatLeavingItFills)
+{
+    SaveEarlierQso("SP9ABC");
+    struct Way {
+        const char *name;
+        bool fromMode; // the cursor in the mode field (the call left), the reports empty
+        std::function<void(TLogFrm &)> press;
+    };
+    const auto altZ = [](TLogFrm &f) {
+        QTest::keyClick(&f, Qt::Key_Z, Qt::AltModifier);
+        for (int i = 0; i < 50 && f.EdStacja->text().size(); ++i) // the button's click is animated
+            QTest::qWait(20);
+    };
+    const Way ways[] = {
+        {"Enter", false, [](TLogFrm &f) { QTest::keyClick(f.EdStacja, Qt::Key_Return); }},
+        {"Alt+Z", false, altZ},
+        {"Tab, then a click", false,
+         [](TLogFrm &f) {
+             QTest::keyClick(f.EdStacja, Qt::Key_Tab);
+             QTest::mouseClick(f.PostBtn, Qt::LeftButton);
+         }},
+        {"Enter in the mode field", true, [](TLogFrm &f) { QTest::keyClick(f.EdEmisja, Qt::Key_Return); }},
+        {"Alt+Z in the mode field", true, altZ},
+    };
+    for (const Way &way : ways) {
+        SCOPED_TRACE(way.name);
+        const int before = DM->QsoCount();
+        OpenNew([&] {
+            frm->EdPasmo->setCurrentIndex(5);
+            frm->EdEmisja->setEditText(QStringLiteral("SSB"));
+            Type(frm->EdStacja, "SP9ABC");
+            if (way.fromMode)
+                frm->EdEmisja->setFocus(Qt::OtherFocusReason);
+            else
+                frm->EdRaportNad->setText(QStringLiteral("57"));
+            way.press(*frm);
+        });
+        ASSERT_EQ(DM->QsoCount(), before + 1) << Warnings().join('|').toStdString();
+        DM->ReopenLogiOrdered(0, 0);
+        DM->Logi.Last();
+        TLog saved;
+        saved.LogLoad(*DM, DM->CurrentLogId());
+        EXPECT_EQ(saved.Kontynent, QStringLiteral("EU"));
+        EXPECT_EQ(saved.ITU, 28);
+        EXPECT_EQ(saved.CQ, 15);
+        EXPECT_EQ(saved.Imie, QStringLiteral("Józef"));
+        EXPECT_EQ(saved.RaportNad, way.fromMode ? QStringLiteral("59") : QStringLiteral("57"));
+    }
+}
+
+// A click into the middle of an empty masked field types from its start.
+TEST_F(LogFrmTest, AClickIntoAnEmptyMaskedFieldTypesFromItsStart)
+{
+    struct Case {
+        QLineEdit *TLogFrm::*field;
+        const char *typed, *shown;
+    };
+    const Case cases[] = {{&TLogFrm::EdLokator, "ko02md", "KO02MD"},
+                          {&TLogFrm::EdWyspa, "eu024", "EU-024"},
+                          {&TLogFrm::EdGmina, "ab12", "AB12"},
+                          {&TLogFrm::EdZamek, "abc12", "ABC12"}};
+    std::vector<QString> shown;
+    OpenNew([&] {
+        for (const Case &c : cases) {
+            QLineEdit *e = (*frm).*c.field;
+            QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(e->width() * 2 / 3, e->height() / 2));
+            QTest::keyClicks(e, QString::fromLatin1(c.typed));
+            shown.push_back(e->text());
+        }
+    });
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(shown[i], QString::fromLatin1(cases[i].shown));
 }

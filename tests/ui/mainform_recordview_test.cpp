@@ -41,7 +41,7 @@ TEST_F(MainFormRecordView, APanelShowsTheQsoBehindDottedCaptions)
     ASSERT_EQ(right.size(), 7);
     EXPECT_EQ(right[2].text, QStringLiteral("EU/ 5/15"));
     EXPECT_EQ(right[4].text, QStringLiteral(" ")); // QSL sent: no
-    EXPECT_EQ(right[5].caption, QStringLiteral("QSL 0..................."));
+    EXPECT_EQ(right[5].caption, QStringLiteral("QSL O..................."));
     EXPECT_EQ(right[5].text, QString(QChar(0x2713)));
 }
 

@@ -1,10 +1,13 @@
 #include "controls/ExDBCtrl.h"
 #include "controls/SpeedButton.h"
 #include "core/FDM.h"
+#include "support/LogDb.h"
+#include "support/TempDb.h"
 #include "support/UiFixture.h"
 #include "ui/FMainForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -139,4 +142,33 @@ TEST_F(MainFormStatus, TheGridFillsItsViewAndFetchesMoreAsItScrolls)
     f.DbGrid->verticalScrollBar()->setValue(f.DbGrid->verticalScrollBar()->maximum());
     QCoreApplication::processEvents();
     EXPECT_GT(model->rowCount(), first);
+}
+
+// Another copy of the program adds and deletes QSOs: when this copy's window
+// is activated, the list, the count and the buttons follow the log.
+TEST_F(MainFormStatus, ActivationFollowsTheQsosAnotherCopyAddedOrDeleted)
+{
+    TMainForm &f = Main();
+    const auto activate = [&f] {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(&f, &activation);
+    };
+    const int added = InsertQsos(DM->Baza, SampleQsos(1))[0];
+    activate();
+    EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 1"));
+    EXPECT_EQ(CurrentLogId(), added);
+    EXPECT_TRUE(f.EditBtn->isEnabled());
+    EXPECT_TRUE(f.StatysBtn->isEnabled());
+
+    const std::vector<int> more = InsertQsos(DM->Baza, SampleQsos(3));
+    activate(); // the current QSO stays current
+    EXPECT_EQ(CurrentLogId(), added);
+    EXPECT_TRUE(DM->Logi.Locate("LogId", more[2], 0));
+
+    OtherCopy other(DatabasePath());
+    ExecSql(other.Db, QStringLiteral("delete from Logi"));
+    activate();
+    EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 0"));
+    EXPECT_TRUE(DM->Logi.IsEmpty());
+    EXPECT_FALSE(f.EditBtn->isEnabled());
 }

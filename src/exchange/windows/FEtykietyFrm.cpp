@@ -62,12 +62,15 @@ TEtykietyFrm::TEtykietyFrm(TDM &dm, TWindow &placement, QWidget *parent)
 
 TEtykietyFrm::~TEtykietyFrm() = default;
 
-void OpenLabelPrinting(TDM &dm, TWindow &placement, QWidget *parent)
+bool OpenLabelPrinting(TDM &dm, TWindow &placement, QWidget *parent)
 {
+    bool markedSent = false;
     Guarded([&] {
         TEtykietyFrm frm(dm, placement, parent);
         frm.ShowLabelWindow();
+        markedSent = frm.List.MarkedSentAny();
     });
+    return markedSent;
 }
 
 QWidget *TEtykietyFrm::BuildTopBar()

@@ -88,5 +88,6 @@ private:
     bool closed_ = false;
 };
 
-// The label window for one use, from the main window's menus.
-void OpenLabelPrinting(TDM &dm, TWindow &placement, QWidget *parent);
+// The label window for one use, from the main window's menus. True when it
+// recorded cards as sent, so the log has changed.
+bool OpenLabelPrinting(TDM &dm, TWindow &placement, QWidget *parent);

@@ -1,5 +1,7 @@
 #include "report/windows/FRpLabelSettings.h"
 
+#include "controls/MaskedEdit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,7 +18,7 @@ namespace {
 QLineEdit *SizeEdit(QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
-    edit->setInputMask(QStringLiteral("0000"));
+    SetEditMask(edit, QStringLiteral("0000"));
     edit->setMaximumWidth(60);
     return edit;
 }
