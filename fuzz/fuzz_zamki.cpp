@@ -1,6 +1,7 @@
 // libFuzzer target over the castle list reader: any bytes must read without
 // crash, hang or leak, and every row must come from a line long enough with
-// a symbol of letters and digits, each with a Windows-1250 byte.
+// a symbol of letters and digits with at least one digit, each with a
+// Windows-1250 byte.
 #include "awards/ReferenceLists.h"
 #include "platform/Cp1250.h"
 
@@ -17,9 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const CastleListRow &r : read.Rows) {
         if (r.Symbol.isEmpty() || r.Symbol.size() > 6 || r.Nazwa.size() > 32 || r.Line < 1 || r.Line > lines)
             std::abort();
-        for (QChar c : r.Symbol)
+        bool digit = false;
+        for (QChar c : r.Symbol) {
+            digit = digit || (c >= u'0' && c <= u'9');
             if (!c.isLetterOrNumber() || Cp1250::toByte(c) == '?')
                 std::abort();
+        }
+        if (!digit)
+            std::abort();
     }
     return 0;
 }

@@ -22,29 +22,25 @@ struct PrefixFile {
 // Returns an empty text when the file may replace the tables, else the message.
 QString ReadPrefixFile(const QByteArray &bytes, PrefixFile &file);
 
-// Replaces both tables by the file's records in one transaction: on any
-// failure it is rolled back, leaving the old tables as they were, and the
-// error is thrown. Either way the data module's KrajeDX and Prefiksy are
-// reopened afterwards, so its call-sign resolution follows the tables.
-void ReplacePrefixTables(TDM &dm, const PrefixFile &file);
-
-// The counter text shown while the countries of the QSOs are recomputed: the
+// The counter text shown while the countries of the QSOs are written: the
 // QSOs done of all of them.
 QString RecomputeStatusText(int n, int total);
 
-// Sets every QSO's KRAJID from the data module's call-sign resolution, in one
-// transaction committed at the end (rolled back and thrown on failure); only
-// the rows whose country changes are written. Progress gets the number of
-// QSOs first, then the QSOs done every tenth one. Returns the number of QSOs
-// changed.
-int RecomputeQsoCountries(TDM &dm, const TProgress &progress = {});
+// The question asked before new tables would leave QSOs that have a country
+// without one.
+QString LostCountriesQuestion(int qsos);
 
-// The prefix-table update: the file is read and checked, the tables are
-// replaced, and the country of every QSO is recomputed from the new tables.
-// Each step is a phase whose caption is the text of the window's status line
-// (an empty one clears it); the countries' step reports its counter as above.
-// No dialogs: Run returns whether it all went through and Message holds the
-// text to show either way.
+// The prefix-table update: the file is read and checked, then both tables are
+// replaced and the country of every QSO is recomputed from the new tables, all
+// in one transaction. Before anything is kept, when QSOs that have a country
+// would be left without one, it asks (Messages::AskConfirm) with their
+// number; No rolls the whole update back. Any failure rolls it back too, so
+// the tables and the QSOs are either both new or both as they were. Each step
+// is a phase whose caption is the text of the window's status line (an empty
+// one clears it); writing the countries reports the QSOs done every tenth one,
+// after the number of QSOs. The data module's KrajeDX and Prefiksy keep the old
+// tables until the commit and are reread after it. Run returns whether the new
+// tables were kept, and Message holds the text to show either way.
 class PrefixImport {
 public:
     explicit PrefixImport(TDM &dm) : dm_(dm) {}

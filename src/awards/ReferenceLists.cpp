@@ -50,19 +50,17 @@ bool IsKeyLetter(QChar c)
     return c.isLetter() && Cp1250::toByte(c) != '?';
 }
 
-bool IsCastleSymbol(const QString &key)
+// Letters and digits with at least one digit ("SP001", "ZA7", "146501",
+// "D0101"): a title line such as "SYMBOL" or "KOD" is not a key.
+bool IsListKey(const QString &key)
 {
-    for (QChar c : key)
+    bool digit = false;
+    for (QChar c : key) {
         if (!IsKeyLetter(c) && !IsDigit(c))
             return false;
-    return !key.isEmpty();
-}
-
-// Letters and digits with at least one digit ("146501", "D0101", "AB12"): a
-// title line such as "KOD" is not a code.
-bool IsCommuneCode(const QString &key)
-{
-    return IsCastleSymbol(key) && std::any_of(key.begin(), key.end(), IsDigit);
+        digit = digit || IsDigit(c);
+    }
+    return digit;
 }
 
 // The rows made from the lines long enough whose key is well formed; the
@@ -92,14 +90,14 @@ ListRead<Row> ReadList(const QByteArray &bytes, int minimum, bool (*validKey)(co
 
 ListRead<CastleListRow> ReadCastleList(const QByteArray &bytes)
 {
-    return ReadList<CastleListRow>(bytes, CastleLineMinimum, IsCastleSymbol, [](const QString &line) {
+    return ReadList<CastleListRow>(bytes, CastleLineMinimum, IsListKey, [](const QString &line) {
         return CastleListRow{Column(line, 1, 6), Column(line, 7, 32)};
     });
 }
 
 ListRead<CommuneListRow> ReadCommuneList(const QByteArray &bytes)
 {
-    return ReadList<CommuneListRow>(bytes, CommuneLineMinimum, IsCommuneCode, [](const QString &line) {
+    return ReadList<CommuneListRow>(bytes, CommuneLineMinimum, IsListKey, [](const QString &line) {
         return CommuneListRow{Column(line, 1, 6), Column(line, 8, 33), Column(line, 41, 30),
                               VoivodeshipCodeForName(Column(line, 71, 30))};
     });

@@ -10,7 +10,7 @@
 
 // Castle list: the symbol in columns 1-6, the name (place) in 7-38; a line is
 // used when it is longer than 40 characters and its symbol is made of letters
-// and digits only.
+// and digits with at least one digit, so a title line is never a castle.
 struct CastleListRow {
     QString Symbol;
     QString Nazwa;

@@ -184,6 +184,17 @@ TEST_F(PrefixTables, AFailedImportLeavesTheOldTablesAndTheQsosAsTheyWere)
         EXPECT_TRUE(dm->KrajeDX.Active());
         EXPECT_TRUE(dm->Prefiksy.Active());
     }
+    // A failure while the QSOs are written takes the new tables back too.
+    ExecSql(dm->Baza, "CREATE EXCEPTION ZLY_KRAJ 'zly kraj'");
+    ExecSql(dm->Baza, "CREATE TRIGGER LOGI_BU FOR Logi BEFORE UPDATE AS BEGIN "
+                      "IF (new.KrajId = 0) THEN EXCEPTION ZLY_KRAJ; END");
+    PrefixImport import(*dm);
+    EXPECT_FALSE(import.Run(Bytes(SmallFile)));
+    EXPECT_TRUE(import.Message().contains("zly kraj")) << import.Message().toStdString();
+    EXPECT_TRUE(import.Message().endsWith(QString::fromUtf8("Ani tabele prefiksów, ani kraje łączności nie "
+                                                            "zostały zmienione.")));
+    EXPECT_EQ(Prefixes(), before);
+    EXPECT_EQ(QsoCountry(qso), 230);
 }
 
 TEST_F(PrefixTables, AShippedFileCutShortOrWithAValuePastItsRecordIsRefusedAndChangesNothing)

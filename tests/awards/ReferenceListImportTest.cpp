@@ -80,9 +80,9 @@ TEST_F(ReferenceListImportTest, DatabaseErrorStoresNothingOfTheFile)
     ExecSql(dm->Baza, "insert into Zamki (Symbol, Nazwa) values ('SP001', 'Stara nazwa')");
     ExecSql(dm->Baza, "create exception ZLY_ZAMEK 'zly zamek'");
     ExecSql(dm->Baza, "create trigger ZAMKI_BI for Zamki before insert as begin "
-                      "if (new.Symbol = 'ZLY') then exception ZLY_ZAMEK; end");
+                      "if (new.Symbol = 'ZLY1') then exception ZLY_ZAMEK; end");
     const QByteArray file = ListFile({CastleLine("SP001", "Malbork"), CastleLine("SP002", "Pieskowa Skała"),
-                                      CastleLine("ZLY", "Zły"), CastleLine("SP003", "Niedzica")});
+                                      CastleLine("ZLY1", "Zły"), CastleLine("SP003", "Niedzica")});
     EXPECT_THROW(ImportCastleList(*dm, file), DbError);
     EXPECT_EQ(Castles(), QStringList({"SP001=Stara nazwa"}));
     EXPECT_TRUE(dm->Zamki.Active());
@@ -152,4 +152,31 @@ TEST_F(ReferenceListImportTest, CommuneCodesWithLettersAndUtf8NamesAreStoredAsTh
         ImportCastleList(*dm, CastleLine("SP002", QString::fromUtf8("Łańcut")).toUtf8() + "\n");
     EXPECT_EQ(castles.Added, 1);
     EXPECT_EQ(Castles(), QStringList({QString::fromUtf8("SP002=Łańcut")}));
+}
+
+TEST_F(ReferenceListImportTest, CastleSymbolsWithoutADigitAreSkippedAndCountedAsACommuneTitleIs)
+{
+    const struct {
+        QString line;
+        const char *stored; // the row it gives; null when skipped
+    } lines[] = {
+        {QString::fromUtf8("SYMBOL NAZWA                          WOJEWÓDZTWO"), nullptr}, // the title line
+        {CastleLine("SP001", "Malbork"), "SP001=Malbork"},
+        {CastleLine("ZAMEK", "Bez numeru"), nullptr},
+        {CastleLine(QString::fromUtf8("Ż"), "Litera"), nullptr},
+        {CastleLine("ZA7", "Krasiczyn"), "ZA7=Krasiczyn"},
+        {CastleLine("7", "Sama cyfra"), "7=Sama cyfra"},
+    };
+    QStringList file, stored;
+    for (const auto &l : lines) {
+        file << l.line;
+        if (l.stored)
+            stored << l.stored;
+    }
+    stored.sort();
+    const ListImportCounts counts = ImportCastleList(*dm, ListFile(file));
+    EXPECT_EQ(Castles(), stored);
+    EXPECT_EQ(
+        ListImportMessage(counts),
+        QString::fromUtf8("Wczytywanie zakończone. \nDodano wierszy: 3, zaktualizowano: 0, pominięto: 3."));
 }

@@ -128,7 +128,9 @@ TEST(ListReaders, AKeyIsUsedOnlyWhenItIsAWellFormedSymbolOrCode)
         {"12.5", false, false},   {"0101a", true, true},
         // Commune codes with letters, as the editor's mask and other lists have them.
         {"D0101", true, true},    {"B12011", true, true},   {"AB12", true, true},    {"G2401", true, true},
-        {"Ż1", true, true},       {"KOD", true, false},     {"GMINA", true, false},  {"?123", false, false},
+        {"Ż1", true, true},       {"?123", false, false},
+        // Title lines: a key holds a digit.
+        {"KOD", false, false},    {"GMINA", false, false},  {"SYMBOL", false, false},
     };
     for (const Case &c : cases) {
         const QString key = QString::fromUtf8(c.key);

@@ -92,7 +92,8 @@ void TWczytajPrefixFrm::Run()
         message = import.Message();
         StatusPanel->clear();
         // The log shows each QSO's country: reread it on the QSO that was current.
-        if (DM->Logi.Active()) {
+        // An update declined or failed changed nothing.
+        if (done && DM->Logi.Active()) {
             const std::optional<QString> failure =
                 FailureOf([&] { DM->ReopenLogiOrdered(SortOrder, current); });
             if (failure && !failure->isEmpty())

@@ -10,7 +10,8 @@ class TFileNameEdit;
 // "Aktualizacja prefiksów": replaces the country and prefix tables from a
 // prefix file and recomputes the country of every QSO. Created for one use
 // by the main window and shown with exec(); it closes itself after a
-// successful update.
+// successful update and stays, with the old tables, after a refused file, a
+// failure or a No to the question about QSOs left without a country.
 class TWczytajPrefixFrm : public TRunDialog {
     Q_OBJECT
 public:

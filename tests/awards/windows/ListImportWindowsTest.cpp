@@ -106,9 +106,9 @@ TEST_F(ListImportWindowsTest, DatabaseErrorIsShownAndTheWindowStaysReady)
 {
     ExecSql(dm->Baza, "create exception ZLY_ZAMEK 'zly zamek'");
     ExecSql(dm->Baza, "create trigger ZAMKI_BI for Zamki before insert as begin "
-                      "if (new.Symbol = 'ZLY') then exception ZLY_ZAMEK; end");
+                      "if (new.Symbol = 'ZLY1') then exception ZLY_ZAMEK; end");
     const QString path =
-        WriteFile("Zamki.txt", ListFile({CastleLine("SP001", "Malbork"), CastleLine("ZLY", "Zły")}));
+        WriteFile("Zamki.txt", ListFile({CastleLine("SP001", "Malbork"), CastleLine("ZLY1", "Zły")}));
     TWczytajZamkiFrm w;
     w.show();
     w.EdNazwaPliku->setText(path);

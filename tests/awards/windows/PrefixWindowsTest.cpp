@@ -6,8 +6,10 @@
 #include "controls/DbNavigator.h"
 #include "controls/ExDBCtrl.h"
 #include "controls/FileNameEdit.h"
+#include "core/PrefixData.h"
 #include "core/Settings.h"
 #include "platform/Cp1250.h"
+#include "platform/Messages.h"
 
 #include <QFile>
 #include <QLabel>
@@ -96,7 +98,8 @@ TEST_F(PrefixWindows, ImportReplacesTheTablesRecomputesTheLogAndClosesOnTheCurre
     w.show();
     w.EdNazwaPliku->setText(WriteFile("Prefiksy.txt", PolandOnly));
     w.WczytajBtn->click();
-    EXPECT_EQ(confirms, QStringList{Question});
+    EXPECT_EQ(confirms, (QStringList{Question, QStringLiteral("Po wczytaniu pliku 2 łączności nie będą miały "
+                                                              "kraju. Czy mimo to wczytać?")}));
     EXPECT_EQ(warnings, QStringList{Done});
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_FALSE(w.isVisible());
@@ -128,6 +131,71 @@ TEST_F(PrefixWindows, ImportOfABrokenFileSaysSoAndStaysOpenWithTheOldTables)
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.WczytajBtn->text(), "&Wczytaj");
     EXPECT_EQ(dm->KrajIdForCall("DL1AA"), 230);
+}
+
+TEST_F(PrefixWindows, AFileCutAtALineEndAsksBeforeQsosLoseTheirCountryAndNoKeepsEverything)
+{
+    // The shipped file cut after its 6,000th line: every country, but the
+    // prefixes of SP, DL, W and JA come later.
+    const QByteArray shipped = LoadPrefixFile().Bytes;
+    qsizetype cut = 0;
+    for (int line = 0; line < 6000; ++line)
+        cut = shipped.indexOf('\n', cut) + 1;
+    const QString cutFile = WriteFile("Prefiksy.txt", shipped.left(cut));
+    const QString fullFile = WriteFile("Pelny.txt", shipped);
+    const DateTime t0 = DateTime::fromDate(2021, 3, 1, 8, 0);
+    const QStringList calls = {"SP5ABC", "SQ9XYZ", "DL1AA", "W1AW", "JA1XYZ", "UA3ABC", "Q1ABC"};
+    for (int i = 0; i < calls.size(); ++i)
+        AddQso(calls[i], t0.addSecs(60 * i));
+    // Moving to another country, or having none before, is no loss.
+    ExecSql(dm->Baza, "UPDATE Logi SET KrajId=230 WHERE Stacja='UA3ABC'");
+    dm->ReopenLogiOrdered(SortOrder, 0);
+    const auto countries = [this] {
+        return SelectStrings(dm->Baza, "SELECT Stacja || '=' || KrajId FROM Logi ORDER BY Data").join(' ');
+    };
+    const QString before = "SP5ABC=269 SQ9XYZ=269 DL1AA=230 W1AW=291 JA1XYZ=339 UA3ABC=230 Q1ABC=0";
+    ASSERT_EQ(countries(), before);
+    const int countryRows = Count("KrajeDX"), prefixRows = Count("PrefiksyDX");
+    const QString lost =
+        QStringLiteral("Po wczytaniu pliku 5 łączności nie będzie miało kraju. Czy mimo to wczytać?");
+    bool keep = false;
+    Messages::setHandler([&](Messages::Kind kind, const QString &, const QString &text) {
+        (kind == Messages::Kind::Warning ? warnings : confirms) << text;
+        return kind == Messages::Kind::Warning || text == Question || keep;
+    });
+    const QString abandoned = QStringLiteral(
+        "Wczytywanie anulowane.\nAni tabele prefiksów, ani kraje łączności nie zostały zmienione.");
+    struct Case {
+        QString file;
+        bool keep;
+        QString told, countries;
+    } cases[] = {
+        {cutFile, false, abandoned, before},
+        {cutFile, true, Done, "SP5ABC=0 SQ9XYZ=0 DL1AA=0 W1AW=0 JA1XYZ=0 UA3ABC=54 Q1ABC=0"},
+        {fullFile, false, Done, "SP5ABC=269 SQ9XYZ=269 DL1AA=230 W1AW=291 JA1XYZ=339 UA3ABC=54 Q1ABC=0"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.countries.toStdString());
+        keep = c.keep;
+        confirms.clear();
+        warnings.clear();
+        TWczytajPrefixFrm w;
+        w.show();
+        w.EdNazwaPliku->setText(c.file);
+        w.WczytajBtn->click();
+        EXPECT_EQ(confirms, (c.file == cutFile ? QStringList{Question, lost} : QStringList{Question}));
+        EXPECT_EQ(warnings, QStringList{c.told});
+        EXPECT_EQ(w.isVisible(), c.told != Done);
+        EXPECT_EQ(countries(), c.countries);
+        const bool whole = c.countries.startsWith("SP5ABC=269");
+        EXPECT_EQ(Count("KrajeDX"), countryRows);
+        EXPECT_EQ(Count("PrefiksyDX") == prefixRows, whole);
+        // The main window's list and lookups follow the tables the log holds.
+        EXPECT_EQ(dm->KrajIdForCall("SP5ABC"), whole ? 269 : 0);
+        EXPECT_EQ(dm->CountryNameForKrajId(269), "Polska");
+        ASSERT_TRUE(dm->Logi.Locate("STACJA", "SP5ABC"));
+        EXPECT_EQ(dm->Logi.FieldByName("KrajDxcc")->AsString(), whole ? "Polska" : "");
+    }
 }
 
 TEST_F(PrefixWindows, ExportRefusesAnEmptyNameThenWritesTheTextFile)
