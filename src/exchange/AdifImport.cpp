@@ -73,6 +73,7 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
     AdifReader reader(bytes);
     FbTransaction tr(&dm_.Baza);
     qsizetype committed = 0; // added and made permanent
+    qsizetype shortenedCommitted = 0;
     bool stored = true;
     bool dbFailed = false;
     try {
@@ -82,17 +83,20 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         QsoInserter inserter(dm_, tr);
         AdifRecord record;
         TLog qso;
+        bool shortened = false;
         while (reader.next(record)) {
             ++counts_.processed;
-            if (AdifRecordToLog(record, qso) != AdifVerdict::Accepted) {
+            if (AdifRecordToLog(record, qso, &shortened) != AdifVerdict::Accepted) {
                 ++counts_.rejected;
             } else if (!logged.contains(KeyOf(qso.Data, qso.Stacja))) {
                 inserter.Insert(qso);
                 logged.insert(KeyOf(qso.Data, qso.Stacja));
                 ++counts_.added;
+                counts_.shortened += shortened;
                 if (counts_.added - committed == batchSize_) {
                     tr.CommitRetaining();
                     committed = counts_.added;
+                    shortenedCommitted = counts_.shortened;
                 }
             } else {
                 ++counts_.duplicates;
@@ -106,8 +110,10 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         // Keep what went in before the failure: one failed statement does not
         // spoil the transaction. When that cannot be committed (the connection
         // is lost), only the batches committed before stay.
-        if (!tr.CommitOrRollback())
+        if (!tr.CommitOrRollback()) {
             counts_.added = committed;
+            counts_.shortened = shortenedCommitted;
+        }
         const QString text = JobFailureText(e, QStringLiteral("Błąd zapisu do bazy danych: "),
                                             QStringLiteral("Wczytywanie przerwano przy pozycji %1 pliku; "
                                                            "dodano %2 nowych łączności.")

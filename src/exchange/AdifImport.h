@@ -12,6 +12,7 @@ struct AdifImportCounts {
     qsizetype added = 0;      // QSOs added to the log (while running, some not yet committed)
     qsizetype duplicates = 0; // already in the log (or earlier in the file)
     qsizetype rejected = 0;   // empty or without a valid date
+    qsizetype shortened = 0;  // added with a value cut to fit its column
 };
 
 // Adds the QSOs of an ADIF file to LOGI. Records go in one transaction per

@@ -31,6 +31,35 @@ constexpr std::array<ColumnWidth, 14> ColumnWidths{{
     {&TLog::Kontynent, 2},
 }};
 
+// Keeps the first `width` characters. The log stores one byte a character, so
+// a pair of UTF-16 units is one character and is never split. True when what
+// was cut off held more than blanks.
+bool CutToWidth(QString &value, int width)
+{
+    qsizetype end = 0;
+    for (int kept = 0; kept < width && end < value.size(); ++kept) {
+        const bool pair =
+            value[end].isHighSurrogate() && end + 1 < value.size() && value[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    if (end == value.size())
+        return false;
+    const bool lost = !QStringView(value).mid(end).trimmed().isEmpty();
+    value.truncate(end);
+    return lost;
+}
+
+// Cuts every text to its column; true when a value lost more than blanks.
+bool FitToColumns(TLog &log)
+{
+    bool shortened = false;
+    for (const ColumnWidth &c : ColumnWidths)
+        shortened |= CutToWidth(log.*c.field, c.width);
+    // A cut reference may end in a blank, which the island rule does not keep.
+    log.LogSetWyspa(log.Wyspa);
+    return shortened;
+}
+
 bool AllDigits(QStringView s)
 {
     for (QChar c : s)
@@ -128,9 +157,11 @@ int BandIndexForFrequency(double mhz)
     return 0;
 }
 
-AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log)
+AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, bool *shortened)
 {
     log.LogReset();
+    if (shortened)
+        *shortened = false;
     if (record.fields.isEmpty())
         return AdifVerdict::Empty;
 
@@ -194,11 +225,9 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log)
             log.LogSetCq(ParseZone(v));
         }
     }
-    for (const ColumnWidth &c : ColumnWidths)
-        if ((log.*c.field).size() > c.width)
-            (log.*c.field).truncate(c.width);
-    // A cut reference may end in a blank, which the island rule does not keep.
-    log.LogSetWyspa(log.Wyspa);
+    const bool cut = FitToColumns(log);
+    if (shortened)
+        *shortened = cut;
 
     if (!date)
         return AdifVerdict::NoDate;

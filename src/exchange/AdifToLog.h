@@ -16,8 +16,11 @@ enum class AdifVerdict {
 };
 
 // Fills `log` (reset first; LogId untouched) from one record: the tags the
-// program knows, applied in file order so that a later tag wins.
-AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log);
+// program knows, applied in file order so that a later tag wins. A value
+// longer than its column is cut to it; `shortened`, when given, tells whether
+// a cut lost more than blanks. A long locator kept to its six-character
+// square is not a loss of that kind.
+AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, bool *shortened = nullptr);
 
 // YYYYMMDD; anything else, or a date not in the calendar, gives nothing.
 std::optional<QDate> ParseAdifDate(const QString &value);

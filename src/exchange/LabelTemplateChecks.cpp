@@ -88,5 +88,12 @@ std::optional<TLabelCheckFailure> CheckLabelTemplate(const TLabelEditorValues &v
         return f;
     if (Failure f = CheckSize(wysokosc, Down))
         return f;
-    return CheckSize(szerokosc, Across);
+    if (Failure f = CheckSize(szerokosc, Across))
+        return f;
+    // Labels are placed from the page's corner: a negative margin puts them off the sheet.
+    if (StoredLength(v.Gorny) < 0)
+        return TLabelCheckFailure{QStringLiteral("Margines górny nie może być ujemny."), F::Gorny};
+    if (StoredLength(v.Boczny) < 0)
+        return TLabelCheckFailure{QStringLiteral("Margines boczny nie może być ujemny."), F::Boczny};
+    return std::nullopt;
 }

@@ -3,10 +3,12 @@
 #include "core/Settings.h"
 #include "exchange/FPrn.h"
 #include "exchange/LabelTemplate.h"
+#include "platform/NumFormat.h"
 #include "platform/print/Canvas.h"
 #include "platform/print/PrintDevice.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -36,9 +38,10 @@ public:
         grid_.Wysokosc = prn_.MmToPixelsY(tpl.Wysokosc);
         grid_.Columns = std::max(1, tpl.LiczbaPoz);
         grid_.Rows = std::max(1, tpl.LiczbaPion);
-        // The blank right part of a wide label may pass the printable edge;
-        // the text must not.
+        // The blank right part of a wide label, and the blank strip under its
+        // note, may pass the printable edge; the text must not.
         grid_.TextWidth = X(50) + X(12);
+        grid_.TextHeight = grid_.Wysokosc - Y(0.6f);
         positions_ = grid_.PositionsOn(printer.PrintableSize());
     }
 
@@ -189,7 +192,7 @@ std::vector<int> TLabelGrid::PositionsOn(QSize printable) const
     std::vector<int> fits;
     for (int n = 1; n <= Columns * Rows; ++n) {
         const int x = LabelColumnX(n), y = LabelRowY(n);
-        if (x >= 0 && y >= 0 && x + TextWidth <= printable.width() && y + Wysokosc <= printable.height())
+        if (x >= 0 && y >= 0 && x + TextWidth <= printable.width() && y + TextHeight <= printable.height())
             fits.push_back(n);
     }
     return fits;
@@ -213,22 +216,92 @@ void SetPortrait(PrintDevice &printer)
     printer.SetMode(portrait);
 }
 
-void RefuseIfNothingFits(const TLabelSheet &sheet, const TLabelTemplate &tpl)
+// A template length in tenths of a millimetre, as the template row keeps it.
+int Tenths(float mm)
 {
+    return int(std::lround(double(mm) * 10));
+}
+
+QString Centimetres(double tenths)
+{
+    return FormatFloat(QStringLiteral(",0.00 cm"), tenths / 100);
+}
+
+// One side of the page in tenths of a millimetre: the paper size when the
+// printer gives it, else the page in device pixels, known to half a pixel.
+struct PageSide {
+    double shown;   // as the message gives it
+    double longest; // what a sheet may reach
+};
+
+PageSide SideOf(int paperTenths, int pixels, int dpi)
+{
+    if (paperTenths > 0)
+        return {double(paperTenths), double(paperTenths)};
+    return {pixels * 254.0 / dpi, (pixels + 0.5) * 254.0 / dpi};
+}
+
+// One direction of the sheet against the page. The sheet runs from the page's
+// edge to the far edge of its last label: margin, a pitch for every label
+// before the last, the last label's own size.
+std::optional<QString> SheetPastPage(const char *direction, const char *pageSide, float margin, int count,
+                                     float pitch, float size, PageSide page)
+{
+    const qint64 sheet = Tenths(margin) + qint64(count - 1) * Tenths(pitch) + Tenths(size);
+    if (double(sheet) <= page.longest)
+        return std::nullopt;
+    return QStringLiteral("%1 zajmują %2, a strona ma %3 %4.")
+        .arg(QString::fromUtf8(direction), Centimetres(double(sheet)), QString::fromUtf8(pageSide),
+             Centimetres(page.shown));
+}
+
+// Why the labels cannot go on the page as the template lays them out.
+std::optional<QString> SheetProblem(const PrintDevice &printer, const TLabelTemplate &tpl,
+                                    const TLabelSheet &sheet)
+{
+    if (Tenths(tpl.MargG) < 0)
+        return QStringLiteral("Margines górny jest ujemny.");
+    if (Tenths(tpl.MargL) < 0)
+        return QStringLiteral("Margines boczny jest ujemny.");
+    // The paper size first: the page's pixels stand for a size in whole
+    // points, a fraction of a millimetre short of the paper (A4's 595 points
+    // are 209.9 mm).
+    const DeviceMode mode = printer.Mode();
+    const bool paper = mode.Supports(dmPaperWidth | dmPaperLength);
+    const QSize page = printer.PhysicalSize();
+    const PageSide width =
+        SideOf(paper ? mode.PaperWidth : 0, page.width(), UsableDpi(printer.XResolution()));
+    const PageSide height =
+        SideOf(paper ? mode.PaperLength : 0, page.height(), UsableDpi(printer.YResolution()));
+    if (auto across = SheetPastPage("W poziomie", "szerokość", tpl.MargL, std::max(1, tpl.LiczbaPoz),
+                                    tpl.OdstepPoz, tpl.Szerokosc, width))
+        return across;
+    if (auto down = SheetPastPage("W pionie", "wysokość", tpl.MargG, std::max(1, tpl.LiczbaPion),
+                                  tpl.OdstepPion, tpl.Wysokosc, height))
+        return down;
     if (!sheet.AnyLabelFits())
-        throw std::runtime_error(
-            QStringLiteral("Etykiety wzorca \"%1\" nie mieszczą się na papierze drukarki.\n"
-                           "Należy poprawić we wzorcu marginesy, odstępy lub wymiary etykiet.")
-                .arg(tpl.Nazwa)
-                .toStdString());
+        return QStringLiteral(
+            "Żadna etykieta nie mieści się w całości w obszarze, który drukarka zadrukowuje.");
+    return std::nullopt;
 }
 
+std::optional<QString> Refusal(const PrintDevice &printer, const TLabelTemplate &tpl,
+                               const TLabelSheet &sheet)
+{
+    const std::optional<QString> problem = SheetProblem(printer, tpl, sheet);
+    if (!problem)
+        return std::nullopt;
+    return QStringLiteral("Etykiety wzorca „%1” nie mieszczą się na stronie drukarki.\n%2\n"
+                          "Należy poprawić we wzorcu marginesy, odstępy lub wymiary etykiet.")
+        .arg(tpl.Nazwa, *problem);
+}
 }
 
-void CheckLabelsFitPaper(PrintDevice &printer, const TLabelTemplate &tpl)
+std::optional<QString> LabelPageRefusal(PrintDevice &printer, const TLabelTemplate &tpl)
 {
     SetPortrait(printer);
-    RefuseIfNothingFits(TLabelSheet(printer, tpl, TLabelTexts()), tpl);
+    const TLabelTexts texts;
+    return Refusal(printer, tpl, TLabelSheet(printer, tpl, texts));
 }
 
 TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
@@ -237,7 +310,8 @@ TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const 
     printer.SetTitle(QStringLiteral("Quarn - etykiety adresowe"));
     SetPortrait(printer);
     TLabelSheet sheet(printer, tpl, texts);
-    RefuseIfNothingFits(sheet, tpl);
+    if (const std::optional<QString> refusal = Refusal(printer, tpl, sheet))
+        throw std::runtime_error(refusal->toStdString());
     try {
         sheet.Start();
         for (const TWykazRow &station : wykaz) {

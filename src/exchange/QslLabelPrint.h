@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class PrintDevice;
@@ -33,11 +34,12 @@ struct TLabelGrid {
     int Wysokosc = 0;                  // label height
     int Columns = 1, Rows = 1;
     int TextWidth = 0;                 // from a label's left edge to the end of its text
+    int TextHeight = 0;                // from a label's top to the foot of its note
 
     int LabelColumnX(int n) const { return (n - 1) % Columns * OdstepPoz + MargL; }
     int LabelRowY(int n) const { return (n - 1) / Columns * OdstepPion + MargG; }
     // The numbers of the labels, in order, whose print lies whole on a
-    // printable area of that size: the text across, the whole height down.
+    // printable area of that size: their text, across and down.
     std::vector<int> PositionsOn(QSize printable) const;
 };
 
@@ -49,14 +51,15 @@ QString FormatLabelDate(const DateTime &date, int dateQslFrm);
 // a label's bottom lines goes on over further labels of the same kind. Any
 // failure (a PDF that could not be written whole too, which the device then
 // leaves nowhere) aborts the job and is thrown on: then nothing counts as
-// printed.
-// Only the positions whose label lies whole on the printer's printable area
-// are used; the labels after them go to the next sheet, so every QSO counted
-// as printed is on paper. A template none of whose labels fits is refused
-// before the job starts.
+// printed. A template LabelPageRefusal refuses is thrown out before the job
+// starts. Only the positions whose label lies whole on the printable area are
+// used; the labels after them go to the next sheet, so every QSO counted as
+// printed is on paper.
 TLabelRun PrintQslLabels(PrintDevice &printer, const TLabelTemplate &tpl, const TWykaz &wykaz,
                          const TLabelTexts &texts);
 
-// The same refusal on its own, before anything is asked of the user: throws
-// when no label of the template lies whole on the printer's paper in portrait.
-void CheckLabelsFitPaper(PrintDevice &printer, const TLabelTemplate &tpl);
+// The message that refuses the template on the printer's page in portrait,
+// nothing when its labels fit: the sheet it describes (margin, the pitches
+// and the last label's own size, across and down) lies within the page, no
+// margin is negative, and at least one label lies whole on the printable area.
+std::optional<QString> LabelPageRefusal(PrintDevice &printer, const TLabelTemplate &tpl);

@@ -84,7 +84,7 @@ public:
     QList<int> PaperCodes() const override { return {9}; }
     int XResolution() const override { return 600; }
     int YResolution() const override { return 600; }
-    QPoint PhysicalOffset() const override { return {}; }
+    QPoint PhysicalOffset() const override { return offset; }
     QSize PhysicalSize() const override { return {4961, 7016}; }
     QString Title() const override { return title; }
     void SetTitle(const QString &t) override { title = t; }
@@ -121,6 +121,7 @@ public:
     QStringList names{QStringLiteral("Etykieciarka")};
     DeviceMode mode{dmOrientation, 2};
     QString title, file;
+    QPoint offset;      // unprintable margin on each side
     int failAtPage = 0; // NewPage after this many pages fails; 0 never
     bool printing = false, ended = false, aborted = false;
     std::vector<DrawnPage> pages;

@@ -36,7 +36,14 @@ TEST(LabelTemplateChecks, EachCheckInItsOrderWithItsMessageAndFocus)
     const Case cases[] = {
         {"valid sheet", [](auto &) {}, nullptr, F::Nazwa},
         {"pitch equal to width", [](auto &v) { v.OdstPoz = v.Szerokosc = 7; }, nullptr, F::Nazwa},
-        {"margins are taken as they are", [](auto &v) { v.Gorny = -1, v.Boczny = 0; }, nullptr, F::Nazwa},
+        {"no margins", [](auto &v) { v.Gorny = 0, v.Boczny = 0; }, nullptr, F::Nazwa},
+        {"top margin -1 cm", [](auto &v) { v.Gorny = -1; }, "Margines górny nie może być ujemny.", F::Gorny},
+        {"side margin -0.01 cm", [](auto &v) { v.Boczny = -0.01; }, "Margines boczny nie może być ujemny.",
+         F::Boczny},
+        {"side margin -0.004 cm stored as 0", [](auto &v) { v.Boczny = -0.004; }, nullptr, F::Nazwa},
+        // A margin comes after the lengths of the labels.
+        {"negative margin and no width", [](auto &v) { v.Gorny = -1, v.Szerokosc = 0; },
+         "Szerokość etykiety musi być podana.", F::Szerokosc},
         {"blank name", [](auto &v) { v.Nazwa = "   "; }, "Nazwa etykiety musi być podana.", F::Nazwa},
         {"name of 31 characters", [](auto &v) { v.Nazwa = QString(31, u'ż'); },
          "Nazwa etykiety nie może być dłuższa niż 30 znaków.", F::Nazwa},

@@ -13,21 +13,22 @@
 
 namespace {
 
-// A sheet of 3 x 8 labels: 7 mm side and 15 mm top margin, pitch 70 x 37.2 mm,
-// labels 36 mm high. At 600 dpi the converted lengths are: margins 165 and
-// 354 px, pitch 1654 and 879 px, height 850 px.
-TLabelTemplate Sheet3x8()
+// A sheet of 3 x 7 labels: 7 mm side and 15 mm top margin, pitch 70 x 37.2 mm,
+// labels 63 x 36 mm; it fits A4 to the millimetre across. At 600 dpi the
+// converted lengths are: margins 165 and 354 px, pitch 1654 and 879 px,
+// height 850 px.
+TLabelTemplate Sheet3x7()
 {
     TLabelTemplate t;
-    t.Nazwa = QStringLiteral("Avery 3x8");
+    t.Nazwa = QStringLiteral("Avery 3x7");
     t.MargL = 7.0f;
     t.MargG = 15.0f;
     t.OdstepPoz = 70.0f;
     t.OdstepPion = 37.2f;
     t.Wysokosc = 36.0f;
-    t.Szerokosc = 70.0f;
+    t.Szerokosc = 63.0f;
     t.LiczbaPoz = 3;
-    t.LiczbaPion = 8;
+    t.LiczbaPion = 7;
     return t;
 }
 
@@ -114,7 +115,7 @@ TEST(QslLabelGroups, CallsGroupTrimmedAndCaseInsensitivePseBeforeTnxAndOnlyMarke
 
     // Printing: sp9abc PSE, sp9abc TNX, DL1XX TNX; nothing for G0XYZ.
     LabelPrintDevice device;
-    const TLabelRun run = PrintQslLabels(device, Sheet3x8(), wykaz, {});
+    const TLabelRun run = PrintQslLabels(device, Sheet3x7(), wykaz, {});
     EXPECT_EQ(run.Labels, 3);
     EXPECT_EQ(run.PrintedLogIds, (std::vector<int>{1, 4, 3, 2, 7}));
     const DrawnPage &page = device.pages.at(0);
@@ -133,19 +134,19 @@ TEST(QslLabelLayout, LabelsFillRowsLeftToRightThenTheNextPageAt600Dpi)
     TQslLabelList list;
     for (int i = 1; i <= 25; ++i)
         AddRow(list, QStringLiteral("SP%1AA").arg(i), "N", true, i);
-    // With a 15 mm top margin the eighth row ends 14 mm below A4's bottom
-    // (7357 px of 7016): a page then takes seven rows, 21 labels.
+    // Seven rows of three: label 22 starts the second page.
     LabelPrintDevice device;
-    TLabelRun run = PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(), {});
+    TLabelRun run = PrintQslLabels(device, Sheet3x7(), list.BuildWykaz(), {});
     EXPECT_EQ(run.Labels, 25);
     EXPECT_EQ(device.pages.at(0).count("To Radio: "), 21);
     EXPECT_EQ(device.pages.at(0).find("To Radio: ", 20)->at, QPoint(3473, 354 + 6 * 879 + 59));
     EXPECT_EQ(device.pages.at(1).find("To Radio: ")->at, QPoint(165, 413));
     EXPECT_TRUE(device.pages[1].find("SP22AA"));
 
-    // A 0.5 mm (12 px) top margin makes the eighth row end at 7015 px: it fits.
-    TLabelTemplate sheet = Sheet3x8();
+    // With a 0.5 mm (12 px) top margin an eighth row ends at 7015 px of 7016.
+    TLabelTemplate sheet = Sheet3x7();
     sheet.MargG = 0.5f;
+    sheet.LiczbaPion = 8;
     OwnCallSign = QStringLiteral(" SP9XYZ ");
     run = PrintQslLabels(device, sheet, list.BuildWykaz(), {OwnCallSign, {}, {}, 0});
     OwnCallSign.clear();
@@ -197,6 +198,13 @@ TEST(QslLabelLayout, LabelsFillRowsLeftToRightThenTheNextPageAt600Dpi)
     EXPECT_EQ(note->at.y(), noteY);
     EXPECT_TRUE(note->font.bold && note->font.underline);
     EXPECT_EQ(p.lines.at(9), QLine(1819, noteY - 9, 3283, noteY - 9));
+
+    // The sheet fits the page, but a printer that cannot print the top and
+    // bottom 4 mm (94 px) loses the eighth row: it stays blank, not half printed.
+    device.offset = QPoint(0, 94);
+    run = PrintQslLabels(device, sheet, list.BuildWykaz(), {});
+    EXPECT_EQ(run.Labels, 25);
+    EXPECT_EQ(device.pages.at(0).count("To Radio: "), 21);
 }
 
 TEST(QslLabelLayout, ManagerExtraLinesAndTheDayFirstDateFormat)
@@ -205,7 +213,7 @@ TEST(QslLabelLayout, ManagerExtraLinesAndTheDayFirstDateFormat)
     AddRow(list, "DL1XX", "N", true, 1, DateTime::fromDate(2005, 3, 5, 22, 30), "DL1MGR");
     LabelPrintDevice device;
     const TLabelRun run =
-        PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(),
+        PrintQslLabels(device, Sheet3x7(), list.BuildWykaz(),
                        {"SP9XYZ", QStringLiteral("  Linia pierwsza"), QStringLiteral("Tnx fer QSO"), 4});
     ASSERT_EQ(run.Labels, 1);
     const DrawnPage &p = device.pages[0];
@@ -240,7 +248,7 @@ TEST(QslLabelLayout, AStationWithMoreQsosThanFitGoesOnOverLabelsOfItsOwnWithoutO
     for (int i = 1; i <= 9; ++i)
         AddRow(list, "JA1ZZZ", "T", true, i, DateTime::fromDate(2005, 3, i, 12, 0));
     LabelPrintDevice device;
-    const TLabelRun run = PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(), {"SP9XYZ", "Linia", {}, 0});
+    const TLabelRun run = PrintQslLabels(device, Sheet3x7(), list.BuildWykaz(), {"SP9XYZ", "Linia", {}, 0});
 
     // Room between the rule under the titles and the rule over the bottom
     // lines: 850 - 14 - 9 - 2h (note and one line) less 47 + 71 + 94 + 9 + 9 + 2h.
@@ -281,7 +289,7 @@ TEST(QslLabelLayout, APrintErrorAbortsTheJobAndLeavesAnEarlierFileUnderTheNameAl
     device.names.clear(); // no print queue: the job goes to the PDF
     device.file = pdf;
     device.failAtPage = 1;
-    EXPECT_THROW(PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(), {}), std::runtime_error);
+    EXPECT_THROW(PrintQslLabels(device, Sheet3x7(), list.BuildWykaz(), {}), std::runtime_error);
     EXPECT_TRUE(device.aborted);
     EXPECT_FALSE(device.ended);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -331,7 +339,7 @@ TEST_F(QslLabelList, UnsentQsosLoadOldestFirstAndOnlyPrintedOnesAreMarkedSent)
 
     // Printing the one marked QSO marks only it as sent.
     LabelPrintDevice device;
-    const TLabelRun run = PrintQslLabels(device, Sheet3x8(), list.BuildWykaz(), {});
+    const TLabelRun run = PrintQslLabels(device, Sheet3x7(), list.BuildWykaz(), {});
     ASSERT_EQ(run.PrintedLogIds, std::vector<int>{ids[0]});
     list.MarkPrintedSent(*dm, run.PrintedLogIds);
     EXPECT_EQ(list.MarkedCount(), 0);

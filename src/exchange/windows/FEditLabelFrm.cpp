@@ -24,7 +24,8 @@ TAmountEdit *LengthEdit(QWidget *parent)
 {
     auto *ed = new TAmountEdit(parent);
     ed->SetDisplayFormat(QStringLiteral(",0.00 cm;-,0.00 cm"));
-    // Negative margins stay possible; the bounds keep every stored length within its column.
+    // A negative value is typed and refused by the checks, which name the field;
+    // the bounds keep every stored length within its column.
     ed->SetMinValue(-LabelLengthMaxCm);
     ed->SetMaxValue(LabelLengthMaxCm);
     return ed;

@@ -53,6 +53,8 @@ void TEtykietyFrm::PrevBtnClick()
 
 void TEtykietyFrm::PrintLabels()
 {
+    // The count of an earlier print must not stand beside a refused one.
+    StatusPanel1->clear();
     const std::optional<TLabelTemplate> tpl = FindLabelTemplate(dm_, EdEtykieta->currentText());
     if (!tpl) {
         Messages::ShowWarning(QStringLiteral("Brak wzorca etykiety: ") + EdEtykieta->currentText());
@@ -65,9 +67,12 @@ void TEtykietyFrm::PrintLabels()
         Messages::ShowWarning(QStringLiteral("Brak pozycji do wydruku."));
         return;
     }
-    // A template that fits nowhere is refused before a PDF file is asked for.
+    // A template whose labels do not fit the page is refused before a PDF file is asked for.
     printer_->Refresh();
-    CheckLabelsFitPaper(*printer_, *tpl);
+    if (const std::optional<QString> refusal = LabelPageRefusal(*printer_, *tpl)) {
+        Messages::ShowWarning(*refusal);
+        return;
+    }
     if (!printerChoice_->PrepareForPrint(AskPdfFile))
         return;
     ShowPrinterName();

@@ -32,7 +32,8 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
     StatysLbl = new QLabel(QStringLiteral("0"), this);
     StatysDopLbl = new QLabel(QStringLiteral("0"), this);
     StatysJuzLbl = new QLabel(QStringLiteral("0"), this);
-    for (QLabel *l : {StatysLbl, StatysDopLbl, StatysJuzLbl}) {
+    StatysSkrLbl = new QLabel(QStringLiteral("0"), this);
+    for (QLabel *l : {StatysLbl, StatysDopLbl, StatysJuzLbl, StatysSkrLbl}) {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setMinimumWidth(80);
     }
@@ -44,6 +45,9 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
     // Re-reading one's own export adds nothing: this says why.
     counters->addWidget(new QLabel(QStringLiteral("Liczba pozycji już w logu"), this), 2, 0);
     counters->addWidget(StatysJuzLbl, 2, 1);
+    // A name or a QSL manager cut to its column is another text: the user can look them up.
+    counters->addWidget(new QLabel(QStringLiteral("Liczba pozycji ze skróconymi wartościami"), this), 3, 0);
+    counters->addWidget(StatysSkrLbl, 3, 1);
     counters->setColumnStretch(2, 1);
 
     QHBoxLayout *buttons = CreateRunButtons(QStringLiteral("&Wczytaj"), WczytajBtn, CancelBtn);
@@ -72,6 +76,7 @@ void TWczytajAdifFrm::ShowCounts(const AdifImportCounts &counts)
     StatysLbl->setText(QString::number(counts.processed));
     StatysDopLbl->setText(QString::number(counts.added));
     StatysJuzLbl->setText(QString::number(counts.duplicates));
+    StatysSkrLbl->setText(QString::number(counts.shortened));
 }
 
 void TWczytajAdifFrm::Run()

@@ -18,6 +18,7 @@ public:
     QLabel *StatysLbl;    // records processed
     QLabel *StatysDopLbl; // records added
     QLabel *StatysJuzLbl; // records whose QSO was already in the log
+    QLabel *StatysSkrLbl; // QSOs added with a value cut to fit its column
     QPushButton *WczytajBtn;
     QPushButton *CancelBtn;
 

@@ -4,6 +4,7 @@
 #include "exchange/windows/FZapiszOdDoAdifFrm.h"
 #include "support/DateFields.h"
 #include "support/LogDb.h"
+#include "support/WindowPicture.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -105,6 +106,70 @@ TEST_F(AdifWindowsTest, ImportSaysWhatIsAlreadyInTheLogAndRefusesAFileWithoutRec
         EXPECT_EQ(run.WczytajBtn->text(), "&Zamknij");
     }
     EXPECT_EQ(dm->QsoCount(), 2);
+}
+
+// Each record one value: longer than its column, it is cut and its QSO
+// counted; a long locator kept to its square, blanks cut off, a character of
+// two UTF-16 units and a QSO already in the log are not counted.
+TEST_F(AdifWindowsTest, ImportCountsTheQsosWithValuesCutToTheirColumns)
+{
+    struct Case {
+        const char *tag;
+        QString value;
+        const char *column;
+        QString stored;
+        bool counted;
+    };
+    const QString radio = QString::fromUcs4(U"\U0001F4FB");
+    const Case cases[] = {
+        {"NAME", "Maximilian-Alexander", "IMIE", "Maximilian-Alex", true},
+        {"QSL_VIA", "DL1ABCDE", "QSL_MANAGER", "DL1ABCD", true},
+        {"QTH", "Konstantynów Łódzki pod Łodzią", "MIASTO", "Konstantynów Łódzki pod Ł", true},
+        {"CALL", "SP5ABC/P/MM/QRPP", "STACJA", "SP5ABC/P/MM/QR", true},
+        {"MODE", "DOMINOEX", "EMISJA", "DOMINO", true},
+        {"COMMENT", QString(49, u'x') + "yz", "NOTATKI", QString(49, u'x') + "y", true},
+        {"IOTA", "EU-0241", "WYSPA", "EU-024", true},
+        {"GMINA", "1465011", "GMINA", "146501", true},
+        {"APP_QUARN_CASTLE", "SP-0011", "ZAMEK", "SP-001", true},
+        {"GRIDSQUARE", "KO02MD12", "LOKATOR", "KO02MD", false},
+        {"NAME", "Jan" + QString(20, u' '), "IMIE", "Jan", false}, // blanks kept to 15, read trimmed
+        {"NAME", "Maximilian-Ale" + radio, "IMIE", "Maximilian-Ale?", false},
+    };
+    QByteArray file = "<EOH>\n";
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        const QByteArray value = cases[i].value.toUtf8();
+        file += QStringLiteral("<QSO_DATE:8>20200501<TIME_ON:4>12%1<CALL:5>SP5AB")
+                    .arg(i, 2, 10, QChar(u'0'))
+                    .toUtf8() +
+                '<' + cases[i].tag + ':' + QByteArray::number(value.size()) + '>' + value + "<EOR>\n";
+    }
+    // The first QSO again, with a name of its own cut too: not added, not counted.
+    file += "<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:5>SP5AB<NAME:19>Bartholomew-Maximus<EOR>\n";
+    const QString path = dir.filePath("dlugie.adi");
+    WriteFile(path, file);
+
+    TWczytajAdifFrm w;
+    w.show();
+    w.EdNazwaPliku->setText(path);
+    w.WczytajBtn->click();
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    EXPECT_EQ(w.StatysLbl->text(), "13");
+    EXPECT_EQ(w.StatysDopLbl->text(), "12");
+    EXPECT_EQ(w.StatysJuzLbl->text(), "1");
+    const auto counted =
+        std::count_if(std::begin(cases), std::end(cases), [](const Case &c) { return c.counted; });
+    EXPECT_EQ(w.StatysSkrLbl->text(), QString::number(counted));
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(std::string(c.tag) + " " + c.value.toStdString());
+        EXPECT_EQ(
+            SelectStrings(dm->Baza, QStringLiteral("SELECT %1 FROM LOGI WHERE DATA = '2020-05-01 12:%2:00'")
+                                        .arg(QLatin1String(c.column))
+                                        .arg(i, 2, 10, QChar(u'0'))),
+            QStringList{c.stored});
+    }
+    if (WindowPicturesAsked())
+        SaveWindowPicture(w, "adif-import");
 }
 
 TEST_F(AdifWindowsTest, ImportOfDamagedFileStaysReadyWithCounters)

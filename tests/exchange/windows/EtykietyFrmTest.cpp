@@ -59,7 +59,7 @@ protected:
     {
         ExecSql(dm->Baza,
                 QStringLiteral("INSERT INTO ETYKIETY VALUES (GEN_ID(GEN_ETYKIETAID, 1), 'Arkusz %1x%2', "
-                               "150, 70, 372, 700, 360, 700, %1, %2)")
+                               "150, 70, 372, 700, 360, 630, %1, %2)")
                     .arg(across)
                     .arg(down));
     }
@@ -141,9 +141,9 @@ TEST_F(EtykietyFrmTest, SpaceAndDoubleClickMarkRowsAndTheMarksOutliveMessagesAnd
 
 TEST_F(EtykietyFrmTest, PrintingWithTheBoxTickedMarksThePrintedQsosSentAndReloadsTheList)
 {
-    AddTemplate(3, 8);
+    AddTemplate(3, 7);
     TEtykietyFrm &f = Open();
-    EXPECT_EQ(f.EdEtykieta->currentText(), "Arkusz 3x8");
+    EXPECT_EQ(f.EdEtykieta->currentText(), "Arkusz 3x7");
 
     QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
     EXPECT_EQ(warnings, QStringList{"Brak pozycji do wydruku."});
@@ -187,64 +187,71 @@ TEST_F(EtykietyFrmTest, APrintErrorMarksNothingAsSentAndKeepsTheMarks)
     EXPECT_TRUE(f.PrevBtn->isEnabled());
 }
 
-namespace {
-
-// The top-left corners of the labels on a page, taken from their first line,
-// which stands 2.5 mm (59 px) below the label's top.
-std::vector<QPoint> LabelCorners(const DrawnPage &page)
+// A4 at 600 dpi is 4961 x 7016 px, 21.00 x 29.70 cm, known to half a pixel
+// (0.02 mm). A template whose sheet passes the page, or with a negative
+// margin, is refused: nothing prints, nothing is marked as sent and the
+// status holds no count. A sheet that fills the page to its edges prints.
+TEST_F(EtykietyFrmTest, TemplatesWhoseLabelsDoNotFitThePageAreRefusedAndNothingIsMarked)
 {
-    std::vector<QPoint> corners;
-    for (const DrawnText &t : page.texts)
-        if (t.text == "To Radio: ")
-            corners.push_back(t.at - QPoint(0, 59));
-    return corners;
-}
-
-}
-
-TEST_F(EtykietyFrmTest, OnlyLabelPositionsWhollyOnTheSheetArePrintedAndMarkedSent)
-{
-    // On A4 at 600 dpi (4961 x 7016 px): 10 mm is 236 px, 100 mm 2362 px.
-    // "Trzy kolumny" (10 mm + 2 x 100 mm): the third column starts at the
-    // right edge. "Dwa rzędy": the second row runs past the bottom.
-    // "Poza kartką": the only label starts below the sheet.
-    ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (1, 'Trzy kolumny', 150, 100, 372, 1000, 360, 1000, 3, 1)");
-    ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (2, 'Dwa rzędy', 200, 100, 2000, 1000, 1000, 1000, 2, 2)");
-    ExecSql(dm->Baza, "INSERT INTO ETYKIETY VALUES (3, 'Poza kartką', 3000, 100, 372, 1000, 360, 1000, 1, 1)");
+    struct Case {
+        const char *name;
+        const char *row; // MARG_G, MARG_L, ODSTEP_PION, ODSTEP_POZ, WYSOKOSC, SZEROKOSC, across, down
+        const char *reason;
+    };
+    const Case cases[] = {
+        {"Na styk", "0, 0, 297, 700, 297, 700, 3, 10", nullptr},
+        {"Trzy po 9,9 cm", "0, 0, 372, 990, 360, 990, 3, 7",
+         "W poziomie zajmują 29.70 cm, a strona ma szerokość 21.00 cm."},
+        {"O 0,1 mm za szeroki", "0, 1, 297, 700, 297, 700, 3, 10",
+         "W poziomie zajmują 21.01 cm, a strona ma szerokość 21.00 cm."},
+        {"Osiem rzędów", "150, 70, 372, 700, 360, 630, 3, 8",
+         "W pionie zajmują 31.14 cm, a strona ma wysokość 29.70 cm."},
+        {"Poza kartką", "3000, 100, 372, 1000, 360, 1000, 1, 1",
+         "W pionie zajmują 33.60 cm, a strona ma wysokość 29.70 cm."},
+        {"Ujemny margines", "-10, 0, 372, 700, 360, 700, 3, 7", "Margines górny jest ujemny."},
+        {"Ujemny bok", "0, -1, 372, 700, 360, 700, 3, 7", "Margines boczny jest ujemny."},
+    };
+    int id = 0;
+    for (const Case &c : cases)
+        ExecSql(dm->Baza, QStringLiteral("INSERT INTO ETYKIETY VALUES (%1, '%2', %3)")
+                              .arg(++id)
+                              .arg(QString::fromUtf8(c.name), QLatin1String(c.row)));
     TEtykietyFrm &f = Open();
     MarkFirstRows(4);
     // SP9ABC PSE and TNX, DL1XX PSE, G0XYZ PSE: four labels.
-    f.ZaznaczWydrBox->setChecked(true);
-
-    f.EdEtykieta->setCurrentText(QStringLiteral("Poza kartką"));
-    QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
-    ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings[0].contains(QStringLiteral("nie mieszczą się na papierze"))) << warnings[0].toStdString();
-    EXPECT_TRUE(device->pages.empty());
-    EXPECT_FALSE(device->ended || device->aborted);
-    EXPECT_EQ(SentFlags(), (QStringList{"N", "N", "N", "N", "T"}));
-    EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 4 z 4");
-    warnings.clear();
-
-    // Two labels on each of two sheets, all four counted.
-    auto printWith = [&](const QString &name, bool markSent, QPoint firstCorner) {
+    auto print = [&](const char *name, bool markSent) {
         f.ZaznaczWydrBox->setChecked(markSent);
-        f.EdEtykieta->setCurrentText(name);
+        f.EdEtykieta->setCurrentText(QString::fromUtf8(name));
+        device->pages.clear();
+        warnings.clear();
         QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
-        EXPECT_TRUE(warnings.isEmpty()) << name.toStdString();
-        const std::vector<QPoint> corners{firstCorner, firstCorner + QPoint(2362, 0)};
-        ASSERT_EQ(device->pages.size(), 2u) << name.toStdString();
-        EXPECT_EQ(LabelCorners(device->pages[0]), corners) << name.toStdString();
-        EXPECT_EQ(LabelCorners(device->pages[1]), corners) << name.toStdString();
-        EXPECT_EQ(device->pages[0].count("SP9ABC"), 2);
-        EXPECT_EQ(device->pages[1].count("dl1xx") + device->pages[1].count("G0XYZ"), 2);
-        EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
     };
-    printWith(QStringLiteral("Trzy kolumny"), false, {236, 354});
-    EXPECT_EQ(SentFlags(), (QStringList{"N", "N", "N", "N", "T"}));
-    printWith(QStringLiteral("Dwa rzędy"), true, {236, 472});
+    print("Na styk", false);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
+    ASSERT_EQ(device->pages.size(), 1u);
+    EXPECT_EQ(device->pages[0].count("To Radio: "), 4);
+    EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
+
+    for (const Case &c : cases) {
+        if (!c.reason)
+            continue;
+        SCOPED_TRACE(c.name);
+        print(c.name, true);
+        EXPECT_EQ(warnings,
+                  QStringList{QString::fromUtf8("Etykiety wzorca „%1” nie mieszczą się na stronie "
+                                                "drukarki.\n%2\nNależy poprawić we wzorcu marginesy, "
+                                                "odstępy lub wymiary etykiet.")
+                                  .arg(QString::fromUtf8(c.name), QString::fromUtf8(c.reason))});
+        EXPECT_TRUE(device->pages.empty());
+        EXPECT_EQ(f.StatusPanel1->text(), "");
+        EXPECT_EQ(SentFlags(), (QStringList{"N", "N", "N", "N", "T"}));
+        EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 4 z 4");
+    }
+
+    print("Na styk", true);
+    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_EQ(f.StatusPanel1->text(), " Wydrukowano etykiet: 4");
     EXPECT_EQ(SentFlags(), (QStringList{"T", "T", "T", "T", "T"}));
-    EXPECT_EQ(f.StatusPanel0->text(), " Zaznaczono 0 z 0");
 }
 
 TEST_F(EtykietyFrmTest, TheExtraLinesAreKeptInTheStationDataWhenTheWindowCloses)
@@ -268,7 +275,7 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     PrintDevices::SetFactory([] { return std::make_unique<Printer>(); });
     if (PrintDevices::Shared()->HasPrinters())
         GTEST_SKIP() << "this machine has a print queue";
-    AddTemplate(3, 8);
+    AddTemplate(3, 7);
     ExecSql(dm->Baza, "UPDATE STALE SET TEKSTQSL1='Tnx fer QSO', TEKSTQSL2='73'");
     QTemporaryDir dir;
     const QByteArray keep = qgetenv("QUARN_LABELS_PDF");
@@ -300,7 +307,7 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueTheSheetGoesToTheChosenPdf)
     EXPECT_EQ(bytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 1);
 }
 
-// Without a print queue: a template that fits nowhere is refused before a
+// Without a print queue: a template that does not fit is refused before a
 // PDF file is asked for; a disk that fills up while the PDF is written is
 // told with its cause, leaves no file and marks nothing as sent; with room
 // again the next print writes the file and marks the QSOs.
@@ -309,7 +316,7 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueAPdfThatCannotBeWrittenWholeIsNotPrinted
     PrintDevices::SetFactory([] { return std::make_unique<Printer>(); });
     if (PrintDevices::Shared()->HasPrinters())
         GTEST_SKIP() << "this machine has a print queue";
-    AddTemplate(3, 8);
+    AddTemplate(3, 7);
     ExecSql(dm->Baza,
             "INSERT INTO ETYKIETY VALUES (9, 'Poza kartką', 3000, 100, 372, 1000, 360, 1000, 1, 1)");
     QTemporaryDir dir;
@@ -329,11 +336,11 @@ TEST_F(EtykietyFrmTest, WithNoPrintQueueAPdfThatCannotBeWrittenWholeIsNotPrinted
     QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
     EXPECT_EQ(asked, 0);
     ASSERT_EQ(warnings.size(), 1);
-    EXPECT_TRUE(warnings[0].contains(QStringLiteral("nie mieszczą się na papierze")))
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("nie mieszczą się na stronie drukarki")))
         << warnings[0].toStdString();
     warnings.clear();
 
-    f.EdEtykieta->setCurrentText(QStringLiteral("Arkusz 3x8"));
+    f.EdEtykieta->setCurrentText(QStringLiteral("Arkusz 3x7"));
     QTest::mouseClick(f.PrevBtn, Qt::LeftButton);
     full.reset();
     EXPECT_EQ(asked, 1);

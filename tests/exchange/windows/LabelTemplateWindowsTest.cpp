@@ -104,8 +104,16 @@ TEST_F(LabelTemplateWindows, NewTemplateIsCheckedSavedAtOnceAndShownAgainInCenti
         EXPECT_TRUE(e.isVisible());
         EXPECT_TRUE(CommittedRows().isEmpty());
 
-        // A count beyond its range is kept to it.
+        // A negative margin is refused on its field.
         Type(e.EdOdstPoz, "7");
+        Type(e.EdBoczny, "-0.5");
+        e.PostBtn->click();
+        EXPECT_EQ(warnings.last(), QString::fromUtf8("Margines boczny nie może być ujemny."));
+        EXPECT_EQ(e.focusWidget(), e.EdBoczny);
+        EXPECT_TRUE(CommittedRows().isEmpty());
+        Type(e.EdBoczny, "0.5");
+
+        // A count beyond its range is kept to it.
         Type(e.EdLiczbaPion, "12");
         e.PostBtn->click();
         EXPECT_FALSE(e.isVisible());
@@ -130,7 +138,7 @@ TEST_F(LabelTemplateWindows, NewTemplateIsCheckedSavedAtOnceAndShownAgainInCenti
     });
     list.EditBtn->click();
     EXPECT_EQ(CommittedRows(), QStringList{"Avery 3x8 0 50 300 700 254 640 3 10"});
-    EXPECT_EQ(warnings.size(), 2);
+    EXPECT_EQ(warnings.size(), 3);
 }
 
 TEST_F(LabelTemplateWindows, CancelLeavesTheTableUntouched)
