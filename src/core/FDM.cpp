@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <algorithm>
 #include <exception>
 
 TDM *DM = nullptr;
@@ -105,7 +106,7 @@ void TDM::SetUpDatasets()
     Zamki.SetTableName("ZAMKI");
     Zamki.SetIndexFieldNames("SYMBOL");
     Gminy.SetTableName("GMINY");
-    LiczbaRek.SetSQL(Lines({"select  COUNT(*) AS Licznik", "from LOGI"}));
+    LiczbaRek.SetSQL(Lines({"select  COUNT(*) AS Licznik, MAX(LogId) AS Ostatni", "from LOGI"}));
     GetLogId.SetSQL(Lines({"select LOGID", "from Logi", "where Data=:Data"}));
     Stacja.SetSQL(
         Lines({"select Imie, Miasto, Lokator, Wojew, Powiat", "from STACJE", "where Stacja=:Stacja"}));
@@ -157,16 +158,19 @@ void TDM::SetUpDatasets()
     Logi.SetUpdateObject(&updLogi);
     // A QSO the user saw saved must survive a crash: every change to the log is
     // committed at once, keeping the open cursor.
-    Logi.AfterPost = [this](DataSet &) {
+    Logi.AfterPost = [this](DataSet &ds) {
         trLogi.CommitRetaining();
-        listedQsoCount_ += logiInserting_;
+        if (logiInserting_) {
+            ++listedTotals_.Count;
+            listedTotals_.LastId = std::max(listedTotals_.LastId, int(ds.FieldByName("LOGID")->AsInteger()));
+        }
     };
     Logi.AfterDelete = [this](DataSet &) {
         trLogi.CommitRetaining();
-        --listedQsoCount_;
+        --listedTotals_.Count;
     };
     Logi.BeforePost = [this](DataSet &ds) { logiInserting_ = ds.State() == DataSetState::Insert; };
-    Logi.AfterOpen = [this](DataSet &) { listedQsoCount_ = QsoCount(); };
+    Logi.AfterOpen = [this](DataSet &) { listedTotals_ = QsoTotals(); };
 
     UpWyspy.SetModifySQL(Lines({"update WYSPY", "set", "NAZWAANG = :NAZWAANG,", "NAZWAPOL = :NAZWAPOL",
                                 "where", "IOTA = :OLD_IOTA"}));
@@ -555,11 +559,11 @@ int TDM::NewLogId()
     return GetNewLogId.ColumnByName("NUM")->AsInteger();
 }
 
-int TDM::QsoCount()
+TDM::LogTotals TDM::QsoTotals()
 {
     FbTransactionScope scope(TrFunc);
     LiczbaRek.ExecQuery();
-    return LiczbaRek.ColumnByName("LICZNIK")->AsInteger();
+    return {int(LiczbaRek.ColumnByName("LICZNIK")->AsInteger()), int(LiczbaRek.ColumnByName("OSTATNI")->AsInteger())};
 }
 
 void TDM::CommitAll()

@@ -83,11 +83,19 @@ public:
     // Records the QSL card of these QSOs as sent, in one transaction.
     void MarkQslSent(const std::vector<int> &logIds);
     int NewLogId();
-    int QsoCount();
-    // The QSOs the list Logi holds: the log's count when it was opened, kept
-    // by its own inserts and deletes. Another copy's changes make QsoCount
-    // differ from it.
-    int ListedQsoCount() const { return listedQsoCount_; }
+    // The log's QSO count and its highest LogId, in one pass: another copy's
+    // additions and deletions change one or the other.
+    struct LogTotals {
+        int Count = 0;
+        int LastId = 0;
+        bool operator==(const LogTotals &) const = default;
+    };
+    LogTotals QsoTotals();
+    int QsoCount() { return QsoTotals().Count; }
+    // The same of what the list Logi holds: read when it was opened, kept by
+    // its own inserts and deletes. Differs from QsoTotals when another copy
+    // added or deleted QSOs (or, harmlessly, after deleting the last one).
+    const LogTotals &ListedTotals() const { return listedTotals_; }
 
     // Rebuilds the in-memory prefix index from PREFIKSYDX (after a prefix import).
     void ReloadPrefixIndex();
@@ -129,7 +137,7 @@ private:
 
     std::unique_ptr<PrefixIndex> prefixIndex_;
     int64_t prefixVersion_ = 0; // of the tables KrajeDX and Prefiksy were read from
-    int listedQsoCount_ = 0;
+    LogTotals listedTotals_;
     bool logiInserting_ = false;
 };
 

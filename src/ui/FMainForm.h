@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ExDBCtrl.h"
+#include "core/FDM.h"
 #include "core/FWindow.h"
 #include "core/Settings.h"
 #include "platform/db/DataSource.h"
@@ -8,6 +9,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -55,8 +57,8 @@ public:
     // Operations, public so that tests can run them as the controls do.
     void FormActivate();
     void RefreshButtons();
-    // The log's count in the status bar; -1 when the connection is lost.
-    int ShowQsoCount();
+    // The log's count in the status bar; nothing when the connection is lost.
+    std::optional<TDM::LogTotals> ShowQsoCount();
     void ShowLastQso();
     void ApplySortOrderToCombo();
     void ReopenKeepingPosition();

@@ -35,8 +35,8 @@ void TMainForm::FormActivate()
     ApplySortOrderToCombo();
     // Another copy of the program on the same log may have added or deleted
     // QSOs since the list was read: the list follows the count.
-    const int count = ShowQsoCount();
-    if (count >= 0 && DM->Logi.Active() && count != DM->ListedQsoCount())
+    const std::optional<TDM::LogTotals> totals = ShowQsoCount();
+    if (totals && DM->Logi.Active() && *totals != DM->ListedTotals())
         ReopenKeepingPosition();
     RefreshButtons();
 }
@@ -81,7 +81,7 @@ void TMainForm::Navigate(int button)
     }
 }
 
-int TMainForm::ShowQsoCount()
+std::optional<TDM::LogTotals> TMainForm::ShowQsoCount()
 {
     // Read at every activation: once the connection is known to be lost, the
     // database is not asked again (each failure's box would activate the
@@ -90,11 +90,11 @@ int TMainForm::ShowQsoCount()
     if (DM->ConnectionLost()) {
         StatusPanels[0]->setText(QStringLiteral(" Brak połączenia z bazą"));
         ReportFailure(FailureOf([] { DM->Baza.CheckNotLost(); }));
-        return -1;
+        return std::nullopt;
     }
-    const int count = DM->QsoCount();
-    StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(count));
-    return count;
+    const TDM::LogTotals totals = DM->QsoTotals();
+    StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(totals.Count));
+    return totals;
 }
 
 void TMainForm::ShowLastQso()

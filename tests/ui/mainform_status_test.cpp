@@ -165,7 +165,14 @@ TEST_F(MainFormStatus, ActivationFollowsTheQsosAnotherCopyAddedOrDeleted)
     EXPECT_EQ(CurrentLogId(), added);
     EXPECT_TRUE(DM->Logi.Locate("LogId", more[2], 0));
 
+    // One deleted and one added: the count stays, the list follows all the same.
     OtherCopy other(DatabasePath());
+    ExecSql(other.Db, QStringLiteral("delete from Logi where LogId=%1").arg(more[0]));
+    const int replacing = InsertQsos(other.Db, SampleQsos(1))[0];
+    activate();
+    EXPECT_FALSE(DM->Logi.Locate("LogId", more[0], 0));
+    EXPECT_TRUE(DM->Logi.Locate("LogId", replacing, 0));
+
     ExecSql(other.Db, QStringLiteral("delete from Logi"));
     activate();
     EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 0"));
