@@ -563,7 +563,8 @@ TDM::LogTotals TDM::QsoTotals()
 {
     FbTransactionScope scope(TrFunc);
     LiczbaRek.ExecQuery();
-    return {int(LiczbaRek.ColumnByName("LICZNIK")->AsInteger()), int(LiczbaRek.ColumnByName("OSTATNI")->AsInteger())};
+    return {int(LiczbaRek.ColumnByName("LICZNIK")->AsInteger()),
+            int(LiczbaRek.ColumnByName("OSTATNI")->AsInteger())};
 }
 
 void TDM::CommitAll()

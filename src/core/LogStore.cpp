@@ -8,7 +8,8 @@
 #include <optional>
 
 QsoChangedElsewhere::QsoChangedElsewhere()
-    : DbError(QStringLiteral("Nie zapisano: w czasie edycji to QSO zostało zmienione w innej kopii programu."))
+    : DbError(
+          QStringLiteral("Nie zapisano: w czasie edycji to QSO zostało zmienione w innej kopii programu."))
 {
 }
 

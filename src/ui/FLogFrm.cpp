@@ -744,8 +744,9 @@ void TLogFrm::OfferStoredQso()
     stored.LogLoad(*DM, log_.LogId);
     if (Messages::AskConfirm(
             QsoChangedElsewhere().Message() +
-            QStringLiteral("\n\nWczytać to QSO w obecnej postaci? Zmiany wpisane w tym oknie zostaną porzucone.\n"
-                           "Nie – zmiany zostają w oknie, a ponowne „Zapisz” zastąpi nimi zmiany innej kopii."))) {
+            QStringLiteral(
+                "\n\nWczytać to QSO w obecnej postaci? Zmiany wpisane w tym oknie zostaną porzucone.\n"
+                "Nie – zmiany zostają w oknie, a ponowne „Zapisz” zastąpi nimi zmiany innej kopii."))) {
         log_ = stored;
         QsoSnapshot = stored;
         RecordToForm();

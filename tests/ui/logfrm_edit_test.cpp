@@ -189,9 +189,10 @@ TEST_F(LogFrmTest, ASaveOverAnotherCopysChangeIsRefusedAndTheUserChooses)
         EXPECT_EQ(nameAfterRefusal, loadTheirs ? QStringLiteral("Ewa") : QStringLiteral("Żaneta"));
         // Loaded unchanged, the QSO is not written again; kept, the typed values are.
         EXPECT_EQ(frm->Changed, !loadTheirs);
-        EXPECT_EQ(SelectStrings(other.Db,
-                                QStringLiteral("select Notatki || '/' || Imie from Logi where LogId=%1").arg(id)),
-                  QStringList{loadTheirs ? QStringLiteral("tam/Ewa") : QStringLiteral("poprawione/Żaneta")});
+        EXPECT_EQ(
+            SelectStrings(other.Db,
+                          QStringLiteral("select Notatki || '/' || Imie from Logi where LogId=%1").arg(id)),
+            QStringList{loadTheirs ? QStringLiteral("tam/Ewa") : QStringLiteral("poprawione/Żaneta")});
     }
 }
 
