@@ -63,16 +63,6 @@ std::optional<TLog> LockedStoredRow(TDM &dm, int32_t id)
     return stored;
 }
 
-// Puts the list on the loaded QSO, whichever row it stands on.
-void LocateLoaded(TDM &dm, int32_t id)
-{
-    FbQuery &l = dm.Logi;
-    if (l.IsEmpty() || l.FieldByName("LOGID")->AsInteger() != id) {
-        if (!l.Locate("LOGID", id, 0))
-            throw DbError(QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(id));
-    }
-}
-
 void Insert(TDM &dm, const TLog &log)
 {
     dm.FollowPrefixTables();
@@ -81,6 +71,37 @@ void Insert(TDM &dm, const TLog &log)
         l.Append();
         l.FieldByName("LOGID")->SetAsInteger(id);
     });
+}
+
+// Writes an edited QSO over its row, wherever the list stands; given
+// `loaded`, only while the row still holds it.
+void SaveEdit(TDM &dm, const TLog &log, const TLog *loaded)
+{
+    FbQuery &l = dm.Logi;
+    const int32_t id = log.LogId;
+    if ((l.IsEmpty() || l.FieldByName("LOGID")->AsInteger() != id) && !l.Locate("LOGID", id, 0))
+        throw DbError(QStringLiteral("Nie znaleziono w logu QSO nr %1 - mogło zostać usunięte.").arg(id));
+    dm.FollowPrefixTables();
+    if (!loaded)
+        return WriteAndPost(dm, log, [](FbQuery &q) { q.Edit(); });
+    try {
+        WriteAndPost(dm, log, [&dm, loaded, id](FbQuery &q) {
+            // A row deleted meanwhile is refused by the write itself.
+            const std::optional<TLog> stored = LockedStoredRow(dm, id);
+            if (stored && !(*stored == *loaded))
+                throw QsoChangedElsewhere();
+            q.Edit();
+        });
+    } catch (...) {
+        // The lock wrote nothing; ending it at once lets the other copy go on.
+        // A lost connection has ended it already.
+        try {
+            if (dm.trLogi.Active())
+                dm.trLogi.CommitRetaining();
+        } catch (const std::exception &) {
+        }
+        throw;
+    }
 }
 
 }
@@ -99,40 +120,16 @@ void TLog::LogLoad(TDM &dm, int32_t logId)
 
 void TLog::LogSave(TDM &dm)
 {
-    if (LogId == 0) {
-        Insert(dm, *this);
-        return;
-    }
-    // Change exactly the QSO that was loaded, wherever the list stands.
-    LocateLoaded(dm, LogId);
-    dm.FollowPrefixTables();
-    WriteAndPost(dm, *this, [](FbQuery &q) { q.Edit(); });
+    if (LogId == 0)
+        return Insert(dm, *this);
+    SaveEdit(dm, *this, nullptr);
 }
 
 void TLog::LogSave(TDM &dm, const TLog &loaded)
 {
     if (LogId == 0)
-        return LogSave(dm);
-    LocateLoaded(dm, LogId);
-    dm.FollowPrefixTables();
-    try {
-        WriteAndPost(dm, *this, [&dm, &loaded, id = LogId](FbQuery &q) {
-            // A row deleted meanwhile is refused by the write itself.
-            const std::optional<TLog> stored = LockedStoredRow(dm, id);
-            if (stored && !(*stored == loaded))
-                throw QsoChangedElsewhere();
-            q.Edit();
-        });
-    } catch (...) {
-        // The lock wrote nothing; ending it at once lets the other copy go on.
-        // A lost connection has ended it already.
-        try {
-            if (dm.trLogi.Active())
-                dm.trLogi.CommitRetaining();
-        } catch (const std::exception &) {
-        }
-        throw;
-    }
+        return Insert(dm, *this);
+    SaveEdit(dm, *this, &loaded);
 }
 
 void TLog::LogAppend(TDM &dm)

@@ -428,12 +428,9 @@ int TLogFrm::EditQso(int logId)
     Changed = false;
     FillEmissionList();
     ShowIotaName();
-    log_.LogLoad(*DM, logId);
-    QsoSnapshot = log_;
     ComputeOwnPosition();
-    RecordToForm();
-    ShowDxccAndLastQso();
-    ShowDistance();
+    log_.LogLoad(*DM, logId);
+    ShowLoadedQso();
     AttachStacjaHandler(true);
     FocusFirstField();
     return exec();
@@ -738,6 +735,14 @@ void TLogFrm::SaveQso()
     }
 }
 
+void TLogFrm::ShowLoadedQso()
+{
+    QsoSnapshot = log_;
+    RecordToForm();
+    ShowDxccAndLastQso();
+    ShowDistance();
+}
+
 void TLogFrm::OfferStoredQso()
 {
     TLog stored;
@@ -748,11 +753,7 @@ void TLogFrm::OfferStoredQso()
                 "\n\nWczytać to QSO w obecnej postaci? Zmiany wpisane w tym oknie zostaną porzucone.\n"
                 "Nie – zmiany zostają w oknie, a ponowne „Zapisz” zastąpi nimi zmiany innej kopii."))) {
         log_ = stored;
-        QsoSnapshot = stored;
-        RecordToForm();
-        ShowDxccAndLastQso();
-        ShowDistance();
-        ShowIotaName();
+        ShowLoadedQso();
         return;
     }
     // The user has seen the other copy's change and keeps their own: the next

@@ -114,6 +114,9 @@ private:
     // What leaving the field does (the call sign's lookups and zones, the
     // mode's default reports); nothing for other fields.
     void LeaveField(const QObject *field);
+    // Shows the QSO just loaded into the record and takes it as the snapshot
+    // that a save compares with.
+    void ShowLoadedQso();
     // After a save refused because another copy changed the QSO: loads the
     // stored QSO into the dialog, or keeps the user's values, as they choose.
     void OfferStoredQso();
