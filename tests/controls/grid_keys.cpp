@@ -131,6 +131,25 @@ TEST_F(GridTest, CtrlDeleteDeletesNothing)
     EXPECT_EQ(table.RecordCount(), 5);
 }
 
+// Ctrl+Delete, confirmed: the record that followed the deleted one is current
+// in the table and the grid; after the last one, the one before it.
+TEST_F(GridTest, ConfirmedCtrlDeleteLeavesTheFollowingRecordCurrent)
+{
+    const auto old = Messages::setHandler([](Messages::Kind, const QString &, const QString &) { return true; });
+    struct Case {
+        int recNo;
+        const char *current;
+    };
+    for (const Case c : {Case{2, "KA1XYZ"}, Case{4, "DL2ÄÖÜ"}, Case{1, "KA1XYZ"}}) {
+        table.SetRecNo(c.recNo);
+        QTest::keyClick(grid.get(), Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(Call(), QString::fromUtf8(c.current));
+        EXPECT_EQ(grid->currentIndex().row(), table.RecNo() - 1);
+    }
+    EXPECT_EQ(table.RecordCount(), 2);
+    Messages::setHandler(old);
+}
+
 TEST_F(GridTest, TypedCharacterGoesToOnKeyPressAndJumpsLikeTheMainWindow)
 {
     QStringList typed;

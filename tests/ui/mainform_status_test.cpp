@@ -179,3 +179,35 @@ TEST_F(MainFormStatus, ActivationFollowsTheQsosAnotherCopyAddedOrDeleted)
     EXPECT_TRUE(DM->Logi.IsEmpty());
     EXPECT_FALSE(f.EditBtn->isEnabled());
 }
+
+// "Usuń" leaves the QSO that followed the deleted one current, in the log and
+// in the grid (the one before it when the last was deleted); a second "Usuń"
+// hits the QSO the user sees highlighted.
+TEST_F(MainFormStatus, DeleteLeavesTheFollowingQsoCurrentInTheLogAndTheGrid)
+{
+    struct Case {
+        const char *deleted;
+        const char *current;
+    };
+    for (const Case c : {Case{"DL2BB", "DL3CC"}, Case{"DL5EE", "DL4DD"}, Case{"DL1AA", "DL2BB"}}) {
+        SCOPED_TRACE(c.deleted);
+        ExecSql(DM->Baza, QStringLiteral("delete from Logi"));
+        std::vector<QsoRow> rows(5);
+        const char *calls[] = {"DL1AA", "DL2BB", "DL3CC", "DL4DD", "DL5EE"};
+        for (int i = 0; i < 5; ++i) {
+            rows[i].Data = DateTime::fromDate(2024, 5, 1, 10, i);
+            rows[i].Stacja = QString::fromLatin1(calls[i]);
+        }
+        AddQsos(rows);
+        TMainForm &f = Main();
+        f.show();
+        QApplication::processEvents();
+        ASSERT_TRUE(DM->Logi.Locate("STACJA", QString::fromLatin1(c.deleted), 0));
+        QApplication::processEvents();
+        f.DeleteBtn->click();
+        QApplication::processEvents();
+        EXPECT_EQ(CurrentCall(), QString::fromLatin1(c.current));
+        EXPECT_EQ(f.DbGrid->currentIndex().row(), DM->Logi.CurrentIndex());
+        EXPECT_EQ(DM->Logi.RecordCount(), 4);
+    }
+}

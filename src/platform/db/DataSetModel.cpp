@@ -263,9 +263,22 @@ void DataSetModel::OnRemoved(int row)
 {
     if (filtered_)
         return Reset();
+    RemoveViewRow(row);
+}
+
+void DataSetModel::RemoveViewRow(int row)
+{
+    // A view moves its current row off a row being removed, counting in the
+    // rows before the removal; the dataset has removed it already and places
+    // its cursor itself, which the view then follows (OnScrolled).
+    removing_ = true;
     beginRemoveRows(QModelIndex(), row, row);
-    --rows_;
+    if (PendingRow(row))
+        pendingShown_ = false;
+    else
+        --rows_;
     endRemoveRows();
+    removing_ = false;
 }
 
 void DataSetModel::OnRecordChanged(int dataSetRow)
@@ -301,16 +314,14 @@ void DataSetModel::OnStateChanged()
         endInsertRows();
         emit currentRowChanged(index(rows_, 0));
     } else {
-        beginRemoveRows(QModelIndex(), rows_, rows_);
-        pendingShown_ = false;
-        endRemoveRows();
+        RemoveViewRow(rows_);
     }
 }
 
 void DataSetModel::SetCurrentRow(int row)
 {
     DataSet *ds = dataSet();
-    if (!ds || !ds->Active() || row < 0 || row >= rows_ || DataSetRow(row) == ds->CurrentIndex())
+    if (!ds || !ds->Active() || removing_ || row < 0 || row >= rows_ || DataSetRow(row) == ds->CurrentIndex())
         return;
     moving_ = true;
     try {

@@ -59,6 +59,7 @@ private:
     void OnFetched(int first, int last);
     void OnInserted(int row);
     void OnRemoved(int row);
+    void RemoveViewRow(int row);
     void OnRecordChanged(int row);
     void OnScrolled(int row);
     // Emits error with the failure's text, unless there is nothing to tell.
@@ -77,6 +78,7 @@ private:
     bool filtered_ = false;
     std::vector<int> map_; // view row -> dataset row while a filter hides rows
     bool moving_ = false;
+    bool removing_ = false; // a row leaves the view: its move of the current row is not the user's
     bool editable_ = false;
     // A row inserted into a dataset without a current row (an empty one) is
     // not stored until posted: the view shows it as one more row at the end.
