@@ -739,6 +739,14 @@ void TLogFrm::ShowLoadedQso()
 {
     QsoSnapshot = log_;
     RecordToForm();
+    // A continent and zones that are just what the stored call sign gives
+    // count as filled in by the program: a corrected call sign brings its own.
+    // Others were typed or imported, and stay.
+    const QString call = log_.Stacja;
+    const int krajId = DM->KrajIdForCall(call);
+    if (log_.LogContinentIndex() == ContinentIndex(DM->ContinentForKrajId(krajId)) &&
+        log_.ITU == ItuZoneFor(krajId, call) && log_.CQ == CqZoneFor(krajId, call))
+        filledZones_ = CurrentZones();
     ShowDxccAndLastQso();
     ShowDistance();
 }

@@ -219,3 +219,37 @@ TEST_F(LogFrmTest, ThePrefixesAnotherCopyUpdatedAreUsedForTheCallBeingTyped)
     EXPECT_EQ(after, QStringLiteral("Polska"));
     EXPECT_EQ(frm->EdCQ->text(), QStringLiteral("15")); // Poland's zone, not Germany's 14
 }
+
+// A corrected call sign brings its own continent and zones when the stored
+// ones are just what the old call gives; typed ones stay.
+TEST_F(LogFrmTest, ACorrectedCallSignFillsItsZonesUnlessTheStoredOnesWereTyped)
+{
+    struct Case {
+        const char *stored, *kont;
+        int itu, cq;
+        const char *corrected, *wantKont;
+        int wantItu, wantCq;
+    };
+    for (const Case c : {Case{"OK1ZZY", "EU", 28, 15, "JA1ZZX", "AS", 45, 25},
+                         Case{"DL7TYP", "EU", 29, 16, "DL8TYP", "EU", 29, 16}}) {
+        SCOPED_TRACE(c.stored);
+        QsoRow r = StoredQso();
+        r.Stacja = QString::fromLatin1(c.stored);
+        r.Kontynent = QString::fromLatin1(c.kont);
+        r.Itu = c.itu;
+        r.Cq = c.cq;
+        const int id = AddQsos({r})[0];
+        OpenEdit(id, [&] {
+            frm->EdStacja->selectAll();
+            TypeAndLeave(frm->EdStacja, QString::fromLatin1(c.corrected));
+            frm->PostBtn->click();
+        });
+        EXPECT_TRUE(frm->Changed) << Warnings().join('|').toStdString();
+        TLog saved;
+        saved.LogLoad(*DM, id);
+        EXPECT_EQ(saved.Stacja, QString::fromLatin1(c.corrected));
+        EXPECT_EQ(saved.Kontynent, QString::fromLatin1(c.wantKont));
+        EXPECT_EQ(saved.ITU, c.wantItu);
+        EXPECT_EQ(saved.CQ, c.wantCq);
+    }
+}

@@ -186,14 +186,14 @@ TEST_F(LogFrmTest, FilledZonesFollowACorrectedCallButTypedOnesStay)
     EXPECT_EQ(typed.cq, QStringLiteral("34"));
 
     // The QSO went in with the corrected call's continent; loaded for editing,
-    // its zones stay whatever call sign is typed.
+    // its zones are still what its call gives, so they follow a new call.
     EXPECT_EQ(SelectStrings(DM->Baza, "SELECT KONTYNENT FROM LOGI"), QStringList{"EU"});
     OpenEdit(SelectInteger(DM->Baza, "SELECT LOGID FROM LOGI"), [&] {
         retype("SSB");
         typed = shown();
     });
-    EXPECT_EQ(typed.kont, ContinentIndex("EU"));
-    EXPECT_EQ(typed.itu, QStringLiteral("28"));
+    EXPECT_EQ(typed.kont, ContinentIndex("AF"));
+    EXPECT_EQ(typed.itu, QStringLiteral("48"));
 }
 
 TEST_F(LogFrmTest, DefaultReportsFollowTheMode)
