@@ -78,6 +78,7 @@ void TDM::SetUpDatasets()
     bind(Zamki, trZamki);
     bind(Gminy, trGminy);
     bind(LiczbaRek, TrFunc);
+    bind(GenLogId, TrFunc);
     bind(GetLogId, trGetLogId);
     bind(Stacja, trStacja);
     bind(Upg, trUpg);
@@ -107,6 +108,7 @@ void TDM::SetUpDatasets()
     Zamki.SetIndexFieldNames("SYMBOL");
     Gminy.SetTableName("GMINY");
     LiczbaRek.SetSQL(Lines({"select  COUNT(*) AS Licznik, MAX(LogId) AS Ostatni", "from LOGI"}));
+    GenLogId.SetSQL(Lines({"select GEN_ID(GEN_LOGID, 0) AS Num", "from RDB$DATABASE"}));
     GetLogId.SetSQL(Lines({"select LOGID", "from Logi", "where Data=:Data"}));
     Stacja.SetSQL(
         Lines({"select Imie, Miasto, Lokator, Wojew, Powiat", "from STACJE", "where Stacja=:Stacja"}));
@@ -161,16 +163,24 @@ void TDM::SetUpDatasets()
     Logi.AfterPost = [this](DataSet &ds) {
         trLogi.CommitRetaining();
         if (logiInserting_) {
-            ++listedTotals_.Count;
-            listedTotals_.LastId = std::max(listedTotals_.LastId, int(ds.FieldByName("LOGID")->AsInteger()));
+            const int id = int(ds.FieldByName("LOGID")->AsInteger());
+            idsBeforeOpen_ = std::max(idsBeforeOpen_, id);
+            if (listedTotals_) {
+                ++listedTotals_->Count;
+                listedTotals_->LastId = std::max(listedTotals_->LastId, id);
+            }
         }
     };
     Logi.AfterDelete = [this](DataSet &) {
         trLogi.CommitRetaining();
-        --listedTotals_.Count;
+        if (listedTotals_)
+            --listedTotals_->Count;
     };
     Logi.BeforePost = [this](DataSet &ds) { logiInserting_ = ds.State() == DataSetState::Insert; };
-    Logi.AfterOpen = [this](DataSet &) { listedTotals_ = QsoTotals(); };
+    Logi.BeforeOpen = [this](DataSet &) {
+        listedTotals_.reset();
+        idsBeforeOpen_ = LogIdGeneratorValue();
+    };
 
     UpWyspy.SetModifySQL(Lines({"update WYSPY", "set", "NAZWAANG = :NAZWAANG,", "NAZWAPOL = :NAZWAPOL",
                                 "where", "IOTA = :OLD_IOTA"}));
@@ -565,6 +575,26 @@ TDM::LogTotals TDM::QsoTotals()
     LiczbaRek.ExecQuery();
     return {int(LiczbaRek.ColumnByName("LICZNIK")->AsInteger()),
             int(LiczbaRek.ColumnByName("OSTATNI")->AsInteger())};
+}
+
+int TDM::LogIdGeneratorValue()
+{
+    FbTransactionScope scope(TrFunc);
+    GenLogId.ExecQuery();
+    return int(GenLogId.ColumnByName("NUM")->AsInteger());
+}
+
+bool TDM::ListMisses(const LogTotals &read)
+{
+    if (!listedTotals_) {
+        // A LogId above the generator's value at the open was drawn after
+        // it: another copy's QSO, which the list may lack.
+        if (read.LastId > idsBeforeOpen_)
+            return true;
+        listedTotals_ = read;
+        return false;
+    }
+    return read != *listedTotals_;
 }
 
 void TDM::CommitAll()

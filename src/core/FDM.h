@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class PrefixIndex;
@@ -90,12 +91,17 @@ public:
         int LastId = 0;
         bool operator==(const LogTotals &) const = default;
     };
-    LogTotals QsoTotals();
+    LogTotals QsoTotals(); // a full scan of LOGI
     int QsoCount() { return QsoTotals().Count; }
-    // The same of what the list Logi holds: read when it was opened, kept by
-    // its own inserts and deletes. Differs from QsoTotals when another copy
-    // added or deleted QSOs (or, harmlessly, after deleting the last one).
-    const LogTotals &ListedTotals() const { return listedTotals_; }
+    // Whether the list Logi misses QSOs another copy added or deleted, judged
+    // by figures just read with QsoTotals. Opening the list reads no figures
+    // of its own (that would be a second scan): the first figures read after
+    // the open become the list's, unless a QSO has come in since with a LogId
+    // drawn after the open. The list's own inserts and deletes keep them.
+    bool ListMisses(const LogTotals &read);
+    // The list was reopened after `read` was taken: they are its figures (a
+    // QSO committed in between only makes the next comparison reopen it).
+    void SetListedTotals(const LogTotals &read) { listedTotals_ = read; }
 
     // Rebuilds the in-memory prefix index from PREFIKSYDX (after a prefix import).
     void ReloadPrefixIndex();
@@ -118,7 +124,7 @@ public:
     FbQuery Logi, Log, LaczStacja, DrukLog, Prefiksy, PrefStart, KrajeDX, Wyspy, Callbook, q;
     FbUpdateSql updLogi, UpWyspy;
     FbTable Powiaty, Stale, Etykiety, Stacje, Zamki, Gminy;
-    FbStatement LiczbaRek, GetLogId, Stacja, Upg, PrefiksyWersja;
+    FbStatement LiczbaRek, GenLogId, GetLogId, Stacja, Upg, PrefiksyWersja;
     FbStoredProc GetNewLogId;
 
 private:
@@ -134,10 +140,12 @@ private:
     void EtykietyPostError(DataSet &ds, const std::exception &e, PostErrorAction &action);
 
     int64_t ReadPrefixVersion();
+    int LogIdGeneratorValue(); // one small query, no scan
 
     std::unique_ptr<PrefixIndex> prefixIndex_;
     int64_t prefixVersion_ = 0; // of the tables KrajeDX and Prefiksy were read from
-    LogTotals listedTotals_;
+    std::optional<LogTotals> listedTotals_; // none from an open until figures are read
+    int idsBeforeOpen_ = 0; // the LogId generator just before the list was opened, raised by its inserts
     bool logiInserting_ = false;
 };
 

@@ -507,6 +507,9 @@ bool TMainForm::event(QEvent *e)
     // and the buttons must be right from the start.
     if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
         Guarded([this] { FormActivate(); });
+    // Another copy may change the log while this window is not the active one.
+    if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::Hide)
+        totalsRead_.reset();
     return result;
 }
 

@@ -58,7 +58,9 @@ public:
     void FormActivate();
     void RefreshButtons();
     // The log's count in the status bar; nothing when the connection is lost.
-    std::optional<TDM::LogTotals> ShowQsoCount();
+    // `reuse`: figures read since the window was last deactivated serve (an
+    // activation right after an action of this window read them).
+    std::optional<TDM::LogTotals> ShowQsoCount(bool reuse = false);
     void ShowLastQso();
     void ApplySortOrderToCombo();
     void ReopenKeepingPosition();
@@ -136,6 +138,7 @@ private:
     int CurrentLogId() const;
 
     TWindow window_;
+    std::optional<TDM::LogTotals> totalsRead_; // since the window was last deactivated
     bool shown_ = false;
     bool settingsSaved_ = false;
 };

@@ -34,10 +34,13 @@ void TMainForm::FormActivate()
     PrefixExpBtn->setVisible(prefixTools);
     ApplySortOrderToCombo();
     // Another copy of the program on the same log may have added or deleted
-    // QSOs since the list was read: the list follows the count.
-    const std::optional<TDM::LogTotals> totals = ShowQsoCount();
-    if (totals && DM->Logi.Active() && *totals != DM->ListedTotals())
+    // QSOs since the list was read: the list follows the count. One scan of
+    // the log serves the status bar and the list.
+    const std::optional<TDM::LogTotals> totals = ShowQsoCount(true);
+    if (totals && DM->Logi.Active() && DM->ListMisses(*totals)) {
         ReopenKeepingPosition();
+        DM->SetListedTotals(*totals);
+    }
     RefreshButtons();
 }
 
@@ -81,7 +84,7 @@ void TMainForm::Navigate(int button)
     }
 }
 
-std::optional<TDM::LogTotals> TMainForm::ShowQsoCount()
+std::optional<TDM::LogTotals> TMainForm::ShowQsoCount(bool reuse)
 {
     // Read at every activation: once the connection is known to be lost, the
     // database is not asked again (each failure's box would activate the
@@ -92,9 +95,10 @@ std::optional<TDM::LogTotals> TMainForm::ShowQsoCount()
         ReportFailure(FailureOf([] { DM->Baza.CheckNotLost(); }));
         return std::nullopt;
     }
-    const TDM::LogTotals totals = DM->QsoTotals();
-    StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(totals.Count));
-    return totals;
+    if (!reuse || !totalsRead_)
+        totalsRead_ = DM->QsoTotals();
+    StatusPanels[0]->setText(QStringLiteral(" Liczba łączności: ") + QString::number(totalsRead_->Count));
+    return totalsRead_;
 }
 
 void TMainForm::ShowLastQso()

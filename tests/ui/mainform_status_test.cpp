@@ -149,9 +149,11 @@ TEST_F(MainFormStatus, TheGridFillsItsViewAndFetchesMoreAsItScrolls)
 TEST_F(MainFormStatus, ActivationFollowsTheQsosAnotherCopyAddedOrDeleted)
 {
     TMainForm &f = Main();
-    const auto activate = [&f] {
-        QEvent activation(QEvent::WindowActivate);
-        QApplication::sendEvent(&f, &activation);
+    const auto activate = [&f] { // the user was in the other copy's window
+        for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+            QEvent event(type);
+            QApplication::sendEvent(&f, &event);
+        }
     };
     const int added = InsertQsos(DM->Baza, SampleQsos(1))[0];
     activate();
@@ -164,6 +166,14 @@ TEST_F(MainFormStatus, ActivationFollowsTheQsosAnotherCopyAddedOrDeleted)
     activate(); // the current QSO stays current
     EXPECT_EQ(CurrentLogId(), added);
     EXPECT_TRUE(DM->Logi.Locate("LogId", more[2], 0));
+
+    // Added just after this copy reopened the list (a sort), before its
+    // figures were read: seen all the same.
+    f.GridTitleClick(2);
+    const int afterSort = InsertQsos(DM->Baza, SampleQsos(1))[0];
+    activate();
+    EXPECT_TRUE(DM->Logi.Locate("LogId", afterSort, 0));
+    EXPECT_EQ(f.PanelText(0), QStringLiteral(" Liczba łączności: 5"));
 
     // One deleted and one added: the count stays, the list follows all the same.
     OtherCopy other(DatabasePath());
