@@ -72,8 +72,7 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
 
     AdifReader reader(bytes);
     FbTransaction tr(&dm_.Baza);
-    qsizetype committed = 0; // added and made permanent
-    qsizetype shortenedCommitted = 0;
+    AdifImportCounts committed; // the counts the last commit made permanent
     bool stored = true;
     bool dbFailed = false;
     try {
@@ -83,20 +82,20 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         QsoInserter inserter(dm_, tr);
         AdifRecord record;
         TLog qso;
-        bool shortened = false;
+        AdifRecordNotes notes;
         while (reader.next(record)) {
             ++counts_.processed;
-            if (AdifRecordToLog(record, qso, &shortened) != AdifVerdict::Accepted) {
+            if (AdifRecordToLog(record, qso, &notes) != AdifVerdict::Accepted) {
                 ++counts_.rejected;
             } else if (!logged.contains(KeyOf(qso.Data, qso.Stacja))) {
                 inserter.Insert(qso);
                 logged.insert(KeyOf(qso.Data, qso.Stacja));
                 ++counts_.added;
-                counts_.shortened += shortened;
-                if (counts_.added - committed == batchSize_) {
+                counts_.shortened += notes.Shortened;
+                counts_.untimed += notes.NoTime;
+                if (counts_.added - committed.added == batchSize_) {
                     tr.CommitRetaining();
-                    committed = counts_.added;
-                    shortenedCommitted = counts_.shortened;
+                    committed = counts_;
                 }
             } else {
                 ++counts_.duplicates;
@@ -111,8 +110,9 @@ bool AdifImport::Run(const QByteArray &bytes, const TProgress &progress)
         // spoil the transaction. When that cannot be committed (the connection
         // is lost), only the batches committed before stay.
         if (!tr.CommitOrRollback()) {
-            counts_.added = committed;
-            counts_.shortened = shortenedCommitted;
+            counts_.added = committed.added;
+            counts_.shortened = committed.shortened;
+            counts_.untimed = committed.untimed;
         }
         const QString text = JobFailureText(e, QStringLiteral("Błąd zapisu do bazy danych: "),
                                             QStringLiteral("Wczytywanie przerwano przy pozycji %1 pliku; "

@@ -13,6 +13,7 @@ struct AdifImportCounts {
     qsizetype duplicates = 0; // already in the log (or earlier in the file)
     qsizetype rejected = 0;   // empty or without a valid date
     qsizetype shortened = 0;  // added with a value cut to fit its column
+    qsizetype untimed = 0;    // added at 00:00 for want of a readable TIME_ON
 };
 
 // Adds the QSOs of an ADIF file to LOGI. Records go in one transaction per

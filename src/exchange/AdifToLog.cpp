@@ -120,16 +120,16 @@ std::optional<QDate> ParseAdifDate(const QString &value)
     return date;
 }
 
-int ParseAdifTime(const QString &value)
+std::optional<int> ParseAdifTime(const QString &value)
 {
     if ((value.size() != 4 && value.size() != 6) || !AllDigits(value))
-        return 0;
+        return std::nullopt;
     const QStringView v(value);
     const int h = Number(v.mid(0, 2));
     const int m = Number(v.mid(2, 2));
     const int s = value.size() == 6 ? Number(v.mid(4, 2)) : 0;
     if (h > 23 || m > 59 || s > 59)
-        return 0;
+        return std::nullopt;
     return h * 3600 + m * 60 + s;
 }
 
@@ -157,16 +157,16 @@ int BandIndexForFrequency(double mhz)
     return 0;
 }
 
-AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, bool *shortened)
+AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, AdifRecordNotes *notes)
 {
     log.LogReset();
-    if (shortened)
-        *shortened = false;
+    if (notes)
+        *notes = {};
     if (record.fields.isEmpty())
         return AdifVerdict::Empty;
 
     std::optional<QDate> date;
-    int time = 0;
+    std::optional<int> time;
     for (const AdifTagValue &f : record.fields) {
         const QString &v = f.value;
         if (f.name == AdifTag::QsoDate) {
@@ -182,7 +182,8 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, bool *shortened
                 if (const int band = BandIndexForFrequency(*mhz); band != 0)
                     log.Pasmo.SetIndex(band);
         } else if (f.name == AdifTag::Call) {
-            log.LogSetStacja(v);
+            // The editor and the lookups work with upper-case call signs.
+            log.LogSetStacja(v.toUpper());
         } else if (f.name == AdifTag::Mode) {
             log.LogSetEmisja(v);
         } else if (f.name == AdifTag::RstSent) {
@@ -202,7 +203,7 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, bool *shortened
                 loc = loc.left(6).trimmed();
             log.LogSetLokator(loc.toUpper());
         } else if (f.name == AdifTag::QslVia) {
-            log.QslManager = v;
+            log.QslManager = v.toUpper();
         } else if (f.name == AdifTag::QslSent) {
             log.QslWys = ParseAdifFlag(v);
         } else if (f.name == AdifTag::QslRcvd) {
@@ -226,11 +227,11 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, bool *shortened
         }
     }
     const bool cut = FitToColumns(log);
-    if (shortened)
-        *shortened = cut;
+    if (notes)
+        *notes = {cut, !time};
 
     if (!date)
         return AdifVerdict::NoDate;
-    log.Data = DateTime::fromQDate(*date).addSecs(time);
+    log.Data = DateTime::fromQDate(*date).addSecs(time.value_or(0));
     return AdifVerdict::Accepted;
 }

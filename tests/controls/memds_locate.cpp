@@ -97,16 +97,17 @@ TEST(MemDsLocateEmpty, EmptyOrClosedTableFindsNothing)
 
 TEST_F(MemDsLocateTest, FilterHidesRecordsButNotFromTheCount)
 {
+    Add("SP6XYZ", "", 7);
     table.OnFilterRecord = [](DataSet &ds, bool &accept) {
         accept = ds.FieldByName("Pasmo")->AsInteger() == 7;
     };
     table.SetFiltered(true);
     EXPECT_EQ(Call(), "sq9xyz") << "setting the filter moves to the first accepted record";
-    EXPECT_EQ(table.RecordCount(), 4);
+    EXPECT_EQ(table.RecordCount(), 5);
     QStringList seen;
     for (table.First(); !table.Eof(); table.Next())
         seen << Call();
-    EXPECT_EQ(seen, QStringList({"sq9xyz", "SP5ABD"}));
+    EXPECT_EQ(seen, QStringList({"sq9xyz", "SP5ABD", "SP6XYZ"}));
     EXPECT_FALSE(LocateThrough(table, "Stacja", "DL1AA", 0)) << "a hidden record is not found";
     table.First();
     try {
@@ -116,9 +117,11 @@ TEST_F(MemDsLocateTest, FilterHidesRecordsButNotFromTheCount)
         EXPECT_EQ(e.Message(), "No data found");
     }
     EXPECT_EQ(Call(), "sq9xyz");
-    table.Last();
+    ASSERT_TRUE(LocateThrough(table, "Stacja", "SP5ABD", 0));
     table.Delete();
-    EXPECT_EQ(Call(), "sq9xyz") << "after a delete the cursor backs up to an accepted record";
+    EXPECT_EQ(Call(), "SP6XYZ") << "the accepted record that followed, past a hidden one";
+    table.Delete();
+    EXPECT_EQ(Call(), "sq9xyz") << "after the last, the accepted record before it";
     table.SetFiltered(false);
     EXPECT_EQ(Call(), "SP5ABC");
     EXPECT_EQ(table.RecordCount(), 3);

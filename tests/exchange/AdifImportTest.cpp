@@ -187,9 +187,40 @@ TEST_F(AdifImportTest, CountryComesFromTheCallSign)
     ASSERT_EQ(rows.size(), 2);
     EXPECT_TRUE(rows[0].contains("KRAJID=269")) << rows[0].toStdString();
     EXPECT_TRUE(rows[0].contains(QString::fromUtf8("MIASTO=Łódź"))) << rows[0].toStdString();
-    EXPECT_TRUE(rows[0].contains("STACJA=sp5abc"));
+    EXPECT_TRUE(rows[0].contains("STACJA=SP5ABC")) << "stored upper case, as the editor types it";
     EXPECT_TRUE(rows[0].contains("QSL_WYS=N"));
     EXPECT_TRUE(rows[1].contains("KRAJID=0"));
+}
+
+// Call signs and QSL managers go in upper case; a QSO without a readable time
+// goes in at 00:00 and is counted as such.
+TEST_F(AdifImportTest, CallsGoInUpperCaseAndQsosWithoutATimeAreCounted)
+{
+    struct Case {
+        const char *record, *call, *manager, *data;
+        bool untimed;
+    };
+    const Case cases[] = {
+        {"<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:6>sp2zaz<QSL_VIA:5>dl1ab", "SP2ZAZ", "DL1AB",
+         "2020-05-01 12:00:00", false},
+        {"<QSO_DATE:8>20200502<CALL:6>Sp3Aaa", "SP3AAA", "", "2020-05-02 00:00:00", true},
+        {"<QSO_DATE:8>20200503<TIME_ON:4>2500<CALL:4>k1ab", "K1AB", "", "2020-05-03 00:00:00", true},
+        {"<QSO_DATE:8>20200504<TIME_ON:4>0000<CALL:4>K1CD", "K1CD", "", "2020-05-04 00:00:00", false},
+    };
+    QByteArray file;
+    for (const Case &c : cases)
+        file += QByteArray(c.record) + "<EOR>\n";
+    AdifImport imp(*dm);
+    ASSERT_TRUE(imp.Run(file));
+    EXPECT_EQ(imp.Counts().added, 4);
+    EXPECT_EQ(imp.Counts().untimed, 2);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.record);
+        EXPECT_EQ(SelectStrings(dm->Baza, QStringLiteral("SELECT STACJA || '|' || COALESCE(QSL_MANAGER, '') || '|' || "
+                                                         "CAST(DATA AS VARCHAR(24)) FROM LOGI WHERE STACJA = '%1'")
+                                              .arg(QLatin1String(c.call))),
+                  QStringList{QStringLiteral("%1|%2|%3.0000").arg(c.call, c.manager, c.data)});
+    }
 }
 
 TEST_F(AdifImportTest, DatabaseErrorKeepsWhatWasAddedAndSaysHowFar)

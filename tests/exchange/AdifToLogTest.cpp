@@ -80,10 +80,9 @@ TEST(AdifToLog, TimeForms)
 {
     EXPECT_EQ(ParseAdifTime("0905"), 9 * 3600 + 5 * 60);
     EXPECT_EQ(ParseAdifTime("090512"), 9 * 3600 + 5 * 60 + 12);
-    EXPECT_EQ(ParseAdifTime("09051"), 0);
-    EXPECT_EQ(ParseAdifTime("2460"), 0);
-    EXPECT_EQ(ParseAdifTime("2400"), 0);
-    EXPECT_EQ(ParseAdifTime("12a0"), 0);
+    EXPECT_EQ(ParseAdifTime("0000"), 0);
+    for (const char *bad : {"09051", "2460", "2400", "12a0", ""})
+        EXPECT_EQ(ParseAdifTime(bad), std::nullopt) << bad;
     EXPECT_EQ(ParseAdifTime("235959"), 86399);
 }
 

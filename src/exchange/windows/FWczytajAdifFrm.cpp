@@ -33,7 +33,8 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
     StatysDopLbl = new QLabel(QStringLiteral("0"), this);
     StatysJuzLbl = new QLabel(QStringLiteral("0"), this);
     StatysSkrLbl = new QLabel(QStringLiteral("0"), this);
-    for (QLabel *l : {StatysLbl, StatysDopLbl, StatysJuzLbl, StatysSkrLbl}) {
+    StatysGodzLbl = new QLabel(QStringLiteral("0"), this);
+    for (QLabel *l : {StatysLbl, StatysDopLbl, StatysJuzLbl, StatysSkrLbl, StatysGodzLbl}) {
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setMinimumWidth(80);
     }
@@ -48,6 +49,10 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
     // A name or a QSL manager cut to its column is another text: the user can look them up.
     counters->addWidget(new QLabel(QStringLiteral("Liczba pozycji ze skróconymi wartościami"), this), 3, 0);
     counters->addWidget(StatysSkrLbl, 3, 1);
+    // A made-up time is told, so that the user can put in the real one.
+    counters->addWidget(new QLabel(QStringLiteral("Liczba pozycji bez godziny (wczytanych z godziną 00:00)"), this),
+                        4, 0);
+    counters->addWidget(StatysGodzLbl, 4, 1);
     counters->setColumnStretch(2, 1);
 
     QHBoxLayout *buttons = CreateRunButtons(QStringLiteral("&Wczytaj"), WczytajBtn, CancelBtn);
@@ -77,6 +82,7 @@ void TWczytajAdifFrm::ShowCounts(const AdifImportCounts &counts)
     StatysDopLbl->setText(QString::number(counts.added));
     StatysJuzLbl->setText(QString::number(counts.duplicates));
     StatysSkrLbl->setText(QString::number(counts.shortened));
+    StatysGodzLbl->setText(QString::number(counts.untimed));
 }
 
 void TWczytajAdifFrm::Run()

@@ -19,6 +19,7 @@ public:
     QLabel *StatysDopLbl; // records added
     QLabel *StatysJuzLbl; // records whose QSO was already in the log
     QLabel *StatysSkrLbl; // QSOs added with a value cut to fit its column
+    QLabel *StatysGodzLbl; // QSOs added at 00:00 for want of a time
     QPushButton *WczytajBtn;
     QPushButton *CancelBtn;
 

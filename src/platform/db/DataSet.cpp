@@ -644,10 +644,11 @@ void DataSet::Delete()
         pendingChange_ = true;
     else
         emit rowRemoved(removed);
-    if (!FetchUpTo(cur_))
-        cur_ = store_.Count() - 1;
-    while (cur_ >= 0 && !Accepts(cur_))
-        --cur_;
+    // The record that followed is current; after the last one, the one before.
+    if (const int next = FindAccepted(removed, 1); next >= 0)
+        cur_ = next;
+    else
+        cur_ = FindAccepted(removed - 1, -1);
     bof_ = eof_ = cur_ < 0;
     if (AfterDelete)
         AfterDelete(*this);

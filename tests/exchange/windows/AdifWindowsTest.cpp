@@ -145,6 +145,7 @@ TEST_F(AdifWindowsTest, ImportCountsTheQsosWithValuesCutToTheirColumns)
     }
     // The first QSO again, with a name of its own cut too: not added, not counted.
     file += "<QSO_DATE:8>20200501<TIME_ON:4>1200<CALL:5>SP5AB<NAME:19>Bartholomew-Maximus<EOR>\n";
+    file += "<QSO_DATE:8>20200502<CALL:5>SP5AB<EOR>\n"; // no time: added at 00:00, counted apart
     const QString path = dir.filePath("dlugie.adi");
     WriteFile(path, file);
 
@@ -153,8 +154,9 @@ TEST_F(AdifWindowsTest, ImportCountsTheQsosWithValuesCutToTheirColumns)
     w.EdNazwaPliku->setText(path);
     w.WczytajBtn->click();
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('\n').toStdString();
-    EXPECT_EQ(w.StatysLbl->text(), "13");
-    EXPECT_EQ(w.StatysDopLbl->text(), "12");
+    EXPECT_EQ(w.StatysLbl->text(), "14");
+    EXPECT_EQ(w.StatysDopLbl->text(), "13");
+    EXPECT_EQ(w.StatysGodzLbl->text(), "1");
     EXPECT_EQ(w.StatysJuzLbl->text(), "1");
     const auto counted =
         std::count_if(std::begin(cases), std::end(cases), [](const Case &c) { return c.counted; });
