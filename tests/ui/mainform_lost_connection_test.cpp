@@ -101,10 +101,13 @@ protected:
     }
 
     // What the window system sends when the user switches back to the window.
+    // As a window system does it: the window was left for another first.
     static void Activate(QWidget &window)
     {
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(&window, &activate);
+        for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+            QEvent event(type);
+            QApplication::sendEvent(&window, &event);
+        }
     }
 
     // Runs the step on the modal window that opens next, once it is shown.
