@@ -135,7 +135,8 @@ TEST_F(GridTest, CtrlDeleteDeletesNothing)
 // in the table and the grid; after the last one, the one before it.
 TEST_F(GridTest, ConfirmedCtrlDeleteLeavesTheFollowingRecordCurrent)
 {
-    const auto old = Messages::setHandler([](Messages::Kind, const QString &, const QString &) { return true; });
+    const auto old =
+        Messages::setHandler([](Messages::Kind, const QString &, const QString &) { return true; });
     struct Case {
         int recNo;
         const char *current;

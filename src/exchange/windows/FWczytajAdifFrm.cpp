@@ -50,8 +50,8 @@ TWczytajAdifFrm::TWczytajAdifFrm(QWidget *parent) : TRunDialog(parent)
     counters->addWidget(new QLabel(QStringLiteral("Liczba pozycji ze skróconymi wartościami"), this), 3, 0);
     counters->addWidget(StatysSkrLbl, 3, 1);
     // A made-up time is told, so that the user can put in the real one.
-    counters->addWidget(new QLabel(QStringLiteral("Liczba pozycji bez godziny (wczytanych z godziną 00:00)"), this),
-                        4, 0);
+    counters->addWidget(
+        new QLabel(QStringLiteral("Liczba pozycji bez godziny (wczytanych z godziną 00:00)"), this), 4, 0);
     counters->addWidget(StatysGodzLbl, 4, 1);
     counters->setColumnStretch(2, 1);
 
