@@ -144,6 +144,18 @@ int ZoneOf(TAmountEdit *edit)
     return edit->AsInteger();
 }
 
+// The continent (as the combo's item) and the zones the program gives a call
+// sign of that country.
+struct CallZones {
+    int Kont;
+    uint8_t Itu, Cq;
+};
+
+CallZones ZonesOfCall(int krajId, const QString &call)
+{
+    return {ContinentIndex(DM->ContinentForKrajId(krajId)), ItuZoneFor(krajId, call),
+            CqZoneFor(krajId, call)};
+}
 }
 
 TLogFrm::TLogFrm(QWidget *parent) : QDialog(parent), callbook_(std::make_unique<TZapisCB>())
@@ -578,9 +590,10 @@ void TLogFrm::ComputeZones()
 
 void TLogFrm::FillZones(int krajId, const QString &call)
 {
-    EdKont->setCurrentIndex(ContinentIndex(DM->ContinentForKrajId(krajId)));
-    SetZoneText(EdITU, ZoneNumberText(ItuZoneFor(krajId, call)));
-    SetZoneText(EdCQ, ZoneNumberText(CqZoneFor(krajId, call)));
+    const CallZones zones = ZonesOfCall(krajId, call);
+    EdKont->setCurrentIndex(zones.Kont);
+    SetZoneText(EdITU, ZoneNumberText(zones.Itu));
+    SetZoneText(EdCQ, ZoneNumberText(zones.Cq));
     filledZones_ = CurrentZones();
 }
 
@@ -739,15 +752,13 @@ void TLogFrm::ShowLoadedQso()
 {
     QsoSnapshot = log_;
     RecordToForm();
+    ShowDxccAndLastQso(); // first: it follows another copy's prefix update
     // A continent and zones that are just what the stored call sign gives
     // count as filled in by the program: a corrected call sign brings its own.
     // Others were typed or imported, and stay.
-    const QString call = log_.Stacja;
-    const int krajId = DM->KrajIdForCall(call);
-    if (log_.LogContinentIndex() == ContinentIndex(DM->ContinentForKrajId(krajId)) &&
-        log_.ITU == ItuZoneFor(krajId, call) && log_.CQ == CqZoneFor(krajId, call))
+    const CallZones zones = ZonesOfCall(DM->KrajIdForCall(log_.Stacja), log_.Stacja);
+    if (log_.LogContinentIndex() == zones.Kont && log_.ITU == zones.Itu && log_.CQ == zones.Cq)
         filledZones_ = CurrentZones();
-    ShowDxccAndLastQso();
     ShowDistance();
 }
 

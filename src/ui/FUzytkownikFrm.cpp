@@ -1,6 +1,6 @@
 #include "ui/FUzytkownikFrm.h"
-#include "controls/MaskedEdit.h"
 
+#include "controls/MaskedEdit.h"
 #include "core/FDM.h"
 #include "core/OwnStation.h"
 #include "core/Settings.h"
