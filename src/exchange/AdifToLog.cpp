@@ -84,6 +84,12 @@ int ParseZone(const QString &value)
     return ok ? zone : 0;
 }
 
+// A code of blanks only is no code: stored empty, as the editor saves it.
+QString Code(const QString &value)
+{
+    return value.trimmed().isEmpty() ? QString() : value;
+}
+
 struct Frequency {
     double low;
     double high;
@@ -115,7 +121,9 @@ std::optional<QDate> ParseAdifDate(const QString &value)
         return std::nullopt;
     const QStringView v(value);
     const QDate date(Number(v.mid(0, 4)), Number(v.mid(4, 2)), Number(v.mid(6, 2)));
-    if (!date.isValid() || date.year() < 1)
+    // ADIF dates begin in 1930; an earlier one is a typing error, and the
+    // editor's date field could not show it.
+    if (!date.isValid() || date.year() < 1930)
         return std::nullopt;
     return date;
 }
@@ -213,13 +221,14 @@ AdifVerdict AdifRecordToLog(const AdifRecord &record, TLog &log, AdifRecordNotes
         } else if (f.name == AdifTag::Iota) {
             log.LogSetWyspa(v);
         } else if (f.name == AdifTag::Domain) {
-            log.Domena = v;
+            // Upper case, as the district table and the editor have it.
+            log.Domena = Code(v).toUpper();
         } else if (f.name == AdifTag::Gmina) {
-            log.Gmina = v;
+            log.Gmina = Code(v);
         } else if (f.name == AdifTag::Castle) {
-            log.Zamek = v;
+            log.Zamek = Code(v);
         } else if (f.name == AdifTag::Cont) {
-            log.LogSetKontynent(v.toUpper());
+            log.LogSetKontynent(Code(v).toUpper());
         } else if (f.name == AdifTag::Ituz) {
             log.LogSetItu(ParseZone(v));
         } else if (f.name == AdifTag::Cqz) {

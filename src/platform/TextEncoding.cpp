@@ -36,6 +36,37 @@ bool HasOnlyLatinLetters(const QString &text)
     return true;
 }
 
+// Characters the log, kept in Windows-1250, cannot store ('?' stands for them).
+struct Unstorable {
+    bool any = false;
+    // A letter of the Latin-1 and Latin Extended-A blocks ("São", "Håkan"):
+    // what a UTF-8 file of Western or Central European text holds, while the
+    // Windows-1250 byte pairs that spell them (Ă, Â, Ä or Ĺ and a second
+    // letter) are not Polish.
+    bool europeanLatin = false;
+};
+
+Unstorable UnstorableIn(const QString &text)
+{
+    Unstorable u;
+    for (QChar c : text)
+        if (c.unicode() >= 0x80 && Cp1250::toByte(c) == '?') {
+            u.any = true;
+            u.europeanLatin |= c.unicode() <= 0x17F;
+        }
+    return u;
+}
+
+// Polish text is letters beyond ASCII; a UTF-8 reading of another script, seen
+// through Windows-1250, has quotes and signs among them ("Đ’Đ»Đ°").
+bool NonAsciiAreLetters(const QString &text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80 && !c.isLetter())
+            return false;
+    return true;
+}
+
 } // namespace
 
 QString DecodeCp1250OrUtf8(QByteArrayView bytes)
@@ -43,9 +74,11 @@ QString DecodeCp1250OrUtf8(QByteArrayView bytes)
     if (!IsMultiByteUtf8(bytes))
         return Cp1250::toUnicode(bytes.data(), bytes.size());
     QString utf8 = QString::fromUtf8(bytes);
-    if (MixesScriptsInAWord(utf8)) {
+    const Unstorable lost = UnstorableIn(utf8);
+    if (lost.any) {
         QString cp1250 = Cp1250::toUnicode(bytes.data(), bytes.size());
-        if (HasOnlyLatinLetters(cp1250))
+        if ((!lost.europeanLatin && NonAsciiAreLetters(cp1250)) ||
+            (MixesScriptsInAWord(utf8) && HasOnlyLatinLetters(cp1250)))
             return cp1250;
     }
     return utf8;

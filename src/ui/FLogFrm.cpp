@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <cmath>
+#include <utility>
 
 TLogFrm *LogFrm = nullptr;
 
@@ -72,9 +73,11 @@ const QString ZamekMask = QStringLiteral(">nnn00;_");
 const QString LokatorMask = QStringLiteral(">nn00nn;_");
 const QString WyspaMask = QStringLiteral(">nn-000;_");
 
+// What is typed goes upper case; a stored text is shown as it is stored,
+// and what is saved is upper-cased by the save.
 void MakeUpperCase(QLineEdit *edit)
 {
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString &text) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
         const QString upper = text.toUpper();
         if (upper != text) {
             const int pos = edit->cursorPosition();
@@ -211,6 +214,7 @@ void TLogFrm::BuildForm()
     EdData = new TDateTimeEdit(QMetaType::QDate, this);
     EdData->setObjectName("EdData");
     EdData->setCalendarPopup(true);
+    EdData->setMinimumDate(QDate(100, 1, 1)); // the earliest it can show: a stored date is shown as it is
     EdGodz = new TDateTimeEdit(QMetaType::QTime, this);
     EdGodz->setObjectName("EdGodz");
     EdGodz->setDisplayFormat(QStringLiteral("HH:mm:ss"));
@@ -233,7 +237,7 @@ void TLogFrm::BuildForm()
     EdEmisja->setObjectName("EdEmisja");
     EdEmisja->setEditable(true);
     EdEmisja->setInsertPolicy(QComboBox::NoInsert);
-    EdEmisja->lineEdit()->setMaxLength(4);
+    EdEmisja->lineEdit()->setMaxLength(6); // the column's width: PSK31, MSK144
     MakeUpperCase(EdEmisja->lineEdit());
     EdEmisja->setEditText(QStringLiteral("CW"));
     EmisjaLock = lockButton("EmisjaLock");
@@ -510,38 +514,74 @@ void TLogFrm::RecordToForm()
     filledZones_.reset();
 }
 
+TLogFrm::FormValues TLogFrm::ReadForm() const
+{
+    return {EdData->date(),      EdGodz->time(),          EdPasmo->currentIndex(),
+            EdStacja->text(),    EdEmisja->currentText(), EdRaportNad->text(),
+            EdRaportOdb->text(), EdImie->text(),          EdMiasto->text(),
+            EdDomena->text(),    EdGmina->text(),         EdZamek->text(),
+            EdLokator->text(),   EdWyspa->text(),         EdManager->text(),
+            EdNotatki->text(),   EdKont->currentIndex(),  EdITU->text(),
+            EdCQ->text()};
+}
+
 void TLogFrm::FormToRecord()
 {
-    log_.Data = JoinDateTime(EdData->date(), EdGodz->time());
-    // The time field shows whole seconds: an untouched date and time keep the
-    // stored value exactly, so an unchanged QSO is not taken for a changed one.
-    if (!NewMode && EdData->date() == QsoSnapshot.Data.date() && EdGodz->time() == QsoSnapshot.Data.time())
-        log_.Data = QsoSnapshot.Data;
+    const FormValues now = ReadForm();
+    log_.Data = JoinDateTime(now.Data, now.Godz);
     log_.Pasmo.ParseBand(EdPasmo->currentText());
-    log_.LogSetStacja(EdStacja->text());
-    log_.LogSetEmisja(EdEmisja->currentText().toUpper());
-    log_.RaportNad = EdRaportNad->text();
-    log_.RaportOdb = EdRaportOdb->text();
-    log_.Imie = EdImie->text();
-    log_.Notatki = EdNotatki->text();
-    log_.LogSetLokator(EdLokator->text());
-    log_.QslManager = EdManager->text();
+    log_.LogSetStacja(now.Stacja.toUpper());
+    log_.LogSetEmisja(now.Emisja.toUpper());
+    log_.RaportNad = now.RaportNad;
+    log_.RaportOdb = now.RaportOdb;
+    log_.Imie = now.Imie;
+    log_.Notatki = now.Notatki;
+    log_.LogSetLokator(now.Lokator);
+    log_.QslManager = now.Manager.toUpper();
     log_.QslWys = EdQSLWys->isChecked();
     log_.QslOdb = EdQSLOdb->isChecked();
-    log_.Miasto = EdMiasto->text();
-    log_.LogSetWyspa(EdWyspa->text());
-    log_.Domena = EdDomena->text();
-    log_.Gmina = EdGmina->text();
-    log_.Zamek = EdZamek->text();
-    const int k = EdKont->currentIndex();
-    log_.LogSetKontynent(k > 0 ? EdKont->currentText().left(2) : QString());
+    log_.Miasto = now.Miasto;
+    log_.LogSetWyspa(now.Wyspa);
+    log_.Domena = now.Domena.toUpper();
+    log_.Gmina = now.Gmina;
+    log_.Zamek = now.Zamek;
+    log_.LogSetKontynent(now.Kont > 0 ? EdKont->currentText().left(2) : QString());
     log_.LogSetItu(ZoneOf(EdITU));
     log_.LogSetCq(ZoneOf(EdCQ));
+    if (!NewMode)
+        KeepUntouched(now);
+}
+
+void TLogFrm::KeepUntouched(const FormValues &now)
+{
+    const FormValues &was = shown_;
+    // The time field shows whole seconds, the date field no date before its earliest.
+    if (now.Data == was.Data && now.Godz == was.Godz)
+        log_.Data = loaded_.Data;
+    if (now.Pasmo == was.Pasmo)
+        log_.Pasmo = loaded_.Pasmo;
+    const std::pair<QString FormValues::*, QString TLog::*> texts[] = {
+        {&FormValues::Stacja, &TLog::Stacja},       {&FormValues::Emisja, &TLog::Emisja},
+        {&FormValues::RaportNad, &TLog::RaportNad}, {&FormValues::RaportOdb, &TLog::RaportOdb},
+        {&FormValues::Imie, &TLog::Imie},           {&FormValues::Miasto, &TLog::Miasto},
+        {&FormValues::Domena, &TLog::Domena},       {&FormValues::Gmina, &TLog::Gmina},
+        {&FormValues::Zamek, &TLog::Zamek},         {&FormValues::Lokator, &TLog::Lokator},
+        {&FormValues::Wyspa, &TLog::Wyspa},         {&FormValues::Manager, &TLog::QslManager},
+        {&FormValues::Notatki, &TLog::Notatki}};
+    for (const auto &[field, column] : texts)
+        if (now.*field == was.*field)
+            log_.*column = loaded_.*column;
+    if (now.Kont == was.Kont)
+        log_.Kontynent = loaded_.Kontynent;
+    if (now.Itu == was.Itu)
+        log_.ITU = loaded_.ITU;
+    if (now.Cq == was.Cq)
+        log_.CQ = loaded_.CQ;
 }
 
 void TLogFrm::ShowDxccAndLastQso()
 {
-    const QString call = EdStacja->text();
+    const QString call = EdStacja->text().toUpper(); // a stored call shows in its own case
     DM->FollowPrefixTables(); // another copy may have updated the prefixes meanwhile
     dxccLbl->setText(DM->CountryNameForCall(DM->PrefixForCall(call)));
     const LastQso last = DM->LastQsoWith(call);
@@ -554,7 +594,7 @@ void TLogFrm::ShowDxccAndLastQso()
 
 void TLogFrm::EdStacjaExit()
 {
-    const QString call = EdStacja->text();
+    const QString call = EdStacja->text().toUpper();
     const StationFill fill = StationFillFor(
         *DM, *callbook_, call,
         {EdImie->text(), EdMiasto->text(), EdDomena->text(), EdLokator->text(), EdManager->text()});
@@ -584,7 +624,7 @@ TLogFrm::ShownZones TLogFrm::CurrentZones() const
 
 void TLogFrm::ComputeZones()
 {
-    const QString call = EdStacja->text();
+    const QString call = EdStacja->text().toUpper();
     FillZones(DM->KrajIdForCall(call), call);
 }
 
@@ -654,7 +694,7 @@ void TLogFrm::ShowDistance()
 
 void TLogFrm::ShowSppaName()
 {
-    const QString s = EdDomena->text().trimmed();
+    const QString s = EdDomena->text().trimmed().toUpper();
     QString voivodeship, district;
     if (s.size() == 3) {
         voivodeship = VoivodeshipNameForCode(s.left(1));
@@ -680,7 +720,7 @@ void TLogFrm::PickCastle()
 void TLogFrm::PickDistrict()
 {
     TWybierzFrm picker(TWybierzFrm::Powiat, this);
-    if (picker.RunPicker(EdDomena->text()) == mrOk)
+    if (picker.RunPicker(EdDomena->text().toUpper()) == mrOk)
         EdDomena->setText(picker.PickedCode);
 }
 
@@ -751,12 +791,15 @@ void TLogFrm::SaveQso()
 void TLogFrm::ShowLoadedQso()
 {
     QsoSnapshot = log_;
+    loaded_ = log_;
     RecordToForm();
+    shown_ = ReadForm();
     ShowDxccAndLastQso(); // first: it follows another copy's prefix update
     // A continent and zones that are just what the stored call sign gives
     // count as filled in by the program: a corrected call sign brings its own.
     // Others were typed or imported, and stay.
-    const CallZones zones = ZonesOfCall(DM->KrajIdForCall(log_.Stacja), log_.Stacja);
+    const QString call = log_.Stacja.toUpper();
+    const CallZones zones = ZonesOfCall(DM->KrajIdForCall(call), call);
     if (log_.LogContinentIndex() == zones.Kont && log_.ITU == zones.Itu && log_.CQ == zones.Cq)
         filledZones_ = CurrentZones();
     ShowDistance();

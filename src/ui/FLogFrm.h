@@ -4,8 +4,10 @@
 #include "core/WspGeogr.h"
 #include "platform/DateTime.h"
 
+#include <QDate>
 #include <QDialog>
 #include <QString>
+#include <QTime>
 #include <memory>
 #include <optional>
 
@@ -111,6 +113,20 @@ private:
         bool operator==(const ShownZones &) const = default;
     };
     ShownZones CurrentZones() const;
+    // Every field as it shows now. A loaded QSO's field the operator left as
+    // it was shown keeps the stored value exactly, where the field's input
+    // rule (case, mask, list, range) shows it otherwise.
+    struct FormValues {
+        QDate Data;
+        QTime Godz;
+        int Pasmo = 0;
+        QString Stacja, Emisja, RaportNad, RaportOdb, Imie, Miasto, Domena, Gmina, Zamek, Lokator, Wyspa,
+            Manager, Notatki;
+        int Kont = 0;
+        QString Itu, Cq;
+    };
+    FormValues ReadForm() const;
+    void KeepUntouched(const FormValues &now);
     // What leaving the field does (the call sign's lookups and zones, the
     // mode's default reports); nothing for other fields.
     void LeaveField(const QObject *field);
@@ -129,7 +145,9 @@ private:
     std::unique_ptr<TZapisCB> callbook_;
     TWspGeogr OwnPosition;
     TWspGeogr QsoPosition;
-    TLog QsoSnapshot; // edit mode: the QSO as loaded
+    TLog QsoSnapshot;  // edit mode: the QSO a save compares the stored row with
+    TLog loaded_;      // edit mode: the QSO the fields were filled from
+    FormValues shown_; // and the fields as it showed them
     // What the program last filled in from a call sign; while the fields still
     // show exactly that, leaving the call-sign field fills them again.
     std::optional<ShownZones> filledZones_;

@@ -35,6 +35,12 @@ QString MaskedText(const QLineEdit *edit)
     return QString(edit->displayText()).replace(QLatin1Char('_'), QLatin1Char(' '));
 }
 
+// The other way: a stored blank keeps its place (a plain setText would move
+// the letters after it forward, " K" showing as "K_").
+void SetMaskedText(QLineEdit *edit, const QString &text)
+{
+    edit->setText(QString(text).replace(QLatin1Char(' '), QLatin1Char('_')));
+}
 }
 
 TUzytkownikFrm::TUzytkownikFrm(TDM &dm, QWidget *parent) : QDialog(parent), dm_(dm)
@@ -115,13 +121,19 @@ int TUzytkownikFrm::LoadStationData()
 
 void TUzytkownikFrm::FillStationData()
 {
-    const TOwnStation data = ReadOwnStation(dm_);
+    loaded_ = ReadOwnStation(dm_);
     ZnakLbl->setText(OwnCallSign);
-    EdImie->setText(data.Imie);
-    EdMiasto->setText(data.Miasto);
-    EdDomena->setText(SppaText(data.Wojew, data.Powiat));
-    EdLokator->setText(data.Lokator.trimmed());
+    EdImie->setText(loaded_.Imie);
+    EdMiasto->setText(loaded_.Miasto);
+    SetMaskedText(EdDomena, SppaText(loaded_.Wojew, loaded_.Powiat));
+    SetMaskedText(EdLokator, loaded_.Lokator.trimmed());
+    shown_ = FieldTexts();
     EdImie->setFocus();
+}
+
+TUzytkownikFrm::Texts TUzytkownikFrm::FieldTexts() const
+{
+    return {EdImie->text(), EdMiasto->text(), DomenaText(), LokatorText()};
 }
 
 QString TUzytkownikFrm::DomenaText() const
@@ -143,9 +155,23 @@ void TUzytkownikFrm::ZapiszBtnClick()
         EdLokator->selectAll(); // typing replaces the wrong locator
         return;
     }
-    const QString sppa = DomenaText();
-    WriteOwnStation(dm_, {EdImie->text(), EdMiasto->text(), VoivodeshipPart(sppa), DistrictPart(sppa),
-                          lokator.trimmed()});
+    const Texts now = FieldTexts();
+    TOwnStation data{now.Imie, now.Miasto, VoivodeshipPart(now.Domena), DistrictPart(now.Domena),
+                     now.Lokator.trimmed()};
+    // A field left as it was shown keeps the stored value exactly, whatever
+    // its mask or length would make of it. No SPPA at all is saved as the
+    // blanks the field shows.
+    if (now.Imie == shown_.Imie)
+        data.Imie = loaded_.Imie;
+    if (now.Miasto == shown_.Miasto)
+        data.Miasto = loaded_.Miasto;
+    if (now.Domena == shown_.Domena && !(loaded_.Wojew + loaded_.Powiat).isEmpty()) {
+        data.Wojew = loaded_.Wojew;
+        data.Powiat = loaded_.Powiat;
+    }
+    if (now.Lokator == shown_.Lokator)
+        data.Lokator = loaded_.Lokator;
+    WriteOwnStation(dm_, data);
     accept();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/OwnStation.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -39,5 +41,12 @@ public:
     QPushButton *AnulujBtn = nullptr;
 
 private:
+    struct Texts {
+        QString Imie, Miasto, Domena, Lokator;
+    };
+    Texts FieldTexts() const;
+
     TDM &dm_;
+    TOwnStation loaded_; // the row the fields were filled from
+    Texts shown_;        // and the fields as they showed it
 };

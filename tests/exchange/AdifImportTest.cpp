@@ -14,27 +14,7 @@ namespace {
 // Every LOGI row but its id, in date-time and call order, one text per row.
 QStringList LogRows(TDM &dm)
 {
-    FbTransaction tr(&dm.Baza);
-    tr.StartTransaction();
-    FbStatement s(&dm.Baza, &tr);
-    s.SetSQL(QStringList{"select * from Logi order by Data, Stacja"});
-    s.ExecQuery();
-    QStringList rows;
-    for (; !s.Eof(); s.Next()) {
-        QStringList cols;
-        for (int i = 0; i < s.ColumnCount(); ++i) {
-            const ResultColumn *p = s.ResultAt(i);
-            if (p->Name().compare("LOGID", Qt::CaseInsensitive) == 0)
-                continue;
-            cols << p->Name() + "=" +
-                        (p->Type() == FieldType::DateTime ? QString::number(p->AsDateTime().ticks()) + "/" +
-                                                                QString::number(p->AsDateTime().days())
-                                                          : p->AsString());
-        }
-        rows << cols.join('|');
-    }
-    tr.Commit();
-    return rows;
+    return SelectRows(dm.Baza, "select * from Logi order by Data, Stacja", "LOGID");
 }
 
 void Exec(TDM &dm, const QString &sql)

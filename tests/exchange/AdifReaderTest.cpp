@@ -1,4 +1,5 @@
 #include "exchange/AdifReader.h"
+#include "platform/Cp1250.h"
 #include "platform/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +128,18 @@ TEST(AdifReader, EachValueIsDecodedOnItsOwn)
                               "d\xC5\xBA"),
               lodz);
     EXPECT_EQ(DecodeCp1250OrUtf8("P\xD3\xA3"), QString::fromUtf8("PÓŁ")); // Cyrillic after a Latin letter
+
+    // Windows-1250 Polish whose byte pairs are also UTF-8 of characters the
+    // log cannot store (Cyrillic, IPA signs) reads as Windows-1250. UTF-8 that
+    // the log can store, of another script, or with letters of other European
+    // languages ("Ă\xA3" would be all letters) stays UTF-8.
+    for (const char *polish : {"ÓŁ", "GĘŚ", "ZIĘŁ", "MĘŻCZYZNA", "ŃŻ", "Łódź", "Jóźwiak", "Zdzisław"}) {
+        const QString text = QString::fromUtf8(polish);
+        EXPECT_EQ(DecodeCp1250OrUtf8(Cp1250::fromUnicode(text)), text) << polish;
+        EXPECT_EQ(DecodeCp1250OrUtf8(text.toUtf8()), text) << polish;
+    }
+    for (const char *other : {"Владимир", "Ελένη", "São Paulo", "Håkan"})
+        EXPECT_EQ(DecodeCp1250OrUtf8(QByteArray(other)), QString::fromUtf8(other)) << other;
 }
 
 TEST(AdifReader, LengthPastTheRecordOrTheFileSkipsThatRecordOnly)

@@ -71,6 +71,9 @@ TEST(AdifToLog, RecordsWithoutValidDateAreRejected)
     EXPECT_EQ(Map("<QSO_DATE:8>20030230<CALL:3>K1A<EOR>", log), AdifVerdict::NoDate);
     EXPECT_EQ(Map("<QSO_DATE:10>2003-07-14<CALL:3>K1A<EOR>", log), AdifVerdict::NoDate);
     EXPECT_EQ(Map("<QSO_DATE:8>2003071x<EOR>", log), AdifVerdict::NoDate);
+    EXPECT_EQ(Map("<QSO_DATE:8>19291231<EOR>", log), AdifVerdict::NoDate); // ADIF dates begin in 1930
+    EXPECT_EQ(Map("<QSO_DATE:8>17000101<EOR>", log), AdifVerdict::NoDate);
+    EXPECT_EQ(Map("<QSO_DATE:8>19300101<EOR>", log), AdifVerdict::Accepted);
     // A later valid date wins over an earlier broken one, and the other way round.
     EXPECT_EQ(Map("<QSO_DATE:8>2003xx14<QSO_DATE:8>20030714<EOR>", log), AdifVerdict::Accepted);
     EXPECT_EQ(Map("<QSO_DATE:8>20030714<QSO_DATE:8>2003xx14<EOR>", log), AdifVerdict::NoDate);
@@ -152,6 +155,11 @@ TEST(AdifToLog, LocatorContinentAndZoneRules)
     EXPECT_EQ(log.ITU, 0);
     EXPECT_EQ(log.CQ, 0);
     EXPECT_EQ(log.Wyspa, "");
+
+    // Districts go upper case; codes of blanks only are no codes.
+    Map("<QSO_DATE:8>20200101<DOMAIN:4>m-kr<GMINA:4>    <APP_QUARN_CASTLE:3>   <CONT:2>  <EOR>", log);
+    EXPECT_EQ(log.Domena, "M-KR");
+    EXPECT_TRUE(log.Gmina.isEmpty() && log.Zamek.isEmpty() && log.Kontynent.isEmpty());
 }
 
 TEST(AdifToLog, LongValuesAreCutToTheirColumns)

@@ -18,13 +18,15 @@ public:
                                              "W",  "K",  "JA", "VK", "UA", "LY", "YL", "ES", "HA", "9A"};
         static const QStringList modes = {"SSB", "CW", "FM", "RTTY", "FT8", "PSK31", "AM"};
         static const QStringList names = {
-            "Jan",    "Piotr",    "Krzysztof",  "Andrzej",   "Tomasz", "Paweł",     "Michał",   "Grzegorz",
-            "Łukasz", "Zbigniew", "Małgorzata", "Agnieszka", "Józef",  "Stanisław", "Wojciech", "Jerzy"};
+            "Jan", "Piotr", "Krzysztof", "Andrzej", "Tomasz", "Paweł", "Michał", "Grzegorz", "Łukasz",
+            "Zbigniew", "Małgorzata", "Agnieszka", "Józef", "Stanisław", "Wojciech", "Jerzy",
+            // Windows-1250 spellings that are also valid UTF-8 (of other scripts)
+            "MĘŻCZYZNA", "ZIĘŁ", "ŃŻ", "ÓŁ", "Jóźwiak", "Zdzisław"};
         static const QStringList towns = {
-            "Warszawa", "Kraków",         "Łódź",         "Wrocław",   "Poznań",   "Gdańsk",
-            "Szczecin", "Bydgoszcz",      "Lublin",       "Białystok", "Katowice", "Częstochowa",
-            "Radom",    "Toruń",          "Kielce",       "Rzeszów",   "Gliwice",  "Zielona Góra",
-            "Olsztyn",  "Świętochłowice", "Bielsko-Biała"};
+            "Warszawa", "Kraków",         "Łódź",          "Wrocław",   "Poznań",   "Gdańsk",
+            "Szczecin", "Bydgoszcz",      "Lublin",        "Białystok", "Katowice", "Częstochowa",
+            "Radom",    "Toruń",          "Kielce",        "Rzeszów",   "Gliwice",  "Zielona Góra",
+            "Olsztyn",  "Świętochłowice", "Bielsko-Biała", "GĘŚ",       "GÓŁKOWO"};
         static const QStringList continents = {"EU", "EU", "EU", "NA", "AS", "OC", "SA", "AF"};
         TLog q;
         q.Data = DateTime::fromDate(2015, 1, 1).addSecs(qint64(count_++) * 60 + rng_.bounded(50));

@@ -33,6 +33,7 @@ struct QsoRow {
     QString Wyspa;
     QString Gmina;
     QString Zamek;
+    QString QslManager;
 };
 
 // Inserts the rows in one transaction, each with a LogId from the program's
@@ -46,10 +47,10 @@ inline std::vector<int> InsertQsos(FbDatabase &db, const std::vector<QsoRow> &ro
         QStringLiteral(
             "insert into Logi (LOGID, DATA, PASMO, PASMO_IND, STACJA, KRAJID, EMISJA, RAPORT_NAD, "
             "RAPORT_ODB, IMIE, MIASTO, LOKATOR, NOTATKI, QSL_WYS, QSL_ODB, KONTYNENT, ITU, CQ, DOMENA, "
-            "WYSPA, GMINA, ZAMEK)"),
+            "WYSPA, GMINA, ZAMEK, QSL_MANAGER)"),
         QStringLiteral("values (GEN_ID(GEN_LOGID, 1), :DATA, :PASMO, :PASMO_IND, :STACJA, :KRAJID, :EMISJA, "
                        ":RAPORT_NAD, :RAPORT_ODB, :IMIE, :MIASTO, :LOKATOR, :NOTATKI, :QSL_WYS, :QSL_ODB, "
-                       ":KONTYNENT, :ITU, :CQ, :DOMENA, :WYSPA, :GMINA, :ZAMEK)"),
+                       ":KONTYNENT, :ITU, :CQ, :DOMENA, :WYSPA, :GMINA, :ZAMEK, :QSL_MANAGER)"),
         QStringLiteral("returning LOGID")});
     ins.Prepare();
     std::vector<int> ids;
@@ -76,6 +77,7 @@ inline std::vector<int> InsertQsos(FbDatabase &db, const std::vector<QsoRow> &ro
         ins.ParamByName(QStringLiteral("WYSPA"))->SetAsString(r.Wyspa);
         ins.ParamByName(QStringLiteral("GMINA"))->SetAsString(r.Gmina);
         ins.ParamByName(QStringLiteral("ZAMEK"))->SetAsString(r.Zamek);
+        ins.ParamByName(QStringLiteral("QSL_MANAGER"))->SetAsString(r.QslManager);
         ins.ExecQuery();
         ids.push_back(int(ins.ColumnByName(QStringLiteral("LOGID"))->AsInteger()));
     }

@@ -144,6 +144,32 @@ QStringList SelectStrings(FbDatabase &db, const QString &sql)
     return out;
 }
 
+QStringList SelectRows(FbDatabase &db, const QString &sql, const QString &skip)
+{
+    FbTransaction tr(&db);
+    tr.StartTransaction();
+    FbStatement s(&db, &tr);
+    s.SetSQL(sql);
+    s.ExecQuery();
+    QStringList rows;
+    for (; !s.Eof(); s.Next()) {
+        QStringList cols;
+        for (int i = 0; i < s.ColumnCount(); ++i) {
+            const ResultColumn *p = s.ResultAt(i);
+            if (p->Name().compare(skip, Qt::CaseInsensitive) == 0)
+                continue;
+            const bool when = p->Type() == FieldType::DateTime;
+            cols << p->Name() + "=" +
+                        (when ? QString::number(p->AsDateTime().ticks()) + "/" +
+                                    QString::number(p->AsDateTime().days())
+                              : p->AsString());
+        }
+        rows << cols.join('|');
+    }
+    tr.Commit();
+    return rows;
+}
+
 int SelectInteger(FbDatabase &db, const QString &sql)
 {
     const QStringList values = SelectStrings(db, sql);

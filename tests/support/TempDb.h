@@ -37,6 +37,9 @@ void ExecSql(FbDatabase &db, const QString &sql);
 // The first column of every row, trimmed, read in a transaction of its own.
 QStringList SelectStrings(FbDatabase &db, const QString &sql);
 int SelectInteger(FbDatabase &db, const QString &sql);
+// Every row as "NAME=value|..." with every column but `skip`, texts as they are
+// stored (blanks kept), date-times as ticks/days.
+QStringList SelectRows(FbDatabase &db, const QString &sql, const QString &skip = QString());
 
 // The Firebird server the tests may use. test.sh starts one and names it in
 // the environment: QUARN_TEST_SERVER (its host), QUARN_TEST_SERVER_DIR (a

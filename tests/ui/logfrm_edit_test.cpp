@@ -253,3 +253,76 @@ TEST_F(LogFrmTest, ACorrectedCallSignFillsItsZonesUnlessTheStoredOnesWereTyped)
         EXPECT_EQ(saved.CQ, c.wantCq);
     }
 }
+
+// Rows as the ADIF import stores them (every text at its column's width, modes
+// of five and six characters) or stored earlier (a lower-case call and district,
+// codes of blanks only, a date before the date field's first): opened and saved
+// without a change, or with only "QSL O" ticked, each keeps every other column.
+TEST_F(LogFrmTest, ASavedQsoKeepsEveryValueTheOperatorDidNotChange)
+{
+    QsoRow wide;
+    wide.Data = DateTime::fromDate(2024, 3, 5, 12, 34, 56);
+    wide.Band = 5;
+    wide.Stacja = QStringLiteral("SP9ABC/QRP/MM1");
+    wide.Emisja = QStringLiteral("MSK144");
+    wide.RaportNad = QStringLiteral("-15dB/59");
+    wide.RaportOdb = QStringLiteral("599 QSB ");
+    wide.Imie = QStringLiteral("MĘŻCZYZNA Jóźwi");
+    wide.Miasto = QStringLiteral("Konstantynów Łódzki pod Ł");
+    wide.Notatki = QString(49, u'x') + u'ś';
+    wide.QslManager = QStringLiteral("SP5ABC/");
+    wide.Lokator = QStringLiteral("KO02MD");
+    wide.Wyspa = QStringLiteral("EU-024");
+    wide.Domena = QStringLiteral("M-KR");
+    wide.Gmina = QStringLiteral("146501");
+    wide.Zamek = QStringLiteral("MKR001");
+    wide.Kontynent = QStringLiteral("EU");
+    wide.Itu = 28;
+    wide.Cq = 15;
+    wide.QslWys = QStringLiteral("T");
+    QsoRow odd;
+    odd.Data = DateTime::fromDate(1700, 1, 1);
+    odd.Stacja = QStringLiteral("sp2zaz");
+    odd.Emisja = QStringLiteral("PSK31");
+    odd.Domena = QStringLiteral("m-kr");
+    odd.Gmina = QStringLiteral("    ");
+    odd.Zamek = QStringLiteral("   ");
+    odd.Kontynent = QStringLiteral("  ");
+    QsoRow plain;
+    plain.Data = DateTime::fromDate(2020, 1, 1, 0, 0, 1);
+    plain.Stacja = QStringLiteral("DL1AA");
+    plain.Emisja = QStringLiteral("OLIVIA");
+    for (QsoRow *r : {&wide, &odd, &plain})
+        r->KrajId = DM->KrajIdForCall(r->Stacja);
+    const std::vector<int> ids = AddQsos({wide, odd, plain});
+    const auto row = [this](int id) {
+        return SelectRows(DM->Baza, QStringLiteral("select * from Logi where LogId = %1").arg(id));
+    };
+    for (int id : ids) {
+        const QStringList before = row(id);
+        ASSERT_EQ(before.size(), 1);
+        SCOPED_TRACE(before[0].toStdString());
+        QString shownMode;
+        OpenEdit(id, [&] {
+            shownMode = frm->EdEmisja->currentText();
+            frm->PostBtn->click();
+        });
+        EXPECT_EQ(shownMode, before[0].section("EMISJA=", 1).section('|', 0, 0));
+        EXPECT_EQ(row(id), before);
+        OpenEdit(id, [&] {
+            frm->EdQSLOdb->setChecked(true);
+            frm->PostBtn->click();
+        });
+        EXPECT_EQ(row(id), QStringList{QString(before[0]).replace("QSL_ODB=N", "QSL_ODB=T")});
+        EXPECT_TRUE(Warnings().isEmpty()) << Warnings().join('|').toStdString();
+    }
+
+    // A new QSO takes a six-character mode whole, typed or picked from the list.
+    OpenNew([&] {
+        FillMinimal(QStringLiteral("SP3XYZ"));
+        frm->EdEmisja->setCurrentIndex(frm->EdEmisja->findText(QStringLiteral("MSK144")));
+        frm->PostBtn->click();
+    });
+    EXPECT_EQ(SelectStrings(DM->Baza, "select Emisja from Logi where Stacja = 'SP3XYZ'"),
+              QStringList{"MSK144"});
+}

@@ -131,11 +131,22 @@ TEST_F(StationDialogs, AnEmptyTableAndAnEmptySppaAreSavedAsARowWithBlanks)
     EXPECT_EQ(frm.result(), int(QDialog::Accepted));
     EXPECT_EQ(Row(), QStringList{QStringLiteral("[Żaneta|| |  |]")});
 
-    // Only the district stored: it shows in its place, after a blank letter.
-    Stale("WOJEW=' ', POWIAT='KR'");
-    TUzytkownikFrm again(*DM, &Main());
-    again.FillStationData();
-    EXPECT_EQ(again.DomenaText(), QStringLiteral(" -KR"));
+    // Blanks stored in the SPPA keep their places, shown and saved unchanged;
+    // so does what the masks would change.
+    const struct {
+        const char *set, *shown, *row;
+    } stored[] = {{"WOJEW=' ', POWIAT='KR'", " -KR", "[Żaneta|| |KR|]"},
+                  {"WOJEW='M', POWIAT=' K'", "M- K", "[Żaneta||M| K|]"},
+                  {"WOJEW='m', POWIAT='k', LOKATOR='ko02md'", "M-K ", "[Żaneta||m|k|ko02md]"}};
+    for (const auto &s : stored) {
+        SCOPED_TRACE(s.set);
+        Stale(QString::fromUtf8(s.set));
+        TUzytkownikFrm again(*DM, &Main());
+        again.FillStationData();
+        EXPECT_EQ(again.DomenaText(), QString::fromUtf8(s.shown));
+        QTest::mouseClick(again.ZapiszBtn, Qt::LeftButton);
+        EXPECT_EQ(Row(), QStringList{QString::fromUtf8(s.row)});
+    }
 }
 
 TEST_F(StationDialogs, TheCallSignDialogRefusesWhatIsNoCallSignAndStoresTheRest)
