@@ -37,7 +37,7 @@ QString MaskedText(const QLineEdit *edit)
 
 // The other way: a stored blank keeps its place (a plain setText would move
 // the letters after it forward, " K" showing as "K_").
-void SetMaskedText(QLineEdit *edit, const QString &text)
+void SetTextKeepingBlanks(QLineEdit *edit, const QString &text)
 {
     edit->setText(QString(text).replace(QLatin1Char(' '), QLatin1Char('_')));
 }
@@ -125,8 +125,8 @@ void TUzytkownikFrm::FillStationData()
     ZnakLbl->setText(OwnCallSign);
     EdImie->setText(loaded_.Imie);
     EdMiasto->setText(loaded_.Miasto);
-    SetMaskedText(EdDomena, SppaText(loaded_.Wojew, loaded_.Powiat));
-    SetMaskedText(EdLokator, loaded_.Lokator.trimmed());
+    SetTextKeepingBlanks(EdDomena, SppaText(loaded_.Wojew, loaded_.Powiat));
+    SetTextKeepingBlanks(EdLokator, loaded_.Lokator.trimmed());
     shown_ = FieldTexts();
     EdImie->setFocus();
 }
