@@ -260,38 +260,33 @@ TEST_F(LogFrmTest, ACorrectedCallSignFillsItsZonesUnlessTheStoredOnesWereTyped)
 // without a change, or with only "QSL O" ticked, each keeps every other column.
 TEST_F(LogFrmTest, ASavedQsoKeepsEveryValueTheOperatorDidNotChange)
 {
-    QsoRow wide;
-    wide.Data = DateTime::fromDate(2024, 3, 5, 12, 34, 56);
-    wide.Band = 5;
-    wide.Stacja = QStringLiteral("SP9ABC/QRP/MM1");
-    wide.Emisja = QStringLiteral("MSK144");
-    wide.RaportNad = QStringLiteral("-15dB/59");
-    wide.RaportOdb = QStringLiteral("599 QSB ");
-    wide.Imie = QStringLiteral("MĘŻCZYZNA Jóźwi");
-    wide.Miasto = QStringLiteral("Konstantynów Łódzki pod Ł");
-    wide.Notatki = QString(49, u'x') + u'ś';
-    wide.QslManager = QStringLiteral("SP5ABC/");
-    wide.Lokator = QStringLiteral("KO02MD");
-    wide.Wyspa = QStringLiteral("EU-024");
-    wide.Domena = QStringLiteral("M-KR");
-    wide.Gmina = QStringLiteral("146501");
-    wide.Zamek = QStringLiteral("MKR001");
-    wide.Kontynent = QStringLiteral("EU");
-    wide.Itu = 28;
-    wide.Cq = 15;
-    wide.QslWys = QStringLiteral("T");
-    QsoRow odd;
-    odd.Data = DateTime::fromDate(1700, 1, 1);
-    odd.Stacja = QStringLiteral("sp2zaz");
-    odd.Emisja = QStringLiteral("PSK31");
-    odd.Domena = QStringLiteral("m-kr");
-    odd.Gmina = QStringLiteral("    ");
-    odd.Zamek = QStringLiteral("   ");
-    odd.Kontynent = QStringLiteral("  ");
-    QsoRow plain;
-    plain.Data = DateTime::fromDate(2020, 1, 1, 0, 0, 1);
-    plain.Stacja = QStringLiteral("DL1AA");
-    plain.Emisja = QStringLiteral("OLIVIA");
+    QsoRow wide{.Data = DateTime::fromDate(2024, 3, 5, 12, 34, 56),
+                .Band = 5,
+                .Stacja = "SP9ABC/QRP/MM1",
+                .Emisja = "MSK144",
+                .RaportNad = "-15dB/59",
+                .RaportOdb = "599 QSB ",
+                .Imie = "MĘŻCZYZNA Jóźwi",
+                .Miasto = "Konstantynów Łódzki pod Ł",
+                .Lokator = "KO02MD",
+                .QslWys = "T",
+                .Kontynent = "EU",
+                .Itu = 28,
+                .Cq = 15,
+                .Notatki = QString(49, u'x') + u'ś',
+                .Domena = "M-KR",
+                .Wyspa = "EU-024",
+                .Gmina = "146501",
+                .Zamek = "MKR001",
+                .QslManager = "SP5ABC/"};
+    QsoRow odd{.Data = DateTime::fromDate(1700, 1, 1),
+               .Stacja = "sp2zaz",
+               .Emisja = "PSK31",
+               .Kontynent = "  ",
+               .Domena = "m-kr",
+               .Gmina = "    ",
+               .Zamek = "   "};
+    QsoRow plain{.Data = DateTime::fromDate(2020, 1, 1, 0, 0, 1), .Stacja = "DL1AA", .Emisja = "OLIVIA"};
     for (QsoRow *r : {&wide, &odd, &plain})
         r->KrajId = DM->KrajIdForCall(r->Stacja);
     const std::vector<int> ids = AddQsos({wide, odd, plain});
