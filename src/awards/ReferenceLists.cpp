@@ -47,7 +47,7 @@ bool IsDigit(QChar c)
 // stored as '?' and two keys could become one.
 bool IsKeyLetter(QChar c)
 {
-    return c.isLetter() && Cp1250::toByte(c) != '?';
+    return c.isLetter() && Cp1250::holds(c);
 }
 
 // Letters and digits with at least one digit ("SP001", "ZA7", "146501",

@@ -15,4 +15,9 @@ inline QString toUnicode(const QByteArray &bytes)
 }
 // The byte for one character, '?' when it has none.
 char toByte(QChar c);
+// Whether the character has a Windows-1250 form (is not stored as '?').
+inline bool holds(QChar c)
+{
+    return c.unicode() < 0x80 || toByte(c) != '?';
+}
 }

@@ -50,7 +50,7 @@ Unstorable UnstorableIn(const QString &text)
 {
     Unstorable u;
     for (QChar c : text)
-        if (c.unicode() >= 0x80 && Cp1250::toByte(c) == '?') {
+        if (!Cp1250::holds(c)) {
             u.any = true;
             u.europeanLatin |= c.unicode() <= 0x17F;
         }

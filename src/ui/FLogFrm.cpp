@@ -579,9 +579,15 @@ void TLogFrm::KeepUntouched(const FormValues &now)
         log_.CQ = loaded_.CQ;
 }
 
+QString TLogFrm::CallSign() const
+{
+    // A stored call sign shows in its own case; the lookups compare upper case.
+    return EdStacja->text().toUpper();
+}
+
 void TLogFrm::ShowDxccAndLastQso()
 {
-    const QString call = EdStacja->text().toUpper(); // a stored call shows in its own case
+    const QString call = CallSign();
     DM->FollowPrefixTables(); // another copy may have updated the prefixes meanwhile
     dxccLbl->setText(DM->CountryNameForCall(DM->PrefixForCall(call)));
     const LastQso last = DM->LastQsoWith(call);
@@ -594,7 +600,7 @@ void TLogFrm::ShowDxccAndLastQso()
 
 void TLogFrm::EdStacjaExit()
 {
-    const QString call = EdStacja->text().toUpper();
+    const QString call = CallSign();
     const StationFill fill = StationFillFor(
         *DM, *callbook_, call,
         {EdImie->text(), EdMiasto->text(), EdDomena->text(), EdLokator->text(), EdManager->text()});
@@ -624,7 +630,7 @@ TLogFrm::ShownZones TLogFrm::CurrentZones() const
 
 void TLogFrm::ComputeZones()
 {
-    const QString call = EdStacja->text().toUpper();
+    const QString call = CallSign();
     FillZones(DM->KrajIdForCall(call), call);
 }
 

@@ -126,6 +126,7 @@ private:
         QString Itu, Cq;
     };
     FormValues ReadForm() const;
+    QString CallSign() const; // the call-sign field's text, for the lookups
     void KeepUntouched(const FormValues &now);
     // What leaving the field does (the call sign's lookups and zones, the
     // mode's default reports); nothing for other fields.
